@@ -1,0 +1,77 @@
+#include "app/ProgramEntry.h"
+
+#include <QApplication>
+#include <QStringList>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/TAboutBox1.h"
+#include "app/TMirelForm.h"
+#include "editor/EditorWindows.h"
+#include "platform/AppPaths.h"
+#include "platform/QtDialogs.h"
+
+namespace app {
+namespace {
+
+const char kUsage[] =
+    "Usage: mirel36 [FILE...]\n"
+    "\n"
+    "Pelcor keeps an address book and prints addresses in vertical Japanese\n"
+    "writing on New Year postcards, postcards and envelopes.\n"
+    "\n"
+    "  FILE         an address book (.csv), a message text (.txt) or a picture\n"
+    "               (.jpg, .jpeg, .bmp, .wmf, .emf), opened in turn\n"
+    "  --help       show this text\n"
+    "  --version    show the version\n";
+
+}  // namespace
+
+int runProgram(int argc, char** argv) {
+    // Options that need no display are answered before Qt starts.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("mirel36 (Pelcor) %s\n", PELCOR_VERSION);
+            return 0;
+        }
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pelcor"));
+    QApplication::setApplicationVersion(QStringLiteral(PELCOR_VERSION));
+    application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
+
+    QStringList files = QApplication::arguments();
+    files.removeFirst();
+
+    platform::QtDialogs dialogs;
+    // Created in this order; only the main window is shown. All live until
+    // the message loop ends.
+    auto mainWindow = std::make_unique<TMirelForm>(dialogs, files);
+    auto pictan = std::make_unique<editor::TPictanForm1>();
+    auto pictanAbout = std::make_unique<editor::TAboutBox>();
+    auto resize = std::make_unique<editor::TOKBottomDlg>();
+    auto about = std::make_unique<TAboutBox1>(mainWindow.get());
+    mainWindow->setCompanions(pictan.get(), about.get());
+
+    // Closing the main window ends the program, whatever else is open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application, &QApplication::quit);
+
+    mainWindow->show();
+    const int status = application.exec();
+    about.reset();
+    resize.reset();
+    pictanAbout.reset();
+    pictan.reset();
+    mainWindow.reset();
+    return status;
+}
+
+}  // namespace app

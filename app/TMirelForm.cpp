@@ -1,0 +1,349 @@
+#include "app/TMirelForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/CommandTable.h"
+#include "book/AddressGrids.h"
+#include "book/EntryPage.h"
+#include "book/RowOperations.h"
+#include "book/SenderPage.h"
+#include "message/BodyPage.h"
+#include "platform/AppPaths.h"
+#include "platform/Dialogs.h"
+#include "platform/Hint.h"
+#include "platform/StringGrid.h"
+#include "platform/WindowFonts.h"
+#include "print/ListPage.h"
+#include "render/PreviewPage.h"
+
+namespace app {
+
+namespace {
+const QString kMainCaption = QStringLiteral("　Pelcor　　　");
+const QString kNotOpenable = QStringLiteral("このファイル形式は開けません");
+}  // namespace
+
+TMirelForm::TMirelForm(platform::Dialogs& dialogs, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), arguments_(arguments) {
+    setObjectName(QStringLiteral("TMirelForm"));
+    buildWindow();
+    connectCommands();
+    FormCreate();
+}
+
+TMirelForm::~TMirelForm() { FormDestroy(); }
+
+void TMirelForm::setCompanions(QWidget* pictan, QDialog* about) {
+    pictan_ = pictan;
+    about_ = about;
+}
+
+void TMirelForm::buildWindow() {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    setAcceptDrops(true);
+
+    ActionList1 = new CommandTable(this);
+    ActionList1->buildMenuBar(menuBar());
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(29);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    ActionList1->buildToolBar(ToolBar1);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    // An empty context menu: right-clicking the pages and fields shows nothing.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    Preview = new render::PreviewPage(PageControl1);
+    Sasidasininn = new book::SenderPage(PageControl1);
+    MirelEdit = new book::EntryPage(PageControl1);
+    Ichiran = new print::ListPage(PageControl1);
+    HRimen = new message::BodyPage(dialogs_, PageControl1);
+    PageControl1->addTab(Preview, QStringLiteral("印刷プレビュー"));
+    PageControl1->addTab(Sasidasininn, QStringLiteral("差出人の編集"));
+    PageControl1->addTab(MirelEdit, QStringLiteral("宛名の編集"));
+    PageControl1->addTab(Ichiran, QStringLiteral("一覧表"));
+    PageControl1->addTab(HRimen, QStringLiteral("はがき裏面"));
+    for (QWidget* page : {static_cast<QWidget*>(Preview), static_cast<QWidget*>(Sasidasininn),
+                          static_cast<QWidget*>(MirelEdit), static_cast<QWidget*>(Ichiran),
+                          static_cast<QWidget*>(HRimen), Preview->PaintBox1})
+        page->setContextMenuPolicy(Qt::NoContextMenu);
+    setCentralWidget(PageControl1);
+
+    StringGrid1 = new platform::StringGrid(13, Preview);
+    StringGrid2 = new platform::StringGrid(13, Preview);
+    GridMenu1 = ActionList1->buildGrid1Menu(this);
+    GridMenu2 = ActionList1->buildGrid2Menu(this);
+    ComboBox6 = new QComboBox(Preview);
+    ComboBox6->setObjectName(QStringLiteral("ComboBox6"));
+    ComboBox6->setEditable(true);
+    ComboBox6->addItems({QStringLiteral("全部"), QStringLiteral("知人"), QStringLiteral("友人"),
+                         QStringLiteral("親戚"), QStringLiteral("仕事")});
+    Preview->ChoiceBarLayout->insertWidget(3, ComboBox6);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(19);
+    StatusBar1->setSizeGripEnabled(false);
+    setStatusBar(StatusBar1);
+
+    // The client area is 679 x 505 below the menu bar, and the frame is fixed.
+    const int height = 505 + menuBar()->sizeHint().height();
+    setFixedSize(679, height);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(679 / 2, height / 2));
+}
+
+void TMirelForm::connectCommands() {
+    auto on = [this](const char* name, auto handler) {
+        connect(ActionList1->action(name), &QAction::triggered, this, handler);
+    };
+    on("ActIns", [this] { ActInsExecute(); });
+    on("ActDel", [this] { ActDelExecute(); });
+    on("ActReNum", [this] { ActReNumExecute(); });
+    on("ActSelectAllData", [this] { ActSelectAllDataExecute(); });
+    on("ActSave", [this] { ActSaveExecute(); });
+    on("ActHSave", [this] { HRimen->ActHSaveExecute(); });
+    on("ActHSaveAs", [this] { HRimen->ActHSaveAsExecute(); });
+    on("ActExit", [this] { ActExitExecute(); });
+    on("ActAbout", [this] { ActAboutExecute(); });
+    on("ActPictan", [this] { ActPictanExecute(); });
+    connect(StringGrid1, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid1MouseDown);
+    connect(StringGrid2, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid2MouseDown);
+}
+
+void TMirelForm::FormCreate() {
+    // 1-3: the body document starts empty, with no names.
+    HRimen->BackPicture = QImage();
+    AddressFileName.clear();
+    HRimen->NewBody();
+    // 4-7: flags, sender fields, choices, entry fields.
+    EntryPageActive = false;
+    SenderPageActive = false;
+    Sasidasininn->clearFields();
+    for (QComboBox* box : {MirelEdit->ComboBox7, ComboBox6, HRimen->ComboBox5, HRimen->ComboBox4,
+                           Preview->ComboBox3, Preview->ComboBox2, Preview->ComboBox1})
+        box->setCurrentIndex(0);
+    MirelEdit->clearForStartup();
+    // 8: both grids at one place; the filtered one hidden.
+    StringGrid1->setGeometry(render::PreviewPage::gridRect());
+    StringGrid2->setGeometry(render::PreviewPage::gridRect());
+    StringGrid2->hide();
+    // 9: settings are read into the controls once they exist (see Settings).
+    // 10-11: grid layout.
+    book::layoutAddressGrid(*StringGrid1, book::GridRole::All);
+    book::layoutAddressGrid(*StringGrid2, book::GridRole::Filtered);
+    ShowingAll = true;
+    // 12-14
+    PageControl1->setCurrentWidget(Preview);
+    ActionList1->action("ActPrint")->setEnabled(false);
+    setWindowTitle(kMainCaption);
+    // 15-16
+    SaveAsFileName.clear();
+    RenumberRows();
+    CurrentRecord = 1;
+    MirelEdit->Num1->setText(QStringLiteral("1"));
+    // 17 is setAcceptDrops in buildWindow. 18: the user's folders.
+    const QDir data(platform::AppPaths::dataFolder());
+    data.mkpath(QStringLiteral("住所録"));
+    data.mkpath(QStringLiteral("本文"));
+}
+
+void TMirelForm::FormShow() {
+    for (const QString& path : arguments_) OpenDocument(path);
+}
+
+void TMirelForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // Open the command line's files once the window is on screen, so that
+    // their dialogs have a parent to sit on.
+    QTimer::singleShot(0, this, &TMirelForm::FormShow);
+}
+
+QString TMirelForm::shownName(const QString& path, const QString& fallback) {
+    const QFileInfo info(path);
+    return info.suffix().isEmpty() ? fallback : info.fileName();
+}
+
+QString TMirelForm::unsavedQuestion(const QString& name) {
+    return QStringLiteral(" 『 ") + name + QStringLiteral(" 』") + QStringLiteral(" が保存されていません。") +
+           QStringLiteral("\n\n") + QStringLiteral("     保存しますか？");
+}
+
+void TMirelForm::FormCloseQuery(bool& canClose) {
+    canClose = true;
+    if (AddressModified) {
+        const auto answer =
+            dialogs_.question(this, unsavedQuestion(shownName(AddressFileName, QStringLiteral("新規データ"))));
+        if (answer == platform::Answer::Cancel) {
+            canClose = false;
+            return;
+        }
+        // A book that could not be written keeps the window open: closing
+        // would lose it.
+        if (answer == platform::Answer::Yes && !ActSaveExecute()) {
+            canClose = false;
+            return;
+        }
+        AskSaveBody(canClose);
+        return;
+    }
+    AskSaveBody(canClose);
+}
+
+void TMirelForm::AskSaveBody(bool& canClose) {
+    if (!HRimen->isModified()) return;
+    const auto answer =
+        dialogs_.question(this, unsavedQuestion(shownName(HRimen->BodyFileName, QStringLiteral("新規文書"))));
+    if (answer == platform::Answer::Cancel) {
+        canClose = false;
+        return;
+    }
+    if (answer == platform::Answer::Yes) {
+        HRimen->ActHSaveExecute();
+        // Still modified: the dialog was cancelled or the write failed.
+        if (HRimen->isModified()) canClose = false;
+    }
+}
+
+void TMirelForm::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (canClose) {
+        event->accept();
+        emit formClosed();
+    } else
+        event->ignore();
+}
+
+void TMirelForm::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    HRimen->BackPicture = QImage();
+}
+
+void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMirelForm::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    raise();
+    activateWindow();
+    OpenDocument(urls.first().toLocalFile());  // only the first of several
+}
+
+void TMirelForm::OpenDocument(const QString& path) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    Q_UNUSED(ext);
+    dialogs_.notice(this, kNotOpenable);
+}
+
+bool TMirelForm::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMirelForm::ApplicationEvents1Hint(const QString& hint) {
+    StatusBar1->showMessage(platform::longHint(hint));
+}
+
+platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }
+
+void TMirelForm::RenumberRows() { book::renumberRows(*StringGrid1); }
+
+void TMirelForm::ActInsExecute() {
+    const platform::GridRect sel = StringGrid1->selection();
+    StringGrid1->beginBulkUpdate();
+    CurrentRecord = book::insertRows(*StringGrid1, sel);
+    StringGrid1->endBulkUpdate();
+    StringGrid1->setSelection(sel);
+    AddressModified = true;
+}
+
+void TMirelForm::ActDelExecute() {
+    const platform::GridRect sel = StringGrid1->selection();
+    StringGrid1->beginBulkUpdate();
+    book::deleteRows(*StringGrid1, sel);
+    StringGrid1->endBulkUpdate();
+    StringGrid1->setRow(std::min(sel.top, StringGrid1->rowCount() - 1));
+    AddressModified = true;
+}
+
+void TMirelForm::ActReNumExecute() { RenumberRows(); }
+
+void TMirelForm::ActSelectAllDataExecute() {
+    platform::StringGrid* grid = activeGrid();
+    grid->setSelection(book::allRecords(*grid));
+}
+
+bool TMirelForm::ActSaveExecute() {
+    // Writing address files arrives with the address file commands; until
+    // then nothing is written and the book stays modified.
+    return false;
+}
+
+void TMirelForm::ActExitExecute() { close(); }
+
+void TMirelForm::ActAboutExecute() {
+    if (!about_) return;
+    about_->show();
+    about_->raise();
+}
+
+void TMirelForm::ActPictanExecute() {
+    if (!pictan_) return;
+    pictan_->show();
+    pictan_->raise();
+    pictan_->activateWindow();
+}
+
+void TMirelForm::showGridMenu(QMenu* menu, const QPoint& pos) {
+    // The menu opens at a fixed offset from the press, measured from the
+    // window's top-left corner.
+    const QPoint origin = frameGeometry().topLeft();
+    menu->popup(QPoint(pos.x() + origin.x() + 190, pos.y() + origin.y() + 115));
+}
+
+void TMirelForm::StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos) {
+    if (button == Qt::RightButton) showGridMenu(GridMenu1, pos);
+}
+
+void TMirelForm::StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos) {
+    if (button == Qt::RightButton) showGridMenu(GridMenu2, pos);
+}
+
+}  // namespace app

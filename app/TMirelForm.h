@@ -1,0 +1,137 @@
+#pragma once
+// The main window: tool bar, five pages, status bar; the address book's
+// state and the program's life cycle.
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QComboBox;
+class QDialog;
+class QMenu;
+class QStatusBar;
+class QTabWidget;
+class QToolBar;
+
+namespace platform {
+class Dialogs;
+class StringGrid;
+}  // namespace platform
+namespace render {
+class PreviewPage;
+}
+namespace book {
+class EntryPage;
+class SenderPage;
+}  // namespace book
+namespace print {
+class ListPage;
+}
+namespace message {
+class BodyPage;
+}
+
+namespace app {
+
+class CommandTable;
+
+class TMirelForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `arguments` are the files named on the command line, opened when the
+    // window is first shown.
+    TMirelForm(platform::Dialogs& dialogs, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TMirelForm() override;
+
+    // The windows the commands show; they are created after this one.
+    void setCompanions(QWidget* pictan, QDialog* about);
+
+    // State of the address book and the pages.
+    QString AddressFileName;
+    bool AddressModified = false;
+    bool ShowingAll = true;
+    int CurrentRecord = 1;
+    int FilteredCurrentRow = 0;
+    bool EntryPageActive = false;
+    bool SenderPageActive = false;
+    QString SaveAsFileName;  // the name last chosen in a save dialog
+
+    // Controls.
+    QToolBar* ToolBar1;
+    QTabWidget* PageControl1;
+    QStatusBar* StatusBar1;
+    QMenu* PopupMenu1;
+    render::PreviewPage* Preview;
+    book::SenderPage* Sasidasininn;
+    book::EntryPage* MirelEdit;
+    print::ListPage* Ichiran;
+    message::BodyPage* HRimen;
+    platform::StringGrid* StringGrid1;
+    platform::StringGrid* StringGrid2;
+    QComboBox* ComboBox6;  // relation filter
+    CommandTable* ActionList1;
+    QMenu* GridMenu1;
+    QMenu* GridMenu2;
+
+    // The grid every reader of the current record reads: StringGrid1 while all
+    // rows are shown, StringGrid2 while a relation is.
+    platform::StringGrid* activeGrid() const;
+
+    // Life cycle.
+    void FormShow();
+    void FormCloseQuery(bool& canClose);
+    void AskSaveBody(bool& canClose);
+    void FormDestroy();
+
+    // Opens any supported file by its extension.
+    void OpenDocument(const QString& path);
+    // Shows the long part of `hint` in the status bar.
+    void ApplicationEvents1Hint(const QString& hint);
+
+    // Row commands.
+    void RenumberRows();
+    void ActInsExecute();
+    void ActDelExecute();
+    void ActReNumExecute();
+    void ActSelectAllDataExecute();
+
+    // File commands; true when the book was written.
+    bool ActSaveExecute();
+
+    void ActExitExecute();
+    void ActAboutExecute();
+    void ActPictanExecute();
+
+    void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
+
+    // " 『 name 』 が保存されていません。..." for the close questions.
+    static QString unsavedQuestion(const QString& name);
+    // The file name part of `path` when it has an extension, else `fallback`.
+    static QString shownName(const QString& path, const QString& fallback);
+
+signals:
+    // The close query let the window close.
+    void formClosed();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void FormCreate();
+    void buildWindow();
+    void connectCommands();
+    void showGridMenu(QMenu* menu, const QPoint& pos);
+
+    platform::Dialogs& dialogs_;
+    QStringList arguments_;
+    QWidget* pictan_ = nullptr;
+    QDialog* about_ = nullptr;
+    bool shownOnce_ = false;
+    bool destroyed_ = false;
+};
+
+}  // namespace app

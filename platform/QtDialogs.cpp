@@ -1,0 +1,66 @@
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace platform {
+namespace {
+
+QString boxTitle(QWidget* parent) {
+    return parent ? parent->window()->windowTitle().trimmed() : QApplication::applicationName();
+}
+
+FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& r, bool save) {
+    QFileDialog dlg(parent, r.title);
+    dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dlg.setNameFilters(r.filters);
+    if (r.filterIndex >= 0 && r.filterIndex < r.filters.size())
+        dlg.selectNameFilter(r.filters.at(r.filterIndex));
+    if (!r.defaultExtension.isEmpty()) dlg.setDefaultSuffix(r.defaultExtension);
+    if (!r.folder.isEmpty()) dlg.setDirectory(r.folder);
+    if (!r.fileName.isEmpty()) dlg.selectFile(r.fileName);
+    FileDialogResult result;
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return result;
+    result.path = dlg.selectedFiles().first();
+    result.filterIndex = std::max(0, int(r.filters.indexOf(dlg.selectedNameFilter())));
+    return result;
+}
+
+}  // namespace
+
+Answer QtDialogs::question(QWidget* parent, const QString& text) {
+    QApplication::beep();
+    const auto b = QMessageBox::question(parent, boxTitle(parent), text,
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                         QMessageBox::Yes);
+    if (b == QMessageBox::Yes) return Answer::Yes;
+    if (b == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
+}
+
+void QtDialogs::notice(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, boxTitle(parent), text);
+}
+
+void QtDialogs::error(QWidget* parent, const QString& text) {
+    QApplication::beep();
+    QMessageBox::critical(parent, boxTitle(parent), text);
+}
+
+FileDialogResult QtDialogs::openFile(QWidget* parent, const FileDialogRequest& request) {
+    return runFileDialog(parent, request, false);
+}
+
+FileDialogResult QtDialogs::saveFile(QWidget* parent, const FileDialogRequest& request) {
+    return runFileDialog(parent, request, true);
+}
+
+QColor QtDialogs::chooseColour(QWidget* parent, const QColor& initial) {
+    return QColorDialog::getColor(initial, parent);
+}
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+#include "render/PreviewPage.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+#include "platform/Hint.h"
+
+namespace render {
+
+PreviewSplitter::PreviewSplitter(QWidget* box, QWidget* parent) : QWidget(parent), box_(box) {
+    setObjectName(QStringLiteral("Splitter1"));
+    setCursor(Qt::SplitHCursor);
+    setFixedWidth(3);
+}
+
+void PreviewSplitter::mousePressEvent(QMouseEvent* event) {
+    grabX_ = int(event->position().x());
+}
+
+void PreviewSplitter::mouseMoveEvent(QMouseEvent* event) {
+    if (!(event->buttons() & Qt::LeftButton)) return;
+    const int x = parentWidget()->mapFromGlobal(event->globalPosition().toPoint()).x() - grabX_;
+    const int width = std::clamp(x, 30, parentWidget()->width() - 30);
+    box_->resize(width, box_->height());
+    move(width, y());
+}
+
+PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Preview"));
+    PaintBox1 = new QWidget(this);
+    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1->setGeometry(0, 0, 270, 400);
+    Splitter1 = new PreviewSplitter(PaintBox1, this);
+    Splitter1->setGeometry(270, 0, 3, 400);
+
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+    ComboBox2->setEditable(true);
+    ComboBox2->addItems({QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ"),
+                         QStringLiteral("長３封筒（235 x 120）"),
+                         QStringLiteral("長４封筒（205 x 90）一般封書用"),
+                         QStringLiteral("洋封筒１（176 x 120）"), QStringLiteral("洋封筒２（162 x 114）")});
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->setEditable(true);
+    ComboBox1->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
+                         QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
+    ComboBox3 = new QComboBox(this);
+    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
+    ComboBox3->setEditable(true);
+    ComboBox3->addItems({QStringLiteral("様"), QStringLiteral("殿"), QStringLiteral("行"),
+                         QStringLiteral("師"), QStringLiteral("先生"), QStringLiteral("御中")});
+    FuutouF = new QRadioButton(QStringLiteral("封筒（表）"), this);
+    FuutouF->setObjectName(QStringLiteral("FuutouF"));
+    FuutouF->setChecked(true);
+    FuutouR = new QRadioButton(QStringLiteral("封筒（裏）"), this);
+    FuutouR->setObjectName(QStringLiteral("FuutouR"));
+    platform::applyHint(ComboBox2, QStringLiteral("種類|印刷物の種類を選択できます"));
+    platform::applyHint(ComboBox1, QStringLiteral("フォント|フォントを選択できます"));
+    platform::applyHint(ComboBox3, QStringLiteral("敬称|敬称を選択できます"));
+
+    // The choice bar runs above the grids.
+    ChoiceBar = new QWidget(this);
+    ChoiceBar->setObjectName(QStringLiteral("ChoiceBar"));
+    ChoiceBar->setGeometry(273, 0, 406, 32);
+    ChoiceBarLayout = new QHBoxLayout(ChoiceBar);
+    ChoiceBarLayout->setContentsMargins(0, 4, 2, 4);
+    ChoiceBarLayout->setSpacing(3);
+    for (QWidget* w : {static_cast<QWidget*>(ComboBox2), static_cast<QWidget*>(FuutouF),
+                       static_cast<QWidget*>(FuutouR), static_cast<QWidget*>(ComboBox3),
+                       static_cast<QWidget*>(ComboBox1)})
+        ChoiceBarLayout->addWidget(w);
+    ComboBox2->setMinimumWidth(90);
+    ComboBox3->setFixedWidth(56);
+    ComboBox1->setMinimumWidth(80);
+}
+
+}  // namespace render
