@@ -255,12 +255,19 @@ void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TMirelForm::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    if (paths.isEmpty()) return;
     event->acceptProposedAction();
+    WMDropFiles(paths);
+}
+
+void TMirelForm::WMDropFiles(const QStringList& paths) {
+    if (paths.isEmpty()) return;
     raise();
     activateWindow();
-    OpenDocument(urls.first().toLocalFile());  // only the first of several
+    OpenDocument(paths.first());  // only the first of several
 }
 
 void TMirelForm::OpenDocument(const QString& path) {

@@ -82,6 +82,8 @@ public:
     void AskSaveBody(bool& canClose);
     void FormDestroy();
 
+    // Files dropped on the window: the first one is opened.
+    void WMDropFiles(const QStringList& paths);
     // Opens any supported file by its extension.
     void OpenDocument(const QString& path);
     // Shows the long part of `hint` in the status bar.

@@ -1,0 +1,121 @@
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+#include "app/CommandTable.h"
+#include "platform/StringGrid.h"
+#include "tests/app/MainWindowFixture.h"
+
+TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
+    app::TMirelForm& f = make();
+    f.StringGrid1->setCell(1, 1, QStringLiteral("山田"));
+    f.ActionList1->action("ActIns")->trigger();
+    EXPECT_TRUE(f.AddressModified);
+    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.StringGrid1->cell(1, 1), QString());
+    EXPECT_EQ(f.StringGrid1->cell(1, 2), QStringLiteral("山田"));
+    EXPECT_EQ(f.StringGrid1->cell(0, 2), QStringLiteral("2"));
+
+    f.AddressModified = false;
+    platform::GridRect both;
+    both.top = 1;
+    both.bottom = 2;
+    f.StringGrid1->setSelection(both);
+    f.ActionList1->action("ActDel")->trigger();
+    EXPECT_TRUE(f.AddressModified);
+    ASSERT_EQ(f.StringGrid1->rowCount(), 2);
+    EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
+}
+
+TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
+    app::TMirelForm& f = make();
+    f.StringGrid1->setRowCount(6);
+    f.StringGrid2->setRowCount(3);
+    f.ShowingAll = false;
+    f.ActSelectAllDataExecute();
+    EXPECT_EQ(f.StringGrid2->selection().top, 1);
+    EXPECT_EQ(f.StringGrid2->selection().bottom, 2);
+    f.ShowingAll = true;
+    f.ActSelectAllDataExecute();
+    EXPECT_EQ(f.StringGrid1->selection().bottom, 5);
+}
+
+TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
+    app::TMirelForm& f = make();
+    EXPECT_EQ(f.ActionList1->actions().size(), 31);
+    QAction* open = f.ActionList1->action("ActOpen");
+    EXPECT_EQ(open->text(), QStringLiteral("開く(&O)"));
+    EXPECT_EQ(open->toolTip(), QStringLiteral("開く"));
+    EXPECT_EQ(open->statusTip(), QStringLiteral("ファイルを開きます。"));
+    EXPECT_EQ(open->property("category").toString(), QStringLiteral("ファイル"));
+    EXPECT_EQ(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(f.ActionList1->action("ActSort")->statusTip(), QStringLiteral("データを　『あいうえお順』　に並べ替えます"));
+}
+
+TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
+    app::TMirelForm& f = make();
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QSignalSpy newBook(f.ActionList1->action("ActNew"), &QAction::triggered);
+    QSignalSpy renumber(f.ActionList1->action("ActReNum"), &QAction::triggered);
+    QSignalSpy list(f.ActionList1->action("ActPrintIchiran"), &QAction::triggered);
+    QSignalSpy insert(f.ActionList1->action("ActIns"), &QAction::triggered);
+    f.StringGrid1->setFocus();
+
+    QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(newBook.count(), 1);
+    EXPECT_EQ(renumber.count(), 0);
+
+    // A disabled owner swallows its key.
+    f.ActionList1->action("ActNew")->setEnabled(false);
+    f.ActionList1->action("ActPrintIchiran")->setEnabled(false);
+    const int rows = f.StringGrid1->rowCount();
+    QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(newBook.count(), 1);
+    EXPECT_EQ(renumber.count(), 0);
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(insert.count(), 0);
+    EXPECT_EQ(f.StringGrid1->rowCount(), rows);
+
+    f.ActionList1->action("ActPrintIchiran")->setEnabled(true);
+    QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(list.count(), 1);
+    EXPECT_EQ(insert.count(), 0);
+}
+
+TEST_F(MainWindowTest, FileMenuEndsWithExit) {
+    app::TMirelForm& f = make();
+    QMenu* file = f.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->title(), QStringLiteral("ファイル(&F)"));
+    EXPECT_EQ(file->actions().last(), f.ActionList1->action("ActExit"));
+    EXPECT_EQ(f.ActionList1->action("ActExit")->text(), QStringLiteral("終了(&X)"));
+}
+
+TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(home.filePath(QStringLiteral("picture.gif")));
+    EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
+}
+
+TEST_F(MainWindowTest, OnlyTheFirstDroppedFileIsOpened) {
+    app::TMirelForm& f = make();
+    f.WMDropFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
+    EXPECT_EQ(dialogs.count("notice"), 1);
+}
+
+TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
+    app::TMirelForm& f = make({home.filePath("one.gif"), home.filePath("two.doc")});
+    f.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.count("notice"), 2);
+    f.hide();
+    f.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs.count("notice"), 2);  // only on the first show
+}

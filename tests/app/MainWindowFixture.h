@@ -1,0 +1,32 @@
+#pragma once
+// A main window on the offscreen platform with scripted dialogs and its
+// files in a temporary folder.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/TMirelForm.h"
+#include "platform/AppPaths.h"
+#include "tests/support/ScriptedDialogs.h"
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        platform::AppPaths::setOverrideFolder(home.path());
+    }
+    void TearDown() override {
+        form.reset();
+        platform::AppPaths::setOverrideFolder(QString());
+    }
+    app::TMirelForm& make(const QStringList& arguments = {}) {
+        form = std::make_unique<app::TMirelForm>(dialogs, arguments);
+        return *form;
+    }
+
+    QTemporaryDir home;
+    testsupport::ScriptedDialogs dialogs;
+    std::unique_ptr<app::TMirelForm> form;
+};

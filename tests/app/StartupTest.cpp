@@ -1,0 +1,123 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+#include "app/CommandTable.h"
+#include "book/EntryPage.h"
+#include "book/SenderPage.h"
+#include "platform/StringGrid.h"
+#include "render/PreviewPage.h"
+#include "tests/app/MainWindowFixture.h"
+
+TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
+    app::TMirelForm& f = make();
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　"));
+    ASSERT_EQ(f.StringGrid1->rowCount(), 2);
+    EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
+    for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.StringGrid1->cell(c, 1).isEmpty());
+    EXPECT_EQ(f.StringGrid1->rowCells(0).join(QLatin1Char(',')),
+              QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係"));
+    EXPECT_EQ(f.PageControl1->currentWidget(), f.Preview);
+    EXPECT_FALSE(f.ActionList1->action("ActPrint")->isEnabled());
+    EXPECT_TRUE(f.ShowingAll);
+    EXPECT_FALSE(f.AddressModified);
+    EXPECT_EQ(f.CurrentRecord, 1);
+    EXPECT_EQ(f.MirelEdit->Num1->text(), QStringLiteral("1"));
+    EXPECT_FALSE(f.MirelEdit->EditOKButton->isEnabled());
+    EXPECT_TRUE(QDir(home.filePath(QStringLiteral("住所録"))).exists());
+    EXPECT_TRUE(QDir(home.filePath(QStringLiteral("本文"))).exists());
+}
+
+TEST_F(MainWindowTest, ExistingFoldersAreLeftAsTheyAre) {
+    ASSERT_TRUE(QDir(home.path()).mkpath(QStringLiteral("住所録")));
+    QFile keep(home.filePath(QStringLiteral("住所録/keep.csv")));
+    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
+    keep.write("x");
+    keep.close();
+    make();
+    EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("住所録/keep.csv"))));
+}
+
+TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
+    app::TMirelForm& f = make();
+    EXPECT_EQ(f.width(), 679);
+    EXPECT_EQ(f.height() - f.menuBar()->sizeHint().height(), 505);
+    EXPECT_EQ(f.ToolBar1->height(), 29);
+    EXPECT_EQ(f.StatusBar1->height(), 19);
+    EXPECT_EQ(QFontInfo(f.font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_EQ(f.font().pixelSize(), 12);
+
+    const QStringList captions = {"印刷プレビュー", "差出人の編集", "宛名の編集", "一覧表", "はがき裏面"};
+    const QStringList names = {"Preview", "Sasidasininn", "MirelEdit", "Ichiran", "HRimen"};
+    ASSERT_EQ(f.PageControl1->count(), 5);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(f.PageControl1->tabText(i), captions[i]);
+        EXPECT_EQ(f.PageControl1->widget(i)->objectName(), names[i]);
+    }
+
+    for (platform::StringGrid* g : {f.StringGrid1, f.StringGrid2}) {
+        EXPECT_EQ(g->geometry(), QRect(270, 32, 390, 161));
+        EXPECT_EQ(g->colCount(), 13);
+        const int widths[13] = {24, 100, 60, 190, 190, 100, 120, 120, 120, 120, 100, 100, 60};
+        for (int c = 0; c < 13; ++c) EXPECT_EQ(g->colWidth(c), widths[c]) << c;
+        EXPECT_TRUE(g->toolTip().isEmpty());
+    }
+    EXPECT_EQ(QFontInfo(f.StringGrid1->font()).family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(f.StringGrid2->font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
+    EXPECT_EQ(f.StringGrid1->selectedColour(), QColor(0, 255, 0));
+    EXPECT_EQ(f.StringGrid2->selectedColour(), QColor(0, 255, 255));
+    EXPECT_EQ(f.StringGrid1->statusTip(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
+    EXPECT_EQ(f.StringGrid2->statusTip(), QStringLiteral("関係で注出されたデータを表示します"));
+}
+
+TEST_F(MainWindowTest, ChoiceListsStartOnTheirFirstItem) {
+    app::TMirelForm& f = make();
+    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6", "ComboBox7"}) {
+        auto* box = f.findChild<QComboBox*>(QLatin1String(name));
+        ASSERT_NE(box, nullptr) << name;
+        EXPECT_EQ(box->currentIndex(), 0) << name;
+    }
+    for (const char* name : {"SSimei", "SRenmei", "SYuubinBangou1", "SYuubinBangou2", "SJuusho1", "SJuusho2",
+                             "Kana1", "Nam1", "Nam2", "Shamei", "Yakushoku", "Ub1", "Ub2", "Ju1", "Ju2"}) {
+        auto* edit = f.findChild<QLineEdit*>(QLatin1String(name));
+        ASSERT_NE(edit, nullptr) << name;
+        EXPECT_TRUE(edit->text().isEmpty()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint) {
+    app::TMirelForm& f = make();
+    f.show();
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(f.StringGrid1, &enter);
+    EXPECT_EQ(f.StatusBar1->currentMessage(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
+    f.ApplicationEvents1Hint(QStringLiteral("バーのないヒント"));
+    EXPECT_EQ(f.StatusBar1->currentMessage(), QStringLiteral("バーのないヒント"));
+    f.ApplicationEvents1Hint(QStringLiteral("開く|ファイルを開きます。"));
+    EXPECT_EQ(f.StatusBar1->currentMessage(), QStringLiteral("ファイルを開きます。"));
+}
+
+TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
+    app::TMirelForm& f = make();
+    f.show();
+    const QImage shot = f.grab().toImage();
+    ASSERT_FALSE(shot.isNull());
+    const QString out = QDir(QStringLiteral(PELCOR_TEST_OUTPUT)).filePath(QStringLiteral("main-window.png"));
+    QDir().mkpath(QFileInfo(out).path());
+    EXPECT_TRUE(shot.save(out));
+    // The tab captions are drawn with a Japanese face, not the box glyph.
+    QFontMetrics metrics(f.PageControl1->tabBar()->font());
+    EXPECT_TRUE(metrics.inFont(QChar(u'印')));
+    EXPECT_TRUE(QFontMetrics(f.StringGrid1->font()).inFont(QChar(u'〒')));
+}
