@@ -103,6 +103,7 @@ void TMirelForm::buildWindow() {
     ComboBox6 = new QComboBox(Preview);
     ComboBox6->setObjectName(QStringLiteral("ComboBox6"));
     ComboBox6->setEditable(true);
+    ComboBox6->setInsertPolicy(QComboBox::NoInsert);
     ComboBox6->addItems({QStringLiteral("全部"), QStringLiteral("知人"), QStringLiteral("友人"),
                          QStringLiteral("親戚"), QStringLiteral("仕事")});
     Preview->ChoiceBarLayout->insertWidget(3, ComboBox6);
@@ -128,7 +129,15 @@ void TMirelForm::connectCommands() {
     on("ActDel", [this] { ActDelExecute(); });
     on("ActReNum", [this] { ActReNumExecute(); });
     on("ActSelectAllData", [this] { ActSelectAllDataExecute(); });
+    on("ActOpen", [this] { ActOpenExecute(); });
     on("ActSave", [this] { ActSaveExecute(); });
+    on("ActSaveAs", [this] { ActSaveAsExecute(); });
+    on("ActNew", [this] { ActNewExecute(); });
+    on("ActSort", [this] { ActSortExecute(); });
+    on("ActRSort", [this] { ActRSortExecute(); });
+    on("ActHiphn", [this] { ActHiphnExecute(); });
+    on("ActNonHiphn", [this] { ActNonHiphnExecute(); });
+    connect(ComboBox6, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
     on("ActHSave", [this] { HRimen->ActHSaveExecute(); });
     on("ActHSaveAs", [this] { HRimen->ActHSaveAsExecute(); });
     on("ActExit", [this] { ActExitExecute(); });
@@ -272,7 +281,13 @@ void TMirelForm::WMDropFiles(const QStringList& paths) {
 
 void TMirelForm::OpenDocument(const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
-    Q_UNUSED(ext);
+    if (ext == QLatin1String("csv")) {
+        OpenAddressFile(path);
+        return;
+    }
+    // Message texts and pictures belong to the message side, which shows
+    // its page first.
+    PageControl1->setCurrentWidget(HRimen);
     dialogs_.notice(this, kNotOpenable);
 }
 
@@ -315,12 +330,6 @@ void TMirelForm::ActReNumExecute() { RenumberRows(); }
 void TMirelForm::ActSelectAllDataExecute() {
     platform::StringGrid* grid = activeGrid();
     grid->setSelection(book::allRecords(*grid));
-}
-
-bool TMirelForm::ActSaveExecute() {
-    // Writing address files arrives with the address file commands; until
-    // then nothing is written and the book stays modified.
-    return false;
 }
 
 void TMirelForm::ActExitExecute() { close(); }

@@ -96,8 +96,25 @@ public:
     void ActReNumExecute();
     void ActSelectAllDataExecute();
 
-    // File commands; true when the book was written.
+    // Address book files (AddressBookCommands.cpp). The save commands return
+    // true when the book was written.
+    void ActOpenExecute();
     bool ActSaveExecute();
+    bool ActSaveAsExecute();
+    void ActNewExecute();
+    bool SaveAddressFile(const QString& path);
+    void OpenAddressFile(const QString& path);
+
+    // Sorting, relation filter and postal-code hyphens.
+    void ActSortExecute();
+    void ActRSortExecute();
+    void ComboBox6Change();
+    void ActHiphnExecute();
+    void ActNonHiphnExecute();
+    void setBookCaption();
+
+    // Draws the current row of the active grid in the preview box.
+    void RefreshPreview();
 
     void ActExitExecute();
     void ActAboutExecute();

@@ -1,16 +1,13 @@
 #include "platform/Sjis.h"
 
-#include <errno.h>
 #include <iconv.h>
 
 #include <cstring>
-#include <mutex>
 
 namespace platform {
 namespace {
 
-// iconv descriptors are not thread-safe, but everything runs on the GUI
-// thread; a mutex keeps the helpers safe for tests and tools all the same.
+// An iconv descriptor, used only while the tables are built.
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
@@ -19,23 +16,11 @@ public:
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
-    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t get() const { return cd_; }
-    std::mutex& mutex() { return mutex_; }
 
 private:
     iconv_t cd_;
-    std::mutex mutex_;
 };
-
-Converter& toUtf32() {
-    static Converter c("UTF-32LE", "CP932");
-    return c;
-}
-Converter& fromUtf32() {
-    static Converter c("CP932", "UTF-32LE");
-    return c;
-}
 
 // Converts one complete CP932 character (1 or 2 bytes); returns 0 on failure.
 char32_t decodeOne(Converter& conv, const char* p, size_t n) {
@@ -62,61 +47,103 @@ int encodeOne(Converter& conv, char32_t cp, char out[4]) {
     return static_cast<int>(4 - outLeft);
 }
 
+// Conversion tables built once from glibc's CP932 converter, so that the
+// vendor extensions and the preferred codes for duplicates are exactly
+// iconv's, and the per-character work is a table look-up.
+struct Tables {
+    char16_t single[256] = {};      // 0: not a character of its own
+    char16_t pair[256][256] = {};   // [lead][trail], 0: invalid
+    QVector<quint16> encode;        // Unicode (BMP) → CP932 code, 0: none
+
+    Tables() : encode(0x10000, 0) {
+        Converter dec("UTF-32LE", "CP932");
+        Converter enc("CP932", "UTF-32LE");
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            if (isLeadByte(uchar(b))) continue;
+            const char32_t cp = b == 0 ? 0 : decodeOne(dec, &c, 1);
+            if (cp && cp < 0x10000) single[b] = char16_t(cp);
+        }
+        for (int lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!isLeadByte(uchar(lead))) continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                const char two[2] = {char(lead), char(trail)};
+                const char32_t cp = decodeOne(dec, two, 2);
+                if (cp && cp < 0x10000) pair[lead][trail] = char16_t(cp);
+            }
+        }
+        // Encoding asks iconv once per character that CP932 can hold, so a
+        // character with two codes gets the one iconv prefers.
+        char buf[4];
+        auto learn = [&](char16_t u) {
+            if (u == 0 || encode[u] != 0) return;
+            const int n = encodeOne(enc, u, buf);
+            if (n == 1)
+                encode[u] = uchar(buf[0]);
+            else if (n == 2)
+                encode[u] = quint16(uchar(buf[0]) << 8 | uchar(buf[1]));
+        };
+        for (char16_t u : single) learn(u);
+        for (auto& row : pair)
+            for (char16_t u : row) learn(u);
+    }
+
+    static bool isLeadByte(uchar b) { return Sjis::isLeadByte(b); }
+};
+
+const Tables& tables() {
+    static const Tables t;
+    return t;
+}
+
 }  // namespace
 
 QString Sjis::decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
 
 QString Sjis::decode(const char* data, qsizetype size) {
-    QString result;
-    result.reserve(size);
-    Converter& conv = toUtf32();
-    std::lock_guard<std::mutex> lock(conv.mutex());
+    const Tables& t = tables();
+    QString result(size, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(result.data());
+    qsizetype n = 0;
     const auto* u = reinterpret_cast<const unsigned char*>(data);
-    qsizetype i = 0;
-    while (i < size) {
+    for (qsizetype i = 0; i < size;) {
         const unsigned char b = u[i];
-        if (b < 0x80) {  // ASCII is the same in CP932; the common case stays fast
-            result.append(QChar(b));
+        if (b < 0x80) {
+            out[n++] = b;
             ++i;
-            continue;
-        }
-        if (b >= 0xA1 && b <= 0xDF) {  // half-width katakana
-            result.append(QChar(char16_t(0xFF61 + (b - 0xA1))));
+        } else if (isLeadByte(b) && i + 1 < size && t.pair[b][u[i + 1]]) {
+            out[n++] = t.pair[b][u[i + 1]];
+            i += 2;
+        } else {
+            out[n++] = t.single[b] ? t.single[b] : char16_t(QChar::ReplacementCharacter);
             ++i;
-            continue;
         }
-        if (isLeadByte(b) && i + 1 < size) {
-            const char32_t cp = decodeOne(conv, data + i, 2);
-            if (cp != 0) {
-                result.append(QString::fromUcs4(&cp, 1));
-                i += 2;
-                continue;
-            }
-        }
-        result.append(QChar(QChar::ReplacementCharacter));
-        ++i;
     }
+    result.truncate(n);
     return result;
 }
 
 SjisEncoded Sjis::encode(const QString& text) {
+    const Tables& t = tables();
     SjisEncoded r;
     r.bytes.reserve(text.size() * 2);
-    Converter& conv = fromUtf32();
-    std::lock_guard<std::mutex> lock(conv.mutex());
-    const QList<uint> cps = text.toUcs4();
-    char buf[4];
-    for (uint cp : cps) {
-        if (cp < 0x80) {
-            r.bytes.append(char(cp));
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const char16_t u = text.at(i).unicode();
+        if (u < 0x80) {
+            r.bytes.append(char(u));
             continue;
         }
-        const int n = encodeOne(conv, char32_t(cp), buf);
-        if (n > 0) {
-            r.bytes.append(buf, n);
+        const quint16 code = QChar::isSurrogate(u) ? 0 : t.encode[u];
+        if (code > 0xFF) {
+            r.bytes.append(char(code >> 8)).append(char(code & 0xFF));
+        } else if (code != 0) {
+            r.bytes.append(char(code));
         } else {
-            const char32_t c = cp;
-            r.unmappable.append(QString::fromUcs4(&c, 1));
+            // A surrogate pair is one character with no CP932 form.
+            const bool pairStart = QChar::isHighSurrogate(u) && i + 1 < size && text.at(i + 1).isLowSurrogate();
+            r.unmappable.append(text.mid(i, pairStart ? 2 : 1));
+            if (pairStart) ++i;
             r.bytes.append('?');
         }
     }
@@ -126,28 +153,18 @@ SjisEncoded Sjis::encode(const QString& text) {
 QByteArray Sjis::bytes(const QString& text) { return encode(text).bytes; }
 
 int Sjis::byteLength(const QString& text) {
+    const Tables& t = tables();
     int n = 0;
     for (QChar ch : text) {
-        const ushort u = ch.unicode();
-        if (u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F))
-            n += 1;
-        else if (ch.isLowSurrogate())
-            continue;  // counted with its high surrogate as one '?'
-        else if (ch.isHighSurrogate())
-            n += 1;
-        else
-            n += isDoubleByte(u) ? 2 : 1;
+        const char16_t u = ch.unicode();
+        if (ch.isLowSurrogate()) continue;  // counted with its high surrogate as one '?'
+        n += (u >= 0x80 && !ch.isSurrogate() && t.encode[u] > 0xFF) ? 2 : 1;
     }
     return n;
 }
 
 bool Sjis::isDoubleByte(uint cp) {
-    if (cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F)) return false;
-    if (cp > 0xFFFF) return false;  // never in CP932; written as '?'
-    Converter& conv = fromUtf32();
-    std::lock_guard<std::mutex> lock(conv.mutex());
-    char buf[4];
-    return encodeOne(conv, char32_t(cp), buf) == 2;
+    return cp >= 0x80 && cp < 0x10000 && !QChar::isSurrogate(cp) && tables().encode[cp] > 0xFF;
 }
 
 int Sjis::compare(const QString& a, const QString& b) {

@@ -1,0 +1,202 @@
+// The main window's address book commands: files, sorting, the relation
+// filter and the postal-code passes.
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTabWidget>
+
+#include "app/CommandTable.h"
+#include "app/TMirelForm.h"
+#include "book/AddressBook.h"
+#include "book/AddressRecord.h"
+#include "book/EntryPage.h"
+#include "book/PostalCode.h"
+#include "book/RelationFilter.h"
+#include "book/Sorting.h"
+#include "book/SenderPage.h"
+#include "platform/AtomicFile.h"
+#include "platform/Dialogs.h"
+#include "platform/StringGrid.h"
+#include "render/PreviewPage.h"
+
+namespace app {
+namespace {
+
+const QStringList kOpenFilters = {QStringLiteral("全てのファイル(*.*) (*)"), QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
+const QStringList kSaveFilters = {QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
+
+// Runs `change` on a grid as one update of the view, keeping its selection.
+template <typename F>
+void bulk(platform::StringGrid& grid, F change) {
+    const platform::GridRect sel = grid.selection();
+    grid.beginBulkUpdate();
+    change();
+    grid.endBulkUpdate();
+    grid.setSelection(sel);
+}
+
+// "12 行目（山田　太郎）: 𠮷" lines for the unmappable-characters question.
+QString describeUnmappable(const QVector<book::UnmappableText>& found, const book::AddressRows& rows) {
+    QStringList lines;
+    for (const book::UnmappableText& u : found.mid(0, 10)) {
+        const QString name = rows.value(u.row - 1).value(book::ColName);
+        lines << QStringLiteral("  %1 行目（%2）: %3").arg(u.row).arg(name, u.text);
+    }
+    if (found.size() > 10) lines << QStringLiteral("  ほか %1 件").arg(found.size() - 10);
+    return lines.join(QLatin1Char('\n'));
+}
+
+}  // namespace
+
+void TMirelForm::OpenAddressFile(const QString& path) {
+    // The file is read before the book is touched: a file that cannot be
+    // read leaves the open book as it was.
+    const book::AddressReadResult read = book::readAddressFile(path);
+    if (!read.ok) {
+        dialogs_.error(this, path + QStringLiteral("\n") + read.error);
+        return;
+    }
+    bulk(*StringGrid1, [&] { book::loadRows(*StringGrid1, read.rows); });
+    StringGrid1->setRow(1);
+
+    // A new book is shown whole: the relation filter goes back to "全部".
+    ShowingAll = true;
+    {
+        const QSignalBlocker quiet(ComboBox6);
+        ComboBox6->setCurrentIndex(0);
+        ComboBox6->setEditText(ComboBox6->itemText(0));
+    }
+    StringGrid2->hide();
+    StringGrid1->show();
+    ActionList1->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
+
+    AddressModified = false;
+    ActionList1->action("ActPrint")->setEnabled(true);
+    PageControl1->setCurrentWidget(Sasidasininn);
+    PageControl1->setCurrentWidget(Preview);
+    ActNonHiphnExecute();
+    AddressFileName = path;
+    setBookCaption();
+    RefreshPreview();
+}
+
+void TMirelForm::setBookCaption() {
+    setWindowTitle(book::bookCaption(QFileInfo(AddressFileName).fileName(), StringGrid1->rowCount() - 1,
+                                     ComboBox6->currentText(), activeGrid()->rowCount() - 1));
+}
+
+bool TMirelForm::SaveAddressFile(const QString& path) {
+    if (PageControl1->currentWidget() != Preview) PageControl1->setCurrentWidget(Preview);
+
+    // Always the whole book, whichever grid is shown.
+    const book::AddressRows rows = book::recordRows(*StringGrid1);
+    QVector<book::UnmappableText> unmappable;
+    const QByteArray bytes = book::buildAddressFile(rows, &unmappable);
+    if (!unmappable.isEmpty()) {
+        const QString text = QStringLiteral("次のデータには、ファイルに保存できない文字が含まれています。\n") +
+                             describeUnmappable(unmappable, rows) +
+                             QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
+        if (dialogs_.question(this, text) != platform::Answer::Yes) return false;
+    }
+    const QString error = platform::writeFileAtomically(path, bytes);
+    if (!error.isEmpty()) {
+        dialogs_.error(this, path + QStringLiteral("\n") + error);
+        return false;
+    }
+
+    // The grid shows what was written: postal codes in their plain form.
+    bulk(*StringGrid1, [&] {
+        book::addHyphens(*StringGrid1);
+        book::removeHyphens(*StringGrid1);
+        RenumberRows();
+    });
+    AddressFileName = path;
+    setWindowTitle(QStringLiteral("　Pelcor　　　　『　") + QFileInfo(path).fileName() + QStringLiteral("　』"));
+    RefreshPreview();
+    AddressModified = false;
+    return true;
+}
+
+bool TMirelForm::ActSaveExecute() {
+    if (!QFileInfo(AddressFileName).suffix().isEmpty()) return SaveAddressFile(AddressFileName);
+    return ActSaveAsExecute();
+}
+
+bool TMirelForm::ActSaveAsExecute() {
+    platform::FileDialogRequest request;
+    request.filters = kSaveFilters;
+    request.defaultExtension = QStringLiteral("csv");
+    request.folder = QFileInfo(AddressFileName).absolutePath();
+    const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
+    if (!chosen.accepted()) {
+        RefreshPreview();
+        return false;
+    }
+    return SaveAddressFile(chosen.path);
+}
+
+void TMirelForm::ActOpenExecute() {
+    platform::FileDialogRequest request;
+    request.filters = kOpenFilters;
+    const platform::FileDialogResult chosen = dialogs_.openFile(this, request);
+    if (chosen.accepted()) OpenDocument(chosen.path);
+}
+
+void TMirelForm::ActNewExecute() {
+    bulk(*StringGrid1, [&] { book::clearBook(*StringGrid1); });
+    setWindowTitle(QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
+    CurrentRecord = 1;
+    // Hidden and shown again, so that the page's show handling runs.
+    PageControl1->setCurrentWidget(Preview);
+    PageControl1->setCurrentWidget(MirelEdit);
+    MirelEdit->Kana1->setFocus();
+    AddressFileName.clear();
+    ShowingAll = true;
+}
+
+void TMirelForm::ActSortExecute() {
+    bulk(*StringGrid1, [&] { book::sortByReading(*StringGrid1, book::SortOrder::Forward); });
+    RefreshPreview();
+}
+
+void TMirelForm::ActRSortExecute() {
+    bulk(*StringGrid1, [&] { book::sortByReading(*StringGrid1, book::SortOrder::Backward); });
+    RefreshPreview();
+}
+
+void TMirelForm::ComboBox6Change() {
+    const QString relation = ComboBox6->currentText();
+    ShowingAll = relation == QString::fromUtf16(book::kFilterAll);
+    if (!ShowingAll) {
+        StringGrid2->beginBulkUpdate();
+        book::filterByRelation(*StringGrid1, relation, *StringGrid2);
+        StringGrid2->endBulkUpdate();
+        StringGrid2->setRow(1);
+        StringGrid1->hide();
+        StringGrid2->show();
+    } else {
+        StringGrid2->hide();
+        StringGrid1->show();
+    }
+    ActionList1->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, ShowingAll);
+    RefreshPreview();
+    setBookCaption();
+}
+
+void TMirelForm::ActHiphnExecute() {
+    platform::StringGrid* grid = activeGrid();
+    bulk(*grid, [&] { book::addHyphens(*grid); });
+    RefreshPreview();
+}
+
+void TMirelForm::ActNonHiphnExecute() {
+    platform::StringGrid* grid = activeGrid();
+    bulk(*grid, [&] { book::removeHyphens(*grid); });
+    RefreshPreview();
+}
+
+void TMirelForm::RefreshPreview() { Preview->PaintBox1->update(); }
+
+}  // namespace app

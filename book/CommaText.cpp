@@ -1,0 +1,103 @@
+#include "book/CommaText.h"
+
+#include "platform/Sjis.h"
+
+namespace book {
+namespace {
+
+inline bool isBlank(unsigned char b) { return b >= 0x01 && b <= 0x20; }
+
+// Length of the character starting at p: 2 for a CP932 lead byte with a
+// trail byte before `end`, else 1.
+inline int charLength(const char* p, const char* end) {
+    return platform::Sjis::isLeadByte(static_cast<unsigned char>(*p)) && p + 1 < end ? 2 : 1;
+}
+
+// A quoted field starting at the quote at `p`: runs to the closing quote, a
+// doubled quote standing for one. Without a closing quote it runs to the end.
+QByteArray readQuoted(const char*& p, const char* end) {
+    QByteArray field;
+    ++p;  // opening quote
+    while (p < end && *p != '\0') {
+        if (*p == '"') {
+            if (p + 1 < end && p[1] == '"') {
+                field.append('"');
+                p += 2;
+                continue;
+            }
+            ++p;  // closing quote
+            return field;
+        }
+        const int n = charLength(p, end);
+        field.append(p, n);
+        p += n;
+    }
+    return field;
+}
+
+}  // namespace
+
+QList<QByteArray> splitCommaText(const char* begin, const char* end) {
+    QList<QByteArray> fields;
+    const char* p = begin;
+    auto atEnd = [&] { return p >= end || *p == '\0'; };
+    while (!atEnd() && isBlank(static_cast<unsigned char>(*p))) ++p;
+    while (!atEnd()) {
+        if (*p == '"') {
+            fields.append(readQuoted(p, end));
+        } else {
+            const char* start = p;
+            while (!atEnd() && static_cast<unsigned char>(*p) > 0x20 && *p != ',') p += charLength(p, end);
+            fields.append(QByteArray(start, int(p - start)));
+        }
+        while (!atEnd() && isBlank(static_cast<unsigned char>(*p))) ++p;
+        if (!atEnd() && *p == ',') {
+            ++p;
+            while (!atEnd() && isBlank(static_cast<unsigned char>(*p))) ++p;
+            // A comma at the end of the line still ends a field: an empty one follows.
+            if (atEnd()) fields.append(QByteArray());
+        }
+    }
+    return fields;
+}
+
+QByteArray quoteCommaField(const QByteArray& field) {
+    bool needsQuotes = false;
+    for (int i = 0; i < field.size(); ++i) {
+        const auto b = static_cast<unsigned char>(field[i]);
+        if (platform::Sjis::isLeadByte(b) && i + 1 < field.size()) {
+            ++i;  // a trail byte is part of its character
+            continue;
+        }
+        if (b <= 0x20 || b == '"' || b == ',') {
+            needsQuotes = true;
+            break;
+        }
+    }
+    if (!needsQuotes) return field;
+    QByteArray quoted;
+    quoted.reserve(field.size() + 2);
+    quoted.append('"');
+    for (int i = 0; i < field.size(); ++i) {
+        const char c = field[i];
+        if (platform::Sjis::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < field.size()) {
+            quoted.append(c).append(field[++i]);
+            continue;
+        }
+        quoted.append(c);
+        if (c == '"') quoted.append('"');
+    }
+    quoted.append('"');
+    return quoted;
+}
+
+QByteArray joinCommaText(const QList<QByteArray>& fields) {
+    QByteArray line;
+    for (int i = 0; i < fields.size(); ++i) {
+        if (i) line.append(',');
+        line.append(quoteCommaField(fields[i]));
+    }
+    return line;
+}
+
+}  // namespace book

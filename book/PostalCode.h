@@ -1,0 +1,20 @@
+#pragma once
+// The two forms of a postal code in column 2: hyphenated for the file
+// ("123-4567"), and plain for the grid, the preview and printing
+// ("1234567 ", seven digits and one space). Cells that are not 7 or 8
+// single-byte characters are left exactly as they are.
+
+#include <QString>
+
+#include "platform/CellGrid.h"
+
+namespace book {
+
+QString withHyphen(const QString& cell);
+QString withoutHyphen(const QString& cell);
+
+// The passes over every record row of a grid.
+void addHyphens(platform::CellGrid& grid);
+void removeHyphens(platform::CellGrid& grid);
+
+}  // namespace book

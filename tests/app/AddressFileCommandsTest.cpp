@@ -1,0 +1,234 @@
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QTabWidget>
+
+#include "app/CommandTable.h"
+#include "book/AddressRecord.h"
+#include "book/EntryPage.h"
+#include "render/PreviewPage.h"
+#include "platform/Sjis.h"
+#include "platform/StringGrid.h"
+#include "tests/app/MainWindowFixture.h"
+
+using platform::Answer;
+
+namespace {
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QByteArray kTwoRecords = platform::Sjis::bytes(QStringLiteral(
+    "やまだ,山田　太郎,123-4567,東京都,１－２,,,03-1234-5678,,,,,友人\r\n"
+    "すずき,鈴木　花子,9876543,大阪府,,,,,,,,,親戚\r\n"));
+
+}  // namespace
+
+TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
+    app::TMirelForm& f = make();
+    const QString path = writeFile(home.filePath("Family.CSV"), kTwoRecords);
+    f.OpenDocument(path);
+    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 1), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("9876543 "));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 2), QStringLiteral("すずき"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 2), QStringLiteral("2"));
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
+    EXPECT_EQ(f.AddressFileName, path);
+    EXPECT_FALSE(f.AddressModified);
+    EXPECT_TRUE(f.ActionList1->action("ActPrint")->isEnabled());
+    EXPECT_EQ(f.PageControl1->currentWidget(), static_cast<QWidget*>(f.Preview));
+    EXPECT_TRUE(dialogs.calls.isEmpty());
+}
+
+TEST_F(MainWindowTest, AnEmptyFileOpensAsOneEmptyRow) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("empty.csv"), QByteArray()));
+    EXPECT_EQ(f.StringGrid1->rowCount(), 2);
+    EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("1件中")));
+}
+
+// A file that cannot be read must not empty the book it would replace: the
+// book would then be saved empty over its own file.
+TEST_F(MainWindowTest, AFailedOpenLeavesTheBookAsItWas) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
+    f.OpenDocument(home.filePath("missing.csv"));
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.AddressFileName, home.filePath("family.csv"));
+}
+
+TEST_F(MainWindowTest, SavingWritesTheFileLayoutAndKeepsTheGridLayout) {
+    app::TMirelForm& f = make();
+    const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
+    f.OpenDocument(path);
+    f.AddressModified = true;
+    EXPECT_TRUE(f.ActSaveExecute());
+    EXPECT_EQ(readFile(path), kTwoRecords.left(kTwoRecords.indexOf('\n') + 1) +
+                                  platform::Sjis::bytes(QStringLiteral("すずき,鈴木　花子,987-6543,大阪府,,,,,,,,,親戚\r\n")));
+    EXPECT_FALSE(f.AddressModified);
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　family.csv　』"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 1), QStringLiteral("1"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 1), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.StringGrid1->cell(1, 0), QStringLiteral("名　前"));
+}
+
+TEST_F(MainWindowTest, SaveOnAnUnnamedBookAsksForANameAndCancelKeepsItUnsaved) {
+    app::TMirelForm& f = make();
+    f.ActInsExecute();
+    EXPECT_FALSE(f.ActSaveExecute());
+    EXPECT_EQ(dialogs.count("save"), 1);
+    EXPECT_EQ(dialogs.fileRequests.last().defaultExtension, QStringLiteral("csv"));
+    EXPECT_TRUE(f.AddressModified);
+    EXPECT_TRUE(f.AddressFileName.isEmpty());
+
+    dialogs.files = {platform::FileDialogResult{home.filePath("new.csv"), 0}};
+    EXPECT_TRUE(f.ActSaveExecute());
+    EXPECT_EQ(readFile(home.filePath("new.csv")), QByteArray(",,,,,,,,,,,,\r\n,,,,,,,,,,,,\r\n"));
+}
+
+TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
+    app::TMirelForm& f = make();
+    const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
+    f.OpenDocument(path);
+    f.StringGrid1->setCell(book::ColName, 1, QStringLiteral("変更"));
+    f.AddressModified = true;
+    // The folder refuses new files, so no temporary file can be made beside the target.
+    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool saved = f.SaveAddressFile(path);
+    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_EQ(readFile(path), kTwoRecords);
+    EXPECT_TRUE(f.AddressModified);
+    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
+}
+
+TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
+    EXPECT_FALSE(f.SaveAddressFile(home.filePath("住所録")));
+    EXPECT_FALSE(f.SaveAddressFile(home.filePath("gone/family.csv")));
+    EXPECT_EQ(dialogs.count("error"), 2);
+    EXPECT_EQ(f.AddressFileName, home.filePath("family.csv"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.StringGrid1->cell(1, 0), QStringLiteral("名　前"));
+}
+
+TEST_F(MainWindowTest, TextTheFileCannotHoldIsAskedAboutBeforeWriting) {
+    app::TMirelForm& f = make();
+    f.StringGrid1->setCell(book::ColName, 1, QStringLiteral("𠮷田"));
+    const QString path = home.filePath("kichi.csv");
+    dialogs.answers = {Answer::Cancel};
+    EXPECT_FALSE(f.SaveAddressFile(path));
+    ASSERT_EQ(dialogs.count("question"), 1);
+    EXPECT_TRUE(dialogs.texts("question")[0].contains(QStringLiteral("1 行目（𠮷田）: 𠮷")));
+    EXPECT_FALSE(QFile::exists(path));
+
+    dialogs.answers = {Answer::Yes};
+    EXPECT_TRUE(f.SaveAddressFile(path));
+    EXPECT_TRUE(readFile(path).startsWith(",?\x93\x63"));
+}
+
+TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
+    f.ComboBox6->setCurrentIndex(2);  // 友人
+    EXPECT_FALSE(f.ShowingAll);
+    EXPECT_EQ(f.activeGrid(), f.StringGrid2);
+    EXPECT_TRUE(f.StringGrid2->isVisibleTo(&f));
+    EXPECT_FALSE(f.StringGrid1->isVisibleTo(&f));
+    ASSERT_EQ(f.StringGrid2->rowCount(), 2);
+    EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
+        EXPECT_FALSE(f.ActionList1->action(name)->isEnabled()) << name;
+    EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("2件中  友人 1件 を表示中")));
+
+    f.ComboBox6->setCurrentIndex(4);  // 仕事: nothing matches
+    EXPECT_EQ(f.StringGrid2->rowCount(), 2);
+    EXPECT_TRUE(f.StringGrid2->cell(book::ColName, 1).isEmpty());
+    EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("仕事 1件 を表示中")));
+
+    f.ComboBox6->setCurrentIndex(0);
+    EXPECT_TRUE(f.ShowingAll);
+    EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
+    for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
+        EXPECT_TRUE(f.ActionList1->action(name)->isEnabled()) << name;
+}
+
+TEST_F(MainWindowTest, SavingWhileFilteredWritesTheWholeBookHyphenated) {
+    app::TMirelForm& f = make();
+    const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
+    f.OpenDocument(path);
+    f.ComboBox6->setCurrentIndex(3);  // 親戚
+    EXPECT_TRUE(f.ActSaveExecute());
+    const QByteArray written = readFile(path);
+    EXPECT_TRUE(written.contains("123-4567"));
+    EXPECT_TRUE(written.contains("987-6543"));
+    EXPECT_FALSE(written.contains("1234567 "));
+}
+
+TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
+    app::TMirelForm& f = make();
+    const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
+    f.OpenDocument(path);
+    f.ComboBox6->setCurrentIndex(3);
+    f.OpenDocument(path);
+    EXPECT_TRUE(f.ShowingAll);
+    EXPECT_EQ(f.ComboBox6->currentText(), QStringLiteral("全部"));
+    EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
+    EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
+    EXPECT_TRUE(f.ActionList1->action("ActIns")->isEnabled());
+}
+
+TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
+    f.ActSortExecute();
+    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("すずき"));
+    EXPECT_FALSE(f.AddressModified);
+    f.ActRSortExecute();
+    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
+
+    f.ActNewExecute();
+    EXPECT_EQ(f.StringGrid1->rowCount(), 2);
+    EXPECT_TRUE(f.StringGrid1->cell(book::ColName, 1).isEmpty());
+    EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
+    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_EQ(f.PageControl1->currentWidget(), static_cast<QWidget*>(f.MirelEdit));
+}
+
+TEST_F(MainWindowTest, OpenCommandUsesTheOpenDialog) {
+    app::TMirelForm& f = make();
+    const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
+    dialogs.files = {platform::FileDialogResult{path, 1}};
+    f.ActionList1->action("ActOpen")->trigger();
+    EXPECT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(dialogs.fileRequests.last().filters.size(), 2);
+}
+
+TEST_F(MainWindowTest, ClosingAfterYesSavesTheBook) {
+    app::TMirelForm& f = make();
+    const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
+    f.OpenDocument(path);
+    f.ActInsExecute();
+    dialogs.answers = {Answer::Yes};
+    bool canClose = false;
+    f.FormCloseQuery(canClose);
+    EXPECT_TRUE(canClose);
+    EXPECT_TRUE(readFile(path).startsWith(",,,,,,,,,,,,\r\n"));
+}

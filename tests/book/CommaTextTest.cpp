@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "book/CommaText.h"
+#include "platform/Sjis.h"
+
+using book::joinCommaText;
+using book::splitCommaText;
+
+namespace {
+
+QList<QByteArray> split(const char* text) { return splitCommaText(QByteArray(text)); }
+QList<QByteArray> sjis(std::initializer_list<const char16_t*> fields) {
+    QList<QByteArray> out;
+    for (const char16_t* f : fields) out << platform::Sjis::bytes(QString::fromUtf16(f));
+    return out;
+}
+
+}  // namespace
+
+TEST(CommaText, SplitsPlainQuotedAndEmptyFields) {
+    EXPECT_EQ(split("a,b,c"), QList<QByteArray>({"a", "b", "c"}));
+    EXPECT_EQ(split("a,,c"), QList<QByteArray>({"a", "", "c"}));
+    EXPECT_EQ(split("\"a,b\",c"), QList<QByteArray>({"a,b", "c"}));
+    EXPECT_EQ(split("\"a\"\"b\""), QList<QByteArray>({"a\"b"}));
+    EXPECT_EQ(split(""), QList<QByteArray>());
+}
+
+TEST(CommaText, BlanksAroundFieldsAreSkippedAndAnUnquotedSpaceSplits) {
+    EXPECT_EQ(split("  a , b"), QList<QByteArray>({"a", "b"}));
+    // An ASCII space inside an unquoted field ends it.
+    EXPECT_EQ(split("x,Tokyo Minato,y"), QList<QByteArray>({"x", "Tokyo", "Minato", "y"}));
+    EXPECT_EQ(split("\"Tokyo Minato\""), QList<QByteArray>({"Tokyo Minato"}));
+    EXPECT_EQ(split("a\tb"), QList<QByteArray>({"a", "b"}));
+}
+
+TEST(CommaText, ATrailingCommaAddsOneEmptyField) {
+    EXPECT_EQ(split("a,"), QList<QByteArray>({"a", ""}));
+    EXPECT_EQ(split("a, "), QList<QByteArray>({"a", ""}));
+    EXPECT_EQ(split(",,"), QList<QByteArray>({"", "", ""}));
+}
+
+TEST(CommaText, UnterminatedQuoteRunsToTheEndAndNulEndsTheLine) {
+    EXPECT_EQ(split("\"abc,def"), QList<QByteArray>({"abc,def"}));
+    const QByteArray withNul("a,b\0c,d", 7);
+    EXPECT_EQ(splitCommaText(withNul), QList<QByteArray>({"a", "b"}));
+    // Text after a closing quote starts the next field.
+    EXPECT_EQ(split("\"ab\"cd,e"), QList<QByteArray>({"ab", "cd", "e"}));
+}
+
+TEST(CommaText, DoubleByteCharactersAreSteppedOverWhole) {
+    // 表 is 0x95 0x5C: its trail byte is a backslash, and ソ (0x83 0x5C) too;
+    // neither may be split or quoted on its own account.
+    const QList<QByteArray> f = sjis({u"表示", u"ソフト", u"山田　太郎"});
+    const QByteArray line = joinCommaText(f);
+    EXPECT_EQ(splitCommaText(line), f);
+    // The ideographic space is two bytes, not a blank: no quotes needed.
+    EXPECT_FALSE(line.contains('"'));
+    // A lead byte at the very end stands alone and never reads past the end.
+    const QByteArray cut("a,\x82", 3);
+    EXPECT_EQ(splitCommaText(cut), QList<QByteArray>({"a", "\x82"}));
+}
+
+TEST(CommaText, WritesQuotesOnlyWhereNeeded) {
+    EXPECT_EQ(joinCommaText({"a", "", "b c", "x,y", "a\"b", "\x1f"}),
+              QByteArray("a,,\"b c\",\"x,y\",\"a\"\"b\",\"\x1f\""));
+    // Every written line reads back as the same fields.
+    const QList<QByteArray> awkward = {" lead", "trail ", "\"", ",", "", "a\"\"b", "\t"};
+    EXPECT_EQ(splitCommaText(joinCommaText(awkward)), awkward);
+}
