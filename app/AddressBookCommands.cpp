@@ -34,7 +34,7 @@ void bulk(platform::StringGrid& grid, F change) {
     grid.beginBulkUpdate();
     change();
     grid.endBulkUpdate();
-    grid.setSelection(sel);
+    grid.setGridSelection(sel);
 }
 
 // "12 行目（山田　太郎）: 𠮷" lines for the unmappable-characters question.

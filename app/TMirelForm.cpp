@@ -312,7 +312,7 @@ void TMirelForm::ActInsExecute() {
     StringGrid1->beginBulkUpdate();
     CurrentRecord = book::insertRows(*StringGrid1, sel);
     StringGrid1->endBulkUpdate();
-    StringGrid1->setSelection(sel);
+    StringGrid1->setGridSelection(sel);
     AddressModified = true;
 }
 
@@ -329,7 +329,7 @@ void TMirelForm::ActReNumExecute() { RenumberRows(); }
 
 void TMirelForm::ActSelectAllDataExecute() {
     platform::StringGrid* grid = activeGrid();
-    grid->setSelection(book::allRecords(*grid));
+    grid->setGridSelection(book::allRecords(*grid));
 }
 
 void TMirelForm::ActExitExecute() { close(); }

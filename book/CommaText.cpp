@@ -7,11 +7,7 @@ namespace {
 
 inline bool isBlank(unsigned char b) { return b >= 0x01 && b <= 0x20; }
 
-// Length of the character starting at p: 2 for a CP932 lead byte with a
-// trail byte before `end`, else 1.
-inline int charLength(const char* p, const char* end) {
-    return platform::Sjis::isLeadByte(static_cast<unsigned char>(*p)) && p + 1 < end ? 2 : 1;
-}
+using platform::Sjis::charLength;
 
 // A quoted field starting at the quote at `p`: runs to the closing quote, a
 // doubled quote standing for one. Without a closing quote it runs to the end.
@@ -63,13 +59,10 @@ QList<QByteArray> splitCommaText(const char* begin, const char* end) {
 
 QByteArray quoteCommaField(const QByteArray& field) {
     bool needsQuotes = false;
-    for (int i = 0; i < field.size(); ++i) {
-        const auto b = static_cast<unsigned char>(field[i]);
-        if (platform::Sjis::isLeadByte(b) && i + 1 < field.size()) {
-            ++i;  // a trail byte is part of its character
-            continue;
-        }
-        if (b <= 0x20 || b == '"' || b == ',') {
+    const char* end = field.constData() + field.size();
+    for (const char* p = field.constData(); p < end; p += charLength(p, end)) {
+        const auto b = static_cast<unsigned char>(*p);
+        if (charLength(p, end) == 1 && (b <= 0x20 || b == '"' || b == ',')) {
             needsQuotes = true;
             break;
         }
@@ -78,14 +71,11 @@ QByteArray quoteCommaField(const QByteArray& field) {
     QByteArray quoted;
     quoted.reserve(field.size() + 2);
     quoted.append('"');
-    for (int i = 0; i < field.size(); ++i) {
-        const char c = field[i];
-        if (platform::Sjis::isLeadByte(static_cast<unsigned char>(c)) && i + 1 < field.size()) {
-            quoted.append(c).append(field[++i]);
-            continue;
-        }
-        quoted.append(c);
-        if (c == '"') quoted.append('"');
+    for (const char* p = field.constData(); p < end;) {
+        const int n = charLength(p, end);
+        quoted.append(p, n);
+        if (n == 1 && *p == '"') quoted.append('"');
+        p += n;
     }
     quoted.append('"');
     return quoted;

@@ -111,7 +111,7 @@ QString Sjis::decode(const char* data, qsizetype size) {
         if (b < 0x80) {
             out[n++] = b;
             ++i;
-        } else if (isLeadByte(b) && i + 1 < size && t.pair[b][u[i + 1]]) {
+        } else if (i + 1 < size && t.pair[b][u[i + 1]]) {
             out[n++] = t.pair[b][u[i + 1]];
             i += 2;
         } else {

@@ -42,6 +42,18 @@ inline bool isLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// True when `b` can follow a lead byte as the second byte of a character.
+inline bool isTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+
+// Length of the character at `p`: 2 for a lead byte followed by a trail byte
+// before `end`, else 1. A lead byte before a delimiter stands alone.
+inline int charLength(const char* p, const char* end) {
+    return isLeadByte(static_cast<unsigned char>(p[0])) && p + 1 < end &&
+                   isTrailByte(static_cast<unsigned char>(p[1]))
+               ? 2
+               : 1;
+}
+
 // True when `ch` (one code point) takes two bytes in CP932.
 bool isDoubleByte(uint codePoint);
 

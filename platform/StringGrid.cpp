@@ -275,7 +275,7 @@ GridRect StringGrid::selection() const {
     return r;
 }
 
-void StringGrid::setSelection(const GridRect& rect) {
+void StringGrid::setGridSelection(const GridRect& rect) {
     const int top = std::clamp(rect.top, 1, rowCount() - 1);
     const int bottom = std::clamp(rect.bottom, top, rowCount() - 1);
     const QItemSelection sel(model_->index(top - 1, 0), model_->index(bottom - 1, colCount() - 2));

@@ -43,7 +43,7 @@ public:
 
     // The selected block of rows (whole rows: left 1, right colCount()-1).
     GridRect selection() const;
-    void setSelection(const GridRect& rect);
+    void setGridSelection(const GridRect& rect);
 
     // Moves a row as the user does by dragging the fixed column.
     void moveRow(int from, int to);

@@ -23,7 +23,7 @@ TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     platform::GridRect both;
     both.top = 1;
     both.bottom = 2;
-    f.StringGrid1->setSelection(both);
+    f.StringGrid1->setGridSelection(both);
     f.ActionList1->action("ActDel")->trigger();
     EXPECT_TRUE(f.AddressModified);
     ASSERT_EQ(f.StringGrid1->rowCount(), 2);

@@ -58,6 +58,11 @@ TEST(CommaText, DoubleByteCharactersAreSteppedOverWhole) {
     // A lead byte at the very end stands alone and never reads past the end.
     const QByteArray cut("a,\x82", 3);
     EXPECT_EQ(splitCommaText(cut), QList<QByteArray>({"a", "\x82"}));
+    // A lead byte whose next byte cannot be a trail byte stands alone and
+    // does not swallow the delimiter after it (found by fuzzing).
+    EXPECT_EQ(split("\x82,b"), QList<QByteArray>({"\x82", "b"}));
+    const QList<QByteArray> lone = {"x\x82", "\x82 "};
+    EXPECT_EQ(splitCommaText(joinCommaText(lone)), lone);
 }
 
 TEST(CommaText, WritesQuotesOnlyWhereNeeded) {

@@ -60,7 +60,7 @@ TEST(StringGrid, SelectionIsABlockOfWholeRows) {
     platform::GridRect r;
     r.top = 3;
     r.bottom = 5;
-    g.setSelection(r);
+    g.setGridSelection(r);
     const platform::GridRect s = g.selection();
     EXPECT_EQ(s.top, 3);
     EXPECT_EQ(s.bottom, 5);
