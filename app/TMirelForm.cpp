@@ -143,6 +143,7 @@ void TMirelForm::connectCommands() {
     on("ActExit", [this] { ActExitExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
     connect(StringGrid1, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid1MouseDown);
     connect(StringGrid2, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid2MouseDown);
 }
@@ -154,7 +155,7 @@ void TMirelForm::FormCreate() {
     HRimen->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
     EntryPageActive = false;
-    SenderPageActive = false;
+    Sasidasininn->SenderPageActive = false;
     Sasidasininn->clearFields();
     for (QComboBox* box : {MirelEdit->ComboBox7, ComboBox6, HRimen->ComboBox5, HRimen->ComboBox4,
                            Preview->ComboBox3, Preview->ComboBox2, Preview->ComboBox1})
@@ -171,6 +172,7 @@ void TMirelForm::FormCreate() {
     ShowingAll = true;
     // 12-14
     PageControl1->setCurrentWidget(Preview);
+    shownPage_ = Preview;
     ActionList1->action("ActPrint")->setEnabled(false);
     setWindowTitle(kMainCaption);
     // 15-16
@@ -301,6 +303,47 @@ bool TMirelForm::event(QEvent* event) {
 
 void TMirelForm::ApplicationEvents1Hint(const QString& hint) {
     StatusBar1->showMessage(platform::longHint(hint));
+}
+
+void TMirelForm::PageControl1Change(int) {
+    QWidget* page = PageControl1->currentWidget();
+    if (shownPage_ == Sasidasininn) Sasidasininn->SasidasininnExit();
+    if (shownPage_ == Preview) PreviewExit();
+    shownPage_ = page;
+    if (page == Sasidasininn) SasidasininnShow();
+    if (page == Preview) PreviewShow();
+}
+
+void TMirelForm::PreviewShow() {
+    // Postal codes reach the renderer without hyphens.
+    ActNonHiphnExecute();
+    if (ShowingAll) {
+        StringGrid1->setRow(CurrentRecord);
+    } else {
+        if (FilteredCurrentRow <= 0) ++FilteredCurrentRow;
+        StringGrid2->setRow(FilteredCurrentRow);
+    }
+    ActionList1->setEnabled({"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
+                            ShowingAll);
+    ActionList1->setEnabled({"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
+                            true);
+    ActionList1->setEnabled({"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"},
+                            false);
+    RefreshPreview();
+}
+
+void TMirelForm::PreviewExit() {
+    CurrentRecord = activeGrid()->row();
+    FilteredCurrentRow = CurrentRecord;
+}
+
+void TMirelForm::SasidasininnShow() {
+    ActionList1->setEnabled({"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
+                             "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
+                             "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+                            false);
+    ActionList1->action("ActEditData")->setEnabled(true);
+    Sasidasininn->SasidasininnShow();
 }
 
 platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }

@@ -52,7 +52,6 @@ public:
     int CurrentRecord = 1;
     int FilteredCurrentRow = 0;
     bool EntryPageActive = false;
-    bool SenderPageActive = false;
     QString SaveAsFileName;  // the name last chosen in a save dialog
 
     // Controls.
@@ -84,6 +83,13 @@ public:
 
     // Files dropped on the window: the first one is opened.
     void WMDropFiles(const QStringList& paths);
+    // Page changes: the left page's exit handler, then the new page's show
+    // handler, which sets the commands that make sense there.
+    void PageControl1Change(int index);
+    void SasidasininnShow();
+    void PreviewShow();
+    void PreviewExit();
+
     // Opens any supported file by its extension.
     void OpenDocument(const QString& path);
     // Shows the long part of `hint` in the status bar.
@@ -150,6 +156,7 @@ private:
     QWidget* pictan_ = nullptr;
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
+    QWidget* shownPage_ = nullptr;
     bool destroyed_ = false;
 };
 

@@ -1,37 +1,126 @@
 #include "book/SenderPage.h"
 
-#include <QFormLayout>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "book/FieldStyle.h"
+#include "platform/Hint.h"
 
 namespace book {
 
+const char16_t SenderPage::kShowHelp[] =
+    u"\n\n　　　このページで出来ること\n\n　　　1.差出人データの新規作成\n\n　　　2.差出人データの変更・修正";
+const char16_t SenderPage::kChangeHelp[] =
+    u"\n\n　　　ここに、入力されたデータ\n\n　　　氏名・郵便番号・住所は\n\n　　　ソフトが終了する時点で\n\n　　　自動的に保存されます。";
+
 SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Sasidasininn"));
-    auto make = [this](const char* name) {
+    auto make = [this](const char* name, const char16_t* hint, InputKind kind) {
         auto* e = new QLineEdit(this);
         e->setObjectName(QLatin1String(name));
+        platform::applyHint(e, QString::fromUtf16(hint));
+        styleField(e, kind);
+        e->installEventFilter(this);
         return e;
     };
-    SSimei = make("SSimei");
-    SRenmei = make("SRenmei");
-    SYuubinBangou1 = make("SYuubinBangou1");
-    SYuubinBangou2 = make("SYuubinBangou2");
-    SJuusho1 = make("SJuusho1");
-    SJuusho2 = make("SJuusho2");
+    SSimei = make("SSimei", u"氏名|差出人の氏名を入力して下さい。", InputKind::Japanese);
+    SRenmei = make("SRenmei", u"連名|差出人の連名を入力して下さい。", InputKind::Free);
+    SYuubinBangou1 = make("SYuubinBangou1", u"郵便番号|郵便番号の上３桁を入力してください。", InputKind::Digits);
+    SYuubinBangou2 = make("SYuubinBangou2", u"郵便番号|郵便番号の下４桁を入力して下さい。", InputKind::Digits);
+    SJuusho1 = make("SJuusho1", u"住所１|住所を入力してください。", InputKind::Japanese);
+    SJuusho2 = make("SJuusho2", u"住所２|住所１の続きを入力してください。", InputKind::Japanese);
     SYuubinBangou1->setMaxLength(3);
     SYuubinBangou2->setMaxLength(4);
+    SYuubinBangou1->setFixedWidth(44);
+    SYuubinBangou2->setFixedWidth(56);
 
-    auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("氏　名"), SSimei);
-    form->addRow(QStringLiteral("連　名"), SRenmei);
-    form->addRow(QStringLiteral("　　〒"), SYuubinBangou1);
-    form->addRow(QStringLiteral("-"), SYuubinBangou2);
-    form->addRow(QStringLiteral("住所１"), SJuusho1);
-    form->addRow(QStringLiteral("住所２"), SJuusho2);
+    SenderHelpPanel = new QPlainTextEdit(this);
+    SenderHelpPanel->setObjectName(QStringLiteral("Memo2"));
+    SenderHelpPanel->setReadOnly(true);
+    // No caret in the help panel: it is read, never edited.
+    SenderHelpPanel->setTextInteractionFlags(Qt::NoTextInteraction);
+    SenderHelpPanel->setFocusPolicy(Qt::NoFocus);
+    SenderHelpPanel->setContextMenuPolicy(Qt::NoContextMenu);
+    SenderHelpPanel->setFixedWidth(260);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(24, 24, 24, 24);
+    grid->setVerticalSpacing(14);
+    auto label = [this](const char16_t* text, bool bold = false) {
+        auto* l = new QLabel(QString::fromUtf16(text), this);
+        if (bold) styleField(l, InputKind::Digits);
+        return l;
+    };
+    grid->addWidget(label(u"氏　名"), 0, 0);
+    grid->addWidget(SSimei, 0, 1, 1, 3);
+    grid->addWidget(label(u"連　名"), 1, 0);
+    grid->addWidget(SRenmei, 1, 1, 1, 3);
+    grid->addWidget(label(u"　　〒"), 2, 0);
+    grid->addWidget(SYuubinBangou1, 2, 1);
+    grid->addWidget(label(u"-", true), 2, 2, Qt::AlignCenter);
+    grid->addWidget(SYuubinBangou2, 2, 3, Qt::AlignLeft);
+    grid->addWidget(label(u"住所１"), 3, 0);
+    grid->addWidget(SJuusho1, 3, 1, 1, 3);
+    grid->addWidget(label(u"住所２"), 4, 0);
+    grid->addWidget(SJuusho2, 4, 1, 1, 3);
+    grid->addWidget(SenderHelpPanel, 0, 4, 6, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(5, 1);
+
+    setTabOrder(SSimei, SRenmei);
+    setTabOrder(SRenmei, SYuubinBangou1);
+    setTabOrder(SYuubinBangou1, SYuubinBangou2);
+    setTabOrder(SYuubinBangou2, SJuusho1);
+    setTabOrder(SJuusho1, SJuusho2);
+
+    for (QLineEdit* e : {SSimei, SRenmei, SJuusho1, SJuusho2})
+        connect(e, &QLineEdit::textChanged, this, &SenderPage::SSimeiChange);
+    connect(SYuubinBangou1, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou1, 3); });
+    connect(SYuubinBangou2, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou2, 4); });
+    showHelp(kShowHelp, Qt::white);
 }
 
 void SenderPage::clearFields() {
     for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2}) e->clear();
+}
+
+void SenderPage::showHelp(const char16_t* text, const QColor& colour) {
+    QPalette p = SenderHelpPanel->palette();
+    p.setColor(QPalette::Base, Qt::black);
+    p.setColor(QPalette::Text, colour);
+    SenderHelpPanel->setPalette(p);
+    SenderHelpPanel->setPlainText(QString::fromUtf16(text));
+}
+
+void SenderPage::SasidasininnShow() {
+    SenderPageActive = true;
+    showHelp(kShowHelp, Qt::white);
+    SSimei->setFocus();
+}
+
+void SenderPage::SasidasininnExit() { SenderPageActive = false; }
+
+void SenderPage::SSimeiChange() { showHelp(kChangeHelp, QColor(0, 255, 0)); }
+
+void SenderPage::postalChange(QLineEdit* field, int complete) {
+    if (!SenderPageActive || field->text().size() < complete) return;
+    focusNextChild();
+    SSimeiChange();
+}
+
+bool SenderPage::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Enter walks the fields in tab order, and on past the last one.
+            focusNextChild();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace book

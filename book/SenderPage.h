@@ -1,10 +1,12 @@
 #pragma once
 // The sender page "差出人の編集": the user's own name and address. The six
-// fields are the sender record itself.
+// fields are the sender record itself; the settings file fills them at
+// start-up and keeps them at shutdown.
 
 #include <QWidget>
 
 class QLineEdit;
+class QPlainTextEdit;
 
 namespace book {
 
@@ -19,9 +21,30 @@ public:
     QLineEdit* SYuubinBangou2;
     QLineEdit* SJuusho1;
     QLineEdit* SJuusho2;
+    QPlainTextEdit* SenderHelpPanel;  // Memo2
+
+    // Set while the page is showing; the postal fields move the focus on
+    // only then, so that loading the settings never does.
+    bool SenderPageActive = false;
 
     // Empties the six fields (start-up).
     void clearFields();
+
+    // The page's own part of being shown and left; the main window sets the
+    // commands.
+    void SasidasininnShow();
+    void SasidasininnExit();
+
+    static const char16_t kShowHelp[];
+    static const char16_t kChangeHelp[];
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void SSimeiChange();
+    void postalChange(QLineEdit* field, int complete);
+    void showHelp(const char16_t* text, const QColor& colour);
 };
 
 }  // namespace book
