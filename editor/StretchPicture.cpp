@@ -48,8 +48,9 @@ StretchResult stretchPicture(const QImage& source, QSize target) {
         result.picture = dst;
         return result;
     }
-    QImage src = source;
-    makeRgb32(src);
+    QImage converted = source;
+    makeRgb32(converted);
+    const QImage& src = converted;  // const: reading must not copy shared pixels
 
     const int tw = target.width(), th = target.height();
     const std::vector<int> xs = spanStarts(src.width(), tw);
