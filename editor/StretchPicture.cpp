@@ -11,6 +11,8 @@ namespace {
 
 using Pixel = quint32;
 
+constexpr qint64 kMaxPictureBytes = qint64(1) << 30;
+
 // For each destination index, the first source index it takes; the span
 // of destination d is [starts[d], starts[d + 1]) but never less than the
 // index it starts at. When enlarging, a span may be empty and so just repeats
@@ -37,7 +39,11 @@ StretchResult stretchPicture(const QImage& source, QSize target) {
     StretchResult result;
     if (target.width() <= 0 || target.height() <= 0) return result;
 
-    QImage dst(target, QImage::Format_RGB32);
+    // Refuse sizes no postcard picture needs before asking for the memory:
+    // where the system promises memory lazily, a huge picture would only fail
+    // later, when its pixels are written, and take the program down.
+    const bool tooLarge = qint64(target.width()) * target.height() * 4 > kMaxPictureBytes;
+    QImage dst = tooLarge ? QImage() : QImage(target, QImage::Format_RGB32);
     if (dst.isNull()) {
         result.ok = false;
         result.error = QString::fromLocal8Bit(std::strerror(ENOMEM));

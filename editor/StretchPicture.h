@@ -17,6 +17,7 @@ struct StretchResult {
 };
 
 // An empty source stretched onto a non-empty size gives a white picture.
+// Sizes beyond 1 GiB of pixels are refused like a failed allocation.
 StretchResult stretchPicture(const QImage& source, QSize target);
 
 }  // namespace editor

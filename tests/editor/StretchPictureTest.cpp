@@ -71,4 +71,7 @@ TEST(StretchPicture, EmptyAndImpossibleSizes) {
     EXPECT_FALSE(huge.ok);
     EXPECT_FALSE(huge.error.isEmpty());
     EXPECT_TRUE(huge.picture.isNull());
+    // 500 % of a large photograph: refused before any memory is taken.
+    EXPECT_FALSE(stretchPicture(filled(2, 2), QSize(20000, 15000)).ok);
+    EXPECT_TRUE(stretchPicture(filled(2, 2), QSize(3000, 3000)).ok);
 }
