@@ -88,10 +88,43 @@ private:
     }
 
     void rectangle(const QRectF& r, bool outline) {
-        p_.setPen(outline ? pen() : QPen(Qt::NoPen));
         p_.setBrush(brush());
-        if (outline) p_.drawRect(r);
-        else p_.fillRect(r, p_.brush());
+        if (!outline) {
+            p_.fillRect(r, p_.brush());
+            return;
+        }
+        const QPen linePen = pen();
+        if (linePen.isCosmetic()) {
+            hairlineRectangle(r, linePen);
+            return;
+        }
+        p_.setPen(linePen);
+        // The right and bottom edges belong to the neighbour, as on the
+        // device the pages were designed for.
+        p_.drawRect(r.adjusted(0, 0, -1 / deviceScaleX_, -1 / deviceScaleY_));
+    }
+
+    // One-pixel outlines are placed as the original device placed them: the
+    // corners rounded to whole device pixels, the right and bottom edges left
+    // out, so a sheet stretched into a 270-pixel box keeps its right outline
+    // on pixel 269 and small boxes keep their proportions.
+    void hairlineRectangle(const QRectF& r, const QPen& linePen) {
+        const QRectF d = p_.deviceTransform().mapRect(r);
+        const int left = qRound(d.left()), top = qRound(d.top());
+        const int right = qRound(d.right()), bottom = qRound(d.bottom());
+        if (right <= left || bottom <= top) return;
+        QBrush fill = p_.brush();
+        if (brushStyle_ == BrushStyle::Pattern && fill.style() == Qt::TexturePattern) {
+            // In device coordinates the pattern needs no scaling, only its anchor.
+            const QPointF anchor = p_.deviceTransform().map(QPointF(0, 0));
+            fill.setTransform(QTransform::fromTranslate(anchor.x(), anchor.y()));
+        }
+        p_.save();
+        p_.resetTransform();
+        p_.setPen(linePen);
+        p_.setBrush(fill);
+        p_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+        p_.restore();
     }
 
     void text(const op::Text& o) {
