@@ -8,8 +8,8 @@
 // one-byte characters (ASCII, half-width kana) are turned 90° clockwise, tops
 // facing right, with the ideographic em box centred in the band.
 //
-// Upright (escapement 0): the text runs to the right, cells hanging below the
-// reference point; a non-zero width scales the glyphs horizontally so that
+// Upright (escapement 0, and any escapement other than 900): the text runs to
+// the right, cells hanging below the reference point; a non-zero width scales the glyphs horizontally so that
 // the average advance of the digits equals it.
 //
 // The text reaches the glyphs through CP932, as on the device the program was
