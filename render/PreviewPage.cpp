@@ -7,6 +7,7 @@
 
 #include "platform/Hint.h"
 #include "render/LayoutPanel.h"
+#include "render/PreviewBox.h"
 
 namespace render {
 
@@ -30,9 +31,10 @@ void PreviewSplitter::mouseMoveEvent(QMouseEvent* event) {
 
 PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Preview"));
-    PaintBox1 = new QWidget(this);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1 = new PreviewBox(this);
     PaintBox1->setGeometry(0, 0, 270, 400);
+    platform::applyHint(PaintBox1, QStringLiteral("プレビュー画面|現在選択されているデータをプレビュー表示しています。"),
+                        /*showToolTip=*/false);
     Splitter1 = new PreviewSplitter(PaintBox1, this);
     Splitter1->setGeometry(270, 0, 3, 400);
 
