@@ -21,6 +21,7 @@
 #include <QToolBar>
 
 #include "app/CommandTable.h"
+#include "app/Settings.h"
 #include "book/AddressGrids.h"
 #include "book/EntryPage.h"
 #include "book/RowOperations.h"
@@ -178,7 +179,8 @@ void TMirelForm::FormCreate() {
     StringGrid1->setGeometry(render::PreviewPage::gridRect());
     StringGrid2->setGeometry(render::PreviewPage::gridRect());
     StringGrid2->hide();
-    // 9: settings are read into the controls once they exist (see Settings).
+    // 9: the settings file; each key's default is its control's present value.
+    readSettings(*this, platform::AppPaths::settingsFile());
     // 10-11: grid layout.
     book::layoutAddressGrid(*StringGrid1, book::GridRole::All);
     book::layoutAddressGrid(*StringGrid2, book::GridRole::Filtered);
@@ -272,6 +274,7 @@ void TMirelForm::closeEvent(QCloseEvent* event) {
 void TMirelForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
+    writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
     HRimen->BackPicture = QImage();
 }
 
