@@ -5,7 +5,6 @@
 #include "render/FieldArithmetic.h"
 #include "render/VerticalFont.h"
 
-#include <QPoint>
 #include <QStringList>
 
 #include <array>
@@ -52,7 +51,11 @@ QStringList characters(const QString& text) {
 
 // The base point shared by name and joint name: a company pushes them left,
 // a title pushes them down below it.
-QPoint nameBasePoint(const AddressSideInput& in, const RecipientBase& b) {
+struct NameBase {
+    long long x, y;
+};
+
+NameBase nameBasePoint(const AddressSideInput& in, const RecipientBase& b) {
     const LayoutSettings& L = in.layout;
     long long x = L.NXPos;
     if (!in.record[kCompany].isEmpty()) x -= kCompanyShift;
@@ -60,7 +63,7 @@ QPoint nameBasePoint(const AddressSideInput& in, const RecipientBase& b) {
     if (!in.record[kTitle].isEmpty())
         y += L.YakushokuYPos - kTitleSizeShift * (long long)L.YakushokuSize - kTitleNameDistance -
              ((long long)L.YGyoukan + b.titleGap);
-    return QPoint(clampedSum(x), clampedSum(y));
+    return {x, y};
 }
 
 }  // namespace
@@ -101,15 +104,15 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
 
     // Name and joint name stand at the same height, the joint name one column
     // to the left; each ends in a half-width space and the honorific.
-    const QPoint base = nameBasePoint(in, b);
-    const int nameY = clampedSum(W(base.y()) - b.nameBelow);
+    const NameBase base = nameBasePoint(in, b);
+    const int nameY = clampedSum(base.y - b.nameBelow);
     const auto withHonorific = [&](const QString& who) {
         return ConvertForVertical(who + QLatin1Char(' ') + in.honorific);
     };
     MakeVerticalFont(s, face, clampedSum(W(L.NHeight) + b.nameHeight));
-    if (!cell[kName].isEmpty()) s.textOut(clampedSum(W(base.x()) + b.nameX), nameY, withHonorific(cell[kName]));
+    if (!cell[kName].isEmpty()) s.textOut(clampedSum(base.x + b.nameX), nameY, withHonorific(cell[kName]));
     if (!cell[kJointName].isEmpty())
-        s.textOut(clampedSum(W(base.x()) - L.NGyokan + b.jointX), nameY, withHonorific(cell[kJointName]));
+        s.textOut(clampedSum(base.x - L.NGyokan + b.jointX), nameY, withHonorific(cell[kJointName]));
 }
 
 }  // namespace render
