@@ -72,11 +72,3 @@ TEST(AddressFieldSides, TextsFollowTheMarksOnScreen) {
         }
     }
 }
-
-TEST(AddressFieldSides, ScreenAndPrinterCarryTheSameTexts) {
-    for (int kind = 0; kind < kMediaKindCount; ++kind) {
-        const platform::PagePicture screen = DrawAddressSide(everything(kind, kind == 3, OutputTarget::Screen));
-        const platform::PagePicture printer = DrawAddressSide(everything(kind, kind == 3, OutputTarget::Printer));
-        EXPECT_EQ(textOps(screen), textOps(printer)) << "kind " << kind;
-    }
-}
