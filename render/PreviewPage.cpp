@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
 
@@ -78,6 +79,12 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     ComboBox2->setMinimumWidth(90);
     ComboBox3->setFixedWidth(56);
     ComboBox1->setMinimumWidth(80);
+
+    // Long items show their beginning, not wherever the text box scrolled to.
+    for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3})
+        connect(box, &QComboBox::currentIndexChanged, box, [box] {
+            if (box->lineEdit()) box->lineEdit()->setCursorPosition(0);
+        });
 
     // The adjustment panel sits below the grids.
     PageControl2 = new LayoutPanel(this);
