@@ -1,0 +1,39 @@
+#pragma once
+// The message side of a postcard: the background (the picture for the back,
+// or white), then the body's lines in vertical columns from right to left.
+// The preview and the printed page differ only in how the picture is laid
+// under the text and in the print offset the output step applies.
+
+#include <QPoint>
+
+#include "message/MessageSideInput.h"
+#include "platform/PagePicture.h"
+
+namespace message {
+
+struct MessageSidePage {
+    platform::PagePicture picture;
+    // Where the card's top-left corner goes on the printer page, in printer
+    // pixels; always (0, 0) for the screen.
+    QPoint printOffset;
+};
+
+MessageSidePage RenderMessageSide(const MessageSideInput& input);
+
+// Makes the surface's font the vertical record of height `height` in the
+// chosen face. Zero and negative heights are passed on as they are: zero is
+// the face's default size, a negative one a character height of -height.
+void MakeMessageFont(render::DrawingSurface& surface, int faceIndex, int height);
+
+// The printed picture's repeating tile for a picture size field: PGsize1 + 142
+// percent of 1000 x 1480 printer pixels, integer division. Empty when the
+// percentage is not positive.
+QSize printPatternSize(int pictureSizeField);
+
+// The preview's tile: 270 x 429 screen pixels, the picture in the lower
+// 270 x 399, the top 30 rows white.
+inline constexpr int kPreviewTileWidth = 932 * 29 / 100;
+inline constexpr int kPreviewTileHeight = 1480 * 29 / 100;
+inline constexpr int kPreviewPictureTop = 30;
+
+}  // namespace message

@@ -1,0 +1,156 @@
+// The message side's background, fonts and brush, read from the recorded
+// operations, for the preview and for the printer.
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "message/RenderMessageSide.h"
+#include "tests/message/MessageOps.h"
+
+using namespace message;
+using namespace message_ops;
+namespace op = platform::op;
+using platform::BrushStyle;
+
+namespace {
+
+const platform::PageRect kCard{0, 0, 1000, -1480};
+
+// A picture of four coloured quarters, so placement and stretching show.
+QImage quarters(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.fillRect(0, 0, w / 2, h / 2, Qt::red);
+    p.fillRect(w / 2, 0, w - w / 2, h / 2, Qt::green);
+    p.fillRect(0, h / 2, w / 2, h - h / 2, Qt::blue);
+    p.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, Qt::yellow);
+    return img;
+}
+
+MessageSideInput withPicture(render::ReferenceDevice target) {
+    MessageSideInput in = body(int(CardKind::NewYear), {u"謹賀新年"_qs});
+    in.picture = quarters(400, 600);
+    in.showPicture = true;
+    in.target = target;
+    return in;
+}
+
+template <class T>
+std::vector<T> opsOf(const platform::PagePicture& page) {
+    std::vector<T> out;
+    for (const platform::PageOp& o : page.ops)
+        if (auto* t = std::get_if<T>(&o)) out.push_back(*t);
+    return out;
+}
+
+// The brush style in force at each text operation.
+std::vector<BrushStyle> textBrushes(const platform::PagePicture& page) {
+    std::vector<BrushStyle> out;
+    BrushStyle style = BrushStyle::Solid;
+    for (const platform::PageOp& o : page.ops) {
+        if (auto* s = std::get_if<op::SetBrushStyle>(&o)) style = s->style;
+        if (std::holds_alternative<op::BrushPattern>(o)) style = BrushStyle::Pattern;
+        if (std::holds_alternative<op::Text>(o)) out.push_back(style);
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(RenderMessageSide, PageIsAPostcardAndTextIsDrawnWithoutBoxes) {
+    const MessageSidePage page = RenderMessageSide(body(0, {"a", "b", "c", "d"}));
+    EXPECT_EQ(page.picture.widthHundredths, 10000);
+    EXPECT_EQ(page.picture.heightHundredths, 14800);
+    EXPECT_EQ(textBrushes(page.picture), std::vector<BrushStyle>(4, BrushStyle::Clear));
+}
+
+TEST(RenderMessageSide, FontIsTheVerticalRecordInTheChosenFace) {
+    MessageSideInput in = body(1, {"a"});
+    in.faceIndex = 2;
+    auto texts = opsOf<op::Text>(RenderMessageSide(in).picture);
+    ASSERT_EQ(texts.size(), 1u);
+    const platform::FontRecord& f = texts[0].font;
+    EXPECT_EQ(f.height, 50);
+    EXPECT_EQ(f.width, 0);
+    EXPECT_EQ(f.escapement, 900);
+    EXPECT_EQ(f.orientation, 900);
+    EXPECT_EQ(f.charSet, 128);
+    EXPECT_EQ(f.outPrecision, 7);
+    EXPECT_EQ(f.clipPrecision, 16);
+    EXPECT_EQ(f.quality, 2);
+    EXPECT_EQ(f.faceNameText(), u"@HG正楷書体-PRO"_qs);
+
+    in.faceIndex = -1;  // nothing chosen: the default face
+    texts = opsOf<op::Text>(RenderMessageSide(in).picture);
+    EXPECT_EQ(texts[0].font.faceNameText(), QString());
+}
+
+TEST(RenderMessageSide, PreviewWithoutPictureIsAWhiteCardWithItsOutline) {
+    MessageSideInput in = body(0, {"a"});
+    in.picture = quarters(10, 10);  // a bitmap without a name is not shown
+    const platform::PagePicture page = RenderMessageSide(in).picture;
+    EXPECT_TRUE(opsOf<op::BrushPattern>(page).empty());
+    const auto rects = opsOf<op::Rectangle>(page);
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0].rect, kCard);
+    EXPECT_TRUE(opsOf<op::StretchBitmap>(page).empty());
+}
+
+TEST(RenderMessageSide, PreviewTileHoldsThePictureBelowThirtyWhiteRows) {
+    const MessageSidePage page = RenderMessageSide(withPicture(render::ReferenceDevice::Screen));
+    const auto patterns = opsOf<op::BrushPattern>(page.picture);
+    ASSERT_EQ(patterns.size(), 1u);
+    const QImage& tile = patterns[0].pattern;
+    EXPECT_EQ(tile.size(), QSize(270, 429));
+    EXPECT_EQ(tile.pixelColor(135, 0), QColor(Qt::white));
+    EXPECT_EQ(tile.pixelColor(135, 29), QColor(Qt::white));
+    // The picture fills (0, 30)-(270, 429): its quarters meet at (135, 229).
+    EXPECT_EQ(tile.pixelColor(2, 32), QColor(Qt::red));
+    EXPECT_EQ(tile.pixelColor(267, 32), QColor(Qt::green));
+    EXPECT_EQ(tile.pixelColor(2, 426), QColor(Qt::blue));
+    EXPECT_EQ(tile.pixelColor(267, 426), QColor(Qt::yellow));
+    EXPECT_EQ(tile.pixelColor(130, 224), QColor(Qt::red));
+    EXPECT_EQ(tile.pixelColor(140, 234), QColor(Qt::yellow));
+
+    EXPECT_EQ(opsOf<op::FillRect>(page.picture).size(), 1u);
+    const auto rects = opsOf<op::Rectangle>(page.picture);
+    ASSERT_EQ(rects.size(), 1u) << "the card outline over the picture";
+    EXPECT_EQ(rects[0].rect, kCard);
+    EXPECT_EQ(page.printOffset, QPoint(0, 0));
+}
+
+TEST(RenderMessageSide, PrintTileIsSizedInPrinterPixelsAndHasNoOutline) {
+    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    in.layout.PIndL = 100;
+    in.layout.PIndT = -7;
+    const MessageSidePage page = RenderMessageSide(in);
+    const auto patterns = opsOf<op::BrushPattern>(page.picture);
+    ASSERT_EQ(patterns.size(), 1u);
+    EXPECT_EQ(patterns[0].pattern.size(), QSize(1420, 2101));
+    // The picture is stretched over the whole tile.
+    EXPECT_EQ(patterns[0].pattern.pixelColor(3, 3), QColor(Qt::red));
+    EXPECT_EQ(patterns[0].pattern.pixelColor(1416, 2097), QColor(Qt::yellow));
+    EXPECT_TRUE(opsOf<op::Rectangle>(page.picture).empty());
+    EXPECT_EQ(page.printOffset, QPoint(100, -7));
+}
+
+TEST(RenderMessageSide, PictureSizeFieldScalesThePrintTile) {
+    EXPECT_EQ(printPatternSize(0), QSize(1420, 2101));
+    EXPECT_EQ(printPatternSize(58), QSize(2000, 2960));
+    EXPECT_EQ(printPatternSize(-70), QSize(720, 1065));
+    EXPECT_TRUE(printPatternSize(-142).isEmpty());
+}
+
+TEST(RenderMessageSide, PrintWithoutPictureFillsTheCardWhite) {
+    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    in.showPicture = false;  // the picture was dropped by a new body
+    const platform::PagePicture page = RenderMessageSide(in).picture;
+    EXPECT_TRUE(opsOf<op::BrushPattern>(page).empty());
+    const auto fills = opsOf<op::FillRect>(page);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].rect, kCard);
+    const auto colours = opsOf<op::BrushColor>(page);
+    ASSERT_FALSE(colours.empty());
+    EXPECT_EQ(colours.front().color, QColor(Qt::white));
+}
