@@ -80,6 +80,9 @@ void TOKBottomDlg::buildField(ResizeField field, QPoint editAt) {
     e->setFont(bold);
     QPalette pal = e->palette();
     pal.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    // Disabled fields still show their values, as read-only displays.
+    pal.setColor(QPalette::Disabled, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    pal.setColor(QPalette::Disabled, QPalette::Text, QColor(0x60, 0x60, 0x60));
     e->setPalette(pal);
     const FieldRange r = fieldRange(field);
     auto* u = new UpDownArrows(QStringLiteral("UpDown") + QLatin1String(n), r.min, r.max, this);
@@ -116,6 +119,7 @@ void TOKBottomDlg::buildControls() {
     RadioGroup2->setGeometry(240, 24, 90, 140);
     units_ = new QButtonGroup(this);
     auto* unitColumn = new QVBoxLayout(RadioGroup2);
+    unitColumn->setContentsMargins(3, 6, 0, 6);  // the group is narrow
     const QString unitTexts[] = {QStringLiteral("パーセント"), QStringLiteral("ピクセル"), QStringLiteral("ミリメートル")};
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(unitTexts[i], RadioGroup2);

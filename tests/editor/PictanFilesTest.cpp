@@ -317,3 +317,15 @@ TEST_F(PictanFiles, PrintPutsOnePrinterDotPerPixelAtTheTopLeft) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PictanFiles, WithoutADesktopTheFolderGoesInHome) {
+    QDir(home.filePath(QStringLiteral("Desktop"))).removeRecursively();
+    form->ActSaveAsExecute();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1);
+    EXPECT_TRUE(editor::sameFile(dialogs.fileRequests[0].folder, home.filePath(QStringLiteral("はがき画像"))));
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("Desktop"))));
+}
+
+}  // namespace
