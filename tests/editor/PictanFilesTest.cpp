@@ -180,6 +180,7 @@ TEST_F(PictanFiles, BitmapRoundTripKeepsEveryPixel) {
     const QString file = path("round.bmp");
     form->replacePicture(quarters(), QSize(30, 20));
     ASSERT_TRUE(form->WriteBitmapFile(file));
+    EXPECT_EQ(head(file, 30).at(28), 24);  // true colour
     form->NewPicture(kWhite);
     form->LoadPictureFile(file);
     ASSERT_EQ(form->pictureSize(), QSize(30, 20));
