@@ -197,6 +197,4 @@ void TMirelForm::ActNonHiphnExecute() {
     RefreshPreview();
 }
 
-void TMirelForm::RefreshPreview() { Preview->PaintBox1->update(); }
-
 }  // namespace app

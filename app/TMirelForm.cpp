@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -31,6 +32,7 @@
 #include "platform/StringGrid.h"
 #include "platform/WindowFonts.h"
 #include "print/ListPage.h"
+#include "render/LayoutPanel.h"
 #include "render/PreviewPage.h"
 
 namespace app {
@@ -143,6 +145,11 @@ void TMirelForm::connectCommands() {
     on("ActExit", [this] { ActExitExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
+    connect(Preview->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);
+    for (QComboBox* box : {Preview->ComboBox1, Preview->ComboBox2, Preview->ComboBox3})
+        connect(box, &QComboBox::activated, this, &TMirelForm::RefreshPreview);
+    for (QRadioButton* side : {Preview->FuutouF, Preview->FuutouR})
+        connect(side, &QRadioButton::clicked, this, &TMirelForm::RefreshPreview);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
     connect(StringGrid1, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid1MouseDown);
     connect(StringGrid2, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid2MouseDown);
@@ -344,6 +351,14 @@ void TMirelForm::SasidasininnShow() {
                             false);
     ActionList1->action("ActEditData")->setEnabled(true);
     Sasidasininn->SasidasininnShow();
+}
+
+void TMirelForm::RefreshPreview() {
+    Preview->PaintBox1->update();
+    // The side buttons only mean something for envelopes.
+    const bool envelope = Preview->ComboBox2->currentIndex() >= 2;
+    Preview->FuutouF->setEnabled(envelope);
+    Preview->FuutouR->setEnabled(envelope);
 }
 
 platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }

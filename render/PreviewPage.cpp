@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "platform/Hint.h"
+#include "render/LayoutPanel.h"
 
 namespace render {
 
@@ -75,6 +76,10 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     ComboBox2->setMinimumWidth(90);
     ComboBox3->setFixedWidth(56);
     ComboBox1->setMinimumWidth(80);
+
+    // The adjustment panel sits below the grids.
+    PageControl2 = new LayoutPanel(this);
+    PageControl2->setGeometry(270, 196, 406, 232);
 }
 
 }  // namespace render

@@ -11,6 +11,8 @@ class QRadioButton;
 
 namespace render {
 
+class LayoutPanel;
+
 // The bar right of the preview box; dragging it changes the box's width.
 class PreviewSplitter : public QWidget {
     Q_OBJECT
@@ -41,6 +43,7 @@ public:
     QComboBox* ComboBox3;  // honorific
     QRadioButton* FuutouF;
     QRadioButton* FuutouR;
+    LayoutPanel* PageControl2;
     QWidget* ChoiceBar;
     QHBoxLayout* ChoiceBarLayout;
 };

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-klee fonts-kouzan-mouhitsu
   xvfb xauth
+  poppler-utils
 )
 if [ "${PELCOR_WITH_CLANG:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 

@@ -1,0 +1,165 @@
+#include "platform/FontFaces.h"
+
+#include "platform/WindowFonts.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHash>
+
+#include <hb-ot.h>
+#include <hb.h>
+
+#include <memory>
+
+namespace platform {
+namespace {
+
+// HarfBuzz reads the tables Qt draws with, so glyph ids agree by construction.
+hb_blob_t* referenceTable(hb_face_t*, hb_tag_t tag, void* userData) {
+    const auto* raw = static_cast<const QRawFont*>(userData);
+    const char name[5] = {char(tag >> 24), char(tag >> 16), char(tag >> 8), char(tag), 0};
+    auto* table = new QByteArray(raw->fontTable(name));
+    return hb_blob_create(table->constData(), static_cast<unsigned>(table->size()),
+                          HB_MEMORY_MODE_READONLY, table,
+                          [](void* p) { delete static_cast<QByteArray*>(p); });
+}
+
+QString compact(QString s) {
+    s.remove(QChar(u' ')).remove(QChar(u'\u3000')).remove(QChar(u'@'));
+    return s;
+}
+
+QRawFont rawFontOf(const QString& family, qreal pixelSize) {
+    QFont font(family);
+    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    // No merging: a missing glyph must stay missing so that we choose the
+    // fallback ourselves. Unhinted outlines scale evenly to any size.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferNoHinting));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return QRawFont::fromFont(font);
+}
+
+struct FaceCache {
+    QHash<QString, FontFace*> faces;  // null value: looked up, not installed
+    bool fallbackChosen = false;
+    const FontFace* fallback = nullptr;
+    ~FaceCache() { qDeleteAll(faces); }
+};
+
+FaceCache*& cacheSlot() {
+    static FaceCache* cache = nullptr;
+    return cache;
+}
+
+// Fonts must be released while the application (and its font engines) still
+// exists, so the cache goes away with the application, not at exit.
+FaceCache* cache() {
+    FaceCache*& slot = cacheSlot();
+    if (!slot) {
+        slot = new FaceCache;
+        qAddPostRoutine([] {
+            delete cacheSlot();
+            cacheSlot() = nullptr;
+        });
+    }
+    return slot;
+}
+
+}  // namespace
+
+FontFace::FontFace(const QRawFont& raw, const QString& family) : raw_(raw), family_(family) {
+    // Drawing at one pixel per font unit keeps every position in font units;
+    // the painter's transform brings the glyphs to their size.
+    const int upem = qMax(1, qRound(raw.unitsPerEm()));
+    if (!qFuzzyCompare(raw_.pixelSize(), qreal(upem))) raw_ = rawFontOf(family_, upem);
+    hb_face_t* face = hb_face_create_for_tables(referenceTable, &raw_, nullptr);
+    hb_ = hb_font_create(face);
+    hb_face_destroy(face);
+    upem_ = qMax(1, int(hb_face_get_upem(hb_font_get_face(hb_))));
+    hb_font_set_scale(hb_, upem_, upem_);
+    hb_position_t top = 0, bottom = 0;
+    const hb_tag_t hani = HB_TAG('h', 'a', 'n', 'i'), jan = HB_TAG('J', 'A', 'N', ' ');
+    hb_ot_layout_get_baseline_with_fallback(hb_, HB_OT_LAYOUT_BASELINE_TAG_IDEO_EMBOX_TOP_OR_RIGHT,
+                                            HB_DIRECTION_LTR, hani, jan, &top);
+    hb_ot_layout_get_baseline_with_fallback(hb_, HB_OT_LAYOUT_BASELINE_TAG_IDEO_EMBOX_BOTTOM_OR_LEFT,
+                                            HB_DIRECTION_LTR, hani, jan, &bottom);
+    if (top > bottom) {
+        emTop_ = top;
+        emBottom_ = bottom;
+    } else {
+        emTop_ = upem_ * 88 / 100;
+        emBottom_ = emTop_ - upem_;
+    }
+}
+
+FontFace::~FontFace() { hb_font_destroy(hb_); }
+
+unsigned FontFace::nominalGlyph(char32_t cp) const {
+    hb_codepoint_t glyph = 0;
+    return hb_font_get_nominal_glyph(hb_, cp, &glyph) ? glyph : 0;
+}
+
+bool FontFace::hasInk(unsigned glyph) const {
+    hb_glyph_extents_t e{};
+    return hb_font_get_glyph_extents(hb_, glyph, &e) && e.width != 0 && e.height != 0;
+}
+
+bool FontFace::covers(char32_t cp) const {
+    const unsigned glyph = nominalGlyph(cp);
+    if (glyph == 0) return false;
+    return hasInk(glyph) || QChar::isSpace(cp) || QChar::category(cp) == QChar::Other_Format;
+}
+
+int FontFace::horizontalAdvance(unsigned glyph) const { return hb_font_get_glyph_h_advance(hb_, glyph); }
+
+QString FontFaces::familyForFace(const QString& faceName) {
+    const QString key = compact(faceName);
+    if (key.isEmpty()) return QString();
+    if (key == u"ＭＳ明朝") return QStringLiteral("IPAMincho");
+    if (key == u"ＭＳゴシック") return QStringLiteral("IPAGothic");
+    if (key == u"HG正楷書体-PRO") return QStringLiteral("Klee One");
+    if (key == u"HG行書体") return QStringLiteral("KouzanBrushFontGyousyo");
+    QString name = faceName;
+    name.remove(QChar(u'@'));
+    return familyFor(name.trimmed());
+}
+
+const FontFace* FontFaces::load(const QString& family) {
+    if (family.isEmpty() || !qGuiApp) return nullptr;
+    FaceCache* c = cache();
+    const auto it = c->faces.constFind(family);
+    if (it != c->faces.constEnd()) return it.value();
+    FontFace* face = nullptr;
+    const QRawFont raw = rawFontOf(family, 16);
+    if (raw.isValid() && raw.familyName().compare(family, Qt::CaseInsensitive) == 0)
+        face = new FontFace(raw, family);
+    c->faces.insert(family, face);
+    return face;
+}
+
+const FontFace* FontFaces::fallback() {
+    if (!qGuiApp) return nullptr;
+    FaceCache* c = cache();
+    if (c->fallbackChosen) return c->fallback;
+    c->fallbackChosen = true;
+    for (const char* family : {"IPAMincho", "IPAexMincho", "IPAPMincho", "IPAGothic", "Noto Serif CJK JP",
+                               "Noto Sans CJK JP", "TakaoMincho", "VL Gothic"}) {
+        if ((c->fallback = load(QString::fromLatin1(family)))) return c->fallback;
+    }
+    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+        if ((c->fallback = load(family))) return c->fallback;
+    }
+    // No Japanese face at all: whatever the default font is still draws ASCII.
+    const QRawFont raw = rawFontOf(QGuiApplication::font().family(), 16);
+    if (raw.isValid()) c->fallback = load(raw.familyName());
+    return c->fallback;
+}
+
+const FontFace* FontFaces::faceFor(const QString& faceName) {
+    if (const FontFace* face = load(familyForFace(faceName))) return face;
+    return fallback();
+}
+
+}  // namespace platform

@@ -1,0 +1,308 @@
+#include "platform/VerticalText.h"
+
+#include "platform/FontFaces.h"
+#include "platform/Sjis.h"
+
+#include <QPainter>
+
+#include <hb.h>
+
+#include <cmath>
+
+namespace platform {
+namespace {
+
+struct DeviceChar {
+    char32_t cp;
+    bool doubleByte;
+};
+
+// The characters as the device receives them: their CP932 form decides
+// whether they stand upright (two bytes) or lie turned (one byte), and a
+// character with no CP932 form arrives as '?'.
+std::vector<DeviceChar> deviceChars(const QString& text) {
+    const SjisEncoded encoded = Sjis::encode(text);
+    const QByteArray& bytes = encoded.bytes;
+    std::vector<DeviceChar> out;
+    out.reserve(size_t(text.size()));
+    qsizetype p = 0;
+    for (uint cp : text.toUcs4()) {
+        if (p >= bytes.size()) break;
+        const auto b = static_cast<unsigned char>(bytes[p]);
+        if (cp < 0x80) {
+            out.push_back({cp, false});
+            p += 1;
+        } else if (b == '?') {
+            out.push_back({U'?', false});
+            p += 1;
+        } else if (Sjis::isLeadByte(b)) {
+            out.push_back({cp, true});
+            p += 2;
+        } else {
+            out.push_back({cp, false});
+            p += 1;
+        }
+    }
+    return out;
+}
+
+// Full-width marks a Japanese typesetter turns in a column. When the font
+// offers no vertical form for one of them, the horizontal glyph is turned 90°
+// in its cell instead of standing wrongly upright.
+bool turnsInColumn(char32_t cp) {
+    switch (cp) {
+    case U'－': case U'−': case U'～': case U'〜': case U'―': case U'—': case U'‐':
+    case U'‥': case U'…': case U'＝': case U'ー': case U'＿': case U'￣': case U'：': case U'；':
+    case U'（': case U'）': case U'［': case U'］': case U'｛': case U'｝': case U'〔': case U'〕':
+    case U'【': case U'】': case U'《': case U'》': case U'〈': case U'〉': case U'「': case U'」':
+    case U'『': case U'』': case U'＜': case U'＞': case U'≪': case U'≫': case U'→': case U'←':
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isBlank(char32_t cp) { return QChar::isSpace(cp); }
+
+struct HbBuffer {
+    hb_buffer_t* b = hb_buffer_create();
+    ~HbBuffer() { hb_buffer_destroy(b); }
+};
+
+class Builder {
+public:
+    Builder(const FontRecord& font, std::vector<DeviceChar> chars, const FontFace* primary,
+            const FontFace* fallback)
+        : font_(font), chars_(std::move(chars)), fallback_(fallback), em_(VerticalText::emSize(font)) {
+        faces_.reserve(chars_.size());
+        codepoints_.reserve(chars_.size());
+        for (const DeviceChar& c : chars_) {
+            codepoints_.push_back(uint32_t(c.cp));
+            const bool usePrimary = !fallback || primary == fallback || primary->covers(c.cp) ||
+                                    !fallback->covers(c.cp);
+            faces_.push_back(usePrimary ? primary : fallback);
+        }
+        primary_ = primary;
+    }
+
+    // Builds the layout; a glyph that turns out empty after shaping (a vertical
+    // form the font maps but never drew) sends its character to the fallback
+    // face, and the layout is built again.
+    TextLayout build() {
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            retry_ = false;
+            out_ = TextLayout{};
+            out_.em = em_;
+            if (font_.isVertical()) buildColumn(); else buildLine();
+            if (!retry_) break;
+        }
+        return std::move(out_);
+    }
+
+private:
+    using Place = void (Builder::*)(const FontFace&, int, int);
+
+    // Runs of characters that share a face (and, in a column, a byte width).
+    void forEachRun(bool splitByWidth, Place place) {
+        const int n = int(chars_.size());
+        for (int i = 0; i < n;) {
+            int j = i + 1;
+            while (j < n && faces_[size_t(j)] == faces_[size_t(i)] &&
+                   (!splitByWidth || chars_[size_t(j)].doubleByte == chars_[size_t(i)].doubleByte))
+                ++j;
+            (this->*place)(*faces_[size_t(i)], i, j);
+            i = j;
+        }
+    }
+
+    void buildColumn() {
+        pen_ = 0;
+        forEachRun(true, &Builder::placeColumnRun);
+        out_.length = pen_;
+        out_.cells = QRectF(-em_, 0, em_, pen_);
+    }
+
+    void placeColumnRun(const FontFace& face, int from, int to) {
+        if (chars_[size_t(from)].doubleByte) placeUpright(face, from, to);
+        else placeTurned(face, from, to);
+    }
+
+    void buildLine() {
+        pen_ = 0;
+        xScale_ = 1;
+        if (font_.width != 0 && primary_) {
+            // Average advance of the digits, in page units at this em size.
+            double sum = 0;
+            for (char32_t d = U'0'; d <= U'9'; ++d)
+                sum += primary_->horizontalAdvance(primary_->nominalGlyph(d));
+            const double average = sum / 10.0 * em_ / primary_->unitsPerEm();
+            if (average > 0) xScale_ = std::abs(font_.width) / average;
+        }
+        forEachRun(false, &Builder::placeLineRun);
+        out_.length = pen_;
+        out_.cells = QRectF(0, 0, pen_, em_);
+    }
+
+    void shape(const FontFace& face, int from, int to, hb_direction_t dir) {
+        hb_buffer_clear_contents(buffer_.b);
+        hb_buffer_add_utf32(buffer_.b, codepoints_.data(), int(codepoints_.size()), unsigned(from),
+                            to - from);
+        hb_buffer_set_direction(buffer_.b, dir);
+        hb_buffer_set_language(buffer_.b, hb_language_from_string("ja", 2));
+        hb_buffer_guess_segment_properties(buffer_.b);
+        hb_shape(face.hb(), buffer_.b, nullptr, 0);
+    }
+
+    // A glyph without outline for a visible character: draw it from the fallback.
+    bool divertToFallback(const FontFace& face, unsigned glyph, unsigned cluster) {
+        const char32_t cp = chars_[cluster].cp;
+        if (!fallback_ || &face == fallback_ || isBlank(cp) || face.hasInk(glyph) || !fallback_->covers(cp))
+            return false;
+        faces_[cluster] = fallback_;
+        retry_ = true;
+        return true;
+    }
+
+    static double centredBaseline(const FontFace& face, double s) {
+        return (face.emBoxTop() + face.emBoxBottom()) / 2.0 * s;
+    }
+
+    void addPiece(const FontFace& face, QVector<quint32> glyphs, QVector<QPointF> positions,
+                  const QTransform& toText, bool turned) {
+        if (glyphs.isEmpty()) return;
+        GlyphPiece piece;
+        piece.face = &face;
+        piece.run.setRawFont(face.raw());
+        piece.run.setGlyphIndexes(glyphs);
+        piece.run.setPositions(positions);
+        piece.toText = toText;
+        piece.turned = turned;
+        out_.pieces.push_back(std::move(piece));
+    }
+
+    // Two-byte characters: upright, shaped top to bottom, centred in the band.
+    void placeUpright(const FontFace& face, int from, int to) {
+        shape(face, from, to, HB_DIRECTION_TTB);
+        unsigned count = 0;
+        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_.b, &count);
+        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer_.b, &count);
+        const double s = em_ / face.unitsPerEm();
+        const double centre = -em_ / 2;
+        QVector<quint32> glyphs;
+        QVector<QPointF> positions;
+        double penY = 0;  // font units, y down, from the run's start
+        for (unsigned g = 0; g < count; ++g) {
+            divertToFallback(face, info[g].codepoint, info[g].cluster);
+            const char32_t cp = chars_[info[g].cluster].cp;
+            const double advance = -pos[g].y_advance;
+            if (turnsInColumn(cp) && info[g].codepoint == face.nominalGlyph(cp)) {
+                const double cellTop = pen_ + penY * s, cellHeight = advance * s;
+                const double width = face.horizontalAdvance(info[g].codepoint) * s;
+                QTransform t;
+                t.translate(centre, cellTop + cellHeight / 2);
+                t.rotate(90);
+                t.translate(-width / 2, centredBaseline(face, s));
+                t.scale(s, s);
+                addPiece(face, {info[g].codepoint}, {QPointF(0, 0)}, t, true);
+            } else {
+                glyphs.push_back(info[g].codepoint);
+                positions.push_back(QPointF(pos[g].x_offset, penY - pos[g].y_offset));
+            }
+            penY += advance;
+        }
+        QTransform t;
+        t.translate(centre, pen_);
+        t.scale(s, s);
+        addPiece(face, glyphs, positions, t, false);
+        pen_ += penY * s;
+    }
+
+    // One-byte characters: shaped left to right and turned 90° clockwise
+    // about the column centre, tops facing right.
+    void placeTurned(const FontFace& face, int from, int to) {
+        shape(face, from, to, HB_DIRECTION_LTR);
+        const double s = em_ / face.unitsPerEm();
+        QTransform t;
+        t.translate(-em_ / 2, pen_);
+        t.rotate(90);
+        t.translate(0, centredBaseline(face, s));
+        t.scale(s, s);
+        pen_ += collectHorizontal(face, t, true) * s;
+    }
+
+    // Upright mode: left to right, the em box hanging below the reference point.
+    void placeLineRun(const FontFace& face, int from, int to) {
+        shape(face, from, to, HB_DIRECTION_LTR);
+        const double s = em_ / face.unitsPerEm();
+        QTransform t;
+        t.translate(pen_, face.emBoxTop() * s);
+        t.scale(s * xScale_, s);
+        pen_ += collectHorizontal(face, t, false) * s * xScale_;
+    }
+
+    // Adds the shaped horizontal run as one piece; returns its advance in font units.
+    double collectHorizontal(const FontFace& face, const QTransform& toText, bool turned) {
+        unsigned count = 0;
+        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_.b, &count);
+        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer_.b, &count);
+        QVector<quint32> glyphs;
+        QVector<QPointF> positions;
+        glyphs.reserve(int(count));
+        positions.reserve(int(count));
+        double penX = 0;
+        for (unsigned g = 0; g < count; ++g) {
+            divertToFallback(face, info[g].codepoint, info[g].cluster);
+            glyphs.push_back(info[g].codepoint);
+            positions.push_back(QPointF(penX + pos[g].x_offset, -pos[g].y_offset));
+            penX += pos[g].x_advance;
+        }
+        addPiece(face, glyphs, positions, toText, turned);
+        return penX;
+    }
+
+    FontRecord font_;
+    std::vector<DeviceChar> chars_;
+    std::vector<uint32_t> codepoints_;
+    std::vector<const FontFace*> faces_;
+    const FontFace* primary_ = nullptr;
+    const FontFace* fallback_ = nullptr;
+    double em_;
+    double pen_ = 0;
+    double xScale_ = 1;
+    bool retry_ = false;
+    HbBuffer buffer_;
+    TextLayout out_;
+};
+
+}  // namespace
+
+double VerticalText::emSize(const FontRecord& font) {
+    return font.height == 0 ? kDefaultEm : std::abs(double(font.height));
+}
+
+TextLayout VerticalText::layout(const FontRecord& font, const QString& text) {
+    const FontFace* primary = FontFaces::faceFor(font.faceNameText());
+    if (!primary || text.isEmpty()) {
+        TextLayout empty;
+        empty.em = emSize(font);
+        return empty;
+    }
+    return Builder(font, deviceChars(text), primary, FontFaces::fallback()).build();
+}
+
+void VerticalText::draw(QPainter& painter, const TextLayout& layout, QPointF origin, const QColor* opaque) {
+    if (opaque && !layout.cells.isEmpty()) painter.fillRect(layout.cells.translated(origin), *opaque);
+    if (layout.pieces.empty()) return;
+    const QTransform base = painter.worldTransform();
+    const QTransform at = QTransform::fromTranslate(origin.x(), origin.y()) * base;
+    const QPen oldPen = painter.pen();
+    painter.setPen(QPen(Qt::black));
+    for (const GlyphPiece& piece : layout.pieces) {
+        painter.setWorldTransform(piece.toText * at);
+        painter.drawGlyphRun(QPointF(0, 0), piece.run);
+    }
+    painter.setWorldTransform(base);
+    painter.setPen(oldPen);
+}
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#pragma once
+// Lays out and draws the text of one text operation as the font record asks:
+//
+// Vertical (escapement 900): one column whose reference point is its top-right
+// corner; it runs down the page in the band x-h..x, h being the font height
+// (used as the em size). Characters that take two bytes in CP932 stand upright,
+// shaped top to bottom so the font's vertical forms and placements are used;
+// one-byte characters (ASCII, half-width kana) are turned 90° clockwise, tops
+// facing right, with the ideographic em box centred in the band.
+//
+// Upright (escapement 0, and any escapement other than 900): the text runs to
+// the right, cells hanging below the reference point; a non-zero width scales the glyphs horizontally so that
+// the average advance of the digits equals it.
+//
+// The text reaches the glyphs through CP932, as on the device the program was
+// designed for: a character with no CP932 form is drawn as '?'.
+//
+// Layouts are in page units (0.1 mm) with y DOWN and the reference point at the
+// origin; the player converts from the y-up page frame.
+
+#include "platform/FontRecord.h"
+
+#include <QColor>
+#include <QGlyphRun>
+#include <QRectF>
+#include <QString>
+#include <QTransform>
+
+#include <vector>
+
+class QPainter;
+
+namespace platform {
+
+class FontFace;
+
+struct GlyphPiece {
+    const FontFace* face = nullptr;
+    QGlyphRun run;       // positions in font units, y down, in the piece's own frame
+    QTransform toText;   // piece frame -> text frame
+    bool turned = false; // drawn turned 90° clockwise
+};
+
+struct TextLayout {
+    std::vector<GlyphPiece> pieces;
+    QRectF cells;         // the character cells, in the text frame
+    double length = 0;    // extent along the writing direction
+    double em = 0;        // the em size used
+};
+
+namespace VerticalText {
+
+// Em size for a record: |height|, or the default size when height is 0.
+double emSize(const FontRecord& font);
+constexpr double kDefaultEm = 37;  // about 10.5 pt, the usual Japanese text size
+
+TextLayout layout(const FontRecord& font, const QString& text);
+
+// Draws a layout with its reference point at `origin` (painter coordinates in
+// page units, y down). With `opaque` set, the cells are filled first.
+void draw(QPainter& painter, const TextLayout& layout, QPointF origin, const QColor* opaque = nullptr);
+
+}  // namespace VerticalText
+}  // namespace platform

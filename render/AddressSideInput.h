@@ -1,0 +1,31 @@
+#pragma once
+// Everything the address-side renderer reads, gathered by the caller from the
+// controls and the active grid at the moment of drawing.
+
+#include "render/LayoutSettings.h"
+
+#include <QString>
+
+#include <array>
+
+namespace render {
+
+enum class OutputTarget { Screen, Printer };
+
+// The sender page's six fields.
+struct SenderTexts {
+    QString SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2;
+};
+
+struct AddressSideInput {
+    int mediaKind = 0;          // item index of the kind chooser; -1 when none is selected
+    bool envelopeBack = false;  // the back of an envelope is chosen (front otherwise)
+    int faceIndex = 0;          // item index of the face chooser
+    QString honorific = QStringLiteral("様");
+    std::array<QString, 13> record;  // one grid row, by column
+    SenderTexts sender;
+    LayoutSettings layout;
+    OutputTarget target = OutputTarget::Screen;
+};
+
+}  // namespace render

@@ -1,0 +1,31 @@
+#pragma once
+// Where a finished address side goes: stretched into the preview box, or at
+// its natural size on the printer page, shifted to device position (-20, -60).
+
+#include "platform/PagePicture.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QPainter;
+
+namespace render {
+
+// The printer page position of the sheet's top-left corner, in device pixels.
+inline constexpr QPoint kPrinterPagePosition{-20, -60};
+
+// The preview rectangle (0, 0)-(trunc(W x fw), trunc(W x fh)) for a box of
+// width W; an empty rectangle for a kind index outside 0..5. The factors are
+// exact thousandths, so no rounding of the product can cost a pixel.
+QRect previewRect(int mediaKind, int boxWidth);
+
+// Fills the whole box with the button-face colour, then stretches the page
+// into previewRect. An invalid picture leaves the box untouched.
+void showAddressPreview(QPainter& painter, QSize boxSize, int mediaKind, const platform::PagePicture& picture);
+
+// Places the page on the printer canvas at natural size. An invalid picture
+// draws nothing, so the page stays blank.
+void printAddressSide(QPainter& printerPainter, const platform::PagePicture& picture);
+
+}  // namespace render

@@ -1,0 +1,74 @@
+#pragma once
+// One page being drawn: records the renderer's operations into a PagePicture
+// in 0.1 mm, origin at the sheet's top-left corner, y growing upwards. It
+// keeps the current brush, pen and font as the device it stands in for did:
+// a new surface has a solid white brush, a black pen one unit wide and the
+// default font. finish() hands over the recording; the surface is then closed
+// and ignores further drawing.
+
+#include "platform/PagePicture.h"
+#include "render/VerticalFont.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+namespace render {
+
+// The device the page will finally be shown on.
+enum class ReferenceDevice { Screen, Printer };
+
+class DrawingSurface {
+public:
+    DrawingSurface(int widthHundredths, int heightHundredths, ReferenceDevice reference);
+
+    ReferenceDevice reference() const { return reference_; }
+    bool isFinished() const { return finished_; }
+
+    void setBrushColor(const QColor& color);
+    void setBrushStyle(platform::BrushStyle style);
+    // A repeating bitmap brush in device pixels; makes the brush style Pattern.
+    void setBrushPattern(const QImage& pattern);
+    void setPenColor(const QColor& color);
+    void setPenWidth(int width);
+    void setPenStyle(platform::PenStyle style);
+
+    // Outline with the pen, interior filled with the brush.
+    void rectangle(int x1, int y1, int x2, int y2);
+    void rectangle(const platform::PageRect& r) { rectangle(r.x1, r.y1, r.x2, r.y2); }
+    // Interior filled with the brush, no outline.
+    void fillRect(const platform::PageRect& r);
+    void stretchBitmap(const platform::PageRect& r, const QImage& image);
+
+    // Replaces the current font.
+    void selectFont(const VerticalFont& font);
+    // The whole string in one call with the current font; while the brush is
+    // solid the character cells are filled with the brush colour first.
+    void textOut(int x, int y, const QString& text);
+
+    // Current state, as the next operation will use it.
+    const QColor& brushColor() const { return brushColor_; }
+    platform::BrushStyle brushStyle() const { return brushStyle_; }
+    const QColor& penColor() const { return penColor_; }
+    int penWidth() const { return penWidth_; }
+    platform::PenStyle penStyle() const { return penStyle_; }
+    const VerticalFont& font() const { return font_; }
+
+    // Closes the surface and yields the recording.
+    platform::PagePicture finish();
+
+private:
+    void record(platform::PageOp op);
+
+    ReferenceDevice reference_;
+    bool finished_ = false;
+    platform::PagePicture picture_;
+    QColor brushColor_ = Qt::white;
+    platform::BrushStyle brushStyle_ = platform::BrushStyle::Solid;
+    QColor penColor_ = Qt::black;
+    int penWidth_ = 1;
+    platform::PenStyle penStyle_ = platform::PenStyle::Solid;
+    VerticalFont font_;  // all zero: default size, default face
+};
+
+}  // namespace render

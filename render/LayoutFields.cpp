@@ -1,0 +1,54 @@
+#include "render/LayoutFields.h"
+
+namespace render {
+
+const QVector<LayoutTabSpec>& layoutTabs() {
+    static const QVector<LayoutTabSpec> tabs = {
+        {"YubinPage", u"郵便番号", u"郵便番号の位置とサイズ調整", "UDefault",
+         {{"UXPos", u"横位置（X）", -50, 50, u""},
+          {"UYPos", u"縦位置（Y）", -50, 50, u""},
+          {"UWidth", u"文字幅（W)", -35, 35, u""},
+          {"UHeight", u"文字高（H)", -35, 35, u""}}},
+        {"JuushoPage", u"住所", u"住所の位置とサイズ調整", "JDefault",
+         {{"J1XPos", u"住所１（横）", -100, 100, u""},
+          {"J2XPos", u"住所２（横）", -100, 100, u""},
+          {"J1YPos", u"住所１（縦）", -300, 70, u""},
+          {"J2YPos", u"住所２（縦）", -400, 150, u""},
+          {"JHeight", u"文字大（S)", -15, 20, u""}}},
+        {"SimeiPage", u"氏名", u"氏名と連名の位置と行間のサイズ調整", "NDefault",
+         {{"NXPos", u"横位置（X）", -100, 100, u""},
+          {"NYPos", u"縦位置（Y)", -400, 150, u""},
+          {"NHeight", u"文字大（S)", -35, 35, u""},
+          {"NGyokan", u"行   間（W)", -100, 100, u""}}},
+        {"SasidasiUbin", u"差出人郵便番号", u"差出人郵便番号の位置とサイズ調整", "SUDefault",
+         {{"SUXPos1", u"横位置（X)", -35, 35, u"上位３桁"},
+          {"SUYPos1", u"縦位置（Y)", -35, 35, u"上位３桁"},
+          {"SUXPos2", u"横位置（X)", -35, 35, u"下位４桁"},
+          {"SUYPos2", u"縦位置（Y)", -35, 35, u"下位４桁"},
+          {"SUHeight", u"文字高（H)", -15, 18, u""},
+          {"SUWidth", u"文字幅（W)", -10, 10, u""}}},
+        {"SasidasiJuusho", u"差出人住所", u"差出人住所の位置とサイズ調整", "SJDefault",
+         {{"SJ1XPos", u"住所１（横）", -50, 50, u""},
+          {"SJ1YPos", u"住所１（縦）", -150, 200, u""},
+          {"SJ2XPos", u"住所２（横）", -50, 50, u""},
+          {"SJ2YPos", u"住所２（縦）", -100, 200, u""},
+          {"SJHeight", u"文字大（S)", -10, 20, u""}}},
+        {"SasidasiSimei", u"差出人氏名", u"差出人氏名と連名の位置と行間のサイズ調整", "SNDefault",
+         {{"SNXPos", u"横位置（X)", -50, 70, u""},
+          {"SNYPos", u"縦位置（Y)", -150, 150, u""},
+          {"SNHeight", u"文字大（S)", -20, 35, u""},
+          {"SNGyokan", u"行   間（W)", -50, 50, u""}}},
+        {"ShameiPage", u"会社名", u"会社名の位置とサイズ調整", "ShameiDefault",
+         {{"ShameiXPos", u"横位置（X）", -100, 100, u""},
+          {"ShameiYPos", u"縦位置（Y）", -100, 100, u""},
+          {"ShameiSize", u"文字大（S)", -35, 35, u""}}},
+        {"YakushokuPage", u"役職名", u"役職名の位置とサイズ調整", "YakushokuDefault",
+         {{"YakushokuXPos", u"横位置（X）", 200, 200, u""},
+          {"YakushokuYPos", u"縦位置（Y）", -200, 200, u""},
+          {"YakushokuSize", u"文字大（S)", -50, 50, u""},
+          {"YGyoukan", u"行　間（G)", -100, 100, u""}}},
+    };
+    return tabs;
+}
+
+}  // namespace render

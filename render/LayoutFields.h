@@ -1,0 +1,27 @@
+#pragma once
+// The 35 adjustment fields of the address side: their tabs, labels, ranges
+// and reset order, as one table.
+
+#include <QVector>
+
+namespace render {
+
+struct LayoutFieldSpec {
+    const char* name;        // the control's name
+    const char16_t* label;
+    int minimum;
+    int maximum;             // equal ends: no limit
+    const char16_t* group;   // sub-heading the label stands under, or empty
+};
+
+struct LayoutTabSpec {
+    const char* name;           // the tab page's name
+    const char16_t* caption;
+    const char16_t* heading;
+    const char* resetButton;
+    QVector<LayoutFieldSpec> fields;  // in the order the reset button sets them to 0
+};
+
+const QVector<LayoutTabSpec>& layoutTabs();
+
+}  // namespace render

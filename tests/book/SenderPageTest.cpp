@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "book/SenderPage.h"
+
+namespace {
+
+struct ShownPage {
+    QWidget window;
+    book::SenderPage* page;
+    QLineEdit* after;  // a control after the page in the window's tab order
+    ShownPage() {
+        page = new book::SenderPage(&window);
+        after = new QLineEdit(&window);
+        after->move(0, 500);
+        window.resize(700, 600);
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+}  // namespace
+
+TEST(SenderPage, ShowingThePageExplainsItAndFocusesTheName) {
+    ShownPage s;
+    s.page->SasidasininnShow();
+    EXPECT_TRUE(s.page->SenderPageActive);
+    EXPECT_TRUE(s.page->SSimei->hasFocus());
+    EXPECT_EQ(s.page->SenderHelpPanel->toPlainText(), QString::fromUtf16(book::SenderPage::kShowHelp));
+    EXPECT_EQ(s.page->SenderHelpPanel->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(s.page->SenderHelpPanel->palette().color(QPalette::Text), QColor(Qt::white));
+
+    QTest::keyClicks(s.page->SSimei, QStringLiteral("x"));
+    EXPECT_EQ(s.page->SenderHelpPanel->toPlainText(), QString::fromUtf16(book::SenderPage::kChangeHelp));
+    EXPECT_EQ(s.page->SenderHelpPanel->palette().color(QPalette::Text), QColor(0, 255, 0));
+    s.page->SasidasininnExit();
+    EXPECT_FALSE(s.page->SenderPageActive);
+}
+
+TEST(SenderPage, PostalPartsMoveOnWhenFullButOnlyWhileShown) {
+    ShownPage s;
+    s.page->SasidasininnShow();
+    s.page->SYuubinBangou1->setFocus();
+    QTest::keyClicks(s.page->SYuubinBangou1, QStringLiteral("12"));
+    EXPECT_TRUE(s.page->SYuubinBangou1->hasFocus());
+    QTest::keyClicks(s.page->SYuubinBangou1, QStringLiteral("34"));
+    EXPECT_EQ(s.page->SYuubinBangou1->text(), QStringLiteral("123"));  // a fourth character cannot go in
+    EXPECT_TRUE(s.page->SYuubinBangou2->hasFocus());
+    QTest::keyClicks(s.page->SYuubinBangou2, QStringLiteral("4567"));
+    EXPECT_TRUE(s.page->SJuusho1->hasFocus());
+
+    // Loading the settings fills the fields while the page is not shown.
+    s.page->SasidasininnExit();
+    s.page->SSimei->setFocus();
+    s.page->SYuubinBangou1->setText(QStringLiteral("987"));
+    EXPECT_TRUE(s.page->SSimei->hasFocus());
+}
+
+TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
+    ShownPage s;
+    s.page->SasidasininnShow();
+    QLineEdit* order[] = {s.page->SSimei, s.page->SRenmei, s.page->SYuubinBangou1, s.page->SYuubinBangou2,
+                          s.page->SJuusho1, s.page->SJuusho2};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(order[i]->hasFocus()) << i;
+        QTest::keyClick(order[i], Qt::Key_Return);
+    }
+    ASSERT_TRUE(s.page->SJuusho2->hasFocus());
+    QTest::keyClick(s.page->SJuusho2, Qt::Key_Return);
+    EXPECT_FALSE(s.page->SSimei->hasFocus());  // no wrap back to the first field
+    EXPECT_TRUE(s.page->SJuusho2->text().isEmpty());  // the key itself was swallowed
+}

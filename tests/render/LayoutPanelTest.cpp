@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include "platform/SpinField.h"
+#include "render/LayoutFields.h"
+#include "render/LayoutPanel.h"
+
+using render::LayoutPanel;
+
+TEST(LayoutPanel, HasEveryFieldWithItsRangeAndStartsAtZero) {
+    LayoutPanel p;
+    EXPECT_EQ(p.count(), 8);
+    EXPECT_EQ(p.tabText(0), QStringLiteral("郵便番号"));
+    EXPECT_EQ(p.tabText(7), QStringLiteral("役職名"));
+    int fields = 0;
+    for (const render::LayoutTabSpec& tab : render::layoutTabs()) {
+        for (const render::LayoutFieldSpec& f : tab.fields) {
+            platform::SpinField* spin = p.field(f.name);
+            ASSERT_NE(spin, nullptr) << f.name;
+            EXPECT_EQ(spin->value(), 0);
+            ++fields;
+        }
+        ASSERT_NE(p.resetButton(tab.resetButton), nullptr);
+        EXPECT_FALSE(p.resetButton(tab.resetButton)->isEnabled());
+    }
+    EXPECT_EQ(fields, 35);
+    EXPECT_EQ(p.field("J1YPos")->minimum(), -300);
+    EXPECT_EQ(p.field("J1YPos")->maximum(), 70);
+    EXPECT_FALSE(p.field("YakushokuXPos")->limited());
+    EXPECT_EQ(p.field("YakushokuYPos")->maximum(), 200);
+}
+
+TEST(LayoutPanel, ResetButtonFollowsItsTabsFields) {
+    LayoutPanel p;
+    QSignalSpy refresh(&p, &LayoutPanel::refreshRequested);
+    QPushButton* reset = p.resetButton("UDefault");
+    p.field("UXPos")->setValue(1);
+    EXPECT_TRUE(reset->isEnabled());
+    EXPECT_FALSE(p.resetButton("JDefault")->isEnabled());
+    p.field("UXPos")->setValue(0);
+    EXPECT_FALSE(reset->isEnabled());
+    EXPECT_EQ(refresh.count(), 2);
+
+    p.field("UYPos")->setValue(-3);
+    p.field("UXPos")->setValue(4);
+    reset->click();
+    EXPECT_EQ(p.value("UXPos"), 0);
+    EXPECT_EQ(p.value("UYPos"), 0);
+    EXPECT_FALSE(reset->isEnabled());
+
+    // An emptied field reads as its minimum, which is not 0.
+    p.field("J1YPos")->setValue(0);
+    p.field("J1YPos")->lineEdit()->setText(QString());
+    EXPECT_EQ(p.value("J1YPos"), -300);
+    EXPECT_TRUE(p.resetButton("JDefault")->isEnabled());
+}
