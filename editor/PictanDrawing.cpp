@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QToolButton>
 
 #include "editor/Canvas.h"
@@ -15,6 +14,7 @@
 #include "editor/TOKBottomDlg.h"
 #include "editor/TPictanForm1.h"
 #include "editor/ToolCursors.h"
+#include "platform/SpinField.h"
 
 namespace editor {
 

@@ -21,12 +21,12 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
-class QSpinBox;
 class QToolBar;
 class QToolButton;
 
 namespace platform {
 class PrintTarget;
+class SpinField;
 }
 
 namespace editor {
@@ -141,7 +141,7 @@ private:
     QRadioButton* unitPic_ = nullptr;
     ColourSwatch* LColor = nullptr;
     ColourSwatch* RColor = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
+    platform::SpinField* SpinEdit1 = nullptr;
     ColorPalette* ColorGrid1 = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* statusPanel0_ = nullptr;

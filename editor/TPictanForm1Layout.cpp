@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -21,6 +20,7 @@
 #include "editor/PictureView.h"
 #include "editor/TPictanForm1.h"
 #include "platform/Hint.h"
+#include "platform/SpinField.h"
 
 namespace editor {
 namespace {
@@ -194,9 +194,8 @@ QWidget* TPictanForm1::buildSidePanel() {
 
     auto* width = new QHBoxLayout;
     width->addWidget(label(QStringLiteral("Label3"), QStringLiteral("太さ"), panel));
-    SpinEdit1 = new QSpinBox(panel);
+    SpinEdit1 = new platform::SpinField(1, 9, panel);
     SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setRange(1, 9);
     SpinEdit1->setValue(3);
     platform::applyHint(SpinEdit1, QStringLiteral("線の太さ|線の太さを変更できます"));
     width->addWidget(SpinEdit1);

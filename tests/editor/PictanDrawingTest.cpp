@@ -3,13 +3,13 @@
 
 #include <QLabel>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QToolButton>
 
 #include "editor/ColorPalette.h"
 #include "editor/ColourSwatch.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/editor/PictureHelpers.h"
+#include "platform/SpinField.h"
 
 using namespace editortest;
 
@@ -67,7 +67,7 @@ TEST_F(PictanDrawing, ModifiersAndDoubleClicksOnlyPushUndo) {
 }
 
 TEST_F(PictanDrawing, SixPressesAndSixUndosWalkBackFiveLevels) {
-    child<QSpinBox>("SpinEdit1")->setValue(1);
+    child<platform::SpinField>("SpinEdit1")->setValue(1);
     for (int i = 0; i < 6; ++i) click(QPoint(10 * i, 0));
     EXPECT_EQ(countColour(form->currentPicture(), kBlack), 6);
     for (int i = 0; i < 5; ++i) {
@@ -188,6 +188,16 @@ TEST_F(PictanDrawing, ColourDialogsChangeTheLeftColourAndTheBackground) {
     QApplication::sendEvent(area, &release);
     EXPECT_EQ(area->palette().color(QPalette::Window), QColor(Qt::yellow));
     form->hide();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PictanDrawing, WidthFieldThatIsNoNumberDrawsOnePixel) {
+    child<platform::SpinField>("SpinEdit1")->lineEdit()->setText(QStringLiteral("x"));
+    click(QPoint(50, 50));
+    EXPECT_EQ(countColour(form->currentPicture(), kBlack), 1);
 }
 
 }  // namespace
