@@ -21,10 +21,12 @@
 #include <QToolBar>
 
 #include "app/CommandTable.h"
+#include "app/Settings.h"
 #include "book/AddressGrids.h"
 #include "book/EntryPage.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
+#include "render/AddressSideInput.h"
 #include "message/BodyPage.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -32,7 +34,10 @@
 #include "platform/StringGrid.h"
 #include "platform/WindowFonts.h"
 #include "print/ListPage.h"
+#include "render/DrawAddressSide.h"
 #include "render/LayoutPanel.h"
+#include "render/MediaKind.h"
+#include "render/PreviewBox.h"
 #include "render/PreviewPage.h"
 
 namespace app {
@@ -94,7 +99,7 @@ void TMirelForm::buildWindow() {
     PageControl1->addTab(HRimen, QStringLiteral("はがき裏面"));
     for (QWidget* page : {static_cast<QWidget*>(Preview), static_cast<QWidget*>(Sasidasininn),
                           static_cast<QWidget*>(MirelEdit), static_cast<QWidget*>(Ichiran),
-                          static_cast<QWidget*>(HRimen), Preview->PaintBox1})
+                          static_cast<QWidget*>(HRimen), static_cast<QWidget*>(Preview->PaintBox1)})
         page->setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(PageControl1);
 
@@ -150,6 +155,8 @@ void TMirelForm::connectCommands() {
         connect(box, &QComboBox::activated, this, &TMirelForm::RefreshPreview);
     for (QRadioButton* side : {Preview->FuutouF, Preview->FuutouR})
         connect(side, &QRadioButton::clicked, this, &TMirelForm::RefreshPreview);
+    connect(StringGrid1, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
+    connect(StringGrid2, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
     connect(StringGrid1, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid1MouseDown);
     connect(StringGrid2, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid2MouseDown);
@@ -172,7 +179,8 @@ void TMirelForm::FormCreate() {
     StringGrid1->setGeometry(render::PreviewPage::gridRect());
     StringGrid2->setGeometry(render::PreviewPage::gridRect());
     StringGrid2->hide();
-    // 9: settings are read into the controls once they exist (see Settings).
+    // 9: the settings file; each key's default is its control's present value.
+    readSettings(*this, platform::AppPaths::settingsFile());
     // 10-11: grid layout.
     book::layoutAddressGrid(*StringGrid1, book::GridRole::All);
     book::layoutAddressGrid(*StringGrid2, book::GridRole::Filtered);
@@ -180,6 +188,7 @@ void TMirelForm::FormCreate() {
     // 12-14
     PageControl1->setCurrentWidget(Preview);
     shownPage_ = Preview;
+    PreviewShow();  // the first preview is drawn here
     ActionList1->action("ActPrint")->setEnabled(false);
     setWindowTitle(kMainCaption);
     // 15-16
@@ -265,6 +274,7 @@ void TMirelForm::closeEvent(QCloseEvent* event) {
 void TMirelForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
+    writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
     HRimen->BackPicture = QImage();
 }
 
@@ -353,10 +363,26 @@ void TMirelForm::SasidasininnShow() {
     Sasidasininn->SasidasininnShow();
 }
 
+render::AddressSideInput TMirelForm::addressSideInput(int row) const {
+    render::AddressSideInput in;
+    in.mediaKind = Preview->ComboBox2->currentIndex();
+    in.envelopeBack = Preview->FuutouR->isChecked();
+    in.faceIndex = Preview->ComboBox1->currentIndex();
+    in.honorific = Preview->ComboBox3->currentText();
+    const platform::StringGrid* grid = activeGrid();
+    for (int c = 0; c < 13; ++c) in.record[size_t(c)] = grid->cell(c, row);
+    const book::SenderPage& s = *Sasidasininn;
+    in.sender = {s.SSimei->text(),   s.SRenmei->text(),  s.SYuubinBangou1->text(),
+                 s.SYuubinBangou2->text(), s.SJuusho1->text(), s.SJuusho2->text()};
+    in.layout = Preview->PageControl2->settings();
+    return in;
+}
+
 void TMirelForm::RefreshPreview() {
-    Preview->PaintBox1->update();
+    const render::AddressSideInput in = addressSideInput(activeGrid()->row());
+    Preview->PaintBox1->showPicture(in.mediaKind, render::DrawAddressSide(in));
     // The side buttons only mean something for envelopes.
-    const bool envelope = Preview->ComboBox2->currentIndex() >= 2;
+    const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) && in.mediaKind < render::kMediaKindCount;
     Preview->FuutouF->setEnabled(envelope);
     Preview->FuutouR->setEnabled(envelope);
 }

@@ -18,6 +18,7 @@ class StringGrid;
 }  // namespace platform
 namespace render {
 class PreviewPage;
+struct AddressSideInput;
 }
 namespace book {
 class EntryPage;
@@ -121,6 +122,9 @@ public:
 
     // Draws the current row of the active grid in the preview box.
     void RefreshPreview();
+    // What the address side of `row` of the active grid is drawn from: the
+    // record, the sender fields, the choices and the adjustment fields.
+    render::AddressSideInput addressSideInput(int row) const;
 
     void ActExitExecute();
     void ActAboutExecute();

@@ -1,12 +1,11 @@
-// A full postcard (frame, eight vertical columns, seven upright digits)
-// replayed into the preview image and into one PDF page. Every replay shapes
-// its text anew, as the program does on each refresh.
+// A full postcard (frame, ten vertical columns, seven upright recipient
+// digits and two sender groups) recorded, replayed into the preview image and
+// into one PDF page. Every replay shapes its text anew, as the program does
+// on each refresh.
 
 #include "platform/PagePlayer.h"
 #include "render/AddressSideOutput.h"
-#include "render/ConvertForVertical.h"
 #include "render/DrawAddressSide.h"
-#include "render/VerticalFont.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,33 +19,51 @@ using namespace render;
 
 namespace {
 
-platform::PagePicture fullPostcard() {
-    AddressSideInput input;
-    input.mediaKind = 0;
-    platform::PagePicture page = DrawAddressSide(input);
-    auto text = [&](int x, int y, const QString& s, const VerticalFont& f) {
-        page.ops.push_back(platform::op::Text{x, y, s, f});
-    };
-    const QString postal = QStringLiteral("1000005");
-    for (int i = 0; i < 7; ++i) text(450 + 70 * i, -138, postal.mid(i, 1), verticalFontRecord(0, 69, 38));
-    const VerticalFont address = verticalFontRecord(0, 60);
-    text(910, -300, ConvertForVertical(QStringLiteral("東京都千代田区丸の内1-2-3")), address);
-    text(810, -400, ConvertForVertical(QStringLiteral("ABCビル「本館」12F")), address);
-    const VerticalFont name = verticalFontRecord(0, 120);
-    text(650, -400, ConvertForVertical(QStringLiteral("山田太郎 様")), name);
-    text(530, -400, ConvertForVertical(QStringLiteral("花子 様")), name);
-    const VerticalFont sender = verticalFontRecord(0, 40);
-    text(300, -600, ConvertForVertical(QStringLiteral("大阪府大阪市北区梅田3-1-1")), sender);
-    text(250, -800, ConvertForVertical(QStringLiteral("梅田ハイツ201")), sender);
-    const VerticalFont senderName = verticalFontRecord(0, 60);
-    text(180, -900, QStringLiteral("鈴木一郎"), senderName);
-    text(100, -900, QStringLiteral("美咲"), senderName);
-    return page;
+// A full record: postal code, two address lines, company, title, name and
+// joint name, and the whole sender block.
+AddressSideInput fullRecord() {
+    AddressSideInput in;
+    in.mediaKind = 0;
+    in.record[1] = QStringLiteral("山田太郎");
+    in.record[2] = QStringLiteral("1000005");
+    in.record[3] = QStringLiteral("東京都千代田区丸の内1-2-3");
+    in.record[4] = QStringLiteral("ABCビル「本館」12F");
+    in.record[5] = QStringLiteral("花子");
+    in.record[10] = QStringLiteral("株式会社abc商事");
+    in.record[11] = QStringLiteral("営業部長");
+    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.SJuusho2 = QStringLiteral("梅田ハイツ201");
+    in.sender.SSimei = QStringLiteral("鈴木一郎");
+    in.sender.SRenmei = QStringLiteral("美咲");
+    in.sender.SYuubinBangou1 = QStringLiteral("530");
+    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    return in;
 }
+
+platform::PagePicture fullPostcard() { return DrawAddressSide(fullRecord()); }
 
 void BM_RecordFrame(benchmark::State& state) {
     AddressSideInput input;
     for (auto _ : state) benchmark::DoNotOptimize(DrawAddressSide(input));
+}
+
+void BM_RecordFullPostcard(benchmark::State& state) {
+    const AddressSideInput input = fullRecord();
+    for (auto _ : state) benchmark::DoNotOptimize(DrawAddressSide(input));
+}
+
+// What a preview refresh costs once the controls are read: record the page
+// with every field placed, then shape and paint it into the 270-pixel box.
+void BM_RecordAndPreview(benchmark::State& state) {
+    const AddressSideInput input = fullRecord();
+    QImage box(270, 400, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const platform::PagePicture page = DrawAddressSide(input);
+        QPainter painter(&box);
+        showAddressPreview(painter, box.size(), 0, page);
+        painter.end();
+        benchmark::ClobberMemory();
+    }
 }
 
 void BM_PreviewReplay(benchmark::State& state) {
@@ -99,6 +116,8 @@ void BM_PdfFurtherPage(benchmark::State& state) {
 
 BENCHMARK(BM_PdfFurtherPage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordFrame)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecordFullPostcard)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecordAndPreview)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PreviewReplay)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PdfPage)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 

@@ -108,15 +108,18 @@ private:
     // corners rounded to whole device pixels, the right and bottom edges left
     // out, so a sheet stretched into a 270-pixel box keeps its right outline
     // on pixel 269 and small boxes keep their proportions.
+    // The painter's own transforms are used, not the device transform: a
+    // child widget painted into its window's backing store has an offset in
+    // the device transform that resetTransform() keeps.
     void hairlineRectangle(const QRectF& r, const QPen& linePen) {
-        const QRectF d = p_.deviceTransform().mapRect(r);
+        const QRectF d = p_.combinedTransform().mapRect(r);
         const int left = qRound(d.left()), top = qRound(d.top());
         const int right = qRound(d.right()), bottom = qRound(d.bottom());
         if (right <= left || bottom <= top) return;
         QBrush fill = p_.brush();
         if (brushStyle_ == BrushStyle::Pattern && fill.style() == Qt::TexturePattern) {
             // In device coordinates the pattern needs no scaling, only its anchor.
-            const QPointF anchor = p_.deviceTransform().map(QPointF(0, 0));
+            const QPointF anchor = p_.combinedTransform().map(QPointF(0, 0));
             fill.setTransform(QTransform::fromTranslate(anchor.x(), anchor.y()));
         }
         p_.save();

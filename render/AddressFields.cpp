@@ -1,13 +1,17 @@
 #include "render/AddressFields.h"
 
-#include "render/DrawingSurface.h"
+#include "render/MediaKind.h"
+#include "render/RecipientFields.h"
+#include "render/SenderFields.h"
 
 namespace render {
 
 void placeAddressFields(DrawingSurface& surface, const AddressSideInput& input) {
-    // The field placement comes with the next piece of work (see the header).
-    Q_UNUSED(surface);
-    Q_UNUSED(input);
+    const std::optional<MediaKind> kind = mediaKindFromIndex(input.mediaKind);
+    if (!kind) return;
+    const bool envelope = mediaKindInfo(*kind).isEnvelope();
+    if (!envelope || !input.envelopeBack) placeRecipientFields(surface, input, *kind);
+    if (!envelope || input.envelopeBack) placeSenderFields(surface, input, *kind);
 }
 
 }  // namespace render

@@ -1,7 +1,7 @@
 #pragma once
-// Step 5 of the address side: placing the recipient's fields (postal digits,
-// address lines, company, title, name and joint name with the honorific) and
-// the sender block on the surface, per kind and envelope side.
+// Step 5 of the address side: the recipient's fields and the sender block.
+// Postcards carry both, the recipient first; an envelope carries the
+// recipient on its front and the sender on its back.
 
 #include "render/AddressSideInput.h"
 
@@ -9,11 +9,8 @@ namespace render {
 
 class DrawingSurface;
 
-// Places the address and sender texts of `input` on `surface`.
-//
-// NOT YET BUILT: the text placement is the next piece of work; until it
-// lands, this places nothing and the address side shows the sheet and its
-// marks only.
+// Places the address and sender texts of `input` on `surface`; a kind index
+// outside the list places nothing.
 void placeAddressFields(DrawingSurface& surface, const AddressSideInput& input);
 
 }  // namespace render

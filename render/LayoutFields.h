@@ -4,6 +4,8 @@
 
 #include <QVector>
 
+#include "render/LayoutSettings.h"
+
 namespace render {
 
 struct LayoutFieldSpec {
@@ -12,6 +14,7 @@ struct LayoutFieldSpec {
     int minimum;
     int maximum;             // equal ends: no limit
     const char16_t* group;   // sub-heading the label stands under, or empty
+    int LayoutSettings::*member;  // where the renderer reads it
 };
 
 struct LayoutTabSpec {

@@ -83,6 +83,13 @@ int LayoutPanel::value(const char* name) const {
     return f ? f->value() : 0;
 }
 
+LayoutSettings LayoutPanel::settings() const {
+    LayoutSettings s;
+    for (const LayoutTabSpec& tab : layoutTabs())
+        for (const LayoutFieldSpec& f : tab.fields) s.*f.member = value(f.name);
+    return s;
+}
+
 void LayoutPanel::tabChanged(int tab) {
     bool any = false;
     for (const LayoutFieldSpec& f : layoutTabs()[tab].fields) any = any || value(f.name) != 0;

@@ -6,6 +6,8 @@
 #include <QTabWidget>
 #include <QVector>
 
+#include "render/LayoutSettings.h"
+
 class QPushButton;
 
 namespace platform {
@@ -23,6 +25,8 @@ public:
     QPushButton* resetButton(const char* name) const;
     // The field's value by the reading rule (0 when no such field).
     int value(const char* name) const;
+    // Every field's value, as the renderer takes them.
+    LayoutSettings settings() const;
 
     // The tab's change handling: its reset button is on while any of its
     // fields is not 0.

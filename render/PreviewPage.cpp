@@ -2,11 +2,13 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
 
 #include "platform/Hint.h"
 #include "render/LayoutPanel.h"
+#include "render/PreviewBox.h"
 
 namespace render {
 
@@ -30,9 +32,10 @@ void PreviewSplitter::mouseMoveEvent(QMouseEvent* event) {
 
 PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Preview"));
-    PaintBox1 = new QWidget(this);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+    PaintBox1 = new PreviewBox(this);
     PaintBox1->setGeometry(0, 0, 270, 400);
+    platform::applyHint(PaintBox1, QStringLiteral("プレビュー画面|現在選択されているデータをプレビュー表示しています。"),
+                        /*showToolTip=*/false);
     Splitter1 = new PreviewSplitter(PaintBox1, this);
     Splitter1->setGeometry(270, 0, 3, 400);
 
@@ -76,6 +79,12 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     ComboBox2->setMinimumWidth(90);
     ComboBox3->setFixedWidth(56);
     ComboBox1->setMinimumWidth(80);
+
+    // Long items show their beginning, not wherever the text box scrolled to.
+    for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3})
+        connect(box, &QComboBox::currentIndexChanged, box, [box] {
+            if (box->lineEdit()) box->lineEdit()->setCursorPosition(0);
+        });
 
     // The adjustment panel sits below the grids.
     PageControl2 = new LayoutPanel(this);

@@ -12,6 +12,7 @@ class QRadioButton;
 namespace render {
 
 class LayoutPanel;
+class PreviewBox;
 
 // The bar right of the preview box; dragging it changes the box's width.
 class PreviewSplitter : public QWidget {
@@ -36,7 +37,7 @@ public:
     // Page coordinates of the grids (both at the same place).
     static constexpr QRect gridRect() { return QRect(270, 32, 390, 161); }
 
-    QWidget* PaintBox1;
+    PreviewBox* PaintBox1;
     PreviewSplitter* Splitter1;
     QComboBox* ComboBox2;  // MediaKind
     QComboBox* ComboBox1;  // face

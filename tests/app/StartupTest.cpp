@@ -121,3 +121,17 @@ TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
     EXPECT_TRUE(metrics.inFont(QChar(u'印')));
     EXPECT_TRUE(QFontMetrics(f.StringGrid1->font()).inFont(QChar(u'〒')));
 }
+
+// The preview is painted inside the window's backing store at the box's
+// offset; the box must look the same there as on its own.
+TEST_F(MainWindowTest, PreviewBoxPaintsInPlaceInsideTheWindow) {
+    app::TMirelForm& f = make();
+    f.show();
+    QCoreApplication::processEvents();
+    auto* box = f.findChild<QWidget*>(QStringLiteral("PaintBox1"));
+    ASSERT_NE(box, nullptr);
+    const QImage alone = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage window = f.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage inPlace = window.copy(QRect(box->mapTo(&f, QPoint(0, 0)), box->size()));
+    EXPECT_EQ(alone, inPlace);
+}

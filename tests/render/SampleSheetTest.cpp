@@ -1,5 +1,5 @@
-// Sample sheets to judge the vertical writing by eye: every kind at four
-// times the preview size with a sample record, and a sheet of vertical
+// Sample sheets to judge the vertical writing by eye: every kind (and each
+// envelope side) at four times the preview size with a full sample record, and a sheet of vertical
 // samples in each face. Set PELCOR_SAMPLE_DIR to keep the PNGs; the checks
 // run either way.
 
@@ -30,37 +30,26 @@ void keep(const QImage& image, const QString& name) {
     ASSERT_TRUE(image.save(QDir(dir).filePath(name))) << name.toStdString();
 }
 
-// Stand-in for the field placement: a record drawn at the kind's base
-// positions, enough to judge how a card reads.
-void appendSampleRecord(platform::PagePicture& page, MediaKind kind, int face) {
-    struct Base { int p, wd, ha, a1x, a2x, a2y, hn, nx, ny, jx; };
-    static const Base bases[] = {
-        {450, 38, 60, 910, 810, 400, 120, 650, 400, 530}, {450, 38, 60, 910, 810, 400, 120, 650, 400, 530},
-        {658, 23, 80, 1100, 1000, 500, 135, 800, 500, 630}, {360, 23, 60, 800, 700, 500, 100, 550, 500, 430},
-        {658, 23, 70, 1100, 1000, 500, 110, 800, 500, 680}, {598, 23, 60, 1040, 950, 500, 110, 750, 500, 630},
-    };
-    const Base& b = bases[int(kind)];
-    auto text = [&](int x, int y, const QString& s, const VerticalFont& f) {
-        page.ops.push_back(platform::op::Text{x, y, s, f});
-    };
-    const QString postal = QStringLiteral("1000005");
-    for (int i = 0; i < postal.size(); ++i)
-        text(b.p + 70 * i, -138, postal.mid(i, 1), verticalFontRecord(face, 69, b.wd));
-    const VerticalFont address = verticalFontRecord(face, b.ha);
-    text(b.a1x, -300, ConvertForVertical(QStringLiteral("東京都千代田区丸の内1-2-3")), address);
-    text(b.a2x, -b.a2y, ConvertForVertical(QStringLiteral("ＡＢＣビル「本館」１２Ｆ")), address);
-    const VerticalFont name = verticalFontRecord(face, b.hn);
-    text(b.nx, -b.ny, ConvertForVertical(QStringLiteral("山田太郎 様")), name);
-    text(b.jx, -b.ny, ConvertForVertical(QStringLiteral("花子 様")), name);
-    if (kind == MediaKind::NewYearPostcard || kind == MediaKind::PlainPostcard) {
-        const int s1y = kind == MediaKind::NewYearPostcard ? 600 : 800;
-        const int sny = kind == MediaKind::NewYearPostcard ? 900 : 1050;
-        const int spy = kind == MediaKind::NewYearPostcard ? 1253 : 1403;
-        text(300, -s1y, ConvertForVertical(QStringLiteral("大阪府大阪市北区梅田3-1-1")), verticalFontRecord(face, 40));
-        text(180, -sny, QStringLiteral("鈴木一郎"), verticalFontRecord(face, 60));
-        text(61, -spy, QStringLiteral("530"), verticalFontRecord(face, 35, 36));
-        text(196, -spy, QStringLiteral("0001"), verticalFontRecord(face, 35, 36));
-    }
+// A record as a user would keep it: company, title, joint name and an
+// address long enough to need both lines.
+AddressSideInput sampleRecord(int kind, bool back) {
+    AddressSideInput in;
+    in.mediaKind = kind;
+    in.envelopeBack = back;
+    in.record[1] = QStringLiteral("山田太郎");
+    in.record[2] = QStringLiteral("1000005");
+    in.record[3] = QStringLiteral("東京都千代田区丸の内一丁目2-3");
+    in.record[4] = QStringLiteral("丸の内パークビルディング12F");
+    in.record[5] = QStringLiteral("花子");
+    in.record[10] = QStringLiteral("株式会社abc商事");
+    in.record[11] = QStringLiteral("営業部長");
+    in.sender.SSimei = QStringLiteral("鈴木一郎");
+    in.sender.SRenmei = QStringLiteral("美咲");
+    in.sender.SYuubinBangou1 = QStringLiteral("530");
+    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.SJuusho2 = QStringLiteral("梅田ハイツ201号");
+    return in;
 }
 
 // Dark pixels inside a rectangle of the image.
@@ -77,22 +66,31 @@ int inkIn(const QImage& image, const QRect& r) {
 
 TEST(SampleSheet, EveryKindAtFourTimesThePreview) {
     for (int k = 0; k < kMediaKindCount; ++k) {
-        AddressSideInput input;
-        input.mediaKind = k;
-        platform::PagePicture page = DrawAddressSide(input);
-        appendSampleRecord(page, MediaKind(k), 0);
-        QImage image(kPreviewWidth, 1600, QImage::Format_RGB32);
-        image.fill(Qt::magenta);
-        QPainter painter(&image);
-        showAddressPreview(painter, image.size(), k, page);
-        painter.end();
-        const QRect sheet = previewRect(k, kPreviewWidth);
-        // The name column (the largest text) must carry ink where it stands.
-        const MediaKindInfo& info = mediaKindInfo(MediaKind(k));
-        const double scale = double(sheet.width()) / (info.widthHundredths / 10.0);
-        EXPECT_GT(inkIn(image, QRect(int(400 * scale), int(400 * scale), int(400 * scale), int(700 * scale))), 500)
-            << "kind " << k;
-        keep(image, QStringLiteral("kind%1.png").arg(k));
+        const bool envelope = mediaKindInfo(MediaKind(k)).isEnvelope();
+        for (bool back : envelope ? std::vector<bool>{false, true} : std::vector<bool>{false}) {
+            const platform::PagePicture page = DrawAddressSide(sampleRecord(k, back));
+            QImage image(kPreviewWidth, 1600, QImage::Format_RGB32);
+            image.fill(Qt::magenta);
+            QPainter painter(&image);
+            showAddressPreview(painter, image.size(), k, page);
+            painter.end();
+            const QRect sheet = previewRect(k, kPreviewWidth);
+            const double scale = double(sheet.width()) / page.widthTenths();
+            // Every column carries ink along its first characters, where the
+            // recording says it stands.
+            int columns = 0;
+            for (const platform::PageOp& o : page.ops) {
+                const auto* t = std::get_if<platform::op::Text>(&o);
+                if (!t || !t->font.isVertical()) continue;
+                ++columns;
+                const int h = t->font.height;
+                const QRect band(int((t->x - h) * scale), int(-t->y * scale), int(h * scale), int(2 * h * scale));
+                EXPECT_GT(inkIn(image, band), band.width() * band.height() / 20)
+                    << "kind " << k << " \"" << t->text.toStdString() << "\"";
+            }
+            EXPECT_EQ(columns, !envelope ? 10 : back ? 4 : 6) << "kind " << k;
+            keep(image, QStringLiteral("kind%1%2.png").arg(k).arg(back ? "back" : ""));
+        }
     }
 }
 

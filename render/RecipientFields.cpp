@@ -1,0 +1,118 @@
+#include "render/RecipientFields.h"
+
+#include "render/ConvertForVertical.h"
+#include "render/DrawingSurface.h"
+#include "render/FieldArithmetic.h"
+#include "render/VerticalFont.h"
+
+#include <QStringList>
+
+#include <array>
+
+namespace render {
+namespace {
+
+// Record columns the recipient's fields come from.
+constexpr size_t kName = 1, kPostal = 2, kAddress1 = 3, kAddress2 = 4, kJointName = 5, kCompany = 10,
+                 kTitle = 11;
+
+constexpr int kPostalPitch = 70;
+constexpr int kPostalBelow = 138;
+constexpr int kPostalHeight = 69;
+constexpr int kAddress1Below = 300;
+constexpr int kCompanyHeight = 70;
+constexpr int kTitleHeight = 50;
+constexpr int kCompanyShift = 80;       // the name steps left to make room for the company
+constexpr int kTitleSizeShift = 5;      // name moves down per unit of title size
+constexpr int kTitleNameDistance = 100;
+
+// By kind index: postcards share their positions.
+constexpr std::array<RecipientBase, kMediaKindCount> kBases{{
+    //  P   Wd  Ha   A1x   A2x  A2y  Cx   Cy   Tx   Ty   G    Hn   Nx   Ny   Jx
+    {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},   // NewYearPostcard
+    {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},   // PlainPostcard
+    {658, 23, 80, 1100, 1000, 500, 820, 400, 690, 410, 120, 135, 800, 500, 630},  // Naga3Envelope
+    {360, 23, 60, 800, 700, 500, 580, 400, 450, 410, 90, 100, 550, 500, 430},     // Naga4Envelope
+    {658, 23, 70, 1100, 1000, 500, 820, 300, 690, 310, 0, 110, 800, 500, 680},    // You1Envelope
+    {598, 23, 60, 1040, 950, 500, 770, 300, 640, 310, 0, 110, 750, 500, 630},     // You2Envelope
+}};
+
+// One element per character, a pair of surrogates kept together, so a
+// character beyond the basic plane still takes one box and not two.
+QStringList characters(const QString& text) {
+    QStringList out;
+    for (int i = 0; i < text.size(); ++i) {
+        const int n = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        out.append(text.mid(i, n));
+        i += n - 1;
+    }
+    return out;
+}
+
+// The base point shared by name and joint name: a company pushes them left,
+// a title pushes them down below it.
+struct NameBase {
+    long long x, y;
+};
+
+NameBase nameBasePoint(const AddressSideInput& in, const RecipientBase& b) {
+    const LayoutSettings& L = in.layout;
+    long long x = L.NXPos;
+    if (!in.record[kCompany].isEmpty()) x -= kCompanyShift;
+    long long y = L.NYPos;
+    if (!in.record[kTitle].isEmpty())
+        y += L.YakushokuYPos - kTitleSizeShift * (long long)L.YakushokuSize - kTitleNameDistance -
+             ((long long)L.YGyoukan + b.titleGap);
+    return {x, y};
+}
+
+}  // namespace
+
+const RecipientBase& recipientBase(MediaKind kind) { return kBases[size_t(kind)]; }
+
+void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKind kind) {
+    const RecipientBase& b = recipientBase(kind);
+    const LayoutSettings& L = in.layout;
+    const auto& cell = in.record;
+    const int face = in.faceIndex;
+    using W = long long;
+
+    // Postal digits, one box each, drawn as typed: the caller removes hyphens.
+    MakeVerticalFont(s, face, clampedSum(W(L.UHeight) + kPostalHeight), clampedSum(W(L.UWidth) + b.postalWidth));
+    const QStringList digits = characters(cell[kPostal]);
+    for (int i = 0; i < digits.size(); ++i)
+        s.textOut(clampedSum(W(L.UXPos) + b.postalX + W(kPostalPitch) * i), clampedSum(W(L.UYPos) - kPostalBelow),
+                  digits[i]);
+
+    MakeVerticalFont(s, face, clampedSum(W(L.JHeight) + b.addressHeight));
+    if (!cell[kAddress1].isEmpty())
+        s.textOut(clampedSum(W(L.J1XPos) + b.address1X), clampedSum(W(L.J1YPos) - kAddress1Below),
+                  ConvertForVertical(cell[kAddress1]));
+    if (!cell[kAddress2].isEmpty())
+        s.textOut(clampedSum(W(L.J2XPos) + b.address2X), clampedSum(W(L.J2YPos) - b.address2Below),
+                  ConvertForVertical(cell[kAddress2]));
+
+    MakeVerticalFont(s, face, clampedSum(W(L.ShameiSize) + kCompanyHeight));
+    if (!cell[kCompany].isEmpty())
+        s.textOut(clampedSum(W(L.ShameiXPos) + b.companyX), clampedSum(W(L.ShameiYPos) - b.companyBelow),
+                  ConvertForVertical(cell[kCompany]));
+
+    MakeVerticalFont(s, face, clampedSum(W(L.YakushokuSize) + kTitleHeight));
+    if (!cell[kTitle].isEmpty())
+        s.textOut(clampedSum(W(L.YakushokuXPos) + b.titleX), clampedSum(W(L.YakushokuYPos) - b.titleBelow),
+                  ConvertForVertical(cell[kTitle]));
+
+    // Name and joint name stand at the same height, the joint name one column
+    // to the left; each ends in a half-width space and the honorific.
+    const NameBase base = nameBasePoint(in, b);
+    const int nameY = clampedSum(base.y - b.nameBelow);
+    const auto withHonorific = [&](const QString& who) {
+        return ConvertForVertical(who + QLatin1Char(' ') + in.honorific);
+    };
+    MakeVerticalFont(s, face, clampedSum(W(L.NHeight) + b.nameHeight));
+    if (!cell[kName].isEmpty()) s.textOut(clampedSum(base.x + b.nameX), nameY, withHonorific(cell[kName]));
+    if (!cell[kJointName].isEmpty())
+        s.textOut(clampedSum(base.x - L.NGyokan + b.jointX), nameY, withHonorific(cell[kJointName]));
+}
+
+}  // namespace render

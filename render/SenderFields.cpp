@@ -1,0 +1,59 @@
+#include "render/SenderFields.h"
+
+#include "render/ConvertForVertical.h"
+#include "render/DrawingSurface.h"
+#include "render/FieldArithmetic.h"
+#include "render/VerticalFont.h"
+
+#include <array>
+
+namespace render {
+namespace {
+
+// The same for every kind.
+constexpr int kAddress1X = 300, kAddress2X = 250, kNameX = 180, kJointX = 100;
+constexpr int kAddressHeight = 40, kNameHeight = 60;
+
+constexpr std::array<SenderBase, kMediaKindCount> kBases{{
+    //  S1y   S2y   Sny   Spy  U1x U2x  Sh  Sw
+    {600, 800, 900, 1253, 61, 196, 35, 36},      // NewYearPostcard
+    {800, 1000, 1050, 1403, 61, 196, 35, 36},    // PlainPostcard
+    {1500, 1700, 1720, 2155, 61, 194, 50, 36},   // Naga3Envelope
+    {1200, 1400, 1420, 1855, 61, 196, 35, 36},   // Naga4Envelope
+    {910, 1110, 1130, 1565, 56, 189, 35, 39},    // You1Envelope
+    {770, 970, 990, 1425, 56, 189, 35, 39},      // You2Envelope
+}};
+
+// An empty text would draw nothing, so it is not recorded at all.
+void textOutIfAny(DrawingSurface& s, long long x, long long y, const QString& text) {
+    if (!text.isEmpty()) s.textOut(clampedSum(x), clampedSum(y), text);
+}
+
+}  // namespace
+
+const SenderBase& senderBase(MediaKind kind) { return kBases[size_t(kind)]; }
+
+void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind kind) {
+    const SenderBase& b = senderBase(kind);
+    const LayoutSettings& L = in.layout;
+    const SenderTexts& t = in.sender;
+    const int face = in.faceIndex;
+    using W = long long;
+
+    MakeVerticalFont(s, face, clampedSum(W(L.SJHeight) + kAddressHeight));
+    textOutIfAny(s, W(L.SJ1XPos) + kAddress1X, W(L.SJ1YPos) - b.address1Below, ConvertForVertical(t.SJuusho1));
+    textOutIfAny(s, W(L.SJ2XPos) + kAddress2X, W(L.SJ2YPos) - b.address2Below, ConvertForVertical(t.SJuusho2));
+
+    // The sender's own name is drawn as typed, without an honorific.
+    MakeVerticalFont(s, face, clampedSum(W(L.SNHeight) + kNameHeight));
+    const W nameY = W(L.SNYPos) - b.nameBelow;
+    textOutIfAny(s, W(L.SNXPos) + kNameX, nameY, t.SSimei);
+    textOutIfAny(s, W(L.SNXPos) + kJointX - L.SNGyokan, nameY, t.SRenmei);
+
+    // Each group is one string; its digits keep the font's own advance.
+    MakeVerticalFont(s, face, clampedSum(W(L.SUHeight) + b.postalHeight), clampedSum(W(L.SUWidth) + b.postalWidth));
+    textOutIfAny(s, W(L.SUXPos1) + b.postal1X, W(L.SUYPos1) - b.postalBelow, t.SYuubinBangou1);
+    textOutIfAny(s, W(L.SUXPos2) + b.postal2X, W(L.SUYPos2) - b.postalBelow, t.SYuubinBangou2);
+}
+
+}  // namespace render

@@ -1,0 +1,107 @@
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+
+#include "app/Settings.h"
+#include "platform/ProfileFile.h"
+#include "platform/Sjis.h"
+#include "platform/SpinField.h"
+#include "tests/app/MainWindowFixture.h"
+
+namespace {
+
+void writeIni(const QString& path, const QString& text) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(platform::Sjis::bytes(text));
+}
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int spin(app::TMirelForm& f, const char* name) {
+    return f.findChild<platform::SpinField*>(QLatin1String(name))->value();
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
+    make();
+    form.reset();
+    const QString text = platform::Sjis::decode(readAll(home.filePath("mirel36.ini")));
+    // Sections come in the order a new file receives them; "Font" and "Kind"
+    // each gather their two keys.
+    int lastSection = -1;
+    for (const char* section : {"[Edit]", "[SE]", "[Font]", "[Kind]", "[Keishou]"}) {
+        const int at = text.indexOf(QLatin1String(section));
+        EXPECT_GT(at, lastSection) << section;
+        lastSection = at;
+    }
+    int last = -1;
+    for (const app::SettingKey& k : app::settingKeys()) {
+        if (k.type == app::SettingType::Choice) {
+            EXPECT_GE(text.indexOf(QLatin1String(k.key) + QLatin1Char('=')), 0) << k.key;
+            continue;
+        }
+        // Keys whose controls arrive with the message side are not there yet.
+        if (QLatin1String(k.control).startsWith(QLatin1String("NE")) ||
+            QLatin1String(k.control).startsWith(QLatin1String("FH")) || QLatin1String(k.control) == "PGsize1" ||
+            QLatin1String(k.control) == "PIndL" || QLatin1String(k.control) == "PIndT")
+            continue;
+        const int at = text.indexOf(QLatin1String(k.key) + QLatin1Char('='));
+        ASSERT_GE(at, 0) << k.key;
+        EXPECT_GT(at, last) << k.key;
+        last = at;
+    }
+    EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("int001=0\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[Font]\r\nintCB1=0\r\nintCB4=0")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[Keishou]\r\nintCB3=0")));
+}
+
+TEST_F(MainWindowTest, ValuesComeBackInTheirControls) {
+    writeIni(home.filePath("mirel36.ini"),
+             QStringLiteral("; mine\r\n[Edit]\r\ntext1=  山田　太郎  \r\ntext3=\"123\"\r\n[SE]\r\nint001=12\r\n"
+                            "int002=0x1F\r\nint003=abc\r\nint005=99\r\nint052=500\r\nint053=$10\r\n"
+                            "[Kind]\r\nintCB2=7\r\n[Font]\r\nintCB1=2\r\n[Mine]\r\nx=1\r\n"));
+    app::TMirelForm& f = make();
+    EXPECT_EQ(f.findChild<QLineEdit*>("SSimei")->text(), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.findChild<QLineEdit*>("SYuubinBangou1")->text(), QStringLiteral("123"));
+    EXPECT_EQ(spin(f, "UXPos"), 12);
+    EXPECT_EQ(spin(f, "UYPos"), 31);
+    EXPECT_EQ(spin(f, "UWidth"), 0);
+    EXPECT_EQ(spin(f, "J1XPos"), 99 > 100 ? 100 : 99);
+    EXPECT_EQ(spin(f, "YakushokuXPos"), 500);
+    EXPECT_EQ(spin(f, "YakushokuYPos"), 16);
+    EXPECT_EQ(f.findChild<QComboBox*>("ComboBox2")->currentIndex(), -1);
+    EXPECT_EQ(f.findChild<QComboBox*>("ComboBox1")->currentIndex(), 2);
+    // A loaded value lights its tab's reset button.
+    EXPECT_TRUE(f.findChild<QWidget*>("UDefault")->isEnabled());
+    EXPECT_FALSE(f.findChild<QWidget*>("SNDefault")->isEnabled());
+
+    form.reset();
+    const QByteArray written = readAll(home.filePath("mirel36.ini"));
+    EXPECT_TRUE(written.startsWith("; mine\r\n"));
+    EXPECT_TRUE(written.contains("[Mine]\r\nx=1"));
+    EXPECT_TRUE(written.contains("intCB2=-1"));
+    EXPECT_TRUE(written.contains("int002=31"));
+}
+
+TEST_F(MainWindowTest, RangesAreAppliedWhenValuesReachTheirControls) {
+    writeIni(home.filePath("mirel36.ini"), QStringLiteral("[SE]\r\nint001=99\r\nint006=-999\r\n"));
+    app::TMirelForm& f = make();
+    EXPECT_EQ(spin(f, "UXPos"), 50);
+    EXPECT_EQ(spin(f, "J1YPos"), -300);
+}
+
+TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReported) {
+    app::TMirelForm& f = make();
+    Q_UNUSED(f);
+    // A folder where the file should be: nothing can replace it.
+    ASSERT_TRUE(QDir(home.path()).mkdir("mirel36.ini"));
+    form.reset();
+    ASSERT_EQ(dialogs.count("error"), 1);
+    EXPECT_EQ(dialogs.texts("error")[0], home.filePath("mirel36.ini") + QStringLiteral(" に書き込めません"));
+}

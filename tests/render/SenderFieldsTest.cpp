@@ -1,0 +1,100 @@
+// The sender block read back from the recorded text operations, for every
+// kind: positions, font sizes, which texts are converted, the joint name's
+// distance, skipped empty fields and the drawing order.
+
+#include "tests/render/TextOps.h"
+
+#include "render/AddressSideInput.h"
+#include "render/DrawAddressSide.h"
+#include "render/MediaKind.h"
+
+#include <gtest/gtest.h>
+
+using namespace render;
+using namespace testing_text;
+
+namespace {
+
+struct Base {
+    int S1y, S2y, Sny, Spy, U1x, U2x, Sh, Sw;
+};
+
+const Base kBase[kMediaKindCount] = {
+    {600, 800, 900, 1253, 61, 196, 35, 36},   {800, 1000, 1050, 1403, 61, 196, 35, 36},
+    {1500, 1700, 1720, 2155, 61, 194, 50, 36}, {1200, 1400, 1420, 1855, 61, 196, 35, 36},
+    {910, 1110, 1130, 1565, 56, 189, 35, 39},  {770, 970, 990, 1425, 56, 189, 35, 39},
+};
+
+// The sender side of each kind: the back of an envelope; a postcard has
+// no recipient text when its record is empty.
+AddressSideInput sender(int kind) {
+    AddressSideInput in;
+    in.mediaKind = kind;
+    in.envelopeBack = true;
+    in.target = OutputTarget::Printer;
+    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.SJuusho2 = QStringLiteral("umeda heights 201");
+    in.sender.SSimei = QStringLiteral("鈴木一郎 2");
+    in.sender.SRenmei = QStringLiteral("美咲 ab");
+    in.sender.SYuubinBangou1 = QStringLiteral("530");
+    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    return in;
+}
+
+std::vector<TextOp> drawn(const AddressSideInput& in) { return textOps(DrawAddressSide(in)); }
+
+}  // namespace
+
+TEST(SenderFields, FullBlockInOrder) {
+    for (int k = 0; k < kMediaKindCount; ++k) {
+        const Base& b = kBase[k];
+        const std::vector<TextOp> expected = {
+            column(300, -b.S1y, QStringLiteral("大阪府大阪市北区梅田三-一-一"), 40),
+            column(250, -b.S2y, QStringLiteral("ＵＭＥＤＡ ＨＥＩＧＨＴＳ 二〇一"), 40),
+            // Name, joint name and postal code are drawn exactly as typed.
+            column(180, -b.Sny, QStringLiteral("鈴木一郎 2"), 60),
+            column(100, -b.Sny, QStringLiteral("美咲 ab"), 60),
+            digits(b.U1x, -b.Spy, QStringLiteral("530"), b.Sh, b.Sw),
+            digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw),
+        };
+        EXPECT_EQ(drawn(sender(k)), expected) << "kind " << k;
+    }
+}
+
+TEST(SenderFields, EveryAdjustmentMovesOrSizesItsOwnField) {
+    for (int k = 0; k < kMediaKindCount; ++k) {
+        const Base& b = kBase[k];
+        AddressSideInput in = sender(k);
+        LayoutSettings& L = in.layout;
+        L.SJ1XPos = 3, L.SJ1YPos = -5, L.SJ2XPos = 7, L.SJ2YPos = -9, L.SJHeight = 11;
+        L.SNXPos = -13, L.SNYPos = 15, L.SNHeight = -17, L.SNGyokan = 19;
+        L.SUXPos1 = 21, L.SUXPos2 = -23, L.SUYPos1 = 25, L.SUYPos2 = -27, L.SUWidth = 5, L.SUHeight = -7;
+        // The recipient's adjustments leave the sender alone.
+        L.NXPos = 31, L.NGyokan = 33, L.UHeight = 35, L.JHeight = 37;
+        const std::vector<TextOp> expected = {
+            column(3 + 300, -5 - b.S1y, QStringLiteral("大阪府大阪市北区梅田三-一-一"), 11 + 40),
+            column(7 + 250, -9 - b.S2y, QStringLiteral("ＵＭＥＤＡ ＨＥＩＧＨＴＳ 二〇一"), 11 + 40),
+            column(-13 + 180, 15 - b.Sny, QStringLiteral("鈴木一郎 2"), -17 + 60),
+            // SNGyokan moves only the joint name, further left when positive.
+            column(-13 + 100 - 19, 15 - b.Sny, QStringLiteral("美咲 ab"), -17 + 60),
+            digits(21 + b.U1x, 25 - b.Spy, QStringLiteral("530"), -7 + b.Sh, 5 + b.Sw),
+            digits(-23 + b.U2x, -27 - b.Spy, QStringLiteral("0001"), -7 + b.Sh, 5 + b.Sw),
+        };
+        EXPECT_EQ(drawn(in), expected) << "kind " << k;
+    }
+}
+
+TEST(SenderFields, EmptyFieldsDrawNothing) {
+    for (int k = 0; k < kMediaKindCount; ++k) {
+        const Base& b = kBase[k];
+        AddressSideInput in = sender(k);
+        in.sender = SenderTexts{};
+        EXPECT_TRUE(drawn(in).empty()) << "kind " << k;
+
+        in.sender.SRenmei = QStringLiteral("美咲");
+        in.sender.SYuubinBangou2 = QStringLiteral("0001");
+        EXPECT_EQ(drawn(in), (std::vector<TextOp>{column(100, -b.Sny, QStringLiteral("美咲"), 60),
+                                                  digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw)}))
+            << "a joint name stands in its own place even without a name, kind " << k;
+    }
+}
