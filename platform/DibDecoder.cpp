@@ -127,7 +127,8 @@ DecodedPicture decodeDib(LittleEndian info, LittleEndian bits, const PictureLimi
         const qint64 lastRow = (h.width * h.bitCount + 7) / 8;
         if (!bits.has(0, size_t(h.stride() * (h.height - 1) + lastRow))) return pictureError(kTruncated);
     }
-    DecodedPicture picture = newPicture(h.width, h.height, limits);
+    // Run-length data may skip pixels; those stay white.
+    DecodedPicture picture = newPicture(h.width, h.height, limits, rle ? Background::White : Background::Unset);
     if (!picture.ok()) return picture;
 
     if (h.bitCount <= 8) {

@@ -8,6 +8,10 @@ namespace platform {
 namespace {
 
 constexpr int kMaxSavedStates = 4096;
+// Each clip change is a path operation on the clip so far; a file of nothing
+// but clip records would otherwise cost quadratic time. Real pictures use a
+// handful.
+constexpr quint64 kMaxClipChanges = 2000;
 
 // Millimetres per logical unit of the fixed mapping modes.
 double millimetresPerUnit(int mode) {
@@ -161,28 +165,38 @@ void GdiCanvas::selectStock(unsigned index) {
 
 // ---- clipping ----
 
+bool GdiCanvas::mayChangeClip() { return clipChanges_ < kMaxClipChanges; }
+
 void GdiCanvas::intersectClip(const QRectF& r) {
+    if (!mayChangeClip()) return;
     QPainterPath rect;
     rect.addRect(r.normalized());
     const QPainterPath area = logicalToOutput().map(rect);
     state_.clip = state_.clipped ? state_.clip.intersected(area) : area;
     state_.clipped = true;
+    clipChanged();
 }
 
 void GdiCanvas::excludeClip(const QRectF& r) {
+    if (!mayChangeClip()) return;
     QPainterPath rect;
     rect.addRect(r.normalized());
     QPainterPath all;
     all.addRect(QRectF(target_.rect()));
     state_.clip = (state_.clipped ? state_.clip : all).subtracted(logicalToOutput().map(rect));
     state_.clipped = true;
+    clipChanged();
 }
 
 void GdiCanvas::setClipDevice(const QPainterPath* devicePath, int mode) {
     if (!devicePath) {
-        if (mode == 5) state_.clipped = false;  // copy of "no region": clipping off
+        if (mode == 5 && state_.clipped) {  // copy of "no region": clipping off
+            state_.clipped = false;
+            clipChanged();
+        }
         return;
     }
+    if (!mayChangeClip()) return;
     const QPainterPath area = base_.map(*devicePath);
     QPainterPath all;
     all.addRect(QRectF(target_.rect()));
@@ -195,10 +209,13 @@ void GdiCanvas::setClipDevice(const QPainterPath* devicePath, int mode) {
     default: state_.clip = area; break;
     }
     state_.clipped = true;
+    clipChanged();
 }
 
 void GdiCanvas::applyClip() {
     painter_.resetTransform();
+    if (appliedClipId_ == state_.clipId) return;  // setting a complex clip is costly
+    appliedClipId_ = state_.clipId;
     if (state_.clipped)
         painter_.setClipPath(state_.clip);
     else

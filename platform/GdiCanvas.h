@@ -36,6 +36,7 @@ struct GdiDcState {
 
     bool clipped = false;
     QPainterPath clip;  // in output pixels
+    quint64 clipId = 0; // changes whenever the clip does
 };
 
 class GdiCanvas {
@@ -112,6 +113,8 @@ public:
 private:
     void output(const QPainterPath& logical, bool fill, bool stroke);
     void applyClip();
+    bool mayChangeClip();
+    void clipChanged() { state_.clipId = ++clipChanges_; }
     QPen qtPen(const QTransform& toOutput) const;
     QBrush qtBrush() const;
     QRectF shrinkForPen(const QRectF& r, const QTransform& toOutput) const;
@@ -126,6 +129,8 @@ private:
     GdiObjectTable objects_;
     bool recording_ = false;
     QPainterPath path_;  // in output pixels
+    quint64 clipChanges_ = 0;
+    quint64 appliedClipId_ = ~quint64(0);
 };
 
 // The installed family that stands in for a metafile's face name.

@@ -112,6 +112,7 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
         QPainterPath area;
         area.addRect(box.normalized());
         painter_.setClipPath(t.map(area), state_.clipped ? Qt::IntersectClip : Qt::ReplaceClip);
+        appliedClipId_ = ~quint64(0);  // the next drawing puts the state's clip back
     }
     QTransform local;
     local.translate(origin.x(), origin.y());

@@ -88,10 +88,17 @@ bool readHeader(jpeg_decompress_struct& cinfo, ErrorManager& err, const QByteArr
     return true;
 }
 
-bool readPixels(jpeg_decompress_struct& cinfo, ErrorManager& err, unsigned char* bits,
-                qsizetype bytesPerLine) {
+bool readPixels(jpeg_decompress_struct& cinfo, ErrorManager& err, QImage& image) {
+    unsigned char* const bits = image.bits();
+    const qsizetype bytesPerLine = image.bytesPerLine();
+    const JDIMENSION width = JDIMENSION(image.width()), height = JDIMENSION(image.height());
     if (setjmp(err.jump)) return false;
     jpeg_start_decompress(&cinfo);
+    // The rows go straight into the image: they must be exactly its size.
+    if (cinfo.output_width != width || cinfo.output_height != height) {
+        std::snprintf(err.message, sizeof err.message, "unexpected output size");
+        return false;
+    }
     const bool cmyk = cinfo.out_color_space == JCS_CMYK;
     JSAMPARRAY cmykRow = cmyk ? (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
                                                           JPOOL_IMAGE, cinfo.output_width * 4, 1)
@@ -154,8 +161,8 @@ DecodedPicture decodeJpeg(const QByteArray& file, const PictureLimits& limits) {
     DecodedPicture result;
     if (readHeader(cinfo, err, file)) {
         // Output size equals the declared size: no scaling is asked for.
-        result = newPicture(cinfo.image_width, cinfo.image_height, limits);
-        if (result.ok() && !readPixels(cinfo, err, result.image.bits(), result.image.bytesPerLine()))
+        result = newPicture(cinfo.image_width, cinfo.image_height, limits, Background::Unset);
+        if (result.ok() && !readPixels(cinfo, err, result.image))
             result.image = QImage();
     }
     jpeg_destroy_decompress(&cinfo);

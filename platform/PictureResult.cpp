@@ -14,13 +14,13 @@ QString pictureSizeError(qint64 width, qint64 height, const PictureLimits& limit
     return QString();
 }
 
-DecodedPicture newPicture(qint64 width, qint64 height, const PictureLimits& limits) {
+DecodedPicture newPicture(qint64 width, qint64 height, const PictureLimits& limits, Background background) {
     const QString sizeError = pictureSizeError(width, height, limits);
     if (!sizeError.isEmpty()) return pictureError(sizeError);
     QImage image(int(width), int(height), QImage::Format_RGB32);
     if (image.isNull())
         return pictureError(QStringLiteral("画像のためのメモリが足りません（%1 × %2 ピクセル）。").arg(width).arg(height));
-    image.fill(Qt::white);
+    if (background == Background::White) image.fill(Qt::white);
     return {image, QString()};
 }
 

@@ -22,9 +22,12 @@ struct PictureLimits {
 // Empty when a picture of w × h pixels may be made, else the message to show.
 QString pictureSizeError(qint64 width, qint64 height, const PictureLimits& limits);
 
-// A white RGB32 image of the given size, or an error when the size is refused
-// or the memory cannot be had.
-DecodedPicture newPicture(qint64 width, qint64 height, const PictureLimits& limits);
+// An RGB32 image of the given size, white unless the caller is about to
+// write every pixel itself, or an error when the size is refused or the
+// memory cannot be had.
+enum class Background { White, Unset };
+DecodedPicture newPicture(qint64 width, qint64 height, const PictureLimits& limits,
+                          Background background = Background::White);
 
 inline DecodedPicture pictureError(const QString& message) { return {QImage(), message}; }
 
