@@ -211,3 +211,44 @@ TEST(WmfPlayer, OversizedPictureIsRefusedBeforeDrawing) {
     p = decodeWmf(w.bytes(0, 0, 0, 100, 96));
     EXPECT_FALSE(p.ok());
 }
+
+TEST(WmfPlayer, ClipRectanglesFollowSavedStates) {
+    Wmf w;
+    solid(w, kRed, false);
+    w.record(0x001E, {});                    // save: no clip
+    w.record(0x0416, {50, 50, 10, 10});      // intersect 10..50
+    w.record(0x0415, {30, 30, 20, 20});      // exclude 20..30
+    w.record(0x041B, {40, 100, 0, 0});       // wide rectangle, clipped
+    w.record(0x0127, {-1});                  // clip gone again
+    w.record(0x041B, {100, 100, 80, 0});
+    const DecodedPicture p = decodeWmf(w.bytes(0, 0, 100, 100, 96));
+    ASSERT_TRUE(p.ok()) << p.error.toStdString();
+    EXPECT_EQ(at(p.image, 5, 15), kWhite);   // left of the clip
+    EXPECT_EQ(at(p.image, 15, 15), kRed);
+    EXPECT_EQ(at(p.image, 25, 25), kWhite);  // the excluded hole
+    EXPECT_EQ(at(p.image, 60, 15), kWhite);  // right of the clip
+    EXPECT_EQ(at(p.image, 90, 90), kRed);    // after the restore
+}
+
+TEST(WmfPlayer, BitBltCombinesWithTheRasterOperation) {
+    // A cyan background, then a 1 × 1 yellow bitmap ANDed over part of it:
+    // cyan AND yellow is green. A pattern blit with BLACKNESS follows.
+    Wmf w;
+    solid(w, qRgb(0, 255, 255), false);
+    w.record(0x041B, {40, 40, 0, 0});
+    const QByteArray dib = testpictures::packedDib24(1, 1, {qRgb(255, 255, 0)});
+    QByteArray stretch;  // src h w y x, dest h w y x
+    testpictures::put32(stretch, 0x008800C6);
+    for (int v : {1, 1, 0, 0, 20, 20, 10, 10}) testpictures::put16(stretch, v);
+    w.raw(0x0B41, stretch + dib);
+    QByteArray black;
+    testpictures::put32(black, 0x00000042);
+    for (int v : {5, 5, 50, 50}) testpictures::put16(black, v);  // h w y x
+    w.raw(0x061D, black);
+    const DecodedPicture p = decodeWmf(w.bytes(0, 0, 60, 60, 96));
+    ASSERT_TRUE(p.ok()) << p.error.toStdString();
+    EXPECT_EQ(at(p.image, 5, 5), qRgb(0, 255, 255));
+    EXPECT_EQ(at(p.image, 15, 15), qRgb(0, 255, 0));
+    EXPECT_EQ(at(p.image, 52, 52), kBlack);
+    EXPECT_EQ(at(p.image, 45, 45), kWhite);
+}
