@@ -12,6 +12,10 @@ constexpr int kMaxSavedStates = 4096;
 // but clip records would otherwise cost quadratic time. Real pictures use a
 // handful.
 constexpr quint64 kMaxClipChanges = 2000;
+// Glyphs are the costliest thing to draw, and a small file can ask for many
+// at a huge size. Units: one per character plus its size squared in
+// 32-pixel steps; clip art spends a few thousand.
+constexpr qint64 kTextBudget = 1000000;
 
 // Millimetres per logical unit of the fixed mapping modes.
 double millimetresPerUnit(int mode) {
@@ -67,7 +71,11 @@ QPainterPath arcPath(const QRectF& r, QPointF start, QPointF end, GdiCanvas::Arc
 }  // namespace
 
 GdiCanvas::GdiCanvas(QImage& target, const QTransform& deviceToOutput, QSizeF deviceDotsPerMm)
-    : target_(target), painter_(&target), base_(deviceToOutput), dotsPerMm_(deviceDotsPerMm) {
+    : target_(target),
+      painter_(&target),
+      base_(deviceToOutput),
+      dotsPerMm_(deviceDotsPerMm),
+      textLeft_(kTextBudget) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
 }

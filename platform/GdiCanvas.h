@@ -130,6 +130,7 @@ private:
     bool recording_ = false;
     QPainterPath path_;  // in output pixels
     quint64 clipChanges_ = 0;
+    qint64 textLeft_;  // text still to be drawn in this picture, see kTextBudget
     quint64 appliedClipId_ = ~quint64(0);
 };
 

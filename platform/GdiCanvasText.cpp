@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "platform/GdiCanvas.h"
+#include "platform/Sjis.h"
 #include "platform/WindowFonts.h"
 
 namespace platform {
@@ -70,6 +71,11 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
     const GdiFont& f = state_.font;
     double height = f.height == 0 ? kDefaultHeight * std::sqrt(std::fabs(base_.determinant()))
                                   : std::fabs(f.height) * yScale;
+    // Big glyphs cost by their area: charge for it, so that a small file
+    // cannot keep the player filling huge glyphs for minutes.
+    const double cost = double(text.size()) * (1 + (height / 32) * (height / 32));
+    if (!(cost <= double(textLeft_))) return;
+    textLeft_ -= qint64(cost);
     QFont font = qtFont(height);
     if (f.height > 0) {
         const QFontMetricsF cell(font);
@@ -80,14 +86,28 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
     if (f.width != 0 && metrics.averageCharWidth() > 0)
         stretch = std::clamp(std::fabs(f.width) * xScale / metrics.averageCharWidth(), 0.05, 20.0);
 
-    // Character positions along the baseline, in output pixels.
+    // Vertical ("@") faces turn their two-byte characters upright, each in a
+    // square cell, so that a run written downwards reads as a column.
+    const bool vertical = f.face.startsWith(QLatin1Char('@'));
+    auto isUpright = [&](int i) {
+        return vertical && Sjis::isDoubleByte(text[i].isHighSurrogate() && i + 1 < text.size()
+                                                  ? QChar::surrogateToUcs4(text[i], text[i + 1])
+                                                  : text[i].unicode());
+    };
+
+    // Character positions along the baseline, in output pixels (empty: one run).
     QVector<double> positions;
     double total = 0;
-    if (!advances.isEmpty()) {
+    if (!advances.isEmpty() || vertical) {
         for (int i = 0; i < text.size(); ++i) {
             positions.append(total);
-            total += (i < advances.size() ? advances[i] : 0) * xScale;
+            if (!advances.isEmpty())
+                total += (i < advances.size() ? advances[i] : 0) * xScale;
+            else if (!text[i].isLowSurrogate())
+                total += isUpright(i) ? font.pixelSize() * stretch
+                                      : metrics.horizontalAdvance(text.mid(i, text[i].isHighSurrogate() ? 2 : 1)) * stretch;
         }
+        positions.append(total);
     } else {
         total = metrics.horizontalAdvance(text) * stretch;
     }
@@ -132,7 +152,21 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
             // Keep surrogate pairs together; the second unit has no advance of its own.
             if (text[i].isLowSurrogate()) continue;
             const int length = (text[i].isHighSurrogate() && i + 1 < text.size()) ? 2 : 1;
-            painter_.drawText(QPointF(x + positions[i], baseline), text.mid(i, length));
+            const QString ch = text.mid(i, length);
+            if (!isUpright(i)) {
+                painter_.drawText(QPointF(x + positions[i], baseline), ch);
+                continue;
+            }
+            // Turned back a quarter within its cell: upright when the run goes down.
+            const double cellEnd = positions[std::min(i + length, int(positions.size()) - 1)];
+            const QPointF centre(x + (positions[i] + cellEnd) / 2,
+                                 baseline + (metrics.descent() - metrics.ascent()) / 2);
+            painter_.save();
+            painter_.translate(centre);
+            painter_.rotate(-90);
+            painter_.drawText(QPointF(-metrics.horizontalAdvance(ch) / 2, (metrics.ascent() - metrics.descent()) / 2),
+                              ch);
+            painter_.restore();
         }
     }
     painter_.resetTransform();

@@ -252,3 +252,44 @@ TEST(WmfPlayer, BitBltCombinesWithTheRasterOperation) {
     EXPECT_EQ(at(p.image, 52, 52), kBlack);
     EXPECT_EQ(at(p.image, 45, 45), kWhite);
 }
+
+TEST(WmfPlayer, VerticalFacesStandTwoByteCharactersUpright) {
+    // "一一" written downwards (escapement 270°) from (100, 10), 40 pixels.
+    // Through a vertical face the strokes stay horizontal, one under the
+    // other; through the plain face the whole run lies on its side.
+    auto inkBox = [](bool verticalFace) {
+        Wmf w;
+        QByteArray font;
+        for (int v : {-40, 0, 2700, 2700, 400}) testpictures::put16(font, v);
+        font += QByteArray::fromHex("000000" "80" "00000000");
+        const QByteArray face = verticalFace ? QByteArray("@\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 10)
+                                             : QByteArray("\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 9);
+        font += face + QByteArray(32 - face.size(), '\0');
+        w.raw(0x02FB, font);
+        w.record(0x012D, {0});
+        w.record(0x0102, {1});
+        QByteArray text;
+        for (int v : {10, 100, 4, 0}) testpictures::put16(text, v);
+        text += QByteArray("\x88\xea\x88\xea", 4);
+        w.raw(0x0A32, text);
+        const DecodedPicture p = decodeWmf(w.bytes(0, 0, 120, 120, 96));
+        EXPECT_TRUE(p.ok());
+        QRect box;
+        for (int y = 0; y < p.image.height(); ++y)
+            for (int x = 0; x < p.image.width(); ++x)
+                if (qGray(p.image.pixel(x, y)) < 128) box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect upright = inkBox(true), sideways = inkBox(false);
+    // Upright: two wide, flat strokes in a column left of x = 100, below y = 10.
+    ASSERT_FALSE(upright.isEmpty());
+    EXPECT_LE(upright.right(), 100);
+    EXPECT_GE(upright.left(), 50);
+    EXPECT_GE(upright.top(), 10);
+    EXPECT_GT(upright.height(), 40);  // two characters, one under the other
+    // Sideways: each stroke runs down the page, so the ink is one tall, thin bar.
+    ASSERT_FALSE(sideways.isEmpty());
+    EXPECT_LT(sideways.width(), 12);
+    EXPECT_GT(sideways.height(), 50);
+    EXPECT_GT(upright.width(), 2 * sideways.width());
+}
