@@ -8,10 +8,6 @@ namespace platform {
 namespace {
 
 constexpr int kMaxSavedStates = 4096;
-// Each clip change is a path operation on the clip so far; a file of nothing
-// but clip records would otherwise cost quadratic time. Real pictures use a
-// handful.
-constexpr quint64 kMaxClipChanges = 2000;
 // Glyphs are the costliest thing to draw, and a small file can ask for many
 // at a huge size. Units: one per character plus its size squared in
 // 32-pixel steps; clip art spends a few thousand.
@@ -169,65 +165,6 @@ void GdiCanvas::selectStock(unsigned index) {
     default: return;
     }
     select(o);
-}
-
-// ---- clipping ----
-
-bool GdiCanvas::mayChangeClip() { return clipChanges_ < kMaxClipChanges; }
-
-void GdiCanvas::intersectClip(const QRectF& r) {
-    if (!mayChangeClip()) return;
-    QPainterPath rect;
-    rect.addRect(r.normalized());
-    const QPainterPath area = logicalToOutput().map(rect);
-    state_.clip = state_.clipped ? state_.clip.intersected(area) : area;
-    state_.clipped = true;
-    clipChanged();
-}
-
-void GdiCanvas::excludeClip(const QRectF& r) {
-    if (!mayChangeClip()) return;
-    QPainterPath rect;
-    rect.addRect(r.normalized());
-    QPainterPath all;
-    all.addRect(QRectF(target_.rect()));
-    state_.clip = (state_.clipped ? state_.clip : all).subtracted(logicalToOutput().map(rect));
-    state_.clipped = true;
-    clipChanged();
-}
-
-void GdiCanvas::setClipDevice(const QPainterPath* devicePath, int mode) {
-    if (!devicePath) {
-        if (mode == 5 && state_.clipped) {  // copy of "no region": clipping off
-            state_.clipped = false;
-            clipChanged();
-        }
-        return;
-    }
-    if (!mayChangeClip()) return;
-    const QPainterPath area = base_.map(*devicePath);
-    QPainterPath all;
-    all.addRect(QRectF(target_.rect()));
-    const QPainterPath current = state_.clipped ? state_.clip : all;
-    switch (mode) {
-    case 1: state_.clip = current.intersected(area); break;
-    case 2: state_.clip = current.united(area); break;
-    case 3: state_.clip = current.united(area).subtracted(current.intersected(area)); break;
-    case 4: state_.clip = current.subtracted(area); break;
-    default: state_.clip = area; break;
-    }
-    state_.clipped = true;
-    clipChanged();
-}
-
-void GdiCanvas::applyClip() {
-    painter_.resetTransform();
-    if (appliedClipId_ == state_.clipId) return;  // setting a complex clip is costly
-    appliedClipId_ = state_.clipId;
-    if (state_.clipped)
-        painter_.setClipPath(state_.clip);
-    else
-        painter_.setClipping(false);
 }
 
 // ---- pens and brushes ----
@@ -435,69 +372,6 @@ void GdiCanvas::clipToPath(int mode) {
     const QPainterPath device = base_.inverted().map(path_);
     path_ = QPainterPath();
     setClipDevice(&device, mode);
-}
-
-// ---- bitmaps ----
-
-static QPainter::CompositionMode sourceMode(uint32_t rop, bool* skip) {
-    *skip = false;
-    switch ((rop >> 16) & 0xff) {
-    case 0x88: return QPainter::RasterOp_SourceAndDestination;
-    case 0xEE: return QPainter::RasterOp_SourceOrDestination;
-    case 0x66: return QPainter::RasterOp_SourceXorDestination;
-    case 0x33: return QPainter::RasterOp_NotSource;
-    case 0x44: return QPainter::RasterOp_SourceAndNotDestination;
-    case 0xBB: return QPainter::RasterOp_NotSourceOrDestination;
-    case 0x11: return QPainter::RasterOp_NotSourceAndNotDestination;
-    case 0xAA: *skip = true; return QPainter::CompositionMode_SourceOver;  // destination kept
-    default: return QPainter::CompositionMode_SourceOver;
-    }
-}
-
-void GdiCanvas::bitmap(const QRectF& dest, const QImage& image, const QRectF& source, uint32_t rop) {
-    if (recording_ || image.isNull() || source.width() == 0 || source.height() == 0) return;
-    if (dest.width() == 0 || dest.height() == 0) return;
-    bool skip = false;
-    const QPainter::CompositionMode mode = sourceMode(rop, &skip);
-    if (skip) return;
-    applyClip();
-    // Source pixels → destination rectangle (mirrored when its sides are
-    // negative) → output.
-    const QTransform toDest = QTransform::fromTranslate(-source.x(), -source.y()) *
-                              QTransform::fromScale(dest.width() / source.width(), dest.height() / source.height()) *
-                              QTransform::fromTranslate(dest.x(), dest.y());
-    painter_.setTransform(toDest * logicalToOutput());
-    painter_.setCompositionMode(mode);
-    painter_.drawImage(source, image, source);
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter_.resetTransform();
-}
-
-void GdiCanvas::patternBlit(const QRectF& dest, uint32_t rop) {
-    if (recording_) return;
-    QBrush brush = qtBrush();
-    QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
-    switch ((rop >> 16) & 0xff) {
-    case 0x00: brush = QBrush(Qt::black); break;
-    case 0xFF: brush = QBrush(Qt::white); break;
-    case 0x55: brush = QBrush(Qt::white), mode = QPainter::RasterOp_NotDestination; break;
-    case 0x5A: mode = QPainter::RasterOp_SourceXorDestination; break;
-    case 0xAA: return;
-    default: break;  // pattern copy
-    }
-    applyClip();
-    const QTransform t = logicalToOutput();
-    QPainterPath path;
-    if (axisAligned(t)) {
-        path.addRect(t.mapRect(dest.normalized()));
-    } else {
-        QPainterPath logical;
-        logical.addRect(dest.normalized());
-        path = t.map(logical);
-    }
-    painter_.setCompositionMode(mode);
-    painter_.fillPath(path, brush);
-    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
 }  // namespace platform
