@@ -13,6 +13,7 @@
 #include "editor/PictureIO.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/editor/PictureHelpers.h"
+#include "tests/platform/MetafileBuilders.h"
 
 using namespace editortest;
 using platform::Answer;
@@ -330,3 +331,19 @@ TEST_F(PictanFiles, WithoutADesktopTheFolderGoesInHome) {
 }
 
 }  // namespace
+
+TEST_F(PictanFiles, AMetafileLoadsOnWhiteAtItsSizeAndSavesUnderANewName) {
+    // A placeable metafile of 40 x 30 pixels at 96 per inch, with nothing drawn.
+    const QString wmf = path("clip.wmf");
+    QFile file(wmf);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(testpictures::Wmf().bytes(0, 0, 40, 30, 96));
+    file.close();
+    form->LoadPictureFile(wmf);
+    EXPECT_EQ(dialogs.count("error"), 0);
+    EXPECT_EQ(form->currentPicture().size(), QSize(40, 30));
+    EXPECT_EQ(form->currentPicture().pixel(20, 15), qRgb(255, 255, 255));
+    // A metafile is never written back over itself: saving asks for a name.
+    act("ActSave")->trigger();
+    EXPECT_EQ(dialogs.count("save"), 1);
+}
