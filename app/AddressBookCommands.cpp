@@ -151,6 +151,7 @@ void TMirelForm::ActNewExecute() {
     // Hidden and shown again, so that the page's show handling runs.
     PageControl1->setCurrentWidget(Preview);
     PageControl1->setCurrentWidget(MirelEdit);
+    MirelEdit->ClearEntryFields();
     MirelEdit->Kana1->setFocus();
     AddressFileName.clear();
     ShowingAll = true;
@@ -171,7 +172,7 @@ void TMirelForm::ComboBox6Change() {
     ShowingAll = relation == QString::fromUtf16(book::kFilterAll);
     if (!ShowingAll) {
         StringGrid2->beginBulkUpdate();
-        book::filterByRelation(*StringGrid1, relation, *StringGrid2);
+        book::filterByRelation(*StringGrid1, relation, *StringGrid2, &filteredSource_);
         StringGrid2->endBulkUpdate();
         StringGrid2->setRow(1);
         StringGrid1->hide();

@@ -9,9 +9,12 @@
 
 #include "app/TAboutBox1.h"
 #include "app/TMirelForm.h"
-#include "editor/EditorWindows.h"
+#include "editor/TAboutBox.h"
+#include "editor/TOKBottomDlg.h"
+#include "editor/TPictanForm1.h"
 #include "platform/AppPaths.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrintTarget.h"
 
 namespace app {
 namespace {
@@ -51,12 +54,14 @@ int runProgram(int argc, char** argv) {
     files.removeFirst();
 
     platform::QtDialogs dialogs;
+    platform::QtPrintTarget printer;
     // Created in this order; only the main window is shown. All live until
     // the message loop ends.
     auto mainWindow = std::make_unique<TMirelForm>(dialogs, files);
-    auto pictan = std::make_unique<editor::TPictanForm1>();
+    auto pictan = std::make_unique<editor::TPictanForm1>(dialogs, printer, files);
     auto pictanAbout = std::make_unique<editor::TAboutBox>();
-    auto resize = std::make_unique<editor::TOKBottomDlg>();
+    auto resize = std::make_unique<editor::TOKBottomDlg>(*pictan, dialogs);
+    pictan->setCompanions(pictanAbout.get(), resize.get());
     auto about = std::make_unique<TAboutBox1>(mainWindow.get());
     mainWindow->setCompanions(pictan.get(), about.get());
 

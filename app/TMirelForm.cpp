@@ -92,6 +92,7 @@ void TMirelForm::buildWindow() {
     MirelEdit = new book::EntryPage(PageControl1);
     Ichiran = new print::ListPage(PageControl1);
     HRimen = new message::BodyPage(dialogs_, PageControl1);
+    MirelEdit->setHost(this);
     PageControl1->addTab(Preview, QStringLiteral("印刷プレビュー"));
     PageControl1->addTab(Sasidasininn, QStringLiteral("差出人の編集"));
     PageControl1->addTab(MirelEdit, QStringLiteral("宛名の編集"));
@@ -148,6 +149,7 @@ void TMirelForm::connectCommands() {
     on("ActHSave", [this] { HRimen->ActHSaveExecute(); });
     on("ActHSaveAs", [this] { HRimen->ActHSaveAsExecute(); });
     on("ActExit", [this] { ActExitExecute(); });
+    on("ActEditData", [this] { ActEditDataExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
     connect(Preview->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);
@@ -168,7 +170,7 @@ void TMirelForm::FormCreate() {
     AddressFileName.clear();
     HRimen->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
-    EntryPageActive = false;
+    MirelEdit->EntryPageActive = false;
     Sasidasininn->SenderPageActive = false;
     Sasidasininn->clearFields();
     for (QComboBox* box : {MirelEdit->ComboBox7, ComboBox6, HRimen->ComboBox5, HRimen->ComboBox4,
@@ -326,9 +328,27 @@ void TMirelForm::PageControl1Change(int) {
     QWidget* page = PageControl1->currentWidget();
     if (shownPage_ == Sasidasininn) Sasidasininn->SasidasininnExit();
     if (shownPage_ == Preview) PreviewExit();
+    if (shownPage_ == MirelEdit) MirelEdit->MirelEditExit();
     shownPage_ = page;
     if (page == Sasidasininn) SasidasininnShow();
     if (page == Preview) PreviewShow();
+    if (page == MirelEdit) MirelEdit->MirelEditShow();
+}
+
+void TMirelForm::ActEditDataExecute() {
+    PageControl1->setCurrentWidget(MirelEdit);
+    MirelEdit->Kana1->setFocus();
+}
+
+platform::CellGrid& TMirelForm::allRecords() { return *StringGrid1; }
+platform::CellGrid& TMirelForm::filteredRecords() { return *StringGrid2; }
+
+int TMirelForm::sourceRowOfFiltered(int filteredRow) const {
+    return filteredRow >= 1 && filteredRow <= filteredSource_.size() ? filteredSource_[filteredRow - 1] : 0;
+}
+
+void TMirelForm::setCommandEnabled(const char* action, bool on) {
+    if (QAction* a = ActionList1->action(action)) a->setEnabled(on);
 }
 
 void TMirelForm::PreviewShow() {

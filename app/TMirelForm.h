@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QVector>
+
+#include "book/EntryHost.h"
 
 class QComboBox;
 class QDialog;
@@ -35,7 +38,7 @@ namespace app {
 
 class CommandTable;
 
-class TMirelForm : public QMainWindow {
+class TMirelForm : public QMainWindow, public book::EntryHost {
     Q_OBJECT
 public:
     // `arguments` are the files named on the command line, opened when the
@@ -52,7 +55,6 @@ public:
     bool ShowingAll = true;
     int CurrentRecord = 1;
     int FilteredCurrentRow = 0;
-    bool EntryPageActive = false;
     QString SaveAsFileName;  // the name last chosen in a save dialog
 
     // Controls.
@@ -90,6 +92,20 @@ public:
     void SasidasininnShow();
     void PreviewShow();
     void PreviewExit();
+    void ActEditDataExecute();
+
+    // What the entry page reads and changes.
+    platform::CellGrid& allRecords() override;
+    platform::CellGrid& filteredRecords() override;
+    bool showingAll() const override { return ShowingAll; }
+    int currentRecord() const override { return CurrentRecord; }
+    void setCurrentRecord(int row) override { CurrentRecord = row; }
+    void setFilteredCurrentRow(int row) override { FilteredCurrentRow = row; }
+    int sourceRowOfFiltered(int filteredRow) const override;
+    void markAddressModified() override { AddressModified = true; }
+    void insertRowsAtSelection() override { ActInsExecute(); }
+    void removePostalHyphens() override { ActNonHiphnExecute(); }
+    void setCommandEnabled(const char* action, bool on) override;
 
     // Opens any supported file by its extension.
     void OpenDocument(const QString& path);
@@ -161,6 +177,7 @@ private:
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
     QWidget* shownPage_ = nullptr;
+    QVector<int> filteredSource_;  // StringGrid1 row of each StringGrid2 row
     bool destroyed_ = false;
 };
 

@@ -1,18 +1,24 @@
 #pragma once
-// The entry page "宛名の編集": one address record in thirteen fields.
+// The entry page "宛名の編集": one address record in thirteen fields, with
+// navigation, register and add.
 
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace book {
+
+class EntryHost;
 
 class EntryPage : public QWidget {
     Q_OBJECT
 public:
     explicit EntryPage(QWidget* parent = nullptr);
+    void setHost(EntryHost* host) { host_ = host; }
 
     QLineEdit* Kana1;
     QLineEdit* Nam1;
@@ -29,10 +35,59 @@ public:
     QLineEdit* Fax1;
     QLineEdit* Num1;
     QPushButton* EditOKButton;
+    QPushButton* NewDataButton;
+    QPushButton* ToStaButton;
+    QPushButton* BeforButton;
+    QPushButton* NextButton;
+    QPushButton* ToEndButton;
+    QLineEdit* EntryStatusLine;      // EditDisp1
+    QPlainTextEdit* EntryHelpPanel;  // Memo1
+    QLabel* Label6;
+    QLabel* Label11;
+    QLabel* Label80;
+    QLabel* Label81;
+
+    bool EntryPageActive = false;
 
     // Empties the name and address fields and disables the register button
     // (start-up).
     void clearForStartup();
+
+    void MirelEditShow();
+    void MirelEditExit();
+    void ShowCurrentRecord();
+    void ClearEntryFields();
+
+    void EditOKButtonClick();
+    void NewDataButtonClick();
+    void ToStaButtonClick();
+    void BeforButtonClick();
+    void NextButtonClick();
+    void ToEndButtonClick();
+
+    // The StringGrid1 row a registration writes: the row the shown record
+    // was loaded from (or added as), never another.
+    int registrationRow() const { return registrationRow_; }
+
+    static const char16_t kShowHelp[];
+    static const char16_t kChangeHelp[];
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Nam1Change();
+    void Kana1Change();
+    void postalChange(QLineEdit* field, int complete);
+    void setStatus(const QString& text, const QColor& colour);
+    void setHelp(const char16_t* text, const QColor& colour);
+    void setFields(const QStringList& cells);
+    QStringList fieldRecord() const;
+    void navigate(int row);
+
+    EntryHost* host_ = nullptr;
+    bool loading_ = false;  // fields are being filled, not edited
+    int registrationRow_ = 0;
 };
 
 }  // namespace book

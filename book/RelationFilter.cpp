@@ -6,7 +6,9 @@ namespace book {
 
 const char16_t kFilterAll[] = u"全部";
 
-int filterByRelation(const platform::CellGrid& all, const QString& relation, platform::CellGrid& filtered) {
+int filterByRelation(const platform::CellGrid& all, const QString& relation, platform::CellGrid& filtered,
+                     QVector<int>* sourceRows) {
+    if (sourceRows) sourceRows->clear();
     filtered.setRowCount(2);
     filtered.setRowCells(0, all.rowCells(0));
     filtered.setRowCells(1, QStringList());
@@ -16,6 +18,7 @@ int filterByRelation(const platform::CellGrid& all, const QString& relation, pla
         ++k;
         if (k + 1 > filtered.rowCount()) filtered.setRowCount(k + 1);
         filtered.setRowCells(k, all.rowCells(r));
+        if (sourceRows) sourceRows->append(r);
     }
     return k;
 }

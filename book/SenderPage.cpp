@@ -44,7 +44,8 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     SenderHelpPanel->setTextInteractionFlags(Qt::NoTextInteraction);
     SenderHelpPanel->setFocusPolicy(Qt::NoFocus);
     SenderHelpPanel->setContextMenuPolicy(Qt::NoContextMenu);
-    SenderHelpPanel->setFixedWidth(260);
+    SenderHelpPanel->setFixedWidth(262);
+    SenderHelpPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(24, 24, 24, 24);

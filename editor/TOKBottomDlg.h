@@ -1,0 +1,76 @@
+#pragma once
+// The resize dialog: scales the editor's picture by one percentage, by
+// separate width and height (in percent, pixels or millimetres), or to the
+// postcard or icon size. Shown modeless; every showing starts again from
+// 100 % keeping the proportions. The fields are the only store of its
+// values: each handler reads them, asks the resize arithmetic and shows
+// the answer.
+
+#include <QDialog>
+#include <array>
+
+#include "editor/ResizeArithmetic.h"
+
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QGroupBox;
+
+namespace platform {
+class Dialogs;
+}
+
+namespace editor {
+
+class PictureHost;
+class UpDownArrows;
+
+class TOKBottomDlg : public QDialog {
+    Q_OBJECT
+public:
+    TOKBottomDlg(PictureHost& editor, platform::Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // The values the fields hold now.
+    ResizeFields fields() const;
+
+    QLineEdit* edit(ResizeField field) const { return edits_[size_t(field)]; }
+    UpDownArrows* upDown(ResizeField field) const { return upDowns_[size_t(field)]; }
+
+    void RadioGroup1Click(ResizeMode mode);
+    void RadioGroup2Click(ResizeUnit unit);
+    void OKBtnClick();
+    void CancelBtnClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void buildField(ResizeField field, QPoint editAt);
+    void FormShow();
+    void EditChange(ResizeField field);
+    void UpDownClick(ResizeField field);
+    void enterValue(ResizeField field, int value);
+    void showFields(const ResizeFields& values);
+    void applyModeEnabling(ResizeMode mode);
+    void applyUnitEnabling(ResizeUnit unit);
+    void checkRadio(QButtonGroup* group, int id);
+
+    PictureHost& editor_;
+    platform::Dialogs& dialogs_;
+    std::array<QLineEdit*, 7> edits_{};
+    std::array<UpDownArrows*, 7> upDowns_{};
+    QButtonGroup* modes_ = nullptr;
+    QButtonGroup* units_ = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+    QGroupBox* RadioGroup2 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    bool showing_ = false;  // fields are being filled in, not typed into
+};
+
+}  // namespace editor

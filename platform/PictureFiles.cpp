@@ -1,0 +1,88 @@
+#include "platform/PictureFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/BmpFile.h"
+#include "platform/JpegCodec.h"
+#include "platform/Metafile.h"
+
+namespace platform {
+namespace {
+
+// Nothing the program reads legitimately comes near this; a larger file is
+// refused before it is read into memory.
+constexpr qint64 kMaxFileBytes = 1024LL * 1024 * 1024;
+
+QString cannotOpen(const QString& path, const QString& reason) {
+    return QStringLiteral("ファイル \"%1\". %2 は開けません").arg(path, reason);
+}
+
+QString cannotCreate(const QString& path, const QString& reason) {
+    return QStringLiteral("ファイル \"%1\". %2 を作成できません").arg(path, reason);
+}
+
+QString writeAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return cannotCreate(path, file.errorString());
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return cannotCreate(path, reason);
+    }
+    if (!file.commit()) return cannotCreate(path, file.errorString());
+    return QString();
+}
+
+}  // namespace
+
+PictureFormat pictureFormatOf(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0) return PictureFormat::None;
+    const QString ext = name.mid(dot).toLower();
+    if (ext == QLatin1String(".jpg") || ext == QLatin1String(".jpeg")) return PictureFormat::Jpeg;
+    if (ext == QLatin1String(".bmp")) return PictureFormat::Bmp;
+    if (ext == QLatin1String(".wmf")) return PictureFormat::Wmf;
+    if (ext == QLatin1String(".emf")) return PictureFormat::Emf;
+    return PictureFormat::None;
+}
+
+DecodedPicture decodePicture(const QByteArray& bytes, PictureFormat format, const PictureLimits& limits) {
+    switch (format) {
+    case PictureFormat::Jpeg: return decodeJpeg(bytes, limits);
+    case PictureFormat::Bmp: return decodeBmp(bytes, limits);
+    case PictureFormat::Wmf: return decodeWmf(bytes, limits);
+    case PictureFormat::Emf: return decodeEmf(bytes, limits);
+    case PictureFormat::None: break;
+    }
+    return pictureError(QStringLiteral("このファイル形式は開けません"));
+}
+
+DecodedPicture readPicture(const QString& path, const PictureLimits& limits) {
+    const PictureFormat format = pictureFormatOf(path);
+    if (format == PictureFormat::None) return pictureError(QStringLiteral("このファイル形式は開けません"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return pictureError(cannotOpen(path, file.errorString()));
+    if (file.size() > kMaxFileBytes)
+        return pictureError(cannotOpen(path, QStringLiteral("ファイルが大きすぎます")));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) return pictureError(cannotOpen(path, file.errorString()));
+    return decodePicture(bytes, format, limits);
+}
+
+QString writeBmp(const QString& path, const QImage& image) {
+    const QByteArray bytes = encodeBmp(image);
+    if (bytes.isEmpty()) return cannotCreate(path, QStringLiteral("画像をビットマップにできません"));
+    return writeAtomically(path, bytes);
+}
+
+QString writeJpeg(const QString& path, const QImage& image, int quality) {
+    QString error;
+    const QByteArray bytes = encodeJpeg(image, quality, &error);
+    if (bytes.isEmpty()) return cannotCreate(path, error);
+    return writeAtomically(path, bytes);
+}
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+#include <QPainter>
+#include <QPrinter>
+
+#include "platform/PrintTarget.h"
+
+namespace platform {
+
+// Prints on the CUPS printers QPrintDialog lists, or into a PDF file.
+class QtPrintTarget : public PrintTarget {
+public:
+    QtPrintTarget();
+    bool choosePrinter(QWidget* parent) override;
+    QPainter* beginJob(const QString& documentName) override;
+    bool newPage() override;
+    bool endJob() override;
+    QString errorString() const override { return error_; }
+
+private:
+    QPrinter printer_;
+    QPainter painter_;
+    QString error_;
+};
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+#include "tests/support/RecordingPrintTarget.h"
+
+namespace testsupport {
+namespace {
+
+QImage blankPage(QSize size) {
+    QImage page(size, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    return page;
+}
+
+}  // namespace
+
+bool RecordingPrintTarget::choosePrinter(QWidget*) {
+    calls.append(QStringLiteral("dialog"));
+    return acceptDialog;
+}
+
+QPainter* RecordingPrintTarget::beginJob(const QString& documentName) {
+    calls.append(QStringLiteral("begin ") + documentName);
+    if (failBegin) {
+        error_ = QStringLiteral("no printer");
+        return nullptr;
+    }
+    pages.append(blankPage(pageSize));
+    painter_.begin(&pages.last());
+    return &painter_;
+}
+
+bool RecordingPrintTarget::newPage() {
+    calls.append(QStringLiteral("page"));
+    painter_.end();
+    pages.append(blankPage(pageSize));
+    painter_.begin(&pages.last());
+    return true;
+}
+
+bool RecordingPrintTarget::endJob() {
+    calls.append(QStringLiteral("end"));
+    painter_.end();
+    return true;
+}
+
+}  // namespace testsupport
