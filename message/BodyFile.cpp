@@ -1,17 +1,59 @@
 #include "message/BodyFile.h"
 
+#include <QFile>
+
 #include "platform/AtomicFile.h"
 #include "platform/Sjis.h"
 
 namespace message {
 
-BodyWriteResult writeBodyFile(const QString& path, const QString& text) {
+QByteArray bodyFileBytes(const QString& text) {
     QString crlf = text;
     crlf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    crlf.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     crlf.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return platform::Sjis::bytes(crlf);
+}
+
+QVector<QString> unmappableInBody(const QString& text) {
+    QVector<QString> out;
+    for (const QString& c : platform::Sjis::encode(text).unmappable)
+        if (!out.contains(c)) out.append(c);
+    return out;
+}
+
+BodyWriteResult writeBodyFile(const QString& path, const QString& text) {
     BodyWriteResult r;
-    r.error = platform::writeFileAtomically(path, platform::Sjis::bytes(crlf));
+    r.error = platform::writeFileAtomically(path, bodyFileBytes(text));
     r.ok = r.error.isEmpty();
+    return r;
+}
+
+BodyReadResult readBodyFile(const QString& path) {
+    BodyReadResult r;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        r.error = file.errorString();
+        return r;
+    }
+    if (file.size() > kMaxBodyFileBytes) {
+        r.error = QStringLiteral("文書が大きすぎます（%1 バイトまで）").arg(kMaxBodyFileBytes);
+        return r;
+    }
+    const QByteArray bytes = file.read(kMaxBodyFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        r.error = file.errorString();
+        return r;
+    }
+    if (bytes.size() > kMaxBodyFileBytes) {
+        r.error = QStringLiteral("文書が大きすぎます（%1 バイトまで）").arg(kMaxBodyFileBytes);
+        return r;
+    }
+    QString text = platform::Sjis::decode(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    r.text = text;
+    r.ok = true;
     return r;
 }
 

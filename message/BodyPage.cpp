@@ -1,67 +1,171 @@
 #include "message/BodyPage.h"
 
 #include <QComboBox>
-#include <QFileInfo>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
+#include <QPushButton>
+#include <QToolButton>
 
-#include "message/BodyFile.h"
-#include "platform/Dialogs.h"
+#include "message/MessageFieldsPanel.h"
+#include "message/MessagePreviewBox.h"
+#include "message/RenderMessageSide.h"
+#include "platform/Hint.h"
+#include "platform/SpinField.h"
 
 namespace message {
 
 BodyPage::BodyPage(platform::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("HRimen"));
-    ComboBox5 = new QComboBox(this);
+    // Children stand at fixed places, as the window has a fixed size.
+    PaintBox2 = new MessagePreviewBox(this);
+    PaintBox2->setGeometry(0, 0, 270, 400);
+    buildToolStrip();
+
+    RichEdit2 = new QPlainTextEdit(this);
+    RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
+    RichEdit2->setGeometry(273, 32, 403, 160);
+    // One paragraph is one column on the card, so the editor shows it as one
+    // line too and scrolls sideways instead of wrapping.
+    RichEdit2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit2->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit2->setContextMenuPolicy(Qt::NoContextMenu);
+    RichEdit2->viewport()->installEventFilter(this);
+
+    PageControl3 = new MessageFieldsPanel(this);
+    PageControl3->setGeometry(273, 196, 403, 232);
+    connectHandlers();
+}
+
+void BodyPage::buildToolStrip() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("BodyToolStrip"));
+    strip->setGeometry(273, 0, 406, 30);
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 3, 2, 3);
+    row->setSpacing(3);
+
+    ComboBox5 = new QComboBox(strip);
     ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
     ComboBox5->addItems({QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ")});
-    ComboBox4 = new QComboBox(this);
+    platform::applyHint(ComboBox5, QStringLiteral("種類|ハガキの種類を選択します"));
+
+    SpeedButton1 = new QToolButton(strip);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setText(QStringLiteral("新規作成"));
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton2 = new QToolButton(strip);
+    SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
+    SpeedButton2->setText(QStringLiteral("保存"));
+    SpeedButton2->setAutoRaise(true);
+
+    Mode2 = new QLineEdit(strip);
+    Mode2->setObjectName(QStringLiteral("Mode2"));
+    Mode2->setReadOnly(true);
+    Mode2->setFocusPolicy(Qt::NoFocus);
+    Mode2->setContextMenuPolicy(Qt::NoContextMenu);
+    QFont bold = Mode2->font();
+    bold.setPixelSize(13);
+    bold.setBold(true);
+    Mode2->setFont(bold);
+
+    ComboBox4 = new QComboBox(strip);
     ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
     ComboBox4->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
                          QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
-    RichEdit2 = new QPlainTextEdit(this);
-    RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(ComboBox5);
-    layout->addWidget(ComboBox4);
-    layout->addWidget(RichEdit2);
+    platform::applyHint(ComboBox4, QStringLiteral("フォント|フォントを選択できます"));
+
+    row->addWidget(ComboBox5);
+    row->addWidget(SpeedButton1);
+    row->addWidget(SpeedButton2);
+    row->addWidget(Mode2, 1);
+    row->addWidget(ComboBox4);
+}
+
+void BodyPage::connectHandlers() {
+    connect(RichEdit2, &QPlainTextEdit::textChanged, this, &BodyPage::RichEdit2Change);
+    // The selection rule also follows caret moves, as the commands depend on
+    // whether anything is selected.
+    connect(RichEdit2, &QPlainTextEdit::selectionChanged, this, &BodyPage::RichEdit2SelectionChange);
+    connect(RichEdit2, &QPlainTextEdit::cursorPositionChanged, this, &BodyPage::RichEdit2SelectionChange);
+    connect(ComboBox4, &QComboBox::activated, this, &BodyPage::ComboBox4Click);
+    connect(ComboBox5, &QComboBox::activated, this, &BodyPage::ComboBox5Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &BodyPage::ActHNewExecute);
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { ActHSaveExecute(); });
+    connect(PageControl3, &MessageFieldsPanel::fieldChanged, this,
+            [this](MessageFieldPage page, platform::SpinField* changed) {
+                if (page == NewYearPage) NES0Change(changed);
+                if (page == OrdinaryPage) FHS0Change(changed);
+                if (page == PrintPage) PGsize1Change();
+            });
+    connect(PageControl3, &MessageFieldsPanel::resetClicked, this, [this](MessageFieldPage page) {
+        if (page == NewYearPage) NEDefaultClick();
+        if (page == OrdinaryPage) FuDefaultClick();
+        if (page == PrintPage) SPrintDefaultClick();
+    });
+}
+
+bool BodyPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == RichEdit2->viewport() && event->type() == QEvent::MouseButtonPress) RichEdit2MouseDown();
+    return QWidget::eventFilter(watched, event);
 }
 
 bool BodyPage::isModified() const { return RichEdit2->document()->isModified(); }
 
-void BodyPage::NewBody() {
-    RichEdit2->clear();
-    RichEdit2->document()->setModified(false);
-    BodyFileName.clear();
-    PictureFileName.clear();
+BodyStatus BodyPage::status() const { return status_; }
+
+platform::SpinField* BodyPage::field(const char* name) const { return PageControl3->field(name); }
+
+QPushButton* BodyPage::resetButton(MessageFieldPage page) const { return PageControl3->resetButton(page); }
+
+MessageSideInput BodyPage::messageSideInput(render::ReferenceDevice target) const {
+    MessageSideInput in;
+    in.cardKind = ComboBox5->currentIndex();
+    in.faceIndex = ComboBox4->currentIndex();
+    const QString text = RichEdit2->toPlainText();
+    if (!text.isEmpty()) in.lines = text.split(QLatin1Char('\n'));
+    in.picture = BackPicture;
+    in.showPicture = !PictureFileName.isEmpty();
+    in.layout = PageControl3->layout();
+    in.target = target;
+    return in;
 }
 
-void BodyPage::ActHSaveExecute() {
-    if (QFileInfo(BodyFileName).suffix().isEmpty())
-        ActHSaveAsExecute();
-    else
-        SaveBody(BodyFileName);
+void BodyPage::renderPreview() {
+    PaintBox2->showPicture(RenderMessageSide(messageSideInput(render::ReferenceDevice::Screen)).picture);
 }
 
-void BodyPage::ActHSaveAsExecute() {
-    platform::FileDialogRequest req;
-    req.filters = {QStringLiteral("テキストファイル(*.txt)"), QStringLiteral("全てのファイル(*.*)")};
-    req.defaultExtension = QStringLiteral("txt");
-    const platform::FileDialogResult chosen = dialogs_.saveFile(this, req);
-    if (!chosen.accepted()) return;
-    BodyFileName = chosen.path;
-    SaveBody(BodyFileName);
+void BodyPage::setCommand(const char* name, bool on) {
+    if (commands_) commands_(name, on);
+    // The save button stands for the save command.
+    if (qstrcmp(name, "ActHSave") == 0) SpeedButton2->setEnabled(on);
 }
 
-bool BodyPage::SaveBody(const QString& path) {
-    const BodyWriteResult r = writeBodyFile(path, RichEdit2->toPlainText());
-    if (!r.ok) {
-        dialogs_.error(this, r.error);
-        return false;
+void BodyPage::showStatus(const BodyStatus& status) {
+    status_ = status;
+    QPalette p = Mode2->palette();
+    p.setColor(QPalette::Base, Qt::black);
+    p.setColor(QPalette::Text, status.colour);
+    Mode2->setPalette(p);
+    Mode2->setText(status.text);
+    Mode2->setCursorPosition(0);
+}
+
+void BodyPage::showKindPage() {
+    if (ComboBox5->currentIndex() == int(CardKind::NewYear)) PageControl3->setCurrentWidget(PageControl3->page(NewYearPage));
+    if (ComboBox5->currentIndex() == int(CardKind::Ordinary)) PageControl3->setCurrentWidget(PageControl3->page(OrdinaryPage));
+}
+
+void BodyPage::focusEditor() { RichEdit2->setFocus(Qt::OtherFocusReason); }
+
+void BodyPage::replaceText(const QString& text) {
+    {
+        const QSignalBlocker block(RichEdit2);
+        RichEdit2->setPlainText(text);
     }
     RichEdit2->document()->setModified(false);
-    BodyFileName = path;
-    return true;
 }
 
 }  // namespace message

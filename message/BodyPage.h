@@ -1,47 +1,134 @@
 #pragma once
 // The message side page "はがき裏面": the body text of the card, its file,
-// and the picture for the back.
+// the picture for the back, the card kind and face, the adjustment fields
+// and the preview of the card. The page reaches the main window's commands
+// only through the switch it is given.
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
+#include "message/BodyStatus.h"
+#include "message/MessageFields.h"
+#include "message/MessageSideInput.h"
+
 class QComboBox;
+class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
+class QToolButton;
 
 namespace platform {
 class Dialogs;
-}
+class SpinField;
+}  // namespace platform
 
 namespace message {
+
+class MessageFieldsPanel;
+class MessagePreviewBox;
 
 class BodyPage : public QWidget {
     Q_OBJECT
 public:
-    BodyPage(platform::Dialogs& dialogs, QWidget* parent = nullptr);
+    // Turns a main window command (by its action name) on or off.
+    using CommandSwitch = std::function<void(const char* command, bool on)>;
 
-    QComboBox* ComboBox5;  // card kind
-    QComboBox* ComboBox4;  // face
+    explicit BodyPage(platform::Dialogs& dialogs, QWidget* parent = nullptr);
+
+    void setCommandSwitch(CommandSwitch commands) { commands_ = std::move(commands); }
+    // Makes this page the active page of the main window (its show handler runs).
+    void setPageActivator(std::function<void()> activate) { activate_ = std::move(activate); }
+
+    // Tool strip.
+    QComboBox* ComboBox5;        // card kind
+    QToolButton* SpeedButton1;   // new body
+    QToolButton* SpeedButton2;   // save body
+    QLineEdit* Mode2;            // the body status line
+    QComboBox* ComboBox4;        // face
     QPlainTextEdit* RichEdit2;
+    MessagePreviewBox* PaintBox2;
+    MessageFieldsPanel* PageControl3;
 
     QString BodyFileName;
     QString PictureFileName;
     QImage BackPicture;
 
     bool isModified() const;
+    BodyStatus status() const;
+    platform::SpinField* field(const char* name) const;
+    QPushButton* resetButton(MessageFieldPage page) const;
+
+    // What the message side is drawn from, read from the controls now.
+    MessageSideInput messageSideInput(render::ReferenceDevice target) const;
+    // Draws the message side into PaintBox2.
+    void renderPreview();
+
+    // Page shown, text and selection changes, presses and choices.
+    void HRimenShow();
+    void RichEdit2Change();
+    void RichEdit2SelectionChange();
+    void RichEdit2MouseDown();
+    void ComboBox4Click();
+    void ComboBox5Click();
+    void NES0Change(platform::SpinField* changed);
+    void FHS0Change(platform::SpinField* changed);
+    void PGsize1Change();
+    void NEDefaultClick();
+    void FuDefaultClick();
+    void SPrintDefaultClick();
+
+    // Commands.
+    void ActHNewExecute();
+    // The save commands return true when the body was written.
+    bool ActHSaveExecute();
+    bool ActHSaveAsExecute();
+    void ActCopyExecute();
+    void ActCutExecute();
+    void ActPasteExecute();
+    void ActSelectAllExecute();
 
     // Empties the document: no text, no names, not modified.
     void NewBody();
-
-    // Saves under BodyFileName, or asks for a name when it has no extension.
-    void ActHSaveExecute();
-    // Asks for a name and saves.
-    void ActHSaveAsExecute();
-    // Writes the text to `path` (CP932, CR LF); false after reporting an error.
+    // Writes the text to `path` (CP932, CR LF); false when nothing was written.
     bool SaveBody(const QString& path);
 
+    // Extensions (lower case, with the dot) this page opens.
+    static bool opensExtension(const QString& extension);
+    // Opens a body text or a picture for the back; the caller has made this
+    // page the active one. Reports failures and leaves everything as it was.
+    void openDocument(const QString& path);
+    // Where the sample body text is installed.
+    static QString sampleTextPath();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildToolStrip();
+    void connectHandlers();
+    void setCommand(const char* name, bool on);
+    void showStatus(const BodyStatus& status);
+    void showKindPage();
+    void focusEditor();
+    // The common tail of most handlers: draw, show the kind's page, and when
+    // the text is modified say so and offer saving.
+    void reRender();
+    // The same for a change of an adjustment field: the focus and the shown
+    // page stay with the field being typed into.
+    void reRenderForField();
+    void markModified(bool moveFocus);
+    // Puts text into the editor without running the change handlers.
+    void replaceText(const QString& text);
+    bool openText(const QString& path);
+    bool openPicture(const QString& path);
+
     platform::Dialogs& dialogs_;
+    CommandSwitch commands_;
+    std::function<void()> activate_;
+    BodyStatus status_;
 };
 
 }  // namespace message

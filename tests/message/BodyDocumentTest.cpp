@@ -1,0 +1,174 @@
+// The body document's states on the page: new, typed, saved, cancelled,
+// reopened, and what the status line and the save command say in each.
+
+#include <QFile>
+#include <QLineEdit>
+#include <QToolButton>
+
+#include "message/BodyFile.h"
+#include "tests/message/BodyPageFixture.h"
+
+using message::BodyStatus;
+using platform::Answer;
+using platform::FileDialogResult;
+
+namespace {
+
+const QColor kCyan(0, 255, 255), kRed(255, 0, 0), kGreen(0, 255, 0);
+const QString kUnsaved = QStringLiteral("この文書は保存されていません");
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST_F(BodyPageTest, NewBodyIsEmptyUnnamedAndCannotBeSaved) {
+    EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("新規作成"), kCyan}));
+    EXPECT_EQ(page->Mode2->text(), QStringLiteral("新規作成"));
+    EXPECT_EQ(page->Mode2->palette().color(QPalette::Text), kCyan);
+    EXPECT_EQ(page->Mode2->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_TRUE(page->Mode2->isReadOnly());
+    EXPECT_FALSE(on("ActHSave"));
+    EXPECT_FALSE(page->SpeedButton2->isEnabled());
+    EXPECT_TRUE(on("ActOpen2"));
+    EXPECT_FALSE(page->isModified());
+    EXPECT_TRUE(page->BodyFileName.isEmpty());
+}
+
+TEST_F(BodyPageTest, TypingMarksTheBodyUnsavedAndRedrawsThePreview) {
+    type(QStringLiteral("謹"));
+    EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
+    EXPECT_EQ(page->Mode2->palette().color(QPalette::Text), kRed);
+    EXPECT_TRUE(on("ActHSave"));
+    EXPECT_TRUE(page->SpeedButton2->isEnabled());
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, QStringLiteral("謹"));
+}
+
+TEST_F(BodyPageTest, SavingANewBodyAsksForANameAndCancellingKeepsItUnsaved) {
+    type(QStringLiteral("x"));
+    EXPECT_FALSE(page->ActHSaveExecute());
+    ASSERT_EQ(dialogs.count("save"), 1);
+    EXPECT_EQ(dialogs.fileRequests[0].defaultExtension, QStringLiteral("txt"));
+    EXPECT_EQ(dialogs.fileRequests[0].filters,
+              QStringList({QStringLiteral("テキストファイル(*.txt)"), QStringLiteral("全てのファイル(*.*)")}));
+    EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
+    EXPECT_TRUE(page->isModified());
+    EXPECT_TRUE(page->BodyFileName.isEmpty());
+}
+
+TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
+    type(QStringLiteral("謹賀新年\n元旦"));
+    dialogs.files = {FileDialogResult{path(QStringLiteral("賀状.txt")), 0}};
+    ASSERT_TRUE(page->ActHSaveExecute());
+    EXPECT_EQ(readAll(path(QStringLiteral("賀状.txt"))), QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x8c\xb3\x92\x55"));
+    EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("賀状.txt"), kGreen}));
+    EXPECT_EQ(page->BodyFileName, path(QStringLiteral("賀状.txt")));
+    EXPECT_FALSE(page->isModified());
+    EXPECT_GE(activations, 1) << "saving shows the body page";
+
+    // A named body saves without asking.
+    type(QStringLiteral("!"));
+    EXPECT_EQ(page->status().colour, kRed);
+    ASSERT_TRUE(page->ActHSaveExecute());
+    EXPECT_EQ(dialogs.count("save"), 1);
+    EXPECT_TRUE(readAll(page->BodyFileName).endsWith("!"));
+}
+
+TEST_F(BodyPageTest, ANameWithoutExtensionMakesSaveAskForOne) {
+    page->BodyFileName = path(QStringLiteral("noext"));
+    type(QStringLiteral("x"));
+    page->ActHSaveExecute();
+    EXPECT_EQ(dialogs.count("save"), 1);
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("noext"))));
+}
+
+TEST_F(BodyPageTest, ReopeningATextShowsItsNameAndKeepsThePicture) {
+    ASSERT_TRUE(message::writeBodyFile(path(QStringLiteral("card.txt")), QStringLiteral("一\n二")).ok);
+    page->PictureFileName = path(QStringLiteral("photo.jpg"));
+    type(QStringLiteral("typed"));
+    page->openDocument(path(QStringLiteral("card.txt")));
+    EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("一\n二"));
+    EXPECT_EQ(page->BodyFileName, path(QStringLiteral("card.txt")));
+    EXPECT_EQ(page->PictureFileName, path(QStringLiteral("photo.jpg")));
+    EXPECT_FALSE(page->isModified());
+    EXPECT_FALSE(on("ActHSave"));
+    EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("card.txt * photo.jpg"), kGreen}));
+    EXPECT_EQ(shown().size(), 2u);
+}
+
+TEST_F(BodyPageTest, ATextThatCannotBeReadChangesNothing) {
+    type(QStringLiteral("keep"));
+    page->openDocument(path(QStringLiteral("missing.txt")));
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_TRUE(dialogs.texts("error")[0].startsWith(path(QStringLiteral("missing.txt"))));
+    EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("keep"));
+    EXPECT_TRUE(page->BodyFileName.isEmpty());
+    EXPECT_EQ(page->status().colour, kRed);
+    EXPECT_TRUE(page->isModified());
+}
+
+TEST_F(BodyPageTest, AFailedWriteIsReportedAndTheBodyStaysUnsaved) {
+    type(QStringLiteral("x"));
+    const QString target = path(QStringLiteral("no/such/folder/a.txt"));
+    dialogs.files = {FileDialogResult{target, 0}};
+    EXPECT_FALSE(page->ActHSaveAsExecute());
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
+    EXPECT_TRUE(page->isModified());
+    // Save-as has already taken the chosen name.
+    EXPECT_EQ(page->BodyFileName, target);
+}
+
+TEST_F(BodyPageTest, CharactersWithoutCp932FormAreAskedAboutBeforeWriting) {
+    type(QStringLiteral("よいお年を🎍"));
+    const QString target = path(QStringLiteral("emoji.txt"));
+    dialogs.answers = {Answer::No};
+    EXPECT_FALSE(page->SaveBody(target));
+    ASSERT_EQ(dialogs.count("question"), 1);
+    EXPECT_TRUE(dialogs.texts("question")[0].contains(QStringLiteral("🎍")));
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_TRUE(page->isModified());
+
+    dialogs.answers = {Answer::Yes};
+    EXPECT_TRUE(page->SaveBody(target));
+    EXPECT_TRUE(readAll(target).endsWith("?"));
+    EXPECT_FALSE(page->isModified());
+}
+
+TEST_F(BodyPageTest, NewDiscardsTextAndPictureNameWithoutAsking) {
+    type(QStringLiteral("x"));
+    page->BodyFileName = path(QStringLiteral("a.txt"));
+    page->PictureFileName = path(QStringLiteral("b.bmp"));
+    page->BackPicture = QImage(4, 4, QImage::Format_RGB32);
+    activations = 0;
+    page->ActHNewExecute();
+    EXPECT_EQ(activations, 1);
+    EXPECT_EQ(dialogs.calls.size(), 0);
+    EXPECT_TRUE(page->RichEdit2->toPlainText().isEmpty());
+    EXPECT_TRUE(page->BodyFileName.isEmpty());
+    EXPECT_TRUE(page->PictureFileName.isEmpty());
+    EXPECT_FALSE(page->BackPicture.isNull()) << "the bitmap stays, unshown";
+    EXPECT_EQ(page->status().text, QStringLiteral("新規作成"));
+    EXPECT_FALSE(on("ActHSave"));
+}
+
+TEST_F(BodyPageTest, SampleTextIsAShortNewYearGreetingThatFitsTheCard) {
+    const QString sample = message::BodyPage::sampleTextPath();
+    ASSERT_TRUE(QFile::exists(sample)) << sample.toStdString();
+    const QByteArray bytes = readAll(sample);
+    EXPECT_TRUE(bytes.contains("\r\n"));
+    EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
+    page->openDocument(sample);
+    EXPECT_TRUE(page->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
+    EXPECT_EQ(page->status().text, QStringLiteral("サンプル.txt * "));
+    // Every column stays on the card: inside its width and above its bottom.
+    const auto cols = shown();
+    ASSERT_GE(cols.size(), 4u);
+    for (const message_ops::Column& c : cols) {
+        EXPECT_GE(c.x - c.height, 0) << c;
+        EXPECT_GE(c.y - c.text.size() * c.height, -1480) << c;
+    }
+}

@@ -1,0 +1,186 @@
+// The body page's controls: the adjustment fields and their reset buttons,
+// the kind and face choosers, the selection and clipboard commands, and the
+// commands the page sets when it is shown.
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "message/MessageFieldsPanel.h"
+#include "platform/SpinField.h"
+#include "tests/message/BodyPageFixture.h"
+
+using namespace message;
+
+TEST_F(BodyPageTest, FieldsCarryTheirNamesAndRanges) {
+    const struct {
+        const char* name;
+        int min, max;
+    } expected[] = {
+        {"NES0", -120, 200}, {"NEG0", -100, 300}, {"NEX0", -300, 300}, {"NEY0", -100, 100},
+        {"NES1", -70, 200},  {"NEG1", -100, 300}, {"NEX1", -500, 500}, {"NEY1", -100, 100},
+        {"FHS0", -70, 70},   {"FHG0", -100, 200}, {"FHX0", -300, 300}, {"FHY0", -400, 100},
+        {"PGsize1", -70, 200}, {"PIndL", -500, 500}, {"PIndT", -100, 100},
+    };
+    for (const auto& e : expected) {
+        auto* f = page->findChild<platform::SpinField*>(QLatin1String(e.name));
+        ASSERT_NE(f, nullptr) << e.name;
+        EXPECT_EQ(f->minimum(), e.min) << e.name;
+        EXPECT_EQ(f->maximum(), e.max) << e.name;
+        EXPECT_EQ(f->value(), 0) << e.name;
+    }
+    for (const char* button : {"NEDefault", "FuDefault", "SPrintDefault"}) {
+        auto* b = page->findChild<QPushButton*>(QLatin1String(button));
+        ASSERT_NE(b, nullptr) << button;
+        EXPECT_FALSE(b->isEnabled()) << button;
+        EXPECT_EQ(b->text(), QStringLiteral("初期値に戻す"));
+    }
+    for (const char* tab : {"NMoji", "FMoji", "SetPrint"})
+        EXPECT_NE(page->findChild<QWidget*>(QLatin1String(tab)), nullptr) << tab;
+}
+
+TEST_F(BodyPageTest, NewYearResetButtonFollowsItsEightFields) {
+    QPushButton* reset = page->resetButton(NewYearPage);
+    page->field("NES0")->setValue(5);
+    EXPECT_TRUE(reset->isEnabled());
+    page->field("NEY1")->setValue(-3);
+    page->field("NES0")->setValue(0);
+    EXPECT_TRUE(reset->isEnabled()) << "NEY1 is still moved";
+    page->field("NEY1")->setValue(0);
+    EXPECT_FALSE(reset->isEnabled());
+    // The ordinary card's fields have their own button.
+    page->field("FHS0")->setValue(1);
+    EXPECT_FALSE(reset->isEnabled());
+    EXPECT_TRUE(page->resetButton(OrdinaryPage)->isEnabled());
+}
+
+TEST_F(BodyPageTest, AFieldChangeRedrawsThePreviewAtOnce) {
+    type(QStringLiteral("謹賀新年"));
+    page->field("NES0")->setValue(20);
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].height, 120);
+    page->field("NEX0")->lineEdit()->setText(QStringLiteral("10"));
+    EXPECT_EQ(shown()[0].x, 940);
+}
+
+TEST_F(BodyPageTest, ResetButtonsPutTheirFieldsBackAndEndDisabled) {
+    for (const char* name : {"NES0", "NEG0", "NEX0", "NEY0", "NES1", "NEG1", "NEX1", "NEY1"})
+        page->field(name)->setValue(7);
+    page->field("FHX0")->setValue(7);
+    type(QStringLiteral("a"));
+    page->resetButton(NewYearPage)->click();
+    for (const char* name : {"NES0", "NEG0", "NEX0", "NEY0", "NES1", "NEG1", "NEX1", "NEY1"})
+        EXPECT_EQ(page->field(name)->value(), 0) << name;
+    EXPECT_FALSE(page->resetButton(NewYearPage)->isEnabled());
+    EXPECT_EQ(shown()[0].x, 950);
+    EXPECT_EQ(page->field("FHX0")->value(), 7) << "another page's fields stay";
+
+    page->resetButton(OrdinaryPage)->click();
+    EXPECT_EQ(page->field("FHX0")->value(), 0);
+    EXPECT_FALSE(page->resetButton(OrdinaryPage)->isEnabled());
+}
+
+TEST_F(BodyPageTest, PrintFieldsEnableTheirResetWithoutRedrawing) {
+    type(QStringLiteral("a"));
+    {
+        // Text put in without the change handlers: the preview still shows "a".
+        const QSignalBlocker quiet(page->RichEdit2);
+        page->RichEdit2->setPlainText(QStringLiteral("b"));
+    }
+    page->field("PIndL")->setValue(100);
+    EXPECT_TRUE(page->resetButton(PrintPage)->isEnabled());
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, QStringLiteral("Ａ"));
+
+    page->field("PGsize1")->setValue(30);
+    page->field("PIndT")->setValue(-4);
+    page->resetButton(PrintPage)->click();
+    EXPECT_EQ(page->messageSideInput(render::ReferenceDevice::Printer).layout.PIndL, 0);
+    EXPECT_EQ(page->field("PGsize1")->value(), 0);
+    EXPECT_EQ(page->field("PIndT")->value(), 0);
+    EXPECT_FALSE(page->resetButton(PrintPage)->isEnabled());
+    EXPECT_EQ(shown()[0].text, QStringLiteral("Ａ"));
+}
+
+TEST_F(BodyPageTest, KindChooserRedrawsAndShowsItsAdjustmentPage) {
+    type(QStringLiteral("a\nb"));
+    page->ComboBox5->setCurrentIndex(1);
+    page->ComboBox5Click();
+    EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("FMoji"));
+    EXPECT_EQ(message_ops::xs(page->PaintBox2->picture()), (std::vector<int>{970, 905}));
+    page->ComboBox5->setCurrentIndex(0);
+    page->ComboBox5Click();
+    EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("NMoji"));
+}
+
+TEST_F(BodyPageTest, TypingIntoAFieldKeepsItsPageEvenForTheOtherKind) {
+    page->ComboBox5->setCurrentIndex(1);
+    page->PageControl3->setCurrentWidget(page->PageControl3->page(NewYearPage));
+    type(QStringLiteral("a"));
+    page->PageControl3->setCurrentWidget(page->PageControl3->page(NewYearPage));
+    page->field("NES0")->lineEdit()->setText(QStringLiteral("1"));
+    EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("NMoji"));
+}
+
+TEST_F(BodyPageTest, FaceChooserRedrawsInTheChosenFace) {
+    type(QStringLiteral("a"));
+    page->ComboBox4->setCurrentIndex(1);
+    page->ComboBox4Click();
+    const auto& ops = page->PaintBox2->picture().ops;
+    bool found = false;
+    for (const platform::PageOp& o : ops)
+        if (auto* t = std::get_if<platform::op::Text>(&o)) {
+            EXPECT_EQ(t->font.faceNameText(), QStringLiteral("@ＭＳ ゴシック"));
+            found = true;
+        }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(BodyPageTest, SelectionAndClipboardDecideTheEditCommands) {
+    QGuiApplication::clipboard()->clear();
+    type(QStringLiteral("あけまして"));
+    EXPECT_TRUE(on("ActSelectAll"));
+    EXPECT_FALSE(on("ActCopy"));
+    EXPECT_FALSE(on("ActCut"));
+    EXPECT_FALSE(on("ActPaste"));
+
+    page->ActSelectAllExecute();
+    EXPECT_TRUE(on("ActCopy"));
+    EXPECT_TRUE(on("ActCut"));
+    page->ActCopyExecute();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("あけまして"));
+    EXPECT_TRUE(on("ActPaste"));
+
+    page->ActCutExecute();
+    EXPECT_TRUE(page->RichEdit2->toPlainText().isEmpty());
+    EXPECT_FALSE(on("ActSelectAll"));
+    EXPECT_FALSE(on("ActCopy"));
+    EXPECT_TRUE(page->isModified());
+
+    page->ActPasteExecute();
+    page->ActPasteExecute();
+    EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("あけましてあけまして"));
+}
+
+TEST_F(BodyPageTest, ShowingThePageSetsTheCommandsThatMakeSenseThere) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    commands.clear();
+    page->HRimenShow();
+    for (const char* name : {"ActOpen2", "ActPrint", "ActSaveAs", "ActPaste"}) EXPECT_TRUE(on(name)) << name;
+    for (const char* name : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
+                             "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum"}) {
+        EXPECT_TRUE(known(name)) << name;
+        EXPECT_FALSE(on(name)) << name;
+    }
+    EXPECT_FALSE(known("ActPrinter")) << "left as it was";
+    EXPECT_FALSE(known("ActHSave"));
+}
+
+TEST_F(BodyPageTest, AParagraphWiderThanTheEditorStaysOneColumn) {
+    page->RichEdit2->resize(60, 100);
+    type(QStringLiteral("旧年中はひとかたならぬご厚情を賜り"));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text.size(), 17);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A body page on the offscreen platform with scripted dialogs, recording the
+// commands it switches and how often it asks to be the active page.
+
+#include <gtest/gtest.h>
+
+#include <QHash>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "message/BodyPage.h"
+#include "message/MessagePreviewBox.h"
+#include "platform/AppPaths.h"
+#include "tests/message/MessageOps.h"
+#include "tests/support/ScriptedDialogs.h"
+
+class BodyPageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(home.isValid());
+        platform::AppPaths::setOverrideFolder(home.path());
+        page = std::make_unique<message::BodyPage>(dialogs);
+        page->resize(679, 430);
+        page->setCommandSwitch([this](const char* name, bool on) { commands[QLatin1String(name)] = on; });
+        page->setPageActivator([this] { ++activations; });
+        page->NewBody();
+    }
+    void TearDown() override {
+        page.reset();
+        platform::AppPaths::setOverrideFolder(QString());
+    }
+
+    bool on(const char* name) const { return commands.value(QLatin1String(name), false); }
+    bool known(const char* name) const { return commands.contains(QLatin1String(name)); }
+    void type(const QString& text) { page->RichEdit2->insertPlainText(text); }
+    QString path(const QString& name) const { return home.filePath(name); }
+    // The text columns the preview shows now.
+    std::vector<message_ops::Column> shown() const { return message_ops::columns(page->PaintBox2->picture()); }
+
+    QTemporaryDir home;
+    testsupport::ScriptedDialogs dialogs;
+    std::unique_ptr<message::BodyPage> page;
+    QHash<QString, bool> commands;
+    int activations = 0;
+};
