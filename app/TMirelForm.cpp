@@ -146,8 +146,20 @@ void TMirelForm::connectCommands() {
     on("ActHiphn", [this] { ActHiphnExecute(); });
     on("ActNonHiphn", [this] { ActNonHiphnExecute(); });
     connect(ComboBox6, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
+    // The body page switches the main window's commands and asks to be shown
+    // through these two, so it needs nothing of the window itself.
+    HRimen->setCommandSwitch([this](const char* name, bool enabled) {
+        if (QAction* a = ActionList1->action(name)) a->setEnabled(enabled);
+    });
+    HRimen->setPageActivator([this] { PageControl1->setCurrentWidget(HRimen); });
+    on("ActHNew", [this] { HRimen->ActHNewExecute(); });
     on("ActHSave", [this] { HRimen->ActHSaveExecute(); });
     on("ActHSaveAs", [this] { HRimen->ActHSaveAsExecute(); });
+    on("ActSample", [this] { OpenDocument(message::BodyPage::sampleTextPath()); });
+    on("ActCopy", [this] { HRimen->ActCopyExecute(); });
+    on("ActCut", [this] { HRimen->ActCutExecute(); });
+    on("ActPaste", [this] { HRimen->ActPasteExecute(); });
+    on("ActSelectAll", [this] { HRimen->ActSelectAllExecute(); });
     on("ActExit", [this] { ActExitExecute(); });
     on("ActEditData", [this] { ActEditDataExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
@@ -307,9 +319,13 @@ void TMirelForm::OpenDocument(const QString& path) {
         return;
     }
     // Message texts and pictures belong to the message side, which shows
-    // its page first.
+    // its page first, also for a file it then refuses.
     PageControl1->setCurrentWidget(HRimen);
-    dialogs_.notice(this, kNotOpenable);
+    if (!message::BodyPage::opensExtension(QLatin1Char('.') + ext)) {
+        dialogs_.notice(this, kNotOpenable);
+        return;
+    }
+    HRimen->openDocument(path);
 }
 
 bool TMirelForm::event(QEvent* event) {
@@ -333,6 +349,7 @@ void TMirelForm::PageControl1Change(int) {
     if (page == Sasidasininn) SasidasininnShow();
     if (page == Preview) PreviewShow();
     if (page == MirelEdit) MirelEdit->MirelEditShow();
+    if (page == HRimen) HRimen->HRimenShow();
 }
 
 void TMirelForm::ActEditDataExecute() {
