@@ -77,6 +77,9 @@ void BodyPage::buildToolStrip() {
                          QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
     platform::applyHint(ComboBox4, QStringLiteral("フォント|フォントを選択できます"));
 
+    // The status line takes what the choosers leave; it names files.
+    ComboBox5->setFixedWidth(84);
+    ComboBox4->setFixedWidth(96);
     row->addWidget(ComboBox5);
     row->addWidget(SpeedButton1);
     row->addWidget(SpeedButton2);
@@ -150,6 +153,7 @@ void BodyPage::showStatus(const BodyStatus& status) {
     p.setColor(QPalette::Text, status.colour);
     Mode2->setPalette(p);
     Mode2->setText(status.text);
+    Mode2->setToolTip(status.text);  // long file names do not fit the line
     Mode2->setCursorPosition(0);
 }
 
