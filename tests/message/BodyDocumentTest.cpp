@@ -1,11 +1,13 @@
 // The body document's states on the page: new, typed, saved, cancelled,
 // reopened, and what the status line and the save command say in each.
 
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QToolButton>
 
 #include "message/BodyFile.h"
+#include "platform/SpinField.h"
 #include "tests/message/BodyPageFixture.h"
 
 using message::BodyStatus;
@@ -97,6 +99,12 @@ TEST_F(BodyPageTest, ReopeningATextShowsItsNameAndKeepsThePicture) {
     EXPECT_FALSE(on("ActHSave"));
     EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("card.txt * photo.jpg"), kGreen}));
     EXPECT_EQ(shown().size(), 2u);
+
+    // Redrawing for a field or a choice does not make the text unsaved.
+    page->field("NES0")->setValue(10);
+    page->ComboBox5Click();
+    EXPECT_EQ(page->status().colour, kGreen);
+    EXPECT_FALSE(on("ActHSave"));
 }
 
 TEST_F(BodyPageTest, ATextThatCannotBeReadChangesNothing) {

@@ -1,6 +1,5 @@
 // The body page's controls: the adjustment fields and their reset buttons,
-// the kind and face choosers, the selection and clipboard commands, and the
-// commands the page sets when it is shown.
+// the kind chooser, and the selection and clipboard commands.
 
 #include <QClipboard>
 #include <QComboBox>
@@ -13,33 +12,6 @@
 #include "tests/message/BodyPageFixture.h"
 
 using namespace message;
-
-TEST_F(BodyPageTest, FieldsCarryTheirNamesAndRanges) {
-    const struct {
-        const char* name;
-        int min, max;
-    } expected[] = {
-        {"NES0", -120, 200}, {"NEG0", -100, 300}, {"NEX0", -300, 300}, {"NEY0", -100, 100},
-        {"NES1", -70, 200},  {"NEG1", -100, 300}, {"NEX1", -500, 500}, {"NEY1", -100, 100},
-        {"FHS0", -70, 70},   {"FHG0", -100, 200}, {"FHX0", -300, 300}, {"FHY0", -400, 100},
-        {"PGsize1", -70, 200}, {"PIndL", -500, 500}, {"PIndT", -100, 100},
-    };
-    for (const auto& e : expected) {
-        auto* f = page->findChild<platform::SpinField*>(QLatin1String(e.name));
-        ASSERT_NE(f, nullptr) << e.name;
-        EXPECT_EQ(f->minimum(), e.min) << e.name;
-        EXPECT_EQ(f->maximum(), e.max) << e.name;
-        EXPECT_EQ(f->value(), 0) << e.name;
-    }
-    for (const char* button : {"NEDefault", "FuDefault", "SPrintDefault"}) {
-        auto* b = page->findChild<QPushButton*>(QLatin1String(button));
-        ASSERT_NE(b, nullptr) << button;
-        EXPECT_FALSE(b->isEnabled()) << button;
-        EXPECT_EQ(b->text(), QStringLiteral("初期値に戻す"));
-    }
-    for (const char* tab : {"NMoji", "FMoji", "SetPrint"})
-        EXPECT_NE(page->findChild<QWidget*>(QLatin1String(tab)), nullptr) << tab;
-}
 
 TEST_F(BodyPageTest, NewYearResetButtonFollowsItsEightFields) {
     QPushButton* reset = page->resetButton(NewYearPage);
@@ -124,20 +96,6 @@ TEST_F(BodyPageTest, TypingIntoAFieldKeepsItsPageEvenForTheOtherKind) {
     EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("NMoji"));
 }
 
-TEST_F(BodyPageTest, FaceChooserRedrawsInTheChosenFace) {
-    type(QStringLiteral("a"));
-    page->ComboBox4->setCurrentIndex(1);
-    page->ComboBox4Click();
-    const auto& ops = page->PaintBox2->picture().ops;
-    bool found = false;
-    for (const platform::PageOp& o : ops)
-        if (auto* t = std::get_if<platform::op::Text>(&o)) {
-            EXPECT_EQ(t->font.faceNameText(), QStringLiteral("@ＭＳ ゴシック"));
-            found = true;
-        }
-    EXPECT_TRUE(found);
-}
-
 TEST_F(BodyPageTest, SelectionAndClipboardDecideTheEditCommands) {
     QGuiApplication::clipboard()->clear();
     type(QStringLiteral("あけまして"));
@@ -162,20 +120,6 @@ TEST_F(BodyPageTest, SelectionAndClipboardDecideTheEditCommands) {
     page->ActPasteExecute();
     page->ActPasteExecute();
     EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("あけましてあけまして"));
-}
-
-TEST_F(BodyPageTest, ShowingThePageSetsTheCommandsThatMakeSenseThere) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-    commands.clear();
-    page->HRimenShow();
-    for (const char* name : {"ActOpen2", "ActPrint", "ActSaveAs", "ActPaste"}) EXPECT_TRUE(on(name)) << name;
-    for (const char* name : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
-                             "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum"}) {
-        EXPECT_TRUE(known(name)) << name;
-        EXPECT_FALSE(on(name)) << name;
-    }
-    EXPECT_FALSE(known("ActPrinter")) << "left as it was";
-    EXPECT_FALSE(known("ActHSave"));
 }
 
 TEST_F(BodyPageTest, AParagraphWiderThanTheEditorStaysOneColumn) {
