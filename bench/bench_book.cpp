@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/QtBenchMain.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -83,11 +85,4 @@ BENCHMARK(BM_FilterBook)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PELCOR_QT_BENCHMARK_MAIN(QApplication)

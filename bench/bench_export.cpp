@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/QtBenchMain.h"
+
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -32,11 +34,4 @@ BENCHMARK(BM_ExportThousandCards)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PELCOR_QT_BENCHMARK_MAIN(QGuiApplication)

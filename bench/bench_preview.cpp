@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/QtBenchMain.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -49,11 +51,4 @@ BENCHMARK(BM_RefreshPreview)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PELCOR_QT_BENCHMARK_MAIN(QApplication)
