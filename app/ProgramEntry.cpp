@@ -1,12 +1,14 @@
 #include "app/ProgramEntry.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QStringList>
 
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
+#include "app/PdfExport.h"
 #include "app/TAboutBox1.h"
 #include "app/TMirelForm.h"
 #include "editor/TAboutBox.h"
@@ -27,8 +29,34 @@ const char kUsage[] =
     "\n"
     "  FILE         an address book (.csv), a message text (.txt) or a picture\n"
     "               (.jpg, .jpeg, .bmp, .wmf, .emf), opened in turn\n"
+    "  --export-pdf OUT.pdf BOOK.csv [--kind N] [--rows A-B] [--marks]\n"
+    "               write the address side of every record (or of rows A to B)\n"
+    "               to OUT.pdf, one page per card at its real size, with the\n"
+    "               kind, face, honorific, sender and adjustments of the\n"
+    "               settings file; --kind chooses the kind (0 New Year card,\n"
+    "               1 postcard, 2 長3, 3 長4, 4 洋1, 5 洋2 envelope), --marks\n"
+    "               draws the preprinted boxes too, for checking on plain paper\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
+
+// Writes a PDF without any window, so it runs where there is no display.
+int runPdfExport(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    PdfExportRequest request;
+    QString error;
+    request.settingsFile = platform::AppPaths::settingsFile();
+    if (!parsePdfExport(QGuiApplication::arguments(), request, error)) {
+        std::fprintf(stderr, "mirel36: %s\n%s", qPrintable(error), kUsage);
+        return 2;
+    }
+    error = exportPdf(request);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "mirel36: %s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
 
 }  // namespace
 
@@ -45,6 +73,9 @@ int runProgram(int argc, char** argv) {
         }
     }
 
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--export-pdf") == 0) return runPdfExport(argc, argv);
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelcor"));
     QApplication::setApplicationVersion(QStringLiteral(PELCOR_VERSION));
@@ -57,7 +88,7 @@ int runProgram(int argc, char** argv) {
     platform::QtPrintTarget printer;
     // Created in this order; only the main window is shown. All live until
     // the message loop ends.
-    auto mainWindow = std::make_unique<TMirelForm>(dialogs, files);
+    auto mainWindow = std::make_unique<TMirelForm>(dialogs, printer, files);
     auto pictan = std::make_unique<editor::TPictanForm1>(dialogs, printer, files);
     auto pictanAbout = std::make_unique<editor::TAboutBox>();
     auto resize = std::make_unique<editor::TOKBottomDlg>(*pictan, dialogs);

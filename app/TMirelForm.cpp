@@ -47,8 +47,9 @@ const QString kMainCaption = QStringLiteral("　Pelcor　　　");
 const QString kNotOpenable = QStringLiteral("このファイル形式は開けません");
 }  // namespace
 
-TMirelForm::TMirelForm(platform::Dialogs& dialogs, const QStringList& arguments, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), arguments_(arguments) {
+TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer, const QStringList& arguments,
+                       QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), printer_(printer), arguments_(arguments) {
     setObjectName(QStringLiteral("TMirelForm"));
     buildWindow();
     connectCommands();
@@ -162,6 +163,8 @@ void TMirelForm::connectCommands() {
     on("ActSelectAll", [this] { HRimen->ActSelectAllExecute(); });
     on("ActExit", [this] { ActExitExecute(); });
     on("ActEditData", [this] { ActEditDataExecute(); });
+    on("ActPrint", [this] { ActPrintExecute(); });
+    on("ActPrinter", [this] { ActPrinterExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
     connect(Preview->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);

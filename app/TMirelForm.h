@@ -17,6 +17,7 @@ class QToolBar;
 
 namespace platform {
 class Dialogs;
+class PrintTarget;
 class StringGrid;
 }  // namespace platform
 namespace render {
@@ -43,7 +44,8 @@ class TMirelForm : public QMainWindow, public book::EntryHost {
 public:
     // `arguments` are the files named on the command line, opened when the
     // window is first shown.
-    TMirelForm(platform::Dialogs& dialogs, const QStringList& arguments, QWidget* parent = nullptr);
+    TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer, const QStringList& arguments,
+               QWidget* parent = nullptr);
     ~TMirelForm() override;
 
     // The windows the commands show; they are created after this one.
@@ -142,6 +144,10 @@ public:
     // record, the sender fields, the choices and the adjustment fields.
     render::AddressSideInput addressSideInput(int row) const;
 
+    // Printing (PrintCommands.cpp).
+    void ActPrintExecute();
+    void ActPrinterExecute();
+
     void ActExitExecute();
     void ActAboutExecute();
     void ActPictanExecute();
@@ -172,6 +178,7 @@ private:
     void showGridMenu(QMenu* menu, const QPoint& pos);
 
     platform::Dialogs& dialogs_;
+    platform::PrintTarget& printer_;
     QStringList arguments_;
     QWidget* pictan_ = nullptr;
     QDialog* about_ = nullptr;

@@ -3,6 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/QtBenchMain.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -13,6 +15,7 @@
 #include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrintTarget.h"
 
 namespace {
 
@@ -21,6 +24,7 @@ constexpr int kRecords = 10000;
 struct Fixture {
     QTemporaryDir home;
     platform::QtDialogs dialogs;
+    platform::QtPrintTarget printer;
     QString bookPath;
     std::unique_ptr<app::TMirelForm> form;
 
@@ -28,7 +32,7 @@ struct Fixture {
         platform::AppPaths::setOverrideFolder(home.path());
         bookPath = home.filePath(QStringLiteral("book.csv"));
         platform::writeFileAtomically(bookPath, book::buildAddressFile(benchdata::makeRecords(kRecords)));
-        form = std::make_unique<app::TMirelForm>(dialogs, QStringList());
+        form = std::make_unique<app::TMirelForm>(dialogs, printer, QStringList());
         form->show();
         QApplication::processEvents();
     }
@@ -81,11 +85,4 @@ BENCHMARK(BM_FilterBook)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PELCOR_QT_BENCHMARK_MAIN(QApplication)

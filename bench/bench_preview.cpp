@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench/QtBenchMain.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -13,6 +15,7 @@
 #include "book/SenderPage.h"
 #include "platform/AppPaths.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrintTarget.h"
 #include "platform/StringGrid.h"
 #include "render/PreviewBox.h"
 #include "render/PreviewPage.h"
@@ -23,7 +26,8 @@ void BM_RefreshPreview(benchmark::State& state) {
     QTemporaryDir home;
     platform::AppPaths::setOverrideFolder(home.path());
     platform::QtDialogs dialogs;
-    app::TMirelForm form(dialogs, {});
+    platform::QtPrintTarget printer;
+    app::TMirelForm form(dialogs, printer, {});
     platform::StringGrid& g = *form.StringGrid1;
     g.setCell(book::ColName, 1, QStringLiteral("山田太郎"));
     g.setCell(book::ColPostal, 1, QStringLiteral("1000005 "));
@@ -47,11 +51,4 @@ BENCHMARK(BM_RefreshPreview)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PELCOR_QT_BENCHMARK_MAIN(QApplication)

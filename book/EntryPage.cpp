@@ -40,24 +40,12 @@ QLabel* hintLabel(const char* name, const char16_t* text, const QColor& colour, 
     return l;
 }
 
-void blackDisplay(QWidget* w, const QColor& text) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, Qt::black);
-    p.setColor(QPalette::Text, text);
-    w->setPalette(p);
-}
-
 }  // namespace
 
 EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MirelEdit"));
     auto make = [this](const char* name, const char16_t* hint, InputKind kind) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QLatin1String(name));
-        platform::applyHint(e, QString::fromUtf16(hint));
-        styleField(e, kind);
-        e->installEventFilter(this);
-        return e;
+        return makeField(this, name, hint, kind);
     };
     Kana1 = make("Kana1", u"ふりがな|ふりがなを入力して下さい", InputKind::Japanese);
     Nam1 = make("Nam1", u"氏名|氏名を入力して下さい。", InputKind::Japanese);
@@ -115,16 +103,9 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     statusFont.setPixelSize(16);
     statusFont.setBold(true);
     EntryStatusLine->setFont(statusFont);
-    blackDisplay(EntryStatusLine, Qt::white);
-    EntryHelpPanel = new QPlainTextEdit(this);
-    EntryHelpPanel->setObjectName(QStringLiteral("Memo1"));
-    EntryHelpPanel->setReadOnly(true);
-    // Read-only displays never show a caret.
-    EntryHelpPanel->setTextInteractionFlags(Qt::NoTextInteraction);
-    EntryHelpPanel->setFocusPolicy(Qt::NoFocus);
-    EntryHelpPanel->setContextMenuPolicy(Qt::NoContextMenu);
-    EntryHelpPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
-    setHelp(kShowHelp, Qt::white);
+    setBlackDisplay(EntryStatusLine, Qt::white);
+    EntryHelpPanel = makeHelpPanel(this, "Memo1");
+    showHelp(EntryHelpPanel, kShowHelp, Qt::white);
 
     Label6 = hintLabel("Label6", u"入力したら・Enter キー", Qt::blue, this);
     Label11 = hintLabel("Label11", u"変換キーを押してね！", Qt::red, this);
@@ -225,14 +206,9 @@ void EntryPage::clearForStartup() {
 }
 
 void EntryPage::setStatus(const QString& text, const QColor& colour) {
-    blackDisplay(EntryStatusLine, colour);
+    setBlackDisplay(EntryStatusLine, colour);
     EntryStatusLine->setText(text);
     EntryStatusLine->setCursorPosition(0);
-}
-
-void EntryPage::setHelp(const char16_t* text, const QColor& colour) {
-    blackDisplay(EntryHelpPanel, colour);
-    EntryHelpPanel->setPlainText(QString::fromUtf16(text));
 }
 
 void EntryPage::MirelEditShow() {
@@ -290,7 +266,7 @@ void EntryPage::ShowCurrentRecord() {
     NewDataButton->setEnabled(host_->showingAll());
     EditOKButton->setEnabled(false);
     setStatus(QString(), Qt::white);
-    setHelp(kShowHelp, Qt::white);
+    showHelp(EntryHelpPanel, kShowHelp, Qt::white);
     Kana1->setFocus();
 }
 
@@ -397,7 +373,7 @@ void EntryPage::Nam1Change() {
     EditOKButton->setEnabled(true);
     NewDataButton->setEnabled(false);
     setStatus(QStringLiteral("　　このデータは未登録です。"), kRed);
-    setHelp(kChangeHelp, kGreen);
+    showHelp(EntryHelpPanel, kChangeHelp, kGreen);
 }
 
 void EntryPage::Kana1Change() {

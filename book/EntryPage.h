@@ -80,7 +80,6 @@ private:
     void Kana1Change();
     void postalChange(QLineEdit* field, int complete);
     void setStatus(const QString& text, const QColor& colour);
-    void setHelp(const char16_t* text, const QColor& colour);
     void setFields(const QStringList& cells);
     QStringList fieldRecord() const;
     void navigate(int row);

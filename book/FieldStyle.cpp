@@ -1,6 +1,10 @@
 #include "book/FieldStyle.h"
 
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
+
+#include "platform/Hint.h"
 
 namespace book {
 
@@ -25,6 +29,39 @@ void styleField(QWidget* field, InputKind kind) {
             break;
         }
     }
+}
+
+QLineEdit* makeField(QWidget* page, const char* name, const char16_t* hint, InputKind kind) {
+    auto* e = new QLineEdit(page);
+    e->setObjectName(QLatin1String(name));
+    platform::applyHint(e, QString::fromUtf16(hint));
+    styleField(e, kind);
+    e->installEventFilter(page);
+    return e;
+}
+
+QPlainTextEdit* makeHelpPanel(QWidget* page, const char* name) {
+    auto* panel = new QPlainTextEdit(page);
+    panel->setObjectName(QLatin1String(name));
+    panel->setReadOnly(true);
+    // Read, never edited: no caret, no focus.
+    panel->setTextInteractionFlags(Qt::NoTextInteraction);
+    panel->setFocusPolicy(Qt::NoFocus);
+    panel->setContextMenuPolicy(Qt::NoContextMenu);
+    panel->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return panel;
+}
+
+void setBlackDisplay(QWidget* display, const QColor& colour) {
+    QPalette p = display->palette();
+    p.setColor(QPalette::Base, Qt::black);
+    p.setColor(QPalette::Text, colour);
+    display->setPalette(p);
+}
+
+void showHelp(QPlainTextEdit* panel, const char16_t* text, const QColor& colour) {
+    setBlackDisplay(panel, colour);
+    panel->setPlainText(QString::fromUtf16(text));
 }
 
 }  // namespace book

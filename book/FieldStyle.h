@@ -2,6 +2,9 @@
 // How the entry and sender fields take their input: Japanese text through
 // the input method, or digits with the input method off (shown bold).
 
+class QColor;
+class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 namespace book {
@@ -13,5 +16,15 @@ enum class InputKind {
 };
 
 void styleField(QWidget* field, InputKind kind);
+
+// A named input field of `page` with its hint; `page` filters its keys (the
+// Enter walk).
+QLineEdit* makeField(QWidget* page, const char* name, const char16_t* hint, InputKind kind);
+
+// A read-only help panel with black background and no caret.
+QPlainTextEdit* makeHelpPanel(QWidget* page, const char* name);
+// Black background, `colour` text: the pages' help and status displays.
+void setBlackDisplay(QWidget* display, const QColor& colour);
+void showHelp(QPlainTextEdit* panel, const char16_t* text, const QColor& colour);
 
 }  // namespace book

@@ -19,12 +19,7 @@ const char16_t SenderPage::kChangeHelp[] =
 SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Sasidasininn"));
     auto make = [this](const char* name, const char16_t* hint, InputKind kind) {
-        auto* e = new QLineEdit(this);
-        e->setObjectName(QLatin1String(name));
-        platform::applyHint(e, QString::fromUtf16(hint));
-        styleField(e, kind);
-        e->installEventFilter(this);
-        return e;
+        return makeField(this, name, hint, kind);
     };
     SSimei = make("SSimei", u"氏名|差出人の氏名を入力して下さい。", InputKind::Japanese);
     SRenmei = make("SRenmei", u"連名|差出人の連名を入力して下さい。", InputKind::Free);
@@ -37,15 +32,8 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     SYuubinBangou1->setFixedWidth(44);
     SYuubinBangou2->setFixedWidth(56);
 
-    SenderHelpPanel = new QPlainTextEdit(this);
-    SenderHelpPanel->setObjectName(QStringLiteral("Memo2"));
-    SenderHelpPanel->setReadOnly(true);
-    // No caret in the help panel: it is read, never edited.
-    SenderHelpPanel->setTextInteractionFlags(Qt::NoTextInteraction);
-    SenderHelpPanel->setFocusPolicy(Qt::NoFocus);
-    SenderHelpPanel->setContextMenuPolicy(Qt::NoContextMenu);
+    SenderHelpPanel = makeHelpPanel(this, "Memo2");
     SenderHelpPanel->setFixedWidth(262);
-    SenderHelpPanel->setLineWrapMode(QPlainTextEdit::NoWrap);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(24, 24, 24, 24);
@@ -81,30 +69,22 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
         connect(e, &QLineEdit::textChanged, this, &SenderPage::SSimeiChange);
     connect(SYuubinBangou1, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou1, 3); });
     connect(SYuubinBangou2, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou2, 4); });
-    showHelp(kShowHelp, Qt::white);
+    showHelp(SenderHelpPanel, kShowHelp, Qt::white);
 }
 
 void SenderPage::clearFields() {
     for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2}) e->clear();
 }
 
-void SenderPage::showHelp(const char16_t* text, const QColor& colour) {
-    QPalette p = SenderHelpPanel->palette();
-    p.setColor(QPalette::Base, Qt::black);
-    p.setColor(QPalette::Text, colour);
-    SenderHelpPanel->setPalette(p);
-    SenderHelpPanel->setPlainText(QString::fromUtf16(text));
-}
-
 void SenderPage::SasidasininnShow() {
     SenderPageActive = true;
-    showHelp(kShowHelp, Qt::white);
+    showHelp(SenderHelpPanel, kShowHelp, Qt::white);
     SSimei->setFocus();
 }
 
 void SenderPage::SasidasininnExit() { SenderPageActive = false; }
 
-void SenderPage::SSimeiChange() { showHelp(kChangeHelp, QColor(0, 255, 0)); }
+void SenderPage::SSimeiChange() { showHelp(SenderHelpPanel, kChangeHelp, QColor(0, 255, 0)); }
 
 void SenderPage::postalChange(QLineEdit* field, int complete) {
     if (!SenderPageActive || field->text().size() < complete) return;

@@ -44,7 +44,6 @@ protected:
 private:
     void SSimeiChange();
     void postalChange(QLineEdit* field, int complete);
-    void showHelp(const char16_t* text, const QColor& colour);
 };
 
 }  // namespace book

@@ -16,6 +16,9 @@ public:
     // The print dialog; false when the user cancels it.
     virtual bool choosePrinter(QWidget* parent) = 0;
 
+    // The printer setup dialog (paper and its orientation).
+    virtual void setupPrinter(QWidget* parent) = 0;
+
     // Starts a job on the printer last chosen. The painter draws in device
     // pixels with its origin at the top left of the printable area. Returns
     // nullptr when the job cannot start; errorString() then says why.

@@ -1,5 +1,6 @@
 #include "platform/QtPrintTarget.h"
 
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 
 namespace platform {
@@ -11,6 +12,11 @@ QtPrintTarget::QtPrintTarget() : printer_(QPrinter::HighResolution) {}
 bool QtPrintTarget::choosePrinter(QWidget* parent) {
     QPrintDialog dialog(&printer_, parent);
     return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPrintTarget::setupPrinter(QWidget* parent) {
+    QPageSetupDialog dialog(&printer_, parent);
+    dialog.exec();
 }
 
 QPainter* QtPrintTarget::beginJob(const QString& documentName) {
@@ -30,7 +36,7 @@ bool QtPrintTarget::newPage() {
 }
 
 bool QtPrintTarget::endJob() {
-    if (!painter_.isActive()) return true;
+    if (!painter_.isActive()) return error_.isEmpty();
     if (painter_.end() && printer_.printerState() != QPrinter::Error) return true;
     error_ = QStringLiteral("印刷を完了できません");
     return false;

@@ -11,6 +11,7 @@ class QtPrintTarget : public PrintTarget {
 public:
     QtPrintTarget();
     bool choosePrinter(QWidget* parent) override;
+    void setupPrinter(QWidget* parent) override;
     QPainter* beginJob(const QString& documentName) override;
     bool newPage() override;
     bool endJob() override;

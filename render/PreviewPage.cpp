@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "platform/Hint.h"
+#include "render/Honorifics.h"
 #include "render/LayoutPanel.h"
 #include "render/PreviewBox.h"
 
@@ -54,8 +55,7 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     ComboBox3 = new QComboBox(this);
     ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
     ComboBox3->setEditable(true);
-    ComboBox3->addItems({QStringLiteral("様"), QStringLiteral("殿"), QStringLiteral("行"),
-                         QStringLiteral("師"), QStringLiteral("先生"), QStringLiteral("御中")});
+    ComboBox3->addItems(honorificItems());
     FuutouF = new QRadioButton(QStringLiteral("封筒（表）"), this);
     FuutouF->setObjectName(QStringLiteral("FuutouF"));
     FuutouF->setChecked(true);

@@ -3,9 +3,12 @@
 namespace testsupport {
 namespace {
 
-QImage blankPage(QSize size) {
+QImage blankPage(QSize size, int dpi) {
     QImage page(size, QImage::Format_RGB32);
     page.fill(Qt::white);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    page.setDotsPerMeterX(dotsPerMeter);
+    page.setDotsPerMeterY(dotsPerMeter);
     return page;
 }
 
@@ -22,22 +25,28 @@ QPainter* RecordingPrintTarget::beginJob(const QString& documentName) {
         error_ = QStringLiteral("no printer");
         return nullptr;
     }
-    pages.append(blankPage(pageSize));
+    pages.append(blankPage(pageSize, dpi));
     painter_.begin(&pages.last());
     return &painter_;
 }
 
+void RecordingPrintTarget::setupPrinter(QWidget*) { calls.append(QStringLiteral("setup")); }
+
 bool RecordingPrintTarget::newPage() {
     calls.append(QStringLiteral("page"));
+    if (pages.size() == failNewPageAt) {
+        error_ = QStringLiteral("paper jam");
+        return false;
+    }
     painter_.end();
-    pages.append(blankPage(pageSize));
+    pages.append(blankPage(pageSize, dpi));
     painter_.begin(&pages.last());
     return true;
 }
 
 bool RecordingPrintTarget::endJob() {
     calls.append(QStringLiteral("end"));
-    painter_.end();
+    if (painter_.isActive()) painter_.end();
     return true;
 }
 

@@ -15,11 +15,14 @@ class RecordingPrintTarget : public platform::PrintTarget {
 public:
     bool acceptDialog = true;          // answer of the print dialog
     bool failBegin = false;            // the job cannot start
+    int failNewPageAt = -1;            // newPage() fails when this many pages exist
     QSize pageSize{2480, 3508};        // A4 at 300 dpi
-    QStringList calls;                 // "dialog", "begin NAME", "page", "end"
+    int dpi = 300;
+    QStringList calls;                 // "dialog", "setup", "begin NAME", "page", "end"
     QVector<QImage> pages;             // white where nothing was drawn
 
     bool choosePrinter(QWidget* parent) override;
+    void setupPrinter(QWidget* parent) override;
     QPainter* beginJob(const QString& documentName) override;
     bool newPage() override;
     bool endJob() override;

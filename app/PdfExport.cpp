@@ -1,0 +1,143 @@
+#include "app/PdfExport.h"
+
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "app/SettingsInput.h"
+#include "book/AddressFile.h"
+#include "book/AddressRecord.h"
+#include "book/PostalCode.h"
+#include "platform/PagePlayer.h"
+#include "render/DrawAddressSide.h"
+#include "render/MediaKind.h"
+
+namespace app {
+namespace {
+
+// Opens a PDF whose pages are laid out by the caller, and replaces the output
+// file only when every page was written.
+class PdfFile {
+public:
+    explicit PdfFile(const QString& path) : file_(path) {}
+
+    QString open() {
+        if (!file_.open(QIODevice::WriteOnly)) return file_.errorString();
+        writer_ = std::make_unique<QPdfWriter>(&file_);
+        writer_->setCreator(QStringLiteral("Pelcor"));
+        writer_->setTitle(QFileInfo(file_.fileName()).completeBaseName());
+        writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
+        return QString();
+    }
+
+    // Starts a page of `size` (0.01 mm) and returns its painter.
+    QPainter* page(QSizeF hundredths) {
+        writer_->setPageSize(QPageSize(hundredths / 100.0, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
+        if (!painter_.isActive()) {
+            if (!painter_.begin(writer_.get())) return nullptr;
+        } else if (!writer_->newPage()) {
+            return nullptr;
+        }
+        return &painter_;
+    }
+
+    QString finish() {
+        if (painter_.isActive()) painter_.end();
+        writer_.reset();
+        if (!file_.commit()) return file_.errorString();
+        return QString();
+    }
+
+private:
+    QSaveFile file_;
+    std::unique_ptr<QPdfWriter> writer_;
+    QPainter painter_;
+};
+
+QString exportAddressSides(const PdfExportRequest& request) {
+    const book::AddressReadResult book = book::readAddressFile(request.inputs.first());
+    if (!book.ok) return request.inputs.first() + QStringLiteral(": ") + book.error;
+    render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
+    if (request.kind >= 0) in.mediaKind = request.kind;
+    if (!render::mediaKindFromIndex(in.mediaKind))
+        return QStringLiteral("no kind of card is chosen: give --kind 0..5");
+    in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
+
+    const int last = request.lastRow > 0 ? std::min<int>(request.lastRow, int(book.rows.size())) : int(book.rows.size());
+    const int first = std::max(1, request.firstRow);
+    if (first > last) return QStringLiteral("the book has no records in the rows asked for");
+
+    PdfFile pdf(request.output);
+    if (const QString why = pdf.open(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
+    for (int row = first; row <= last; ++row) {
+        const QStringList& cells = book.rows[row - 1];
+        for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = cells.value(c);
+        in.record[book::ColNumber] = QString::number(row);
+        // As shown and printed: postal codes without their hyphen.
+        in.record[book::ColPostal] = book::withoutHyphen(in.record[book::ColPostal]);
+        const platform::PagePicture picture = render::DrawAddressSide(in);
+        QPainter* painter = pdf.page(QSizeF(picture.widthHundredths, picture.heightHundredths));
+        if (!painter) return request.output + QStringLiteral(": cannot start page %1").arg(row - first + 1);
+        // The card is the page: its corner at the page's corner.
+        platform::PagePlayer::playAtNaturalSize(*painter, picture, QPointF(0, 0));
+    }
+    if (const QString why = pdf.finish(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
+    return QString();
+}
+
+}  // namespace
+
+bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error) {
+    const int at = int(arguments.indexOf(QStringLiteral("--export-pdf")));
+    if (at < 0 || at + 1 >= arguments.size()) {
+        error = QStringLiteral("--export-pdf needs an output file");
+        return false;
+    }
+    const QString settings = request.settingsFile;
+    request = PdfExportRequest();
+    request.settingsFile = settings;
+    request.output = arguments[at + 1];
+    for (int i = at + 2; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--marks")) {
+            request.marks = true;
+        } else if (a == QLatin1String("--kind") && i + 1 < arguments.size()) {
+            bool ok = false;
+            request.kind = arguments[++i].toInt(&ok);
+            if (!ok || request.kind < 0 || request.kind >= render::kMediaKindCount) {
+                error = QStringLiteral("--kind takes 0 to 5");
+                return false;
+            }
+        } else if (a == QLatin1String("--rows") && i + 1 < arguments.size()) {
+            const QStringList ends = arguments[++i].split(QLatin1Char('-'));
+            bool ok1 = false, ok2 = true;
+            request.firstRow = ends.value(0).toInt(&ok1);
+            request.lastRow = ends.size() > 1 && !ends[1].isEmpty() ? ends[1].toInt(&ok2) : 0;
+            if (ends.size() == 1) request.lastRow = request.firstRow;
+            if (!ok1 || !ok2 || request.firstRow < 1 || (request.lastRow && request.lastRow < request.firstRow)) {
+                error = QStringLiteral("--rows takes A-B with 1 <= A <= B");
+                return false;
+            }
+        } else if (a.startsWith(QLatin1String("--"))) {
+            error = QStringLiteral("unknown option ") + a;
+            return false;
+        } else {
+            request.inputs.append(a);
+        }
+    }
+    if (request.inputs.isEmpty()) {
+        error = QStringLiteral("--export-pdf needs a book (.csv) or a message text (.txt) to export");
+        return false;
+    }
+    return true;
+}
+
+QString exportPdf(const PdfExportRequest& request) {
+    const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
+    if (ext == QLatin1String("csv")) return exportAddressSides(request);
+    return request.inputs.first() + QStringLiteral(": not a book (.csv) or a message text (.txt)");
+}
+
+}  // namespace app

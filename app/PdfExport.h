@@ -1,0 +1,28 @@
+#pragma once
+// Writing cards to a PDF file without a window: the address side of every
+// record of a book, or the message side, exactly as printing would put them
+// on paper, one page per card at the card's physical size.
+
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+struct PdfExportRequest {
+    QString output;         // the PDF file
+    QStringList inputs;     // a book (.csv), or a message text (.txt) and a picture
+    int kind = -1;          // MediaKind, -1: the settings file's choice
+    int firstRow = 1;       // records, 1-based and inclusive; 0: to the end
+    int lastRow = 0;
+    bool marks = false;     // draw the screen-only marks too
+    QString settingsFile;   // where the choices, sender and layout values come from
+};
+
+// Parses "--export-pdf OUT FILE... [--kind N] [--rows A-B] [--marks]"; on a
+// mistake returns false with `error` set.
+bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error);
+
+// Writes the PDF; returns an empty string or what went wrong.
+QString exportPdf(const PdfExportRequest& request);
+
+}  // namespace app

@@ -1,0 +1,42 @@
+// The main window's print commands: the address side of the selected
+// records, one page each, or the message side on one page.
+
+#include <QTabWidget>
+
+#include "app/TMirelForm.h"
+#include "platform/Dialogs.h"
+#include "platform/PrintTarget.h"
+#include "platform/StringGrid.h"
+#include "print/PrintJob.h"
+#include "render/AddressSideInput.h"
+#include "render/AddressSideOutput.h"
+#include "render/DrawAddressSide.h"
+#include "render/PreviewPage.h"
+
+namespace app {
+
+void TMirelForm::ActPrintExecute() {
+    const bool confirmed = printer_.choosePrinter(this);
+    RefreshPreview();  // whenever the dialog closes
+    if (!confirmed) return;
+
+    QString error;
+    if (PageControl1->currentWidget() == Preview) {
+        const platform::GridRect rows = activeGrid()->selection();
+        error = print::runPrintJob(printer_, QStringLiteral("Pelcor"), rows.bottom - rows.top + 1,
+                                   [&](QPainter& painter, int page) {
+                                       render::AddressSideInput in = addressSideInput(rows.top + page);
+                                       in.target = render::OutputTarget::Printer;
+                                       render::printAddressSide(painter, render::DrawAddressSide(in));
+                                   });
+        RefreshPreview();
+    }
+    if (!error.isEmpty()) dialogs_.error(this, error);
+}
+
+void TMirelForm::ActPrinterExecute() {
+    printer_.setupPrinter(this);
+    RefreshPreview();
+}
+
+}  // namespace app

@@ -1,0 +1,14 @@
+#pragma once
+// The address side's inputs as the settings file holds them, for drawing
+// without a window: the choices, the sender's texts and the layout values,
+// each brought into its control's range as the window would.
+
+#include <QString>
+
+#include "render/AddressSideInput.h"
+
+namespace app {
+
+render::AddressSideInput addressSideInputFromSettings(const QString& settingsFile);
+
+}  // namespace app

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSizeF>
+#include <QTemporaryDir>
+
+#include "app/PdfExport.h"
+#include "platform/Sjis.h"
+
+namespace {
+
+struct PdfInfo {
+    int pages = 0;
+    QVector<QSizeF> sizes;  // points
+};
+
+// Qt writes page objects in plain text: enough to count them and read sizes.
+PdfInfo readPdf(const QString& path) {
+    QFile f(path);
+    PdfInfo info;
+    if (!f.open(QIODevice::ReadOnly)) return info;
+    const QString text = QString::fromLatin1(f.readAll());
+    static const QRegularExpression page(QStringLiteral("/Type /Page\\b"));
+    static const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]"));
+    info.pages = int(text.count(page));
+    for (auto it = box.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        info.sizes.append(QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()));
+    }
+    return info;
+}
+
+class PdfExport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QFile book(dir.filePath("book.csv"));
+        ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+        book.write(platform::Sjis::bytes(QStringLiteral(
+            "やまだ,山田　太郎,123-4567,東京都港区芝公園四丁目２－８,,,,,,,,,\r\n"
+            "すずき,鈴木　一郎,5300001,大阪府大阪市北区梅田３－１－１,,,,,,,,,\r\n"
+            "さとう,佐藤　花子,,北海道札幌市,,,,,,,,,\r\n")));
+        QFile ini(dir.filePath("mirel36.ini"));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Kind]\r\nintCB2=1\r\n");
+    }
+    app::PdfExportRequest request(const QStringList& args) {
+        app::PdfExportRequest r;
+        QString error;
+        EXPECT_TRUE(app::parsePdfExport(args, r, error)) << error.toStdString();
+        r.settingsFile = dir.filePath("mirel36.ini");
+        return r;
+    }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(PdfExport, OnePagePerRecordAtTheCardsSize) {
+    const QString out = dir.filePath("cards.pdf");
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv")})), QString());
+    const PdfInfo info = readPdf(out);
+    EXPECT_EQ(info.pages, 3);
+    ASSERT_FALSE(info.sizes.isEmpty());
+    // A postcard, 100 x 148 mm, in points (whole points in Qt's output).
+    EXPECT_NEAR(info.sizes[0].width(), 283.5, 1.0);
+    EXPECT_NEAR(info.sizes[0].height(), 419.5, 1.0);
+}
+
+TEST_F(PdfExport, KindAndRowsChooseWhatIsWritten) {
+    const QString out = dir.filePath("envelopes.pdf");
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--kind", "3", "--rows", "2-3"})),
+              QString());
+    const PdfInfo info = readPdf(out);
+    EXPECT_EQ(info.pages, 2);
+    ASSERT_FALSE(info.sizes.isEmpty());
+    EXPECT_NEAR(info.sizes[0].width(), 90 / 25.4 * 72, 1.0);  // 長4: 90 x 205 mm
+    EXPECT_NEAR(info.sizes[0].height(), 205 / 25.4 * 72, 1.0);
+}
+
+TEST_F(PdfExport, MistakesAreRefusedWithAReason) {
+    app::PdfExportRequest r;
+    QString error;
+    EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--kind", "9"}, r, error));
+    EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--rows", "3-1"}, r, error));
+    EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf"}, r, error));
+    EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "a.csv", "--colour"}, r, error));
+    const QString missing = app::exportPdf(request({"--export-pdf", dir.filePath("x.pdf"), dir.filePath("none.csv")}));
+    EXPECT_FALSE(missing.isEmpty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
+    EXPECT_FALSE(app::exportPdf(request({"--export-pdf", dir.filePath("x.pdf"), dir.filePath("book.csv"), "--rows",
+                                         "7-9"}))
+                     .isEmpty());
+}
+
+// The export runs where there is no display at all.
+TEST_F(PdfExport, TheProgramExportsWithoutADisplay) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    env.insert("PELCOR_HOME", dir.path());
+    p.setProcessEnvironment(env);
+    const QString out = dir.filePath("cli.pdf");
+    p.start(QStringLiteral(PELCOR_BINARY), {"--export-pdf", out, dir.filePath("book.csv"), "--rows", "1-2"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(readPdf(out).pages, 2);
+
+    p.start(QStringLiteral(PELCOR_BINARY), {"--export-pdf", out, dir.filePath("none.csv")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_FALSE(p.readAllStandardError().isEmpty());
+
+    p.start(QStringLiteral(PELCOR_BINARY), {"--help"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_TRUE(p.readAllStandardOutput().contains("--export-pdf"));
+}

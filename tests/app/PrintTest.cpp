@@ -1,0 +1,117 @@
+#include <QAction>
+#include <QComboBox>
+#include <QTabWidget>
+
+#include "app/CommandTable.h"
+#include "book/AddressRecord.h"
+#include "platform/StringGrid.h"
+#include "render/PreviewBox.h"
+#include "render/PreviewPage.h"
+#include "tests/app/MainWindowFixture.h"
+
+namespace {
+
+void fillNames(app::TMirelForm& f, const QStringList& names) {
+    f.StringGrid1->setRowCount(int(names.size()) + 1);
+    for (int r = 1; r <= names.size(); ++r) {
+        f.StringGrid1->setCell(book::ColName, r, names[r - 1]);
+        f.StringGrid1->setCell(book::ColAddress1, r, QStringLiteral("東京都港区芝公園%1丁目").arg(r));
+        f.StringGrid1->setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("仕事"));
+    }
+    f.RenumberRows();
+}
+
+void selectRows(platform::StringGrid& g, int top, int bottom) {
+    platform::GridRect r;
+    r.top = top;
+    r.bottom = bottom;
+    g.setGridSelection(r);
+}
+
+int darkPixels(const QImage& page) {
+    int n = 0;
+    for (int y = 0; y < page.height(); y += 2)
+        for (int x = 0; x < page.width(); x += 2) n += qGray(page.pixel(x, y)) < 128;
+    return n;
+}
+
+const QStringList kNames = {"青木", "井上一郎", "上田", "江口美咲子", "小川", "加藤"};
+
+}  // namespace
+
+TEST_F(MainWindowTest, OneSelectedRowPrintsOnePage) {
+    app::TMirelForm& f = make();
+    fillNames(f, kNames);
+    f.StringGrid1->setRow(3);
+    f.ActPrintExecute();
+    EXPECT_EQ(printer.calls, QStringList({"dialog", "begin Pelcor", "end"}));
+    ASSERT_EQ(printer.pages.size(), 1);
+    EXPECT_GT(darkPixels(printer.pages[0]), 0);
+}
+
+TEST_F(MainWindowTest, SelectedRowsPrintInGridOrderOnePageEach) {
+    app::TMirelForm& f = make();
+    fillNames(f, kNames);
+    selectRows(*f.StringGrid1, 2, 5);
+    f.ActPrintExecute();
+    ASSERT_EQ(printer.pages.size(), 4);
+    EXPECT_EQ(printer.calls.count("page"), 3);
+    const QVector<QImage> job = printer.pages;
+    // Each page is the one that row alone prints.
+    for (int r = 2; r <= 5; ++r) {
+        printer.pages.clear();
+        selectRows(*f.StringGrid1, r, r);
+        f.ActPrintExecute();
+        ASSERT_EQ(printer.pages.size(), 1);
+        EXPECT_EQ(printer.pages[0], job[r - 2]) << r;
+    }
+}
+
+TEST_F(MainWindowTest, PrintedCardsCarryNoPreprintedMarks) {
+    app::TMirelForm& f = make();
+    f.StringGrid1->setRow(1);  // an empty record: nothing at all to print
+    f.ActPrintExecute();
+    ASSERT_EQ(printer.pages.size(), 1);
+    EXPECT_EQ(darkPixels(printer.pages[0]), 0);
+    // The preview of the same record shows the marks.
+    EXPECT_FALSE(f.Preview->PaintBox1->picture().ops.empty());
+}
+
+TEST_F(MainWindowTest, TheFilteredGridsSelectionIsPrinted) {
+    app::TMirelForm& f = make();
+    fillNames(f, kNames);  // 友人: rows 1, 3, 5
+    f.ComboBox6->setCurrentText(QStringLiteral("友人"));
+    selectRows(*f.StringGrid2, 1, 3);
+    f.ActPrintExecute();
+    EXPECT_EQ(printer.pages.size(), 3);
+}
+
+TEST_F(MainWindowTest, CancellingThePrintDialogPrintsNothing) {
+    app::TMirelForm& f = make();
+    printer.acceptDialog = false;
+    f.ActPrintExecute();
+    EXPECT_EQ(printer.calls, QStringList({"dialog"}));
+    EXPECT_TRUE(printer.pages.isEmpty());
+}
+
+TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
+    app::TMirelForm& f = make();
+    fillNames(f, kNames);
+    selectRows(*f.StringGrid1, 1, 4);
+    printer.failNewPageAt = 2;
+    f.ActPrintExecute();
+    EXPECT_EQ(dialogs.texts("error"), QStringList({"paper jam"}));
+    EXPECT_EQ(printer.calls.last(), QStringLiteral("end"));
+    printer.failNewPageAt = -1;
+    printer.calls.clear();
+    printer.pages.clear();
+    f.ActPrintExecute();
+    EXPECT_EQ(printer.pages.size(), 4);
+    EXPECT_EQ(dialogs.count("error"), 1);
+}
+
+TEST_F(MainWindowTest, PrinterSetupRunsTheSetupDialog) {
+    app::TMirelForm& f = make();
+    f.ActionList1->action("ActPrinter")->trigger();
+    EXPECT_EQ(printer.calls, QStringList({"setup"}));
+}
