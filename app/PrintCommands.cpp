@@ -4,6 +4,8 @@
 #include <QTabWidget>
 
 #include "app/TMirelForm.h"
+#include "message/BodyPage.h"
+#include "message/MessageSideOutput.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintTarget.h"
 #include "platform/StringGrid.h"
@@ -30,6 +32,13 @@ void TMirelForm::ActPrintExecute() {
                                        render::printAddressSide(painter, render::DrawAddressSide(in));
                                    });
         RefreshPreview();
+    } else if (PageControl1->currentWidget() == HRimen) {
+        // One card back, whatever is selected in the grids.
+        error = print::runPrintJob(printer_, QStringLiteral("Pelcor"), 1, [&](QPainter& painter, int) {
+            message::printMessageSide(
+                painter, message::RenderMessageSide(HRimen->messageSideInput(render::ReferenceDevice::Printer)));
+        });
+        HRimen->RichEdit2Change();
     }
     if (!error.isEmpty()) dialogs_.error(this, error);
 }

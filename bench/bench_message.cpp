@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
+#include "bench/QtBenchMain.h"
 #include "message/BodyFile.h"
 #include "message/BodyPage.h"
 #include "message/MessagePreviewBox.h"
@@ -79,11 +80,4 @@ BENCHMARK(BM_PrintedCard)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+PELCOR_QT_BENCHMARK_MAIN(QApplication)

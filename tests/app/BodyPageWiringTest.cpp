@@ -18,6 +18,7 @@
 #include "platform/PictureFiles.h"
 #include "platform/Sjis.h"
 #include "platform/SpinField.h"
+#include "platform/StringGrid.h"
 #include "render/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -124,4 +125,29 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
     const QString written = platform::Sjis::decode(ini.readAll());
     EXPECT_TRUE(written.contains(QStringLiteral("int048=-250")));
     EXPECT_TRUE(written.contains(QStringLiteral("int031=15")));
+}
+
+TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {
+    app::TMirelForm& f = make();
+    f.StringGrid1->setRowCount(4);
+    platform::GridRect rows;
+    rows.top = 1;
+    rows.bottom = 3;
+    f.StringGrid1->setGridSelection(rows);
+    f.OpenDocument(message::BodyPage::sampleTextPath());
+    f.findChild<platform::SpinField*>(QStringLiteral("PIndL"))->setValue(-30);
+    f.ActPrintExecute();
+    EXPECT_EQ(printer.calls, QStringList({"dialog", "begin Pelcor", "end"}));
+    ASSERT_EQ(printer.pages.size(), 1);
+    // The greeting's first column at 95 mm from the left, moved 30 printer pixels left.
+    const QImage& page = printer.pages[0];
+    const int x = qRound(950 * printer.dpi / 254.0) - 30;
+    int ink = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int dx = -qRound(100 * printer.dpi / 254.0); dx < 0; ++dx) ink += qGray(page.pixel(x + dx, y)) < 128;
+    EXPECT_GT(ink, 100);
+    int beyond = 0;  // nothing right of the first column
+    for (int y = 0; y < page.height(); ++y)
+        for (int px = x + 2; px < page.width(); ++px) beyond += qGray(page.pixel(px, y)) < 128;
+    EXPECT_EQ(beyond, 0);
 }
