@@ -3,9 +3,14 @@
 namespace testsupport {
 namespace {
 
-QImage blankPage(QSize size) {
+QImage blankPage(QSize size, int dotsPerInch) {
     QImage page(size, QImage::Format_RGB32);
     page.fill(Qt::white);
+    if (dotsPerInch > 0) {
+        const int perMetre = qRound(dotsPerInch / 0.0254);
+        page.setDotsPerMeterX(perMetre);
+        page.setDotsPerMeterY(perMetre);
+    }
     return page;
 }
 
@@ -22,15 +27,19 @@ QPainter* RecordingPrintTarget::beginJob(const QString& documentName) {
         error_ = QStringLiteral("no printer");
         return nullptr;
     }
-    pages.append(blankPage(pageSize));
+    pages.append(blankPage(pageSize, dotsPerInch));
     painter_.begin(&pages.last());
     return &painter_;
 }
 
 bool RecordingPrintTarget::newPage() {
     calls.append(QStringLiteral("page"));
+    if (failNewPage) {
+        error_ = QStringLiteral("paper jam");
+        return false;
+    }
     painter_.end();
-    pages.append(blankPage(pageSize));
+    pages.append(blankPage(pageSize, dotsPerInch));
     painter_.begin(&pages.last());
     return true;
 }
