@@ -57,7 +57,7 @@ int runProgram(int argc, char** argv) {
     platform::QtPrintTarget printer;
     // Created in this order; only the main window is shown. All live until
     // the message loop ends.
-    auto mainWindow = std::make_unique<TMirelForm>(dialogs, files);
+    auto mainWindow = std::make_unique<TMirelForm>(dialogs, printer, files);
     auto pictan = std::make_unique<editor::TPictanForm1>(dialogs, printer, files);
     auto pictanAbout = std::make_unique<editor::TAboutBox>();
     auto resize = std::make_unique<editor::TOKBottomDlg>(*pictan, dialogs);

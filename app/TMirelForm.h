@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include "book/EntryHost.h"
+#include "print/ListHost.h"
 
 class QComboBox;
 class QDialog;
@@ -17,6 +18,7 @@ class QToolBar;
 
 namespace platform {
 class Dialogs;
+class PrintTarget;
 class StringGrid;
 }  // namespace platform
 namespace render {
@@ -38,12 +40,13 @@ namespace app {
 
 class CommandTable;
 
-class TMirelForm : public QMainWindow, public book::EntryHost {
+class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
 public:
     // `arguments` are the files named on the command line, opened when the
     // window is first shown.
-    TMirelForm(platform::Dialogs& dialogs, const QStringList& arguments, QWidget* parent = nullptr);
+    TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer, const QStringList& arguments,
+               QWidget* parent = nullptr);
     ~TMirelForm() override;
 
     // The windows the commands show; they are created after this one.
@@ -106,6 +109,11 @@ public:
     void insertRowsAtSelection() override { ActInsExecute(); }
     void removePostalHyphens() override { ActNonHiphnExecute(); }
     void setCommandEnabled(const char* action, bool on) override;
+
+    // What the list page reads and asks for.
+    platform::CellGrid& activeRecords() override;
+    void addPostalHyphens() override { ActHiphnExecute(); }
+    void refreshAddressPreview() override { RefreshPreview(); }
 
     // Opens any supported file by its extension.
     void OpenDocument(const QString& path);
@@ -172,6 +180,7 @@ private:
     void showGridMenu(QMenu* menu, const QPoint& pos);
 
     platform::Dialogs& dialogs_;
+    platform::PrintTarget& printer_;
     QStringList arguments_;
     QWidget* pictan_ = nullptr;
     QDialog* about_ = nullptr;

@@ -13,6 +13,7 @@
 #include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrintTarget.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ constexpr int kRecords = 10000;
 struct Fixture {
     QTemporaryDir home;
     platform::QtDialogs dialogs;
+    platform::QtPrintTarget printer;
     QString bookPath;
     std::unique_ptr<app::TMirelForm> form;
 
@@ -28,7 +30,7 @@ struct Fixture {
         platform::AppPaths::setOverrideFolder(home.path());
         bookPath = home.filePath(QStringLiteral("book.csv"));
         platform::writeFileAtomically(bookPath, book::buildAddressFile(benchdata::makeRecords(kRecords)));
-        form = std::make_unique<app::TMirelForm>(dialogs, QStringList());
+        form = std::make_unique<app::TMirelForm>(dialogs, printer, QStringList());
         form->show();
         QApplication::processEvents();
     }

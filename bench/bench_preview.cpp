@@ -13,6 +13,7 @@
 #include "book/SenderPage.h"
 #include "platform/AppPaths.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrintTarget.h"
 #include "platform/StringGrid.h"
 #include "render/PreviewBox.h"
 #include "render/PreviewPage.h"
@@ -23,7 +24,8 @@ void BM_RefreshPreview(benchmark::State& state) {
     QTemporaryDir home;
     platform::AppPaths::setOverrideFolder(home.path());
     platform::QtDialogs dialogs;
-    app::TMirelForm form(dialogs, {});
+    platform::QtPrintTarget printer;
+    app::TMirelForm form(dialogs, printer, {});
     platform::StringGrid& g = *form.StringGrid1;
     g.setCell(book::ColName, 1, QStringLiteral("山田太郎"));
     g.setCell(book::ColPostal, 1, QStringLiteral("1000005 "));

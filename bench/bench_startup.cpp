@@ -11,12 +11,14 @@
 #include "app/TMirelForm.h"
 #include "platform/AppPaths.h"
 #include "platform/QtDialogs.h"
+#include "platform/QtPrintTarget.h"
 
 namespace {
 
 void showMainWindow() {
     platform::QtDialogs dialogs;
-    app::TMirelForm form(dialogs, {});
+    platform::QtPrintTarget printer;
+    app::TMirelForm form(dialogs, printer, {});
     form.show();
     QApplication::processEvents();
     benchmark::DoNotOptimize(form.grab());

@@ -9,6 +9,7 @@
 
 #include "app/TMirelForm.h"
 #include "platform/AppPaths.h"
+#include "tests/support/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
 
 class MainWindowTest : public ::testing::Test {
@@ -22,11 +23,12 @@ protected:
         platform::AppPaths::setOverrideFolder(QString());
     }
     app::TMirelForm& make(const QStringList& arguments = {}) {
-        form = std::make_unique<app::TMirelForm>(dialogs, arguments);
+        form = std::make_unique<app::TMirelForm>(dialogs, printer, arguments);
         return *form;
     }
 
     QTemporaryDir home;
     testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrintTarget printer;
     std::unique_ptr<app::TMirelForm> form;
 };
