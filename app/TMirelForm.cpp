@@ -155,6 +155,7 @@ void TMirelForm::connectCommands() {
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
     on("ActPrintIchiran", [this] { Ichiran->ActPrintIchiranExecute(); });
+    on("ActHelp", [this] { ActHelpExecute(); });
     connect(Preview->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);
     for (QComboBox* box : {Preview->ComboBox1, Preview->ComboBox2, Preview->ComboBox3})
         connect(box, &QComboBox::activated, this, &TMirelForm::RefreshPreview);

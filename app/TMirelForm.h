@@ -39,6 +39,7 @@ class BodyPage;
 namespace app {
 
 class CommandTable;
+class HelpWindow;
 
 class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
@@ -153,6 +154,10 @@ public:
     void ActExitExecute();
     void ActAboutExecute();
     void ActPictanExecute();
+    // Shows the help document named by the application property "helpFile"
+    // in the help window, at its contents.
+    void ActHelpExecute();
+    HelpWindow* helpWindow() const { return help_; }
 
     void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
     void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
@@ -181,6 +186,7 @@ private:
 
     platform::Dialogs& dialogs_;
     platform::PrintTarget& printer_;
+    HelpWindow* help_ = nullptr;
     QStringList arguments_;
     QWidget* pictan_ = nullptr;
     QDialog* about_ = nullptr;
