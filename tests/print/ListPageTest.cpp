@@ -4,7 +4,6 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QTest>
 #include <QToolBar>
 
 #include "book/AddressRecord.h"
@@ -94,19 +93,6 @@ TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
     for (const char* on : {"ActPrintIchiran", "ActPrinter", "ActEditData"})
         EXPECT_EQ(rig.host.enabled.value(QLatin1String(on), false), true) << on;
     EXPECT_EQ(rig.host.enabled.size(), 19);
-}
-
-TEST(ListPage, ClickingAKindRebuildsAndDropsWhatWasTyped) {
-    PageRig rig;
-    rig.page.IchiranShow();
-    rig.page.RichEdit1->appendPlainText(QStringLiteral("手書きのメモ"));
-    QTest::mouseClick(rig.page.Phone, Qt::LeftButton);
-    EXPECT_TRUE(rig.page.Phone->isChecked());
-    EXPECT_EQ(rig.page.RichEdit1->toPlainText(), shownText(rig.host.grid, print::ListKind::Phone));
-
-    rig.page.RichEdit1->appendPlainText(QStringLiteral("手書きのメモ"));
-    QTest::mouseClick(rig.page.JAddres, Qt::LeftButton);
-    EXPECT_EQ(rig.page.RichEdit1->toPlainText(), shownText(rig.host.grid, print::ListKind::Address));
 }
 
 TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
