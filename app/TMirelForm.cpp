@@ -91,9 +91,10 @@ void TMirelForm::buildWindow() {
     Preview = new render::PreviewPage(PageControl1);
     Sasidasininn = new book::SenderPage(PageControl1);
     MirelEdit = new book::EntryPage(PageControl1);
-    Ichiran = new print::ListPage(PageControl1);
+    Ichiran = new print::ListPage(dialogs_, printer_, PageControl1);
     HRimen = new message::BodyPage(dialogs_, PageControl1);
     MirelEdit->setHost(this);
+    Ichiran->setHost(this);
     PageControl1->addTab(Preview, QStringLiteral("印刷プレビュー"));
     PageControl1->addTab(Sasidasininn, QStringLiteral("差出人の編集"));
     PageControl1->addTab(MirelEdit, QStringLiteral("宛名の編集"));
@@ -167,6 +168,8 @@ void TMirelForm::connectCommands() {
     on("ActPrinter", [this] { ActPrinterExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
+    on("ActPrintIchiran", [this] { Ichiran->ActPrintIchiranExecute(); });
+    on("ActHelp", [this] { ActHelpExecute(); });
     connect(Preview->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);
     for (QComboBox* box : {Preview->ComboBox1, Preview->ComboBox2, Preview->ComboBox3})
         connect(box, &QComboBox::activated, this, &TMirelForm::RefreshPreview);
@@ -353,6 +356,7 @@ void TMirelForm::PageControl1Change(int) {
     if (page == Preview) PreviewShow();
     if (page == MirelEdit) MirelEdit->MirelEditShow();
     if (page == HRimen) HRimen->HRimenShow();
+    if (page == Ichiran) Ichiran->IchiranShow();
 }
 
 void TMirelForm::ActEditDataExecute() {
@@ -362,6 +366,7 @@ void TMirelForm::ActEditDataExecute() {
 
 platform::CellGrid& TMirelForm::allRecords() { return *StringGrid1; }
 platform::CellGrid& TMirelForm::filteredRecords() { return *StringGrid2; }
+platform::CellGrid& TMirelForm::activeRecords() { return *activeGrid(); }
 
 int TMirelForm::sourceRowOfFiltered(int filteredRow) const {
     return filteredRow >= 1 && filteredRow <= filteredSource_.size() ? filteredSource_[filteredRow - 1] : 0;

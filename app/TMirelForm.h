@@ -7,6 +7,7 @@
 #include <QVector>
 
 #include "book/EntryHost.h"
+#include "print/ListHost.h"
 
 class QComboBox;
 class QDialog;
@@ -38,8 +39,9 @@ class BodyPage;
 namespace app {
 
 class CommandTable;
+class HelpWindow;
 
-class TMirelForm : public QMainWindow, public book::EntryHost {
+class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
 public:
     // `arguments` are the files named on the command line, opened when the
@@ -109,6 +111,11 @@ public:
     void removePostalHyphens() override { ActNonHiphnExecute(); }
     void setCommandEnabled(const char* action, bool on) override;
 
+    // What the list page reads and asks for.
+    platform::CellGrid& activeRecords() override;
+    void addPostalHyphens() override { ActHiphnExecute(); }
+    void refreshAddressPreview() override { RefreshPreview(); }
+
     // Opens any supported file by its extension.
     void OpenDocument(const QString& path);
     // Shows the long part of `hint` in the status bar.
@@ -151,6 +158,10 @@ public:
     void ActExitExecute();
     void ActAboutExecute();
     void ActPictanExecute();
+    // Shows the help document named by the application property "helpFile"
+    // in the help window, at its contents.
+    void ActHelpExecute();
+    HelpWindow* helpWindow() const { return help_; }
 
     void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
     void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
@@ -179,6 +190,7 @@ private:
 
     platform::Dialogs& dialogs_;
     platform::PrintTarget& printer_;
+    HelpWindow* help_ = nullptr;
     QStringList arguments_;
     QWidget* pictan_ = nullptr;
     QDialog* about_ = nullptr;

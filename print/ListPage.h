@@ -1,21 +1,53 @@
 #pragma once
-// The list page "一覧表": the address list or phone list as text.
+// The list page "一覧表": the address list or phone list of the active grid
+// as text the user may still touch up, and its printing.
 
 #include <QWidget>
 
+#include "print/ListText.h"
+
 class QPlainTextEdit;
 class QRadioButton;
+class QToolBar;
+
+namespace platform {
+class Dialogs;
+class PrintTarget;
+}  // namespace platform
 
 namespace print {
+
+class ListHost;
 
 class ListPage : public QWidget {
     Q_OBJECT
 public:
-    explicit ListPage(QWidget* parent = nullptr);
+    ListPage(platform::Dialogs& dialogs, platform::PrintTarget& printer, QWidget* parent = nullptr);
 
-    QPlainTextEdit* RichEdit1;
+    void setHost(ListHost* host) { host_ = host; }
+
+    // The page's show handler and both radio buttons' click handler: the
+    // list is built anew from the active grid, whatever was typed into it.
+    void IchiranShow() { BuildList(); }
+    void BuildList();
+    // Prints the text box's content, then redraws the address preview.
+    void ActPrintIchiranExecute();
+
+    ListKind kind() const;
+    // The text box's font in points, for paper.
+    QFont printFont() const;
+
+    QToolBar* ToolBar2;
     QRadioButton* JAddres;
     QRadioButton* Phone;
+    QPlainTextEdit* RichEdit1;
+
+    static constexpr qreal kTabStopInch = 0.5;
+
+private:
+    platform::Dialogs& dialogs_;
+    platform::PrintTarget& printer_;
+    ListHost* host_ = nullptr;
 };
 
 }  // namespace print

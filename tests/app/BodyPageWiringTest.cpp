@@ -128,6 +128,7 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
 }
 
 TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {
+    printer.dotsPerInch = 300;
     app::TMirelForm& f = make();
     f.StringGrid1->setRowCount(4);
     platform::GridRect rows;
@@ -141,10 +142,10 @@ TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {
     ASSERT_EQ(printer.pages.size(), 1);
     // The greeting's first column at 95 mm from the left, moved 30 printer pixels left.
     const QImage& page = printer.pages[0];
-    const int x = qRound(950 * printer.dpi / 254.0) - 30;
+    const int x = qRound(950 * printer.dotsPerInch / 254.0) - 30;
     int ink = 0;
     for (int y = 0; y < page.height(); ++y)
-        for (int dx = -qRound(100 * printer.dpi / 254.0); dx < 0; ++dx) ink += qGray(page.pixel(x + dx, y)) < 128;
+        for (int dx = -qRound(100 * printer.dotsPerInch / 254.0); dx < 0; ++dx) ink += qGray(page.pixel(x + dx, y)) < 128;
     EXPECT_GT(ink, 100);
     int beyond = 0;  // nothing right of the first column
     for (int y = 0; y < page.height(); ++y)

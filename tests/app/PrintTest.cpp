@@ -98,11 +98,11 @@ TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
     app::TMirelForm& f = make();
     fillNames(f, kNames);
     selectRows(*f.StringGrid1, 1, 4);
-    printer.failNewPageAt = 2;
+    printer.failNewPage = true;
     f.ActPrintExecute();
     EXPECT_EQ(dialogs.texts("error"), QStringList({"paper jam"}));
     EXPECT_EQ(printer.calls.last(), QStringLiteral("end"));
-    printer.failNewPageAt = -1;
+    printer.failNewPage = false;
     printer.calls.clear();
     printer.pages.clear();
     f.ActPrintExecute();

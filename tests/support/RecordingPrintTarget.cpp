@@ -3,12 +3,14 @@
 namespace testsupport {
 namespace {
 
-QImage blankPage(QSize size, int dpi) {
+QImage blankPage(QSize size, int dotsPerInch) {
     QImage page(size, QImage::Format_RGB32);
     page.fill(Qt::white);
-    const int dotsPerMeter = qRound(dpi / 0.0254);
-    page.setDotsPerMeterX(dotsPerMeter);
-    page.setDotsPerMeterY(dotsPerMeter);
+    if (dotsPerInch > 0) {
+        const int perMetre = qRound(dotsPerInch / 0.0254);
+        page.setDotsPerMeterX(perMetre);
+        page.setDotsPerMeterY(perMetre);
+    }
     return page;
 }
 
@@ -25,7 +27,7 @@ QPainter* RecordingPrintTarget::beginJob(const QString& documentName) {
         error_ = QStringLiteral("no printer");
         return nullptr;
     }
-    pages.append(blankPage(pageSize, dpi));
+    pages.append(blankPage(pageSize, dotsPerInch));
     painter_.begin(&pages.last());
     return &painter_;
 }
@@ -34,12 +36,12 @@ void RecordingPrintTarget::setupPrinter(QWidget*) { calls.append(QStringLiteral(
 
 bool RecordingPrintTarget::newPage() {
     calls.append(QStringLiteral("page"));
-    if (pages.size() == failNewPageAt) {
+    if (failNewPage) {
         error_ = QStringLiteral("paper jam");
         return false;
     }
     painter_.end();
-    pages.append(blankPage(pageSize, dpi));
+    pages.append(blankPage(pageSize, dotsPerInch));
     painter_.begin(&pages.last());
     return true;
 }

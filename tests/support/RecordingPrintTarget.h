@@ -15,9 +15,9 @@ class RecordingPrintTarget : public platform::PrintTarget {
 public:
     bool acceptDialog = true;          // answer of the print dialog
     bool failBegin = false;            // the job cannot start
-    int failNewPageAt = -1;            // newPage() fails when this many pages exist
+    bool failNewPage = false;          // the printer gives up at the second page
     QSize pageSize{2480, 3508};        // A4 at 300 dpi
-    int dpi = 300;
+    int dotsPerInch = 0;               // resolution the pages report; 0: the image default
     QStringList calls;                 // "dialog", "setup", "begin NAME", "page", "end"
     QVector<QImage> pages;             // white where nothing was drawn
 
