@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -217,5 +218,6 @@ TEST_F(MainWindowTest, EntryPageScreenshot) {
     s.showPage();
     s.p.Kana1->insert(QStringLiteral("たなか"));
     QCoreApplication::processEvents();
+    QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT));
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/entry-page.png")));
 }
