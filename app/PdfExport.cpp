@@ -10,6 +10,10 @@
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
 #include "book/PostalCode.h"
+#include "message/BodyFile.h"
+#include "message/MessageSideOutput.h"
+#include "message/RenderMessageSide.h"
+#include "platform/PictureFiles.h"
 #include "platform/PagePlayer.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
@@ -87,6 +91,28 @@ QString exportAddressSides(const PdfExportRequest& request) {
     return QString();
 }
 
+QString exportMessageSide(const PdfExportRequest& request) {
+    message::MessageSideInput in = messageSideInputFromSettings(request.settingsFile);
+    in.target = render::ReferenceDevice::Printer;
+    const message::BodyReadResult body = message::readBodyFile(request.inputs.first());
+    if (!body.ok) return request.inputs.first() + QStringLiteral(": ") + body.error;
+    if (!body.text.isEmpty()) in.lines = body.text.split(QLatin1Char('\n'));
+    if (request.inputs.size() > 1) {
+        const platform::DecodedPicture picture = platform::readPicture(request.inputs[1]);
+        if (!picture.ok()) return picture.error;
+        in.picture = picture.image;
+        in.showPicture = true;
+    }
+    const message::MessageSidePage page = message::RenderMessageSide(in);
+    PdfFile pdf(request.output);
+    if (const QString why = pdf.open(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
+    QPainter* painter = pdf.page(QSizeF(message::kCardWidth * 10, message::kCardHeight * 10));
+    if (!painter) return request.output + QStringLiteral(": cannot start the page");
+    message::printMessageSide(*painter, page);
+    if (const QString why = pdf.finish(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
+    return QString();
+}
+
 }  // namespace
 
 bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error) {
@@ -137,6 +163,7 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 QString exportPdf(const PdfExportRequest& request) {
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
     if (ext == QLatin1String("csv")) return exportAddressSides(request);
+    if (ext == QLatin1String("txt")) return exportMessageSide(request);
     return request.inputs.first() + QStringLiteral(": not a book (.csv) or a message text (.txt)");
 }
 

@@ -18,7 +18,8 @@ struct PdfExportRequest {
     QString settingsFile;   // where the choices, sender and layout values come from
 };
 
-// Parses "--export-pdf OUT FILE... [--kind N] [--rows A-B] [--marks]"; on a
+// Parses "--export-pdf OUT BOOK.csv [--kind N] [--rows A-B] [--marks]" or
+// "--export-pdf OUT BODY.txt [PICTURE]"; on a
 // mistake returns false with `error` set.
 bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error);
 

@@ -36,6 +36,10 @@ const char kUsage[] =
     "               settings file; --kind chooses the kind (0 New Year card,\n"
     "               1 postcard, 2 長3, 3 長4, 4 洋1, 5 洋2 envelope), --marks\n"
     "               draws the preprinted boxes too, for checking on plain paper\n"
+    "  --export-pdf OUT.pdf BODY.txt [PICTURE]\n"
+    "               write the message side of a postcard: the text of BODY.txt\n"
+    "               over the picture (.jpg, .jpeg, .bmp, .wmf, .emf), with the\n"
+    "               card kind, face and adjustments of the settings file\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 

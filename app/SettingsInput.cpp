@@ -1,6 +1,7 @@
 #include "app/SettingsInput.h"
 
 #include "app/Settings.h"
+#include "message/MessageFields.h"
 #include "platform/ProfileFile.h"
 #include "render/Honorifics.h"
 #include "render/LayoutFields.h"
@@ -25,6 +26,14 @@ QString* senderField(render::SenderTexts& s, const char* control) {
     if (name == QLatin1String("SYuubinBangou2")) return &s.SYuubinBangou2;
     if (name == QLatin1String("SJuusho1")) return &s.SJuusho1;
     if (name == QLatin1String("SJuusho2")) return &s.SJuusho2;
+    return nullptr;
+}
+
+const message::MessageFieldSpec* messageField(const char* name) {
+    for (const message::MessageFieldPageSpec& page : message::messageFieldPages())
+        for (const message::MessageGroupSpec& group : page.groups)
+            for (const message::MessageFieldSpec& f : group.fields)
+                if (qstrcmp(f.name, name) == 0) return &f;
     return nullptr;
 }
 
@@ -65,6 +74,26 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
     }
     const QStringList honorifics = render::honorificItems();
     in.honorific = honorific >= 0 && honorific < honorifics.size() ? honorifics[honorific] : QString();
+    return in;
+}
+
+message::MessageSideInput messageSideInputFromSettings(const QString& settingsFile) {
+    platform::ProfileFile file(settingsFile);
+    file.load();
+    message::MessageSideInput in;
+    for (const SettingKey& k : settingKeys()) {
+        const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
+        if (k.type == SettingType::Integer) {
+            if (const message::MessageFieldSpec* f = messageField(k.control))
+                in.layout.*(f->member) = std::clamp(file.readInt(section, key, 0), f->minimum, f->maximum);
+        } else if (k.type == SettingType::Choice) {
+            const int i = file.readInt(section, key, 0);
+            if (qstrcmp(k.control, "ComboBox4") == 0)
+                in.faceIndex = i >= 0 && i < int(render::VerticalFaceList.size()) ? i : -1;
+            else if (qstrcmp(k.control, "ComboBox5") == 0)
+                in.cardKind = i == 0 || i == 1 ? i : -1;
+        }
+    }
     return in;
 }
 

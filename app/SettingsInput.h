@@ -5,10 +5,14 @@
 
 #include <QString>
 
+#include "message/MessageSideInput.h"
 #include "render/AddressSideInput.h"
 
 namespace app {
 
 render::AddressSideInput addressSideInputFromSettings(const QString& settingsFile);
+
+// The message side's card kind, face and adjustment fields; no text, no picture.
+message::MessageSideInput messageSideInputFromSettings(const QString& settingsFile);
 
 }  // namespace app

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QTemporaryDir>
 
 #include "app/PdfExport.h"
+#include "platform/PictureFiles.h"
 #include "platform/Sjis.h"
 
 namespace {
@@ -117,4 +119,24 @@ TEST_F(PdfExport, TheProgramExportsWithoutADisplay) {
     p.start(QStringLiteral(PELCOR_BINARY), {"--help"});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_TRUE(p.readAllStandardOutput().contains("--export-pdf"));
+}
+
+TEST_F(PdfExport, TheMessageSideIsOneCardWithItsPicture) {
+    QFile body(dir.filePath("body.txt"));
+    ASSERT_TRUE(body.open(QIODevice::WriteOnly));
+    body.write(platform::Sjis::bytes(QStringLiteral("謹賀新年\r\n旧年中はお世話になりました")));
+    body.close();
+    QImage photo(200, 296, QImage::Format_RGB32);
+    photo.fill(QColor(200, 120, 40));
+    ASSERT_EQ(platform::writeBmp(dir.filePath("photo.bmp"), photo), QString());
+
+    const QString out = dir.filePath("back.pdf");
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, dir.filePath("body.txt"), dir.filePath("photo.bmp")})),
+              QString());
+    const PdfInfo info = readPdf(out);
+    EXPECT_EQ(info.pages, 1);
+    ASSERT_FALSE(info.sizes.isEmpty());
+    EXPECT_NEAR(info.sizes[0].width(), 283.5, 1.0);
+    EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, dir.filePath("body.txt"), dir.filePath("none.jpg")}))
+                     .isEmpty());
 }
