@@ -1,5 +1,6 @@
 #include "app/ToolbarIcons.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -27,15 +28,16 @@ const Tile kTiles[kToolbarImageCount] = {
     {u"色", kHelp}, {u"回", kHelp}, {u"絵", kHelp},
 };
 
-QPixmap drawTile(int index, int size) {
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
+void drawTile(QPainter& p, const QRectF& area, int index, bool enabled) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const Tile& t = kTiles[index];
-    const QRectF box(0.5, 0.5, size - 1.0, size - 1.0);
-    p.setPen(QColor(t.colour).darker(140));
-    p.setBrush(QColor(t.colour));
+    const qreal size = std::min(area.width(), area.height());
+    const QRectF box(area.x() + 0.5, area.y() + 0.5, size - 1.0, size - 1.0);
+    // Disabled commands show a grey tile, as the tool bar greys its pictures.
+    const QColor colour = enabled ? QColor(t.colour) : QColor(0xa8, 0xa8, 0xa8);
+    p.setPen(colour.darker(140));
+    p.setBrush(colour);
     p.drawRoundedRect(box, size / 5.0, size / 5.0);
     QFont f = platform::windowFont(QStringLiteral("ＭＳ ゴシック"), int(size * 0.72));
     f.setBold(true);
@@ -43,17 +45,37 @@ QPixmap drawTile(int index, int size) {
     p.setPen(Qt::white);
     p.drawText(box, Qt::AlignCenter, QString::fromUtf16(t.glyph));
     // The hyphen pair differs by a small bar under the mark.
-    if (index == 13) p.fillRect(QRectF(size * 0.3, size * 0.8, size * 0.4, size * 0.09), Qt::white);
-    return pm;
+    if (index == 13)
+        p.fillRect(QRectF(box.x() + size * 0.3, box.y() + size * 0.8, size * 0.4, size * 0.09), Qt::white);
+    p.restore();
 }
+
+// Draws a tile when it is needed, at the size asked for, so start-up pays
+// for none of them.
+class TileEngine : public QIconEngine {
+public:
+    explicit TileEngine(int index) : index_(index) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        drawTile(*painter, rect, index_, mode != QIcon::Disabled);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pm;
+    }
+    QIconEngine* clone() const override { return new TileEngine(index_); }
+
+private:
+    int index_;
+};
 
 }  // namespace
 
 QIcon toolbarIcon(int index) {
     if (index < 0 || index >= kToolbarImageCount) return QIcon();
-    QIcon icon;
-    for (int size : {16, 24, 32}) icon.addPixmap(drawTile(index, size));
-    return icon;
+    return QIcon(new TileEngine(index));
 }
 
 }  // namespace app
