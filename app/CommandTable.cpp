@@ -14,7 +14,7 @@
 namespace app {
 
 const QVector<CommandSpec>& commandSpecs() {
-    static const QVector<CommandSpec> specs = {
+    static const QVector<CommandSpec> table = {
         {"ActOpen", u"ファイル", u"開く(&O)", u"開く", u"ファイルを開きます。", "Ctrl+O", 0, true},
         {"ActPrinter", u"ファイル", u"プリンタ設定", u"設定", u"プリンタの設定をします。", "", -1, true},
         {"ActPrint", u"ファイル", u"印刷(&S)", u"印刷", u"印刷します。", "Ctrl+P", 3, false},
@@ -47,7 +47,7 @@ const QVector<CommandSpec>& commandSpecs() {
         {"ActSavePic", u"", u"画像の保存", u"", u"", "", 2, true},
         {"ActPictan", u"", u"Pictan", u"エディタ", u"Pictanを起動します", "", 22, true},
     };
-    return specs;
+    return table;
 }
 
 CommandTable::CommandTable(QMainWindow* window) : QObject(window), window_(window) {

@@ -11,17 +11,17 @@ namespace message {
 
 MessageFieldsPanel::MessageFieldsPanel(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("PageControl3"));
-    const QVector<MessageFieldPageSpec>& specs = messageFieldPages();
-    for (int p = 0; p < specs.size(); ++p) {
-        const MessageFieldPageSpec& spec = specs[p];
+    const QVector<MessageFieldPageSpec>& table = messageFieldPages();
+    for (int p = 0; p < table.size(); ++p) {
+        const MessageFieldPageSpec& entry = table[p];
         const auto which = MessageFieldPage(p);
         auto* page = new QWidget(this);
-        page->setObjectName(QLatin1String(spec.name));
+        page->setObjectName(QLatin1String(entry.name));
         page->setContextMenuPolicy(Qt::NoContextMenu);
         auto* grid = new QGridLayout(page);
         grid->setContentsMargins(6, 4, 6, 4);
         int column = 0;
-        for (const MessageGroupSpec& g : spec.groups) {
+        for (const MessageGroupSpec& g : entry.groups) {
             auto* box = new QGroupBox(QString::fromUtf16(g.caption), page);
             auto* rows = new QGridLayout(box);
             rows->setContentsMargins(6, 2, 6, 2);
@@ -41,7 +41,7 @@ MessageFieldsPanel::MessageFieldsPanel(QWidget* parent) : QTabWidget(parent) {
             grid->addWidget(box, 0, column++);
         }
         auto* reset = new QPushButton(QStringLiteral("初期値に戻す"), page);
-        reset->setObjectName(QLatin1String(spec.resetButton));
+        reset->setObjectName(QLatin1String(entry.resetButton));
         reset->setEnabled(false);
         connect(reset, &QPushButton::clicked, this, [this, which] { emit resetClicked(which); });
         grid->addWidget(reset, 1, std::max(column - 1, 0), Qt::AlignRight);
@@ -49,7 +49,7 @@ MessageFieldsPanel::MessageFieldsPanel(QWidget* parent) : QTabWidget(parent) {
         grid->setColumnStretch(column, 1);
         resets_.append(reset);
         pages_.append(page);
-        addTab(page, QString::fromUtf16(spec.caption));
+        addTab(page, QString::fromUtf16(entry.caption));
     }
     setCurrentIndex(0);
 }

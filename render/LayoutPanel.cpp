@@ -13,14 +13,14 @@ LayoutPanel::LayoutPanel(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("PageControl2"));
     const QVector<LayoutTabSpec>& tabs = layoutTabs();
     for (int t = 0; t < tabs.size(); ++t) {
-        const LayoutTabSpec& spec = tabs[t];
+        const LayoutTabSpec& entry = tabs[t];
         auto* page = new QWidget(this);
-        page->setObjectName(QLatin1String(spec.name));
+        page->setObjectName(QLatin1String(entry.name));
         page->setContextMenuPolicy(Qt::NoContextMenu);
         auto* grid = new QGridLayout(page);
         grid->setContentsMargins(8, 6, 8, 6);
         grid->setVerticalSpacing(4);
-        auto* heading = new QLabel(QString::fromUtf16(spec.heading), page);
+        auto* heading = new QLabel(QString::fromUtf16(entry.heading), page);
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
@@ -30,7 +30,7 @@ LayoutPanel::LayoutPanel(QWidget* parent) : QTabWidget(parent) {
         QString lastGroup;
         int row = 1;
         int col = 0;
-        for (const LayoutFieldSpec& f : spec.fields) {
+        for (const LayoutFieldSpec& f : entry.fields) {
             const QString group = QString::fromUtf16(f.group);
             if (!group.isEmpty() && group != lastGroup) {
                 if (col != 0) {
@@ -57,13 +57,13 @@ LayoutPanel::LayoutPanel(QWidget* parent) : QTabWidget(parent) {
             }
         }
         auto* reset = new QPushButton(QStringLiteral("初期値に戻す"), page);
-        reset->setObjectName(QLatin1String(spec.resetButton));
+        reset->setObjectName(QLatin1String(entry.resetButton));
         reset->setEnabled(false);
         resets_.append(reset);
         connect(reset, &QPushButton::clicked, this, [this, t] { resetTab(t); });
         grid->addWidget(reset, row + (col ? 1 : 0), 2, 1, 2, Qt::AlignRight);
         grid->setRowStretch(row + 2, 1);
-        addTab(page, QString::fromUtf16(spec.caption));
+        addTab(page, QString::fromUtf16(entry.caption));
     }
     setCurrentIndex(0);
 }
