@@ -150,9 +150,7 @@ void TMirelForm::connectCommands() {
     connect(ComboBox6, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
     // The body page switches the main window's commands and asks to be shown
     // through these two, so it needs nothing of the window itself.
-    HRimen->setCommandSwitch([this](const char* name, bool enabled) {
-        if (QAction* a = ActionList1->action(name)) a->setEnabled(enabled);
-    });
+    HRimen->setCommandSwitch([this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
     HRimen->setPageActivator([this] { PageControl1->setCurrentWidget(HRimen); });
     on("ActHNew", [this] { HRimen->ActHNewExecute(); });
     on("ActHSave", [this] { HRimen->ActHSaveExecute(); });
