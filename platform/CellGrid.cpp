@@ -42,6 +42,10 @@ QStringList MemoryGrid::rowCells(int row) const {
 
 void MemoryGrid::setRowCells(int row, const QStringList& cells) {
     if (row < 0 || row >= rowCount()) return;
+    if (cells.size() == cols_) {
+        rows_[row] = cells;
+        return;
+    }
     QStringList r = cells.mid(0, cols_);
     while (r.size() < cols_) r.append(QString());
     rows_[row] = r;

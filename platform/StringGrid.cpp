@@ -50,9 +50,12 @@ public:
 
     void setRowAt(int row, QStringList cells) {
         if (row < 0 || row >= rows()) return;
-        cells = cells.mid(0, cols_);
-        while (cells.size() < cols_) cells.append(QString());
-        cells_[row] = cells;
+        // A row of the right width is shared as it is, not copied.
+        if (cells.size() != cols_) {
+            cells = cells.mid(0, cols_);
+            while (cells.size() < cols_) cells.append(QString());
+        }
+        cells_[row] = std::move(cells);
         if (bulk_) return;
         if (row == 0)
             emit headerDataChanged(Qt::Horizontal, 0, cols_ - 2);
