@@ -116,6 +116,7 @@ void TMirelForm::buildWindow() {
     ComboBox6->setInsertPolicy(QComboBox::NoInsert);
     ComboBox6->addItems({QStringLiteral("全部"), QStringLiteral("知人"), QStringLiteral("友人"),
                          QStringLiteral("親戚"), QStringLiteral("仕事")});
+    ComboBox6->setFixedWidth(52);
     Preview->ChoiceBarLayout->insertWidget(3, ComboBox6);
 
     StatusBar1 = new QStatusBar(this);

@@ -1,5 +1,6 @@
 #include "render/PreviewPage.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -71,20 +72,28 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     ChoiceBar->setGeometry(273, 0, 406, 32);
     ChoiceBarLayout = new QHBoxLayout(ChoiceBar);
     ChoiceBarLayout->setContentsMargins(0, 4, 2, 4);
-    ChoiceBarLayout->setSpacing(3);
+    ChoiceBarLayout->setSpacing(2);
     for (QWidget* w : {static_cast<QWidget*>(ComboBox2), static_cast<QWidget*>(FuutouF),
                        static_cast<QWidget*>(FuutouR), static_cast<QWidget*>(ComboBox3),
                        static_cast<QWidget*>(ComboBox1)})
         ChoiceBarLayout->addWidget(w);
-    ComboBox2->setMinimumWidth(90);
-    ComboBox3->setFixedWidth(56);
-    ComboBox1->setMinimumWidth(80);
+    // Six choices share 406 pixels: the boxes are narrow and show the
+    // beginning of their item; their lists open at full width.
+    for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3}) {
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->view()->setMinimumWidth(200);
+    }
+    ComboBox2->setFixedWidth(84);
+    ComboBox3->setFixedWidth(46);
+    ComboBox1->setFixedWidth(64);
 
     // Long items show their beginning, not wherever the text box scrolled to.
-    for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3})
+    for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3}) {
         connect(box, &QComboBox::currentIndexChanged, box, [box] {
             if (box->lineEdit()) box->lineEdit()->setCursorPosition(0);
         });
+        box->lineEdit()->setCursorPosition(0);
+    }
 
     // The adjustment panel sits below the grids.
     PageControl2 = new LayoutPanel(this);
