@@ -5,7 +5,11 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELCOR_TESTS=OFF -DPELCOR_BENCH=OFF >/dev/null
 cmake --build build --target mirel36
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+needs_display=1
+for a in "$@"; do
+  case "$a" in --help|-h|--version|--export-pdf) needs_display=0 ;; esac
+done
+if [ "$needs_display" = 1 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "run.sh: no display is available (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
   echo "        Start it from a desktop session, or under a virtual display: xvfb-run ./run.sh" >&2
   exit 1
