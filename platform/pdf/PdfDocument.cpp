@@ -1,0 +1,204 @@
+#include "platform/pdf/PdfDocument.h"
+
+#include "platform/pdf/Deflate.h"
+#include "platform/pdf/FontEmbedding.h"
+#include "platform/pdf/ImageEmbedding.h"
+#include "platform/pdf/ObjectWriter.h"
+#include "platform/pdf/PageContent.h"
+#include "platform/pdf/PdfSyntax.h"
+
+#include <QSaveFile>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace platform::pdf {
+namespace {
+
+// A page on its way: recorded on the calling thread, turned into compressed
+// content by a worker, written by the calling thread.
+struct Slot {
+    PdfPage page;
+    double widthPt = 0, heightPt = 0;
+    std::string content;
+    bool ready = false;
+};
+
+class Workers {
+public:
+    Workers(std::vector<Slot>& pending, PdfResources& resources) : slots_(pending), resources_(resources) {
+        const unsigned n = std::max(1u, std::thread::hardware_concurrency());
+        for (unsigned i = 0; i < n; ++i) threads_.emplace_back([this] { work(); });
+    }
+    ~Workers() {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stop_ = true;
+        }
+        wake_.notify_all();
+        for (std::thread& t : threads_) t.join();
+    }
+
+    void submit(int slot) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            slots_[size_t(slot)].ready = false;
+            queue_.push_back(slot);
+        }
+        wake_.notify_one();
+    }
+
+    void waitFor(int slot) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        done_.wait(lock, [&] { return slots_[size_t(slot)].ready; });
+    }
+
+private:
+    void work() {
+        for (;;) {
+            int slot = 0;
+            {
+                std::unique_lock<std::mutex> lock(mutex_);
+                wake_.wait(lock, [&] { return stop_ || !queue_.empty(); });
+                if (queue_.empty()) return;
+                slot = queue_.front();
+                queue_.pop_front();
+            }
+            Slot& s = slots_[size_t(slot)];
+            s.content = deflate(pageContent(s.page.picture, s.page.offset, resources_));
+            s.page = PdfPage();  // the recording is no longer needed
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                s.ready = true;
+            }
+            done_.notify_all();
+        }
+    }
+
+    std::vector<Slot>& slots_;
+    PdfResources& resources_;
+    std::vector<std::thread> threads_;
+    std::mutex mutex_;
+    std::condition_variable wake_, done_;
+    std::deque<int> queue_;
+    bool stop_ = false;
+};
+
+// A PDF text string: UTF-16 with its byte-order mark, in hex.
+std::string textString(const QString& s) {
+    std::string out = "<FEFF";
+    for (QChar c : s) appendHex4(out, c.unicode());
+    out += ">";
+    return out;
+}
+
+}  // namespace
+
+QString writePdf(const QString& path, int pageCount, const PageSource& source, const PdfDocumentInfo& info) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+    ObjectWriter out(file);
+    const int catalog = out.reserve(), pages = out.reserve(), resourcesId = out.reserve(), infoId = out.reserve();
+
+    PdfResources resources;
+    std::vector<int> kids;
+    kids.reserve(size_t(std::max(0, pageCount)));
+    QString error;
+    {
+        // Enough pages in flight to keep every core busy, few enough that
+        // memory does not grow with the document.
+        const int window = int(std::max(1u, std::thread::hardware_concurrency())) * 8;
+        std::vector<Slot> pending(static_cast<size_t>(window));
+        Workers workers(pending, resources);
+        int submitted = 0;
+        for (int written = 0; written < pageCount && error.isEmpty() && !out.failed(); ++written) {
+            while (submitted < pageCount && submitted - written < window) {
+                Slot& s = pending[size_t(submitted % window)];
+                error = source(submitted, s.page);
+                if (!error.isEmpty()) break;
+                s.widthPt = pointsFromHundredths(s.page.picture.widthHundredths);
+                s.heightPt = pointsFromHundredths(s.page.picture.heightHundredths);
+                prepare(s.page.picture, resources);
+                workers.submit(submitted % window);
+                ++submitted;
+            }
+            if (!error.isEmpty()) break;
+            Slot& s = pending[size_t(written % window)];
+            workers.waitFor(written % window);
+            const int pageId = out.reserve(), contentId = out.reserve();
+            std::string dict = "<</Type /Page /Parent ";
+            appendInt(dict, pages);
+            dict += " 0 R /MediaBox [0 0 ";
+            appendNumber(dict, s.widthPt, 2);
+            dict.push_back(' ');
+            appendNumber(dict, s.heightPt, 2);
+            dict += "] /Resources ";
+            appendInt(dict, resourcesId);
+            dict += " 0 R /Contents ";
+            appendInt(dict, contentId);
+            dict += " 0 R>>";
+            out.object(pageId, dict);
+            out.stream(contentId, " /Filter /FlateDecode", s.content);
+            s.content = std::string();
+            kids.push_back(pageId);
+        }
+    }
+    if (!error.isEmpty()) {
+        file.cancelWriting();
+        return error;
+    }
+
+    std::string dict = "<</ProcSet [/PDF /Text /ImageC] /Font <<";
+    std::vector<int> fontIds, imageIds;
+    for (size_t i = 0; i < resources.fonts().size(); ++i) {
+        fontIds.push_back(out.reserve());
+        dict += "/F";
+        appendInt(dict, (long long)i);
+        dict.push_back(' ');
+        appendInt(dict, fontIds.back());
+        dict += " 0 R ";
+    }
+    dict += ">> /XObject <<";
+    for (size_t i = 0; i < resources.images().size(); ++i) {
+        imageIds.push_back(out.reserve());
+        dict += "/Im";
+        appendInt(dict, (long long)i);
+        dict.push_back(' ');
+        appendInt(dict, imageIds.back());
+        dict += " 0 R ";
+    }
+    dict += ">>>>";
+    out.object(resourcesId, dict);
+    for (size_t i = 0; i < fontIds.size(); ++i) writeFont(out, fontIds[i], resources.fonts()[i]);
+    for (size_t i = 0; i < imageIds.size(); ++i) writeImage(out, imageIds[i], resources.images()[i]);
+
+    dict = "<</Type /Pages /Count ";
+    appendInt(dict, (long long)kids.size());
+    dict += " /Kids [";
+    for (int id : kids) {
+        appendInt(dict, id);
+        dict += " 0 R ";
+    }
+    dict += "]>>";
+    out.object(pages, dict);
+    dict = "<</Type /Catalog /Pages ";
+    appendInt(dict, pages);
+    dict += " 0 R>>";
+    out.object(catalog, dict);
+    dict = "<</Producer " + textString(info.creator) + " /Creator " + textString(info.creator) + " /Title " +
+           textString(info.title) + ">>";
+    out.object(infoId, dict);
+    out.finish(catalog, infoId);
+
+    if (out.failed()) {
+        file.cancelWriting();
+        return out.error();
+    }
+    if (!file.commit()) return file.errorString();
+    return QString();
+}
+
+}  // namespace platform::pdf

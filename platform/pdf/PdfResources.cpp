@@ -1,0 +1,27 @@
+#include "platform/pdf/PdfResources.h"
+
+namespace platform::pdf {
+
+int PdfResources::font(const FontFace* face) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto [it, added] = fontIndex_.try_emplace(face, int(fonts_.size()));
+    if (added) fonts_.push_back(FontUse{face, {}});
+    return it->second;
+}
+
+int PdfResources::image(const QImage& image, const QByteArray& jpeg) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto [it, added] = imageIndex_.try_emplace(image.cacheKey(), int(images_.size()));
+    if (added) images_.push_back(ImageUse{image, jpeg});
+    return it->second;
+}
+
+void PdfResources::addGlyphs(int font, const std::vector<std::pair<unsigned, char32_t>>& glyphs) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto& used = fonts_[size_t(font)].glyphs;
+    // The first character seen for a glyph keeps it, so a glyph shared by two
+    // characters extracts as one of them, always the same.
+    for (const auto& [glyph, ch] : glyphs) used.emplace(glyph, ch);
+}
+
+}  // namespace platform::pdf
