@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  libharfbuzz-dev libjpeg62-turbo-dev libdeflate-dev
+  libharfbuzz-dev libjpeg62-turbo-dev libdeflate-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-klee fonts-kouzan-mouhitsu
   xvfb xauth

@@ -6,6 +6,7 @@
 
 #include <QRawFont>
 
+#include <fontconfig/fontconfig.h>
 #include <hb-subset.h>
 #include <hb.h>
 
@@ -14,8 +15,8 @@ namespace {
 
 // The tables a PDF reader or the subsetter may want; the rest (layout,
 // colour, hinting programs it cannot use) stays out.
-constexpr const char* kTables[] = {"head", "hhea", "hmtx", "maxp", "cmap", "OS/2", "post", "name", "glyf",
-                                   "loca", "cvt ", "fpgm", "prep", "CFF ", "vhea", "vmtx", "VORG"};
+constexpr const char* kTables[] = {"head", "hhea", "hmtx", "maxp", "cmap", "OS/2", "post", "name",
+                                   "glyf", "loca", "cvt ", "fpgm", "prep", "CFF "};
 
 int be16(const QByteArray& t, int at) {
     if (t.size() < at + 2) return 0;
@@ -48,15 +49,49 @@ void appendUtf16Hex(std::string& out, char32_t c) {
     }
 }
 
-}  // namespace
 
-QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff) {
+// The installed file of the face, mapped rather than read, when fontconfig
+// finds one whose header matches the tables Qt draws with (so the glyph ids
+// agree); null otherwise.
+hb_face_t* faceFromFile(const FontFace& face) {
+    FcPattern* pattern = FcPatternCreate();
+    const QByteArray family = face.family().toUtf8();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    if (!match) return nullptr;
+    FcChar8* file = nullptr;
+    int index = 0;
+    hb_face_t* out = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        hb_blob_t* blob = hb_blob_create_from_file_or_fail(reinterpret_cast<const char*>(file));
+        if (blob) {
+            out = hb_face_create(blob, unsigned(index));
+            hb_blob_destroy(blob);
+            hb_blob_t* head = hb_face_reference_table(out, HB_TAG('h', 'e', 'a', 'd'));
+            unsigned length = 0;
+            const char* data = hb_blob_get_data(head, &length);
+            if (QByteArray::fromRawData(data, int(length)) != face.raw().fontTable("head")) {
+                hb_face_destroy(out);
+                out = nullptr;
+            }
+            hb_blob_destroy(head);
+        }
+    }
+    FcPatternDestroy(match);
+    return out;
+}
+
+// The face rebuilt from the tables Qt draws with.
+hb_face_t* faceFromTables(const FontFace& face) {
     hb_face_t* builder = hb_face_builder_create();
-    *isCff = false;
     for (const char* tag : kTables) {
         const QByteArray table = face.raw().fontTable(tag);
         if (table.isEmpty()) continue;
-        if (qstrcmp(tag, "CFF ") == 0) *isCff = true;
         hb_blob_t* blob = hb_blob_create(table.constData(), unsigned(table.size()), HB_MEMORY_MODE_DUPLICATE,
                                          nullptr, nullptr);
         hb_face_builder_add_table(builder, hb_tag_from_string(tag, 4), blob);
@@ -64,8 +99,19 @@ QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& 
     }
     hb_blob_t* whole = hb_face_reference_blob(builder);
     hb_face_destroy(builder);
-    hb_face_t* source = hb_face_create(whole, 0);
+    hb_face_t* out = hb_face_create(whole, 0);
     hb_blob_destroy(whole);
+    return out;
+}
+
+}  // namespace
+
+QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff) {
+    hb_face_t* source = faceFromFile(face);
+    if (!source) source = faceFromTables(face);
+    hb_blob_t* cff = hb_face_reference_table(source, HB_TAG('C', 'F', 'F', ' '));
+    *isCff = hb_blob_get_length(cff) > 0;
+    hb_blob_destroy(cff);
 
     hb_subset_input_t* input = hb_subset_input_create_or_fail();
     QByteArray result;
@@ -75,6 +121,12 @@ QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& 
         for (const auto& entry : glyphs) hb_set_add(set, entry.first);
         // The pages address glyphs by their ids in the whole face.
         hb_subset_input_set_flags(input, HB_SUBSET_FLAGS_RETAIN_GIDS);
+        // A PDF reader draws glyphs by id at the positions the page gives:
+        // layout, vertical metrics and device tables would be dead weight.
+        hb_set_t* drop = hb_subset_input_set(input, HB_SUBSET_SETS_DROP_TABLE_TAG);
+        for (const char* tag : {"GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "morx", "kern", "vhea", "vmtx",
+                                "VORG", "DSIG", "gasp", "hdmx", "LTSH", "VDMX", "PCLT"})
+            hb_set_add(drop, hb_tag_from_string(tag, 4));
         if (hb_face_t* subset = hb_subset_or_fail(source, input)) {
             hb_blob_t* blob = hb_face_reference_blob(subset);
             unsigned length = 0;
@@ -115,7 +167,7 @@ std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
     return s;
 }
 
-void writeFont(ObjectWriter& out, int fontId, const FontUse& use) {
+void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use) {
     const FontFace& face = *use.face;
     const int cidFont = out.reserve(), descriptor = out.reserve(), file = out.reserve(), toUnicode = out.reserve();
     const std::string name = "/" + subsetTag(use.glyphs) + "+" + postScriptName(face);
@@ -124,14 +176,17 @@ void writeFont(ObjectWriter& out, int fontId, const FontUse& use) {
     bool cff = false;
     const QByteArray program = subsetFont(face, use.glyphs, &cff);
 
-    std::string s = "<</Type /Font /Subtype /Type0 /BaseFont " + name + " /Encoding /Identity-H /DescendantFonts [";
-    appendInt(s, cidFont);
-    s += " 0 R] /ToUnicode ";
-    appendInt(s, toUnicode);
-    s += " 0 R>>";
-    out.object(fontId, s);
+    for (const bool vertical : {false, true}) {
+        std::string s = "<</Type /Font /Subtype /Type0 /BaseFont " + name + (vertical ? "-V" : "-H") +
+                        " /Encoding /Identity-" + (vertical ? "V" : "H") + " /DescendantFonts [";
+        appendInt(s, cidFont);
+        s += " 0 R] /ToUnicode ";
+        appendInt(s, toUnicode);
+        s += " 0 R>>";
+        out.object(vertical ? verticalId : fontId, s);
+    }
 
-    s = "<</Type /Font /Subtype ";
+    std::string s = "<</Type /Font /Subtype ";
     s += cff ? "/CIDFontType0" : "/CIDFontType2";
     s += " /BaseFont " + name + " /CIDSystemInfo <</Registry (Adobe) /Ordering (Identity) /Supplement 0>>";
     s += " /FontDescriptor ";

@@ -15,8 +15,10 @@ namespace platform::pdf {
 // Empty when the subsetter refuses the face.
 QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff);
 
-// Writes the font objects; `fontId` is the Type0 font the page resources name.
-void writeFont(ObjectWriter& out, int fontId, const FontUse& use);
+// Writes the font objects: `fontId` and `verticalId` are the Type0 fonts the
+// page resources name for horizontal and vertical writing; both share one
+// embedded program.
+void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use);
 
 // The ToUnicode CMap for glyph -> character pairs.
 std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs);

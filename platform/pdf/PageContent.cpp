@@ -169,7 +169,7 @@ private:
         if (layout.pieces.empty()) return;
         colour(Qt::black, false);
         out_ += "BT\n";
-        for (const GlyphPiece& piece : layout.pieces) glyphs(piece, origin);
+        for (const GlyphPiece& piece : layout.pieces) glyphs(piece, origin, o.font.isVertical() && !piece.turned);
         out_ += "ET\n";
     }
 
@@ -182,15 +182,18 @@ private:
 
     // One piece: its matrix once, then each glyph moved to by Td from the
     // previous line start, glyphs that follow on at their advance joined in
-    // one string.
-    void glyphs(const GlyphPiece& piece, QPointF origin) {
+    // one string. Upright glyphs of a column go through the face's vertical
+    // writing mode, so that text extraction reads the column top to bottom;
+    // they are moved by the default vertical origin (half the width across,
+    // 0.88 em up) to land where the layout put them.
+    void glyphs(const GlyphPiece& piece, QPointF origin, bool column) {
         const FontFace& face = *piece.face;
         const int font = res_.font(&face);
         auto& uses = usesOf(font);
         const double upem = face.unitsPerEm();
         const QTransform m = QTransform(upem, 0, 0, -upem, 0, 0) * VerticalText::pieceTransform(piece, origin) *
                              QTransform(1, 0, 0, -1, 0, 0);
-        out_ += "/F";
+        out_ += column ? "/V" : "/F";
         appendInt(out_, font);
         out_ += " 1 Tf ";
         num(m.m11(), 5), num(m.m12(), 5), num(m.m21(), 5), num(m.m22(), 5), num(m.dx(), 4), num(m.dy(), 4);
@@ -199,9 +202,15 @@ private:
         const QVector<QPointF> positions = piece.run.positions();
         double lineX = 0, lineY = 0, nextX = 0;
         bool open = false;
+        double nextY = 0;
         for (int g = 0; g < ids.size(); ++g) {
-            const double x = positions[g].x() / upem, y = -positions[g].y() / upem;
-            if (!open || y != lineY || std::abs(x - nextX) > 1e-6) {
+            const double advance = face.horizontalAdvance(ids[g]) / upem;
+            double x = positions[g].x() / upem, y = -positions[g].y() / upem;
+            if (column) {
+                x += advance / 2;
+                y += 0.88;
+            }
+            if (!open || std::abs(y - nextY) > 1e-6 || std::abs(x - nextX) > 1e-6) {
                 if (open) out_ += ">Tj ";
                 if (x != lineX || y != lineY) {
                     num(x - lineX, 5), num(y - lineY, 5);
@@ -212,7 +221,8 @@ private:
                 open = true;
             }
             appendHex4(out_, ids[g]);
-            nextX = x + face.horizontalAdvance(ids[g]) / upem;
+            nextX = column ? x : x + advance;
+            nextY = column ? y - 1 : y;
             uses.emplace_back(ids[g], g < piece.chars.size() ? piece.chars[g] : U'\0');
         }
         if (open) out_ += ">Tj\n";

@@ -152,14 +152,17 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
     }
 
     std::string dict = "<</ProcSet [/PDF /Text /ImageC] /Font <<";
-    std::vector<int> fontIds, imageIds;
+    std::vector<int> fontIds, verticalIds, imageIds;
     for (size_t i = 0; i < resources.fonts().size(); ++i) {
         fontIds.push_back(out.reserve());
-        dict += "/F";
-        appendInt(dict, (long long)i);
-        dict.push_back(' ');
-        appendInt(dict, fontIds.back());
-        dict += " 0 R ";
+        verticalIds.push_back(out.reserve());
+        for (const bool vertical : {false, true}) {
+            dict += vertical ? "/V" : "/F";
+            appendInt(dict, (long long)i);
+            dict.push_back(' ');
+            appendInt(dict, vertical ? verticalIds.back() : fontIds.back());
+            dict += " 0 R ";
+        }
     }
     dict += ">> /XObject <<";
     for (size_t i = 0; i < resources.images().size(); ++i) {
@@ -172,7 +175,7 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
     }
     dict += ">>>>";
     out.object(resourcesId, dict);
-    for (size_t i = 0; i < fontIds.size(); ++i) writeFont(out, fontIds[i], resources.fonts()[i]);
+    for (size_t i = 0; i < fontIds.size(); ++i) writeFont(out, fontIds[i], verticalIds[i], resources.fonts()[i]);
     for (size_t i = 0; i < imageIds.size(); ++i) writeImage(out, imageIds[i], resources.images()[i]);
 
     dict = "<</Type /Pages /Count ";
