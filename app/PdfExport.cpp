@@ -1,5 +1,6 @@
 #include "app/PdfExport.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include "app/SettingsInput.h"
@@ -10,12 +11,24 @@
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
 #include "platform/PictureFiles.h"
+#include "platform/pdf/ImageEmbedding.h"
 #include "platform/pdf/PdfDocument.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
 
 namespace app {
 namespace {
+
+// The picture's file when it is a JPEG a PDF reader decodes to the very
+// pixels we read (same size, so no orientation was applied), else nothing.
+QByteArray jpegFileOf(const QString& path, const QImage& decoded) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    QByteArray bytes = file.readAll();
+    const platform::pdf::JpegShape shape = platform::pdf::jpegShape(bytes);
+    if (QSize(shape.width, shape.height) != decoded.size()) return QByteArray();
+    return bytes;
+}
 
 platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
     return {QFileInfo(output).completeBaseName(), QStringLiteral("Pelcor")};
@@ -61,6 +74,7 @@ QString exportMessageSide(const PdfExportRequest& request) {
         if (!picture.ok()) return picture.error;
         in.picture = picture.image;
         in.showPicture = true;
+        in.pictureJpeg = jpegFileOf(request.inputs[1], picture.image);
     }
     const message::MessageSidePage page = message::RenderMessageSide(in);
     const auto side = [&](int, platform::pdf::PdfPage& out) {

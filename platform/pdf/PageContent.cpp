@@ -46,6 +46,7 @@ public:
                            [&](const op::SetBrushStyle& o) { brushStyle_ = o.style; },
                            [&](const op::BrushPattern& o) {
                                pattern_ = o.pattern;
+                               patternJpeg_ = o.jpeg;
                                brushStyle_ = BrushStyle::Pattern;
                            },
                            [&](const op::PenColor& o) { penColor_ = o.color; },
@@ -126,7 +127,7 @@ private:
     // to a device pixel.
     void tilePattern(const Box& b) {
         if (pattern_.isNull() || b.w <= 0 || b.h <= 0) return;
-        const int name = res_.image(pattern_);
+        const int name = res_.image(pattern_, patternJpeg_);
         const double tw = pattern_.width() * kDevicePixel, th = pattern_.height() * kDevicePixel;
         out_ += "q ";
         rect(b);
@@ -234,6 +235,7 @@ private:
     QColor brushColor_ = Qt::white;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     QImage pattern_;
+    QByteArray patternJpeg_;
     QColor penColor_ = Qt::black;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
@@ -278,7 +280,7 @@ void prepare(const PagePicture& picture, PdfResources& resources) {
             use(FontFaces::faceFor(t->font.faceNameText()));
             use(FontFaces::fallback());
         } else if (const auto* p = std::get_if<op::BrushPattern>(&op)) {
-            if (!p->pattern.isNull()) resources.image(p->pattern);
+            if (!p->pattern.isNull()) resources.image(p->pattern, p->jpeg);
         } else if (const auto* b = std::get_if<op::StretchBitmap>(&op)) {
             if (!b->image.isNull()) resources.image(b->image);
         }

@@ -271,3 +271,28 @@ TEST_F(PdfWriter, AFailedWriteLeavesNothingBehind) {
     EXPECT_FALSE(app::exportPdf(r).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
 }
+
+TEST_F(PdfWriter, AJpegPictureIsEmbeddedAsItsOwnBytes) {
+    QFile body(dir.filePath("body.txt"));
+    ASSERT_TRUE(body.open(QIODevice::WriteOnly));
+    body.write(platform::Sjis::bytes(QStringLiteral("謹賀新年")));
+    body.close();
+    QImage photo(160, 240, QImage::Format_RGB32);
+    photo.fill(QColor(200, 120, 40));
+    ASSERT_EQ(platform::writeJpeg(dir.filePath("photo.jpg"), photo), QString());
+    QFile jpeg(dir.filePath("photo.jpg"));
+    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+
+    app::PdfExportRequest r;
+    QString error;
+    ASSERT_TRUE(app::parsePdfExport({"--export-pdf", dir.filePath("back.pdf"), body.fileName(), jpeg.fileName()}, r,
+                                    error));
+    r.settingsFile = dir.filePath("none.ini");
+    ASSERT_EQ(app::exportPdf(r), QString());
+    QFile pdf(dir.filePath("back.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/DCTDecode"), 1);
+    EXPECT_TRUE(bytes.contains(jpeg.readAll()));
+    EXPECT_EQ(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf.fileName()}).exitCode, 0);
+}
