@@ -24,10 +24,12 @@ libdeflate_compressor* compressor() {
 
 std::string deflate(std::string_view data) {
     libdeflate_compressor* c = compressor();
-    std::string out(libdeflate_zlib_compress_bound(c, data.size()), '\0');
-    const size_t n = libdeflate_zlib_compress(c, data.data(), data.size(), out.data(), out.size());
-    out.resize(n);
-    return out;
+    // Compressed into a buffer the thread keeps, then copied at its size.
+    thread_local std::string scratch;
+    const size_t bound = libdeflate_zlib_compress_bound(c, data.size());
+    if (scratch.size() < bound) scratch.resize(bound);
+    const size_t n = libdeflate_zlib_compress(c, data.data(), data.size(), scratch.data(), bound);
+    return scratch.substr(0, n);
 }
 
 }  // namespace platform::pdf

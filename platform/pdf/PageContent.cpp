@@ -29,6 +29,30 @@ struct Box {
     double x = 0, y = 0, w = 0, h = 0;  // page units, y up, (x, y) the lower-left corner
 };
 
+// Laid-out texts of this thread by font record and text. Every card repeats
+// the sender, the honorific and the postal-code digits, and shaping is the
+// dearest step of a page.
+class LayoutCache {
+public:
+    const TextLayout& get(const FontRecord& font, const QString& text) {
+        std::string key(reinterpret_cast<const char*>(&font), sizeof font);
+        key.append(reinterpret_cast<const char*>(text.constData()), size_t(text.size()) * sizeof(QChar));
+        auto it = layouts_.find(key);
+        if (it != layouts_.end()) return it->second;
+        if (layouts_.size() >= kLimit) layouts_.clear();  // a bound, not an eviction policy
+        return layouts_.emplace(std::move(key), VerticalText::layout(font, text)).first->second;
+    }
+
+private:
+    static constexpr size_t kLimit = 512;
+    std::unordered_map<std::string, TextLayout> layouts_;
+};
+
+LayoutCache& layoutCache() {
+    thread_local LayoutCache cache;
+    return cache;
+}
+
 Box boxOf(const PageRect& r) {
     const double left = std::min(r.x1, r.x2), right = std::max(r.x1, r.x2);
     const double bottom = std::min(r.y1, r.y2), top = std::max(r.y1, r.y2);
@@ -158,7 +182,7 @@ private:
 
     void text(const op::Text& o) {
         if (o.text.isEmpty()) return;
-        const TextLayout layout = VerticalText::layout(o.font, o.text);
+        const TextLayout& layout = layoutCache().get(o.font, o.text);
         // The layout's frame has y down; ours has y up.
         const QPointF origin(o.x, -o.y);
         if (brushStyle_ == BrushStyle::Solid && !layout.cells.isEmpty()) {
@@ -277,6 +301,8 @@ void prepare(const PagePicture& picture, PdfResources& resources) {
     };
     for (const PageOp& op : picture.ops) {
         if (const auto* t = std::get_if<op::Text>(&op)) {
+            // Cards of one document use a handful of records; look each up once.
+            if (!resources.firstSight(t->font)) continue;
             use(FontFaces::faceFor(t->font.faceNameText()));
             use(FontFaces::fallback());
         } else if (const auto* p = std::get_if<op::BrushPattern>(&op)) {
@@ -287,9 +313,8 @@ void prepare(const PagePicture& picture, PdfResources& resources) {
     }
 }
 
-std::string pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources) {
-    std::string out;
-    out.reserve(8192);
+void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources, std::string& out) {
+    out.clear();
     const double height = pointsFromHundredths(picture.heightHundredths);
     // Page units to points, the card's top-left corner at `offset`.
     out += "q ";
@@ -303,7 +328,6 @@ std::string pageContent(const PagePicture& picture, QPointF offset, PdfResources
     out += " cm\n";
     ContentBuilder(resources, out).run(picture.ops);
     out += "Q\n";
-    return out;
 }
 
 }  // namespace platform::pdf

@@ -23,8 +23,8 @@ double pointsFromHundredths(int hundredths);
 // The content of a page whose top-left corner is at `offset` (page units,
 // x right, y down) on a sheet of the picture's size. Fonts and pictures are
 // looked up in `resources`, which must already know them (see prepare), and
-// the glyphs drawn are reported to it.
-std::string pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources);
+// the glyphs drawn are reported to it. `out` is replaced (its storage reused).
+void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources, std::string& out);
 
 // Registers the faces and pictures a page uses. Loads fonts, so it runs on
 // the thread that owns them before the page is built anywhere else.

@@ -42,11 +42,13 @@ public:
         for (std::thread& t : threads_) t.join();
     }
 
-    void submit(int slot) {
+    // Hands out slots [first, first + count) as one job: a page is built in
+    // tens of microseconds, so waking a thread for each would cost as much.
+    void submit(int first, int count) {
         {
             std::lock_guard<std::mutex> lock(mutex_);
-            slots_[size_t(slot)].ready = false;
-            queue_.push_back(slot);
+            for (int i = 0; i < count; ++i) slots_[size_t(first + i)].ready = false;
+            queue_.emplace_back(first, count);
         }
         wake_.notify_one();
     }
@@ -58,21 +60,27 @@ public:
 
 private:
     void work() {
+        // Kept per thread: a fresh buffer for every page costs more in page
+        // faults than the content takes to build.
+        std::string content;
         for (;;) {
-            int slot = 0;
+            std::pair<int, int> job;
             {
                 std::unique_lock<std::mutex> lock(mutex_);
                 wake_.wait(lock, [&] { return stop_ || !queue_.empty(); });
                 if (queue_.empty()) return;
-                slot = queue_.front();
+                job = queue_.front();
                 queue_.pop_front();
             }
-            Slot& s = slots_[size_t(slot)];
-            s.content = deflate(pageContent(s.page.picture, s.page.offset, resources_));
-            s.page = PdfPage();  // the recording is no longer needed
+            for (int i = job.first; i < job.first + job.second; ++i) {
+                Slot& s = slots_[size_t(i)];
+                pageContent(s.page.picture, s.page.offset, resources_, content);
+                s.content = deflate(content);
+                s.page = PdfPage();  // the recording is no longer needed
+            }
             {
                 std::lock_guard<std::mutex> lock(mutex_);
-                s.ready = true;
+                for (int i = job.first; i < job.first + job.second; ++i) slots_[size_t(i)].ready = true;
             }
             done_.notify_all();
         }
@@ -83,7 +91,7 @@ private:
     std::vector<std::thread> threads_;
     std::mutex mutex_;
     std::condition_variable wake_, done_;
-    std::deque<int> queue_;
+    std::deque<std::pair<int, int>> queue_;  // first slot, count
     bool stop_ = false;
 };
 
@@ -110,20 +118,27 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
     {
         // Enough pages in flight to keep every core busy, few enough that
         // memory does not grow with the document.
-        const int window = int(std::max(1u, std::thread::hardware_concurrency())) * 8;
+        constexpr int kBatch = 8;
+        const int window = int(std::max(1u, std::thread::hardware_concurrency())) * kBatch * 4;
         std::vector<Slot> pending(static_cast<size_t>(window));
         Workers workers(pending, resources);
         int submitted = 0;
         for (int written = 0; written < pageCount && error.isEmpty() && !out.failed(); ++written) {
-            while (submitted < pageCount && submitted - written < window) {
-                Slot& s = pending[size_t(submitted % window)];
-                error = source(submitted, s.page);
+            // Whole batches that fit the window without wrapping round it.
+            while (submitted < pageCount && error.isEmpty()) {
+                const int first = submitted % window;
+                const int count = std::min({kBatch, pageCount - submitted, window - first});
+                if (submitted + count - written > window) break;
+                for (int i = 0; i < count && error.isEmpty(); ++i) {
+                    Slot& s = pending[size_t(first + i)];
+                    error = source(submitted + i, s.page);
+                    s.widthPt = pointsFromHundredths(s.page.picture.widthHundredths);
+                    s.heightPt = pointsFromHundredths(s.page.picture.heightHundredths);
+                    prepare(s.page.picture, resources);
+                }
                 if (!error.isEmpty()) break;
-                s.widthPt = pointsFromHundredths(s.page.picture.widthHundredths);
-                s.heightPt = pointsFromHundredths(s.page.picture.heightHundredths);
-                prepare(s.page.picture, resources);
-                workers.submit(submitted % window);
-                ++submitted;
+                workers.submit(first, count);
+                submitted += count;
             }
             if (!error.isEmpty()) break;
             Slot& s = pending[size_t(written % window)];

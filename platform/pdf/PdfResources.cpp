@@ -16,6 +16,13 @@ int PdfResources::image(const QImage& image, const QByteArray& jpeg) {
     return it->second;
 }
 
+bool PdfResources::firstSight(const FontRecord& font) {
+    for (const FontRecord& f : seen_)
+        if (f == font) return false;
+    seen_.push_back(font);
+    return true;
+}
+
 void PdfResources::addGlyphs(int font, const std::vector<std::pair<unsigned, char32_t>>& glyphs) {
     std::lock_guard<std::mutex> lock(mutex_);
     auto& used = fonts_[size_t(font)].glyphs;

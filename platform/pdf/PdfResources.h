@@ -6,6 +6,8 @@
 // of the file, so each face and picture is embedded once however many pages
 // use it.
 
+#include "platform/FontRecord.h"
+
 #include <QByteArray>
 #include <QImage>
 
@@ -38,6 +40,10 @@ public:
 
     void addGlyphs(int font, const std::vector<std::pair<unsigned, char32_t>>& glyphs);
 
+    // True the first time the registering thread meets a font record: cards
+    // of one document use a handful, each needs looking up once.
+    bool firstSight(const FontRecord& font);
+
     // For writing, once every page is done.
     const std::vector<FontUse>& fonts() const { return fonts_; }
     const std::vector<ImageUse>& images() const { return images_; }
@@ -48,6 +54,7 @@ private:
     std::unordered_map<const FontFace*, int> fontIndex_;
     std::vector<ImageUse> images_;
     std::unordered_map<qint64, int> imageIndex_;
+    std::vector<FontRecord> seen_;  // only the registering thread touches it
 };
 
 }  // namespace platform::pdf
