@@ -1,5 +1,6 @@
 #include "platform/FontFaces.h"
 
+#include "platform/FontFiles.h"
 #include "platform/WindowFonts.h"
 
 #include <QCoreApplication>
@@ -74,7 +75,10 @@ FontFace::FontFace(const QRawFont& raw, const QString& family) : raw_(raw), fami
     // the painter's transform brings the glyphs to their size.
     const int upem = qMax(1, qRound(raw.unitsPerEm()));
     if (!qFuzzyCompare(raw_.pixelSize(), qreal(upem))) raw_ = rawFontOf(family_, upem);
-    hb_face_t* face = hb_face_create_for_tables(referenceTable, &raw_, nullptr);
+    // The mapped file when there is one: the outlines stay on disk until
+    // read, instead of being copied table by table.
+    hb_face_t* face = mappedFaceFor(family_, raw_);
+    if (!face) face = hb_face_create_for_tables(referenceTable, &raw_, nullptr);
     hb_ = hb_font_create(face);
     hb_face_destroy(face);
     upem_ = qMax(1, int(hb_face_get_upem(hb_font_get_face(hb_))));

@@ -7,6 +7,8 @@
 
 namespace platform::pdf {
 
-std::string deflate(std::string_view data);
+enum class Packing { Fast, Small };
+
+std::string deflate(std::string_view data, Packing packing = Packing::Small);
 
 }  // namespace platform::pdf

@@ -6,7 +6,6 @@
 
 #include <QRawFont>
 
-#include <fontconfig/fontconfig.h>
 #include <hb-subset.h>
 #include <hb.h>
 
@@ -50,42 +49,6 @@ void appendUtf16Hex(std::string& out, char32_t c) {
 }
 
 
-// The installed file of the face, mapped rather than read, when fontconfig
-// finds one whose header matches the tables Qt draws with (so the glyph ids
-// agree); null otherwise.
-hb_face_t* faceFromFile(const FontFace& face) {
-    FcPattern* pattern = FcPatternCreate();
-    const QByteArray family = face.family().toUtf8();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.constData()));
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result = FcResultNoMatch;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
-    if (!match) return nullptr;
-    FcChar8* file = nullptr;
-    int index = 0;
-    hb_face_t* out = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-        FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        hb_blob_t* blob = hb_blob_create_from_file_or_fail(reinterpret_cast<const char*>(file));
-        if (blob) {
-            out = hb_face_create(blob, unsigned(index));
-            hb_blob_destroy(blob);
-            hb_blob_t* head = hb_face_reference_table(out, HB_TAG('h', 'e', 'a', 'd'));
-            unsigned length = 0;
-            const char* data = hb_blob_get_data(head, &length);
-            if (QByteArray::fromRawData(data, int(length)) != face.raw().fontTable("head")) {
-                hb_face_destroy(out);
-                out = nullptr;
-            }
-            hb_blob_destroy(head);
-        }
-    }
-    FcPatternDestroy(match);
-    return out;
-}
-
 // The face rebuilt from the tables Qt draws with.
 hb_face_t* faceFromTables(const FontFace& face) {
     hb_face_t* builder = hb_face_builder_create();
@@ -107,8 +70,12 @@ hb_face_t* faceFromTables(const FontFace& face) {
 }  // namespace
 
 QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff) {
-    hb_face_t* source = faceFromFile(face);
-    if (!source) source = faceFromTables(face);
+    // The shaping face is the mapped file when there is one; the subsetter
+    // needs a face whose tables it can list.
+    hb_face_t* source = hb_font_get_face(face.hb());
+    unsigned none = 0;
+    const unsigned tables = hb_face_get_table_tags(source, 0, &none, nullptr);
+    source = tables > 0 ? hb_face_reference(source) : faceFromTables(face);
     hb_blob_t* cff = hb_face_reference_table(source, HB_TAG('C', 'F', 'F', ' '));
     *isCff = hb_blob_get_length(cff) > 0;
     hb_blob_destroy(cff);
@@ -169,12 +136,13 @@ std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
 
 void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use) {
     const FontFace& face = *use.face;
+    const std::map<unsigned, char32_t> glyphs = use.glyphs();
     const int cidFont = out.reserve(), descriptor = out.reserve(), file = out.reserve(), toUnicode = out.reserve();
-    const std::string name = "/" + subsetTag(use.glyphs) + "+" + postScriptName(face);
+    const std::string name = "/" + subsetTag(glyphs) + "+" + postScriptName(face);
     const double toThousandths = 1000.0 / face.unitsPerEm();
 
     bool cff = false;
-    const QByteArray program = subsetFont(face, use.glyphs, &cff);
+    const QByteArray program = subsetFont(face, glyphs, &cff);
 
     for (const bool vertical : {false, true}) {
         std::string s = "<</Type /Font /Subtype /Type0 /BaseFont " + name + (vertical ? "-V" : "-H") +
@@ -195,7 +163,7 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
     if (!cff) s += " /CIDToGIDMap /Identity";
     s += " /DW 1000 /W [";
     // Widths so that extraction and selection see each glyph's true advance.
-    for (const auto& entry : use.glyphs) {
+    for (const auto& entry : glyphs) {
         appendInt(s, entry.first);
         s += " [";
         appendNumber(s, face.horizontalAdvance(entry.first) * toThousandths, 3);
@@ -233,7 +201,7 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
     }
     out.stream(file, dict, packed);
 
-    out.stream(toUnicode, " /Filter /FlateDecode", deflate(toUnicodeCMap(use.glyphs)));
+    out.stream(toUnicode, " /Filter /FlateDecode", deflate(toUnicodeCMap(glyphs)));
 }
 
 }  // namespace platform::pdf

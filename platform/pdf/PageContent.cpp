@@ -35,17 +35,18 @@ struct Box {
 class LayoutCache {
 public:
     const TextLayout& get(const FontRecord& font, const QString& text) {
-        std::string key(reinterpret_cast<const char*>(&font), sizeof font);
-        key.append(reinterpret_cast<const char*>(text.constData()), size_t(text.size()) * sizeof(QChar));
-        auto it = layouts_.find(key);
+        key_.assign(reinterpret_cast<const char*>(&font), sizeof font);
+        key_.append(reinterpret_cast<const char*>(text.constData()), size_t(text.size()) * sizeof(QChar));
+        auto it = layouts_.find(key_);
         if (it != layouts_.end()) return it->second;
         if (layouts_.size() >= kLimit) layouts_.clear();  // a bound, not an eviction policy
-        return layouts_.emplace(std::move(key), VerticalText::layout(font, text)).first->second;
+        return layouts_.emplace(key_, VerticalText::layout(font, text)).first->second;
     }
 
 private:
     static constexpr size_t kLimit = 512;
     std::unordered_map<std::string, TextLayout> layouts_;
+    std::string key_;  // reused, so a hit allocates nothing
 };
 
 LayoutCache& layoutCache() {

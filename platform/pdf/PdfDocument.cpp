@@ -75,7 +75,7 @@ private:
             for (int i = job.first; i < job.first + job.second; ++i) {
                 Slot& s = slots_[size_t(i)];
                 pageContent(s.page.picture, s.page.offset, resources_, content);
-                s.content = deflate(content);
+                s.content = deflate(content, Packing::Fast);
                 s.page = PdfPage();  // the recording is no longer needed
             }
             {

@@ -5,7 +5,7 @@ namespace platform::pdf {
 int PdfResources::font(const FontFace* face) {
     std::lock_guard<std::mutex> lock(mutex_);
     const auto [it, added] = fontIndex_.try_emplace(face, int(fonts_.size()));
-    if (added) fonts_.push_back(FontUse{face, {}});
+    if (added) fonts_.push_back(FontUse{face, std::vector<char32_t>(0x10000, FontUse::kUnused)});
     return it->second;
 }
 
@@ -25,10 +25,19 @@ bool PdfResources::firstSight(const FontRecord& font) {
 
 void PdfResources::addGlyphs(int font, const std::vector<std::pair<unsigned, char32_t>>& glyphs) {
     std::lock_guard<std::mutex> lock(mutex_);
-    auto& used = fonts_[size_t(font)].glyphs;
+    auto& used = fonts_[size_t(font)].characters;
     // The first character seen for a glyph keeps it, so a glyph shared by two
-    // characters extracts as one of them, always the same.
-    for (const auto& [glyph, ch] : glyphs) used.emplace(glyph, ch);
+    // characters extracts as one of them.
+    for (const auto& [glyph, ch] : glyphs)
+        if (glyph < used.size() && used[glyph] == FontUse::kUnused)
+            used[glyph] = ch == 0 ? FontUse::kNoCharacter : ch;
+}
+
+std::map<unsigned, char32_t> FontUse::glyphs() const {
+    std::map<unsigned, char32_t> out;
+    for (size_t g = 0; g < characters.size(); ++g)
+        if (characters[g] != kUnused) out.emplace(unsigned(g), characters[g] == kNoCharacter ? 0 : characters[g]);
+    return out;
 }
 
 }  // namespace platform::pdf

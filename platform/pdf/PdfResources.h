@@ -24,7 +24,13 @@ namespace platform::pdf {
 
 struct FontUse {
     const FontFace* face = nullptr;
-    std::map<unsigned, char32_t> glyphs;  // glyph id -> the character it stands for
+    // By glyph id: the character the glyph stands for, kUnused for a glyph
+    // not drawn, kNoCharacter for one drawn for no known character.
+    std::vector<char32_t> characters;
+    static constexpr char32_t kUnused = 0, kNoCharacter = 0xFFFFFFFF;
+
+    // The glyphs drawn, with their characters (0 when none is known).
+    std::map<unsigned, char32_t> glyphs() const;
 };
 
 struct ImageUse {
