@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace platform::pdf {
 namespace {
@@ -294,11 +293,11 @@ void warm(const FontFace& face) {
 double pointsFromHundredths(int hundredths) { return hundredths / 100.0 / 25.4 * 72.0; }
 
 void prepare(const PagePicture& picture, PdfResources& resources) {
-    thread_local std::unordered_set<const FontFace*> warmed;
     auto use = [&](const FontFace* face) {
         if (!face) return;
-        if (warmed.insert(face).second) warm(*face);
-        resources.font(face);
+        bool added = false;
+        resources.font(face, &added);
+        if (added) warm(*face);
     };
     for (const PageOp& op : picture.ops) {
         if (const auto* t = std::get_if<op::Text>(&op)) {

@@ -2,10 +2,11 @@
 
 namespace platform::pdf {
 
-int PdfResources::font(const FontFace* face) {
+int PdfResources::font(const FontFace* face, bool* addedNow) {
     std::lock_guard<std::mutex> lock(mutex_);
     const auto [it, added] = fontIndex_.try_emplace(face, int(fonts_.size()));
     if (added) fonts_.push_back(FontUse{face, std::vector<char32_t>(0x10000, FontUse::kUnused)});
+    if (addedNow) *addedNow = added;
     return it->second;
 }
 

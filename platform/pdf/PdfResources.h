@@ -41,7 +41,7 @@ struct ImageUse {
 class PdfResources {
 public:
     // Resource numbers: /F<n> and /Im<n> in the page content.
-    int font(const FontFace* face);
+    int font(const FontFace* face, bool* added = nullptr);
     int image(const QImage& image, const QByteArray& jpeg = QByteArray());
 
     void addGlyphs(int font, const std::vector<std::pair<unsigned, char32_t>>& glyphs);
