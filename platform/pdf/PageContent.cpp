@@ -37,14 +37,36 @@ public:
         key_.assign(reinterpret_cast<const char*>(&font), sizeof font);
         key_.append(reinterpret_cast<const char*>(text.constData()), size_t(text.size()) * sizeof(QChar));
         auto it = layouts_.find(key_);
-        if (it != layouts_.end()) return it->second;
-        if (layouts_.size() >= kLimit) layouts_.clear();  // a bound, not an eviction policy
-        return layouts_.emplace(key_, VerticalText::layout(font, text)).first->second;
+        if (it != layouts_.end()) {
+            it->second.used = true;
+            return it->second.layout;
+        }
+        if (layouts_.size() >= kLimit) forgetUnused();
+        return layouts_.emplace(key_, Entry{VerticalText::layout(font, text), false}).first->second.layout;
     }
 
 private:
-    static constexpr size_t kLimit = 512;
-    std::unordered_map<std::string, TextLayout> layouts_;
+    struct Entry {
+        TextLayout layout;
+        bool used;  // met again since it was laid out or last kept
+    };
+
+    // Keeps the texts that came back (the sender, the digits), drops the
+    // ones that belong to a single card.
+    void forgetUnused() {
+        for (auto it = layouts_.begin(); it != layouts_.end();) {
+            if (it->second.used) {
+                it->second.used = false;
+                ++it;
+            } else {
+                it = layouts_.erase(it);
+            }
+        }
+        if (layouts_.size() >= kLimit / 2) layouts_.clear();
+    }
+
+    static constexpr size_t kLimit = 1024;
+    std::unordered_map<std::string, Entry> layouts_;
     std::string key_;  // reused, so a hit allocates nothing
 };
 
