@@ -15,8 +15,10 @@
 #include "editor/TOKBottomDlg.h"
 #include "editor/TPictanForm1.h"
 #include "platform/AppPaths.h"
+#include "platform/ProgramIcon.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrintTarget.h"
+#include "platform/QtTranslation.h"
 
 namespace app {
 namespace {
@@ -83,6 +85,12 @@ int runProgram(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelcor"));
     QApplication::setApplicationVersion(QStringLiteral(PELCOR_VERSION));
+    // Matches the installed desktop entry, so the desktop shows our icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.pelcor.Pelcor"));
+    QApplication::setWindowIcon(platform::programIcon());
+    // Without the translation Qt's own buttons and dialogs stay English; the
+    // program works the same.
+    platform::installQtTranslation(application);
     application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
 
     QStringList files = QApplication::arguments();
