@@ -31,7 +31,7 @@ export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_DATA_HOME="$tmp/
 unset PELCOR_HOME
 "$prefix/bin/mirel36" --version | grep -q '^mirel36 (Pelcor) ' || fail "--version"
 
-printf 'やまだ たろう,山田　太郎,100-0001,東京都千代田区千代田１－１,,花子,,03-0000-0000,,,,,家族\r\n' |
+printf 'やまだたろう,山田　太郎,100-0001,東京都千代田区千代田１－１,,花子,,03-0000-0000,,,,,家族\r\n' |
   iconv -f UTF-8 -t CP932 >book.csv
 "$prefix/bin/mirel36" --export-pdf out.pdf book.csv || fail "--export-pdf"
 [ "$(head -c 5 out.pdf)" = "%PDF-" ] || fail "out.pdf is not a PDF"

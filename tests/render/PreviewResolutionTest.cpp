@@ -19,6 +19,14 @@ QImage renderBox(PreviewBox& box, qreal ratio) {
     return image;
 }
 
+bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
+
+int firstRed(const QImage& image, int y) {
+    for (int x = 0; x < image.width(); ++x)
+        if (isRed(image.pixel(x, y))) return x;
+    return -1;
+}
+
 bool isInk(QRgb c) { return qGray(c) < 160; }
 
 // Device pixels on one row that differ from the pixel to their left: edges
@@ -52,6 +60,14 @@ TEST(PreviewResolution, AtRatioTwoTheCardIsDrawnWithTwiceThePixels) {
     const QImage single = renderBox(box, 1);
     const QImage twice = renderBox(box, 2);
     ASSERT_EQ(twice.size(), single.size() * 2);
+    twice.save(QStringLiteral(PELCOR_TEST_OUTPUT "/preview-ratio2.png"));
+
+    // The stamp box's left edge, in the middle of the box, lands on the same
+    // place of the card: twice as far from the left in device pixels.
+    const int midY = qRound(200 * 399.0 / 1480);
+    const int left1 = firstRed(single, midY), left2 = firstRed(twice, 2 * midY);
+    ASSERT_GE(left1, 0);
+    EXPECT_NEAR(left2, 2 * left1, 2);
 
     int inkSingle = 0, inkTwice = 0, oddEdges = 0;
     for (int y = 0; y < single.height(); ++y)
