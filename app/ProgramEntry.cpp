@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cstdio>
@@ -88,8 +89,10 @@ int runProgram(int argc, char** argv) {
     // Matches the installed desktop entry, so the desktop shows our icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.pelcor.Pelcor"));
     QApplication::setWindowIcon(platform::programIcon());
-    // Without the translation Qt's own buttons and dialogs stay English; the
-    // program works the same.
+    // Dates, sizes and file types in the file dialog in Japanese too, whatever
+    // the session's locale; without the translation Qt's own buttons and
+    // dialogs stay English and the program works the same.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     platform::installQtTranslation(application);
     application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
 
