@@ -38,7 +38,14 @@ printf 'やまだたろう,山田　太郎,100-0001,東京都千代田区千代�
 
 # Started with a window, the installed program keeps the user's folders in
 # the XDG data folder, never beside itself, even though bin/ is writable here.
-QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/mirel36" >/dev/null 2>&1 || true
+QT_QPA_PLATFORM=offscreen "$prefix/bin/mirel36" >/dev/null 2>&1 &
+program=$!
+for _ in $(seq 200); do
+  [ -d "$XDG_DATA_HOME/pelcor/住所録" ] && break
+  sleep 0.1
+done
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
 [ -d "$XDG_DATA_HOME/pelcor/住所録" ] || fail "住所録 not made in the XDG data folder"
 [ ! -e "$prefix/bin/住所録" ] || fail "住所録 made beside the installed executable"
 echo "installed program: ok"
