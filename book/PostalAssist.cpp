@@ -72,8 +72,8 @@ void PostalAssist::codeEdited() {
     for (const QString& a : addresses)
         if (typed.startsWith(postal::matchKey(a))) return;
     offeredAddresses_ = addresses;
-    status_(addresses.size() == 1 ? QStringLiteral("F2: 住所１を「%1」にします").arg(addresses.front())
-                                  : QStringLiteral("F2: この番号の町域 %1 件から住所１を選びます").arg(addresses.size()),
+    status_(addresses.size() == 1 ? QStringLiteral("F2: %1").arg(addresses.front())
+                                  : QStringLiteral("F2: 町域の候補 %1 件").arg(addresses.size()),
             false);
 }
 
@@ -84,9 +84,8 @@ void PostalAssist::addressLeft() {
     if (!d) return;
     offeredCodes_ = d->find(f_.address1->text());
     if (offeredCodes_.empty()) return;
-    status_(offeredCodes_.size() == 1
-                ? QStringLiteral("F2: 郵便番号を 〒%1 にします").arg(postal::formatCode(offeredCodes_.front()))
-                : QStringLiteral("F2: 郵便番号の候補 %1 件から選びます").arg(offeredCodes_.size()),
+    status_(offeredCodes_.size() == 1 ? QStringLiteral("F2: 〒%1").arg(postal::formatCode(offeredCodes_.front()))
+                                      : QStringLiteral("F2: 〒の候補 %1 件").arg(offeredCodes_.size()),
             false);
 }
 
