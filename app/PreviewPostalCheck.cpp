@@ -6,6 +6,7 @@
 
 #include "book/PostalCheck.h"
 #include "book/PostalDictionaryFile.h"
+#include "book/PostalKey.h"
 
 namespace app {
 
@@ -36,6 +37,12 @@ void PreviewPostalCheck::clear() {
 void PreviewPostalCheck::run() {
     scheduled_ = false;
     if (!wanted_) return;
+    // A record without a complete code needs no dictionary, so an empty
+    // book at start-up does not read it.
+    if (book::postal::parseCode(postal_) < 0) {
+        note_->hide();
+        return;
+    }
     const book::PostalDictionary* d = dictionary_.get();
     const QString text = d ? book::postalCodeRemark(*d, postal_, address_) : dictionary_.takeFailure();
     note_->setText(text);
