@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
+#include <QRecursiveMutex>
 
 #include <hb-ot.h>
 #include <hb.h>
@@ -48,6 +49,13 @@ struct FaceCache {
     const FontFace* fallback = nullptr;
     ~FaceCache() { qDeleteAll(faces); }
 };
+
+// The PDF writer lays out pages on several threads; they find faces here
+// while the thread that orders the pages may be loading one.
+QRecursiveMutex& cacheMutex() {
+    static QRecursiveMutex mutex;
+    return mutex;
+}
 
 FaceCache*& cacheSlot() {
     static FaceCache* cache = nullptr;
@@ -132,6 +140,7 @@ QString FontFaces::familyForFace(const QString& faceName) {
 
 const FontFace* FontFaces::load(const QString& family) {
     if (family.isEmpty() || !qGuiApp) return nullptr;
+    const QMutexLocker lock(&cacheMutex());
     FaceCache* c = cache();
     const auto it = c->faces.constFind(family);
     if (it != c->faces.constEnd()) return it.value();
@@ -145,6 +154,7 @@ const FontFace* FontFaces::load(const QString& family) {
 
 const FontFace* FontFaces::fallback() {
     if (!qGuiApp) return nullptr;
+    const QMutexLocker lock(&cacheMutex());
     FaceCache* c = cache();
     if (c->fallbackChosen) return c->fallback;
     c->fallbackChosen = true;

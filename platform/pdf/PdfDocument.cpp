@@ -132,6 +132,8 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
                 for (int i = 0; i < count && error.isEmpty(); ++i) {
                     Slot& s = pending[size_t(first + i)];
                     error = source(submitted + i, s.page);
+                    if (error.isEmpty() && !s.page.picture.isValid())
+                        error = QStringLiteral("page %1 has nothing to draw").arg(submitted + i + 1);
                     s.widthPt = pointsFromHundredths(s.page.picture.widthHundredths);
                     s.heightPt = pointsFromHundredths(s.page.picture.heightHundredths);
                     prepare(s.page.picture, resources);

@@ -270,6 +270,13 @@ TEST_F(PdfWriter, AFailedWriteLeavesNothingBehind) {
     r.kind = 0;
     EXPECT_FALSE(app::exportPdf(r).isEmpty());
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
+
+    // A page with no size is refused, not written as a zero-sized page.
+    const QString empty = dir.filePath("empty.pdf");
+    EXPECT_FALSE(platform::pdf::writePdf(
+                     empty, 1, [](int, platform::pdf::PdfPage&) { return QString(); }, {})
+                     .isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(empty));
 }
 
 TEST_F(PdfWriter, AJpegPictureIsEmbeddedAsItsOwnBytes) {
