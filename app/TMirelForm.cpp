@@ -26,6 +26,7 @@
 #include "book/EntryPage.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
+#include "editor/TPictanForm1.h"
 #include "render/AddressSideInput.h"
 #include "message/BodyPage.h"
 #include "platform/AppPaths.h"
@@ -58,7 +59,7 @@ TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printe
 
 TMirelForm::~TMirelForm() { FormDestroy(); }
 
-void TMirelForm::setCompanions(QWidget* pictan, QDialog* about) {
+void TMirelForm::setCompanions(editor::TPictanForm1* pictan, QDialog* about) {
     pictan_ = pictan;
     about_ = about;
 }
@@ -259,10 +260,11 @@ void TMirelForm::FormCloseQuery(bool& canClose) {
             canClose = false;
             return;
         }
-        AskSaveBody(canClose);
-        return;
     }
     AskSaveBody(canClose);
+    // The editor's picture last, hidden or not: once this window closes the
+    // program ends and the picture with it.
+    if (canClose && pictan_ && !pictan_->settleForQuit()) canClose = false;
 }
 
 void TMirelForm::AskSaveBody(bool& canClose) {

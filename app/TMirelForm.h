@@ -35,6 +35,9 @@ class ListPage;
 namespace message {
 class BodyPage;
 }
+namespace editor {
+class TPictanForm1;
+}
 
 namespace app {
 
@@ -51,7 +54,7 @@ public:
     ~TMirelForm() override;
 
     // The windows the commands show; they are created after this one.
-    void setCompanions(QWidget* pictan, QDialog* about);
+    void setCompanions(editor::TPictanForm1* pictan, QDialog* about);
 
     // State of the address book and the pages.
     QString AddressFileName;
@@ -192,7 +195,7 @@ private:
     platform::PrintTarget& printer_;
     HelpWindow* help_ = nullptr;
     QStringList arguments_;
-    QWidget* pictan_ = nullptr;
+    editor::TPictanForm1* pictan_ = nullptr;
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
     QWidget* shownPage_ = nullptr;
