@@ -8,6 +8,7 @@
 
 #include "book/FieldStyle.h"
 #include "platform/Hint.h"
+#include "platform/Sjis.h"
 
 namespace book {
 
@@ -67,6 +68,8 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* e : {SSimei, SRenmei, SJuusho1, SJuusho2})
         connect(e, &QLineEdit::textChanged, this, &SenderPage::SSimeiChange);
+    for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2})
+        connect(e, &QLineEdit::editingFinished, this, [this, e] { warnUnsaveable(e); });
     connect(SYuubinBangou1, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou1, 3); });
     connect(SYuubinBangou2, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou2, 4); });
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
@@ -85,6 +88,18 @@ void SenderPage::SasidasininnShow() {
 void SenderPage::SasidasininnExit() { SenderPageActive = false; }
 
 void SenderPage::SSimeiChange() { showHelp(SenderHelpPanel, kChangeHelp, QColor(0, 255, 0)); }
+
+void SenderPage::warnUnsaveable(const QLineEdit* field) {
+    const platform::SjisEncoded encoded = platform::Sjis::encode(field->text());
+    if (encoded.ok()) return;
+    QStringList named;
+    for (const QString& c : encoded.unmappable)
+        if (!named.contains(c)) named << c;
+    const QString text = QStringLiteral("\n\n　　　次の文字は保存できません。\n\n　　　") + named.join(QLatin1Char(' ')) +
+                         QStringLiteral("\n\n　　　このままでは「?」に\n\n　　　置き換えて保存されます。");
+    setBlackDisplay(SenderHelpPanel, QColor(255, 0, 0));
+    SenderHelpPanel->setPlainText(text);
+}
 
 void SenderPage::postalChange(QLineEdit* field, int complete) {
     if (!SenderPageActive || field->text().size() < complete) return;

@@ -75,3 +75,17 @@ TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
     EXPECT_FALSE(s.page->SSimei->hasFocus());  // no wrap back to the first field
     EXPECT_TRUE(s.page->SJuusho2->text().isEmpty());  // the key itself was swallowed
 }
+
+// The settings file is CP932: what it cannot hold is named on leaving the
+// field, in red; 〜 and − have CP932 forms and are not named.
+TEST(SenderPage, LeavingAFieldNamesTheCharactersTheSettingsFileCannotKeep) {
+    ShownPage s;
+    s.page->SasidasininnShow();
+    s.page->SJuusho1->setFocus();
+    s.page->SJuusho1->insert(QStringLiteral("𠮷野町1〜3−5 𠮷😀"));
+    s.after->setFocus();
+    const QString shown = s.page->SenderHelpPanel->toPlainText();
+    EXPECT_TRUE(shown.contains(QStringLiteral("𠮷 😀"))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("〜")));
+    EXPECT_EQ(s.page->SenderHelpPanel->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
