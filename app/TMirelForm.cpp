@@ -126,6 +126,14 @@ void TMirelForm::buildWindow() {
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
 
+    // The editable choice lists show no editing menu of Qt's own (in
+    // English); their pages have none either. The box hands its own right
+    // clicks to its line edit, so both say no.
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        if (box->lineEdit()) box->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
     // The client area is 679 x 505 below the menu bar, and the frame is fixed.
     const int height = 505 + menuBar()->sizeHint().height();
     setFixedSize(679, height);

@@ -174,6 +174,10 @@ public:
     // The file name part of `path` when it has an extension, else `fallback`.
     static QString shownName(const QString& path, const QString& fallback);
 
+    // No menu of Qt's own on the menu bar and tool bar: it would offer to
+    // hide the tool bar with no way back.
+    QMenu* createPopupMenu() override { return nullptr; }
+
 signals:
     // The close query let the window close.
     void formClosed();
