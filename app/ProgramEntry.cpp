@@ -118,9 +118,13 @@ int runProgram(int argc, char** argv) {
     auto about = std::make_unique<TAboutBox1>(mainWindow.get());
     mainWindow->setCompanions(pictan.get(), about.get());
 
-    // Closing the main window ends the program, whatever else is open.
+    // Closing the main window ends the program, whatever else is open: its
+    // close query has settled every unsaved document, the editor's picture
+    // included. exit() rather than quit(), which would ask every window to
+    // close again and stop at the first that refused, leaving a process
+    // with no window.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application, &QApplication::quit);
+    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application, [] { QCoreApplication::exit(0); });
 
     mainWindow->show();
     const int status = application.exec();
