@@ -10,6 +10,7 @@
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
 #include "book/PostalCode.h"
+#include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
@@ -61,8 +62,9 @@ private:
 };
 
 QString exportAddressSides(const PdfExportRequest& request) {
-    const book::AddressReadResult book = book::readAddressFile(request.inputs.first());
-    if (!book.ok) return request.inputs.first() + QStringLiteral(": ") + book.error;
+    // A .csv reads as opening it would; a .vcf as importing it would.
+    const book::ImportResult book = book::importFile(request.inputs.first());
+    if (!book.ok()) return book.error;
     render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
     if (request.kind >= 0) in.mediaKind = request.kind;
     if (!render::mediaKindFromIndex(in.mediaKind))
@@ -162,9 +164,9 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 
 QString exportPdf(const PdfExportRequest& request) {
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
-    if (ext == QLatin1String("csv")) return exportAddressSides(request);
+    if (ext == QLatin1String("csv") || ext == QLatin1String("vcf")) return exportAddressSides(request);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
-    return request.inputs.first() + QStringLiteral(": not a book (.csv) or a message text (.txt)");
+    return request.inputs.first() + QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");
 }
 
 }  // namespace app

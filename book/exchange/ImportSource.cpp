@@ -57,12 +57,15 @@ CsvChoices guessCsvChoices(const QByteArray& bytes) {
     // The first lines are enough to choose by.
     const QString start = decodeText(bytes.left(64 * 1024), c.encoding);
     c.separator = guessSeparator(start);
-    const CsvTable head = parseCsv(start, c.separator, 50);
+    guessColumns(c, parseCsv(start, c.separator, 50));
+    return c;
+}
+
+void guessColumns(CsvChoices& c, const CsvTable& head) {
     const QStringList first = head.value(0);
     c.header = !hasOwnShape(first) && isHeaderRow(first);
     c.mapping = c.header ? mapHeader(first) : ownFileMapping(widestRow(head));
     while (c.mapping.size() < widestRow(head)) c.mapping.append(ImportField::None);
-    return c;
 }
 
 CsvTable previewCsv(const QByteArray& bytes, const CsvChoices& choices, int rows) {

@@ -41,6 +41,11 @@ struct CsvChoices {
 // program's own column order.
 CsvChoices guessCsvChoices(const QByteArray& bytes);
 
+// Header and columns guessed from the first rows as read with `choices`
+// encoding and separator: a recognised header row maps by its names,
+// otherwise the program's own column order applies.
+void guessColumns(CsvChoices& choices, const CsvTable& firstRows);
+
 // The decoded rows for the dialog's preview.
 CsvTable previewCsv(const QByteArray& bytes, const CsvChoices& choices, int rows);
 
