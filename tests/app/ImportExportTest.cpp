@@ -136,3 +136,20 @@ TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
         f.AddressModified = false;
     }
 }
+
+TEST_F(MainWindowTest, ImportDialogRereadsTheFileWhenTheEncodingChanges) {
+    const QByteArray sjisSheet = platform::Sjis::bytes(QString::fromUtf8(kSheet));
+    book::ImportDialog d(home.filePath("sheet.csv"), sjisSheet, {});
+    EXPECT_EQ(d.encodingBox()->currentText(), QStringLiteral("CP932 (Shift_JIS)"));
+    EXPECT_TRUE(d.headerCheck()->isChecked());
+    EXPECT_EQ(d.result().rows.size(), 2);
+    d.resize(760, 360);
+    d.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/import-dialog.png"));
+    // Read as UTF-8 the header is no longer recognised.
+    d.encodingBox()->setCurrentIndex(0);
+    EXPECT_FALSE(d.headerCheck()->isChecked());
+    EXPECT_EQ(d.columnBox(0)->currentData().toInt(), int(book::ImportField::Kana));
+    d.encodingBox()->setCurrentIndex(2);
+    EXPECT_TRUE(d.headerCheck()->isChecked());
+    EXPECT_EQ(d.columnBox(0)->currentData().toInt(), int(book::ImportField::Name));
+}
