@@ -74,6 +74,9 @@ const QVector<SettingKey>& settingKeys() {
         {"Keishou", "intCB3", SettingType::Choice, "ComboBox3"},
         {"Font", "intCB4", SettingType::Choice, "ComboBox4"},
         {"Kind", "intCB5", SettingType::Choice, "ComboBox5"},
+        {"Typeset", "JointAlign", SettingType::Choice, "JointAlign"},
+        {"Typeset", "BlockDash", SettingType::Choice, "BlockDash"},
+        {"Typeset", "HalfKana", SettingType::Choice, "HalfKana"},
     };
     return keys;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The settings file: the sender's texts, every adjustment field and five
+// The settings file: the sender's texts, every adjustment field and eight
 // choices, kept in the controls while the program runs, read once at start
 // and written once at the end.
 

@@ -421,6 +421,7 @@ render::AddressSideInput TMirelForm::addressSideInput(int row) const {
     in.sender = {s.SSimei->text(),   s.SRenmei->text(),  s.SYuubinBangou1->text(),
                  s.SYuubinBangou2->text(), s.SJuusho1->text(), s.SJuusho2->text()};
     in.layout = Preview->PageControl2->settings();
+    in.typeset = Preview->PageControl2->typesetChoices();
     return in;
 }
 

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "app/Settings.h"
+#include "app/SettingsInput.h"
 #include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
 #include "platform/SpinField.h"
@@ -104,4 +105,33 @@ TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReported) {
     form.reset();
     ASSERT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(dialogs.texts("error")[0], home.filePath("mirel36.ini") + QStringLiteral(" に書き込めません"));
+}
+
+TEST_F(MainWindowTest, TypesettingChoicesRoundTripAndOldFilesStayClassic) {
+    const QString ini = home.filePath("mirel36.ini");
+    // A file from before the choices existed: classic, in the window and for the export.
+    writeIni(ini, QStringLiteral("[SE]\r\nint001=3\r\n[Kind]\r\nintCB2=1\r\n"));
+    const render::TypesetChoices old = app::addressSideInputFromSettings(ini).typeset;
+    EXPECT_EQ(old.jointAlign, render::JointAlign::NameTop);
+    EXPECT_EQ(old.blockDash, render::BlockDash::AsTyped);
+    EXPECT_EQ(old.halfKana, render::HalfKana::AsTyped);
+    app::TMirelForm& f = make();
+    for (const char* name : {"JointAlign", "BlockDash", "HalfKana"})
+        EXPECT_EQ(f.findChild<QComboBox*>(name)->currentIndex(), 0) << name;
+
+    f.findChild<QComboBox*>("JointAlign")->setCurrentIndex(1);
+    f.findChild<QComboBox*>("BlockDash")->setCurrentIndex(2);
+    f.findChild<QComboBox*>("HalfKana")->setCurrentIndex(1);
+    form.reset();
+    const QByteArray written = readAll(ini);
+    EXPECT_TRUE(written.contains("int001=3\r\n"));
+    EXPECT_TRUE(written.contains("[Typeset]\r\nJointAlign=1\r\nBlockDash=2\r\nHalfKana=1\r\n"));
+
+    const render::TypesetChoices read = app::addressSideInputFromSettings(ini).typeset;
+    EXPECT_EQ(read.jointAlign, render::JointAlign::GivenName);
+    EXPECT_EQ(read.blockDash, render::BlockDash::No);
+    EXPECT_EQ(read.halfKana, render::HalfKana::FullWidth);
+    app::TMirelForm& again = make();
+    EXPECT_EQ(again.findChild<QComboBox*>("BlockDash")->currentIndex(), 2);
+    EXPECT_EQ(again.findChild<QComboBox*>("HalfKana")->currentIndex(), 1);
 }
