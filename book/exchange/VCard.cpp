@@ -160,7 +160,9 @@ struct Card {
         } else if (n == "TEL") {
             const QList<QByteArray> t = p.types();
             QString number = unescaped(value).trimmed();
-            if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) number = number.mid(4);
+            // 4.0 may write the number as a URI.
+            if (p.param("VALUE").toLower() == "uri" && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+                number = number.mid(4);
             if (t.contains("FAX")) {
                 if (fax.isEmpty()) fax = number;
             } else if (t.contains("CELL")) {
