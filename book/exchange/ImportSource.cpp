@@ -11,8 +11,8 @@
 namespace book {
 namespace {
 
-const QString kNotText = QStringLiteral("このファイルはテキストではありません。"
-                                        "CSV ファイルか vCard ファイル（.vcf）を選んでください。");
+const QString kNotText = QStringLiteral("このファイルはテキストとして読めません。"
+                                        "文字コードを確かめるか、CSV ファイルか vCard ファイル（.vcf）を選んでください。");
 
 // The program writes 13 fields with the seventh empty; a first line of that
 // shape is a record, whatever its words.
