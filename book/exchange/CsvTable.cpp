@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace book {
 namespace {
 
@@ -95,20 +97,35 @@ CsvTable parseCsv(const QString& text, QChar separator, int maxRows) {
 }
 
 QChar guessSeparator(const QString& text) {
-    // Counted outside quotes over the first lines.
-    int comma = 0, tab = 0, semicolon = 0, lines = 0;
+    // Counted outside quotes, line by line over the first lines. The
+    // separator is the one that splits the first line and most of the
+    // others into the same number of fields; text full of semicolons in one
+    // record does not outvote a header of commas.
+    const QChar candidates[] = {QLatin1Char(','), QLatin1Char('\t'), QLatin1Char(';')};
+    QVector<std::array<int, 3>> lines(1, {0, 0, 0});
     bool quoted = false;
     for (const QChar c : text) {
         if (c == QLatin1Char('"')) quoted = !quoted;
         if (quoted) continue;
-        if (c == QLatin1Char(',')) ++comma;
-        else if (c == QLatin1Char('\t')) ++tab;
-        else if (c == QLatin1Char(';')) ++semicolon;
-        else if (c == QLatin1Char('\n') && ++lines == 20) break;
+        if (c == QLatin1Char('\n')) {
+            if (lines.size() == 20) break;
+            lines.append({0, 0, 0});
+        }
+        for (int k = 0; k < 3; ++k)
+            if (c == candidates[k]) ++lines.last()[k];
     }
-    if (tab > comma && tab >= semicolon) return QLatin1Char('\t');
-    if (semicolon > comma) return QLatin1Char(';');
-    return QLatin1Char(',');
+    int best = 0, bestScore = -1;
+    for (int k = 0; k < 3; ++k) {
+        const int first = lines[0][k];
+        if (first == 0) continue;
+        int score = 0;
+        for (const auto& line : lines) score += line[k] == first;
+        if (score > bestScore || (score == bestScore && first > lines[0][best])) {
+            best = k;
+            bestScore = score;
+        }
+    }
+    return candidates[best];
 }
 
 QString joinCsvLine(const QStringList& fields, QChar separator) {

@@ -4,7 +4,6 @@
 #include <QStringEncoder>
 
 #include "book/AddressRecord.h"
-#include "book/PostalCode.h"
 #include "book/exchange/FieldMapping.h"
 #include "book/exchange/TextEncoding.h"
 #include "platform/Sjis.h"
@@ -210,7 +209,9 @@ struct Card {
         row[ColCompany] = company;
         row[ColTitle] = title;
         row[ColRelation] = relation;
-        for (QString& c : row) c = singleLine(c);
+        // One line each, and no blanks left at the ends by a broken line.
+        for (int c = 0; c < kColumnCount; ++c)
+            if (c != ColPostal) row[c] = singleLine(row[c]).trimmed();
         return row;
     }
 };
@@ -325,6 +326,16 @@ VCardReadResult parseVCards(const QByteArray& input) {
 
 namespace {
 
+// "山田　太郎" as family and given name (or reading), split at the first
+// ideographic space; kept whole when the parts would not read back the same.
+QPair<QString, QString> splitName(const QString& name) {
+    const int gap = name.indexOf(kIdeographicSpace);
+    if (gap < 0) return {name, QString()};
+    const QString first = name.left(gap), rest = name.mid(gap + 1);
+    if (first.isEmpty() || rest.isEmpty() || first != first.trimmed() || rest != rest.trimmed()) return {name, QString()};
+    return {first, rest};
+}
+
 QString escapeValue(const QString& text) {
     QString out;
     out.reserve(text.size());
@@ -369,20 +380,17 @@ QByteArray writeVCards(const AddressRows& rows) {
         };
         appendLine(out, QStringLiteral("BEGIN:VCARD"));
         appendLine(out, QStringLiteral("VERSION:3.0"));
-        // The family name is what comes before the first ideographic space.
         const QString name = cell(ColName);
-        const int gap = name.indexOf(kIdeographicSpace);
-        const QString family = gap < 0 ? name : name.left(gap);
-        const QString given = gap < 0 ? QString() : name.mid(gap + 1);
+        const auto [family, given] = splitName(name);
         appendLine(out, QStringLiteral("N:") + escapeValue(family) + QLatin1Char(';') + escapeValue(given) +
                             QStringLiteral(";;;"));
         appendLine(out, QStringLiteral("FN:") + escapeValue(name));
         const QString reading = cell(ColKana);
         add(QStringLiteral("SORT-STRING"), escapeValue(reading));
-        const int readingGap = reading.indexOf(kIdeographicSpace);
-        add(QStringLiteral("X-PHONETIC-LAST-NAME"), escapeValue(readingGap < 0 ? reading : reading.left(readingGap)));
-        add(QStringLiteral("X-PHONETIC-FIRST-NAME"), escapeValue(readingGap < 0 ? QString() : reading.mid(readingGap + 1)));
-        const QString postal = withHyphen(cell(ColPostal)).trimmed();
+        const auto [readingFamily, readingGiven] = splitName(reading);
+        add(QStringLiteral("X-PHONETIC-LAST-NAME"), escapeValue(readingFamily));
+        add(QStringLiteral("X-PHONETIC-FIRST-NAME"), escapeValue(readingGiven));
+        const QString postal = exportedPostalCode(cell(ColPostal));
         if (!postal.isEmpty() || !cell(ColAddress1).isEmpty() || !cell(ColAddress2).isEmpty())
             appendLine(out, QStringLiteral("ADR;TYPE=HOME:;") + escapeValue(cell(ColAddress2)) + QLatin1Char(';') +
                                 escapeValue(cell(ColAddress1)) + QStringLiteral(";;;") + escapeValue(postal) +
