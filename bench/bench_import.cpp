@@ -28,7 +28,9 @@ struct Fixture {
     platform::QtDialogs dialogs;
     platform::QtPrintTarget printer;
     QString csvPath, vcardPath;
-    std::unique_ptr<app::TMirelForm> form;
+    // Never deleted: this static outlives the application object, and a
+    // window must not be destroyed after it.
+    app::TMirelForm* form;
 
     Fixture() {
         platform::AppPaths::setOverrideFolder(home.path());
@@ -37,7 +39,7 @@ struct Fixture {
         vcardPath = home.filePath(QStringLiteral("contacts.vcf"));
         platform::writeFileAtomically(csvPath, book::writeUtf8Csv(records));
         platform::writeFileAtomically(vcardPath, book::writeVCards(records));
-        form = std::make_unique<app::TMirelForm>(dialogs, printer, QStringList());
+        form = new app::TMirelForm(dialogs, printer, QStringList());
         form->show();
         QApplication::processEvents();
     }
