@@ -10,7 +10,7 @@
 
 #include "app/CommandTable.h"
 #include "app/TMirelForm.h"
-#include "book/AddressBook.h"
+#include "book/BookModel.h"
 #include "book/AddressRecord.h"
 #include "book/ImportDialog.h"
 #include "book/UnmappableList.h"
@@ -79,9 +79,7 @@ void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode
         StringGrid1->show();
         ActionList1->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
     }
-    StringGrid1->beginBulkUpdate();
-    const int first = book::putImportedRows(*StringGrid1, rows, mode);
-    StringGrid1->endBulkUpdate();
+    const int first = book::putImportedRows(*wholeBook_, rows, mode);
     // A replaced book is a new one: saving must not silently write over the
     // file it came from.
     if (mode == book::ImportMode::Replace) AddressFileName.clear();
@@ -104,7 +102,7 @@ void TMirelForm::ActExportExecute() {
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) return;
     // Always the whole book, whichever grid is shown; empty rows are left out.
-    const book::AddressRows rows = book::filledRows(book::recordRows(*StringGrid1));
+    const book::AddressRows rows = book::filledRows(wholeBook_->records());
     const bool vcard = QFileInfo(chosen.path).suffix().toLower() == QLatin1String("vcf") ||
                        (chosen.filterIndex == 1 && QFileInfo(chosen.path).suffix().isEmpty());
     const QByteArray bytes = vcard ? book::writeVCards(rows) : book::writeUtf8Csv(rows);

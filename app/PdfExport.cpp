@@ -9,7 +9,7 @@
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
-#include "book/PostalCode.h"
+#include "book/BookModel.h"
 #include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
@@ -63,26 +63,28 @@ private:
 
 QString exportAddressSides(const PdfExportRequest& request) {
     // A .csv reads as opening it would; a .vcf as importing it would.
-    const book::ImportResult book = book::importFile(request.inputs.first());
-    if (!book.ok()) return book.error;
+    const book::ImportResult read = book::importFile(request.inputs.first());
+    if (!read.ok()) return read.error;
+    // The book as the program holds it once opened: numbered, postal codes
+    // without their hyphen.
+    book::BookModel records;
+    records.load(read.rows);
+    records.removeHyphens();
+    const int recordCount = int(read.rows.size());
     render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
     if (request.kind >= 0) in.mediaKind = request.kind;
     if (!render::mediaKindFromIndex(in.mediaKind))
         return QStringLiteral("no kind of card is chosen: give --kind 0..5");
     in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
 
-    const int last = request.lastRow > 0 ? std::min<int>(request.lastRow, int(book.rows.size())) : int(book.rows.size());
+    const int last = request.lastRow > 0 ? std::min(request.lastRow, recordCount) : recordCount;
     const int first = std::max(1, request.firstRow);
     if (first > last) return QStringLiteral("the book has no records in the rows asked for");
 
     PdfFile pdf(request.output);
     if (const QString why = pdf.open(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
     for (int row = first; row <= last; ++row) {
-        const QStringList& cells = book.rows[row - 1];
-        for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = cells.value(c);
-        in.record[book::ColNumber] = QString::number(row);
-        // As shown and printed: postal codes without their hyphen.
-        in.record[book::ColPostal] = book::withoutHyphen(in.record[book::ColPostal]);
+        for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
         const platform::PagePicture picture = render::DrawAddressSide(in);
         QPainter* painter = pdf.page(QSizeF(picture.widthHundredths, picture.heightHundredths));
         if (!painter) return request.output + QStringLiteral(": cannot start page %1").arg(row - first + 1);

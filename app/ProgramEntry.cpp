@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cstdio>
@@ -15,8 +16,10 @@
 #include "editor/TOKBottomDlg.h"
 #include "editor/TPictanForm1.h"
 #include "platform/AppPaths.h"
+#include "platform/ProgramIcon.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrintTarget.h"
+#include "platform/QtTranslation.h"
 
 namespace app {
 namespace {
@@ -84,6 +87,14 @@ int runProgram(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelcor"));
     QApplication::setApplicationVersion(QStringLiteral(PELCOR_VERSION));
+    // Matches the installed desktop entry, so the desktop shows our icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.pelcor.Pelcor"));
+    QApplication::setWindowIcon(platform::programIcon());
+    // Dates, sizes and file types in the file dialog in Japanese too, whatever
+    // the session's locale; without the translation Qt's own buttons and
+    // dialogs stay English and the program works the same.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    platform::installQtTranslation(application);
     application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
 
     QStringList files = QApplication::arguments();

@@ -4,7 +4,8 @@
 // and written once at the end.
 
 #include <QString>
-#include <QVector>
+
+#include "app/SettingKeys.h"
 
 class QWidget;
 
@@ -13,18 +14,6 @@ class Dialogs;
 }
 
 namespace app {
-
-enum class SettingType { Text, Integer, Choice };
-
-struct SettingKey {
-    const char* section;
-    const char* key;
-    SettingType type;
-    const char* control;  // objectName of the control that holds the value
-};
-
-// Every key, in the order of reading and writing.
-const QVector<SettingKey>& settingKeys();
 
 // Reads every key into its control; a missing key or value keeps the
 // control's present value. Integers are brought into the control's range;

@@ -1,6 +1,6 @@
 #include "app/SettingsInput.h"
 
-#include "app/Settings.h"
+#include "app/SettingKeys.h"
 #include "message/MessageFields.h"
 #include "platform/ProfileFile.h"
 #include "render/Honorifics.h"

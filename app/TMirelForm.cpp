@@ -23,6 +23,8 @@
 #include "app/CommandTable.h"
 #include "app/Settings.h"
 #include "book/AddressGrids.h"
+#include "book/AddressRecord.h"
+#include "book/BookModel.h"
 #include "book/EntryPage.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
@@ -106,8 +108,10 @@ void TMirelForm::buildWindow() {
         page->setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(PageControl1);
 
-    StringGrid1 = new platform::StringGrid(13, Preview);
-    StringGrid2 = new platform::StringGrid(13, Preview);
+    wholeBook_ = new book::BookModel(this);
+    filteredBook_ = new book::BookModel(this);
+    StringGrid1 = new platform::StringGrid(*wholeBook_, Preview);
+    StringGrid2 = new platform::StringGrid(*filteredBook_, Preview);
     GridMenu1 = ActionList1->buildGrid1Menu(this);
     GridMenu2 = ActionList1->buildGrid2Menu(this);
     ComboBox6 = new QComboBox(Preview);
@@ -365,13 +369,9 @@ void TMirelForm::ActEditDataExecute() {
     MirelEdit->Kana1->setFocus();
 }
 
-platform::CellGrid& TMirelForm::allRecords() { return *StringGrid1; }
-platform::CellGrid& TMirelForm::filteredRecords() { return *StringGrid2; }
-platform::CellGrid& TMirelForm::activeRecords() { return *activeGrid(); }
+const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }
 
-int TMirelForm::sourceRowOfFiltered(int filteredRow) const {
-    return filteredRow >= 1 && filteredRow <= filteredSource_.size() ? filteredSource_[filteredRow - 1] : 0;
-}
+int TMirelForm::sourceRowOfFiltered(int filteredRow) const { return filteredBook_->sourceRow(filteredRow); }
 
 void TMirelForm::setCommandEnabled(const char* action, bool on) {
     if (QAction* a = ActionList1->action(action)) a->setEnabled(on);
@@ -415,8 +415,8 @@ render::AddressSideInput TMirelForm::addressSideInput(int row) const {
     in.envelopeBack = Preview->FuutouR->isChecked();
     in.faceIndex = Preview->ComboBox1->currentIndex();
     in.honorific = Preview->ComboBox3->currentText();
-    const platform::StringGrid* grid = activeGrid();
-    for (int c = 0; c < 13; ++c) in.record[size_t(c)] = grid->cell(c, row);
+    const book::BookModel& records = activeBook();
+    for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
     const book::SenderPage& s = *Sasidasininn;
     in.sender = {s.SSimei->text(),   s.SRenmei->text(),  s.SYuubinBangou1->text(),
                  s.SYuubinBangou2->text(), s.SJuusho1->text(), s.SJuusho2->text()};
@@ -436,31 +436,26 @@ void TMirelForm::RefreshPreview() {
 
 platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }
 
-void TMirelForm::RenumberRows() { book::renumberRows(*StringGrid1); }
+void TMirelForm::RenumberRows() { wholeBook_->renumber(); }
 
 void TMirelForm::ActInsExecute() {
     const platform::GridRect sel = StringGrid1->selection();
-    StringGrid1->beginBulkUpdate();
-    CurrentRecord = book::insertRows(*StringGrid1, sel);
-    StringGrid1->endBulkUpdate();
+    CurrentRecord = wholeBook_->insertRows(sel);
     StringGrid1->setGridSelection(sel);
     AddressModified = true;
 }
 
 void TMirelForm::ActDelExecute() {
     const platform::GridRect sel = StringGrid1->selection();
-    StringGrid1->beginBulkUpdate();
-    book::deleteRows(*StringGrid1, sel);
-    StringGrid1->endBulkUpdate();
-    StringGrid1->setRow(std::min(sel.top, StringGrid1->rowCount() - 1));
+    wholeBook_->deleteRows(sel);
+    StringGrid1->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
     AddressModified = true;
 }
 
 void TMirelForm::ActReNumExecute() { RenumberRows(); }
 
 void TMirelForm::ActSelectAllDataExecute() {
-    platform::StringGrid* grid = activeGrid();
-    grid->setGridSelection(book::allRecords(*grid));
+    activeGrid()->setGridSelection(book::allRecords(activeBook()));
 }
 
 void TMirelForm::ActExitExecute() { close(); }

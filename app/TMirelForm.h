@@ -27,6 +27,7 @@ class PreviewPage;
 struct AddressSideInput;
 }
 namespace book {
+class BookModel;
 class EntryPage;
 class SenderPage;
 }  // namespace book
@@ -83,6 +84,12 @@ public:
     // rows are shown, StringGrid2 while a relation is.
     platform::StringGrid* activeGrid() const;
 
+    // The address book, the rows of the chosen relation, and whichever of
+    // the two is shown. StringGrid1 and StringGrid2 are their views.
+    book::BookModel& wholeBook() const { return *wholeBook_; }
+    book::BookModel& filteredBook() const { return *filteredBook_; }
+    book::BookModel& activeBook() const { return ShowingAll ? *wholeBook_ : *filteredBook_; }
+
     // Life cycle.
     void FormShow();
     void FormCloseQuery(bool& canClose);
@@ -100,8 +107,8 @@ public:
     void ActEditDataExecute();
 
     // What the entry page reads and changes.
-    platform::CellGrid& allRecords() override;
-    platform::CellGrid& filteredRecords() override;
+    book::BookModel& allRecords() override { return *wholeBook_; }
+    book::BookModel& filteredRecords() override { return *filteredBook_; }
     bool showingAll() const override { return ShowingAll; }
     int currentRecord() const override { return CurrentRecord; }
     void setCurrentRecord(int row) override { CurrentRecord = row; }
@@ -113,7 +120,7 @@ public:
     void setCommandEnabled(const char* action, bool on) override;
 
     // What the list page reads and asks for.
-    platform::CellGrid& activeRecords() override;
+    const platform::CellGrid& activeRecords() override;
     void addPostalHyphens() override { ActHiphnExecute(); }
     void refreshAddressPreview() override { RefreshPreview(); }
 
@@ -204,7 +211,8 @@ private:
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
     QWidget* shownPage_ = nullptr;
-    QVector<int> filteredSource_;  // StringGrid1 row of each StringGrid2 row
+    book::BookModel* wholeBook_;
+    book::BookModel* filteredBook_;
     bool destroyed_ = false;
 };
 

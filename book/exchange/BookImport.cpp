@@ -1,8 +1,7 @@
 #include "book/exchange/BookImport.h"
 
-#include "book/AddressBook.h"
 #include "book/AddressRecord.h"
-#include "book/RowOperations.h"
+#include "book/BookModel.h"
 
 namespace book {
 namespace {
@@ -15,17 +14,18 @@ bool isEmptyRecord(const QStringList& row) {
 
 }  // namespace
 
-int putImportedRows(platform::CellGrid& book, const AddressRows& rows, ImportMode mode) {
+int putImportedRows(BookModel& book, const AddressRows& rows, ImportMode mode) {
     if (mode == ImportMode::Replace) {
-        loadRows(book, rows);
+        book.load(rows);
         return 1;
     }
     if (rows.isEmpty()) return 1;
     int first = book.rowCount();
-    if (first == 2 && isEmptyRecord(book.rowCells(1))) first = 1;
+    if (first == 2 && isEmptyRecord(book.rowRef(1))) first = 1;
+    const platform::BulkUpdate once(book);
     book.setRowCount(first + int(rows.size()));
     for (int r = 0; r < rows.size(); ++r) book.setRowCells(first + r, rows[r]);
-    renumberRows(book);
+    book.renumber();
     return first;
 }
 

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "app/CommandTable.h"
-#include "book/AddressBook.h"
+#include "book/BookModel.h"
 #include "book/AddressRecord.h"
 #include "book/ImportDialog.h"
 #include "platform/Sjis.h"
@@ -90,9 +90,9 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
 TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
-    const book::AddressRows before = book::recordRows(*f.StringGrid1);
+    const book::AddressRows before = f.wholeBook().records();
     auto unchanged = [&] {
-        EXPECT_EQ(book::recordRows(*f.StringGrid1), before);
+        EXPECT_EQ(f.wholeBook().records(), before);
         EXPECT_FALSE(f.AddressModified);
     };
 
@@ -125,14 +125,14 @@ TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook + platform::Sjis::bytes(QStringLiteral(
                                                                "すずき,\"鈴木, 花子\",,大阪府 北区,\"ビル 3F\",一郎,,03,090,06,ABC,課長,親戚\r\n"))));
-    const book::AddressRows book = book::recordRows(*f.StringGrid1);
+    const book::AddressRows book = f.wholeBook().records();
     for (const char* name : {"out.csv", "out.vcf"}) {
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
         f.ActionList1->action("ActExport")->trigger();
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
         whenImportDialogOpens([](book::ImportDialog& d) { d.replaceButton()->setChecked(true); });
         f.ActionList1->action("ActImport")->trigger();
-        EXPECT_EQ(book::recordRows(*f.StringGrid1), book) << name;
+        EXPECT_EQ(f.wholeBook().records(), book) << name;
         f.AddressModified = false;
     }
 }
