@@ -17,6 +17,7 @@
 #include "book/exchange/BookImport.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/VCard.h"
+#include "book/exchange/VCardWriter.h"
 #include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/Dialogs.h"

@@ -14,6 +14,7 @@
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/VCard.h"
+#include "book/exchange/VCardWriter.h"
 #include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/QtDialogs.h"

@@ -9,6 +9,7 @@
 #include "book/AddressRecord.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/VCard.h"
+#include "book/exchange/VCardWriter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const book::ImportResult result = book::importVCard(fuzzsupport::bytes(data, size));

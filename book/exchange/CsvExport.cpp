@@ -1,7 +1,7 @@
 #include "book/exchange/CsvExport.h"
 
 #include "book/AddressRecord.h"
-#include "book/exchange/FieldMapping.h"
+#include "book/exchange/FieldText.h"
 #include "book/exchange/CsvTable.h"
 
 namespace book {

@@ -1,6 +1,6 @@
 #pragma once
 // Contacts as vCard files (versions 2.1, 3.0 and 4.0) read into book
-// records, and the book written as vCard 3.0.
+// records.
 
 #include <QByteArray>
 #include <QString>
@@ -19,8 +19,5 @@ struct VCardReadResult {
 // 2.1 value may name its own CHARSET and be quoted-printable. A card without
 // END:VCARD, or a file without any card, is an error and gives no rows.
 VCardReadResult parseVCards(const QByteArray& bytes);
-
-// vCard 3.0 in UTF-8, one card per record, lines folded at 75 bytes.
-QByteArray writeVCards(const AddressRows& rows);
 
 }  // namespace book

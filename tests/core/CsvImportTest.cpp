@@ -6,6 +6,7 @@
 #include "book/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/FieldMapping.h"
+#include "book/exchange/FieldText.h"
 #include "book/exchange/ImportMemory.h"
 #include "book/exchange/ImportSource.h"
 #include "platform/Sjis.h"

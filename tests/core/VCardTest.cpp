@@ -3,6 +3,7 @@
 #include "book/AddressRecord.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/VCard.h"
+#include "book/exchange/VCardWriter.h"
 #include "platform/Sjis.h"
 
 using namespace book;
