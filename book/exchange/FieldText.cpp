@@ -29,7 +29,7 @@ QString toHiragana(const QString& text) {
 
 QString singleLine(const QString& text) {
     bool clean = true;
-    for (const QChar c : text) clean = clean && c.unicode() >= 0x20 && !c.isSurrogate();
+    for (const QChar c : text) clean = clean && c.unicode() >= 0x20 && !c.isSurrogate() && c.unicode() != 0xFEFF;
     if (clean) return text;
     QString out;
     out.reserve(text.size());
@@ -46,7 +46,7 @@ QString singleLine(const QString& text) {
             out.append(text[++i]);
         } else if (c.isSurrogate()) {
             out.append(QChar::ReplacementCharacter);  // half a character, from broken UTF-16
-        } else if (u >= 0x20) {
+        } else if (u >= 0x20 && u != 0xFEFF) {  // a stray byte order mark is no text
             out.append(c);
         }
     }
@@ -57,7 +57,7 @@ QString importedPostalCode(const QString& text) {
     // Full-width digits and hyphens are narrowed, so that the code takes the
     // book's plain form.
     QString code = singleLine(text).normalized(QString::NormalizationForm_KC).trimmed();
-    if (code.startsWith(QChar(0x3012))) code = code.mid(1).trimmed();
+    while (code.startsWith(QChar(0x3012))) code = code.mid(1).trimmed();
     // The plain form pads to eight characters; a code that is shorter once
     // its hyphen is gone keeps no padding. Repeated until nothing changes, so
     // that an exported code (without blanks) reads back as the same cell.

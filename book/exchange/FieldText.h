@@ -11,7 +11,8 @@ namespace book {
 QString toHiragana(const QString& text);
 
 // A cell of the book holds one line: line breaks become an ideographic space,
-// other control characters are dropped, half a UTF-16 pair becomes U+FFFD.
+// other control characters and stray byte order marks are dropped, half a
+// UTF-16 pair becomes U+FFFD.
 QString singleLine(const QString& text);
 
 // A postal code as the book keeps it: without "〒" and blanks around it, and

@@ -72,8 +72,8 @@ TEST(FieldMapping, JoinsPartsAndTurnsReadingsIntoHiragana) {
     EXPECT_EQ(rows[0][ColAddress1], QStringLiteral("東京都港区芝公園1-2"));
     EXPECT_EQ(rows[0][ColPostal], QStringLiteral("1050001 "));
     // Whatever a postal cell holds, exporting and importing it again keeps it.
-    for (const char* odd : {"123-45L", "12-3-456", "CELL:167", " 1234567"}) {
-        const QString cell = importedPostalCode(QString::fromLatin1(odd));
+    for (const char* odd : {"123-45L", "12-3-456", "CELL:167", " 1234567", "\xE3\x80\x92\xE3\x80\x92"}) {
+        const QString cell = importedPostalCode(QString::fromUtf8(odd));
         EXPECT_EQ(importedPostalCode(exportedPostalCode(cell)), cell) << odd;
     }
 }
