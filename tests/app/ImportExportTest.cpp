@@ -99,6 +99,8 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     dialogs.files = {FileDialogResult{writeFile(home.filePath("cut.vcf"), "BEGIN:VCARD\nFN:A\n"), 0}};
     whenImportDialogOpens([](book::ImportDialog& d) {
         EXPECT_TRUE(d.messageLabel()->text().contains(QStringLiteral("END:VCARD")));
+        d.resize(640, 240);
+        d.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/import-dialog-refused.png"));
     });
     f.ActionList1->action("ActImport")->trigger();
     unchanged();
