@@ -7,6 +7,7 @@
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
+#include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
@@ -35,8 +36,9 @@ platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
 }
 
 QString exportAddressSides(const PdfExportRequest& request) {
-    const book::AddressReadResult read = book::readAddressFile(request.inputs.first());
-    if (!read.ok) return request.inputs.first() + QStringLiteral(": ") + read.error;
+    // A .csv reads as opening it would; a .vcf as importing it would.
+    const book::ImportResult read = book::importFile(request.inputs.first());
+    if (!read.ok()) return read.error;
     // The book as the program holds it once opened: numbered, postal codes
     // without their hyphen.
     book::BookModel records;
@@ -137,9 +139,9 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 
 QString exportPdf(const PdfExportRequest& request) {
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
-    if (ext == QLatin1String("csv")) return exportAddressSides(request);
+    if (ext == QLatin1String("csv") || ext == QLatin1String("vcf")) return exportAddressSides(request);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
-    return request.inputs.first() + QStringLiteral(": not a book (.csv) or a message text (.txt)");
+    return request.inputs.first() + QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");
 }
 
 }  // namespace app

@@ -166,6 +166,8 @@ void TMirelForm::connectCommands() {
     on("ActReNum", [this] { ActReNumExecute(); });
     on("ActSelectAllData", [this] { ActSelectAllDataExecute(); });
     on("ActOpen", [this] { ActOpenExecute(); });
+    on("ActImport", [this] { ActImportExecute(); });
+    on("ActExport", [this] { ActExportExecute(); });
     on("ActSave", [this] { ActSaveExecute(); });
     on("ActSaveAs", [this] { ActSaveAsExecute(); });
     on("ActNew", [this] { ActNewExecute(); });

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "book/EntryHost.h"
+#include "book/exchange/BookImport.h"
 #include "print/ListHost.h"
 
 class QComboBox;
@@ -149,6 +150,13 @@ public:
     void ActNewExecute();
     bool SaveAddressFile(const QString& path);
     void OpenAddressFile(const QString& path);
+
+    // Records from other programs, and the book for them (ExchangeCommands.cpp).
+    void ActImportExecute();
+    void ActExportExecute();
+    // Puts imported records into the book as `mode` says, marks it changed
+    // and shows the first of them.
+    void ImportRows(const book::AddressRows& rows, book::ImportMode mode);
 
     // Sorting, relation filter and postal-code hyphens.
     void ActSortExecute();

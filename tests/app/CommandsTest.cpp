@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
 
 TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
     app::TMirelForm& f = make();
-    EXPECT_EQ(f.ActionList1->actions().size(), 31);
+    EXPECT_EQ(f.ActionList1->actions().size(), 33);
     QAction* open = f.ActionList1->action("ActOpen");
     EXPECT_EQ(open->text(), QStringLiteral("開く(&O)"));
     EXPECT_EQ(open->toolTip(), QStringLiteral("開く"));
