@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "app/CommandTable.h"
@@ -43,7 +44,7 @@ void TMirelForm::OpenAddressFile(const QString& path) {
     // read leaves the open book as it was.
     const book::AddressReadResult read = book::readAddressFile(path);
     if (!read.ok) {
-        dialogs_.error(this, path + QStringLiteral("\n") + read.error);
+        dialogs_.error(this, read.error.startsWith(path) ? read.error : path + QStringLiteral("\n") + read.error);
         return;
     }
     keepingSelection(*StringGrid1, [&] { wholeBook_->load(read.rows); });
@@ -65,13 +66,20 @@ void TMirelForm::OpenAddressFile(const QString& path) {
     PageControl1->setCurrentWidget(Sasidasininn);
     PageControl1->setCurrentWidget(Preview);
     ActNonHiphnExecute();
-    AddressFileName = path;
+    AddressFileName = read.foreign ? QString() : path;
+    ForeignFileName = read.foreign ? path : QString();
     setBookCaption();
+    if (read.foreign)
+        StatusBar1->showMessage(QStringLiteral("「%1」は別の形式のファイルです。保存するときは名前を付けてください。")
+                                    .arg(QFileInfo(path).fileName()));
     RefreshPreview();
 }
 
 void TMirelForm::setBookCaption() {
-    setWindowTitle(book::bookCaption(QFileInfo(AddressFileName).fileName(), wholeBook_->rowCount() - 1,
+    const QString name = !AddressFileName.isEmpty() || ForeignFileName.isEmpty()
+                             ? QFileInfo(AddressFileName).fileName()
+                             : QFileInfo(ForeignFileName).fileName() + QStringLiteral("（別の形式から読み込み）");
+    setWindowTitle(book::bookCaption(name, wholeBook_->rowCount() - 1,
                                      ComboBox6->currentText(), activeBook().rowCount() - 1));
 }
 
@@ -102,6 +110,7 @@ bool TMirelForm::SaveAddressFile(const QString& path) {
         RenumberRows();
     });
     AddressFileName = path;
+    ForeignFileName.clear();
     setWindowTitle(QStringLiteral("　Pelcor　　　　『　") + QFileInfo(path).fileName() + QStringLiteral("　』"));
     RefreshPreview();
     AddressModified = false;
@@ -117,7 +126,7 @@ bool TMirelForm::ActSaveAsExecute() {
     platform::FileDialogRequest request;
     request.filters = kSaveFilters;
     request.defaultExtension = QStringLiteral("csv");
-    request.folder = QFileInfo(AddressFileName).absolutePath();
+    request.folder = QFileInfo(AddressFileName.isEmpty() ? ForeignFileName : AddressFileName).absolutePath();
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) {
         RefreshPreview();
@@ -143,6 +152,7 @@ void TMirelForm::ActNewExecute() {
     MirelEdit->ClearEntryFields();
     MirelEdit->Kana1->setFocus();
     AddressFileName.clear();
+    ForeignFileName.clear();
     ShowingAll = true;
 }
 

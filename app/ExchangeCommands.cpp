@@ -83,7 +83,10 @@ void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode
     const int first = book::putImportedRows(*wholeBook_, rows, mode);
     // A replaced book is a new one: saving must not silently write over the
     // file it came from.
-    if (mode == book::ImportMode::Replace) AddressFileName.clear();
+    if (mode == book::ImportMode::Replace) {
+        AddressFileName.clear();
+        ForeignFileName.clear();
+    }
     AddressModified = true;
     ActionList1->action("ActPrint")->setEnabled(true);
     StringGrid1->setRow(first);

@@ -30,6 +30,7 @@
 #include "book/PostalDictionaryFile.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
+#include "book/exchange/ImportSource.h"
 #include "editor/TPictanForm1.h"
 #include "render/AddressSideInput.h"
 #include "message/BodyPage.h"
@@ -347,7 +348,9 @@ void TMirelForm::WMDropFiles(const QStringList& paths) {
 
 void TMirelForm::OpenDocument(const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == QLatin1String("csv")) {
+    // A vCard file opens as a book read from another format, as a foreign
+    // CSV does.
+    if (ext == QLatin1String("csv") || book::importKindOf(path) == book::ImportKind::VCard) {
         OpenAddressFile(path);
         return;
     }

@@ -63,6 +63,9 @@ public:
 
     // State of the address book and the pages.
     QString AddressFileName;
+    // A file opened from another format (a spreadsheet's CSV, vCard): the book
+    // keeps no name of its own, so that saving cannot write over that file.
+    QString ForeignFileName;
     bool AddressModified = false;
     bool ShowingAll = true;
     int CurrentRecord = 1;

@@ -15,8 +15,9 @@ namespace book {
 const char16_t kFileHeader[] =
     u"ふりがな,名　前,〒,住所１,住所２,連　名,,電話番号,携帯番号,FAX番号,会社名,役　職,関　係";
 
-AddressRows parseAddressFile(const QByteArray& bytes) {
+AddressRows parseAddressFile(const QByteArray& bytes, bool* otherShape) {
     AddressRows rows;
+    if (otherShape) *otherShape = false;
     const char* p = bytes.constData();
     const char* end = p + bytes.size();
     if (const void* eof = std::memchr(p, 0x1A, size_t(bytes.size()))) end = static_cast<const char*>(eof);
@@ -27,6 +28,7 @@ AddressRows parseAddressFile(const QByteArray& bytes) {
         if (!textEnd) textEnd = lineEnd;
 
         const QList<QByteArray> fields = splitCommaText(p, textEnd);
+        if (otherShape && fields.size() != kColumnCount && textEnd > p) *otherShape = true;
         QStringList row;
         row.reserve(kColumnCount);
         for (int c = 0; c < kColumnCount; ++c)
@@ -40,6 +42,14 @@ AddressRows parseAddressFile(const QByteArray& bytes) {
 
 AddressReadResult readAddressFile(const QString& path) {
     AddressReadResult r;
+    if (importKindOf(path) == ImportKind::VCard) {
+        const ImportResult cards = importFile(path);
+        r.rows = cards.rows;
+        r.ok = cards.ok();
+        r.foreign = true;
+        r.error = cards.error;
+        return r;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         r.error = file.errorString();
@@ -50,7 +60,7 @@ AddressReadResult readAddressFile(const QString& path) {
         r.error = file.errorString();
         return r;
     }
-    r.rows = parseAnyAddressFile(bytes);
+    r.rows = parseAnyAddressFile(bytes, &r.foreign);
     r.ok = true;
     return r;
 }

@@ -117,7 +117,8 @@ ImportResult importFile(const QString& path) {
     return {parseAnyAddressFile(read.bytes), QString()};
 }
 
-AddressRows parseAnyAddressFile(const QByteArray& bytes) {
+AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign) {
+    if (foreign) *foreign = false;
     const TextEncoding encoding = detectTextEncoding(bytes);
     if (encoding == TextEncoding::Cp932) {
         // Only the first line decides, and only a header changes anything.
@@ -125,8 +126,9 @@ AddressRows parseAnyAddressFile(const QByteArray& bytes) {
         const QByteArray firstLine = bytes.left(lf < 0 ? bytes.size() : lf);
         QStringList first;
         for (const QByteArray& f : splitCommaText(firstLine)) first.append(platform::Sjis::decode(f));
-        if (hasOwnShape(first) || !isHeaderRow(first)) return parseAddressFile(bytes);
+        if (hasOwnShape(first) || !isHeaderRow(first)) return parseAddressFile(bytes, foreign);
     }
+    if (foreign) *foreign = true;
     QString text = decodeText(bytes, encoding);
     if (const qsizetype eof = text.indexOf(QChar(0x1A)); eof >= 0) text.truncate(eof);
     const CsvTable table = parseCsv(text, QLatin1Char(','));

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <functional>
@@ -154,4 +155,31 @@ TEST_F(MainWindowTest, ImportDialogRereadsTheFileWhenTheEncodingChanges) {
     d.encodingBox()->setCurrentIndex(2);
     EXPECT_TRUE(d.headerCheck()->isChecked());
     EXPECT_EQ(d.columnBox(0)->currentData().toInt(), int(book::ImportField::Name));
+}
+
+// Saving writes the program's own layout; a spreadsheet's file or a phone's
+// contacts must not be replaced by it, so such a book opens without a name.
+TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
+    app::TMirelForm& f = make();
+    const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
+    f.OpenDocument(sheet);
+    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）"))) << f.windowTitle().toStdString();
+    EXPECT_FALSE(f.StatusBar1->currentMessage().isEmpty());
+    EXPECT_FALSE(f.ActSaveExecute());  // the save dialog, cancelled
+    EXPECT_EQ(dialogs.count("save"), 1);
+    EXPECT_EQ(dialogs.fileRequests.last().folder, home.path());
+    QFile kept(sheet);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), kSheet);
+
+    // A dropped vCard file opens the same way.
+    f.WMDropFiles({writeFile(home.filePath("phone.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
+                                                         "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
+    EXPECT_EQ(dialogs.count("notice"), 0);
+    ASSERT_EQ(f.StringGrid1->rowCount(), 2);
+    EXPECT_EQ(f.StringGrid1->cell(book::ColMobile, 1), QStringLiteral("090"));
+    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf"))) << f.windowTitle().toStdString();
 }
