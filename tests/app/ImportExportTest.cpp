@@ -167,6 +167,7 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     EXPECT_TRUE(f.AddressFileName.isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）"))) << f.windowTitle().toStdString();
     EXPECT_FALSE(f.StatusBar1->currentMessage().isEmpty());
+    f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/foreign-book-opened.png"));
     EXPECT_FALSE(f.ActSaveExecute());  // the save dialog, cancelled
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_EQ(dialogs.fileRequests.last().folder, home.path());
