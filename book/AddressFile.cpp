@@ -1,12 +1,11 @@
 #include "book/AddressFile.h"
 
-#include <QFile>
-
 #include <cstring>
 
 #include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/PostalCode.h"
+#include "platform/BoundedRead.h"
 #include "platform/Sjis.h"
 
 namespace book {
@@ -39,17 +38,12 @@ AddressRows parseAddressFile(const QByteArray& bytes) {
 
 AddressReadResult readAddressFile(const QString& path) {
     AddressReadResult r;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = file.errorString();
+    const platform::FileBytes file = platform::readRegularFile(path, kMaxAddressFileBytes);
+    if (!file.ok()) {
+        r.error = file.error;
         return r;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        r.error = file.errorString();
-        return r;
-    }
-    r.rows = parseAddressFile(bytes);
+    r.rows = parseAddressFile(file.bytes);
     r.ok = true;
     return r;
 }
