@@ -29,14 +29,17 @@ struct ErrorManager {
     std::longjmp(err->jump, 1);
 }
 
-// Warnings are mostly harmless (stray bytes between markers), but running out
-// of data means the rest of the picture would be invented grey: refuse it.
+// A warning means damaged data that the decoder papers over (running out of
+// data invents the rest of the picture grey): refuse it. Only the two that
+// describe unknown metadata, not the picture, are let through.
 void onMessage(j_common_ptr cinfo, int level) {
+    if (level >= 0) return;  // trace messages
+    const int code = cinfo->err->msg_code;
+    if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM) return;
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) {
-        err->truncated = true;
-        std::longjmp(err->jump, 1);
-    }
+    err->truncated = code == JWRN_JPEG_EOF;
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
 }
 
 void onProgress(j_common_ptr cinfo) {
