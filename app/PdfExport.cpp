@@ -1,10 +1,15 @@
 #include "app/PdfExport.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSaveFile>
+
+#include <optional>
+#include <sys/stat.h>
 
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
@@ -65,8 +70,11 @@ QString exportAddressSides(const PdfExportRequest& request) {
     if (!book.ok) return request.inputs.first() + QStringLiteral(": ") + book.error;
     render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
     if (request.kind >= 0) in.mediaKind = request.kind;
-    if (!render::mediaKindFromIndex(in.mediaKind))
-        return QStringLiteral("no kind of card is chosen: give --kind 0..5");
+    const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
+    if (!kind) return QStringLiteral("no kind of card is chosen: give --kind 0..5");
+    if (request.envelopeBack && !render::mediaKindInfo(*kind).isEnvelope())
+        return QStringLiteral("--back is for envelopes (--kind 2 to 5): a postcard has one address side");
+    in.envelopeBack = request.envelopeBack;
     in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
 
     const int last = request.lastRow > 0 ? std::min<int>(request.lastRow, int(book.rows.size())) : int(book.rows.size());
@@ -113,6 +121,27 @@ QString exportMessageSide(const PdfExportRequest& request) {
     return QString();
 }
 
+// The output replaces whatever it names: never one of the inputs (a
+// forgotten OUT would turn the book into a PDF), never a device or FIFO.
+QString outputProblem(const PdfExportRequest& request) {
+    struct stat out {};
+    if (::stat(QFile::encodeName(request.output).constData(), &out) != 0) return QString();  // a new file
+    if (!S_ISREG(out.st_mode))
+        return request.output + QStringLiteral(": exists and is not a regular file; not replaced");
+    for (const QString& input : request.inputs) {
+        struct stat in {};
+        if (::stat(QFile::encodeName(input).constData(), &in) == 0 && in.st_dev == out.st_dev &&
+            in.st_ino == out.st_ino)
+            return request.output + QStringLiteral(": is the input ") + input +
+                   QStringLiteral("; give the PDF file first: --export-pdf OUT.pdf INPUT");
+    }
+    // An earlier PDF is replaced; anything else was most likely meant as an input.
+    QFile existing(request.output);
+    if (out.st_size > 0 && (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-")))
+        return request.output + QStringLiteral(": exists and is not a PDF file; not replaced");
+    return QString();
+}
+
 }  // namespace
 
 bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error) {
@@ -129,6 +158,8 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
         const QString& a = arguments[i];
         if (a == QLatin1String("--marks")) {
             request.marks = true;
+        } else if (a == QLatin1String("--back")) {
+            request.envelopeBack = true;
         } else if (a == QLatin1String("--kind") && i + 1 < arguments.size()) {
             bool ok = false;
             request.kind = arguments[++i].toInt(&ok);
@@ -137,12 +168,12 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
                 return false;
             }
         } else if (a == QLatin1String("--rows") && i + 1 < arguments.size()) {
-            const QStringList ends = arguments[++i].split(QLatin1Char('-'));
-            bool ok1 = false, ok2 = true;
-            request.firstRow = ends.value(0).toInt(&ok1);
-            request.lastRow = ends.size() > 1 && !ends[1].isEmpty() ? ends[1].toInt(&ok2) : 0;
-            if (ends.size() == 1) request.lastRow = request.firstRow;
-            if (!ok1 || !ok2 || request.firstRow < 1 || (request.lastRow && request.lastRow < request.firstRow)) {
+            // "A", "A-" (to the end) or "A-B", digits only.
+            static const QRegularExpression range(QStringLiteral("^([0-9]{1,9})(-([0-9]{0,9}))?$"));
+            const QRegularExpressionMatch m = range.match(arguments[++i]);
+            request.firstRow = m.captured(1).toInt();
+            request.lastRow = !m.hasCaptured(2) ? request.firstRow : m.captured(3).toInt();
+            if (!m.hasMatch() || request.firstRow < 1 || (request.lastRow && request.lastRow < request.firstRow)) {
                 error = QStringLiteral("--rows takes A-B with 1 <= A <= B");
                 return false;
             }
@@ -161,6 +192,7 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 }
 
 QString exportPdf(const PdfExportRequest& request) {
+    if (const QString why = outputProblem(request); !why.isEmpty()) return why;
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
     if (ext == QLatin1String("csv")) return exportAddressSides(request);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
