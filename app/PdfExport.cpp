@@ -18,6 +18,7 @@
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
+#include "platform/FileArguments.h"
 #include "platform/PictureFiles.h"
 #include "platform/PagePlayer.h"
 #include "render/DrawAddressSide.h"
@@ -125,12 +126,12 @@ QString exportMessageSide(const PdfExportRequest& request) {
 // forgotten OUT would turn the book into a PDF), never a device or FIFO.
 QString outputProblem(const PdfExportRequest& request) {
     struct stat out {};
-    if (::stat(QFile::encodeName(request.output).constData(), &out) != 0) return QString();  // a new file
+    if (::stat(platform::nativeFileName(request.output).constData(), &out) != 0) return QString();  // a new file
     if (!S_ISREG(out.st_mode))
         return request.output + QStringLiteral(": exists and is not a regular file; not replaced");
     for (const QString& input : request.inputs) {
         struct stat in {};
-        if (::stat(QFile::encodeName(input).constData(), &in) == 0 && in.st_dev == out.st_dev &&
+        if (::stat(platform::nativeFileName(input).constData(), &in) == 0 && in.st_dev == out.st_dev &&
             in.st_ino == out.st_ino)
             return request.output + QStringLiteral(": is the input ") + input +
                    QStringLiteral("; give the PDF file first: --export-pdf OUT.pdf INPUT");

@@ -15,6 +15,7 @@
 #include "editor/TOKBottomDlg.h"
 #include "editor/TPictanForm1.h"
 #include "platform/AppPaths.h"
+#include "platform/FileArguments.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrintTarget.h"
 
@@ -66,7 +67,8 @@ int runPdfExport(int argc, char** argv) {
     PdfExportRequest request;
     QString error;
     request.settingsFile = platform::AppPaths::settingsFile();
-    if (!parsePdfExport(QGuiApplication::arguments(), request, error)) {
+    // Arguments as the system names files (Qt's own list is UTF-8 only).
+    if (!parsePdfExport(platform::fileArguments(argc, argv), request, error)) {
         std::fprintf(stderr, "mirel36: %s\n%s", qPrintable(error), kUsage);
         printHeldMessages();
         return 2;
@@ -103,7 +105,8 @@ int runProgram(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(PELCOR_VERSION));
     application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
 
-    QStringList files = QApplication::arguments();
+    // What Qt has not taken as its own options, as the system names files.
+    QStringList files = platform::fileArguments(argc, argv);
     files.removeFirst();
 
     platform::QtDialogs dialogs;

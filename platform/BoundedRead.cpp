@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/FileArguments.h"
+
 namespace platform {
 
 QString notARegularFileReason() { return QStringLiteral("通常のファイルではありません"); }
@@ -20,7 +22,7 @@ FileBytes readRegularFile(const QString& path, qint64 maxBytes) {
     FileBytes r;
     // Opened without blocking, so that a FIFO is seen for what it is instead
     // of waiting for a writer; the type is checked on the open descriptor.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(nativeFileName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         r.error = qt_error_string(errno);
         return r;

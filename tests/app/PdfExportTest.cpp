@@ -177,6 +177,24 @@ TEST_F(PdfExport, BackWritesTheSenderSideOfAnEnvelope) {
         app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--kind", "1", "--back"})).isEmpty());
 }
 
+// A book whose name is CP932 bytes, as unpacked from a Windows archive.
+TEST_F(PdfExport, ABookNamedInCp932OpensFromTheCommandLine) {
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/\x83\x65\x83\x58\x83\x67.csv";
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("book.csv")).constData(), raw.constData()), 0);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PELCOR_HOME", dir.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    const QString out = dir.filePath("cp932.pdf");
+    p.start("sh", {"-c", "exec \"$0\" --export-pdf \"$1\" \"$(printf '%s/\\203\\145\\203\\130\\203\\147.csv' \"$2\")\"",
+                   QStringLiteral(PELCOR_BINARY), out, dir.path()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(readPdf(out).pages, 3);
+    ::unlink(raw.constData());  // the temporary folder cannot name it
+}
+
 TEST_F(PdfExport, TheMessageSideIsOneCardWithItsPicture) {
     QFile body(dir.filePath("body.txt"));
     ASSERT_TRUE(body.open(QIODevice::WriteOnly));
