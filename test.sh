@@ -5,6 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
+# No widget may reach a core library (the archives are checked again by ctest).
+./scripts/check-core.sh
 
 dir=build
 flags=()

@@ -9,8 +9,8 @@
 
 #include "app/CommandTable.h"
 #include "app/TMirelForm.h"
-#include "book/AddressBook.h"
 #include "book/AddressRecord.h"
+#include "book/BookModel.h"
 #include "book/EntryPage.h"
 #include "book/PostalCode.h"
 #include "book/RelationFilter.h"
@@ -27,13 +27,11 @@ namespace {
 const QStringList kOpenFilters = {QStringLiteral("全てのファイル(*.*) (*)"), QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
 const QStringList kSaveFilters = {QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
 
-// Runs `change` on a grid as one update of the view, keeping its selection.
+// Runs `change` on the book a grid shows, keeping the grid's selection.
 template <typename F>
-void bulk(platform::StringGrid& grid, F change) {
+void keepingSelection(platform::StringGrid& grid, F change) {
     const platform::GridRect sel = grid.selection();
-    grid.beginBulkUpdate();
     change();
-    grid.endBulkUpdate();
     grid.setGridSelection(sel);
 }
 
@@ -58,7 +56,7 @@ void TMirelForm::OpenAddressFile(const QString& path) {
         dialogs_.error(this, path + QStringLiteral("\n") + read.error);
         return;
     }
-    bulk(*StringGrid1, [&] { book::loadRows(*StringGrid1, read.rows); });
+    keepingSelection(*StringGrid1, [&] { wholeBook_->load(read.rows); });
     StringGrid1->setRow(1);
 
     // A new book is shown whole: the relation filter goes back to "全部".
@@ -83,15 +81,15 @@ void TMirelForm::OpenAddressFile(const QString& path) {
 }
 
 void TMirelForm::setBookCaption() {
-    setWindowTitle(book::bookCaption(QFileInfo(AddressFileName).fileName(), StringGrid1->rowCount() - 1,
-                                     ComboBox6->currentText(), activeGrid()->rowCount() - 1));
+    setWindowTitle(book::bookCaption(QFileInfo(AddressFileName).fileName(), wholeBook_->rowCount() - 1,
+                                     ComboBox6->currentText(), activeBook().rowCount() - 1));
 }
 
 bool TMirelForm::SaveAddressFile(const QString& path) {
     if (PageControl1->currentWidget() != Preview) PageControl1->setCurrentWidget(Preview);
 
     // Always the whole book, whichever grid is shown.
-    const book::AddressRows rows = book::recordRows(*StringGrid1);
+    const book::AddressRows rows = wholeBook_->records();
     QVector<book::UnmappableText> unmappable;
     const QByteArray bytes = book::buildAddressFile(rows, &unmappable);
     if (!unmappable.isEmpty()) {
@@ -107,9 +105,10 @@ bool TMirelForm::SaveAddressFile(const QString& path) {
     }
 
     // The grid shows what was written: postal codes in their plain form.
-    bulk(*StringGrid1, [&] {
-        book::addHyphens(*StringGrid1);
-        book::removeHyphens(*StringGrid1);
+    keepingSelection(*StringGrid1, [&] {
+        const platform::BulkUpdate once(*wholeBook_);
+        wholeBook_->addHyphens();
+        wholeBook_->removeHyphens();
         RenumberRows();
     });
     AddressFileName = path;
@@ -145,7 +144,7 @@ void TMirelForm::ActOpenExecute() {
 }
 
 void TMirelForm::ActNewExecute() {
-    bulk(*StringGrid1, [&] { book::clearBook(*StringGrid1); });
+    keepingSelection(*StringGrid1, [&] { wholeBook_->clear(); });
     setWindowTitle(QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     CurrentRecord = 1;
     // Hidden and shown again, so that the page's show handling runs.
@@ -158,12 +157,12 @@ void TMirelForm::ActNewExecute() {
 }
 
 void TMirelForm::ActSortExecute() {
-    bulk(*StringGrid1, [&] { book::sortByReading(*StringGrid1, book::SortOrder::Forward); });
+    keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Forward); });
     RefreshPreview();
 }
 
 void TMirelForm::ActRSortExecute() {
-    bulk(*StringGrid1, [&] { book::sortByReading(*StringGrid1, book::SortOrder::Backward); });
+    keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Backward); });
     RefreshPreview();
 }
 
@@ -171,9 +170,7 @@ void TMirelForm::ComboBox6Change() {
     const QString relation = ComboBox6->currentText();
     ShowingAll = relation == QString::fromUtf16(book::kFilterAll);
     if (!ShowingAll) {
-        StringGrid2->beginBulkUpdate();
-        book::filterByRelation(*StringGrid1, relation, *StringGrid2, &filteredSource_);
-        StringGrid2->endBulkUpdate();
+        filteredBook_->selectRelation(*wholeBook_, relation);
         StringGrid2->setRow(1);
         StringGrid1->hide();
         StringGrid2->show();
@@ -187,14 +184,12 @@ void TMirelForm::ComboBox6Change() {
 }
 
 void TMirelForm::ActHiphnExecute() {
-    platform::StringGrid* grid = activeGrid();
-    bulk(*grid, [&] { book::addHyphens(*grid); });
+    keepingSelection(*activeGrid(), [&] { activeBook().addHyphens(); });
     RefreshPreview();
 }
 
 void TMirelForm::ActNonHiphnExecute() {
-    platform::StringGrid* grid = activeGrid();
-    bulk(*grid, [&] { book::removeHyphens(*grid); });
+    keepingSelection(*activeGrid(), [&] { activeBook().removeHyphens(); });
     RefreshPreview();
 }
 

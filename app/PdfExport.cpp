@@ -14,7 +14,7 @@
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
-#include "book/PostalCode.h"
+#include "book/BookModel.h"
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
@@ -67,8 +67,14 @@ private:
 };
 
 QString exportAddressSides(const PdfExportRequest& request) {
-    const book::AddressReadResult book = book::readAddressFile(request.inputs.first());
-    if (!book.ok) return request.inputs.first() + QStringLiteral(": ") + book.error;
+    const book::AddressReadResult read = book::readAddressFile(request.inputs.first());
+    if (!read.ok) return request.inputs.first() + QStringLiteral(": ") + read.error;
+    // The book as the program holds it once opened: numbered, postal codes
+    // without their hyphen.
+    book::BookModel records;
+    records.load(read.rows);
+    records.removeHyphens();
+    const int recordCount = int(read.rows.size());
     render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
     if (request.kind >= 0) in.mediaKind = request.kind;
     const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
@@ -78,18 +84,14 @@ QString exportAddressSides(const PdfExportRequest& request) {
     in.envelopeBack = request.envelopeBack;
     in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
 
-    const int last = request.lastRow > 0 ? std::min<int>(request.lastRow, int(book.rows.size())) : int(book.rows.size());
+    const int last = request.lastRow > 0 ? std::min(request.lastRow, recordCount) : recordCount;
     const int first = std::max(1, request.firstRow);
     if (first > last) return QStringLiteral("the book has no records in the rows asked for");
 
     PdfFile pdf(request.output);
     if (const QString why = pdf.open(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
     for (int row = first; row <= last; ++row) {
-        const QStringList& cells = book.rows[row - 1];
-        for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = cells.value(c);
-        in.record[book::ColNumber] = QString::number(row);
-        // As shown and printed: postal codes without their hyphen.
-        in.record[book::ColPostal] = book::withoutHyphen(in.record[book::ColPostal]);
+        for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
         const platform::PagePicture picture = render::DrawAddressSide(in);
         QPainter* painter = pdf.page(QSizeF(picture.widthHundredths, picture.heightHundredths));
         if (!painter) return request.output + QStringLiteral(": cannot start page %1").arg(row - first + 1);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "app/PdfExport.h"
+#include "app/PostalCommand.h"
 #include "app/TAboutBox1.h"
 #include "app/TMirelForm.h"
 #include "editor/TAboutBox.h"
@@ -16,8 +18,10 @@
 #include "editor/TPictanForm1.h"
 #include "platform/AppPaths.h"
 #include "platform/FileArguments.h"
+#include "platform/ProgramIcon.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrintTarget.h"
+#include "platform/QtTranslation.h"
 
 namespace app {
 namespace {
@@ -42,6 +46,10 @@ const char kUsage[] =
     "               write the message side of a postcard: the text of BODY.txt\n"
     "               over the picture (.jpg, .jpeg, .bmp, .wmf, .emf), with the\n"
     "               card kind, face and adjustments of the settings file\n"
+    "  --postal CODE|ADDRESS\n"
+    "               look up the postal-code dictionary: the address(es) of a\n"
+    "               seven-digit code, or the code(s) of an address, best first;\n"
+    "               exit status 0 when found, 1 when not\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -97,12 +105,22 @@ int runProgram(int argc, char** argv) {
         }
     }
 
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--export-pdf") == 0) return runPdfExport(argc, argv);
+        if (std::strcmp(argv[i], "--postal") == 0) return runPostalCommand(argc, argv);
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelcor"));
     QApplication::setApplicationVersion(QStringLiteral(PELCOR_VERSION));
+    // Matches the installed desktop entry, so the desktop shows our icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.pelcor.Pelcor"));
+    QApplication::setWindowIcon(platform::programIcon());
+    // Dates, sizes and file types in the file dialog in Japanese too, whatever
+    // the session's locale; without the translation Qt's own buttons and
+    // dialogs stay English and the program works the same.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    platform::installQtTranslation(application);
     application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
 
     // What Qt has not taken as its own options, as the system names files.

@@ -1,10 +1,11 @@
 #pragma once
-// The settings file: the sender's texts, every adjustment field and five
+// The settings file: the sender's texts, every adjustment field and eight
 // choices, kept in the controls while the program runs, read once at start
 // and written once at the end.
 
 #include <QString>
-#include <QVector>
+
+#include "app/SettingKeys.h"
 
 class QWidget;
 
@@ -13,18 +14,6 @@ class Dialogs;
 }
 
 namespace app {
-
-enum class SettingType { Text, Integer, Choice };
-
-struct SettingKey {
-    const char* section;
-    const char* key;
-    SettingType type;
-    const char* control;  // objectName of the control that holds the value
-};
-
-// Every key, in the order of reading and writing.
-const QVector<SettingKey>& settingKeys();
 
 // Reads every key into its control; a missing key or value keeps the
 // control's present value. Integers are brought into the control's range;

@@ -1,6 +1,6 @@
 #include "app/SettingsInput.h"
 
-#include "app/Settings.h"
+#include "app/SettingKeys.h"
 #include "message/MessageFields.h"
 #include "platform/ProfileFile.h"
 #include "render/Honorifics.h"
@@ -44,6 +44,7 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
     file.load();  // a missing file gives the defaults
     render::AddressSideInput in;
     int honorific = 0;
+    int jointAlign = 0, blockDash = 0, halfKana = 0;
     for (const SettingKey& k : settingKeys()) {
         const QString section = QLatin1String(k.section), key = QLatin1String(k.key);
         switch (k.type) {
@@ -68,11 +69,18 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
                     in.mediaKind = i >= 0 && i < render::kMediaKindCount ? i : -1;
                 else if (control == QLatin1String("ComboBox3"))
                     honorific = i;
+                else if (control == QLatin1String("JointAlign"))
+                    jointAlign = i;
+                else if (control == QLatin1String("BlockDash"))
+                    blockDash = i;
+                else if (control == QLatin1String("HalfKana"))
+                    halfKana = i;
                 break;
             }
         }
     }
     const QStringList honorifics = render::honorificItems();
+    in.typeset = render::typesetChoicesFromNumbers(jointAlign, blockDash, halfKana);
     in.honorific = honorific >= 0 && honorific < honorifics.size() ? honorifics[honorific] : QString();
     return in;
 }

@@ -21,9 +21,13 @@
 #include <QToolBar>
 
 #include "app/CommandTable.h"
+#include "app/PreviewPostalCheck.h"
 #include "app/Settings.h"
 #include "book/AddressGrids.h"
+#include "book/AddressRecord.h"
+#include "book/BookModel.h"
 #include "book/EntryPage.h"
+#include "book/PostalDictionaryFile.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
 #include "render/AddressSideInput.h"
@@ -56,7 +60,12 @@ TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printe
     FormCreate();
 }
 
-TMirelForm::~TMirelForm() { FormDestroy(); }
+TMirelForm::~TMirelForm() {
+    FormDestroy();
+    // The pages outlive this destructor's body; the dictionary does not.
+    MirelEdit->setPostalDictionary(nullptr);
+    Sasidasininn->setPostalDictionary(nullptr);
+}
 
 void TMirelForm::setCompanions(QWidget* pictan, QDialog* about) {
     pictan_ = pictan;
@@ -106,8 +115,10 @@ void TMirelForm::buildWindow() {
         page->setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(PageControl1);
 
-    StringGrid1 = new platform::StringGrid(13, Preview);
-    StringGrid2 = new platform::StringGrid(13, Preview);
+    wholeBook_ = new book::BookModel(this);
+    filteredBook_ = new book::BookModel(this);
+    StringGrid1 = new platform::StringGrid(*wholeBook_, Preview);
+    StringGrid2 = new platform::StringGrid(*filteredBook_, Preview);
     GridMenu1 = ActionList1->buildGrid1Menu(this);
     GridMenu2 = ActionList1->buildGrid2Menu(this);
     ComboBox6 = new QComboBox(Preview);
@@ -124,6 +135,11 @@ void TMirelForm::buildWindow() {
     StatusBar1->setFixedHeight(19);
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
+
+    postalDictionary_ = std::make_unique<book::PostalDictionaryFile>(book::PostalDictionaryFile::defaultPath());
+    MirelEdit->setPostalDictionary(postalDictionary_.get());
+    Sasidasininn->setPostalDictionary(postalDictionary_.get());
+    postalCheck_ = new PreviewPostalCheck(StatusBar1, *postalDictionary_, this);
 
     // The client area is 679 x 505 below the menu bar, and the frame is fixed.
     const int height = 505 + menuBar()->sizeHint().height();
@@ -363,13 +379,9 @@ void TMirelForm::ActEditDataExecute() {
     MirelEdit->Kana1->setFocus();
 }
 
-platform::CellGrid& TMirelForm::allRecords() { return *StringGrid1; }
-platform::CellGrid& TMirelForm::filteredRecords() { return *StringGrid2; }
-platform::CellGrid& TMirelForm::activeRecords() { return *activeGrid(); }
+const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }
 
-int TMirelForm::sourceRowOfFiltered(int filteredRow) const {
-    return filteredRow >= 1 && filteredRow <= filteredSource_.size() ? filteredSource_[filteredRow - 1] : 0;
-}
+int TMirelForm::sourceRowOfFiltered(int filteredRow) const { return filteredBook_->sourceRow(filteredRow); }
 
 void TMirelForm::setCommandEnabled(const char* action, bool on) {
     if (QAction* a = ActionList1->action(action)) a->setEnabled(on);
@@ -394,6 +406,7 @@ void TMirelForm::PreviewShow() {
 }
 
 void TMirelForm::PreviewExit() {
+    postalCheck_->clear();
     CurrentRecord = activeGrid()->row();
     FilteredCurrentRow = CurrentRecord;
 }
@@ -413,18 +426,21 @@ render::AddressSideInput TMirelForm::addressSideInput(int row) const {
     in.envelopeBack = Preview->FuutouR->isChecked();
     in.faceIndex = Preview->ComboBox1->currentIndex();
     in.honorific = Preview->ComboBox3->currentText();
-    const platform::StringGrid* grid = activeGrid();
-    for (int c = 0; c < 13; ++c) in.record[size_t(c)] = grid->cell(c, row);
+    const book::BookModel& records = activeBook();
+    for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
     const book::SenderPage& s = *Sasidasininn;
     in.sender = {s.SSimei->text(),   s.SRenmei->text(),  s.SYuubinBangou1->text(),
                  s.SYuubinBangou2->text(), s.SJuusho1->text(), s.SJuusho2->text()};
     in.layout = Preview->PageControl2->settings();
+    in.typeset = Preview->PageControl2->typesetChoices();
     return in;
 }
 
 void TMirelForm::RefreshPreview() {
     const render::AddressSideInput in = addressSideInput(activeGrid()->row());
     Preview->PaintBox1->showPicture(in.mediaKind, render::DrawAddressSide(in));
+    if (shownPage_ == Preview)
+        postalCheck_->check(in.record[book::ColPostal], in.record[book::ColAddress1] + in.record[book::ColAddress2]);
     // The side buttons only mean something for envelopes.
     const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) && in.mediaKind < render::kMediaKindCount;
     Preview->FuutouF->setEnabled(envelope);
@@ -433,31 +449,26 @@ void TMirelForm::RefreshPreview() {
 
 platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }
 
-void TMirelForm::RenumberRows() { book::renumberRows(*StringGrid1); }
+void TMirelForm::RenumberRows() { wholeBook_->renumber(); }
 
 void TMirelForm::ActInsExecute() {
     const platform::GridRect sel = StringGrid1->selection();
-    StringGrid1->beginBulkUpdate();
-    CurrentRecord = book::insertRows(*StringGrid1, sel);
-    StringGrid1->endBulkUpdate();
+    CurrentRecord = wholeBook_->insertRows(sel);
     StringGrid1->setGridSelection(sel);
     AddressModified = true;
 }
 
 void TMirelForm::ActDelExecute() {
     const platform::GridRect sel = StringGrid1->selection();
-    StringGrid1->beginBulkUpdate();
-    book::deleteRows(*StringGrid1, sel);
-    StringGrid1->endBulkUpdate();
-    StringGrid1->setRow(std::min(sel.top, StringGrid1->rowCount() - 1));
+    wholeBook_->deleteRows(sel);
+    StringGrid1->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
     AddressModified = true;
 }
 
 void TMirelForm::ActReNumExecute() { RenumberRows(); }
 
 void TMirelForm::ActSelectAllDataExecute() {
-    platform::StringGrid* grid = activeGrid();
-    grid->setGridSelection(book::allRecords(*grid));
+    activeGrid()->setGridSelection(book::allRecords(activeBook()));
 }
 
 void TMirelForm::ActExitExecute() { close(); }

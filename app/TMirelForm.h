@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
 #include "book/EntryHost.h"
 #include "print/ListHost.h"
@@ -26,7 +27,9 @@ class PreviewPage;
 struct AddressSideInput;
 }
 namespace book {
+class BookModel;
 class EntryPage;
+class PostalDictionaryFile;
 class SenderPage;
 }  // namespace book
 namespace print {
@@ -40,6 +43,7 @@ namespace app {
 
 class CommandTable;
 class HelpWindow;
+class PreviewPostalCheck;
 
 class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
@@ -82,6 +86,12 @@ public:
     // rows are shown, StringGrid2 while a relation is.
     platform::StringGrid* activeGrid() const;
 
+    // The address book, the rows of the chosen relation, and whichever of
+    // the two is shown. StringGrid1 and StringGrid2 are their views.
+    book::BookModel& wholeBook() const { return *wholeBook_; }
+    book::BookModel& filteredBook() const { return *filteredBook_; }
+    book::BookModel& activeBook() const { return ShowingAll ? *wholeBook_ : *filteredBook_; }
+
     // Life cycle.
     void FormShow();
     void FormCloseQuery(bool& canClose);
@@ -99,8 +109,8 @@ public:
     void ActEditDataExecute();
 
     // What the entry page reads and changes.
-    platform::CellGrid& allRecords() override;
-    platform::CellGrid& filteredRecords() override;
+    book::BookModel& allRecords() override { return *wholeBook_; }
+    book::BookModel& filteredRecords() override { return *filteredBook_; }
     bool showingAll() const override { return ShowingAll; }
     int currentRecord() const override { return CurrentRecord; }
     void setCurrentRecord(int row) override { CurrentRecord = row; }
@@ -112,7 +122,7 @@ public:
     void setCommandEnabled(const char* action, bool on) override;
 
     // What the list page reads and asks for.
-    platform::CellGrid& activeRecords() override;
+    const platform::CellGrid& activeRecords() override;
     void addPostalHyphens() override { ActHiphnExecute(); }
     void refreshAddressPreview() override { RefreshPreview(); }
 
@@ -162,6 +172,7 @@ public:
     // in the help window, at its contents.
     void ActHelpExecute();
     HelpWindow* helpWindow() const { return help_; }
+    PreviewPostalCheck* postalCheck() const { return postalCheck_; }
 
     void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
     void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
@@ -196,8 +207,12 @@ private:
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
     QWidget* shownPage_ = nullptr;
-    QVector<int> filteredSource_;  // StringGrid1 row of each StringGrid2 row
+    book::BookModel* wholeBook_;
+    book::BookModel* filteredBook_;
     bool destroyed_ = false;
+    // Read on first use, shared by the entry, sender and preview pages.
+    std::unique_ptr<book::PostalDictionaryFile> postalDictionary_;
+    PreviewPostalCheck* postalCheck_ = nullptr;
 };
 
 }  // namespace app

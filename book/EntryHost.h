@@ -1,7 +1,7 @@
 #pragma once
 // What the entry page needs from the window that holds the address book.
 
-#include "platform/CellGrid.h"
+#include "book/BookModel.h"
 
 namespace book {
 
@@ -9,8 +9,8 @@ class EntryHost {
 public:
     virtual ~EntryHost() = default;
 
-    virtual platform::CellGrid& allRecords() = 0;       // StringGrid1
-    virtual platform::CellGrid& filteredRecords() = 0;  // StringGrid2
+    virtual BookModel& allRecords() = 0;       // shown by StringGrid1
+    virtual BookModel& filteredRecords() = 0;  // shown by StringGrid2
     virtual bool showingAll() const = 0;
 
     virtual int currentRecord() const = 0;

@@ -42,7 +42,7 @@ platform::Answer TPictanForm1::AskToSave() {
     const QString text = QStringLiteral("『 ") + name + QStringLiteral(" 』") +
                          QStringLiteral("　が保存されていません。") + QStringLiteral("\r\n\r\n") +
                          QStringLiteral("　保存しますか？");
-    return dialogs_.question(this, text);
+    return dialogs_.confirm(this, text);
 }
 
 bool TPictanForm1::settleUnsavedPicture(bool closing) {

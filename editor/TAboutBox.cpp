@@ -1,7 +1,7 @@
 #include "editor/TAboutBox.h"
 
-#include "editor/EditorIcons.h"
 #include "platform/AboutBox.h"
+#include "platform/ProgramIcon.h"
 #include "platform/WindowFonts.h"
 
 namespace editor {
@@ -10,7 +10,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("バージョン情報"));
     setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
-    platform::fillAboutBox(*this, editorIcon(EditorIcon::Pen), QStringLiteral("Pictan"),
+    platform::fillAboutBox(*this, platform::programIcon(), QStringLiteral("Pictan"),
                            QStringLiteral("はがき用のシンプルな画像を作成したり既存の画像を編集する事ができます"));
     setFixedWidth(300);
 }

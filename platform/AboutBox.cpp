@@ -10,7 +10,7 @@ namespace platform {
 void fillAboutBox(QDialog& box, const QIcon& icon, const QString& name, const QString& comment) {
     auto* picture = new QLabel(&box);
     picture->setObjectName(QStringLiteral("ProgramIcon"));
-    picture->setPixmap(icon.pixmap(32, 32));
+    picture->setPixmap(icon.pixmap(48, 48));
     auto* title = new QLabel(name, &box);
     title->setObjectName(QStringLiteral("ProductName"));
     QFont big = title->font();

@@ -25,21 +25,32 @@ QString userFolder(QStandardPaths::StandardLocation base) {
     return QDir(root).filePath(QStringLiteral("pelcor"));
 }
 
+QString installedResources() {
+    return QDir(AppPaths::executableFolder()).filePath(QStringLiteral("../share/pelcor"));
+}
+
+// A portable copy keeps its files beside the executable. An installed one
+// never does, even when its bin folder happens to be writable (root, or a
+// private prefix): that folder holds programs, not a user's addresses.
+bool keepsFilesBeside() {
+    return writableFolder(AppPaths::executableFolder()) && !AppPaths::isInstalled();
+}
+
 }  // namespace
 
 QString AppPaths::executableFolder() { return QCoreApplication::applicationDirPath(); }
 
+bool AppPaths::isInstalled() { return QFileInfo(installedResources()).isDir(); }
+
 QString AppPaths::configFolder() {
     if (!overrideFolder().isEmpty()) return overrideFolder();
-    const QString exe = executableFolder();
-    if (writableFolder(exe)) return exe;
+    if (keepsFilesBeside()) return executableFolder();
     return userFolder(QStandardPaths::GenericConfigLocation);
 }
 
 QString AppPaths::dataFolder() {
     if (!overrideFolder().isEmpty()) return overrideFolder();
-    const QString exe = executableFolder();
-    if (writableFolder(exe)) return exe;
+    if (keepsFilesBeside()) return executableFolder();
     return userFolder(QStandardPaths::GenericDataLocation);
 }
 
@@ -51,7 +62,7 @@ QString AppPaths::resourceFolder() {
     const QString exe = executableFolder();
     const QString candidates[] = {
         QDir(exe).filePath(QStringLiteral("resources")),
-        QDir(exe).filePath(QStringLiteral("../share/pelcor")),
+        installedResources(),
         QStringLiteral(PELCOR_SOURCE_RESOURCES),
     };
     for (const QString& c : candidates)

@@ -10,11 +10,15 @@ namespace AppPaths {
 
 QString executableFolder();
 
-// Folder holding the settings file: the executable's folder when writable,
-// otherwise $XDG_CONFIG_HOME/pelcor.
+// True when the executable sits in an installed layout: bin/ with
+// share/pelcor/ beside it.
+bool isInstalled();
+
+// Folder holding the settings file: the executable's folder when writable
+// and not installed, otherwise $XDG_CONFIG_HOME/pelcor.
 QString configFolder();
 // Folder in which "住所録" and "本文" are made: the executable's folder when
-// writable, otherwise $XDG_DATA_HOME/pelcor.
+// writable and not installed, otherwise $XDG_DATA_HOME/pelcor.
 QString dataFolder();
 
 // Full path of the settings file "mirel36.ini".

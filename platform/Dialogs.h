@@ -33,6 +33,8 @@ public:
 
     // Yes/No/Cancel question, preceded by the question beep.
     virtual Answer question(QWidget* parent, const QString& text) = 0;
+    // The same question in a box titled "確認" instead of the program's name.
+    virtual Answer confirm(QWidget* parent, const QString& text) { return question(parent, text); }
     // Information with OK.
     virtual void notice(QWidget* parent, const QString& text) = 0;
     // An error with OK; `text` already carries the system's reason.

@@ -108,22 +108,26 @@ private:
     // corners rounded to whole device pixels, the right and bottom edges left
     // out, so a sheet stretched into a 270-pixel box keeps its right outline
     // on pixel 269 and small boxes keep their proportions.
-    // The painter's own transforms are used, not the device transform: a
-    // child widget painted into its window's backing store has an offset in
-    // the device transform that resetTransform() keeps.
+    // Device pixels are the real ones: the device transform holds the
+    // screen's pixel ratio and, for a child widget painted into its window's
+    // backing store, the widget's offset.
     void hairlineRectangle(const QRectF& r, const QPen& linePen) {
-        const QRectF d = p_.combinedTransform().mapRect(r);
+        const QTransform toDevice = p_.deviceTransform();
+        const QRectF d = toDevice.mapRect(r);
         const int left = qRound(d.left()), top = qRound(d.top());
         const int right = qRound(d.right()), bottom = qRound(d.bottom());
         if (right <= left || bottom <= top) return;
         QBrush fill = p_.brush();
         if (brushStyle_ == BrushStyle::Pattern && fill.style() == Qt::TexturePattern) {
             // In device coordinates the pattern needs no scaling, only its anchor.
-            const QPointF anchor = p_.combinedTransform().map(QPointF(0, 0));
+            const QPointF anchor = toDevice.map(QPointF(0, 0));
             fill.setTransform(QTransform::fromTranslate(anchor.x(), anchor.y()));
         }
+        // What lies between the world and the device (view, pixel ratio,
+        // offset) is undone, so the coordinates below are device pixels.
+        const QTransform worldToDevice = p_.worldTransform().inverted() * toDevice;
         p_.save();
-        p_.resetTransform();
+        p_.setWorldTransform(worldToDevice.inverted());
         p_.setPen(linePen);
         p_.setBrush(fill);
         p_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));

@@ -9,8 +9,22 @@
 namespace platform {
 namespace {
 
+// Boxes carry the program's name, not the window caption with its file name
+// and counts.
 QString boxTitle(QWidget* parent) {
-    return parent ? parent->window()->windowTitle().trimmed() : QApplication::applicationName();
+    const QString name = QApplication::applicationName();
+    if (!name.isEmpty() || !parent) return name;
+    return parent->window()->windowTitle().trimmed();
+}
+
+Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text) {
+    QApplication::beep();
+    const auto b = QMessageBox::question(parent, title, text,
+                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                         QMessageBox::Yes);
+    if (b == QMessageBox::Yes) return Answer::Yes;
+    if (b == QMessageBox::No) return Answer::No;
+    return Answer::Cancel;
 }
 
 FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& r, bool save) {
@@ -33,13 +47,11 @@ FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& r, bool
 }  // namespace
 
 Answer QtDialogs::question(QWidget* parent, const QString& text) {
-    QApplication::beep();
-    const auto b = QMessageBox::question(parent, boxTitle(parent), text,
-                                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                         QMessageBox::Yes);
-    if (b == QMessageBox::Yes) return Answer::Yes;
-    if (b == QMessageBox::No) return Answer::No;
-    return Answer::Cancel;
+    return askYesNoCancel(parent, boxTitle(parent), text);
+}
+
+Answer QtDialogs::confirm(QWidget* parent, const QString& text) {
+    return askYesNoCancel(parent, QStringLiteral("確認"), text);
 }
 
 void QtDialogs::notice(QWidget* parent, const QString& text) {

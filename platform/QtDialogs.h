@@ -7,6 +7,7 @@ namespace platform {
 class QtDialogs : public Dialogs {
 public:
     Answer question(QWidget* parent, const QString& text) override;
+    Answer confirm(QWidget* parent, const QString& text) override;
     void notice(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     FileDialogResult openFile(QWidget* parent, const FileDialogRequest& request) override;

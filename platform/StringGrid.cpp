@@ -1,5 +1,7 @@
 #include "platform/StringGrid.h"
 
+#include "platform/CellTable.h"
+
 #include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -9,107 +11,38 @@
 
 namespace platform {
 
-// Holds every cell; shows rows 1.. and columns 1.. as items and row 0 /
-// column 0 as header texts.
+// Shows a CellTable to the view: rows 1.. and columns 1.. as items, row 0
+// and column 0 as header texts.
 class GridModel : public QAbstractTableModel {
 public:
-    explicit GridModel(int cols, QObject* parent) : QAbstractTableModel(parent), cols_(cols) {
-        resizeRows(2);
+    GridModel(CellTable& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {
+        connect(&table, &CellTable::cellChanged, this, &GridModel::onCellChanged);
+        connect(&table, &CellTable::rowChanged, this, &GridModel::onRowChanged);
+        connect(&table, &CellTable::rowCountAboutToChange, this, &GridModel::onRowCountAboutToChange);
+        connect(&table, &CellTable::rowCountChanged, this, &GridModel::onRowCountChanged);
+        connect(&table, &CellTable::aboutToReset, this, &GridModel::beginResetModel);
+        connect(&table, &CellTable::reset, this, &GridModel::endResetModel);
     }
 
-    int cols() const { return cols_; }
-    int rows() const { return int(cells_.size()); }
+    CellTable& table() const { return table_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : rows() - 1;
+        return parent.isValid() ? 0 : table_.rowCount() - 1;
     }
     int columnCount(const QModelIndex& parent = QModelIndex()) const override {
-        return parent.isValid() ? 0 : cols_ - 1;
+        return parent.isValid() ? 0 : table_.colCount() - 1;
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid()) return QVariant();
-        return cells_.at(index.row() + 1).at(index.column() + 1);
+        return table_.rowRef(index.row() + 1).at(index.column() + 1);
     }
     QVariant headerData(int section, Qt::Orientation o, int role) const override {
         if (role != Qt::DisplayRole) return QVariant();
-        return o == Qt::Horizontal ? cell(section + 1, 0) : cell(0, section + 1);
-    }
-
-    QString cell(int col, int row) const {
-        if (row < 0 || row >= rows() || col < 0 || col >= cols_) return QString();
-        return cells_.at(row).at(col);
-    }
-
-    void setCell(int col, int row, const QString& text) {
-        if (row < 0 || row >= rows() || col < 0 || col >= cols_) return;
-        cells_[row][col] = text;
-        notifyCell(col, row);
-    }
-
-    const QStringList& rowAt(int row) const { return cells_.at(row); }
-
-    void setRowAt(int row, QStringList cells) {
-        if (row < 0 || row >= rows()) return;
-        // A row of the right width is shared as it is, not copied.
-        if (cells.size() != cols_) {
-            cells = cells.mid(0, cols_);
-            while (cells.size() < cols_) cells.append(QString());
-        }
-        cells_[row] = std::move(cells);
-        if (bulk_) return;
-        if (row == 0)
-            emit headerDataChanged(Qt::Horizontal, 0, cols_ - 2);
-        else {
-            emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
-            emit dataChanged(index(row - 1, 0), index(row - 1, cols_ - 2));
-        }
-    }
-
-    void setRows(int rows) {
-        rows = std::max(2, rows);  // one fixed row and at least one record row
-        const int old = this->rows();
-        if (rows == old) return;
-        if (bulk_) {
-            resizeRows(rows);
-        } else if (rows > old) {
-            beginInsertRows(QModelIndex(), old - 1, rows - 2);
-            resizeRows(rows);
-            endInsertRows();
-        } else {
-            beginRemoveRows(QModelIndex(), rows - 1, old - 2);
-            resizeRows(rows);
-            endRemoveRows();
-        }
-    }
-
-    void moveRowTo(int from, int to) {
-        if (from == to || from < 1 || to < 1 || from >= rows() || to >= rows()) return;
-        beginResetModel();
-        cells_.move(from, to);
-        endResetModel();
-    }
-
-    void beginBulk() {
-        if (bulk_++ == 0) beginResetModel();
-    }
-    void endBulk() {
-        if (bulk_ > 0 && --bulk_ == 0) endResetModel();
+        return o == Qt::Horizontal ? table_.cell(section + 1, 0) : table_.cell(0, section + 1);
     }
 
 private:
-    void resizeRows(int rows) {
-        const int old = int(cells_.size());
-        cells_.resize(rows);
-        for (int r = old; r < rows; ++r) {
-            QStringList empty;
-            empty.reserve(cols_);
-            for (int c = 0; c < cols_; ++c) empty.append(QString());
-            cells_[r] = empty;
-        }
-    }
-
-    void notifyCell(int col, int row) {
-        if (bulk_) return;
+    void onCellChanged(int col, int row) {
         if (row == 0 && col > 0) {
             emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
         } else if (col == 0 && row > 0) {
@@ -120,9 +53,30 @@ private:
         }
     }
 
-    int cols_;
-    int bulk_ = 0;
-    QVector<QStringList> cells_;
+    void onRowChanged(int row) {
+        if (row == 0) {
+            emit headerDataChanged(Qt::Horizontal, 0, table_.colCount() - 2);
+        } else {
+            emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
+            emit dataChanged(index(row - 1, 0), index(row - 1, table_.colCount() - 2));
+        }
+    }
+
+    void onRowCountAboutToChange(int oldRows, int newRows) {
+        if (newRows > oldRows)
+            beginInsertRows(QModelIndex(), oldRows - 1, newRows - 2);
+        else
+            beginRemoveRows(QModelIndex(), newRows - 1, oldRows - 2);
+    }
+
+    void onRowCountChanged(int oldRows, int newRows) {
+        if (newRows > oldRows)
+            endInsertRows();
+        else
+            endRemoveRows();
+    }
+
+    CellTable& table_;
 };
 
 namespace {
@@ -184,7 +138,18 @@ private:
 
 }  // namespace
 
-StringGrid::StringGrid(int cols, QWidget* parent) : QTableView(parent), model_(new GridModel(cols, this)) {
+StringGrid::StringGrid(int cols, QWidget* parent) : StringGrid(*new CellTable(cols), parent) {
+    table().setParent(this);
+}
+
+StringGrid::StringGrid(CellTable& table, QWidget* parent) : QTableView(parent), model_(new GridModel(table, this)) {
+    connect(&table, &CellTable::cellChanged, this, [this](int col, int row) {
+        if (col == 0 && row == 0) updateCorner();
+    });
+    connect(&table, &CellTable::rowChanged, this, [this](int row) {
+        if (row == 0) updateCorner();
+    });
+    connect(&table, &CellTable::reset, this, &StringGrid::updateCorner);
     setHorizontalHeader(new FixedHeader(Qt::Horizontal, this));
     setVerticalHeader(new FixedHeader(Qt::Vertical, this));
     setModel(model_);
@@ -219,31 +184,20 @@ StringGrid::StringGrid(int cols, QWidget* parent) : QTableView(parent), model_(n
 
 StringGrid::~StringGrid() = default;
 
-int StringGrid::colCount() const { return model_->cols(); }
-int StringGrid::rowCount() const { return model_->rows(); }
+CellTable& StringGrid::table() const { return model_->table(); }
 
-void StringGrid::setRowCount(int rows) { model_->setRows(rows); }
+int StringGrid::colCount() const { return table().colCount(); }
+int StringGrid::rowCount() const { return table().rowCount(); }
+void StringGrid::setRowCount(int rows) { table().setRowCount(rows); }
+QString StringGrid::cell(int col, int row) const { return table().cell(col, row); }
+void StringGrid::setCell(int col, int row, const QString& text) { table().setCell(col, row, text); }
+QStringList StringGrid::rowCells(int row) const { return table().rowCells(row); }
+void StringGrid::setRowCells(int row, const QStringList& cells) { table().setRowCells(row, cells); }
 
-QString StringGrid::cell(int col, int row) const { return model_->cell(col, row); }
+void StringGrid::beginBulkUpdate() { table().beginBulkUpdate(); }
+void StringGrid::endBulkUpdate() { table().endBulkUpdate(); }
 
-void StringGrid::setCell(int col, int row, const QString& text) {
-    model_->setCell(col, row, text);
-    if (row == 0 && col == 0 && corner_) corner_->update();
-}
-
-QStringList StringGrid::rowCells(int row) const {
-    if (row < 0 || row >= rowCount()) return QStringList();
-    return model_->rowAt(row);
-}
-
-void StringGrid::setRowCells(int row, const QStringList& cells) {
-    model_->setRowAt(row, cells);
-    if (row == 0 && corner_) corner_->update();
-}
-
-void StringGrid::beginBulkUpdate() { model_->beginBulk(); }
-void StringGrid::endBulkUpdate() {
-    model_->endBulk();
+void StringGrid::updateCorner() {
     if (corner_) corner_->update();
 }
 
@@ -288,7 +242,7 @@ void StringGrid::setGridSelection(const GridRect& rect) {
 
 void StringGrid::moveRow(int from, int to) {
     const int current = row();
-    model_->moveRowTo(from, to);
+    table().moveRow(from, to);
     setRow(current == from ? to : current);
 }
 

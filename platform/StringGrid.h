@@ -4,8 +4,10 @@
 // not scroll, a current row, a selected block of whole rows, rows moved by
 // dragging the fixed column, and cells drawn as text at (+2, +2).
 //
-// Row 0 and column 0 are ordinary cells of the grid; the view shows them in
-// its headers so that they stay in place while the rest scrolls.
+// The grid is a view: its cells live in a CellTable (its own, or a table
+// shared with other views, such as the address book). Row 0 and column 0 are
+// ordinary cells of the table; the view shows them in its headers so that
+// they stay in place while the rest scrolls.
 
 #include <QColor>
 #include <QTableView>
@@ -16,15 +18,21 @@ class QAbstractButton;
 
 namespace platform {
 
+class CellTable;
 class GridModel;
 
 class StringGrid : public QTableView, public CellGrid {
     Q_OBJECT
 public:
+    // A grid with a table of its own.
     explicit StringGrid(int cols, QWidget* parent = nullptr);
+    // A grid showing `table`, which outlives it.
+    explicit StringGrid(CellTable& table, QWidget* parent = nullptr);
     ~StringGrid() override;
 
-    // CellGrid
+    CellTable& table() const;
+
+    // CellGrid, on the table
     int colCount() const override;
     int rowCount() const override;
     void setRowCount(int rows) override;
@@ -72,7 +80,7 @@ protected:
 
 private:
     void onSectionMoved(int logical, int oldVisual, int newVisual);
-    void paintCorner(QAbstractButton* corner);
+    void updateCorner();
 
     GridModel* model_;
     QColor selectedColour_{0, 255, 0};

@@ -9,8 +9,8 @@ class ListHost {
 public:
     virtual ~ListHost() = default;
 
-    // StringGrid1 while all rows are shown, else the filtered StringGrid2.
-    virtual platform::CellGrid& activeRecords() = 0;
+    // The whole book while all rows are shown, else the filtered rows.
+    virtual const platform::CellGrid& activeRecords() = 0;
     // Puts hyphens into the active grid's postal codes, as the hyphen
     // command does.
     virtual void addPostalHyphens() = 0;

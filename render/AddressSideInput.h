@@ -3,6 +3,7 @@
 // controls and the active grid at the moment of drawing.
 
 #include "render/LayoutSettings.h"
+#include "render/Typesetting.h"
 
 #include <QString>
 
@@ -25,6 +26,7 @@ struct AddressSideInput {
     std::array<QString, 13> record;  // one grid row, by column
     SenderTexts sender;
     LayoutSettings layout;
+    TypesetChoices typeset;
     OutputTarget target = OutputTarget::Screen;
 };
 

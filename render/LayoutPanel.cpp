@@ -6,6 +6,7 @@
 
 #include "platform/SpinField.h"
 #include "render/LayoutFields.h"
+#include "render/TypesetTab.h"
 
 namespace render {
 
@@ -65,6 +66,9 @@ LayoutPanel::LayoutPanel(QWidget* parent) : QTabWidget(parent) {
         grid->setRowStretch(row + 2, 1);
         addTab(page, QString::fromUtf16(entry.caption));
     }
+    typeset_ = new TypesetTab(this);
+    connect(typeset_, &TypesetTab::changed, this, &LayoutPanel::refreshRequested);
+    addTab(typeset_, QStringLiteral("文字の整形"));
     setCurrentIndex(0);
 }
 
@@ -89,6 +93,8 @@ LayoutSettings LayoutPanel::settings() const {
         for (const LayoutFieldSpec& f : tab.fields) s.*f.member = value(f.name);
     return s;
 }
+
+TypesetChoices LayoutPanel::typesetChoices() const { return typeset_->choices(); }
 
 void LayoutPanel::tabChanged(int tab) {
     bool any = false;

@@ -1,12 +1,14 @@
 #pragma once
 // The adjustment panel PageControl2 below the grids: eight tabs of spin
-// fields with a reset button each. Every change asks for a new preview.
+// fields with a reset button each, then the typesetting choices. Every
+// change asks for a new preview.
 
 #include <QHash>
 #include <QTabWidget>
 #include <QVector>
 
 #include "render/LayoutSettings.h"
+#include "render/Typesetting.h"
 
 class QPushButton;
 
@@ -15,6 +17,8 @@ class SpinField;
 }
 
 namespace render {
+
+class TypesetTab;
 
 class LayoutPanel : public QTabWidget {
     Q_OBJECT
@@ -27,6 +31,8 @@ public:
     int value(const char* name) const;
     // Every field's value, as the renderer takes them.
     LayoutSettings settings() const;
+    // The choices of the tab "文字の整形".
+    TypesetChoices typesetChoices() const;
 
     // The tab's change handling: its reset button is on while any of its
     // fields is not 0.
@@ -41,6 +47,7 @@ signals:
 private:
     QHash<QString, platform::SpinField*> fields_;
     QVector<QPushButton*> resets_;
+    TypesetTab* typeset_;
 };
 
 }  // namespace render

@@ -3,6 +3,7 @@
 #include "render/ConvertForVertical.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
+#include "render/NameColumns.h"
 #include "render/VerticalFont.h"
 
 #include <QStringList>
@@ -76,6 +77,8 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
     const auto& cell = in.record;
     const int face = in.faceIndex;
     using W = long long;
+    const auto address = [&](size_t column) { return ConvertForVertical(typesetAddress(cell[column], in.typeset)); };
+    const auto text = [&](size_t column) { return ConvertForVertical(typesetText(cell[column], in.typeset)); };
 
     // Postal digits, one box each, drawn as typed: the caller removes hyphens.
     MakeVerticalFont(s, face, clampedSum(W(L.UHeight) + kPostalHeight), clampedSum(W(L.UWidth) + b.postalWidth));
@@ -87,32 +90,33 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
     MakeVerticalFont(s, face, clampedSum(W(L.JHeight) + b.addressHeight));
     if (!cell[kAddress1].isEmpty())
         s.textOut(clampedSum(W(L.J1XPos) + b.address1X), clampedSum(W(L.J1YPos) - kAddress1Below),
-                  ConvertForVertical(cell[kAddress1]));
+                  address(kAddress1));
     if (!cell[kAddress2].isEmpty())
         s.textOut(clampedSum(W(L.J2XPos) + b.address2X), clampedSum(W(L.J2YPos) - b.address2Below),
-                  ConvertForVertical(cell[kAddress2]));
+                  address(kAddress2));
 
     MakeVerticalFont(s, face, clampedSum(W(L.ShameiSize) + kCompanyHeight));
     if (!cell[kCompany].isEmpty())
         s.textOut(clampedSum(W(L.ShameiXPos) + b.companyX), clampedSum(W(L.ShameiYPos) - b.companyBelow),
-                  ConvertForVertical(cell[kCompany]));
+                  text(kCompany));
 
     MakeVerticalFont(s, face, clampedSum(W(L.YakushokuSize) + kTitleHeight));
     if (!cell[kTitle].isEmpty())
         s.textOut(clampedSum(W(L.YakushokuXPos) + b.titleX), clampedSum(W(L.YakushokuYPos) - b.titleBelow),
-                  ConvertForVertical(cell[kTitle]));
+                  text(kTitle));
 
-    // Name and joint name stand at the same height, the joint name one column
-    // to the left; each ends in a half-width space and the honorific.
+    // Name and joint name: the joint name one column to the left, each
+    // followed by a half-width space and the honorific.
     const NameBase base = nameBasePoint(in, b);
-    const int nameY = clampedSum(base.y - b.nameBelow);
-    const auto withHonorific = [&](const QString& who) {
-        return ConvertForVertical(who + QLatin1Char(' ') + in.honorific);
-    };
     MakeVerticalFont(s, face, clampedSum(W(L.NHeight) + b.nameHeight));
-    if (!cell[kName].isEmpty()) s.textOut(clampedSum(base.x + b.nameX), nameY, withHonorific(cell[kName]));
-    if (!cell[kJointName].isEmpty())
-        s.textOut(clampedSum(base.x - L.NGyokan + b.jointX), nameY, withHonorific(cell[kJointName]));
+    NameColumns names;
+    names.nameX = base.x + b.nameX;
+    names.jointX = base.x - L.NGyokan + b.jointX;
+    names.y = clampedSum(base.y - b.nameBelow);
+    names.name = text(kName);
+    names.joint = text(kJointName);
+    names.honorific = ConvertForVertical(in.honorific);
+    placeNameColumns(s, names, in.typeset.jointAlign);
 }
 
 }  // namespace render

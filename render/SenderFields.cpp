@@ -3,6 +3,7 @@
 #include "render/ConvertForVertical.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
+#include "render/NameColumns.h"
 #include "render/VerticalFont.h"
 
 #include <array>
@@ -41,14 +42,19 @@ void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind 
     using W = long long;
 
     MakeVerticalFont(s, face, clampedSum(W(L.SJHeight) + kAddressHeight));
-    textOutIfAny(s, W(L.SJ1XPos) + kAddress1X, W(L.SJ1YPos) - b.address1Below, ConvertForVertical(t.SJuusho1));
-    textOutIfAny(s, W(L.SJ2XPos) + kAddress2X, W(L.SJ2YPos) - b.address2Below, ConvertForVertical(t.SJuusho2));
+    const auto address = [&](const QString& line) { return ConvertForVertical(typesetAddress(line, in.typeset)); };
+    textOutIfAny(s, W(L.SJ1XPos) + kAddress1X, W(L.SJ1YPos) - b.address1Below, address(t.SJuusho1));
+    textOutIfAny(s, W(L.SJ2XPos) + kAddress2X, W(L.SJ2YPos) - b.address2Below, address(t.SJuusho2));
 
-    // The sender's own name is drawn as typed, without an honorific.
+    // The sender's own name has no honorific and no vertical conversion.
     MakeVerticalFont(s, face, clampedSum(W(L.SNHeight) + kNameHeight));
-    const W nameY = W(L.SNYPos) - b.nameBelow;
-    textOutIfAny(s, W(L.SNXPos) + kNameX, nameY, t.SSimei);
-    textOutIfAny(s, W(L.SNXPos) + kJointX - L.SNGyokan, nameY, t.SRenmei);
+    NameColumns names;
+    names.nameX = W(L.SNXPos) + kNameX;
+    names.jointX = W(L.SNXPos) + kJointX - L.SNGyokan;
+    names.y = W(L.SNYPos) - b.nameBelow;
+    names.name = typesetText(t.SSimei, in.typeset);
+    names.joint = typesetText(t.SRenmei, in.typeset);
+    placeNameColumns(s, names, in.typeset.jointAlign);
 
     // Each group is one string; its digits keep the font's own advance.
     MakeVerticalFont(s, face, clampedSum(W(L.SUHeight) + b.postalHeight), clampedSum(W(L.SUWidth) + b.postalWidth));

@@ -262,3 +262,21 @@ TEST_F(MainWindowTest, EntryPageScreenshot) {
     QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT));
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/entry-page.png")));
 }
+
+// A row dragged within the filtered grid keeps its link to the whole book:
+// registering it must not overwrite the record that now sits in its old place.
+TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord) {
+    app::TMirelForm& f = make();
+    fillBook(f, 6);  // 友人 on rows 1, 3, 5
+    Shown s(f);
+    f.ComboBox6->setCurrentText(QStringLiteral("友人"));
+    f.StringGrid2->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
+    f.PageControl1->setCurrentIndex(1);
+    f.CurrentRecord = 1;
+    s.showPage();
+    EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));
+    s.p.Nam1->setText(QStringLiteral("五郎"));
+    s.p.EditOKButton->click();
+    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 5), QStringLiteral("五郎"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("r1"));
+}

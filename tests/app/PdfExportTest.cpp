@@ -215,3 +215,33 @@ TEST_F(PdfExport, TheMessageSideIsOneCardWithItsPicture) {
     EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, dir.filePath("body.txt"), dir.filePath("none.jpg")}))
                      .isEmpty());
 }
+
+// Read back from the file as a print shop would: with the joint name aligned,
+// both honorifics stand on one line on the postcard and every envelope.
+TEST_F(PdfExport, AlignedJointNamesPutBothHonorificsOnOneLine) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    QFile book(dir.filePath("joint.csv"));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write(platform::Sjis::bytes(QStringLiteral("やまだ,山田　太郎,1234567,東京都港区芝公園4-2-8,,花子,,,,,,,\r\n")));
+    book.close();
+    QFile ini(dir.filePath("mirel36.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Append));
+    ini.write("[Typeset]\r\nJointAlign=1\r\n");
+    ini.close();
+
+    for (const char* kind : {"0", "2", "3", "4", "5"}) {
+        SCOPED_TRACE(kind);
+        const QString out = dir.filePath(QStringLiteral("joint%1.pdf").arg(QLatin1String(kind)));
+        ASSERT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName(), "--kind", kind})), QString());
+        QProcess p;
+        p.start(pdftotext, {QStringLiteral("-bbox"), out, QStringLiteral("-")});
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const QString html = QString::fromUtf8(p.readAllStandardOutput());
+        static const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*>様<"));
+        QVector<double> tops;
+        for (auto it = word.globalMatch(html); it.hasNext();) tops.append(it.next().captured(1).toDouble());
+        ASSERT_EQ(tops.size(), 2) << html.toStdString();
+        EXPECT_NEAR(tops[0], tops[1], 0.5 / 25.4 * 72);  // 0.5 mm in points
+    }
+}

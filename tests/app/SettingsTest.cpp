@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/Settings.h"
+#include "app/SettingsInput.h"
 #include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
 #include "platform/SpinField.h"
@@ -29,8 +30,9 @@ int spin(app::TMirelForm& f, const char* name) {
 
 }  // namespace
 
-// The file's 61 keys, listed here rather than taken from the program's
-// table, so that a key dropped from the program is noticed.
+// The file's 61 classic keys and the three typesetting choices, listed here
+// rather than taken from the program's table, so that a key dropped from the
+// program is noticed.
 TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
     make();
     form.reset();
@@ -50,6 +52,7 @@ TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
         for (int i = from; i <= to; ++i) expected << QStringLiteral("[SE]int%1").arg(i, 3, 10, QLatin1Char('0'));
     expected << "[Font]intCB1" << "[Font]intCB4" << "[Kind]intCB2" << "[Kind]intCB5" << "[Keishou]intCB3";
     ASSERT_EQ(expected.size(), 61);
+    expected << "[Typeset]JointAlign" << "[Typeset]BlockDash" << "[Typeset]HalfKana";
     EXPECT_EQ(written, expected);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("int001=0\r\n")));
@@ -101,4 +104,33 @@ TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReported) {
     form.reset();
     ASSERT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(dialogs.texts("error")[0], home.filePath("mirel36.ini") + QStringLiteral(" に書き込めません"));
+}
+
+TEST_F(MainWindowTest, TypesettingChoicesRoundTripAndOldFilesStayClassic) {
+    const QString ini = home.filePath("mirel36.ini");
+    // A file from before the choices existed: classic, in the window and for the export.
+    writeIni(ini, QStringLiteral("[SE]\r\nint001=3\r\n[Kind]\r\nintCB2=1\r\n"));
+    const render::TypesetChoices old = app::addressSideInputFromSettings(ini).typeset;
+    EXPECT_EQ(old.jointAlign, render::JointAlign::NameTop);
+    EXPECT_EQ(old.blockDash, render::BlockDash::AsTyped);
+    EXPECT_EQ(old.halfKana, render::HalfKana::AsTyped);
+    app::TMirelForm& f = make();
+    for (const char* name : {"JointAlign", "BlockDash", "HalfKana"})
+        EXPECT_EQ(f.findChild<QComboBox*>(name)->currentIndex(), 0) << name;
+
+    f.findChild<QComboBox*>("JointAlign")->setCurrentIndex(1);
+    f.findChild<QComboBox*>("BlockDash")->setCurrentIndex(2);
+    f.findChild<QComboBox*>("HalfKana")->setCurrentIndex(1);
+    form.reset();
+    const QByteArray written = readAll(ini);
+    EXPECT_TRUE(written.contains("int001=3\r\n"));
+    EXPECT_TRUE(written.contains("[Typeset]\r\nJointAlign=1\r\nBlockDash=2\r\nHalfKana=1\r\n"));
+
+    const render::TypesetChoices read = app::addressSideInputFromSettings(ini).typeset;
+    EXPECT_EQ(read.jointAlign, render::JointAlign::GivenName);
+    EXPECT_EQ(read.blockDash, render::BlockDash::No);
+    EXPECT_EQ(read.halfKana, render::HalfKana::FullWidth);
+    app::TMirelForm& again = make();
+    EXPECT_EQ(again.findChild<QComboBox*>("BlockDash")->currentIndex(), 2);
+    EXPECT_EQ(again.findChild<QComboBox*>("HalfKana")->currentIndex(), 1);
 }

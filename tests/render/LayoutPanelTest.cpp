@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,9 +13,10 @@ using render::LayoutPanel;
 
 TEST(LayoutPanel, HasEveryFieldWithItsRangeAndStartsAtZero) {
     LayoutPanel p;
-    EXPECT_EQ(p.count(), 8);
+    EXPECT_EQ(p.count(), 9);
     EXPECT_EQ(p.tabText(0), QStringLiteral("郵便番号"));
     EXPECT_EQ(p.tabText(7), QStringLiteral("役職名"));
+    EXPECT_EQ(p.tabText(8), QStringLiteral("文字の整形"));
     int fields = 0;
     for (const render::LayoutTabSpec& tab : render::layoutTabs()) {
         for (const render::LayoutFieldSpec& f : tab.fields) {
@@ -56,4 +58,33 @@ TEST(LayoutPanel, ResetButtonFollowsItsTabsFields) {
     p.field("J1YPos")->lineEdit()->setText(QString());
     EXPECT_EQ(p.value("J1YPos"), -300);
     EXPECT_TRUE(p.resetButton("JDefault")->isEnabled());
+}
+
+TEST(LayoutPanel, TypesettingChoicesRedrawAndReset) {
+    LayoutPanel p;
+    QSignalSpy refresh(&p, &LayoutPanel::refreshRequested);
+    auto* joint = p.findChild<QComboBox*>("JointAlign");
+    auto* dash = p.findChild<QComboBox*>("BlockDash");
+    auto* kana = p.findChild<QComboBox*>("HalfKana");
+    ASSERT_TRUE(joint && dash && kana);
+    EXPECT_EQ(dash->count(), 3);
+    EXPECT_FALSE(dash->toolTip().isEmpty());
+    EXPECT_EQ(p.typesetChoices().jointAlign, render::JointAlign::NameTop);
+
+    joint->setCurrentIndex(1);
+    dash->setCurrentIndex(2);
+    kana->setCurrentIndex(1);
+    EXPECT_EQ(refresh.count(), 3);
+    const render::TypesetChoices c = p.typesetChoices();
+    EXPECT_EQ(c.jointAlign, render::JointAlign::GivenName);
+    EXPECT_EQ(c.blockDash, render::BlockDash::No);
+    EXPECT_EQ(c.halfKana, render::HalfKana::FullWidth);
+
+    auto* reset = p.findChild<QPushButton*>("TypesetDefault");
+    ASSERT_NE(reset, nullptr);
+    ASSERT_TRUE(reset->isEnabled());
+    reset->click();
+    EXPECT_EQ(p.typesetChoices().blockDash, render::BlockDash::AsTyped);
+    EXPECT_EQ(p.typesetChoices().halfKana, render::HalfKana::AsTyped);
+    EXPECT_FALSE(reset->isEnabled());
 }

@@ -1,0 +1,35 @@
+#pragma once
+// The adjustment panel's tab "文字の整形": the three typesetting choices of
+// the address side, each a list whose first item is the classic behaviour,
+// and a button that brings all three back to it.
+
+#include <QWidget>
+
+#include "render/Typesetting.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace render {
+
+class TypesetTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit TypesetTab(QWidget* parent = nullptr);
+
+    TypesetChoices choices() const;
+
+    QComboBox* JointAlign;
+    QComboBox* BlockDash;
+    QComboBox* HalfKana;
+    QPushButton* TypesetDefault;
+
+signals:
+    // A choice changed: draw the preview again.
+    void changed();
+
+private:
+    void updateReset();
+};
+
+}  // namespace render

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and uses it from a folder outside
+# the checkout, as a user of the installed program would.
+#   installed-program.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$(realpath "$1")
+source=$(realpath "$2")
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+prefix="$tmp/prefix"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+# Every shipped resource is installed.
+diff <(cd "$source/resources" && find . -type f | sort) <(cd "$prefix/share/pelcor" && find . -type f | sort) ||
+  fail "share/pelcor differs from resources/"
+
+# The desktop entry and the AppStream metadata pass the desktop's own checks.
+desktop-file-validate "$prefix/share/applications/jp.pelcor.Pelcor.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/jp.pelcor.Pelcor.metainfo.xml" >/dev/null ||
+  fail "AppStream metadata"
+for icon in scalable/apps/jp.pelcor.Pelcor.svg 48x48/apps/jp.pelcor.Pelcor.png 256x256/apps/jp.pelcor.Pelcor.png; do
+  [ -s "$prefix/share/icons/hicolor/$icon" ] || fail "icon $icon missing"
+done
+
+# Run from a folder of its own, with a home of its own.
+mkdir -p "$tmp/work" "$tmp/home"
+cd "$tmp/work"
+export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_DATA_HOME="$tmp/home/.local/share"
+unset PELCOR_HOME
+"$prefix/bin/mirel36" --version | grep -q '^mirel36 (Pelcor) ' || fail "--version"
+# The postal-code dictionary is found in share/pelcor/.
+[ "$("$prefix/bin/mirel36" --postal 1000005)" = "東京都千代田区丸の内" ] || fail "--postal"
+
+printf 'やまだたろう,山田　太郎,100-0001,東京都千代田区千代田１－１,,花子,,03-0000-0000,,,,,家族\r\n' |
+  iconv -f UTF-8 -t CP932 >book.csv
+"$prefix/bin/mirel36" --export-pdf out.pdf book.csv || fail "--export-pdf"
+[ "$(head -c 5 out.pdf)" = "%PDF-" ] || fail "out.pdf is not a PDF"
+
+# Started with a window, the installed program keeps the user's folders in
+# the XDG data folder, never beside itself, even though bin/ is writable here.
+QT_QPA_PLATFORM=offscreen "$prefix/bin/mirel36" >/dev/null 2>&1 &
+program=$!
+for _ in $(seq 200); do
+  [ -d "$XDG_DATA_HOME/pelcor/住所録" ] && break
+  sleep 0.1
+done
+kill "$program" 2>/dev/null || true
+wait "$program" 2>/dev/null || true
+[ -d "$XDG_DATA_HOME/pelcor/住所録" ] || fail "住所録 not made in the XDG data folder"
+[ ! -e "$prefix/bin/住所録" ] || fail "住所録 made beside the installed executable"
+echo "installed program: ok"
