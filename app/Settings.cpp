@@ -2,65 +2,80 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QWidget>
 
+#include "app/TMirelForm.h"
+#include "book/SenderPage.h"
+#include "message/BodyPage.h"
+#include "message/MessageFieldsPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/ProfileFile.h"
-#include "platform/SpinField.h"
+#include "render/LayoutPanel.h"
+#include "render/PreviewPage.h"
+#include "render/TypesetTab.h"
 
 namespace app {
-
 namespace {
 
-QString section(const SettingKey& k) { return QLatin1String(k.section); }
-QString key(const SettingKey& k) { return QLatin1String(k.key); }
+struct Choice {
+    QComboBox* box;
+    int ProgramSettings::*value;
+};
+
+// The choosers, each with the value it keeps.
+QVector<Choice> choices(const TMirelForm& w) {
+    const render::TypesetTab* typeset = w.Preview->PageControl2->typesetTab();
+    return {
+        {w.Preview->ComboBox1, &ProgramSettings::addressFace}, {w.Preview->ComboBox2, &ProgramSettings::mediaKind},
+        {w.Preview->ComboBox3, &ProgramSettings::honorific},   {w.HRimen->ComboBox4, &ProgramSettings::messageFace},
+        {w.HRimen->ComboBox5, &ProgramSettings::messageKind},  {typeset->JointAlign, &ProgramSettings::jointAlign},
+        {typeset->BlockDash, &ProgramSettings::blockDash},     {typeset->HalfKana, &ProgramSettings::halfKana},
+    };
+}
+
+struct SenderText {
+    QLineEdit* edit;
+    QString render::SenderTexts::*value;
+};
+
+QVector<SenderText> senderTexts(const TMirelForm& w) {
+    const book::SenderPage& s = *w.Sasidasininn;
+    return {
+        {s.SSimei, &render::SenderTexts::SSimei},
+        {s.SRenmei, &render::SenderTexts::SRenmei},
+        {s.SYuubinBangou1, &render::SenderTexts::SYuubinBangou1},
+        {s.SYuubinBangou2, &render::SenderTexts::SYuubinBangou2},
+        {s.SJuusho1, &render::SenderTexts::SJuusho1},
+        {s.SJuusho2, &render::SenderTexts::SJuusho2},
+    };
+}
 
 }  // namespace
 
-void readSettings(QWidget& window, const QString& path) {
-    platform::ProfileFile file(path);
-    file.load();  // a missing or unreadable file leaves every control as it is
-    for (const SettingKey& k : settingKeys()) {
-        const QString name = QLatin1String(k.control);
-        switch (k.type) {
-            case SettingType::Text:
-                if (auto* edit = window.findChild<QLineEdit*>(name))
-                    edit->setText(file.readText(section(k), key(k), edit->text()));
-                break;
-            case SettingType::Integer:
-                if (auto* spin = window.findChild<platform::SpinField*>(name))
-                    spin->setValue(file.readInt(section(k), key(k), spin->value()));
-                break;
-            case SettingType::Choice:
-                if (auto* box = window.findChild<QComboBox*>(name)) {
-                    const int index = file.readInt(section(k), key(k), box->currentIndex());
-                    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
-                }
-                break;
-        }
+ProgramSettings settingsFromControls(const TMirelForm& window) {
+    ProgramSettings s;
+    for (const SenderText& t : senderTexts(window)) s.sender.*t.value = t.edit->text();
+    s.addressLayout = window.Preview->PageControl2->settings();
+    s.messageLayout = window.HRimen->PageControl3->layout();
+    for (const Choice& c : choices(window)) s.*c.value = c.box->currentIndex();
+    return s;
+}
+
+void applySettings(TMirelForm& window, const ProgramSettings& settings) {
+    for (const SenderText& t : senderTexts(window)) t.edit->setText(settings.sender.*t.value);
+    window.Preview->PageControl2->setSettings(settings.addressLayout);
+    window.HRimen->PageControl3->setFieldValues(settings.messageLayout);
+    for (const Choice& c : choices(window)) {
+        const int index = settings.*c.value;
+        c.box->setCurrentIndex(index >= 0 && index < c.box->count() ? index : -1);
     }
 }
 
-bool writeSettings(QWidget& window, const QString& path, platform::Dialogs& dialogs) {
-    platform::ProfileFile file(path);
-    file.load();
-    for (const SettingKey& k : settingKeys()) {
-        const QString name = QLatin1String(k.control);
-        switch (k.type) {
-            case SettingType::Text:
-                if (auto* edit = window.findChild<QLineEdit*>(name)) file.writeText(section(k), key(k), edit->text());
-                break;
-            case SettingType::Integer:
-                if (auto* spin = window.findChild<platform::SpinField*>(name))
-                    file.writeInt(section(k), key(k), spin->value());
-                break;
-            case SettingType::Choice:
-                if (auto* box = window.findChild<QComboBox*>(name))
-                    file.writeInt(section(k), key(k), box->currentIndex());
-                break;
-        }
-    }
-    if (!file.save().ok) {
+void readSettings(TMirelForm& window, const QString& path) {
+    applySettings(window, readSettingsFile(path, settingsFromControls(window)));
+}
+
+bool writeSettings(TMirelForm& window, const QString& path, platform::Dialogs& dialogs) {
+    if (!writeSettingsFile(path, settingsFromControls(window))) {
         dialogs.error(&window, platform::ProfileFile::cannotWriteMessage(path));
         return false;
     }

@@ -232,9 +232,9 @@ void TMirelForm::FormCreate() {
     CurrentRecord = 1;
     MirelEdit->Num1->setText(QStringLiteral("1"));
     // 17 is setAcceptDrops in buildWindow. 18: the user's folders.
-    const QDir data(platform::AppPaths::dataFolder());
-    data.mkpath(QStringLiteral("住所録"));
-    data.mkpath(QStringLiteral("本文"));
+    const QDir userFolders(platform::AppPaths::dataFolder());
+    userFolders.mkpath(QStringLiteral("住所録"));
+    userFolders.mkpath(QStringLiteral("本文"));
 }
 
 void TMirelForm::FormShow() {

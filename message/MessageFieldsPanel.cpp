@@ -58,6 +58,13 @@ platform::SpinField* MessageFieldsPanel::field(const char* name) const {
     return fields_.value(QLatin1String(name), nullptr);
 }
 
+void MessageFieldsPanel::setFieldValues(const MessageLayout& layout) {
+    for (const MessageFieldPageSpec& page : messageFieldPages())
+        for (const MessageGroupSpec& group : page.groups)
+            for (const MessageFieldSpec& f : group.fields)
+                if (platform::SpinField* spin = field(f.name)) spin->setValue(layout.*f.member);
+}
+
 MessageLayout MessageFieldsPanel::layout() const {
     MessageLayout m;
     for (const MessageFieldPageSpec& page : messageFieldPages())

@@ -28,6 +28,8 @@ public:
 
     // Every field's value by the reading rule.
     MessageLayout layout() const;
+    // Puts every field's value in (each brought into its field's range).
+    void setFieldValues(const MessageLayout& layout);
     // True when any field of the page is not 0.
     bool anyNonZero(MessageFieldPage page) const;
     // Sets every field of the page to 0, in order (each change is signalled).

@@ -339,13 +339,13 @@ DecodedPicture decodeWmf(const QByteArray& file, const PictureLimits& limits) {
         size_t at = 0;
         for (qint64 n = 0; n < kMaxMetafileRecords && at < records.size(); ++n) {
             if (!records.has(at, 6)) return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
-            const size_t bytes = size_t(records.u32(at)) * 2;
+            const size_t recordSize = size_t(records.u32(at)) * 2;
             const uint16_t function = records.u16(at + 4);
             if (function == EndOfFile) break;
-            if (bytes < 6) return pictureError(kMetafileDamaged);
-            if (!records.has(at, bytes)) return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
-            reader.play(function, records.slice(at + 6, bytes - 6));
-            at += bytes;
+            if (recordSize < 6) return pictureError(kMetafileDamaged);
+            if (!records.has(at, recordSize)) return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
+            reader.play(function, records.slice(at + 6, recordSize - 6));
+            at += recordSize;
         }
     }
     return picture;

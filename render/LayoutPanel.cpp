@@ -94,6 +94,12 @@ LayoutSettings LayoutPanel::settings() const {
     return s;
 }
 
+void LayoutPanel::setSettings(const LayoutSettings& settings) {
+    for (const LayoutTabSpec& tab : layoutTabs())
+        for (const LayoutFieldSpec& f : tab.fields)
+            if (platform::SpinField* spin = field(f.name)) spin->setValue(settings.*f.member);
+}
+
 TypesetChoices LayoutPanel::typesetChoices() const { return typeset_->choices(); }
 
 void LayoutPanel::tabChanged(int tab) {

@@ -31,8 +31,11 @@ public:
     int value(const char* name) const;
     // Every field's value, as the renderer takes them.
     LayoutSettings settings() const;
+    // Puts every field's value in (each brought into its field's range).
+    void setSettings(const LayoutSettings& settings);
     // The choices of the tab "文字の整形".
     TypesetChoices typesetChoices() const;
+    TypesetTab* typesetTab() const { return typeset_; }
 
     // The tab's change handling: its reset button is on while any of its
     // fields is not 0.
