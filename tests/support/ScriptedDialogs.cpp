@@ -4,6 +4,11 @@
 
 namespace testsupport {
 
+ScriptedDialogs::~ScriptedDialogs() {
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+        if (it.value() > 0) ADD_FAILURE() << it.value() << " expected " << it.key().toStdString() << " never came";
+}
+
 int ScriptedDialogs::count(const QString& kind) const {
     int n = 0;
     for (const Call& c : calls) n += c.kind == kind;
