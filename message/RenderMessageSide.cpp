@@ -35,7 +35,7 @@ void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
     // Once, from the card's corner, at its physical size: the same on every
     // printer and in a PDF, as the preview shows it.
     const platform::PageRect where{0, 0, printerPixelsToTenths(size.width()), -printerPixelsToTenths(size.height())};
-    s.stretchBitmap(where, tile(size, in.picture, QRect(QPoint(0, 0), size)));
+    s.stretchBitmap(where, tile(size, in.picture, QRect(QPoint(0, 0), size)), in.pictureJpeg);
 }
 
 void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {

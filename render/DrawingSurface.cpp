@@ -30,10 +30,10 @@ void DrawingSurface::setBrushStyle(platform::BrushStyle style) {
     record(op::SetBrushStyle{style});
 }
 
-void DrawingSurface::setBrushPattern(const QImage& pattern) {
+void DrawingSurface::setBrushPattern(const QImage& pattern, const QByteArray& jpeg) {
     if (finished_) return;
     brushStyle_ = platform::BrushStyle::Pattern;
-    record(op::BrushPattern{pattern});
+    record(op::BrushPattern{pattern, jpeg});
 }
 
 void DrawingSurface::setPenColor(const QColor& color) {
@@ -60,8 +60,8 @@ void DrawingSurface::rectangle(int x1, int y1, int x2, int y2) {
 
 void DrawingSurface::fillRect(const platform::PageRect& r) { record(op::FillRect{r}); }
 
-void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image) {
-    record(op::StretchBitmap{r, image});
+void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg) {
+    record(op::StretchBitmap{r, image, jpeg});
 }
 
 void DrawingSurface::selectFont(const VerticalFont& font) {

@@ -28,7 +28,8 @@ public:
     void setBrushColor(const QColor& color);
     void setBrushStyle(platform::BrushStyle style);
     // A repeating bitmap brush in device pixels; makes the brush style Pattern.
-    void setBrushPattern(const QImage& pattern);
+    // `jpeg`: the JPEG file `pattern` was scaled from whole, if it was.
+    void setBrushPattern(const QImage& pattern, const QByteArray& jpeg = QByteArray());
     void setPenColor(const QColor& color);
     void setPenWidth(int width);
     void setPenStyle(platform::PenStyle style);
@@ -38,7 +39,8 @@ public:
     void rectangle(const platform::PageRect& r) { rectangle(r.x1, r.y1, r.x2, r.y2); }
     // Interior filled with the brush, no outline.
     void fillRect(const platform::PageRect& r);
-    void stretchBitmap(const platform::PageRect& r, const QImage& image);
+    // `jpeg`: the JPEG file `image` was scaled from whole, if it was.
+    void stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg = QByteArray());
 
     // Replaces the current font.
     void selectFont(const VerticalFont& font);

@@ -69,7 +69,7 @@ TEST_F(PdfExport, OnePagePerRecordAtTheCardsSize) {
     const PdfInfo info = readPdf(out);
     EXPECT_EQ(info.pages, 3);
     ASSERT_FALSE(info.sizes.isEmpty());
-    // A postcard, 100 x 148 mm, in points (whole points in Qt's output).
+    // A postcard, 100 x 148 mm, in points.
     EXPECT_NEAR(info.sizes[0].width(), 283.5, 1.0);
     EXPECT_NEAR(info.sizes[0].height(), 419.5, 1.0);
 }
