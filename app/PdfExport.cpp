@@ -11,9 +11,11 @@
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
+#include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
+#include "platform/BoundedRead.h"
 #include "platform/FileArguments.h"
 #include "platform/PictureFiles.h"
 #include "platform/pdf/ImageEmbedding.h"
@@ -27,9 +29,7 @@ namespace {
 // The picture's file when it is a JPEG a PDF reader decodes to the very
 // pixels we read (same size, so no orientation was applied), else nothing.
 QByteArray jpegFileOf(const QString& path, const QImage& decoded) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    QByteArray bytes = file.readAll();
+    const QByteArray bytes = platform::readRegularFile(path, platform::kMaxPictureFileBytes).bytes;
     const platform::pdf::JpegShape shape = platform::pdf::jpegShape(bytes);
     if (QSize(shape.width, shape.height) != decoded.size()) return QByteArray();
     return bytes;
@@ -40,8 +40,9 @@ platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
 }
 
 QString exportAddressSides(const PdfExportRequest& request) {
-    const book::AddressReadResult read = book::readAddressFile(request.inputs.first());
-    if (!read.ok) return request.inputs.first() + QStringLiteral(": ") + read.error;
+    // A .csv reads as opening it would; a .vcf as importing it would.
+    const book::ImportResult read = book::importFile(request.inputs.first());
+    if (!read.ok()) return read.error;
     // The book as the program holds it once opened: numbered, postal codes
     // without their hyphen.
     book::BookModel records;
@@ -170,9 +171,9 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 QString exportPdf(const PdfExportRequest& request) {
     if (const QString why = outputProblem(request); !why.isEmpty()) return why;
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
-    if (ext == QLatin1String("csv")) return exportAddressSides(request);
+    if (ext == QLatin1String("csv") || ext == QLatin1String("vcf")) return exportAddressSides(request);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
-    return request.inputs.first() + QStringLiteral(": not a book (.csv) or a message text (.txt)");
+    return request.inputs.first() + QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");
 }
 
 }  // namespace app

@@ -5,6 +5,7 @@
 #include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/PostalCode.h"
+#include "book/exchange/ImportSource.h"
 #include "platform/BoundedRead.h"
 #include "platform/Sjis.h"
 
@@ -94,7 +95,7 @@ AddressReadResult readAddressFile(const QString& path) {
         r.error = file.error;
         return r;
     }
-    r.rows = parseAddressFile(file.bytes);
+    r.rows = parseAnyAddressFile(file.bytes);
     r.ok = true;
     return r;
 }

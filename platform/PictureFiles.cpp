@@ -11,10 +11,6 @@
 namespace platform {
 namespace {
 
-// Nothing the program reads legitimately comes near this; a larger file is
-// refused before it is read into memory.
-constexpr qint64 kMaxFileBytes = 1024LL * 1024 * 1024;
-
 QString cannotOpen(const QString& path, const QString& reason) {
     return QStringLiteral("ファイル \"%1\". %2 は開けません").arg(path, reason);
 }
@@ -56,7 +52,7 @@ DecodedPicture decodePicture(const QByteArray& bytes, PictureFormat format, cons
 DecodedPicture readPicture(const QString& path, const PictureLimits& limits) {
     const PictureFormat format = pictureFormatOf(path);
     if (format == PictureFormat::None) return pictureError(QStringLiteral("このファイル形式は開けません"));
-    const FileBytes file = readRegularFile(path, kMaxFileBytes);
+    const FileBytes file = readRegularFile(path, kMaxPictureFileBytes);
     if (!file.ok()) return pictureError(cannotOpen(path, file.error));
     return decodePicture(file.bytes, format, limits);
 }

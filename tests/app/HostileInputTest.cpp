@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "book/AddressFile.h"
+#include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "platform/PictureFiles.h"
 #include "platform/ProfileFile.h"
@@ -26,6 +27,7 @@ TEST(BoundedRead, DevicesAndFifosAreRefusedByEveryReader) {
     for (const QString& path : {fifo, zero}) {
         EXPECT_EQ(readRegularFile(path, 100).error, QStringLiteral("通常のファイルではありません"));
         EXPECT_FALSE(book::readAddressFile(path).ok);
+        EXPECT_FALSE(book::readImportBytes(path, 100).ok());
         EXPECT_FALSE(message::readBodyFile(path).ok);
         platform::ProfileFile settings(path);
         EXPECT_FALSE(settings.load().ok);
