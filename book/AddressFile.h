@@ -23,6 +23,10 @@ using AddressRows = QVector<QStringList>;
 // is set when a line that holds anything has other than 13 fields.
 AddressRows parseAddressFile(const QByteArray& bytes, bool* otherShape = nullptr);
 
+// A household's book is a few hundred kilobytes; this allows a million
+// records and still refuses what is not a book before it fills memory.
+inline constexpr qint64 kMaxAddressFileBytes = 256LL * 1024 * 1024;
+
 struct AddressReadResult {
     AddressRows rows;
     bool ok = false;
