@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "editor/Canvas.h"
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 #include "editor/ColourSwatch.h"
 #include "editor/PictureView.h"
 #include "editor/TAboutBox.h"

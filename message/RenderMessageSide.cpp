@@ -29,7 +29,7 @@ void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
     // rather than make a page-sized white bitmap.
     if (!in.showPicture || in.picture.isNull() || size.isEmpty()) {
         s.setBrushStyle(platform::BrushStyle::Solid);
-        s.setBrushColor(Qt::white);
+        s.setBrushColour(Qt::white);
         s.fillRect(kCard);
         return;
     }
@@ -38,7 +38,7 @@ void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
 }
 
 void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
-    s.setPenColor(Qt::black);
+    s.setPenColour(Qt::black);
     if (in.showPicture) {
         const QSize size(kPreviewTileWidth, kPreviewTileHeight);
         const QRect picture(0, kPreviewPictureTop, kPreviewTileWidth, kPreviewTileHeight - kPreviewPictureTop);
@@ -49,7 +49,7 @@ void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
         return;
     }
     s.setBrushStyle(platform::BrushStyle::Solid);
-    s.setBrushColor(Qt::white);
+    s.setBrushColour(Qt::white);
     s.rectangle(kCard);
 }
 
