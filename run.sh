@@ -7,7 +7,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELCOR_TESTS=OF
 cmake --build build --target mirel36
 needs_display=1
 for a in "$@"; do
-  case "$a" in --help|-h|--version|--export-pdf) needs_display=0 ;; esac
+  case "$a" in --help|-h|--version|--export-pdf|--postal) needs_display=0 ;; esac
 done
 if [ "$needs_display" = 1 ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   echo "run.sh: no display is available (DISPLAY and WAYLAND_DISPLAY are unset)." >&2

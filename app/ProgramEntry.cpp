@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/PdfExport.h"
+#include "app/PostalCommand.h"
 #include "app/TAboutBox1.h"
 #include "app/TMirelForm.h"
 #include "editor/TAboutBox.h"
@@ -43,6 +44,10 @@ const char kUsage[] =
     "               write the message side of a postcard: the text of BODY.txt\n"
     "               over the picture (.jpg, .jpeg, .bmp, .wmf, .emf), with the\n"
     "               card kind, face and adjustments of the settings file\n"
+    "  --postal CODE|ADDRESS\n"
+    "               look up the postal-code dictionary: the address(es) of a\n"
+    "               seven-digit code, or the code(s) of an address, best first;\n"
+    "               exit status 0 when found, 1 when not\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -80,8 +85,10 @@ int runProgram(int argc, char** argv) {
         }
     }
 
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--export-pdf") == 0) return runPdfExport(argc, argv);
+        if (std::strcmp(argv[i], "--postal") == 0) return runPostalCommand(argc, argv);
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelcor"));

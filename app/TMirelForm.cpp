@@ -21,11 +21,13 @@
 #include <QToolBar>
 
 #include "app/CommandTable.h"
+#include "app/PreviewPostalCheck.h"
 #include "app/Settings.h"
 #include "book/AddressGrids.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
 #include "book/EntryPage.h"
+#include "book/PostalDictionaryFile.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
 #include "render/AddressSideInput.h"
@@ -58,7 +60,12 @@ TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printe
     FormCreate();
 }
 
-TMirelForm::~TMirelForm() { FormDestroy(); }
+TMirelForm::~TMirelForm() {
+    FormDestroy();
+    // The pages outlive this destructor's body; the dictionary does not.
+    MirelEdit->setPostalDictionary(nullptr);
+    Sasidasininn->setPostalDictionary(nullptr);
+}
 
 void TMirelForm::setCompanions(QWidget* pictan, QDialog* about) {
     pictan_ = pictan;
@@ -128,6 +135,11 @@ void TMirelForm::buildWindow() {
     StatusBar1->setFixedHeight(19);
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
+
+    postalDictionary_ = std::make_unique<book::PostalDictionaryFile>(book::PostalDictionaryFile::defaultPath());
+    MirelEdit->setPostalDictionary(postalDictionary_.get());
+    Sasidasininn->setPostalDictionary(postalDictionary_.get());
+    postalCheck_ = new PreviewPostalCheck(StatusBar1, *postalDictionary_, this);
 
     // The client area is 679 x 505 below the menu bar, and the frame is fixed.
     const int height = 505 + menuBar()->sizeHint().height();
@@ -394,6 +406,7 @@ void TMirelForm::PreviewShow() {
 }
 
 void TMirelForm::PreviewExit() {
+    postalCheck_->clear();
     CurrentRecord = activeGrid()->row();
     FilteredCurrentRow = CurrentRecord;
 }
@@ -426,6 +439,8 @@ render::AddressSideInput TMirelForm::addressSideInput(int row) const {
 void TMirelForm::RefreshPreview() {
     const render::AddressSideInput in = addressSideInput(activeGrid()->row());
     Preview->PaintBox1->showPicture(in.mediaKind, render::DrawAddressSide(in));
+    if (shownPage_ == Preview)
+        postalCheck_->check(in.record[book::ColPostal], in.record[book::ColAddress1] + in.record[book::ColAddress2]);
     // The side buttons only mean something for envelopes.
     const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) && in.mediaKind < render::kMediaKindCount;
     Preview->FuutouF->setEnabled(envelope);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
+#include <memory>
 
 #include "book/EntryHost.h"
 #include "print/ListHost.h"
@@ -28,6 +29,7 @@ struct AddressSideInput;
 namespace book {
 class BookModel;
 class EntryPage;
+class PostalDictionaryFile;
 class SenderPage;
 }  // namespace book
 namespace print {
@@ -41,6 +43,7 @@ namespace app {
 
 class CommandTable;
 class HelpWindow;
+class PreviewPostalCheck;
 
 class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
@@ -169,6 +172,7 @@ public:
     // in the help window, at its contents.
     void ActHelpExecute();
     HelpWindow* helpWindow() const { return help_; }
+    PreviewPostalCheck* postalCheck() const { return postalCheck_; }
 
     void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
     void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
@@ -206,6 +210,9 @@ private:
     book::BookModel* wholeBook_;
     book::BookModel* filteredBook_;
     bool destroyed_ = false;
+    // Read on first use, shared by the entry, sender and preview pages.
+    std::unique_ptr<book::PostalDictionaryFile> postalDictionary_;
+    PreviewPostalCheck* postalCheck_ = nullptr;
 };
 
 }  // namespace app

@@ -12,6 +12,7 @@
 #include "book/AddressRecord.h"
 #include "book/EntryHost.h"
 #include "book/FieldStyle.h"
+#include "book/PostalAssist.h"
 #include "platform/Hint.h"
 
 namespace book {
@@ -196,7 +197,12 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     connect(BeforButton, &QPushButton::clicked, this, &EntryPage::BeforButtonClick);
     connect(NextButton, &QPushButton::clicked, this, &EntryPage::NextButtonClick);
     connect(ToEndButton, &QPushButton::clicked, this, &EntryPage::ToEndButtonClick);
+    postalAssist = new PostalAssist(
+        {Ub1, Ub2, Ju1, Ju2}, [this](const QString& text, bool error) { setStatus(text, error ? kRed : kYellow); },
+        [this] { Nam1Change(); }, this);
 }
+
+void EntryPage::setPostalDictionary(PostalDictionaryFile* file) { postalAssist->setDictionary(file); }
 
 void EntryPage::clearForStartup() {
     loading_ = true;

@@ -13,12 +13,16 @@ class QPushButton;
 namespace book {
 
 class EntryHost;
+class PostalAssist;
+class PostalDictionaryFile;
 
 class EntryPage : public QWidget {
     Q_OBJECT
 public:
     explicit EntryPage(QWidget* parent = nullptr);
     void setHost(EntryHost* host) { host_ = host; }
+    // The dictionary that fills the address from the postal code and back.
+    void setPostalDictionary(PostalDictionaryFile* file);
 
     QLineEdit* Kana1;
     QLineEdit* Nam1;
@@ -46,6 +50,8 @@ public:
     QLabel* Label11;
     QLabel* Label80;
     QLabel* Label81;
+
+    PostalAssist* postalAssist;
 
     bool EntryPageActive = false;
 

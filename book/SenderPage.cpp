@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 
 #include "book/FieldStyle.h"
+#include "book/PostalAssist.h"
 #include "platform/Hint.h"
 
 namespace book {
@@ -56,6 +57,13 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(label(u"住所２"), 4, 0);
     grid->addWidget(SJuusho2, 4, 1, 1, 3);
     grid->addWidget(SenderHelpPanel, 0, 4, 6, 1);
+    SenderStatusLine = new QLineEdit(this);
+    SenderStatusLine->setObjectName(QStringLiteral("SenderStatusLine"));
+    SenderStatusLine->setReadOnly(true);
+    SenderStatusLine->setFocusPolicy(Qt::NoFocus);
+    SenderStatusLine->setFixedWidth(262);
+    setBlackDisplay(SenderStatusLine, Qt::white);
+    grid->addWidget(SenderStatusLine, 6, 4);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(5, 1);
 
@@ -70,7 +78,17 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     connect(SYuubinBangou1, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou1, 3); });
     connect(SYuubinBangou2, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou2, 4); });
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
+    postalAssist = new PostalAssist(
+        {SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2},
+        [this](const QString& text, bool error) {
+            setBlackDisplay(SenderStatusLine, error ? QColor(255, 0, 0) : QColor(255, 255, 0));
+            SenderStatusLine->setText(text);
+            SenderStatusLine->setCursorPosition(0);
+        },
+        [this] { SSimeiChange(); }, this);
 }
+
+void SenderPage::setPostalDictionary(PostalDictionaryFile* file) { postalAssist->setDictionary(file); }
 
 void SenderPage::clearFields() {
     for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2}) e->clear();
@@ -79,6 +97,7 @@ void SenderPage::clearFields() {
 void SenderPage::SasidasininnShow() {
     SenderPageActive = true;
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
+    SenderStatusLine->clear();
     SSimei->setFocus();
 }
 

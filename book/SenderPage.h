@@ -10,6 +10,9 @@ class QPlainTextEdit;
 
 namespace book {
 
+class PostalAssist;
+class PostalDictionaryFile;
+
 class SenderPage : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +25,11 @@ public:
     QLineEdit* SJuusho1;
     QLineEdit* SJuusho2;
     QPlainTextEdit* SenderHelpPanel;  // Memo2
+    QLineEdit* SenderStatusLine;      // what the postal-code dictionary has to say
+    PostalAssist* postalAssist;
+
+    // The dictionary that fills the address from the postal code and back.
+    void setPostalDictionary(PostalDictionaryFile* file);
 
     // Set while the page is showing; the postal fields move the focus on
     // only then, so that loading the settings never does.

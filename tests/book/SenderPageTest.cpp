@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+#include "book/PostalDictionaryFile.h"
 #include "book/SenderPage.h"
 
 namespace {
@@ -74,4 +75,32 @@ TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
     QTest::keyClick(s.page->SJuusho2, Qt::Key_Return);
     EXPECT_FALSE(s.page->SSimei->hasFocus());  // no wrap back to the first field
     EXPECT_TRUE(s.page->SJuusho2->text().isEmpty());  // the key itself was swallowed
+}
+
+TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
+    book::PostalDictionaryFile shipped(QStringLiteral(PELCOR_SOURCE_RESOURCES "/postal-codes.bin"));
+    book::PostalDictionaryFile missing(QStringLiteral(PELCOR_SOURCE_RESOURCES "/no-such-file.bin"));
+    ShownPage s;
+    s.page->setPostalDictionary(&shipped);
+    s.page->SasidasininnShow();
+    auto typeCode = [&s](const char* code) {
+        s.page->SYuubinBangou1->clear();
+        s.page->SYuubinBangou2->clear();
+        s.page->SYuubinBangou1->setFocus();
+        QTest::keyClicks(s.page->SYuubinBangou1, QString::fromLatin1(code, 3));
+        QTest::keyClicks(s.page->SYuubinBangou2, QString::fromLatin1(code + 3));
+        QCoreApplication::processEvents();
+    };
+    typeCode("9000001");
+    EXPECT_EQ(s.page->SJuusho1->text(), QStringLiteral("沖縄県那覇市港町"));
+    EXPECT_TRUE(s.page->SJuusho1->hasFocus());
+
+    s.page->SJuusho1->clear();
+    s.page->setPostalDictionary(&missing);
+    typeCode("1000005");
+    EXPECT_TRUE(s.page->SenderStatusLine->text().contains(QStringLiteral("no-such-file.bin")));
+    EXPECT_TRUE(s.page->SJuusho1->text().isEmpty());
+    s.page->SenderStatusLine->clear();
+    typeCode("1000005");
+    EXPECT_TRUE(s.page->SenderStatusLine->text().isEmpty());
 }

@@ -30,6 +30,8 @@ cd "$tmp/work"
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/.config" XDG_DATA_HOME="$tmp/home/.local/share"
 unset PELCOR_HOME
 "$prefix/bin/mirel36" --version | grep -q '^mirel36 (Pelcor) ' || fail "--version"
+# The postal-code dictionary is found in share/pelcor/.
+[ "$("$prefix/bin/mirel36" --postal 1000005)" = "東京都千代田区丸の内" ] || fail "--postal"
 
 printf 'やまだたろう,山田　太郎,100-0001,東京都千代田区千代田１－１,,花子,,03-0000-0000,,,,,家族\r\n' |
   iconv -f UTF-8 -t CP932 >book.csv

