@@ -16,6 +16,7 @@
 #include "book/RelationFilter.h"
 #include "book/Sorting.h"
 #include "book/SenderPage.h"
+#include "book/UnmappableList.h"
 #include "platform/AtomicFile.h"
 #include "platform/Dialogs.h"
 #include "platform/StringGrid.h"
@@ -33,17 +34,6 @@ void keepingSelection(platform::StringGrid& grid, F change) {
     const platform::GridRect sel = grid.selection();
     change();
     grid.setGridSelection(sel);
-}
-
-// "12 行目（山田　太郎）: 𠮷" lines for the unmappable-characters question.
-QString describeUnmappable(const QVector<book::UnmappableText>& found, const book::AddressRows& rows) {
-    QStringList lines;
-    for (const book::UnmappableText& u : found.mid(0, 10)) {
-        const QString name = rows.value(u.row - 1).value(book::ColName);
-        lines << QStringLiteral("  %1 行目（%2）: %3").arg(u.row).arg(name, u.text);
-    }
-    if (found.size() > 10) lines << QStringLiteral("  ほか %1 件").arg(found.size() - 10);
-    return lines.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -94,7 +84,7 @@ bool TMirelForm::SaveAddressFile(const QString& path) {
     const QByteArray bytes = book::buildAddressFile(rows, &unmappable);
     if (!unmappable.isEmpty()) {
         const QString text = QStringLiteral("次のデータには、ファイルに保存できない文字が含まれています。\n") +
-                             describeUnmappable(unmappable, rows) +
+                             book::describeUnmappable(unmappable, rows) +
                              QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
         if (dialogs_.question(this, text) != platform::Answer::Yes) return false;
     }

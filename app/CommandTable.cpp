@@ -46,6 +46,8 @@ const QVector<CommandDefinition>& commandDefinitions() {
         {"ActOpen2", u"", u"画像の挿入", u"画像の挿入", u"裏面に画像を読み込みます", "", 0, true},
         {"ActSavePic", u"", u"画像の保存", u"", u"", "", 2, true},
         {"ActPictan", u"", u"Pictan", u"エディタ", u"Pictanを起動します", "", 22, true},
+        {"ActImport", u"ファイル", u"インポート...", u"インポート", u"CSV ファイルや vCard の連絡先を宛名データに取り込みます。", "", -1, true},
+        {"ActExport", u"ファイル", u"エクスポート...", u"エクスポート", u"宛名データを UTF-8 の CSV ファイルか vCard に書き出します。", "", -1, true},
     };
     return table;
 }
@@ -112,7 +114,7 @@ void CommandTable::buildMenuBar(QMenuBar* bar) {
     };
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("File1"));
-    add(file, {"ActOpen", "-", "ActNew", "ActHNew", "-", "ActSave", "ActHSave", "-"});
+    add(file, {"ActOpen", "ActImport", "ActExport", "-", "ActNew", "ActHNew", "-", "ActSave", "ActHSave", "-"});
     QMenu* saveAs = file->addMenu(QStringLiteral("名前を付けて保存"));
     saveAs->setObjectName(QStringLiteral("SaveAs1"));
     platform::applyHint(saveAs->menuAction(), QStringLiteral("名前を付けて保存|ファイルに名前を付けて保存します。"));

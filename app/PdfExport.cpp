@@ -1,68 +1,44 @@
 #include "app/PdfExport.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
+#include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
 #include "platform/PictureFiles.h"
-#include "platform/PagePlayer.h"
+#include "platform/pdf/ImageEmbedding.h"
+#include "platform/pdf/PdfDocument.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
 
 namespace app {
 namespace {
 
-// Opens a PDF whose pages are laid out by the caller, and replaces the output
-// file only when every page was written.
-class PdfFile {
-public:
-    explicit PdfFile(const QString& path) : file_(path) {}
+// The picture's file when it is a JPEG a PDF reader decodes to the very
+// pixels we read (same size, so no orientation was applied), else nothing.
+QByteArray jpegFileOf(const QString& path, const QImage& decoded) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
+    QByteArray bytes = file.readAll();
+    const platform::pdf::JpegShape shape = platform::pdf::jpegShape(bytes);
+    if (QSize(shape.width, shape.height) != decoded.size()) return QByteArray();
+    return bytes;
+}
 
-    QString open() {
-        if (!file_.open(QIODevice::WriteOnly)) return file_.errorString();
-        writer_ = std::make_unique<QPdfWriter>(&file_);
-        writer_->setCreator(QStringLiteral("Pelcor"));
-        writer_->setTitle(QFileInfo(file_.fileName()).completeBaseName());
-        writer_->setPageMargins(QMarginsF(0, 0, 0, 0));
-        return QString();
-    }
-
-    // Starts a page of `size` (0.01 mm) and returns its painter.
-    QPainter* page(QSizeF hundredths) {
-        writer_->setPageSize(QPageSize(hundredths / 100.0, QPageSize::Millimeter, QString(), QPageSize::ExactMatch));
-        if (!painter_.isActive()) {
-            if (!painter_.begin(writer_.get())) return nullptr;
-        } else if (!writer_->newPage()) {
-            return nullptr;
-        }
-        return &painter_;
-    }
-
-    QString finish() {
-        if (painter_.isActive()) painter_.end();
-        writer_.reset();
-        if (!file_.commit()) return file_.errorString();
-        return QString();
-    }
-
-private:
-    QSaveFile file_;
-    std::unique_ptr<QPdfWriter> writer_;
-    QPainter painter_;
-};
+platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
+    return {QFileInfo(output).completeBaseName(), QStringLiteral("Pelcor")};
+}
 
 QString exportAddressSides(const PdfExportRequest& request) {
-    const book::AddressReadResult read = book::readAddressFile(request.inputs.first());
-    if (!read.ok) return request.inputs.first() + QStringLiteral(": ") + read.error;
+    // A .csv reads as opening it would; a .vcf as importing it would.
+    const book::ImportResult read = book::importFile(request.inputs.first());
+    if (!read.ok()) return read.error;
     // The book as the program holds it once opened: numbered, postal codes
     // without their hyphen.
     book::BookModel records;
@@ -79,18 +55,16 @@ QString exportAddressSides(const PdfExportRequest& request) {
     const int first = std::max(1, request.firstRow);
     if (first > last) return QStringLiteral("the book has no records in the rows asked for");
 
-    PdfFile pdf(request.output);
-    if (const QString why = pdf.open(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
-    for (int row = first; row <= last; ++row) {
+    const auto card = [&](int page, platform::pdf::PdfPage& out) {
+        const int row = first + page;
         for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
-        const platform::PagePicture picture = render::DrawAddressSide(in);
-        QPainter* painter = pdf.page(QSizeF(picture.widthHundredths, picture.heightHundredths));
-        if (!painter) return request.output + QStringLiteral(": cannot start page %1").arg(row - first + 1);
         // The card is the page: its corner at the page's corner.
-        platform::PagePlayer::playAtNaturalSize(*painter, picture, QPointF(0, 0));
-    }
-    if (const QString why = pdf.finish(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
-    return QString();
+        out.picture = render::DrawAddressSide(in);
+        out.offset = QPointF();
+        return QString();
+    };
+    const QString why = platform::pdf::writePdf(request.output, last - first + 1, card, documentInfo(request.output));
+    return why.isEmpty() ? QString() : request.output + QStringLiteral(": ") + why;
 }
 
 QString exportMessageSide(const PdfExportRequest& request) {
@@ -104,15 +78,16 @@ QString exportMessageSide(const PdfExportRequest& request) {
         if (!picture.ok()) return picture.error;
         in.picture = picture.image;
         in.showPicture = true;
+        in.pictureJpeg = jpegFileOf(request.inputs[1], picture.image);
     }
     const message::MessageSidePage page = message::RenderMessageSide(in);
-    PdfFile pdf(request.output);
-    if (const QString why = pdf.open(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
-    QPainter* painter = pdf.page(QSizeF(message::kCardWidth * 10, message::kCardHeight * 10));
-    if (!painter) return request.output + QStringLiteral(": cannot start the page");
-    message::printMessageSide(*painter, page);
-    if (const QString why = pdf.finish(); !why.isEmpty()) return request.output + QStringLiteral(": ") + why;
-    return QString();
+    const auto side = [&](int, platform::pdf::PdfPage& out) {
+        out.picture = page.picture;
+        out.offset = QPointF(page.printOffset);
+        return QString();
+    };
+    const QString why = platform::pdf::writePdf(request.output, 1, side, documentInfo(request.output));
+    return why.isEmpty() ? QString() : request.output + QStringLiteral(": ") + why;
 }
 
 }  // namespace
@@ -164,9 +139,9 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 
 QString exportPdf(const PdfExportRequest& request) {
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
-    if (ext == QLatin1String("csv")) return exportAddressSides(request);
+    if (ext == QLatin1String("csv") || ext == QLatin1String("vcf")) return exportAddressSides(request);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
-    return request.inputs.first() + QStringLiteral(": not a book (.csv) or a message text (.txt)");
+    return request.inputs.first() + QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");
 }
 
 }  // namespace app

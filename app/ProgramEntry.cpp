@@ -39,7 +39,8 @@ const char kUsage[] =
     "               kind, face, honorific, sender and adjustments of the\n"
     "               settings file; --kind chooses the kind (0 New Year card,\n"
     "               1 postcard, 2 長3, 3 長4, 4 洋1, 5 洋2 envelope), --marks\n"
-    "               draws the preprinted boxes too, for checking on plain paper\n"
+    "               draws the preprinted boxes too, for checking on plain paper;\n"
+    "               BOOK may also be UTF-8/UTF-16 CSV with a header, or vCard (.vcf)\n"
     "  --export-pdf OUT.pdf BODY.txt [PICTURE]\n"
     "               write the message side of a postcard: the text of BODY.txt\n"
     "               over the picture (.jpg, .jpeg, .bmp, .wmf, .emf), with the\n"
@@ -118,9 +119,13 @@ int runProgram(int argc, char** argv) {
     auto about = std::make_unique<TAboutBox1>(mainWindow.get());
     mainWindow->setCompanions(pictan.get(), about.get());
 
-    // Closing the main window ends the program, whatever else is open.
+    // Closing the main window ends the program, whatever else is open: its
+    // close query has settled every unsaved document, the editor's picture
+    // included. exit() rather than quit(), which would ask every window to
+    // close again and stop at the first that refused, leaving a process
+    // with no window.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application, &QApplication::quit);
+    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application, [] { QCoreApplication::exit(0); });
 
     mainWindow->show();
     const int status = application.exec();

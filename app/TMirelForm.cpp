@@ -30,6 +30,7 @@
 #include "book/PostalDictionaryFile.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
+#include "editor/TPictanForm1.h"
 #include "render/AddressSideInput.h"
 #include "message/BodyPage.h"
 #include "platform/AppPaths.h"
@@ -67,7 +68,7 @@ TMirelForm::~TMirelForm() {
     senderPage->setPostalDictionary(nullptr);
 }
 
-void TMirelForm::setCompanions(QWidget* pictan, QDialog* about) {
+void TMirelForm::setCompanions(editor::TPictanForm1* pictan, QDialog* about) {
     pictan_ = pictan;
     about_ = about;
 }
@@ -136,6 +137,14 @@ void TMirelForm::buildWindow() {
     StatusBar1->setSizeGripEnabled(false);
     setStatusBar(StatusBar1);
 
+    // The editable choice lists show no editing menu of Qt's own (in
+    // English); their pages have none either. The box hands its own right
+    // clicks to its line edit, so both say no.
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        if (box->lineEdit()) box->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
     postalDictionary_ = std::make_unique<book::PostalDictionaryFile>(book::PostalDictionaryFile::defaultPath());
     entryPage->setPostalDictionary(postalDictionary_.get());
     senderPage->setPostalDictionary(postalDictionary_.get());
@@ -157,6 +166,8 @@ void TMirelForm::connectCommands() {
     on("ActReNum", [this] { ActReNumExecute(); });
     on("ActSelectAllData", [this] { ActSelectAllDataExecute(); });
     on("ActOpen", [this] { ActOpenExecute(); });
+    on("ActImport", [this] { ActImportExecute(); });
+    on("ActExport", [this] { ActExportExecute(); });
     on("ActSave", [this] { ActSaveExecute(); });
     on("ActSaveAs", [this] { ActSaveAsExecute(); });
     on("ActNew", [this] { ActNewExecute(); });
@@ -275,10 +286,11 @@ void TMirelForm::FormCloseQuery(bool& canClose) {
             canClose = false;
             return;
         }
-        AskSaveBody(canClose);
-        return;
     }
     AskSaveBody(canClose);
+    // The editor's picture last, hidden or not: once this window closes the
+    // program ends and the picture with it.
+    if (canClose && pictan_ && !pictan_->settleForQuit()) canClose = false;
 }
 
 void TMirelForm::AskSaveBody(bool& canClose) {

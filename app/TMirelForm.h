@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "book/EntryHost.h"
+#include "book/exchange/BookImport.h"
 #include "print/ListHost.h"
 
 class QComboBox;
@@ -38,6 +39,9 @@ class ListPage;
 namespace message {
 class BodyPage;
 }
+namespace editor {
+class TPictanForm1;
+}
 
 namespace app {
 
@@ -55,7 +59,7 @@ public:
     ~TMirelForm() override;
 
     // The windows the commands show; they are created after this one.
-    void setCompanions(QWidget* pictan, QDialog* about);
+    void setCompanions(editor::TPictanForm1* pictan, QDialog* about);
 
     // State of the address book and the pages.
     QString AddressFileName;
@@ -147,6 +151,13 @@ public:
     bool SaveAddressFile(const QString& path);
     void OpenAddressFile(const QString& path);
 
+    // Records from other programs, and the book for them (ExchangeCommands.cpp).
+    void ActImportExecute();
+    void ActExportExecute();
+    // Puts imported records into the book as `mode` says, marks it changed
+    // and shows the first of them.
+    void ImportRows(const book::AddressRows& rows, book::ImportMode mode);
+
     // Sorting, relation filter and postal-code hyphens.
     void ActSortExecute();
     void ActRSortExecute();
@@ -182,6 +193,10 @@ public:
     // The file name part of `path` when it has an extension, else `fallback`.
     static QString shownName(const QString& path, const QString& fallback);
 
+    // No menu of Qt's own on the menu bar and tool bar: it would offer to
+    // hide the tool bar with no way back.
+    QMenu* createPopupMenu() override { return nullptr; }
+
 signals:
     // The close query let the window close.
     void formClosed();
@@ -203,7 +218,7 @@ private:
     platform::PrintTarget& printer_;
     HelpWindow* help_ = nullptr;
     QStringList arguments_;
-    QWidget* pictan_ = nullptr;
+    editor::TPictanForm1* pictan_ = nullptr;
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
     QWidget* shownPage_ = nullptr;

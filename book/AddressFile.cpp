@@ -7,6 +7,7 @@
 #include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/PostalCode.h"
+#include "book/exchange/ImportSource.h"
 #include "platform/Sjis.h"
 
 namespace book {
@@ -49,7 +50,7 @@ AddressReadResult readAddressFile(const QString& path) {
         r.error = file.errorString();
         return r;
     }
-    r.rows = parseAddressFile(bytes);
+    r.rows = parseAnyAddressFile(bytes);
     r.ok = true;
     return r;
 }

@@ -27,6 +27,8 @@ struct AddressReadResult {
     bool ok = false;
     QString error;  // the system's reason when !ok
 };
+// Reads any ".csv": the program's own files as parseAddressFile does, others
+// by their encoding and header (see parseAnyAddressFile).
 AddressReadResult readAddressFile(const QString& path);
 
 // A character that the file cannot hold, with the record it stands in.

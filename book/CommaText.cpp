@@ -42,9 +42,16 @@ QList<QByteArray> splitCommaText(const char* begin, const char* end) {
         if (*p == '"') {
             fields.append(readQuoted(p, end));
         } else {
+            // Blanks inside an unquoted field belong to it ("東京都 港区" as a
+            // spreadsheet writes it); those at its end do not.
             const char* start = p;
-            while (!atEnd() && static_cast<unsigned char>(*p) > 0x20 && *p != ',') p += charLength(p, end);
-            fields.append(QByteArray(start, int(p - start)));
+            const char* last = p;  // just past the last non-blank character
+            while (!atEnd() && *p != ',') {
+                const int n = charLength(p, end);
+                p += n;
+                if (n == 2 || !isBlank(static_cast<unsigned char>(p[-1]))) last = p;
+            }
+            fields.append(QByteArray(start, int(last - start)));
         }
         while (!atEnd() && isBlank(static_cast<unsigned char>(*p))) ++p;
         if (!atEnd() && *p == ',') {

@@ -1,6 +1,7 @@
 #pragma once
 // Comma text: fields separated by commas, quoted when they hold blanks,
-// quotes or commas. Works on CP932 bytes, stepping over double-byte
+// quotes or commas. Blanks around a field are skipped; blanks inside an
+// unquoted field are part of it. Works on CP932 bytes, stepping over double-byte
 // characters whole, so that a trail byte is never taken for a delimiter.
 
 #include <QByteArray>

@@ -9,6 +9,7 @@
 #include "book/FieldStyle.h"
 #include "book/PostalAssist.h"
 #include "platform/Hint.h"
+#include "platform/Sjis.h"
 
 namespace book {
 
@@ -75,6 +76,8 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* e : {SSimei, SRenmei, SJuusho1, SJuusho2})
         connect(e, &QLineEdit::textChanged, this, &SenderPage::SSimeiChange);
+    for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2})
+        connect(e, &QLineEdit::editingFinished, this, [this, e] { warnUnsaveable(e); });
     connect(SYuubinBangou1, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou1, 3); });
     connect(SYuubinBangou2, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou2, 4); });
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
@@ -104,6 +107,17 @@ void SenderPage::SasidasininnShow() {
 void SenderPage::SasidasininnExit() { SenderPageActive = false; }
 
 void SenderPage::SSimeiChange() { showHelp(SenderHelpPanel, kChangeHelp, QColor(0, 255, 0)); }
+
+void SenderPage::warnUnsaveable(const QLineEdit* field) {
+    const platform::SjisEncoded encoded = platform::Sjis::encode(field->text());
+    if (encoded.ok()) return;
+    QStringList named;
+    for (const QString& c : encoded.unmappable)
+        if (!named.contains(c)) named << c;
+    setBlackDisplay(SenderStatusLine, QColor(255, 0, 0));
+    SenderStatusLine->setText(QStringLiteral("保存できない文字 %1 は「?」になります").arg(named.join(QLatin1Char(' '))));
+    SenderStatusLine->setCursorPosition(0);
+}
 
 void SenderPage::postalChange(QLineEdit* field, int complete) {
     if (!SenderPageActive || field->text().size() < complete) return;

@@ -51,6 +51,9 @@ protected:
 
 private:
     void SSimeiChange();
+    // The settings file is CP932: a field left holding characters it cannot
+    // keep names them in the status line, before they become '?' at shutdown.
+    void warnUnsaveable(const QLineEdit* field);
     void postalChange(QLineEdit* field, int complete);
 };
 

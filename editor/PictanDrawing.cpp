@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QToolButton>
+#include <cerrno>
+#include <cstring>
 
 #include "editor/Canvas.h"
 #include "editor/ColourPalette.h"
@@ -83,7 +85,13 @@ void TPictanForm1::TransformPicture(TransformMode mode) {
     const QSize before = Image1->pictureSize();
     const bool quarterTurn = mode == TransformMode::Rotate90 || mode == TransformMode::Rotate270;
     const QSize after = quarterTurn ? before.transposed() : before;
-    replacePicture(transformPicture(Image1->picture(), mode), after);
+    const QImage transformed = transformPicture(Image1->picture(), mode);
+    if (transformed.isNull() && !Image1->picture().isNull()) {
+        // No raster for the copy: the picture stays as it was.
+        dialogs_.error(this, QString::fromLocal8Bit(std::strerror(ENOMEM)));
+        return;
+    }
+    replacePicture(transformed, after);
 }
 
 void TPictanForm1::ColorGrid1Mouse(Qt::MouseButton button) {

@@ -62,6 +62,21 @@ bool TPictanForm1::settleUnsavedPicture(bool closing) {
     return closing || saved == SaveOutcome::Saved;
 }
 
+bool TPictanForm1::settleForQuit() {
+    if (!editorModified_) return true;
+    switch (AskToSave()) {
+    case platform::Answer::Cancel:
+        return false;
+    case platform::Answer::No:
+        // Given up: the window's own close must not ask a second time.
+        editorModified_ = false;
+        return true;
+    case platform::Answer::Yes:
+        break;
+    }
+    return ActSaveExecute() == SaveOutcome::Saved;
+}
+
 void TPictanForm1::resetToNewPicture() {
     undo_.clear();
     action("ActUndo")->setEnabled(false);

@@ -162,11 +162,13 @@ ResizeFields TOKBottomDlg::fields() const {
     return f;
 }
 
-void TOKBottomDlg::showFields(const ResizeFields& values) {
+void TOKBottomDlg::showFields(const ResizeFields& values, std::optional<ResizeField> typedIn) {
     showing_ = true;
     for (ResizeField field : kAllFields) {
         upDowns_[size_t(field)]->setPosition(values[field]);
-        edits_[size_t(field)]->setText(QString::number(values[field]));
+        QLineEdit* edit = edits_[size_t(field)];
+        if (field == typedIn && parseWholeNumber(edit->text()) == values[field]) continue;
+        edit->setText(QString::number(values[field]));
     }
     checkRadio(modes_, int(values.mode));
     checkRadio(units_, int(values.unit));
@@ -234,10 +236,10 @@ void TOKBottomDlg::RadioGroup2Click(ResizeUnit unit) {
     applyUnitEnabling(unit);
 }
 
-void TOKBottomDlg::enterValue(ResizeField field, int value) {
+void TOKBottomDlg::enterValue(ResizeField field, int value, bool typed) {
     ResizeFields f = fields();
     if (!enterField(f, field, value, editor_.pictureSize())) return;
-    showFields(f);
+    showFields(f, typed ? std::optional(field) : std::nullopt);
 }
 
 void TOKBottomDlg::EditChange(ResizeField field) {
@@ -253,7 +255,7 @@ void TOKBottomDlg::EditChange(ResizeField field) {
     }
     if (!fieldIsLive(fields(), field)) return;
     const FieldRange r = fieldRange(field);
-    enterValue(field, int(std::clamp<qint64>(*value, r.min, r.max)));
+    enterValue(field, int(std::clamp<qint64>(*value, r.min, r.max)), true);
 }
 
 void TOKBottomDlg::UpDownClick(ResizeField field) {

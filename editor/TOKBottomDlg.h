@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
 
 #include "editor/ResizeArithmetic.h"
 
@@ -52,8 +53,11 @@ private:
     void FormShow();
     void EditChange(ResizeField field);
     void UpDownClick(ResizeField field);
-    void enterValue(ResizeField field, int value);
-    void showFields(const ResizeFields& values);
+    // `typed`: the value comes from the field's own text, which then stays.
+    void enterValue(ResizeField field, int value, bool typed = false);
+    // Fills every field; `typedIn`, the field the user is typing in, keeps
+    // its text (and caret) unless its value had to be limited.
+    void showFields(const ResizeFields& values, std::optional<ResizeField> typedIn = std::nullopt);
     void applyModeEnabling(ResizeMode mode);
     void applyUnitEnabling(ResizeUnit unit);
     void checkRadio(QButtonGroup* group, int id);

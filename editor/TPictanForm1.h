@@ -71,6 +71,10 @@ public:
     void CentreCanvas();
     void ShowCanvasSize();
     platform::Answer AskToSave();
+    // Asked by the main window before the program ends: true when it may
+    // end (nothing unsaved, saved, or given up with いいえ), false for
+    // キャンセル or a save that did not happen.
+    bool settleForQuit();
     SaveOutcome ActSaveExecute();
     SaveOutcome ActSaveAsExecute();
     bool WriteBitmapFile(const QString& path);

@@ -4,7 +4,12 @@
 # written record by record.
 set -euo pipefail
 out="${1:-$(dirname "$0")/corpus}"
-mkdir -p "$out"/{bmp,jpeg,wmf,emf}
+mkdir -p "$out"/{bmp,jpeg,wmf,emf,csv_import,vcard}
+
+printf '\xef\xbb\xbf氏名,フリガナ,〒,住所,携帯\r\n鈴木 花子,スズキ ハナコ,530-0001,"大阪府 北区\n2F",090\r\n' > "$out/csv_import/header.csv"
+printf '姓\t名\tTEL\n山田\t太郎\t03\n' > "$out/csv_import/tabs.tsv"
+printf 'BEGIN:VCARD\r\nVERSION:2.1\r\nN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=B1=B1;=E5=A4=AA=\r\n=E9=83=8E\r\nADR;HOME:;;a;b;c;123-4567;\r\nTEL;CELL:1\r\nEND:VCARD\r\n' > "$out/vcard/v21.vcf"
+printf 'BEGIN:VCARD\nVERSION:4.0\nN;SORT-AS="a,b":x;y;;;\nitem1.TEL;VALUE=uri;TYPE="cell,voice":tel:+1\nORG:a\\;b;c\nCATEGORIES:x\\,y,z\nEND:VCARD\n' > "$out/vcard/v40.vcf"
 
 convert -size 9x7 gradient:red-blue "$out/jpeg/base.jpg"
 convert -size 9x7 gradient:red-blue -interlace Plane "$out/jpeg/progressive.jpg"

@@ -34,6 +34,7 @@ struct MessageSideInput {
     // however the editor happens to wrap it on screen.
     QStringList lines;
     QImage picture;            // the picture for the back
+    QByteArray pictureJpeg;    // its JPEG file, when it was one (a PDF embeds it as it is)
     bool showPicture = false;  // a picture is current (its file name is set)
     MessageLayout layout;
     render::ReferenceDevice target = render::ReferenceDevice::Screen;

@@ -33,7 +33,7 @@ void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
         s.fillRect(kCard);
         return;
     }
-    s.setBrushPattern(tile(size, in.picture, QRect(QPoint(0, 0), size)));
+    s.setBrushPattern(tile(size, in.picture, QRect(QPoint(0, 0), size)), in.pictureJpeg);
     s.fillRect(kCard);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/FontFaces.h"
 
+#include "platform/FontFiles.h"
 #include "platform/WindowFonts.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
+#include <QRecursiveMutex>
 
 #include <hb-ot.h>
 #include <hb.h>
@@ -48,6 +50,13 @@ struct FaceCache {
     ~FaceCache() { qDeleteAll(faces); }
 };
 
+// The PDF writer lays out pages on several threads; they find faces here
+// while the thread that orders the pages may be loading one.
+QRecursiveMutex& cacheMutex() {
+    static QRecursiveMutex mutex;
+    return mutex;
+}
+
 FaceCache*& cacheSlot() {
     static FaceCache* cache = nullptr;
     return cache;
@@ -74,7 +83,10 @@ FontFace::FontFace(const QRawFont& raw, const QString& family) : raw_(raw), fami
     // the painter's transform brings the glyphs to their size.
     const int upem = qMax(1, qRound(raw.unitsPerEm()));
     if (!qFuzzyCompare(raw_.pixelSize(), qreal(upem))) raw_ = rawFontOf(family_, upem);
-    hb_face_t* face = hb_face_create_for_tables(referenceTable, &raw_, nullptr);
+    // The mapped file when there is one: the outlines stay on disk until
+    // read, instead of being copied table by table.
+    hb_face_t* face = mappedFaceFor(family_, raw_);
+    if (!face) face = hb_face_create_for_tables(referenceTable, &raw_, nullptr);
     hb_ = hb_font_create(face);
     hb_face_destroy(face);
     upem_ = qMax(1, int(hb_face_get_upem(hb_font_get_face(hb_))));
@@ -128,6 +140,7 @@ QString FontFaces::familyForFace(const QString& faceName) {
 
 const FontFace* FontFaces::load(const QString& family) {
     if (family.isEmpty() || !qGuiApp) return nullptr;
+    const QMutexLocker lock(&cacheMutex());
     FaceCache* c = cache();
     const auto it = c->faces.constFind(family);
     if (it != c->faces.constEnd()) return it.value();
@@ -141,6 +154,7 @@ const FontFace* FontFaces::load(const QString& family) {
 
 const FontFace* FontFaces::fallback() {
     if (!qGuiApp) return nullptr;
+    const QMutexLocker lock(&cacheMutex());
     FaceCache* c = cache();
     if (c->fallbackChosen) return c->fallback;
     c->fallbackChosen = true;

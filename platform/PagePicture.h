@@ -8,6 +8,7 @@
 
 #include "platform/FontRecord.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -33,7 +34,9 @@ struct BrushColour { QColor colour; };
 struct SetBrushStyle { BrushStyle style; };
 // A repeating bitmap brush whose pixels are device pixels, anchored at the
 // page's top-left corner. Selecting it makes the brush style Pattern.
-struct BrushPattern { QImage pattern; };
+// `jpeg`, when set, is the JPEG file the pattern was scaled from whole: a
+// PDF embeds those bytes, drawn at the pattern's size, instead of the pixels.
+struct BrushPattern { QImage pattern; QByteArray jpeg = {}; };
 struct PenColour { QColor colour; };
 struct PenWidth { int width; };  // 0.1 mm; narrower than a pixel draws one pixel
 struct SetPenStyle { PenStyle style; };

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 namespace platform {
 namespace {
@@ -27,16 +28,33 @@ Answer askYesNoCancel(QWidget* parent, const QString& title, const QString& text
     return Answer::Cancel;
 }
 
-FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& r, bool save) {
-    QFileDialog dlg(parent, r.title);
+}  // namespace
+
+void prepareFileDialog(QFileDialog& dlg, const FileDialogRequest& r, bool save) {
+    dlg.setWindowTitle(r.title);
     dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dlg.setNameFilters(r.filters);
     if (r.filterIndex >= 0 && r.filterIndex < r.filters.size())
         dlg.selectNameFilter(r.filters.at(r.filterIndex));
-    if (!r.defaultExtension.isEmpty()) dlg.setDefaultSuffix(r.defaultExtension);
+    if (!r.defaultExtension.isEmpty()) {
+        dlg.setDefaultSuffix(r.defaultExtension);
+        // A bare name gets the extension of the filter chosen in the dialog,
+        // so that JPEG data never lands in a ".bmp" file.
+        QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& filter) {
+            const QRegularExpressionMatch first = QRegularExpression(QStringLiteral(R"(\*\.(\w+))")).match(filter);
+            if (first.hasMatch()) dlg.setDefaultSuffix(first.captured(1));
+        });
+    }
     if (!r.folder.isEmpty()) dlg.setDirectory(r.folder);
     if (!r.fileName.isEmpty()) dlg.selectFile(r.fileName);
+}
+
+namespace {
+
+FileDialogResult runFileDialog(QWidget* parent, const FileDialogRequest& r, bool save) {
+    QFileDialog dlg(parent, r.title);
+    prepareFileDialog(dlg, r, save);
     FileDialogResult result;
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return result;
     result.path = dlg.selectedFiles().first();

@@ -1,7 +1,12 @@
 #pragma once
 #include "platform/Dialogs.h"
 
+class QFileDialog;
+
 namespace platform {
+
+// Sets up `dialog` for `request`: title, mode, filters, folder and name.
+void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
 
 // The program's dialogs: QMessageBox, QFileDialog, QColorDialog.
 class QtDialogs : public Dialogs {

@@ -2,6 +2,7 @@
 
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QTabWidget>
 
 namespace platform {
 
@@ -9,10 +10,41 @@ namespace platform {
 // is what "one device pixel" means to the callers.
 QtPrintTarget::QtPrintTarget() : printer_(QPrinter::HighResolution) {}
 
-bool QtPrintTarget::choosePrinter(QWidget* parent) {
-    QPrintDialog dialog(&printer_, parent);
-    return dialog.exec() == QDialog::Accepted;
+namespace {
+
+// Every job prints all its pages once, in order: what a dialog set for one
+// job must not stay set for the next.
+void forgetJobChoices(QPrinter& printer) {
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setFromTo(0, 0);
+    printer.setCopyCount(1);
+    printer.setCollateCopies(false);
+    printer.setPageOrder(QPrinter::FirstPageFirst);
 }
+
+// The program prints every page it makes, once and in order, so the dialog
+// offers no page range, copies or order. The range goes by an option; the
+// copies tab (copies, collation, reverse order) has none and is taken out.
+void offerOnlyHonouredChoices(QPrintDialog& dialog) {
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    auto* copies = dialog.findChild<QWidget*>(QStringLiteral("copiesTab"));
+    if (tabs && copies && tabs->indexOf(copies) >= 0) {
+        tabs->removeTab(tabs->indexOf(copies));
+        copies->hide();
+    }
+}
+
+}  // namespace
+
+bool QtPrintTarget::choosePrinter(QWidget* parent) {
+    forgetJobChoices(printer_);
+    QPrintDialog dialog(&printer_, parent);
+    offerOnlyHonouredChoices(dialog);
+    return runDialog(dialog) == QDialog::Accepted;
+}
+
+int QtPrintTarget::runDialog(QPrintDialog& dialog) { return dialog.exec(); }
 
 void QtPrintTarget::setupPrinter(QWidget* parent) {
     QPageSetupDialog dialog(&printer_, parent);

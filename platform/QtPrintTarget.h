@@ -2,6 +2,8 @@
 #include <QPainter>
 #include <QPrinter>
 
+class QPrintDialog;
+
 #include "platform/PrintTarget.h"
 
 namespace platform {
@@ -16,6 +18,10 @@ public:
     bool newPage() override;
     bool endJob() override;
     QString errorString() const override { return error_; }
+
+protected:
+    // Shows the print dialog and returns its result; tests answer it here.
+    virtual int runDialog(QPrintDialog& dialog);
 
 private:
     QPrinter printer_;

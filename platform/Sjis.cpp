@@ -86,6 +86,11 @@ struct Tables {
         for (char16_t u : single) learn(u);
         for (auto& row : pair)
             for (char16_t u : row) learn(u);
+        // Some characters only exist in the encoding direction (U+301C and
+        // U+2212, which input methods type, go to the codes that decode as
+        // U+FF5E and U+FF0D). iconv is asked about every other BMP character.
+        for (char32_t u = 0x80; u < 0x10000; ++u)
+            if (!QChar::isSurrogate(u) && encode[u] == 0) learn(char16_t(u));
     }
 
     static bool isLeadByte(uchar b) { return Sjis::isLeadByte(b); }

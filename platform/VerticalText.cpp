@@ -168,10 +168,11 @@ private:
     }
 
     void addPiece(const FontFace& face, QVector<quint32> glyphs, QVector<QPointF> positions,
-                  const QTransform& toText, bool turned) {
+                  QVector<char32_t> chars, const QTransform& toText, bool turned) {
         if (glyphs.isEmpty()) return;
         GlyphPiece piece;
         piece.face = &face;
+        piece.chars = std::move(chars);
         piece.run.setRawFont(face.raw());
         piece.run.setGlyphIndexes(glyphs);
         piece.run.setPositions(positions);
@@ -190,6 +191,7 @@ private:
         const double centre = -em_ / 2;
         QVector<quint32> glyphs;
         QVector<QPointF> positions;
+        QVector<char32_t> chars;
         double penY = 0;  // font units, y down, from the run's start
         for (unsigned g = 0; g < count; ++g) {
             divertToFallback(face, info[g].codepoint, info[g].cluster);
@@ -203,17 +205,18 @@ private:
                 t.rotate(90);
                 t.translate(-width / 2, centredBaseline(face, s));
                 t.scale(s, s);
-                addPiece(face, {info[g].codepoint}, {QPointF(0, 0)}, t, true);
+                addPiece(face, {info[g].codepoint}, {QPointF(0, 0)}, {cp}, t, true);
             } else {
                 glyphs.push_back(info[g].codepoint);
                 positions.push_back(QPointF(pos[g].x_offset, penY - pos[g].y_offset));
+                chars.push_back(cp);
             }
             penY += advance;
         }
         QTransform t;
         t.translate(centre, pen_);
         t.scale(s, s);
-        addPiece(face, glyphs, positions, t, false);
+        addPiece(face, glyphs, positions, chars, t, false);
         pen_ += penY * s;
     }
 
@@ -247,16 +250,19 @@ private:
         const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer_.b, &count);
         QVector<quint32> glyphs;
         QVector<QPointF> positions;
+        QVector<char32_t> chars;
         glyphs.reserve(int(count));
         positions.reserve(int(count));
+        chars.reserve(int(count));
         double penX = 0;
         for (unsigned g = 0; g < count; ++g) {
             divertToFallback(face, info[g].codepoint, info[g].cluster);
             glyphs.push_back(info[g].codepoint);
             positions.push_back(QPointF(penX + pos[g].x_offset, -pos[g].y_offset));
+            chars.push_back(chars_[info[g].cluster].cp);
             penX += pos[g].x_advance;
         }
-        addPiece(face, glyphs, positions, toText, turned);
+        addPiece(face, glyphs, positions, chars, toText, turned);
         return penX;
     }
 
@@ -290,15 +296,18 @@ TextLayout VerticalText::layout(const FontRecord& font, const QString& text) {
     return Builder(font, deviceChars(text), primary, FontFaces::fallback()).build();
 }
 
+QTransform VerticalText::pieceTransform(const GlyphPiece& piece, QPointF origin) {
+    return piece.toText * QTransform::fromTranslate(origin.x(), origin.y());
+}
+
 void VerticalText::draw(QPainter& painter, const TextLayout& layout, QPointF origin, const QColor* opaque) {
     if (opaque && !layout.cells.isEmpty()) painter.fillRect(layout.cells.translated(origin), *opaque);
     if (layout.pieces.empty()) return;
     const QTransform base = painter.worldTransform();
-    const QTransform at = QTransform::fromTranslate(origin.x(), origin.y()) * base;
     const QPen oldPen = painter.pen();
     painter.setPen(QPen(Qt::black));
     for (const GlyphPiece& piece : layout.pieces) {
-        painter.setWorldTransform(piece.toText * at);
+        painter.setWorldTransform(pieceTransform(piece, origin) * base);
         painter.drawGlyphRun(QPointF(0, 0), piece.run);
     }
     painter.setWorldTransform(base);

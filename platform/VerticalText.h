@@ -37,6 +37,7 @@ class FontFace;
 struct GlyphPiece {
     const FontFace* face = nullptr;
     QGlyphRun run;       // positions in font units, y down, in the piece's own frame
+    QVector<char32_t> chars;  // the character each glyph stands for (text extraction)
     QTransform toText;   // piece frame -> text frame
     bool turned = false; // drawn turned 90° clockwise
 };
@@ -55,6 +56,11 @@ double emSize(const FontRecord& font);
 constexpr double kDefaultEm = 37;  // about 10.5 pt, the usual Japanese text size
 
 TextLayout layout(const FontRecord& font, const QString& text);
+
+// Where a piece's glyphs go: its frame (font units, y down) onto the frame
+// of the caller (page units, y down) with the text's reference point at
+// `origin`. Every backend places glyphs with this, so they all agree.
+QTransform pieceTransform(const GlyphPiece& piece, QPointF origin);
 
 // Draws a layout with its reference point at `origin` (painter coordinates in
 // page units, y down). With `opaque` set, the cells are filled first.

@@ -30,10 +30,10 @@ void DrawingSurface::setBrushStyle(platform::BrushStyle style) {
     record(op::SetBrushStyle{style});
 }
 
-void DrawingSurface::setBrushPattern(const QImage& pattern) {
+void DrawingSurface::setBrushPattern(const QImage& pattern, const QByteArray& jpeg) {
     if (finished_) return;
     brushStyle_ = platform::BrushStyle::Pattern;
-    record(op::BrushPattern{pattern});
+    record(op::BrushPattern{pattern, jpeg});
 }
 
 void DrawingSurface::setPenColour(const QColor& colour) {

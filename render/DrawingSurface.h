@@ -28,7 +28,8 @@ public:
     void setBrushColour(const QColor& colour);
     void setBrushStyle(platform::BrushStyle style);
     // A repeating bitmap brush in device pixels; makes the brush style Pattern.
-    void setBrushPattern(const QImage& pattern);
+    // `jpeg`: the JPEG file `pattern` was scaled from whole, if it was.
+    void setBrushPattern(const QImage& pattern, const QByteArray& jpeg = QByteArray());
     void setPenColour(const QColor& colour);
     void setPenWidth(int width);
     void setPenStyle(platform::PenStyle style);

@@ -13,6 +13,24 @@
 #include "render/PreviewBox.h"
 
 namespace render {
+namespace {
+
+// The boxes are editable, but what is typed never becomes an item, and text
+// that names no item means no choice (index -1), not the last one chosen.
+void chooseOnlyListedItems(QComboBox* box) {
+    box->setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(box, &QComboBox::editTextChanged, box, [box](const QString& text) {
+        const int index = box->currentIndex();
+        if (index < 0 || box->itemText(index) == text || box->findText(text, Qt::MatchExactly) >= 0) return;
+        QLineEdit* edit = box->lineEdit();
+        const int caret = edit->cursorPosition();
+        box->setCurrentIndex(-1);  // empties the text
+        box->setEditText(text);
+        edit->setCursorPosition(caret);
+    });
+}
+
+}  // namespace
 
 PreviewSplitter::PreviewSplitter(QWidget* box, QWidget* parent) : QWidget(parent), box_(box) {
     setObjectName(QStringLiteral("Splitter1"));
@@ -89,6 +107,7 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
 
     // Long items show their beginning, not wherever the text box scrolled to.
     for (QComboBox* box : {kindChoice, faceChoice, honorificChoice}) {
+        chooseOnlyListedItems(box);
         connect(box, &QComboBox::currentIndexChanged, box, [box] {
             if (box->lineEdit()) box->lineEdit()->setCursorPosition(0);
         });

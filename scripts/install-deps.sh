@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
-  libharfbuzz-dev libjpeg62-turbo-dev
+  libharfbuzz-dev libjpeg62-turbo-dev libdeflate-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-klee fonts-kouzan-mouhitsu
   xvfb xauth
-  poppler-utils
+  poppler-utils qpdf
   desktop-file-utils appstream file
 )
 if [ "${PELCOR_WITH_CLANG:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi

@@ -1,7 +1,10 @@
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 
+#include "editor/TPictanForm1.h"
 #include "message/BodyPage.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -12,6 +15,16 @@ namespace {
 void typeIntoBody(app::TMirelForm& f, const QString& text) {
     f.bodyPage->RichEdit2->insertPlainText(text);
     ASSERT_TRUE(f.bodyPage->isModified());
+}
+
+// A line drawn in the editor, which leaves its picture unsaved.
+void drawInEditor(editor::TPictanForm1& e) {
+    editor::HeldSet held;
+    held.left = true;
+    e.Image1MouseDown(QPoint(5, 5), held);
+    e.Image1MouseMove(QPoint(40, 30), held);
+    e.Image1MouseUp(QPoint(40, 30), editor::HeldSet());
+    ASSERT_TRUE(e.editorModified());
 }
 
 bool closes(app::TMirelForm& f) {
@@ -101,4 +114,46 @@ TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseQuery) {
     f.ActExitExecute();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(f.isVisible());
+}
+
+// The editor lives on, hidden, after its own window was closed; the program
+// ending with the main window must still ask about its picture.
+TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
+    app::TMirelForm& f = make();
+    editor::TPictanForm1 pictan(dialogs, printer, {});
+    f.setCompanions(&pictan, nullptr);
+    drawInEditor(pictan);
+    f.AddressModified = true;
+    typeIntoBody(f, QStringLiteral("x"));
+    dialogs.answers = {Answer::No, Answer::No, Answer::Cancel};
+    EXPECT_FALSE(closes(f));
+    const QStringList asked = dialogs.texts("question");
+    ASSERT_EQ(asked.size(), 3);
+    EXPECT_EQ(asked[2], QStringLiteral("『 新規画像 』　が保存されていません。\r\n\r\n　保存しますか？"));
+    EXPECT_TRUE(pictan.editorModified());
+
+    // いいえ gives the picture up: the editor's own close asks nothing more.
+    dialogs.answers = {Answer::No, Answer::No, Answer::No};
+    EXPECT_TRUE(closes(f));
+    dialogs.calls.clear();
+    EXPECT_TRUE(pictan.close());
+    EXPECT_EQ(dialogs.count("question"), 0);
+}
+
+TEST_F(MainWindowTest, AnEditorPictureThatCouldNotBeSavedKeepsTheWindowOpen) {
+    app::TMirelForm& f = make();
+    editor::TPictanForm1 pictan(dialogs, printer, {});
+    f.setCompanions(&pictan, nullptr);
+    const QString folder = home.filePath(QStringLiteral("pics"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QImage white(8, 8, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ASSERT_TRUE(white.save(folder + QStringLiteral("/a.bmp")));
+    pictan.LoadPictureFile(folder + QStringLiteral("/a.bmp"));
+    drawInEditor(pictan);
+    ASSERT_TRUE(QDir(folder).removeRecursively());  // the save now fails
+    dialogs.answers = {Answer::Yes};
+    EXPECT_FALSE(closes(f));
+    EXPECT_EQ(dialogs.count("error"), 1);
+    EXPECT_TRUE(pictan.editorModified());
 }

@@ -1,4 +1,9 @@
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QToolBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -6,6 +11,7 @@
 #include <QUrl>
 
 #include "app/CommandTable.h"
+#include "render/PreviewPage.h"
 #include "platform/StringGrid.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -45,7 +51,7 @@ TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
 
 TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
     app::TMirelForm& f = make();
-    EXPECT_EQ(f.commands->actions().size(), 31);
+    EXPECT_EQ(f.commands->actions().size(), 33);
     QAction* open = f.commands->action("ActOpen");
     EXPECT_EQ(open->text(), QStringLiteral("開く(&O)"));
     EXPECT_EQ(open->toolTip(), QStringLiteral("開く"));
@@ -118,4 +124,20 @@ TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
     f.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogs.count("notice"), 2);  // only on the first show
+}
+
+// Qt's own menus would offer to hide the tool bar for good, or English
+// editing commands: right clicks there show nothing.
+TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
+    app::TMirelForm& f = make();
+    f.show();
+    for (QWidget* w : {static_cast<QWidget*>(f.menuBar()), static_cast<QWidget*>(f.ToolBar1),
+                       static_cast<QWidget*>(f.relationFilter->lineEdit()),
+                       static_cast<QWidget*>(f.previewPage->kindChoice->lineEdit())}) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(w, &click);
+        QWidget* popup = QApplication::activePopupWidget();
+        EXPECT_EQ(popup, nullptr) << w->metaObject()->className();
+        if (popup) popup->close();
+    }
 }

@@ -66,9 +66,26 @@ TEST_F(PdfExport, OnePagePerRecordAtTheCardsSize) {
     const PdfInfo info = readPdf(out);
     EXPECT_EQ(info.pages, 3);
     ASSERT_FALSE(info.sizes.isEmpty());
-    // A postcard, 100 x 148 mm, in points (whole points in Qt's output).
+    // A postcard, 100 x 148 mm, in points.
     EXPECT_NEAR(info.sizes[0].width(), 283.5, 1.0);
     EXPECT_NEAR(info.sizes[0].height(), 419.5, 1.0);
+}
+
+TEST_F(PdfExport, ForeignBooksAndContactsAreAccepted) {
+    QFile csv(dir.filePath("sheet.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(QStringLiteral("\uFEFF氏名,郵便番号,住所\n山田 太郎,105-0011,東京都 港区\n鈴木,,大阪\n").toUtf8());
+    csv.close();
+    QFile vcf(dir.filePath("contacts.vcf"));
+    ASSERT_TRUE(vcf.open(QIODevice::WriteOnly));
+    vcf.write(QStringLiteral("BEGIN:VCARD\nVERSION:3.0\nN:山田;太郎;;;\nADR:;;芝公園;港区;東京都;105-0011;\nEND:VCARD\n")
+                  .toUtf8());
+    vcf.close();
+    const QString out = dir.filePath("foreign.pdf");
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, csv.fileName()})), QString());
+    EXPECT_EQ(readPdf(out).pages, 2);
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, vcf.fileName()})), QString());
+    EXPECT_EQ(readPdf(out).pages, 1);
 }
 
 TEST_F(PdfExport, KindAndRowsChooseWhatIsWritten) {

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 
 #include "app/Settings.h"
 #include "app/SettingsInput.h"
@@ -88,6 +89,28 @@ TEST_F(MainWindowTest, ValuesComeBackInTheirControls) {
     EXPECT_TRUE(written.contains("[Mine]\r\nx=1"));
     EXPECT_TRUE(written.contains("intCB2=-1"));
     EXPECT_TRUE(written.contains("int002=31"));
+}
+
+// What the user types is kept as the file can hold it: 〜 as its CP932
+// code, and a choice typed to no item as no choice rather than a new item.
+TEST_F(MainWindowTest, TypedSenderTextAndChoicesAreWrittenAsTyped) {
+    app::TMirelForm& f = make();
+    f.show();
+    f.findChild<QLineEdit*>("SSimei")->setText(QStringLiteral("1〜3"));
+    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3"}) {
+        auto* box = f.findChild<QComboBox*>(name);
+        box->setCurrentIndex(1);
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("foo"));
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(box->count(), name == QByteArray("ComboBox1") ? 4 : 6) << name;
+        EXPECT_EQ(box->currentIndex(), -1) << name;
+        EXPECT_EQ(box->currentText(), QStringLiteral("foo")) << name;
+    }
+    form.reset();
+    const QByteArray written = readAll(home.filePath("mirel36.ini"));
+    EXPECT_TRUE(written.contains("text1=1\x81\x60" "3\r\n"));
+    for (const char* key : {"intCB1=-1", "intCB2=-1", "intCB3=-1"}) EXPECT_TRUE(written.contains(key)) << key;
 }
 
 TEST_F(MainWindowTest, RangesAreAppliedWhenValuesReachTheirControls) {

@@ -25,12 +25,19 @@ TEST(CommaText, SplitsPlainQuotedAndEmptyFields) {
     EXPECT_EQ(split(""), QList<QByteArray>());
 }
 
-TEST(CommaText, BlanksAroundFieldsAreSkippedAndAnUnquotedSpaceSplits) {
+TEST(CommaText, BlanksAroundFieldsAreSkippedAndBlanksInsideAreKept) {
     EXPECT_EQ(split("  a , b"), QList<QByteArray>({"a", "b"}));
-    // An ASCII space inside an unquoted field ends it.
-    EXPECT_EQ(split("x,Tokyo Minato,y"), QList<QByteArray>({"x", "Tokyo", "Minato", "y"}));
+    // A spreadsheet writes "東京都 港区" without quotes: it stays one field,
+    // and the fields after it stay in their columns.
+    EXPECT_EQ(split("x,Tokyo Minato ,y"), QList<QByteArray>({"x", "Tokyo Minato", "y"}));
+    const QList<QByteArray> spreadsheet = sjis({u"やまだ", u"山田 太郎", u"東京都 港区 芝公園1-2", u"y"});
+    EXPECT_EQ(splitCommaText(spreadsheet.join(',')), spreadsheet);
     EXPECT_EQ(split("\"Tokyo Minato\""), QList<QByteArray>({"Tokyo Minato"}));
-    EXPECT_EQ(split("a\tb"), QList<QByteArray>({"a", "b"}));
+    EXPECT_EQ(split("a\tb"), QList<QByteArray>({"a\tb"}));
+    // What the program writes (a field with a blank is quoted) reads as before.
+    const QList<QByteArray> own = {"a b", " c", "d ", "e"};
+    EXPECT_EQ(joinCommaText(own), QByteArray("\"a b\",\" c\",\"d \",e"));
+    EXPECT_EQ(splitCommaText(joinCommaText(own)), own);
 }
 
 TEST(CommaText, ATrailingCommaAddsOneEmptyField) {

@@ -77,6 +77,20 @@ TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
     EXPECT_TRUE(s.page->SJuusho2->text().isEmpty());  // the key itself was swallowed
 }
 
+// The settings file is CP932: what it cannot hold is named on leaving the
+// field, in red; 〜 and − have CP932 forms and are not named.
+TEST(SenderPage, LeavingAFieldNamesTheCharactersTheSettingsFileCannotKeep) {
+    ShownPage s;
+    s.page->SasidasininnShow();
+    s.page->SJuusho1->setFocus();
+    s.page->SJuusho1->insert(QStringLiteral("𠮷野町1〜3−5 𠮷😀"));
+    s.after->setFocus();
+    const QString shown = s.page->SenderStatusLine->text();
+    EXPECT_TRUE(shown.contains(QStringLiteral("𠮷 😀"))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("〜")));
+    EXPECT_EQ(s.page->SenderStatusLine->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
 TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
     book::PostalDictionaryFile shipped(QStringLiteral(PELCOR_SOURCE_RESOURCES "/postal-codes.bin"));
     book::PostalDictionaryFile missing(QStringLiteral(PELCOR_SOURCE_RESOURCES "/no-such-file.bin"));

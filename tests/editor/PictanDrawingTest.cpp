@@ -2,6 +2,8 @@
 // pointer display, undo, the palette and the colour dialogs.
 
 #include <QLabel>
+#include <cerrno>
+#include <cstring>
 #include <QScrollArea>
 #include <QToolButton>
 
@@ -201,3 +203,16 @@ TEST_F(PictanDrawing, WidthFieldThatIsNoNumberDrawsOnePixel) {
 }
 
 }  // namespace
+
+// Turned, a picture one pixel wide and 2^26 high is wider than any raster
+// may be, so no turned copy can be made: the picture stays, and the user
+// hears why, as from the resize dialog.
+TEST_F(PictanDrawing, ATurnThatCannotBeMadeKeepsThePictureAndSaysWhy) {
+    const QImage tall(1, 1 << 26, QImage::Format_RGB32);  // never written: costs no memory
+    ASSERT_FALSE(tall.isNull());
+    form->replacePicture(tall, tall.size());
+    act("Act90")->trigger();
+    EXPECT_EQ(form->pictureSize(), tall.size());
+    EXPECT_EQ(form->currentPicture().constBits(), tall.constBits());
+    EXPECT_EQ(dialogs.texts("error"), QStringList{QString::fromLocal8Bit(std::strerror(ENOMEM))});
+}

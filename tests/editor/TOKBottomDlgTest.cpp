@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "editor/UpDownArrows.h"
 #include "tests/editor/EditorWindowFixture.h"
@@ -134,6 +135,19 @@ TEST_F(ResizeDialog, TypedValuesAreLimitedAndNonNumbersRefused) {
     EXPECT_EQ(text(ResizeField::P1), QStringLiteral("3"));
     ok();
     EXPECT_EQ(form->pictureSize(), QSize(341 * 3 / 100, 504 * 3 / 100));
+}
+
+// Typing rewrites the other fields, never the one typed in: the caret stays.
+TEST_F(ResizeDialog, TypingKeepsTheCaretInTheFieldTypedIn) {
+    chooseMode(1);
+    chooseUnit(1);
+    QLineEdit* x4 = resize->edit(ResizeField::X4);
+    type(ResizeField::X4, QStringLiteral("20"));
+    x4->setCursorPosition(0);
+    QTest::keyClicks(x4, QStringLiteral("15"));
+    EXPECT_EQ(x4->text(), QStringLiteral("1520"));
+    EXPECT_EQ(x4->cursorPosition(), 2);
+    EXPECT_EQ(text(ResizeField::P2), QString::number(1520 * 100 / 341));
 }
 
 TEST_F(ResizeDialog, PostcardAndIconSizesIgnoreProportions) {

@@ -27,6 +27,17 @@ TEST(Sjis, ReportsCharactersWithoutACp932Form) {
     EXPECT_EQ(byteLength(text), e.bytes.size());
 }
 
+TEST(Sjis, EncodesWhatTheInputMethodTypesForCharactersWithTwoForms) {
+    // Input methods type U+301C and U+2212 where CP932 decodes to U+FF5E and
+    // U+FF0D; both must be saved and printed as the CP932 character.
+    const platform::SjisEncoded e = encode(QStringLiteral("1〜3−‖—¢£¬"));
+    EXPECT_TRUE(e.ok());
+    EXPECT_EQ(e.bytes, QByteArray("1\x81\x60" "3\x81\x7C\x81\x61\x81\x5C\x81\x91\x81\x92\x81\xCA"));
+    EXPECT_EQ(byteLength(QStringLiteral("〜")), 2);
+    // Decoding still gives the one form the table decodes to.
+    EXPECT_EQ(decode(e.bytes).left(2), QStringLiteral("1～"));
+}
+
 TEST(Sjis, InvalidBytesBecomeReplacementCharactersWithoutReadingPastTheEnd) {
     // A lone trail-less lead byte at the very end, an invalid pair, and 0x80.
     const QByteArray bytes("\x82\xa0" "A\x80" "B\x85\x40" "C\x88", 9);

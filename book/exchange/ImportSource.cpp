@@ -1,0 +1,138 @@
+#include "book/exchange/ImportSource.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "book/AddressRecord.h"
+#include "book/CommaText.h"
+#include "book/exchange/VCard.h"
+#include "platform/Sjis.h"
+
+namespace book {
+namespace {
+
+const QString kNotText = QStringLiteral("このファイルはテキストとして読めません。"
+                                        "文字コードを確かめるか、CSV ファイルか vCard ファイル（.vcf）を選んでください。");
+
+// The program writes 13 fields with the seventh empty; a first line of that
+// shape is a record, whatever its words.
+bool hasOwnShape(const QStringList& row) { return row.size() == kColumnCount && row[ColKana].isEmpty(); }
+
+int widestRow(const CsvTable& table) {
+    int widest = 0;
+    for (const QStringList& row : table) widest = std::max(widest, int(row.size()));
+    return widest;
+}
+
+}  // namespace
+
+ImportKind importKindOf(const QString& path) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    return ext == QLatin1String("vcf") || ext == QLatin1String("vcard") ? ImportKind::VCard : ImportKind::Csv;
+}
+
+ImportBytes readImportBytes(const QString& path, qint64 limit) {
+    ImportBytes r;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        r.error = path + QStringLiteral("\n") + file.errorString();
+        return r;
+    }
+    if (file.size() > limit) {
+        r.error = QStringLiteral("ファイルが大きすぎます（%1 MB）。取り込めるのは %2 MB までです。")
+                      .arg(file.size() / (1024 * 1024))
+                      .arg(limit / (1024 * 1024));
+        return r;
+    }
+    r.bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError) r.error = path + QStringLiteral("\n") + file.errorString();
+    else if (r.bytes.size() > limit) r.error = QStringLiteral("ファイルが大きすぎます。");
+    if (!r.ok()) r.bytes.clear();
+    return r;
+}
+
+CsvChoices guessCsvChoices(const QByteArray& bytes) {
+    CsvChoices c;
+    c.encoding = detectTextEncoding(bytes);
+    // The first lines are enough to choose by.
+    const QString start = decodeText(bytes.left(64 * 1024), c.encoding);
+    c.separator = guessSeparator(start);
+    guessColumns(c, parseCsv(start, c.separator, 50));
+    return c;
+}
+
+void guessColumns(CsvChoices& c, const CsvTable& head) {
+    const QStringList first = head.value(0);
+    c.header = !hasOwnShape(first) && isHeaderRow(first);
+    c.mapping = c.header ? mapHeader(first) : ownFileMapping(widestRow(head));
+    while (c.mapping.size() < widestRow(head)) c.mapping.append(ImportField::None);
+}
+
+CsvTable previewCsv(const QByteArray& bytes, const CsvChoices& choices, int rows) {
+    return parseCsv(decodeText(bytes.left(256 * 1024), choices.encoding), choices.separator, rows);
+}
+
+ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices) {
+    ImportResult r;
+    const QString text = decodeText(bytes, choices.encoding);
+    if (!looksLikeText(text)) {
+        r.error = kNotText;
+        return r;
+    }
+    const CsvTable table = parseCsv(text, choices.separator);
+    int firstRagged = 0, usual = 0;
+    if (isRaggedTable(table, &firstRagged, &usual)) {
+        r.error = QStringLiteral("行ごとの項目の数が大きく違います（%1 行目は %2 項目、多くの行は %3 項目）。"
+                                 "区切り文字と文字コードを確かめてください。")
+                      .arg(firstRagged + 1)
+                      .arg(table[firstRagged].size())
+                      .arg(usual);
+        return r;
+    }
+    r.rows = rowsFromTable(table, choices.header ? 1 : 0, choices.mapping);
+    if (r.rows.isEmpty()) r.error = QStringLiteral("取り込めるデータがありません。項目の割り当てを確かめてください。");
+    return r;
+}
+
+ImportResult importVCard(const QByteArray& bytes) {
+    ImportResult r;
+    const TextEncoding encoding = detectTextEncoding(bytes);
+    // Only a NUL marks a vCard as binary: its own CHARSETs may be anything.
+    if (encoding == TextEncoding::Cp932 || encoding == TextEncoding::Utf8 ? bytes.contains('\0')
+                                                                          : !looksLikeText(decodeText(bytes, encoding))) {
+        r.error = kNotText;
+        return r;
+    }
+    VCardReadResult cards = parseVCards(bytes);
+    r.rows = std::move(cards.rows);
+    r.error = cards.error;
+    return r;
+}
+
+ImportResult importFile(const QString& path) {
+    const ImportBytes read = readImportBytes(path);
+    if (!read.ok()) return {AddressRows(), read.error};
+    if (importKindOf(path) == ImportKind::VCard) return importVCard(read.bytes);
+    // As opening reads it, so that record numbers match the open book.
+    return {parseAnyAddressFile(read.bytes), QString()};
+}
+
+AddressRows parseAnyAddressFile(const QByteArray& bytes) {
+    const TextEncoding encoding = detectTextEncoding(bytes);
+    if (encoding == TextEncoding::Cp932) {
+        // Only the first line decides, and only a header changes anything.
+        const qsizetype lf = bytes.indexOf('\n');
+        const QByteArray firstLine = bytes.left(lf < 0 ? bytes.size() : lf);
+        QStringList first;
+        for (const QByteArray& f : splitCommaText(firstLine)) first.append(platform::Sjis::decode(f));
+        if (hasOwnShape(first) || !isHeaderRow(first)) return parseAddressFile(bytes);
+    }
+    QString text = decodeText(bytes, encoding);
+    if (const qsizetype eof = text.indexOf(QChar(0x1A)); eof >= 0) text.truncate(eof);
+    const CsvTable table = parseCsv(text, QLatin1Char(','));
+    const QStringList first = table.value(0);
+    const bool header = !hasOwnShape(first) && isHeaderRow(first);
+    return rowsFromTable(table, header ? 1 : 0, header ? mapHeader(first) : ownFileMapping(widestRow(table)));
+}
+
+}  // namespace book

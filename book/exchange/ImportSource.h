@@ -1,0 +1,71 @@
+#pragma once
+// Reading an address book from a file made elsewhere: size and text checks,
+// the CSV choices (encoding, separator, header, columns) guessed from the
+// bytes, and the records built from them. Every refusal carries a message in
+// Japanese for the user; nothing here touches the open book.
+
+#include <QByteArray>
+#include <QString>
+
+#include "book/AddressFile.h"
+#include "book/exchange/FieldMapping.h"
+#include "book/exchange/TextEncoding.h"
+
+namespace book {
+
+// Larger files are refused before they are read: an address book of 10,000
+// records is about 2 MB, and even a phone's contacts with photos stay well
+// below this.
+constexpr qint64 kMaxImportBytes = 64LL * 1024 * 1024;
+
+enum class ImportKind { Csv, VCard };
+// By the file's extension: ".vcf" and ".vcard" are vCard, anything else CSV.
+ImportKind importKindOf(const QString& path);
+
+struct ImportBytes {
+    QByteArray bytes;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+ImportBytes readImportBytes(const QString& path, qint64 limit = kMaxImportBytes);
+
+struct CsvChoices {
+    TextEncoding encoding = TextEncoding::Cp932;
+    QChar separator = QLatin1Char(',');
+    bool header = false;
+    FieldMapping mapping;  // one per column of the widest row
+};
+
+// What the bytes suggest: the detected encoding, the separator used most, a
+// header row when its names are recognised (mapped by them), else the
+// program's own column order.
+CsvChoices guessCsvChoices(const QByteArray& bytes);
+
+// Header and columns guessed from the first rows as read with `choices`
+// encoding and separator: a recognised header row maps by its names,
+// otherwise the program's own column order applies.
+void guessColumns(CsvChoices& choices, const CsvTable& firstRows);
+
+// The decoded rows for the dialog's preview.
+CsvTable previewCsv(const QByteArray& bytes, const CsvChoices& choices, int rows);
+
+struct ImportResult {
+    AddressRows rows;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Records as `choices` read them; refuses what is not text, a table whose
+// rows have wildly different lengths, and a file without any record.
+ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices);
+ImportResult importVCard(const QByteArray& bytes);
+
+// A whole file by its kind, as opening reads a ".csv" (the command line's way).
+ImportResult importFile(const QString& path);
+
+// Opening a ".csv": the program's own files (CP932 without a header) read
+// exactly as parseAddressFile reads them; a Unicode file, or one with a
+// recognised header row, is read as a table and mapped.
+AddressRows parseAnyAddressFile(const QByteArray& bytes);
+
+}  // namespace book

@@ -1,0 +1,326 @@
+#include "book/exchange/VCard.h"
+
+#include <QStringDecoder>
+
+#include "book/AddressRecord.h"
+#include "book/exchange/FieldText.h"
+#include "book/exchange/TextEncoding.h"
+#include "platform/Sjis.h"
+
+namespace book {
+namespace {
+
+const QChar kIdeographicSpace(0x3000);
+
+// One property line after unfolding: "NAME;PARAM=VALUE;BARE:value".
+struct Property {
+    QByteArray name;            // upper case, without a group prefix
+    QList<QByteArray> params;   // as written, upper-cased names
+    QByteArray value;           // raw bytes
+    int line = 0;               // 1-based line of the file where it starts
+
+    // Every TYPE the property carries: TYPE=a,b, TYPE="a,b" and 2.1's bare
+    // parameters, in upper case.
+    QList<QByteArray> types() const {
+        QList<QByteArray> out;
+        for (const QByteArray& p : params) {
+            const int eq = p.indexOf('=');
+            if (eq < 0) {
+                out.append(p.toUpper());
+            } else if (p.left(eq).toUpper() == "TYPE") {
+                QByteArray v = p.mid(eq + 1);
+                v.replace('"', "");
+                for (const QByteArray& t : v.split(',')) out.append(t.trimmed().toUpper());
+            }
+        }
+        return out;
+    }
+    QByteArray param(const char* key) const {
+        for (const QByteArray& p : params) {
+            const int eq = p.indexOf('=');
+            if (eq > 0 && p.left(eq).toUpper() == key) {
+                QByteArray v = p.mid(eq + 1);
+                if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"')) v = v.mid(1, v.size() - 2);
+                return v;
+            }
+        }
+        return QByteArray();
+    }
+    bool quotedPrintable() const {
+        return types().contains("QUOTED-PRINTABLE") || param("ENCODING").toUpper() == "QUOTED-PRINTABLE";
+    }
+};
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+QByteArray decodeQuotedPrintable(const QByteArray& in) {
+    QByteArray out;
+    out.reserve(in.size());
+    for (int i = 0; i < in.size(); ++i) {
+        if (in[i] == '=' && i + 2 < in.size() && hexValue(in[i + 1]) >= 0 && hexValue(in[i + 2]) >= 0) {
+            out.append(char(hexValue(in[i + 1]) * 16 + hexValue(in[i + 2])));
+            i += 2;
+        } else if (in[i] == '=' && i + 1 == in.size()) {
+            // a soft line break left at the very end
+        } else {
+            out.append(in[i]);
+        }
+    }
+    return out;
+}
+
+// Splits on `separator` where it is not escaped by a backslash, and undoes
+// the escapes in each part.
+QStringList splitValue(const QString& value, QChar separator) {
+    QStringList parts;
+    QString part;
+    for (int i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == QLatin1Char('\\') && i + 1 < value.size()) {
+            const QChar next = value[++i];
+            if (next == QLatin1Char('n') || next == QLatin1Char('N')) part.append(QLatin1Char('\n'));
+            else part.append(next);
+        } else if (c == separator) {
+            parts.append(part);
+            part.clear();
+        } else {
+            part.append(c);
+        }
+    }
+    parts.append(part);
+    return parts;
+}
+
+QString unescaped(const QString& value) { return splitValue(value, QChar()).join(QString()); }
+
+class CardReader {
+public:
+    explicit CardReader(bool utf8Default) : utf8Default_(utf8Default) {}
+
+    QString text(const Property& p) const {
+        QByteArray raw = p.value;
+        if (p.quotedPrintable()) raw = decodeQuotedPrintable(raw);
+        const QByteArray charset = p.param("CHARSET").toUpper();
+        if (charset.isEmpty()) return utf8Default_ ? QString::fromUtf8(raw) : platform::Sjis::decode(raw);
+        if (charset == "UTF-8" || charset == "UTF8") return QString::fromUtf8(raw);
+        if (charset == "SHIFT_JIS" || charset == "SJIS" || charset == "CP932" || charset == "WINDOWS-31J" ||
+            charset == "X-SJIS" || charset == "SHIFT-JIS")
+            return platform::Sjis::decode(raw);
+        QStringDecoder decoder(charset.constData());
+        if (decoder.isValid()) return decoder(raw);
+        return QString::fromLatin1(raw);
+    }
+
+private:
+    bool utf8Default_;
+};
+
+// What one card holds, gathered property by property.
+struct Card {
+    QString family, given, fullName, phoneticLast, phoneticFirst, sortString, soundReading, sortAs;
+    QStringList address;  // the chosen ADR's components
+    int addressRank = 99;
+    QString phone, mobile, fax, company, title, relation, joint;
+    int phoneRank = 99;
+
+    void take(const Property& p, const QString& value) {
+        const QByteArray& n = p.name;
+        if (n == "N") {
+            const QStringList c = splitValue(value, QLatin1Char(';'));
+            family = c.value(0).trimmed();
+            given = c.value(1).trimmed();
+            sortAs = splitValue(QString::fromUtf8(p.param("SORT-AS")), QLatin1Char(',')).join(kIdeographicSpace);
+        } else if (n == "FN") {
+            fullName = unescaped(value).trimmed();
+        } else if (n == "X-PHONETIC-LAST-NAME") {
+            phoneticLast = unescaped(value).trimmed();
+        } else if (n == "X-PHONETIC-FIRST-NAME") {
+            phoneticFirst = unescaped(value).trimmed();
+        } else if (n == "SORT-STRING") {
+            sortString = unescaped(value).trimmed();
+        } else if (n == "SOUND" && p.types().contains("X-IRMC-N")) {
+            // Phones of the 2.1 era keep the reading of N here.
+            QStringList c = splitValue(value, QLatin1Char(';')).mid(0, 2);
+            c.removeAll(QString());
+            soundReading = c.join(kIdeographicSpace);
+        } else if (n == "ADR") {
+            const QList<QByteArray> t = p.types();
+            const int rank = t.contains("HOME") ? 0 : t.contains("WORK") ? 2 : 1;
+            if (rank < addressRank) {
+                addressRank = rank;
+                address = splitValue(value, QLatin1Char(';'));
+            }
+        } else if (n == "TEL") {
+            const QList<QByteArray> t = p.types();
+            QString number = unescaped(value).trimmed();
+            // 4.0 may write the number as a URI.
+            if (p.param("VALUE").toLower() == "uri" && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+                number = number.mid(4);
+            if (t.contains("FAX")) {
+                if (fax.isEmpty()) fax = number;
+            } else if (t.contains("CELL")) {
+                if (mobile.isEmpty()) mobile = number;
+            } else {
+                const int rank = t.contains("HOME") ? 0 : t.contains("WORK") ? 2 : 1;
+                if (rank < phoneRank) {
+                    phoneRank = rank;
+                    phone = number;
+                }
+            }
+        } else if (n == "ORG") {
+            QStringList c = splitValue(value, QLatin1Char(';'));
+            for (QString& s : c) s = s.trimmed();
+            c.removeAll(QString());
+            company = c.join(kIdeographicSpace);
+        } else if (n == "TITLE") {
+            title = unescaped(value).trimmed();
+        } else if (n == "CATEGORIES") {
+            relation = splitValue(value, QLatin1Char(',')).value(0).trimmed();
+        } else if (n == "X-PELCOR-JOINT-NAME") {
+            joint = unescaped(value).trimmed();
+        }
+    }
+
+    QStringList record() const {
+        QStringList row(kColumnCount);
+        auto join = [](const QString& a, const QString& b) {
+            return a.isEmpty() ? b : b.isEmpty() ? a : a + kIdeographicSpace + b;
+        };
+        row[ColName] = join(family, given);
+        if (row[ColName].isEmpty()) row[ColName] = fullName;
+        QString reading = join(phoneticLast, phoneticFirst);
+        for (const QString& other : {sortString, soundReading, sortAs})
+            if (reading.isEmpty()) reading = other;
+        row[ColKana] = toHiragana(reading);
+        auto part = [this](int i) { return address.value(i).trimmed(); };
+        row[ColPostal] = importedPostalCode(part(5));
+        row[ColAddress1] = part(4) + part(3) + part(2);
+        row[ColAddress2] = part(1);
+        row[ColJointName] = joint;
+        row[ColPhone] = phone;
+        row[ColMobile] = mobile;
+        row[ColFax] = fax;
+        row[ColCompany] = company;
+        row[ColTitle] = title;
+        row[ColRelation] = relation;
+        // One line each, and no blanks left at the ends by a broken line.
+        for (int c = 0; c < kColumnCount; ++c)
+            if (c != ColPostal) row[c] = singleLine(row[c]).trimmed();
+        return row;
+    }
+};
+
+// Parses "group.NAME;params:value" (the value's bytes as they are).
+bool parseProperty(const QByteArray& line, Property& p) {
+    int colon = -1;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        if (line[i] == '"') quoted = !quoted;
+        else if (line[i] == ':' && !quoted) {
+            colon = i;
+            break;
+        }
+    }
+    if (colon < 0) return false;
+    const QList<QByteArray> head = line.left(colon).split(';');
+    QByteArray name = head.first().trimmed().toUpper();
+    if (const int dot = name.lastIndexOf('.'); dot >= 0) name = name.mid(dot + 1);
+    p.name = name;
+    p.params = head.mid(1);
+    p.value = line.mid(colon + 1);
+    return true;
+}
+
+bool isQuotedPrintableStart(const QByteArray& line) {
+    const int colon = line.indexOf(':');
+    return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+}
+
+}  // namespace
+
+VCardReadResult parseVCards(const QByteArray& input) {
+    VCardReadResult result;
+    // UTF-16 files are read as UTF-8 bytes; any other file keeps its bytes,
+    // and values without a CHARSET are UTF-8 when the file as a whole is.
+    QByteArray bytes;
+    const TextEncoding encoding = detectTextEncoding(input);
+    if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
+        bytes = decodeText(input, encoding).toUtf8();
+    else
+        bytes = input.mid(byteOrderMarkLength(input, encoding));
+    const CardReader reader(encoding != TextEncoding::Cp932);
+
+    // Physical lines, then logical ones: a line starting with a blank
+    // continues the one before (folding), and a quoted-printable value ending
+    // in '=' continues on the next line (a soft line break).
+    struct Line {
+        QByteArray text;
+        int number;
+    };
+    QVector<Line> lines;
+    const char* p = bytes.constData();
+    const char* end = p + bytes.size();
+    int number = 0;
+    bool softBreak = false;
+    while (p < end) {
+        const char* lf = static_cast<const char*>(memchr(p, '\n', size_t(end - p)));
+        const char* lineEnd = lf ? lf : end;
+        const char* textEnd = lineEnd > p && lineEnd[-1] == '\r' ? lineEnd - 1 : lineEnd;
+        QByteArray text(p, int(textEnd - p));
+        ++number;
+        p = lf ? lf + 1 : end;
+        if (softBreak && !lines.isEmpty()) {
+            lines.last().text.chop(1);  // the '='
+            lines.last().text.append(text);
+        } else if (!lines.isEmpty() && !text.isEmpty() && (text[0] == ' ' || text[0] == '\t')) {
+            lines.last().text.append(text.constData() + 1, text.size() - 1);
+        } else if (!text.trimmed().isEmpty()) {
+            lines.append({text, number});
+        } else {
+            softBreak = false;
+            continue;
+        }
+        const QByteArray& joined = lines.last().text;
+        softBreak = joined.endsWith('=') && isQuotedPrintableStart(joined);
+    }
+
+    int depth = 0, cardStart = 0;
+    Card card;
+    for (const Line& line : lines) {
+        Property prop;
+        if (!parseProperty(line.text, prop)) continue;
+        const QByteArray value = prop.value.trimmed().toUpper();
+        if (prop.name == "BEGIN" && value == "VCARD") {
+            if (depth++ == 0) {
+                card = Card();
+                cardStart = line.number;
+            }
+        } else if (prop.name == "END" && value == "VCARD") {
+            if (depth == 0) continue;  // a stray end
+            if (--depth == 0) {
+                const QStringList row = card.record();
+                bool any = false;
+                for (const QString& cell : row) any = any || !cell.isEmpty();
+                if (any) result.rows.append(row);
+            }
+        } else if (depth == 1) {
+            card.take(prop, reader.text(prop));
+        }
+    }
+    if (depth > 0) {
+        result.rows.clear();
+        result.error = QStringLiteral("%1 行目から始まる連絡先に END:VCARD がありません。"
+                                      "ファイルが途中で切れている可能性があります。")
+                           .arg(cardStart);
+    } else if (result.rows.isEmpty()) {
+        result.error = QStringLiteral("vCard の連絡先（BEGIN:VCARD から END:VCARD まで）が見つかりません。");
+    }
+    return result;
+}
+
+}  // namespace book

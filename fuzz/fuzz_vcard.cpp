@@ -1,0 +1,21 @@
+// vCard files from phones and mail programs: reading must never crash, hang
+// or read past the buffer, and what was read writes as vCard 3.0 and reads
+// back the same.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "FuzzMain.h"
+#include "book/AddressRecord.h"
+#include "book/exchange/ImportSource.h"
+#include "book/exchange/VCard.h"
+#include "book/exchange/VCardWriter.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const book::ImportResult result = book::importVCard(fuzzsupport::bytes(data, size));
+    if (!result.ok() && !result.rows.isEmpty()) __builtin_trap();
+    for (const QStringList& row : result.rows)
+        if (row.size() != book::kColumnCount) __builtin_trap();
+    if (result.ok() && book::parseVCards(book::writeVCards(result.rows)).rows != result.rows) __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,207 @@
+#include "platform/pdf/FontEmbedding.h"
+
+#include "platform/FontFaces.h"
+#include "platform/pdf/Deflate.h"
+#include "platform/pdf/PdfSyntax.h"
+
+#include <QRawFont>
+
+#include <hb-subset.h>
+#include <hb.h>
+
+namespace platform::pdf {
+namespace {
+
+// The tables a PDF reader or the subsetter may want; the rest (layout,
+// colour, hinting programs it cannot use) stays out.
+constexpr const char* kTables[] = {"head", "hhea", "hmtx", "maxp", "cmap", "OS/2", "post", "name",
+                                   "glyf", "loca", "cvt ", "fpgm", "prep", "CFF "};
+
+int be16(const QByteArray& t, int at) {
+    if (t.size() < at + 2) return 0;
+    return int16_t((uint8_t(t[at]) << 8) | uint8_t(t[at + 1]));
+}
+
+std::string postScriptName(const FontFace& face) {
+    std::string name;
+    for (QChar c : face.family())
+        if (c.unicode() < 128 && c.isLetterOrNumber()) name.push_back(char(c.unicode()));
+    return name.empty() ? std::string("Font") : name;
+}
+
+// Six capitals that differ between subsets of one face, as PDF readers expect.
+std::string subsetTag(const std::map<unsigned, char32_t>& glyphs) {
+    uint32_t h = 2166136261u;
+    for (const auto& [g, c] : glyphs) h = (h ^ g) * 16777619u;
+    std::string tag;
+    for (int i = 0; i < 6; ++i, h /= 26) tag.push_back(char('A' + h % 26));
+    return tag;
+}
+
+void appendUtf16Hex(std::string& out, char32_t c) {
+    if (c >= 0x10000) {
+        c -= 0x10000;
+        appendHex4(out, 0xD800 + (c >> 10));
+        appendHex4(out, 0xDC00 + (c & 0x3FF));
+    } else {
+        appendHex4(out, c);
+    }
+}
+
+
+// The face rebuilt from the tables Qt draws with.
+hb_face_t* faceFromTables(const FontFace& face) {
+    hb_face_t* builder = hb_face_builder_create();
+    for (const char* tag : kTables) {
+        const QByteArray table = face.raw().fontTable(tag);
+        if (table.isEmpty()) continue;
+        hb_blob_t* blob = hb_blob_create(table.constData(), unsigned(table.size()), HB_MEMORY_MODE_DUPLICATE,
+                                         nullptr, nullptr);
+        hb_face_builder_add_table(builder, hb_tag_from_string(tag, 4), blob);
+        hb_blob_destroy(blob);
+    }
+    hb_blob_t* whole = hb_face_reference_blob(builder);
+    hb_face_destroy(builder);
+    hb_face_t* out = hb_face_create(whole, 0);
+    hb_blob_destroy(whole);
+    return out;
+}
+
+}  // namespace
+
+QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff) {
+    // The shaping face is the mapped file when there is one; the subsetter
+    // needs a face whose tables it can list.
+    hb_face_t* source = hb_font_get_face(face.hb());
+    unsigned none = 0;
+    const unsigned tables = hb_face_get_table_tags(source, 0, &none, nullptr);
+    source = tables > 0 ? hb_face_reference(source) : faceFromTables(face);
+    hb_blob_t* cff = hb_face_reference_table(source, HB_TAG('C', 'F', 'F', ' '));
+    *isCff = hb_blob_get_length(cff) > 0;
+    hb_blob_destroy(cff);
+
+    hb_subset_input_t* input = hb_subset_input_create_or_fail();
+    QByteArray result;
+    if (input) {
+        hb_set_t* set = hb_subset_input_glyph_set(input);
+        hb_set_add(set, 0);
+        for (const auto& entry : glyphs) hb_set_add(set, entry.first);
+        // The pages address glyphs by their ids in the whole face.
+        hb_subset_input_set_flags(input, HB_SUBSET_FLAGS_RETAIN_GIDS);
+        // A PDF reader draws glyphs by id at the positions the page gives:
+        // layout, vertical metrics and device tables would be dead weight.
+        hb_set_t* drop = hb_subset_input_set(input, HB_SUBSET_SETS_DROP_TABLE_TAG);
+        for (const char* tag : {"GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "morx", "kern", "vhea", "vmtx",
+                                "VORG", "DSIG", "gasp", "hdmx", "LTSH", "VDMX", "PCLT"})
+            hb_set_add(drop, hb_tag_from_string(tag, 4));
+        if (hb_face_t* subset = hb_subset_or_fail(source, input)) {
+            hb_blob_t* blob = hb_face_reference_blob(subset);
+            unsigned length = 0;
+            const char* data = hb_blob_get_data(blob, &length);
+            result = QByteArray(data, int(length));
+            hb_blob_destroy(blob);
+            hb_face_destroy(subset);
+        }
+        hb_subset_input_destroy(input);
+    }
+    hb_face_destroy(source);
+    return result;
+}
+
+std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
+    std::string s =
+        "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+        "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+        "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+        "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
+    std::vector<std::pair<unsigned, char32_t>> pairs;
+    for (const auto& [g, c] : glyphs)
+        if (c != 0 && g <= 0xFFFF) pairs.emplace_back(g, c);
+    for (size_t i = 0; i < pairs.size(); i += 100) {
+        const size_t n = std::min<size_t>(100, pairs.size() - i);
+        appendInt(s, (long long)n);
+        s += " beginbfchar\n";
+        for (size_t k = i; k < i + n; ++k) {
+            s.push_back('<');
+            appendHex4(s, pairs[k].first);
+            s += "> <";
+            appendUtf16Hex(s, pairs[k].second);
+            s += ">\n";
+        }
+        s += "endbfchar\n";
+    }
+    s += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+    return s;
+}
+
+void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use) {
+    const FontFace& face = *use.face;
+    const std::map<unsigned, char32_t> glyphs = use.glyphs();
+    const int cidFont = out.reserve(), descriptor = out.reserve(), file = out.reserve(), toUnicode = out.reserve();
+    const std::string name = "/" + subsetTag(glyphs) + "+" + postScriptName(face);
+    const double toThousandths = 1000.0 / face.unitsPerEm();
+
+    bool cff = false;
+    const QByteArray program = subsetFont(face, glyphs, &cff);
+
+    for (const bool vertical : {false, true}) {
+        std::string s = "<</Type /Font /Subtype /Type0 /BaseFont " + name + (vertical ? "-V" : "-H") +
+                        " /Encoding /Identity-" + (vertical ? "V" : "H") + " /DescendantFonts [";
+        appendInt(s, cidFont);
+        s += " 0 R] /ToUnicode ";
+        appendInt(s, toUnicode);
+        s += " 0 R>>";
+        out.object(vertical ? verticalId : fontId, s);
+    }
+
+    std::string s = "<</Type /Font /Subtype ";
+    s += cff ? "/CIDFontType0" : "/CIDFontType2";
+    s += " /BaseFont " + name + " /CIDSystemInfo <</Registry (Adobe) /Ordering (Identity) /Supplement 0>>";
+    s += " /FontDescriptor ";
+    appendInt(s, descriptor);
+    s += " 0 R";
+    if (!cff) s += " /CIDToGIDMap /Identity";
+    s += " /DW 1000 /W [";
+    // Widths so that extraction and selection see each glyph's true advance.
+    for (const auto& entry : glyphs) {
+        appendInt(s, entry.first);
+        s += " [";
+        appendNumber(s, face.horizontalAdvance(entry.first) * toThousandths, 3);
+        s += "] ";
+    }
+    s += "]>>";
+    out.object(cidFont, s);
+
+    const QByteArray head = face.raw().fontTable("head");
+    const QByteArray hhea = face.raw().fontTable("hhea");
+    s = "<</Type /FontDescriptor /FontName " + name + " /Flags 4 /FontBBox [";
+    for (int at : {36, 38, 40, 42}) {
+        appendNumber(s, be16(head, at) * toThousandths, 0);
+        s.push_back(' ');
+    }
+    s += "] /ItalicAngle 0 /Ascent ";
+    appendNumber(s, be16(hhea, 4) * toThousandths, 0);
+    s += " /Descent ";
+    appendNumber(s, be16(hhea, 6) * toThousandths, 0);
+    s += " /CapHeight ";
+    appendNumber(s, be16(hhea, 4) * toThousandths, 0);
+    s += " /StemV 80 ";
+    s += cff ? "/FontFile3 " : "/FontFile2 ";
+    appendInt(s, file);
+    s += " 0 R>>";
+    out.object(descriptor, s);
+
+    const std::string packed = deflate(std::string_view(program.constData(), size_t(program.size())));
+    std::string dict = " /Filter /FlateDecode";
+    if (cff) {
+        dict += " /Subtype /OpenType";
+    } else {
+        dict += " /Length1 ";
+        appendInt(dict, program.size());
+    }
+    out.stream(file, dict, packed);
+
+    out.stream(toUnicode, " /Filter /FlateDecode", deflate(toUnicodeCMap(glyphs)));
+}
+
+}  // namespace platform::pdf

@@ -1,0 +1,26 @@
+#pragma once
+// One face embedded in a PDF: subset to the glyphs the pages drew (glyph ids
+// kept, so the pages' codes are the font's own glyph ids), as a CID font with
+// Identity-H encoding, and a ToUnicode map so text extraction gives back the
+// characters, vertical forms included.
+
+#include "platform/pdf/ObjectWriter.h"
+#include "platform/pdf/PdfResources.h"
+
+#include <QByteArray>
+
+namespace platform::pdf {
+
+// The face's file rebuilt from its tables, cut to `glyphs` (and glyph 0).
+// Empty when the subsetter refuses the face.
+QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff);
+
+// Writes the font objects: `fontId` and `verticalId` are the Type0 fonts the
+// page resources name for horizontal and vertical writing; both share one
+// embedded program.
+void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use);
+
+// The ToUnicode CMap for glyph -> character pairs.
+std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs);
+
+}  // namespace platform::pdf

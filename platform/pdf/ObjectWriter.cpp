@@ -1,0 +1,98 @@
+#include "platform/pdf/ObjectWriter.h"
+
+#include "platform/pdf/PdfSyntax.h"
+
+#include <QIODevice>
+
+#include <cstdio>
+
+namespace platform::pdf {
+namespace {
+constexpr size_t kFlushAt = 1 << 18;
+}
+
+ObjectWriter::ObjectWriter(QIODevice& device) : device_(device) {
+    // A binary comment tells transfer programs the file is not text.
+    put("%PDF-1.6\n%\xE2\xE3\xCF\xD3\n");
+}
+
+int ObjectWriter::reserve() {
+    offsets_.push_back(-1);
+    return int(offsets_.size() - 1);
+}
+
+void ObjectWriter::begin(int id) {
+    offsets_[size_t(id)] = offset_ + (long long)buffer_.size();
+    std::string head;
+    appendInt(head, id);
+    head += " 0 obj\n";
+    put(head);
+}
+
+void ObjectWriter::object(int id, std::string_view body) {
+    begin(id);
+    put(body);
+    put("\nendobj\n");
+}
+
+void ObjectWriter::stream(int id, std::string_view dictionary, std::string_view data) {
+    begin(id);
+    std::string head = "<<";
+    head += dictionary;
+    head += " /Length ";
+    appendInt(head, (long long)data.size());
+    head += ">>\nstream\n";
+    put(head);
+    put(data);
+    put("\nendstream\nendobj\n");
+}
+
+void ObjectWriter::finish(int catalog, int info) {
+    const long long xref = offset_ + (long long)buffer_.size();
+    std::string s = "xref\n0 ";
+    appendInt(s, (long long)offsets_.size());
+    s += "\n0000000000 65535 f \n";
+    char line[32];
+    for (size_t i = 1; i < offsets_.size(); ++i) {
+        // A number reserved but never written would make a broken file.
+        if (offsets_[i] < 0) {
+            failed_ = true;
+            error_ = QStringLiteral("object %1 was never written").arg(i);
+            return;
+        }
+        std::snprintf(line, sizeof line, "%010lld 00000 n \n", offsets_[i]);
+        s.append(line, 20);
+    }
+    s += "trailer\n<</Size ";
+    appendInt(s, (long long)offsets_.size());
+    s += " /Root ";
+    appendInt(s, catalog);
+    s += " 0 R /Info ";
+    appendInt(s, info);
+    s += " 0 R>>\nstartxref\n";
+    appendInt(s, xref);
+    s += "\n%%EOF\n";
+    put(s);
+    flush();
+}
+
+void ObjectWriter::put(std::string_view s) {
+    buffer_.append(s);
+    if (buffer_.size() >= kFlushAt) flush();
+}
+
+void ObjectWriter::flush() {
+    if (buffer_.empty() || failed_) {
+        offset_ += (long long)buffer_.size();
+        buffer_.clear();
+        return;
+    }
+    if (device_.write(buffer_.data(), qint64(buffer_.size())) != qint64(buffer_.size())) {
+        failed_ = true;
+        error_ = device_.errorString();
+    }
+    offset_ += (long long)buffer_.size();
+    buffer_.clear();
+}
+
+}  // namespace platform::pdf

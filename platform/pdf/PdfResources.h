@@ -1,0 +1,66 @@
+#pragma once
+// The fonts and pictures the pages of one PDF use, shared by the threads that
+// build the pages. The thread that orders the pages registers every face and
+// picture before a page is handed out; the page builders only look them up
+// and report which glyphs they drew. Everything is written once, at the end
+// of the file, so each face and picture is embedded once however many pages
+// use it.
+
+#include "platform/FontRecord.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <map>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+namespace platform {
+class FontFace;
+}
+
+namespace platform::pdf {
+
+struct FontUse {
+    const FontFace* face = nullptr;
+    // By glyph id: the character the glyph stands for, kUnused for a glyph
+    // not drawn, kNoCharacter for one drawn for no known character.
+    std::vector<char32_t> characters;
+    static constexpr char32_t kUnused = 0, kNoCharacter = 0xFFFFFFFF;
+
+    // The glyphs drawn, with their characters (0 when none is known).
+    std::map<unsigned, char32_t> glyphs() const;
+};
+
+struct ImageUse {
+    QImage image;
+    QByteArray jpeg;  // the picture's JPEG file, embedded as it is when present
+};
+
+class PdfResources {
+public:
+    // Resource numbers: /F<n> and /Im<n> in the page content.
+    int font(const FontFace* face, bool* added = nullptr);
+    int image(const QImage& image, const QByteArray& jpeg = QByteArray());
+
+    void addGlyphs(int font, const std::vector<std::pair<unsigned, char32_t>>& glyphs);
+
+    // True the first time the registering thread meets a font record: cards
+    // of one document use a handful, each needs looking up once.
+    bool firstSight(const FontRecord& font);
+
+    // For writing, once every page is done.
+    const std::vector<FontUse>& fonts() const { return fonts_; }
+    const std::vector<ImageUse>& images() const { return images_; }
+
+private:
+    std::mutex mutex_;
+    std::vector<FontUse> fonts_;
+    std::unordered_map<const FontFace*, int> fontIndex_;
+    std::vector<ImageUse> images_;
+    std::unordered_map<qint64, int> imageIndex_;
+    std::vector<FontRecord> seen_;  // only the registering thread touches it
+};
+
+}  // namespace platform::pdf

@@ -1,0 +1,157 @@
+// The import and export commands, driven as a user would: the file dialog
+// scripted, the import dialog adjusted and confirmed.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <functional>
+
+#include "app/CommandTable.h"
+#include "book/BookModel.h"
+#include "book/AddressRecord.h"
+#include "book/ImportDialog.h"
+#include "platform/Sjis.h"
+#include "platform/StringGrid.h"
+#include "tests/app/MainWindowFixture.h"
+
+using platform::Answer;
+using platform::FileDialogResult;
+
+namespace {
+
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
+
+// Runs `adjust` on the import dialog once it is open, then confirms it.
+void whenImportDialogOpens(std::function<void(book::ImportDialog&)> adjust = {}) {
+    QTimer::singleShot(0, [adjust] {
+        auto* dialog = qobject_cast<book::ImportDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        if (adjust) adjust(*dialog);
+        dialog->accept();
+    });
+}
+
+const QByteArray kOwnBook = platform::Sjis::bytes(QStringLiteral("やまだ,山田　太郎,123-4567,東京都,,,,,,,,,友人\r\n"));
+const QByteArray kSheet =
+    QStringLiteral("氏名,フリガナ,〒,住所,携帯\r\n鈴木 花子,スズキ ハナコ,530-0001,大阪府 北区,090\r\n佐藤,サトウ,,札幌,\r\n")
+        .toUtf8();
+
+}  // namespace
+
+TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
+    dialogs.files = {FileDialogResult{writeFile(home.filePath("sheet.csv"), kSheet), 0}};
+    whenImportDialogOpens();
+    f.commands->action("ActImport")->trigger();
+    ASSERT_EQ(f.StringGrid1->rowCount(), 4);
+    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 2), QStringLiteral("鈴木 花子"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 2), QStringLiteral("すずき はなこ"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColAddress1, 2), QStringLiteral("大阪府 北区"));
+    EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 3), QStringLiteral("3"));
+    EXPECT_EQ(f.StringGrid1->row(), 2);
+    EXPECT_TRUE(f.AddressModified);
+    EXPECT_EQ(f.AddressFileName, home.filePath("family.csv"));
+
+    // The choices made are offered again for the next file of this layout.
+    dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
+    whenImportDialogOpens([](book::ImportDialog& d) {
+        ASSERT_NE(d.columnBox(4), nullptr);
+        EXPECT_EQ(d.columnBox(4)->currentData().toInt(), int(book::ImportField::Mobile));
+        d.setColumnField(3, book::ImportField::Relation);
+        d.replaceButton()->setChecked(true);
+    });
+    dialogs.answers = {Answer::Yes};  // replace the unsaved book
+    f.commands->action("ActImport")->trigger();
+    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.StringGrid1->cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
+    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
+    whenImportDialogOpens([](book::ImportDialog& d) {
+        ASSERT_NE(d.columnBox(3), nullptr);
+        EXPECT_EQ(d.columnBox(3)->currentData().toInt(), int(book::ImportField::Relation));
+        d.reject();
+    });
+    f.commands->action("ActImport")->trigger();
+}
+
+TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
+    const book::AddressRows before = f.wholeBook().records();
+    auto unchanged = [&] {
+        EXPECT_EQ(f.wholeBook().records(), before);
+        EXPECT_FALSE(f.AddressModified);
+    };
+
+    dialogs.files = {FileDialogResult{writeFile(home.filePath("cut.vcf"), "BEGIN:VCARD\nFN:A\n"), 0}};
+    whenImportDialogOpens([](book::ImportDialog& d) {
+        EXPECT_TRUE(d.messageLabel()->text().contains(QStringLiteral("END:VCARD")));
+        d.resize(640, 240);
+        d.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/import-dialog-refused.png"));
+    });
+    f.commands->action("ActImport")->trigger();
+    unchanged();
+
+    // 𠮷 has no CP932 form: the user is told before anything changes.
+    dialogs.files = {FileDialogResult{
+        writeFile(home.filePath("one.vcf"), QStringLiteral("BEGIN:VCARD\nFN:𠮷田\nEND:VCARD\n").toUtf8()), 0}};
+    dialogs.answers = {Answer::No};
+    whenImportDialogOpens();
+    f.commands->action("ActImport")->trigger();
+    EXPECT_TRUE(dialogs.texts("question").last().contains(QStringLiteral("𠮷")));
+    unchanged();
+
+    QFile big(home.filePath("big.csv"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(100LL * 1024 * 1024));
+    big.close();
+    dialogs.files = {FileDialogResult{big.fileName(), 0}};
+    f.commands->action("ActImport")->trigger();
+    EXPECT_TRUE(dialogs.texts("error").last().contains(QStringLiteral("大きすぎます")));
+    unchanged();
+}
+
+TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook + platform::Sjis::bytes(QStringLiteral(
+                                                               "すずき,\"鈴木, 花子\",,大阪府 北区,\"ビル 3F\",一郎,,03,090,06,ABC,課長,親戚\r\n"))));
+    const book::AddressRows book = f.wholeBook().records();
+    for (const char* name : {"out.csv", "out.vcf"}) {
+        dialogs.files = {FileDialogResult{home.filePath(name), 0}};
+        f.commands->action("ActExport")->trigger();
+        dialogs.files = {FileDialogResult{home.filePath(name), 0}};
+        whenImportDialogOpens([](book::ImportDialog& d) { d.replaceButton()->setChecked(true); });
+        f.commands->action("ActImport")->trigger();
+        EXPECT_EQ(f.wholeBook().records(), book) << name;
+        f.AddressModified = false;
+    }
+}
+
+TEST_F(MainWindowTest, ImportDialogRereadsTheFileWhenTheEncodingChanges) {
+    const QByteArray sjisSheet = platform::Sjis::bytes(QString::fromUtf8(kSheet));
+    book::ImportDialog d(home.filePath("sheet.csv"), sjisSheet, {});
+    EXPECT_EQ(d.encodingBox()->currentText(), QStringLiteral("CP932 (Shift_JIS)"));
+    EXPECT_TRUE(d.headerCheck()->isChecked());
+    EXPECT_EQ(d.result().rows.size(), 2);
+    d.resize(760, 360);
+    d.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/import-dialog.png"));
+    // Read as UTF-8 the header is no longer recognised.
+    d.encodingBox()->setCurrentIndex(0);
+    EXPECT_FALSE(d.headerCheck()->isChecked());
+    EXPECT_EQ(d.columnBox(0)->currentData().toInt(), int(book::ImportField::Kana));
+    d.encodingBox()->setCurrentIndex(2);
+    EXPECT_TRUE(d.headerCheck()->isChecked());
+    EXPECT_EQ(d.columnBox(0)->currentData().toInt(), int(book::ImportField::Name));
+}

@@ -1,0 +1,312 @@
+// The PDF the export writes, checked with the tools a user would open it
+// with: qpdf's structure check, poppler's page sizes, text extraction, font
+// list and rasteriser, against the same pages played through QPainter.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "app/PdfExport.h"
+#include "app/SettingsInput.h"
+#include "book/AddressRecord.h"
+#include "message/RenderMessageSide.h"
+#include "platform/PagePlayer.h"
+#include "platform/PictureFiles.h"
+#include "platform/Sjis.h"
+#include "platform/pdf/PdfDocument.h"
+#include "render/ConvertForVertical.h"
+#include "render/DrawAddressSide.h"
+
+namespace {
+
+struct ToolRun {
+    int exitCode = -1;
+    QString out, err;
+};
+
+ToolRun run(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    ToolRun r;
+    if (!p.waitForFinished(60000)) return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+QString withoutBlanks(QString s) {
+    s.remove(QRegularExpression(QStringLiteral("[\\s\\x{3000}]")));
+    return s;
+}
+
+constexpr int kKinds = 6;
+constexpr int kFaces = 4;
+
+class PdfWriter : public ::testing::Test {
+protected:
+    render::AddressSideInput card(int kind, int face) {
+        render::AddressSideInput in = app::addressSideInputFromSettings(dir.filePath("none.ini"));
+        in.mediaKind = kind;
+        in.faceIndex = face;
+        in.target = render::OutputTarget::Printer;
+        in.record[book::ColName] = QStringLiteral("山田　太郎");
+        in.record[book::ColPostal] = QStringLiteral("1234567");
+        in.record[book::ColAddress1] = QStringLiteral("東京都港区芝公園四丁目");
+        in.record[book::ColAddress2] = QStringLiteral("コーポ・ハーモニー五〇九");
+        in.record[book::ColCompany] = QStringLiteral("山田商店");
+        in.record[book::ColTitle] = QStringLiteral("店主");
+        in.sender.SSimei = QStringLiteral("鈴木　一郎");
+        in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田");
+        in.sender.SYuubinBangou1 = QStringLiteral("530");
+        in.sender.SYuubinBangou2 = QStringLiteral("0001");
+        return in;
+    }
+
+    // Every kind in every face, every kind with its preprinted marks, then
+    // the message side with a picture.
+    std::vector<platform::PagePicture> allPages() {
+        std::vector<platform::PagePicture> pages;
+        for (int face = 0; face < kFaces; ++face)
+            for (int kind = 0; kind < kKinds; ++kind) pages.push_back(render::DrawAddressSide(card(kind, face)));
+        for (int kind = 0; kind < kKinds; ++kind) {
+            render::AddressSideInput marked = card(kind, 0);
+            marked.target = render::OutputTarget::Screen;
+            pages.push_back(render::DrawAddressSide(marked));
+        }
+        message::MessageSideInput m = app::messageSideInputFromSettings(dir.filePath("none.ini"));
+        m.target = render::ReferenceDevice::Printer;
+        m.lines = QStringList{QStringLiteral("謹賀新年"), QStringLiteral("旧年中はお世話になりました")};
+        QImage photo(120, 160, QImage::Format_RGB32);
+        photo.fill(QColor(40, 120, 200));
+        QPainter(&photo).fillRect(0, 80, 120, 80, QColor(220, 160, 40));
+        m.picture = photo;
+        m.showPicture = true;
+        pages.push_back(message::RenderMessageSide(m).picture);
+        return pages;
+    }
+
+    QString write(const QString& name, const std::vector<platform::PagePicture>& pages) {
+        const QString path = dir.filePath(name);
+        const QString error = platform::pdf::writePdf(
+            path, int(pages.size()),
+            [&](int i, platform::pdf::PdfPage& page) {
+                page.picture = pages[size_t(i)];
+                return QString();
+            },
+            {QStringLiteral("test"), QStringLiteral("Pelcor")});
+        EXPECT_EQ(error, QString());
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+// The same page through the QPainter player at 300 dpi on white. A page
+// with a patterned brush is drawn for a 1200 dpi device, as a PDF page is,
+// and brought down to 300 dpi, so that its pattern pixels have their size.
+QImage paint(const platform::PagePicture& picture, QSize size) {
+    bool pattern = false;
+    for (const platform::PageOp& op : picture.ops) pattern = pattern || std::holds_alternative<platform::op::BrushPattern>(op);
+    const int factor = pattern ? 4 : 1;
+    QImage image(size * factor, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(qRound(300 * factor / 0.0254));
+    image.setDotsPerMeterY(qRound(300 * factor / 0.0254));
+    {
+        QPainter p(&image);
+        platform::PagePlayer::playAtNaturalSize(p, picture, QPointF(0, 0));
+    }
+    return factor == 1 ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+int channelDistance(QRgb a, QRgb b) {
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Share of the pixels of `a` with no pixel of `b` close in colour (within a
+// quarter of the range) at most one pixel away. The two rasterisers smooth
+// edges differently and place glyphs up to a pixel apart; a missing,
+// wrong or misplaced mark still counts.
+double differingShare(const QImage& a, const QImage& b) {
+    const int w = std::min(a.width(), b.width()), h = std::min(a.height(), b.height());
+    long long differing = 0;
+    for (int y = 0; y < h; ++y) {
+        const auto* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        for (int x = 0; x < w; ++x) {
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy) {
+                if (y + dy < 0 || y + dy >= h) continue;
+                const auto* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y + dy));
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = x + dx >= 0 && x + dx < w && channelDistance(la[x], lb[x + dx]) <= 64;
+            }
+            if (!near) ++differing;
+        }
+    }
+    return double(differing) / (double(w) * h);
+}
+
+}  // namespace
+
+TEST_F(PdfWriter, EveryKindPassesTheCheckAtItsExactSize) {
+    const std::vector<platform::PagePicture> pages = allPages();
+    const QString path = write(QStringLiteral("all.pdf"), pages);
+    const ToolRun check = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString() << check.err.toStdString();
+
+    const ToolRun info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                     QString::number(pages.size()), path});
+    static const QRegularExpression size(QStringLiteral("Page +(\\d+) size: +([0-9.]+) x ([0-9.]+) pts"));
+    int seen = 0;
+    for (auto it = size.globalMatch(info.out); it.hasNext(); ++seen) {
+        const auto m = it.next();
+        const platform::PagePicture& page = pages[size_t(m.captured(1).toInt() - 1)];
+        // Points to two decimals, from the page's 0.01 mm, nothing rounded to whole points.
+        EXPECT_EQ(qRound(m.captured(2).toDouble() * 100), qRound(page.widthHundredths / 2540.0 * 7200));
+        EXPECT_EQ(qRound(m.captured(3).toDouble() * 100), qRound(page.heightHundredths / 2540.0 * 7200));
+    }
+    EXPECT_EQ(seen, int(pages.size()));
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Page    1 size:  283.46 x 419.53 pts"))) << info.out.toStdString();
+}
+
+TEST_F(PdfWriter, TextExtractionGivesBackEveryField) {
+    const render::AddressSideInput in = card(0, 0);
+    const QString path = write(QStringLiteral("card.pdf"), {render::DrawAddressSide(in)});
+    const QString text = withoutBlanks(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out);
+    QStringList columns = {in.record[book::ColAddress1], in.record[book::ColAddress2], in.record[book::ColCompany],
+                           in.record[book::ColTitle], in.sender.SJuusho1};
+    // Names are drawn as family and given name apart.
+    columns += in.record[book::ColName].split(QChar(u'\u3000'));
+    columns += in.sender.SSimei.split(QChar(u'\u3000'));
+    for (const QString& field : columns)
+        EXPECT_TRUE(text.contains(render::ConvertForVertical(field))) << field.toStdString() << " in\n"
+                                                                     << text.toStdString();
+    // Postal codes are drawn digit by digit in their boxes, as digits.
+    EXPECT_TRUE(text.contains(in.record[book::ColPostal])) << text.toStdString();
+    EXPECT_TRUE(text.contains(in.sender.SYuubinBangou1 + in.sender.SYuubinBangou2)) << text.toStdString();
+    // The long-vowel mark in its vertical form still reads as itself.
+    EXPECT_TRUE(text.contains(QStringLiteral("コーポ・ハーモニー")));
+}
+
+TEST_F(PdfWriter, PagesMatchThePainterAt300Dpi) {
+    const std::vector<platform::PagePicture> pages = allPages();
+    const QString path = write(QStringLiteral("all.pdf"), pages);
+    const ToolRun raster = run(QStringLiteral("pdftoppm"),
+                           {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), path,
+                            dir.filePath(QStringLiteral("page"))});
+    ASSERT_EQ(raster.exitCode, 0) << raster.err.toStdString();
+    const QStringList files = QDir(dir.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(files.size(), int(pages.size()));
+    for (int i = 0; i < files.size(); ++i) {
+        const QImage ours = QImage(dir.filePath(files[i])).convertToFormat(QImage::Format_RGB32);
+        const QImage painted = paint(pages[size_t(i)], ours.size());
+        const double share = std::max(differingShare(ours, painted), differingShare(painted, ours));
+        EXPECT_LE(share, 0.005) << "page " << i + 1 << " (kind " << i % kKinds << ", face or marks " << i / kKinds
+                                << ")";
+        if (i == 0 || share > 0.005) {
+            ours.save(QStringLiteral(PELCOR_TEST_OUTPUT "/pdf-writer-%1.png").arg(i + 1));
+            painted.save(QStringLiteral(PELCOR_TEST_OUTPUT "/pdf-painter-%1.png").arg(i + 1));
+        }
+    }
+}
+
+TEST_F(PdfWriter, FacesAreEmbeddedOnceAndSubset) {
+    std::vector<platform::PagePicture> pages;
+    for (int i = 0; i < 3; ++i) pages.push_back(render::DrawAddressSide(card(0, 0)));
+    const QString path = write(QStringLiteral("three.pdf"), pages);
+    const ToolRun fonts = run(QStringLiteral("pdffonts"), {path});
+    const QStringList lines = fonts.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(lines.isEmpty()) << fonts.out.toStdString();
+    QStringList programs;
+    for (const QString& line : lines) {
+        const QStringList cols = line.simplified().split(QLatin1Char(' '));
+        // name, type (2 words), encoding, emb, sub, uni, object id
+        ASSERT_GE(cols.size(), 8) << line.toStdString();
+        EXPECT_TRUE(cols[0].contains(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+")))) << line.toStdString();
+        EXPECT_EQ(cols.mid(4, 3), QStringList({"yes", "yes", "yes"})) << line.toStdString();
+        programs << cols[0].chopped(2);  // the -H and -V fonts share one program
+    }
+    programs.removeDuplicates();
+    EXPECT_EQ(programs.size(), 1);
+    // A subset of a face of several megabytes.
+    EXPECT_LT(QFileInfo(path).size(), 200 * 1024);
+}
+
+TEST_F(PdfWriter, AFailedWriteLeavesNothingBehind) {
+    QFile book(dir.filePath("book.csv"));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 200; ++i)
+        book.write(platform::Sjis::bytes(QStringLiteral("やまだ,山田　太郎%1,123-4567,東京都港区芝公園,,,,,,,,,\r\n").arg(i)));
+    book.close();
+    QDir(dir.path()).mkdir(QStringLiteral("out"));
+    const QString target = dir.filePath(QStringLiteral("out/cards.pdf"));
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the previous export");
+    old.close();
+
+    // The file system refuses to let the file grow past 16 KB.
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PELCOR_HOME"), dir.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 16; exec \"$@\""),
+                                          QStringLiteral("bash"), QStringLiteral(PELCOR_BINARY),
+                                          QStringLiteral("--export-pdf"), target, book.fileName(),
+                                          QStringLiteral("--kind"), QStringLiteral("0")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(target));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the previous export"));
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden), QStringList({"cards.pdf"}));
+
+    // A folder that does not exist.
+    app::PdfExportRequest r;
+    QString error;
+    ASSERT_TRUE(app::parsePdfExport({"--export-pdf", dir.filePath("missing/cards.pdf"), book.fileName()}, r, error));
+    r.settingsFile = dir.filePath("none.ini");
+    r.kind = 0;
+    EXPECT_FALSE(app::exportPdf(r).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
+
+    // A page with no size is refused, not written as a zero-sized page.
+    const QString empty = dir.filePath("empty.pdf");
+    EXPECT_FALSE(platform::pdf::writePdf(
+                     empty, 1, [](int, platform::pdf::PdfPage&) { return QString(); }, {})
+                     .isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(empty));
+}
+
+TEST_F(PdfWriter, AJpegPictureIsEmbeddedAsItsOwnBytes) {
+    QFile body(dir.filePath("body.txt"));
+    ASSERT_TRUE(body.open(QIODevice::WriteOnly));
+    body.write(platform::Sjis::bytes(QStringLiteral("謹賀新年")));
+    body.close();
+    QImage photo(160, 240, QImage::Format_RGB32);
+    photo.fill(QColor(200, 120, 40));
+    ASSERT_EQ(platform::writeJpeg(dir.filePath("photo.jpg"), photo), QString());
+    QFile jpeg(dir.filePath("photo.jpg"));
+    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+
+    app::PdfExportRequest r;
+    QString error;
+    ASSERT_TRUE(app::parsePdfExport({"--export-pdf", dir.filePath("back.pdf"), body.fileName(), jpeg.fileName()}, r,
+                                    error));
+    r.settingsFile = dir.filePath("none.ini");
+    ASSERT_EQ(app::exportPdf(r), QString());
+    QFile pdf(dir.filePath("back.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_EQ(bytes.count("/DCTDecode"), 1);
+    EXPECT_TRUE(bytes.contains(jpeg.readAll()));
+    EXPECT_EQ(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf.fileName()}).exitCode, 0);
+}

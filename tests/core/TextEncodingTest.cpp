@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <QStringEncoder>
+
+#include "book/exchange/TextEncoding.h"
+#include "platform/Sjis.h"
+
+using book::TextEncoding;
+using book::decodeText;
+using book::detectTextEncoding;
+
+namespace {
+
+const QString kText = QStringLiteral("山田　太郎,東京都 港区,①");
+
+QByteArray utf16(QStringConverter::Encoding e) { return QStringEncoder(e, QStringConverter::Flag::WriteBom)(kText); }
+
+}  // namespace
+
+TEST(TextEncoding, AByteOrderMarkDecidesAndIsNotPartOfTheText) {
+    const QByteArray utf8 = "\xEF\xBB\xBF" + kText.toUtf8();
+    EXPECT_EQ(detectTextEncoding(utf8), TextEncoding::Utf8);
+    EXPECT_EQ(decodeText(utf8, TextEncoding::Utf8), kText);
+    const QByteArray le = utf16(QStringConverter::Utf16LE), be = utf16(QStringConverter::Utf16BE);
+    EXPECT_EQ(detectTextEncoding(le), TextEncoding::Utf16LE);
+    EXPECT_EQ(detectTextEncoding(be), TextEncoding::Utf16BE);
+    EXPECT_EQ(decodeText(le, TextEncoding::Utf16LE), kText);
+    EXPECT_EQ(decodeText(be, TextEncoding::Utf16BE), kText);
+}
+
+TEST(TextEncoding, WithoutAMarkValidMultiByteUtf8IsUnicodeAndAnythingElseCp932) {
+    EXPECT_EQ(detectTextEncoding(kText.toUtf8()), TextEncoding::Utf8);
+    // CP932 with no high bytes reads the same either way: it stays CP932.
+    EXPECT_EQ(detectTextEncoding("yamada,Tokyo,03-1234"), TextEncoding::Cp932);
+    const QByteArray cp932 = platform::Sjis::bytes(kText);
+    EXPECT_EQ(detectTextEncoding(cp932), TextEncoding::Cp932);
+    EXPECT_EQ(decodeText(cp932, TextEncoding::Cp932), kText);
+    // Half-width katakana in CP932 can look like the start of a UTF-8
+    // sequence; one cut sequence at the end is enough to refuse UTF-8.
+    EXPECT_EQ(detectTextEncoding(kText.toUtf8() + "\xE3\x81"), TextEncoding::Cp932);
+    EXPECT_EQ(detectTextEncoding(platform::Sjis::bytes(QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ"))), TextEncoding::Cp932);
+    // Overlong forms and surrogates are not UTF-8.
+    EXPECT_FALSE(book::isMultiByteUtf8("\xC0\xAF", 2));
+    EXPECT_FALSE(book::isMultiByteUtf8("\xED\xA0\x80", 3));
+}
+
+TEST(TextEncoding, TextWithNulOrManyControlCharactersIsNotText) {
+    EXPECT_TRUE(book::looksLikeText(kText + QStringLiteral("\r\n\t\x1a")));
+    EXPECT_FALSE(book::looksLikeText(QStringLiteral("abc") + QChar(0) + QStringLiteral("def")));
+    EXPECT_FALSE(book::looksLikeText(QString(50, QChar(3)) + QString(50, QLatin1Char('a'))));
+}
