@@ -22,6 +22,10 @@ using AddressRows = QVector<QStringList>;
 // 0x1A ends the file, only the first 13 fields count.
 AddressRows parseAddressFile(const QByteArray& bytes);
 
+// A household's book is a few hundred kilobytes; this allows a million
+// records and still refuses what is not a book before it fills memory.
+inline constexpr qint64 kMaxAddressFileBytes = 256LL * 1024 * 1024;
+
 struct AddressReadResult {
     AddressRows rows;
     bool ok = false;

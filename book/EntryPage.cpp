@@ -13,6 +13,7 @@
 #include "book/EntryHost.h"
 #include "book/FieldStyle.h"
 #include "book/PostalAssist.h"
+#include "book/PostalCode.h"
 #include "platform/Hint.h"
 
 namespace book {
@@ -59,6 +60,7 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
                          QStringLiteral("仕事"), QString(), QString()});
     platform::applyHint(relationChoice, QStringLiteral("関係|関係を選んで下さい。（グループに分けて表示できます）"));
     relationChoice->installEventFilter(this);
+    keepOnOneLine(relationChoice->lineEdit());
     Shamei = make("Shamei", u"社名|会社名を入力して下さい。", InputKind::Japanese);
     Yakushoku = make("Yakushoku", u"役職|役職を入力して下さい。", InputKind::Japanese);
     Ub1 = make("Ub1", u"郵便番号|郵便番号上３桁を入力して下さい。", InputKind::Digits);
@@ -260,13 +262,12 @@ void EntryPage::ShowCurrentRecord() {
     const int row = std::clamp(host_->currentRecord(), 1, g.rowCount() - 1);
     host_->setCurrentRecord(row);
     setFields(g.rowCells(row));
-    const QString postal = g.cell(ColPostal, row);
-    if (postal.size() == 7 || postal.size() == 8) {
-        Ub1->setText(postal.left(3));
-        Ub2->setText(postal.mid(3, 4));
-    } else {
-        g.setCell(ColPostal, row, QString());  // a malformed code is erased
-    }
+    // A code that is not 3 + 4 characters stays in the cell as it is and
+    // shows whole in the first field, which is widened for it.
+    const PostalFields postal = postalFieldsOf(g.cell(ColPostal, row));
+    Ub1->setMaxLength(std::max<int>(3, int(postal.first.size())));
+    Ub1->setText(postal.first);
+    Ub2->setText(postal.second);
     loading_ = false;
     registrationRow_ = host_->showingAll() ? row : host_->sourceRowOfFiltered(row);
     NewDataButton->setEnabled(host_->showingAll());
@@ -280,6 +281,7 @@ void EntryPage::ClearEntryFields() {
     loading_ = true;
     Num1->setText(QString::number(host_->currentRecord()));
     for (QLineEdit* e : {Kana1, Nam1, Nam2, Shamei, Yakushoku, Ub1, Ub2, Ju1, Ju2, Phone1, Keitai1, Fax1}) e->clear();
+    Ub1->setMaxLength(3);
     relationChoice->setCurrentIndex(0);
     relationChoice->setEditText(relationChoice->itemText(0));
     loading_ = false;
@@ -314,6 +316,13 @@ QStringList EntryPage::fieldRecord() const {
 void EntryPage::EditOKButtonClick() {
     const QStringList record = fieldRecord();
     const bool all = host_->showingAll();
+    platform::CellGrid& main = host_->allRecords();
+    if (registrationRow_ < 1 || registrationRow_ >= main.rowCount()) {
+        // The relation filter shows no record to write to: adding is done
+        // with the whole book shown.
+        setStatus(QStringLiteral("　　登録できません。「全部」を表示して追加して下さい。"), kRed);
+        return;
+    }
     if (!all) {
         platform::CellGrid& filtered = host_->filteredRecords();
         const int row = host_->currentRecord();
@@ -323,8 +332,7 @@ void EntryPage::EditOKButtonClick() {
     // The record goes back to the row it was loaded from, whatever number
     // that row shows: rows dragged out of numbering never receive another
     // record's text.
-    platform::CellGrid& main = host_->allRecords();
-    if (registrationRow_ >= 1 && registrationRow_ < main.rowCount()) main.setRowCells(registrationRow_, record);
+    main.setRowCells(registrationRow_, record);
     if (all) host_->setCurrentRecord(registrationRow_);
     setStatus(QStringLiteral("　　このデータを登録しました。"), kCyan);
     if (all) {

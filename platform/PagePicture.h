@@ -52,7 +52,8 @@ struct Text {
     QString text;
     FontRecord font;
 };
-struct StretchBitmap { PageRect rect; QImage image; };
+// `jpeg` as for BrushPattern: a PDF embeds those bytes over the rectangle.
+struct StretchBitmap { PageRect rect; QImage image; QByteArray jpeg = {}; };
 }  // namespace op
 
 using PageOp = std::variant<op::BrushColour, op::SetBrushStyle, op::BrushPattern, op::PenColour,

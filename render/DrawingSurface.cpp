@@ -60,8 +60,8 @@ void DrawingSurface::rectangle(int x1, int y1, int x2, int y2) {
 
 void DrawingSurface::fillRect(const platform::PageRect& r) { record(op::FillRect{r}); }
 
-void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image) {
-    record(op::StretchBitmap{r, image});
+void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg) {
+    record(op::StretchBitmap{r, image, jpeg});
 }
 
 void DrawingSurface::selectFont(const VerticalFont& font) {

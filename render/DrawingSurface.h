@@ -39,7 +39,8 @@ public:
     void rectangle(const platform::PageRect& r) { rectangle(r.x1, r.y1, r.x2, r.y2); }
     // Interior filled with the brush, no outline.
     void fillRect(const platform::PageRect& r);
-    void stretchBitmap(const platform::PageRect& r, const QImage& image);
+    // `jpeg`: the JPEG file `image` was scaled from whole, if it was.
+    void stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg = QByteArray());
 
     // Replaces the current font.
     void selectFont(const VerticalFont& font);

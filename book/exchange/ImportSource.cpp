@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 #include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/exchange/VCard.h"
+#include "platform/BoundedRead.h"
 #include "platform/Sjis.h"
 
 namespace book {
@@ -33,21 +36,14 @@ ImportKind importKindOf(const QString& path) {
 
 ImportBytes readImportBytes(const QString& path, qint64 limit) {
     ImportBytes r;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = path + QStringLiteral("\n") + file.errorString();
+    // Only a regular file, and never more than the limit: a FIFO or device
+    // would block or fill memory.
+    platform::FileBytes file = platform::readRegularFile(path, limit);
+    if (!file.ok()) {
+        r.error = path + QStringLiteral("\n") + file.error;
         return r;
     }
-    if (file.size() > limit) {
-        r.error = QStringLiteral("ファイルが大きすぎます（%1 MB）。取り込めるのは %2 MB までです。")
-                      .arg(file.size() / (1024 * 1024))
-                      .arg(limit / (1024 * 1024));
-        return r;
-    }
-    r.bytes = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError) r.error = path + QStringLiteral("\n") + file.errorString();
-    else if (r.bytes.size() > limit) r.error = QStringLiteral("ファイルが大きすぎます。");
-    if (!r.ok()) r.bytes.clear();
+    r.bytes = std::move(file.bytes);
     return r;
 }
 

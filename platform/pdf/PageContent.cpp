@@ -101,7 +101,7 @@ public:
                            [&](const op::Rectangle& o) { rectangle(boxOf(o.rect)); },
                            [&](const op::FillRect& o) { fill(boxOf(o.rect)); },
                            [&](const op::Text& o) { text(o); },
-                           [&](const op::StretchBitmap& o) { bitmap(boxOf(o.rect), o.image); },
+                           [&](const op::StretchBitmap& o) { bitmap(boxOf(o.rect), o.image, o.jpeg); },
                        },
                        op);
         }
@@ -192,9 +192,9 @@ private:
         out_ += "Q\n";
     }
 
-    void bitmap(const Box& b, const QImage& image) {
+    void bitmap(const Box& b, const QImage& image, const QByteArray& jpeg) {
         if (image.isNull() || b.w <= 0 || b.h <= 0) return;
-        const int name = res_.image(image);
+        const int name = res_.image(image, jpeg);
         out_ += "q ";
         num(b.w), out_ += "0 0 ", num(b.h), num(b.x), num(b.y);
         out_ += "cm /Im";
@@ -330,7 +330,7 @@ void prepare(const PagePicture& picture, PdfResources& resources) {
         } else if (const auto* p = std::get_if<op::BrushPattern>(&op)) {
             if (!p->pattern.isNull()) resources.image(p->pattern, p->jpeg);
         } else if (const auto* b = std::get_if<op::StretchBitmap>(&op)) {
-            if (!b->image.isNull()) resources.image(b->image);
+            if (!b->image.isNull()) resources.image(b->image, b->jpeg);
         }
     }
 }

@@ -62,6 +62,7 @@ TEST_F(MainWindowTest, AnEmptyFileOpensAsOneEmptyRow) {
 // A file that cannot be read must not empty the book it would replace: the
 // book would then be saved empty over its own file.
 TEST_F(MainWindowTest, AFailedOpenLeavesTheBookAsItWas) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.OpenDocument(home.filePath("missing.csv"));
@@ -119,6 +120,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
 }
 
 TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
+    dialogs.expect("error", 2);
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("住所録")));

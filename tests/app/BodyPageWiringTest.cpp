@@ -51,6 +51,7 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
 }
 
 TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
+    dialogs.expect("notice");
     app::TMirelForm& f = make();
     f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("keep"));
     f.OpenDocument(home.filePath(QStringLiteral("card.gif")));

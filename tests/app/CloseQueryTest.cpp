@@ -141,6 +141,7 @@ TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
 }
 
 TEST_F(MainWindowTest, AnEditorPictureThatCouldNotBeSavedKeepsTheWindowOpen) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     editor::TPictanForm1 pictan(dialogs, printer, {});
     f.setCompanions(&pictan, nullptr);

@@ -104,18 +104,21 @@ TEST_F(MainWindowTest, FileMenuEndsWithExit) {
 }
 
 TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
+    dialogs.expect("notice");
     app::TMirelForm& f = make();
     f.OpenDocument(home.filePath(QStringLiteral("picture.gif")));
     EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
 }
 
 TEST_F(MainWindowTest, OnlyTheFirstDroppedFileIsOpened) {
+    dialogs.expect("notice");
     app::TMirelForm& f = make();
     f.WMDropFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
     EXPECT_EQ(dialogs.count("notice"), 1);
 }
 
 TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
+    dialogs.expect("notice", 2);
     app::TMirelForm& f = make({home.filePath("one.gif"), home.filePath("two.doc")});
     f.show();
     QCoreApplication::processEvents();

@@ -76,17 +76,58 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     EXPECT_EQ(s.p.Num1->text(), QStringLiteral("3"));
 }
 
-TEST_F(MainWindowTest, AMalformedPostalCodeIsErasedWhenShown) {
+// A malformed code is shown whole and kept; a full-width one keeps every digit.
+TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     app::TMirelForm& f = make();
-    fillBook(f, 2);
-    f.StringGrid1->setCell(book::ColPostal, 2, QStringLiteral("12345"));
+    fillBook(f, 3);
+    f.StringGrid1->setCell(book::ColPostal, 2, QStringLiteral("123-45"));
+    f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
     f.pages->setCurrentIndex(1);
     f.CurrentRecord = 2;
     s.showPage();
-    EXPECT_TRUE(s.p.Ub1->text().isEmpty());
+    EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123-45"));
     EXPECT_TRUE(s.p.Ub2->text().isEmpty());
-    EXPECT_TRUE(f.StringGrid1->cell(book::ColPostal, 2).isEmpty());
+    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("123-45"));
+    EXPECT_FALSE(f.AddressModified);
+
+    s.p.NextButton->click();
+    EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123"));
+    EXPECT_EQ(s.p.Ub2->text(), QStringLiteral("4567"));
+    s.p.Nam1->setText(QStringLiteral("三郎"));
+    s.p.EditOKButton->click();
+    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 3), QStringLiteral("1234567"));
+}
+
+// A line break in a cell would split its record in the saved file.
+TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
+    app::TMirelForm& f = make();
+    fillBook(f, 1);
+    Shown s(f);
+    s.showPage();
+    s.p.Ju1->clear();
+    s.p.Ju1->insert(QStringLiteral("東京都\r\n港区\n芝"));
+    EXPECT_EQ(s.p.Ju1->text(), QStringLiteral("東京都 港区 芝"));
+    s.p.EditOKButton->click();
+    EXPECT_EQ(f.StringGrid1->cell(book::ColAddress1, 1), QStringLiteral("東京都 港区 芝"));
+}
+
+// With a relation that no record has, there is no row to write to.
+TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
+    app::TMirelForm& f = make();
+    fillBook(f, 2);
+    Shown s(f);
+    f.relationFilter->setCurrentText(QStringLiteral("仕事"));
+    f.pages->setCurrentIndex(1);
+    f.CurrentRecord = 1;
+    s.showPage();
+    s.p.Nam1->setText(QStringLiteral("新人"));
+    s.p.EditOKButton->click();
+    EXPECT_NE(s.status(), QStringLiteral("　　このデータを登録しました。"));
+    EXPECT_EQ(s.statusColour(), QColor(255, 0, 0));
+    EXPECT_FALSE(f.AddressModified);
+    EXPECT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QString());
 }
 
 TEST_F(MainWindowTest, TypingMovesThroughTheStates) {

@@ -45,6 +45,7 @@ TEST_F(MainWindowTest, HelpCommandShowsTheShippedDocumentAtItsContents) {
 }
 
 TEST_F(MainWindowTest, MissingHelpFileIsReportedWithItsPath) {
+    dialogs.expect("error");
     const QString path = home.filePath(QStringLiteral("nowhere/index.html"));
     HelpFile file(path);
     app::TMirelForm& f = make();

@@ -88,6 +88,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
 }
 
 TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
     const book::AddressRows before = f.wholeBook().records();

@@ -95,6 +95,7 @@ TEST_F(MainWindowTest, CancellingThePrintDialogPrintsNothing) {
 }
 
 TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     fillNames(f, kNames);
     selectRows(*f.StringGrid1, 1, 4);

@@ -208,6 +208,7 @@ TEST_F(PictanDrawing, WidthFieldThatIsNoNumberDrawsOnePixel) {
 // may be, so no turned copy can be made: the picture stays, and the user
 // hears why, as from the resize dialog.
 TEST_F(PictanDrawing, ATurnThatCannotBeMadeKeepsThePictureAndSaysWhy) {
+    dialogs.expect("error");
     const QImage tall(1, 1 << 26, QImage::Format_RGB32);  // never written: costs no memory
     ASSERT_FALSE(tall.isNull());
     form->replacePicture(tall, tall.size());
