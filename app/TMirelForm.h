@@ -74,18 +74,18 @@ public:
 
     // Controls.
     QToolBar* ToolBar1;
-    QTabWidget* PageControl1;
+    QTabWidget* pages;
     QStatusBar* StatusBar1;
     QMenu* PopupMenu1;
-    render::PreviewPage* Preview;
-    book::SenderPage* Sasidasininn;
-    book::EntryPage* MirelEdit;
-    print::ListPage* Ichiran;
-    message::BodyPage* HRimen;
+    render::PreviewPage* previewPage;
+    book::SenderPage* senderPage;
+    book::EntryPage* entryPage;
+    print::ListPage* listPage;
+    message::BodyPage* bodyPage;
     platform::StringGrid* StringGrid1;
     platform::StringGrid* StringGrid2;
-    QComboBox* ComboBox6;  // relation filter
-    CommandTable* ActionList1;
+    QComboBox* relationFilter;  // relation filter
+    CommandTable* commands;
     QMenu* GridMenu1;
     QMenu* GridMenu2;
 

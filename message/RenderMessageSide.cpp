@@ -28,7 +28,7 @@ int printerPixelsToTenths(int pixels) { return (pixels * 254 + 180) / 360; }
 
 void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
     s.setBrushStyle(platform::BrushStyle::Solid);
-    s.setBrushColor(Qt::white);
+    s.setBrushColour(Qt::white);
     s.fillRect(kCard);
     const QSize size = printPatternSize(in.layout.PGsize1);
     if (!in.showPicture || in.picture.isNull() || size.isEmpty()) return;
@@ -39,7 +39,7 @@ void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
 }
 
 void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
-    s.setPenColor(Qt::black);
+    s.setPenColour(Qt::black);
     if (in.showPicture) {
         const QSize size(kPreviewTileWidth, kPreviewTileHeight);
         const QRect picture(0, kPreviewPictureTop, kPreviewTileWidth, kPreviewTileHeight - kPreviewPictureTop);
@@ -50,7 +50,7 @@ void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
         return;
     }
     s.setBrushStyle(platform::BrushStyle::Solid);
-    s.setBrushColor(Qt::white);
+    s.setBrushColour(Qt::white);
     s.rectangle(kCard);
 }
 

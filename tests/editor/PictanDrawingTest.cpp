@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 #include "editor/ColourSwatch.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/editor/PictureHelpers.h"
@@ -20,7 +20,7 @@ namespace {
 class PictanDrawing : public EditorWindowTest {
 protected:
     editor::ColourSwatch* swatch(const char* name) const { return child<editor::ColourSwatch>(name); }
-    editor::ColorPalette* palette() const { return child<editor::ColorPalette>("ColorGrid1"); }
+    editor::ColourPalette* palette() const { return child<editor::ColourPalette>("ColorGrid1"); }
     void chooseTool(const char* button) { child<QToolButton>(button)->click(); }
 
     void paletteMouse(QEvent::Type type, int cell, Qt::MouseButton button, Qt::MouseButtons held) {

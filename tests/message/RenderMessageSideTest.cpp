@@ -152,7 +152,7 @@ TEST(RenderMessageSide, PrintWithoutPictureFillsTheCardWhite) {
     const auto fills = opsOf<op::FillRect>(page);
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].rect, kCard);
-    const auto colours = opsOf<op::BrushColor>(page);
+    const auto colours = opsOf<op::BrushColour>(page);
     ASSERT_FALSE(colours.empty());
-    EXPECT_EQ(colours.front().color, QColor(Qt::white));
+    EXPECT_EQ(colours.front().colour, QColor(Qt::white));
 }
