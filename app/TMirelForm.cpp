@@ -376,6 +376,11 @@ void TMirelForm::ApplicationEvents1Hint(const QString& hint) {
     StatusBar1->showMessage(platform::longHint(hint));
 }
 
+QString TMirelForm::statusText() const { return StatusBar1->currentMessage(); }
+
+// Choosing in the relation list runs the same change handler a user's choice does.
+void TMirelForm::selectRelation(const QString& relation) { relationFilter->setCurrentText(relation); }
+
 void TMirelForm::PageControl1Change(int) {
     QWidget* page = pages->currentWidget();
     if (shownPage_ == senderPage) senderPage->SasidasininnExit();

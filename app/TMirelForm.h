@@ -61,22 +61,19 @@ public:
     // The windows the commands show; they are created after this one.
     void setCompanions(editor::TPictanForm1* pictan, QDialog* about);
 
-    // State of the address book and the pages.
-    QString AddressFileName;
-    // A file opened from another format (a spreadsheet's CSV, vCard): the book
-    // keeps no name of its own, so that saving cannot write over that file.
-    QString ForeignFileName;
-    bool AddressModified = false;
-    bool ShowingAll = true;
-    int CurrentRecord = 1;
-    int FilteredCurrentRow = 0;
-    QString SaveAsFileName;  // the name last chosen in a save dialog
+    // The file the book was last opened from or saved to; empty for a new
+    // book or one read from another program's format.
+    QString bookFileName() const { return AddressFileName; }
+    void setBookFileName(const QString& path) { AddressFileName = path; }
+    bool isBookModified() const { return AddressModified; }
+    void setBookModified(bool modified) { AddressModified = modified; }
+    int filteredCurrentRow() const { return FilteredCurrentRow; }
+    // Shows only the records of `relation`, or all of them for the "all" entry.
+    void selectRelation(const QString& relation);
+    QString statusText() const;
 
     // Controls.
-    QToolBar* ToolBar1;
     QTabWidget* pages;
-    QStatusBar* StatusBar1;
-    QMenu* PopupMenu1;
     render::PreviewPage* previewPage;
     book::SenderPage* senderPage;
     book::EntryPage* entryPage;
@@ -86,8 +83,6 @@ public:
     platform::StringGrid* StringGrid2;
     QComboBox* relationFilter;  // relation filter
     CommandTable* commands;
-    QMenu* GridMenu1;
-    QMenu* GridMenu2;
 
     // The grid every reader of the current record reads: StringGrid1 while all
     // rows are shown, StringGrid2 while a relation is.
@@ -216,6 +211,24 @@ private:
     void buildWindow();
     void connectCommands();
     void showGridMenu(QMenu* menu, const QPoint& pos);
+
+    // State of the address book and the pages.
+    QString AddressFileName;
+    // A file opened from another format (a spreadsheet's CSV, vCard): the book
+    // keeps no name of its own, so that saving cannot write over that file.
+    QString ForeignFileName;
+    bool AddressModified = false;
+    bool ShowingAll = true;
+    int CurrentRecord = 1;
+    int FilteredCurrentRow = 0;
+    QString SaveAsFileName;  // the name last chosen in a save dialog
+
+
+    QToolBar* ToolBar1;
+    QStatusBar* StatusBar1;
+    QMenu* PopupMenu1;
+    QMenu* GridMenu1;  // the whole book's grid
+    QMenu* GridMenu2;  // the filtered grid
 
     platform::Dialogs& dialogs_;
     platform::PrintTarget& printer_;

@@ -44,8 +44,8 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
     EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 2), QStringLiteral("すずき"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 2), QStringLiteral("2"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
-    EXPECT_EQ(f.AddressFileName, path);
-    EXPECT_FALSE(f.AddressModified);
+    EXPECT_EQ(f.bookFileName(), path);
+    EXPECT_FALSE(f.isBookModified());
     EXPECT_TRUE(f.commands->action("ActPrint")->isEnabled());
     EXPECT_EQ(f.pages->currentWidget(), static_cast<QWidget*>(f.previewPage));
     EXPECT_TRUE(dialogs.calls.isEmpty());
@@ -68,18 +68,18 @@ TEST_F(MainWindowTest, AFailedOpenLeavesTheBookAsItWas) {
     f.OpenDocument(home.filePath("missing.csv"));
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(f.StringGrid1->rowCount(), 3);
-    EXPECT_EQ(f.AddressFileName, home.filePath("family.csv"));
+    EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
 }
 
 TEST_F(MainWindowTest, SavingWritesTheFileLayoutAndKeepsTheGridLayout) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
-    f.AddressModified = true;
+    f.setBookModified(true);
     EXPECT_TRUE(f.ActSaveExecute());
     EXPECT_EQ(readFile(path), kTwoRecords.left(kTwoRecords.indexOf('\n') + 1) +
                                   platform::Sjis::bytes(QStringLiteral("すずき,鈴木　花子,987-6543,大阪府,,,,,,,,,親戚\r\n")));
-    EXPECT_FALSE(f.AddressModified);
+    EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　family.csv　』"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 1), QStringLiteral("1"));
@@ -93,8 +93,8 @@ TEST_F(MainWindowTest, SaveOnAnUnnamedBookAsksForANameAndCancelKeepsItUnsaved) {
     EXPECT_FALSE(f.ActSaveExecute());
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_EQ(dialogs.fileRequests.last().defaultExtension, QStringLiteral("csv"));
-    EXPECT_TRUE(f.AddressModified);
-    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.isBookModified());
+    EXPECT_TRUE(f.bookFileName().isEmpty());
 
     dialogs.files = {platform::FileDialogResult{home.filePath("new.csv"), 0}};
     EXPECT_TRUE(f.ActSaveExecute());
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
     f.StringGrid1->setCell(book::ColName, 1, QStringLiteral("変更"));
-    f.AddressModified = true;
+    f.setBookModified(true);
     // The folder refuses new files, so no temporary file can be made beside the target.
     QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool saved = f.SaveAddressFile(path);
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     EXPECT_FALSE(saved);
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(readFile(path), kTwoRecords);
-    EXPECT_TRUE(f.AddressModified);
+    EXPECT_TRUE(f.isBookModified());
     EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
 }
 
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("住所録")));
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("gone/family.csv")));
     EXPECT_EQ(dialogs.count("error"), 2);
-    EXPECT_EQ(f.AddressFileName, home.filePath("family.csv"));
+    EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
     EXPECT_EQ(f.StringGrid1->cell(1, 0), QStringLiteral("名　前"));
 }
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.relationFilter->setCurrentIndex(2);  // 友人
-    EXPECT_FALSE(f.ShowingAll);
+    EXPECT_FALSE(f.showingAll());
     EXPECT_EQ(f.activeGrid(), f.StringGrid2);
     EXPECT_TRUE(f.StringGrid2->isVisibleTo(&f));
     EXPECT_FALSE(f.StringGrid1->isVisibleTo(&f));
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("仕事 1件 を表示中")));
 
     f.relationFilter->setCurrentIndex(0);
-    EXPECT_TRUE(f.ShowingAll);
+    EXPECT_TRUE(f.showingAll());
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
         EXPECT_TRUE(f.commands->action(name)->isEnabled()) << name;
@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
     f.OpenDocument(path);
     f.relationFilter->setCurrentIndex(3);
     f.OpenDocument(path);
-    EXPECT_TRUE(f.ShowingAll);
+    EXPECT_TRUE(f.showingAll());
     EXPECT_EQ(f.relationFilter->currentText(), QStringLiteral("全部"));
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.ActSortExecute();
     EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("すずき"));
-    EXPECT_FALSE(f.AddressModified);
+    EXPECT_FALSE(f.isBookModified());
     f.ActRSortExecute();
     EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
 
@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
     EXPECT_EQ(f.StringGrid1->rowCount(), 2);
     EXPECT_TRUE(f.StringGrid1->cell(book::ColName, 1).isEmpty());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
-    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_EQ(f.pages->currentWidget(), static_cast<QWidget*>(f.entryPage));
 }
 

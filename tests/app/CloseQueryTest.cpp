@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, NothingModifiedClosesWithoutAQuestion) {
 
 TEST_F(MainWindowTest, BookAndBodyModifiedAskTwiceInOrder) {
     app::TMirelForm& f = make();
-    f.AddressModified = true;
+    f.setBookModified(true);
     typeIntoBody(f, QStringLiteral("謹賀新年"));
     dialogs.answers = {Answer::No, Answer::No};
     EXPECT_TRUE(closes(f));
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, BookAndBodyModifiedAskTwiceInOrder) {
 
 TEST_F(MainWindowTest, CancelOnTheFirstQuestionAsksNothingMore) {
     app::TMirelForm& f = make();
-    f.AddressModified = true;
+    f.setBookModified(true);
     typeIntoBody(f, QStringLiteral("x"));
     dialogs.answers = {Answer::Cancel};
     EXPECT_FALSE(closes(f));
@@ -64,8 +64,8 @@ TEST_F(MainWindowTest, CancelOnTheFirstQuestionAsksNothingMore) {
 
 TEST_F(MainWindowTest, QuestionsNameTheFilesWhenTheyHaveAnExtension) {
     app::TMirelForm& f = make();
-    f.AddressModified = true;
-    f.AddressFileName = QStringLiteral("/home/u/住所録/family.csv");
+    f.setBookModified(true);
+    f.setBookFileName(QStringLiteral("/home/u/住所録/family.csv"));
     typeIntoBody(f, QStringLiteral("x"));
     f.bodyPage->BodyFileName = QStringLiteral("/home/u/本文/noext");
     dialogs.answers = {Answer::No, Answer::No};
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
     editor::TPictanForm1 pictan(dialogs, printer, {});
     f.setCompanions(&pictan, nullptr);
     drawInEditor(pictan);
-    f.AddressModified = true;
+    f.setBookModified(true);
     typeIntoBody(f, QStringLiteral("x"));
     dialogs.answers = {Answer::No, Answer::No, Answer::Cancel};
     EXPECT_FALSE(closes(f));

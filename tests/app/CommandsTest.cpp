@@ -11,6 +11,8 @@
 #include <QUrl>
 
 #include "app/CommandTable.h"
+#include "book/AddressRecord.h"
+#include "book/RelationFilter.h"
 #include "render/PreviewPage.h"
 #include "platform/StringGrid.h"
 #include "tests/app/MainWindowFixture.h"
@@ -19,19 +21,19 @@ TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     app::TMirelForm& f = make();
     f.StringGrid1->setCell(1, 1, QStringLiteral("山田"));
     f.commands->action("ActIns")->trigger();
-    EXPECT_TRUE(f.AddressModified);
+    EXPECT_TRUE(f.isBookModified());
     ASSERT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(f.StringGrid1->cell(1, 1), QString());
     EXPECT_EQ(f.StringGrid1->cell(1, 2), QStringLiteral("山田"));
     EXPECT_EQ(f.StringGrid1->cell(0, 2), QStringLiteral("2"));
 
-    f.AddressModified = false;
+    f.setBookModified(false);
     platform::GridRect both;
     both.top = 1;
     both.bottom = 2;
     f.StringGrid1->setGridSelection(both);
     f.commands->action("ActDel")->trigger();
-    EXPECT_TRUE(f.AddressModified);
+    EXPECT_TRUE(f.isBookModified());
     ASSERT_EQ(f.StringGrid1->rowCount(), 2);
     EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
 }
@@ -39,12 +41,13 @@ TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
 TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
     app::TMirelForm& f = make();
     f.StringGrid1->setRowCount(6);
-    f.StringGrid2->setRowCount(3);
-    f.ShowingAll = false;
+    for (int r = 1; r <= 5; ++r)
+        f.StringGrid1->setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
+    f.selectRelation(QStringLiteral("親戚"));  // rows 2 and 4
     f.ActSelectAllDataExecute();
     EXPECT_EQ(f.StringGrid2->selection().top, 1);
     EXPECT_EQ(f.StringGrid2->selection().bottom, 2);
-    f.ShowingAll = true;
+    f.selectRelation(QString::fromUtf16(book::kFilterAll));
     f.ActSelectAllDataExecute();
     EXPECT_EQ(f.StringGrid1->selection().bottom, 5);
 }
@@ -134,7 +137,7 @@ TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
 TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
     app::TMirelForm& f = make();
     f.show();
-    for (QWidget* w : {static_cast<QWidget*>(f.menuBar()), static_cast<QWidget*>(f.ToolBar1),
+    for (QWidget* w : {static_cast<QWidget*>(f.menuBar()), static_cast<QWidget*>(f.findChild<QToolBar*>("ToolBar1")),
                        static_cast<QWidget*>(f.relationFilter->lineEdit()),
                        static_cast<QWidget*>(f.previewPage->kindChoice->lineEdit())}) {
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));

@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     fillBook(f, 3);
     Shown s(f);
     f.pages->setCurrentIndex(1);
-    f.CurrentRecord = 0;
+    f.setCurrentRecord(0);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r1"));
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123"));
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     s.p.NextButton->click();
     s.p.NextButton->click();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r3"));  // stays on the last row
-    EXPECT_EQ(f.CurrentRecord, 3);
+    EXPECT_EQ(f.currentRecord(), 3);
     s.p.ToStaButton->click();
     s.p.BeforButton->click();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r1"));
@@ -84,12 +84,12 @@ TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
     f.pages->setCurrentIndex(1);
-    f.CurrentRecord = 2;
+    f.setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123-45"));
     EXPECT_TRUE(s.p.Ub2->text().isEmpty());
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("123-45"));
-    EXPECT_FALSE(f.AddressModified);
+    EXPECT_FALSE(f.isBookModified());
 
     s.p.NextButton->click();
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123"));
@@ -119,13 +119,13 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
     Shown s(f);
     f.relationFilter->setCurrentText(QStringLiteral("仕事"));
     f.pages->setCurrentIndex(1);
-    f.CurrentRecord = 1;
+    f.setCurrentRecord(1);
     s.showPage();
     s.p.Nam1->setText(QStringLiteral("新人"));
     s.p.EditOKButton->click();
     EXPECT_NE(s.status(), QStringLiteral("　　このデータを登録しました。"));
     EXPECT_EQ(s.statusColour(), QColor(255, 0, 0));
-    EXPECT_FALSE(f.AddressModified);
+    EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QString());
 }
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
     EXPECT_TRUE(s.p.EditOKButton->isEnabled());
     EXPECT_TRUE(s.p.NewDataButton->isEnabled());
     EXPECT_TRUE(s.p.NewDataButton->hasFocus());
-    EXPECT_TRUE(f.AddressModified);
+    EXPECT_TRUE(f.isBookModified());
 }
 
 TEST_F(MainWindowTest, EnterWalksTheFieldsAndKanaGoesToTheName) {
@@ -195,7 +195,7 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     Shown s(f);
     f.relationFilter->setCurrentText(QStringLiteral("友人"));
     f.pages->setCurrentIndex(1);
-    f.CurrentRecord = 2;
+    f.setCurrentRecord(2);
     s.showPage();
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r3"));
@@ -204,7 +204,7 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     EXPECT_EQ(f.StringGrid2->cell(book::ColName, 2), QStringLiteral("三郎"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 3), QStringLiteral("三郎"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 2), QStringLiteral("r2"));
-    EXPECT_EQ(f.FilteredCurrentRow, 2);
+    EXPECT_EQ(f.filteredCurrentRow(), 2);
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
     s.p.NextButton->click();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     ASSERT_EQ(f.StringGrid1->cell(book::ColNumber, 2), QStringLiteral("4"));
     Shown s(f);
     f.pages->setCurrentIndex(1);
-    f.CurrentRecord = 2;
+    f.setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r4"));
     s.p.Nam1->setText(QStringLiteral("四郎"));
@@ -272,7 +272,7 @@ TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord
     f.relationFilter->setCurrentText(QStringLiteral("友人"));
     f.StringGrid2->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
     f.pages->setCurrentIndex(1);
-    f.CurrentRecord = 1;
+    f.setCurrentRecord(1);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));
     s.p.Nam1->setText(QStringLiteral("五郎"));

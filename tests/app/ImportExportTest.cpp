@@ -63,8 +63,8 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     EXPECT_EQ(f.StringGrid1->cell(book::ColAddress1, 2), QStringLiteral("大阪府 北区"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 3), QStringLiteral("3"));
     EXPECT_EQ(f.StringGrid1->row(), 2);
-    EXPECT_TRUE(f.AddressModified);
-    EXPECT_EQ(f.AddressFileName, home.filePath("family.csv"));
+    EXPECT_TRUE(f.isBookModified());
+    EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
 
     // The choices made are offered again for the next file of this layout.
     dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     f.commands->action("ActImport")->trigger();
     ASSERT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(f.StringGrid1->cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
-    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.bookFileName().isEmpty());
     dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
     whenImportDialogOpens([](book::ImportDialog& d) {
         ASSERT_NE(d.columnBox(3), nullptr);
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     const book::AddressRows before = f.wholeBook().records();
     auto unchanged = [&] {
         EXPECT_EQ(f.wholeBook().records(), before);
-        EXPECT_FALSE(f.AddressModified);
+        EXPECT_FALSE(f.isBookModified());
     };
 
     dialogs.files = {FileDialogResult{writeFile(home.filePath("cut.vcf"), "BEGIN:VCARD\nFN:A\n"), 0}};
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
         whenImportDialogOpens([](book::ImportDialog& d) { d.replaceButton()->setChecked(true); });
         f.commands->action("ActImport")->trigger();
         EXPECT_EQ(f.wholeBook().records(), book) << name;
-        f.AddressModified = false;
+        f.setBookModified(false);
     }
 }
 
@@ -165,9 +165,9 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
     f.OpenDocument(sheet);
     ASSERT_EQ(f.StringGrid1->rowCount(), 3);
-    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）"))) << f.windowTitle().toStdString();
-    EXPECT_FALSE(f.StatusBar1->currentMessage().isEmpty());
+    EXPECT_FALSE(f.statusText().isEmpty());
     f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/foreign-book-opened.png"));
     EXPECT_FALSE(f.ActSaveExecute());  // the save dialog, cancelled
     EXPECT_EQ(dialogs.count("save"), 1);
@@ -182,6 +182,6 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     EXPECT_EQ(dialogs.count("notice"), 0);
     ASSERT_EQ(f.StringGrid1->rowCount(), 2);
     EXPECT_EQ(f.StringGrid1->cell(book::ColMobile, 1), QStringLiteral("090"));
-    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf"))) << f.windowTitle().toStdString();
 }

@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     app::TMirelForm& f = make();
     fillBook(f, 5);
     f.relationFilter->setCurrentIndex(2);  // 友人: rows 1, 3, 5
-    ASSERT_FALSE(f.ShowingAll);
+    ASSERT_FALSE(f.showingAll());
     f.pages->setCurrentWidget(f.listPage);
     const QString text = f.listPage->RichEdit1->toPlainText();
     EXPECT_EQ(text, listed(*f.StringGrid2, print::ListKind::Address));

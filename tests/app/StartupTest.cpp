@@ -29,9 +29,9 @@ TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
               QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係"));
     EXPECT_EQ(f.pages->currentWidget(), f.previewPage);
     EXPECT_FALSE(f.commands->action("ActPrint")->isEnabled());
-    EXPECT_TRUE(f.ShowingAll);
-    EXPECT_FALSE(f.AddressModified);
-    EXPECT_EQ(f.CurrentRecord, 1);
+    EXPECT_TRUE(f.showingAll());
+    EXPECT_FALSE(f.isBookModified());
+    EXPECT_EQ(f.currentRecord(), 1);
     EXPECT_EQ(f.entryPage->Num1->text(), QStringLiteral("1"));
     EXPECT_FALSE(f.entryPage->EditOKButton->isEnabled());
     EXPECT_TRUE(QDir(home.filePath(QStringLiteral("住所録"))).exists());
@@ -52,8 +52,8 @@ TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
     app::TMirelForm& f = make();
     EXPECT_EQ(f.width(), 679);
     EXPECT_EQ(f.height() - f.menuBar()->sizeHint().height(), 505);
-    EXPECT_EQ(f.ToolBar1->height(), 29);
-    EXPECT_EQ(f.StatusBar1->height(), 19);
+    EXPECT_EQ(f.findChild<QToolBar*>("ToolBar1")->height(), 29);
+    EXPECT_EQ(f.findChild<QStatusBar*>("StatusBar1")->height(), 19);
     EXPECT_EQ(QFontInfo(f.font()).family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(f.font().pixelSize(), 12);
 
@@ -101,11 +101,11 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint) {
     f.show();
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(f.StringGrid1, &enter);
-    EXPECT_EQ(f.StatusBar1->currentMessage(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
+    EXPECT_EQ(f.statusText(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
     f.ApplicationEvents1Hint(QStringLiteral("バーのないヒント"));
-    EXPECT_EQ(f.StatusBar1->currentMessage(), QStringLiteral("バーのないヒント"));
+    EXPECT_EQ(f.statusText(), QStringLiteral("バーのないヒント"));
     f.ApplicationEvents1Hint(QStringLiteral("開く|ファイルを開きます。"));
-    EXPECT_EQ(f.StatusBar1->currentMessage(), QStringLiteral("ファイルを開きます。"));
+    EXPECT_EQ(f.statusText(), QStringLiteral("ファイルを開きます。"));
 }
 
 TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
