@@ -378,6 +378,10 @@ void TMirelForm::ApplicationEvents1Hint(const QString& hint) {
 
 QString TMirelForm::statusText() const { return StatusBar1->currentMessage(); }
 
+void TMirelForm::showPage(Page page) { pages->setCurrentIndex(static_cast<int>(page)); }
+
+Page TMirelForm::currentPage() const { return static_cast<Page>(pages->currentIndex()); }
+
 // Choosing in the relation list runs the same change handler a user's choice does.
 void TMirelForm::selectRelation(const QString& relation) { relationFilter->setCurrentText(relation); }
 

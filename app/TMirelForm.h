@@ -49,6 +49,9 @@ class CommandTable;
 class HelpWindow;
 class PreviewPostalCheck;
 
+// The window's pages, in the order of their tabs.
+enum class Page { Preview, Sender, Entry, List, Body };
+
 class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
 public:
@@ -71,9 +74,12 @@ public:
     // Shows only the records of `relation`, or all of them for the "all" entry.
     void selectRelation(const QString& relation);
     QString statusText() const;
+    // Turns to `page`, running the left page's exit and the new page's show
+    // handlers as a click on its tab does.
+    void showPage(Page page);
+    Page currentPage() const;
 
     // Controls.
-    QTabWidget* pages;
     render::PreviewPage* previewPage;
     book::SenderPage* senderPage;
     book::EntryPage* entryPage;
@@ -225,6 +231,7 @@ private:
 
 
     QToolBar* ToolBar1;
+    QTabWidget* pages;
     QStatusBar* StatusBar1;
     QMenu* PopupMenu1;
     QMenu* GridMenu1;  // the whole book's grid

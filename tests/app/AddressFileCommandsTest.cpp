@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
     EXPECT_EQ(f.bookFileName(), path);
     EXPECT_FALSE(f.isBookModified());
     EXPECT_TRUE(f.commands->action("ActPrint")->isEnabled());
-    EXPECT_EQ(f.pages->currentWidget(), static_cast<QWidget*>(f.previewPage));
+    EXPECT_EQ(f.currentPage(), app::Page::Preview);
     EXPECT_TRUE(dialogs.calls.isEmpty());
 }
 
@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
     EXPECT_TRUE(f.StringGrid1->cell(book::ColName, 1).isEmpty());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
-    EXPECT_EQ(f.pages->currentWidget(), static_cast<QWidget*>(f.entryPage));
+    EXPECT_EQ(f.currentPage(), app::Page::Entry);
 }
 
 TEST_F(MainWindowTest, OpenCommandUsesTheOpenDialog) {

@@ -33,7 +33,7 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
     const QString text = home.filePath(QStringLiteral("年賀.TXT"));
     ASSERT_TRUE(message::writeBodyFile(text, QStringLiteral("謹賀新年")).ok);
     f.OpenDocument(text);
-    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.currentPage(), app::Page::Body);
     EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("謹賀新年"));
     EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("年賀.TXT * "));
     EXPECT_EQ(dialogs.calls.size(), 0);
@@ -42,9 +42,9 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
     img.fill(Qt::darkGreen);
     const QString bmp = home.filePath(QStringLiteral("松.bmp"));
     ASSERT_TRUE(platform::writeBmp(bmp, img).isEmpty());
-    f.pages->setCurrentWidget(f.previewPage);
+    f.showPage(app::Page::Preview);
     f.OpenDocument(bmp);
-    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.currentPage(), app::Page::Body);
     EXPECT_EQ(f.bodyPage->PictureFileName, bmp);
     EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("年賀.TXT * 松.bmp"));
     EXPECT_FALSE(enabled(f, "ActHSave"));
@@ -56,20 +56,20 @@ TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
     f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("keep"));
     f.OpenDocument(home.filePath(QStringLiteral("card.gif")));
     EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
-    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.currentPage(), app::Page::Body);
     EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("keep"));
 }
 
 TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
     app::TMirelForm& f = make();
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-    f.pages->setCurrentWidget(f.bodyPage);
+    f.showPage(app::Page::Body);
     for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs", "ActPaste"}) EXPECT_TRUE(enabled(f, on)) << on;
     for (const char* off : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
                             "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum", "ActHSave", "ActCopy"})
         EXPECT_FALSE(enabled(f, off)) << off;
     // Leaving for the preview takes the body's edit commands away again.
-    f.pages->setCurrentWidget(f.previewPage);
+    f.showPage(app::Page::Preview);
     EXPECT_FALSE(enabled(f, "ActPaste"));
     EXPECT_FALSE(enabled(f, "ActOpen2"));
 }
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
 TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
     app::TMirelForm& f = make();
     f.commands->action("ActHNew")->trigger();
-    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.currentPage(), app::Page::Body);
     f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("賀正"));
     EXPECT_TRUE(enabled(f, "ActHSave"));
     EXPECT_TRUE(enabled(f, "ActSelectAll"));
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
     app::TMirelForm& f = make();
     f.commands->action("ActSample")->trigger();
     EXPECT_EQ(dialogs.calls.size(), 0);
-    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.currentPage(), app::Page::Body);
     EXPECT_TRUE(f.bodyPage->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
     EXPECT_EQ(f.bodyPage->BodyFileName, message::BodyPage::sampleTextPath());
     EXPECT_FALSE(f.bodyPage->isModified());

@@ -58,9 +58,9 @@ TEST_F(MainWindowTest, EveryPageSetsItsCommandsAsTheTableSays) {
             f.relationFilter->setCurrentIndex(page == PreviewFiltered ? 2 : 0);
             for (bool before : {false, true}) {
                 // Leave for another page, set every command, come back.
-                f.pages->setCurrentIndex(tabOf(page) == 1 ? 2 : 1);
+                f.showPage(tabOf(page) == 1 ? app::Page::Entry : app::Page::Sender);
                 for (const Row& row : kTable) f.commands->action(row.action)->setEnabled(before);
-                f.pages->setCurrentIndex(tabOf(page));
+                f.showPage(app::Page(tabOf(page)));
                 for (const Row& row : kTable) {
                     const char state = row.states[p];
                     const bool expected = state == '1'   ? true

@@ -37,7 +37,7 @@ struct Shown {
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
     }
-    void showPage() { f.pages->setCurrentWidget(&p); }
+    void showPage() { f.showPage(app::Page::Entry); }
     QString status() const { return p.EntryStatusLine->text(); }
     QColor statusColour() const { return p.EntryStatusLine->palette().color(QPalette::Text); }
 };
@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     app::TMirelForm& f = make();
     fillBook(f, 3);
     Shown s(f);
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setCurrentRecord(0);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r1"));
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     f.StringGrid1->setCell(book::ColPostal, 2, QStringLiteral("123-45"));
     f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123-45"));
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
     fillBook(f, 2);
     Shown s(f);
     f.relationFilter->setCurrentText(QStringLiteral("仕事"));
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setCurrentRecord(1);
     s.showPage();
     s.p.Nam1->setText(QStringLiteral("新人"));
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
     f.relationFilter->setCurrentText(QStringLiteral("友人"));
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
     s.showPage();
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     f.StringGrid1->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
     ASSERT_EQ(f.StringGrid1->cell(book::ColNumber, 2), QStringLiteral("4"));
     Shown s(f);
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r4"));
@@ -271,7 +271,7 @@ TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord
     Shown s(f);
     f.relationFilter->setCurrentText(QStringLiteral("友人"));
     f.StringGrid2->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setCurrentRecord(1);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));

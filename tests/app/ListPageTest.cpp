@@ -42,7 +42,7 @@ bool on(app::TMirelForm& f, const char* action) { return f.commands->action(acti
 TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     app::TMirelForm& f = make();
     fillBook(f, 3);
-    f.pages->setCurrentWidget(f.listPage);
+    f.showPage(app::Page::List);
     QPlainTextEdit* box = f.listPage->RichEdit1;
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("123-4567"));
     EXPECT_EQ(box->toPlainText(), listed(*f.StringGrid1, print::ListKind::Address));
@@ -55,11 +55,11 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
 
     // Changed on another page, the book shows changed here on return, and
     // the preview page takes the hyphens out again.
-    f.pages->setCurrentWidget(f.previewPage);
+    f.showPage(app::Page::Preview);
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("1234567 "));
     EXPECT_FALSE(on(f, "ActPrintIchiran"));
     f.StringGrid1->setCell(book::ColName, 2, QStringLiteral("新しい名前"));
-    f.pages->setCurrentWidget(f.listPage);
+    f.showPage(app::Page::List);
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("新しい名前")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("名前2")));
 }
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
     app::TMirelForm& f = make();
     fillBook(f, 2);
     f.show();
-    f.pages->setCurrentWidget(f.listPage);
+    f.showPage(app::Page::List);
     QPlainTextEdit* box = f.listPage->RichEdit1;
     box->appendPlainText(QStringLiteral("メモ書き"));
     QTest::mouseClick(f.listPage->Phone, Qt::LeftButton);
@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     fillBook(f, 5);
     f.relationFilter->setCurrentIndex(2);  // 友人: rows 1, 3, 5
     ASSERT_FALSE(f.showingAll());
-    f.pages->setCurrentWidget(f.listPage);
+    f.showPage(app::Page::List);
     const QString text = f.listPage->RichEdit1->toPlainText();
     EXPECT_EQ(text, listed(*f.StringGrid2, print::ListKind::Address));
     EXPECT_TRUE(text.contains(QStringLiteral("名前5")));
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
 TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
     app::TMirelForm& f = make();
     fillBook(f, 150);  // three lines a record: several pages
-    f.pages->setCurrentWidget(f.listPage);
+    f.showPage(app::Page::List);
     QTest::mouseClick(f.listPage->Phone, Qt::LeftButton);
 
     printer.acceptDialog = false;
@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
     EXPECT_TRUE(printer.calls.isEmpty());
     EXPECT_EQ(f.StringGrid1->rowCount(), 4);  // no row inserted either
 
-    f.pages->setCurrentWidget(f.listPage);
+    f.showPage(app::Page::List);
     QTest::keyClick(&f, Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(printer.calls, QStringList{QStringLiteral("dialog")});
 }
@@ -146,7 +146,7 @@ TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
     }
     f.RenumberRows();
     f.show();
-    f.pages->setCurrentWidget(f.listPage);
+    f.showPage(app::Page::List);
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT)));
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-page-address.png")));

@@ -35,7 +35,7 @@ struct NewRecord {
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
-        f.pages->setCurrentWidget(&p);
+        f.showPage(app::Page::Entry);
         p.NewDataButtonClick();
     }
     // Types a code the way a user does; the page moves the focus on.
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
     EXPECT_TRUE(noteFor(2).contains(QStringLiteral("千代田区")));
     EXPECT_TRUE(noteFor(3).contains(QStringLiteral("ありません")));
     EXPECT_EQ(g.cell(book::ColPostal, 3), QStringLiteral("9999999 "));  // the book is left alone
-    f.pages->setCurrentWidget(f.entryPage);
+    f.showPage(app::Page::Entry);
     EXPECT_FALSE(note->isVisible());
 }
 

@@ -71,16 +71,16 @@ TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
     app::TMirelForm& f = make();
     f.StringGrid1->setRowCount(4);
     f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("123-4567"));
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setCurrentRecord(3);  // as the entry page leaves it
-    f.pages->setCurrentIndex(0);
+    f.showPage(app::Page::Preview);
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 3), QStringLiteral("1234567 "));
     EXPECT_EQ(f.StringGrid1->row(), 3);
 
     f.relationFilter->setCurrentIndex(1);
-    f.pages->setCurrentIndex(1);
+    f.showPage(app::Page::Sender);
     f.setFilteredCurrentRow(0);
-    f.pages->setCurrentIndex(0);
+    f.showPage(app::Page::Preview);
     EXPECT_EQ(f.StringGrid2->row(), 1);
 }
 

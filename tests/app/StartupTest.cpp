@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
     for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.StringGrid1->cell(c, 1).isEmpty());
     EXPECT_EQ(f.StringGrid1->rowCells(0).join(QLatin1Char(',')),
               QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係"));
-    EXPECT_EQ(f.pages->currentWidget(), f.previewPage);
+    EXPECT_EQ(f.currentPage(), app::Page::Preview);
     EXPECT_FALSE(f.commands->action("ActPrint")->isEnabled());
     EXPECT_TRUE(f.showingAll());
     EXPECT_FALSE(f.isBookModified());
@@ -59,10 +59,11 @@ TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
 
     const QStringList captions = {"印刷プレビュー", "差出人の編集", "宛名の編集", "一覧表", "はがき裏面"};
     const QStringList names = {"Preview", "Sasidasininn", "MirelEdit", "Ichiran", "HRimen"};
-    ASSERT_EQ(f.pages->count(), 5);
+    const auto* tabs = f.findChild<QTabWidget*>("PageControl1");
+    ASSERT_EQ(tabs->count(), 5);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(f.pages->tabText(i), captions[i]);
-        EXPECT_EQ(f.pages->widget(i)->objectName(), names[i]);
+        EXPECT_EQ(tabs->tabText(i), captions[i]);
+        EXPECT_EQ(tabs->widget(i)->objectName(), names[i]);
     }
 
     for (platform::StringGrid* g : {f.StringGrid1, f.StringGrid2}) {
@@ -117,7 +118,7 @@ TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
     QDir().mkpath(QFileInfo(out).path());
     EXPECT_TRUE(shot.save(out));
     // The tab captions are drawn with a Japanese face, not the box glyph.
-    QFontMetrics metrics(f.pages->tabBar()->font());
+    QFontMetrics metrics(f.findChild<QTabWidget*>("PageControl1")->tabBar()->font());
     EXPECT_TRUE(metrics.inFont(QChar(u'印')));
     EXPECT_TRUE(QFontMetrics(f.StringGrid1->font()).inFont(QChar(u'〒')));
 }
