@@ -382,8 +382,15 @@ void TMirelForm::showPage(Page page) { pages->setCurrentIndex(static_cast<int>(p
 
 Page TMirelForm::currentPage() const { return static_cast<Page>(pages->currentIndex()); }
 
-// Choosing in the relation list runs the same change handler a user's choice does.
-void TMirelForm::selectRelation(const QString& relation) { relationFilter->setCurrentText(relation); }
+// Picks the relation from the list as a user would, so the change handler
+// runs; a relation the list lacks is typed in.
+void TMirelForm::selectRelation(const QString& relation) {
+    const int item = relationFilter->findText(relation);
+    if (item >= 0) relationFilter->setCurrentIndex(item);
+    relationFilter->setEditText(relation);
+}
+
+QString TMirelForm::shownRelation() const { return relationFilter->currentText(); }
 
 void TMirelForm::PageControl1Change(int) {
     QWidget* page = pages->currentWidget();

@@ -73,6 +73,7 @@ public:
     int filteredCurrentRow() const { return FilteredCurrentRow; }
     // Shows only the records of `relation`, or all of them for the "all" entry.
     void selectRelation(const QString& relation);
+    QString shownRelation() const;
     QString statusText() const;
     // Turns to `page`, running the left page's exit and the new page's show
     // handlers as a click on its tab does.
@@ -87,7 +88,6 @@ public:
     message::BodyPage* bodyPage;
     platform::StringGrid* StringGrid1;
     platform::StringGrid* StringGrid2;
-    QComboBox* relationFilter;  // relation filter
     CommandTable* commands;
 
     // The grid every reader of the current record reads: StringGrid1 while all
@@ -231,6 +231,7 @@ private:
 
 
     QToolBar* ToolBar1;
+    QComboBox* relationFilter;
     QTabWidget* pages;
     QStatusBar* StatusBar1;
     QMenu* PopupMenu1;

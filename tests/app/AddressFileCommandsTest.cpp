@@ -149,7 +149,7 @@ TEST_F(MainWindowTest, TextTheFileCannotHoldIsAskedAboutBeforeWriting) {
 TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
-    f.relationFilter->setCurrentIndex(2);  // 友人
+    f.selectRelation(QStringLiteral("友人"));
     EXPECT_FALSE(f.showingAll());
     EXPECT_EQ(f.activeGrid(), f.StringGrid2);
     EXPECT_TRUE(f.StringGrid2->isVisibleTo(&f));
@@ -160,12 +160,12 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
         EXPECT_FALSE(f.commands->action(name)->isEnabled()) << name;
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("2件中  友人 1件 を表示中")));
 
-    f.relationFilter->setCurrentIndex(4);  // 仕事: nothing matches
+    f.selectRelation(QStringLiteral("仕事"));  // nothing matches
     EXPECT_EQ(f.StringGrid2->rowCount(), 2);
     EXPECT_TRUE(f.StringGrid2->cell(book::ColName, 1).isEmpty());
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("仕事 1件 を表示中")));
 
-    f.relationFilter->setCurrentIndex(0);
+    f.selectRelation(QStringLiteral("全部"));
     EXPECT_TRUE(f.showingAll());
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, SavingWhileFilteredWritesTheWholeBookHyphenated) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
-    f.relationFilter->setCurrentIndex(3);  // 親戚
+    f.selectRelation(QStringLiteral("親戚"));
     EXPECT_TRUE(f.ActSaveExecute());
     const QByteArray written = readFile(path);
     EXPECT_TRUE(written.contains("123-4567"));
@@ -188,10 +188,10 @@ TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
-    f.relationFilter->setCurrentIndex(3);
+    f.selectRelation(QStringLiteral("親戚"));
     f.OpenDocument(path);
     EXPECT_TRUE(f.showingAll());
-    EXPECT_EQ(f.relationFilter->currentText(), QStringLiteral("全部"));
+    EXPECT_EQ(f.shownRelation(), QStringLiteral("全部"));
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
     EXPECT_TRUE(f.commands->action("ActIns")->isEnabled());

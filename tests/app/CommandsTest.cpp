@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
     app::TMirelForm& f = make();
     f.show();
     for (QWidget* w : {static_cast<QWidget*>(f.menuBar()), static_cast<QWidget*>(f.findChild<QToolBar*>("ToolBar1")),
-                       static_cast<QWidget*>(f.relationFilter->lineEdit()),
+                       static_cast<QWidget*>(f.findChild<QComboBox*>("ComboBox6")->lineEdit()),
                        static_cast<QWidget*>(f.previewPage->kindChoice->lineEdit())}) {
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(w, &click);

@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, EveryPageSetsItsCommandsAsTheTableSays) {
             QApplication::clipboard()->clear();
         for (int p = 0; p < kPages; ++p) {
             const Page page = Page(p);
-            f.relationFilter->setCurrentIndex(page == PreviewFiltered ? 2 : 0);
+            f.selectRelation(page == PreviewFiltered ? QStringLiteral("友人") : QStringLiteral("全部"));
             for (bool before : {false, true}) {
                 // Leave for another page, set every command, come back.
                 f.showPage(tabOf(page) == 1 ? app::Page::Entry : app::Page::Sender);

@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
     app::TMirelForm& f = make();
     fillBook(f, 2);
     Shown s(f);
-    f.relationFilter->setCurrentText(QStringLiteral("仕事"));
+    f.selectRelation(QStringLiteral("仕事"));
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(1);
     s.showPage();
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     app::TMirelForm& f = make();
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
-    f.relationFilter->setCurrentText(QStringLiteral("友人"));
+    f.selectRelation(QStringLiteral("友人"));
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
     s.showPage();
@@ -269,7 +269,7 @@ TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord
     app::TMirelForm& f = make();
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
-    f.relationFilter->setCurrentText(QStringLiteral("友人"));
+    f.selectRelation(QStringLiteral("友人"));
     f.StringGrid2->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(1);

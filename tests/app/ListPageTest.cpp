@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
 TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     app::TMirelForm& f = make();
     fillBook(f, 5);
-    f.relationFilter->setCurrentIndex(2);  // 友人: rows 1, 3, 5
+    f.selectRelation(QStringLiteral("友人"));  // rows 1, 3, 5
     ASSERT_FALSE(f.showingAll());
     f.showPage(app::Page::List);
     const QString text = f.listPage->RichEdit1->toPlainText();

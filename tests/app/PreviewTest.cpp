@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
     EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
 
     // Filtered: a change of a field draws StringGrid2's record, not row 1 of the whole book.
-    f.relationFilter->setCurrentIndex(4);  // 仕事
+    f.selectRelation(QStringLiteral("仕事"));
     f.StringGrid1->setRow(1);
     f.previewPage->PageControl2->field("UXPos")->setValue(5);
     EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
@@ -77,7 +77,7 @@ TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 3), QStringLiteral("1234567 "));
     EXPECT_EQ(f.StringGrid1->row(), 3);
 
-    f.relationFilter->setCurrentIndex(1);
+    f.selectRelation(QStringLiteral("知人"));
     f.showPage(app::Page::Sender);
     f.setFilteredCurrentRow(0);
     f.showPage(app::Page::Preview);

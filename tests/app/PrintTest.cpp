@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, PrintedCardsCarryNoPreprintedMarks) {
 TEST_F(MainWindowTest, TheFilteredGridsSelectionIsPrinted) {
     app::TMirelForm& f = make();
     fillNames(f, kNames);  // 友人: rows 1, 3, 5
-    f.relationFilter->setCurrentText(QStringLiteral("友人"));
+    f.selectRelation(QStringLiteral("友人"));
     selectRows(*f.StringGrid2, 1, 3);
     f.ActPrintExecute();
     EXPECT_EQ(printer.pages.size(), 3);
