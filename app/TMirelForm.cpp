@@ -418,6 +418,10 @@ void TMirelForm::setCommandEnabled(const char* action, bool on) {
     if (QAction* a = commands->action(action)) a->setEnabled(on);
 }
 
+void TMirelForm::runCommand(const char* action) { commands->action(action)->trigger(); }
+
+bool TMirelForm::isCommandEnabled(const char* action) const { return commands->action(action)->isEnabled(); }
+
 void TMirelForm::PreviewShow() {
     // Postal codes reach the renderer without hyphens.
     ActNonHiphnExecute();

@@ -79,6 +79,9 @@ public:
     // handlers as a click on its tab does.
     void showPage(Page page);
     Page currentPage() const;
+    // The commands by their action names ("ActOpen"), as the menus run them.
+    void runCommand(const char* action);
+    bool isCommandEnabled(const char* action) const;
 
     // Controls.
     render::PreviewPage* previewPage;
@@ -88,7 +91,6 @@ public:
     message::BodyPage* bodyPage;
     platform::StringGrid* StringGrid1;
     platform::StringGrid* StringGrid2;
-    CommandTable* commands;
 
     // The grid every reader of the current record reads: StringGrid1 while all
     // rows are shown, StringGrid2 while a relation is.
@@ -232,6 +234,7 @@ private:
 
     QToolBar* ToolBar1;
     QComboBox* relationFilter;
+    CommandTable* commands;
     QTabWidget* pages;
     QStatusBar* StatusBar1;
     QMenu* PopupMenu1;

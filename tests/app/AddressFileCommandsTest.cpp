@@ -46,7 +46,7 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
     EXPECT_EQ(f.bookFileName(), path);
     EXPECT_FALSE(f.isBookModified());
-    EXPECT_TRUE(f.commands->action("ActPrint")->isEnabled());
+    EXPECT_TRUE(f.isCommandEnabled("ActPrint"));
     EXPECT_EQ(f.currentPage(), app::Page::Preview);
     EXPECT_TRUE(dialogs.calls.isEmpty());
 }
@@ -157,7 +157,7 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     ASSERT_EQ(f.StringGrid2->rowCount(), 2);
     EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
-        EXPECT_FALSE(f.commands->action(name)->isEnabled()) << name;
+        EXPECT_FALSE(f.isCommandEnabled(name)) << name;
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("2件中  友人 1件 を表示中")));
 
     f.selectRelation(QStringLiteral("仕事"));  // nothing matches
@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     EXPECT_TRUE(f.showingAll());
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
-        EXPECT_TRUE(f.commands->action(name)->isEnabled()) << name;
+        EXPECT_TRUE(f.isCommandEnabled(name)) << name;
 }
 
 TEST_F(MainWindowTest, SavingWhileFilteredWritesTheWholeBookHyphenated) {
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
     EXPECT_EQ(f.shownRelation(), QStringLiteral("全部"));
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
-    EXPECT_TRUE(f.commands->action("ActIns")->isEnabled());
+    EXPECT_TRUE(f.isCommandEnabled("ActIns"));
 }
 
 TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
@@ -218,7 +218,7 @@ TEST_F(MainWindowTest, OpenCommandUsesTheOpenDialog) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     dialogs.files = {platform::FileDialogResult{path, 1}};
-    f.commands->action("ActOpen")->trigger();
+    f.runCommand("ActOpen");
     EXPECT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(dialogs.fileRequests.last().filters.size(), 2);
 }

@@ -24,7 +24,7 @@
 
 namespace {
 
-bool enabled(app::TMirelForm& f, const char* name) { return f.commands->action(name)->isEnabled(); }
+bool enabled(app::TMirelForm& f, const char* name) { return f.isCommandEnabled(name); }
 
 }  // namespace
 
@@ -76,23 +76,23 @@ TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
 
 TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
     app::TMirelForm& f = make();
-    f.commands->action("ActHNew")->trigger();
+    f.runCommand("ActHNew");
     EXPECT_EQ(f.currentPage(), app::Page::Body);
     f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("賀正"));
     EXPECT_TRUE(enabled(f, "ActHSave"));
     EXPECT_TRUE(enabled(f, "ActSelectAll"));
-    f.commands->action("ActSelectAll")->trigger();
+    f.runCommand("ActSelectAll");
     EXPECT_TRUE(enabled(f, "ActCopy"));
-    f.commands->action("ActCopy")->trigger();
+    f.runCommand("ActCopy");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("賀正"));
-    f.commands->action("ActCut")->trigger();
-    f.commands->action("ActPaste")->trigger();
-    f.commands->action("ActPaste")->trigger();
+    f.runCommand("ActCut");
+    f.runCommand("ActPaste");
+    f.runCommand("ActPaste");
     EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("賀正賀正"));
 
     const QString target = home.filePath(QStringLiteral("本文/賀正.txt"));
     dialogs.files = {platform::FileDialogResult{target, 0}};
-    f.commands->action("ActHSave")->trigger();
+    f.runCommand("ActHSave");
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_TRUE(QFile::exists(target));
     EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("賀正.txt"));
@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
 
 TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
     app::TMirelForm& f = make();
-    f.commands->action("ActSample")->trigger();
+    f.runCommand("ActSample");
     EXPECT_EQ(dialogs.calls.size(), 0);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
     EXPECT_TRUE(f.bodyPage->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));

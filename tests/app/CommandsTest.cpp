@@ -20,7 +20,7 @@
 TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     app::TMirelForm& f = make();
     f.StringGrid1->setCell(1, 1, QStringLiteral("山田"));
-    f.commands->action("ActIns")->trigger();
+    f.runCommand("ActIns");
     EXPECT_TRUE(f.isBookModified());
     ASSERT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(f.StringGrid1->cell(1, 1), QString());
@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     both.top = 1;
     both.bottom = 2;
     f.StringGrid1->setGridSelection(both);
-    f.commands->action("ActDel")->trigger();
+    f.runCommand("ActDel");
     EXPECT_TRUE(f.isBookModified());
     ASSERT_EQ(f.StringGrid1->rowCount(), 2);
     EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
@@ -54,14 +54,14 @@ TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
 
 TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
     app::TMirelForm& f = make();
-    EXPECT_EQ(f.commands->actions().size(), 33);
-    QAction* open = f.commands->action("ActOpen");
+    EXPECT_EQ(f.findChild<app::CommandTable*>()->actions().size(), 33);
+    QAction* open = f.findChild<QAction*>("ActOpen");
     EXPECT_EQ(open->text(), QStringLiteral("開く(&O)"));
     EXPECT_EQ(open->toolTip(), QStringLiteral("開く"));
     EXPECT_EQ(open->statusTip(), QStringLiteral("ファイルを開きます。"));
     EXPECT_EQ(open->property("category").toString(), QStringLiteral("ファイル"));
     EXPECT_EQ(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(f.commands->action("ActSort")->statusTip(), QStringLiteral("データを　『あいうえお順』　に並べ替えます"));
+    EXPECT_EQ(f.findChild<QAction*>("ActSort")->statusTip(), QStringLiteral("データを　『あいうえお順』　に並べ替えます"));
 }
 
 TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
@@ -69,10 +69,10 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    QSignalSpy newBook(f.commands->action("ActNew"), &QAction::triggered);
-    QSignalSpy renumber(f.commands->action("ActReNum"), &QAction::triggered);
-    QSignalSpy list(f.commands->action("ActPrintIchiran"), &QAction::triggered);
-    QSignalSpy insert(f.commands->action("ActIns"), &QAction::triggered);
+    QSignalSpy newBook(f.findChild<QAction*>("ActNew"), &QAction::triggered);
+    QSignalSpy renumber(f.findChild<QAction*>("ActReNum"), &QAction::triggered);
+    QSignalSpy list(f.findChild<QAction*>("ActPrintIchiran"), &QAction::triggered);
+    QSignalSpy insert(f.findChild<QAction*>("ActIns"), &QAction::triggered);
     f.StringGrid1->setFocus();
 
     QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
@@ -80,8 +80,8 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     EXPECT_EQ(renumber.count(), 0);
 
     // A disabled owner swallows its key.
-    f.commands->action("ActNew")->setEnabled(false);
-    f.commands->action("ActPrintIchiran")->setEnabled(false);
+    f.setCommandEnabled("ActNew", false);
+    f.setCommandEnabled("ActPrintIchiran", false);
     const int rows = f.StringGrid1->rowCount();
     QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     EXPECT_EQ(insert.count(), 0);
     EXPECT_EQ(f.StringGrid1->rowCount(), rows);
 
-    f.commands->action("ActPrintIchiran")->setEnabled(true);
+    f.setCommandEnabled("ActPrintIchiran", true);
     QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(insert.count(), 0);
@@ -102,8 +102,8 @@ TEST_F(MainWindowTest, FileMenuEndsWithExit) {
     QMenu* file = f.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->title(), QStringLiteral("ファイル(&F)"));
-    EXPECT_EQ(file->actions().last(), f.commands->action("ActExit"));
-    EXPECT_EQ(f.commands->action("ActExit")->text(), QStringLiteral("終了(&X)"));
+    EXPECT_EQ(file->actions().last(), f.findChild<QAction*>("ActExit"));
+    EXPECT_EQ(f.findChild<QAction*>("ActExit")->text(), QStringLiteral("終了(&X)"));
 }
 
 TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {

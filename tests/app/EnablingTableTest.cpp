@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, EveryPageSetsItsCommandsAsTheTableSays) {
             for (bool before : {false, true}) {
                 // Leave for another page, set every command, come back.
                 f.showPage(tabOf(page) == 1 ? app::Page::Entry : app::Page::Sender);
-                for (const Row& row : kTable) f.commands->action(row.action)->setEnabled(before);
+                for (const Row& row : kTable) f.setCommandEnabled(row.action, before);
                 f.showPage(app::Page(tabOf(page)));
                 for (const Row& row : kTable) {
                     const char state = row.states[p];
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, EveryPageSetsItsCommandsAsTheTableSays) {
                                           : state == '0' ? false
                                           : state == 'c' ? clipboardText
                                                          : before;
-                    EXPECT_EQ(f.commands->action(row.action)->isEnabled(), expected)
+                    EXPECT_EQ(f.isCommandEnabled(row.action), expected)
                         << row.action << " on page " << p << " starting " << (before ? "on" : "off")
                         << (clipboardText ? " with clipboard text" : "");
                 }

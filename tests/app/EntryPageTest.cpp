@@ -61,8 +61,8 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     EXPECT_FALSE(s.p.EditOKButton->isEnabled());
     EXPECT_TRUE(s.p.NewDataButton->isEnabled());
     EXPECT_TRUE(s.status().isEmpty());
-    EXPECT_FALSE(f.commands->action("ActPrint")->isEnabled());
-    EXPECT_TRUE(f.commands->action("ActSave")->isEnabled());
+    EXPECT_FALSE(f.isCommandEnabled("ActPrint"));
+    EXPECT_TRUE(f.isCommandEnabled("ActSave"));
 
     s.p.NextButton->click();
     s.p.NextButton->click();
@@ -226,7 +226,7 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     EXPECT_EQ(s.status(), QStringLiteral("　　データ を入力 して下さい。"));
     EXPECT_EQ(s.statusColour(), QColor(255, 255, 0));
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
-    EXPECT_FALSE(f.commands->action("ActSort")->isEnabled());
+    EXPECT_FALSE(f.isCommandEnabled("ActSort"));
     s.p.Nam1->setText(QStringLiteral("新人"));
     s.p.EditOKButton->click();
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 4), QStringLiteral("新人"));

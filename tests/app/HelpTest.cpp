@@ -26,7 +26,7 @@ QString shippedHelp() { return platform::AppPaths::resourcePath(QStringLiteral("
 TEST_F(MainWindowTest, HelpCommandShowsTheShippedDocumentAtItsContents) {
     HelpFile file(shippedHelp());
     app::TMirelForm& f = make();
-    f.commands->action("ActHelp")->trigger();
+    f.runCommand("ActHelp");
     app::HelpWindow* help = f.helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, HelpCommandShowsTheShippedDocumentAtItsContents) {
     // Read further, then asked again: back at the contents.
     help->HelpBrowser->scrollToAnchor(QStringLiteral("trouble"));
     ASSERT_GT(help->HelpBrowser->verticalScrollBar()->value(), 0);
-    f.commands->action("ActHelp")->trigger();
+    f.runCommand("ActHelp");
     EXPECT_EQ(f.helpWindow(), help);
     EXPECT_EQ(help->HelpBrowser->verticalScrollBar()->value(), 0);
 }
@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, MissingHelpFileIsReportedWithItsPath) {
     const QString path = home.filePath(QStringLiteral("nowhere/index.html"));
     HelpFile file(path);
     app::TMirelForm& f = make();
-    f.commands->action("ActHelp")->trigger();
+    f.runCommand("ActHelp");
     ASSERT_EQ(dialogs.count(QStringLiteral("error")), 1);
     EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).first().contains(path));
     EXPECT_TRUE(f.helpWindow() == nullptr || !f.helpWindow()->isVisible());
@@ -79,7 +79,7 @@ TEST(HelpDocument, ExplainsEveryPageAndEveryContentsLinkLeadsSomewhere) {
 TEST_F(MainWindowTest, HelpWindowScreenshot) {
     HelpFile file(shippedHelp());
     app::TMirelForm& f = make();
-    f.commands->action("ActHelp")->trigger();
+    f.runCommand("ActHelp");
     ASSERT_NE(f.helpWindow(), nullptr);
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT)));

@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
     dialogs.files = {FileDialogResult{writeFile(home.filePath("sheet.csv"), kSheet), 0}};
     whenImportDialogOpens();
-    f.commands->action("ActImport")->trigger();
+    f.runCommand("ActImport");
     ASSERT_EQ(f.StringGrid1->rowCount(), 4);
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 2), QStringLiteral("鈴木 花子"));
@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
         d.replaceButton()->setChecked(true);
     });
     dialogs.answers = {Answer::Yes};  // replace the unsaved book
-    f.commands->action("ActImport")->trigger();
+    f.runCommand("ActImport");
     ASSERT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(f.StringGrid1->cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
         EXPECT_EQ(d.columnBox(3)->currentData().toInt(), int(book::ImportField::Relation));
         d.reject();
     });
-    f.commands->action("ActImport")->trigger();
+    f.runCommand("ActImport");
 }
 
 TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
         d.resize(640, 240);
         d.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/import-dialog-refused.png"));
     });
-    f.commands->action("ActImport")->trigger();
+    f.runCommand("ActImport");
     unchanged();
 
     // 𠮷 has no CP932 form: the user is told before anything changes.
@@ -112,7 +112,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
         writeFile(home.filePath("one.vcf"), QStringLiteral("BEGIN:VCARD\nFN:𠮷田\nEND:VCARD\n").toUtf8()), 0}};
     dialogs.answers = {Answer::No};
     whenImportDialogOpens();
-    f.commands->action("ActImport")->trigger();
+    f.runCommand("ActImport");
     EXPECT_TRUE(dialogs.texts("question").last().contains(QStringLiteral("𠮷")));
     unchanged();
 
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(100LL * 1024 * 1024));
     big.close();
     dialogs.files = {FileDialogResult{big.fileName(), 0}};
-    f.commands->action("ActImport")->trigger();
+    f.runCommand("ActImport");
     EXPECT_TRUE(dialogs.texts("error").last().contains(QStringLiteral("大きすぎます")));
     unchanged();
 }
@@ -132,10 +132,10 @@ TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
     const book::AddressRows book = f.wholeBook().records();
     for (const char* name : {"out.csv", "out.vcf"}) {
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
-        f.commands->action("ActExport")->trigger();
+        f.runCommand("ActExport");
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
         whenImportDialogOpens([](book::ImportDialog& d) { d.replaceButton()->setChecked(true); });
-        f.commands->action("ActImport")->trigger();
+        f.runCommand("ActImport");
         EXPECT_EQ(f.wholeBook().records(), book) << name;
         f.setBookModified(false);
     }

@@ -35,7 +35,7 @@ QString listed(const platform::CellGrid& grid, print::ListKind kind) {
     return print::buildListText(grid, kind).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-bool on(app::TMirelForm& f, const char* action) { return f.commands->action(action)->isEnabled(); }
+bool on(app::TMirelForm& f, const char* action) { return f.isCommandEnabled(action); }
 
 }  // namespace
 
@@ -98,13 +98,13 @@ TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
     QTest::mouseClick(f.listPage->Phone, Qt::LeftButton);
 
     printer.acceptDialog = false;
-    f.commands->action("ActPrintIchiran")->trigger();
+    f.runCommand("ActPrintIchiran");
     EXPECT_EQ(printer.calls, QStringList{QStringLiteral("dialog")});
     EXPECT_TRUE(printer.pages.isEmpty());
 
     printer.acceptDialog = true;
     printer.calls.clear();
-    f.commands->action("ActPrintIchiran")->trigger();
+    f.runCommand("ActPrintIchiran");
     ASSERT_GE(printer.calls.size(), 3);
     EXPECT_EQ(printer.calls[1], QStringLiteral("begin 住所録"));
     EXPECT_EQ(printer.calls.last(), QStringLiteral("end"));
@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-page-phone.png")));
 
-    f.commands->action("ActPrintIchiran")->trigger();
+    f.runCommand("ActPrintIchiran");
     ASSERT_EQ(printer.pages.size(), 1);
     EXPECT_TRUE(printer.pages[0].copy(0, 0, 900, 300).save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-printed.png")));
 }

@@ -113,6 +113,6 @@ TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
 
 TEST_F(MainWindowTest, PrinterSetupRunsTheSetupDialog) {
     app::TMirelForm& f = make();
-    f.commands->action("ActPrinter")->trigger();
+    f.runCommand("ActPrinter");
     EXPECT_EQ(printer.calls, QStringList({"setup"}));
 }

@@ -28,7 +28,7 @@ TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
     EXPECT_EQ(f.StringGrid1->rowCells(0).join(QLatin1Char(',')),
               QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係"));
     EXPECT_EQ(f.currentPage(), app::Page::Preview);
-    EXPECT_FALSE(f.commands->action("ActPrint")->isEnabled());
+    EXPECT_FALSE(f.isCommandEnabled("ActPrint"));
     EXPECT_TRUE(f.showingAll());
     EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.currentRecord(), 1);
