@@ -121,6 +121,8 @@ void TMirelForm::buildWindow() {
     filteredBook_ = new book::BookModel(this);
     StringGrid1 = new platform::StringGrid(*wholeBook_, previewPage);
     StringGrid2 = new platform::StringGrid(*filteredBook_, previewPage);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
     GridMenu1 = commands->buildGrid1Menu(this);
     GridMenu2 = commands->buildGrid2Menu(this);
     relationFilter = new QComboBox(previewPage);

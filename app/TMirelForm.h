@@ -89,8 +89,6 @@ public:
     book::EntryPage* entryPage;
     print::ListPage* listPage;
     message::BodyPage* bodyPage;
-    platform::StringGrid* StringGrid1;
-    platform::StringGrid* StringGrid2;
 
     // The grid every reader of the current record reads: StringGrid1 while all
     // rows are shown, StringGrid2 while a relation is.
@@ -234,6 +232,8 @@ private:
 
     QToolBar* ToolBar1;
     QComboBox* relationFilter;
+    platform::StringGrid* StringGrid1;
+    platform::StringGrid* StringGrid2;
     CommandTable* commands;
     QTabWidget* pages;
     QStatusBar* StatusBar1;

@@ -16,7 +16,7 @@
 #include "platform/AppPaths.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrintTarget.h"
-#include "platform/StringGrid.h"
+#include "book/BookModel.h"
 #include "render/PreviewBox.h"
 #include "render/PreviewPage.h"
 
@@ -28,7 +28,7 @@ void BM_RefreshPreview(benchmark::State& state) {
     platform::QtDialogs dialogs;
     platform::QtPrintTarget printer;
     app::TMirelForm form(dialogs, printer, {});
-    platform::StringGrid& g = *form.StringGrid1;
+    book::BookModel& g = form.wholeBook();
     g.setCell(book::ColName, 1, QStringLiteral("山田太郎"));
     g.setCell(book::ColPostal, 1, QStringLiteral("1000005 "));
     g.setCell(book::ColAddress1, 1, QStringLiteral("東京都千代田区丸の内一丁目２番３号"));

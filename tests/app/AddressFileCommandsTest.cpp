@@ -37,12 +37,12 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("Family.CSV"), kTwoRecords);
     f.OpenDocument(path);
-    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 1), QStringLiteral("1234567 "));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("9876543 "));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 2), QStringLiteral("すずき"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 2), QStringLiteral("2"));
+    ASSERT_EQ(f.wholeBook().rowCount(), 3);
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 1), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("9876543 "));
+    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 2), QStringLiteral("すずき"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColNumber, 2), QStringLiteral("2"));
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
     EXPECT_EQ(f.bookFileName(), path);
     EXPECT_FALSE(f.isBookModified());
@@ -54,8 +54,8 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
 TEST_F(MainWindowTest, AnEmptyFileOpensAsOneEmptyRow) {
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("empty.csv"), QByteArray()));
-    EXPECT_EQ(f.StringGrid1->rowCount(), 2);
-    EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
+    EXPECT_EQ(f.wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("1件中")));
 }
 
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, AFailedOpenLeavesTheBookAsItWas) {
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.OpenDocument(home.filePath("missing.csv"));
     EXPECT_EQ(dialogs.count("error"), 1);
-    EXPECT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.wholeBook().rowCount(), 3);
     EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
 }
 
@@ -81,10 +81,10 @@ TEST_F(MainWindowTest, SavingWritesTheFileLayoutAndKeepsTheGridLayout) {
                                   platform::Sjis::bytes(QStringLiteral("すずき,鈴木　花子,987-6543,大阪府,,,,,,,,,親戚\r\n")));
     EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　family.csv　』"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 1), QStringLiteral("1"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 1), QStringLiteral("1234567 "));
-    EXPECT_EQ(f.StringGrid1->cell(1, 0), QStringLiteral("名　前"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColNumber, 1), QStringLiteral("1"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 1), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(1, 0), QStringLiteral("名　前"));
 }
 
 TEST_F(MainWindowTest, SaveOnAnUnnamedBookAsksForANameAndCancelKeepsItUnsaved) {
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
-    f.StringGrid1->setCell(book::ColName, 1, QStringLiteral("変更"));
+    f.wholeBook().setCell(book::ColName, 1, QStringLiteral("変更"));
     f.setBookModified(true);
     // The folder refuses new files, so no temporary file can be made beside the target.
     QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(readFile(path), kTwoRecords);
     EXPECT_TRUE(f.isBookModified());
-    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
 }
 
 TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
@@ -127,13 +127,13 @@ TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("gone/family.csv")));
     EXPECT_EQ(dialogs.count("error"), 2);
     EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
-    EXPECT_EQ(f.StringGrid1->cell(1, 0), QStringLiteral("名　前"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(1, 0), QStringLiteral("名　前"));
 }
 
 TEST_F(MainWindowTest, TextTheFileCannotHoldIsAskedAboutBeforeWriting) {
     app::TMirelForm& f = make();
-    f.StringGrid1->setCell(book::ColName, 1, QStringLiteral("𠮷田"));
+    f.wholeBook().setCell(book::ColName, 1, QStringLiteral("𠮷田"));
     const QString path = home.filePath("kichi.csv");
     dialogs.answers = {Answer::Cancel};
     EXPECT_FALSE(f.SaveAddressFile(path));
@@ -151,23 +151,23 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.selectRelation(QStringLiteral("友人"));
     EXPECT_FALSE(f.showingAll());
-    EXPECT_EQ(f.activeGrid(), f.StringGrid2);
-    EXPECT_TRUE(f.StringGrid2->isVisibleTo(&f));
-    EXPECT_FALSE(f.StringGrid1->isVisibleTo(&f));
-    ASSERT_EQ(f.StringGrid2->rowCount(), 2);
-    EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.activeGrid(), filteredGrid(f));
+    EXPECT_TRUE(filteredGrid(f)->isVisibleTo(&f));
+    EXPECT_FALSE(wholeGrid(f)->isVisibleTo(&f));
+    ASSERT_EQ(f.filteredBook().rowCount(), 2);
+    EXPECT_EQ(f.filteredBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
         EXPECT_FALSE(f.isCommandEnabled(name)) << name;
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("2件中  友人 1件 を表示中")));
 
     f.selectRelation(QStringLiteral("仕事"));  // nothing matches
-    EXPECT_EQ(f.StringGrid2->rowCount(), 2);
-    EXPECT_TRUE(f.StringGrid2->cell(book::ColName, 1).isEmpty());
+    EXPECT_EQ(f.filteredBook().rowCount(), 2);
+    EXPECT_TRUE(f.filteredBook().cell(book::ColName, 1).isEmpty());
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("仕事 1件 を表示中")));
 
     f.selectRelation(QStringLiteral("全部"));
     EXPECT_TRUE(f.showingAll());
-    EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
+    EXPECT_TRUE(wholeGrid(f)->isVisibleTo(&f));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
         EXPECT_TRUE(f.isCommandEnabled(name)) << name;
 }
@@ -192,8 +192,8 @@ TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
     f.OpenDocument(path);
     EXPECT_TRUE(f.showingAll());
     EXPECT_EQ(f.shownRelation(), QStringLiteral("全部"));
-    EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
-    EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
+    EXPECT_TRUE(wholeGrid(f)->isVisibleTo(&f));
+    EXPECT_FALSE(filteredGrid(f)->isVisibleTo(&f));
     EXPECT_TRUE(f.isCommandEnabled("ActIns"));
 }
 
@@ -201,14 +201,14 @@ TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.ActSortExecute();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("すずき"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("すずき"));
     EXPECT_FALSE(f.isBookModified());
     f.ActRSortExecute();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
 
     f.ActNewExecute();
-    EXPECT_EQ(f.StringGrid1->rowCount(), 2);
-    EXPECT_TRUE(f.StringGrid1->cell(book::ColName, 1).isEmpty());
+    EXPECT_EQ(f.wholeBook().rowCount(), 2);
+    EXPECT_TRUE(f.wholeBook().cell(book::ColName, 1).isEmpty());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_EQ(f.currentPage(), app::Page::Entry);
@@ -219,7 +219,7 @@ TEST_F(MainWindowTest, OpenCommandUsesTheOpenDialog) {
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     dialogs.files = {platform::FileDialogResult{path, 1}};
     f.runCommand("ActOpen");
-    EXPECT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.wholeBook().rowCount(), 3);
     EXPECT_EQ(dialogs.fileRequests.last().filters.size(), 2);
 }
 

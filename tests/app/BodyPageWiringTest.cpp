@@ -131,11 +131,11 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
 TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {
     printer.dotsPerInch = 300;
     app::TMirelForm& f = make();
-    f.StringGrid1->setRowCount(4);
+    f.wholeBook().setRowCount(4);
     platform::GridRect rows;
     rows.top = 1;
     rows.bottom = 3;
-    f.StringGrid1->setGridSelection(rows);
+    wholeGrid(f)->setGridSelection(rows);
     f.OpenDocument(message::BodyPage::sampleTextPath());
     f.findChild<platform::SpinField*>(QStringLiteral("PIndL"))->setValue(-30);
     f.ActPrintExecute();

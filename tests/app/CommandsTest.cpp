@@ -19,37 +19,37 @@
 
 TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     app::TMirelForm& f = make();
-    f.StringGrid1->setCell(1, 1, QStringLiteral("山田"));
+    f.wholeBook().setCell(1, 1, QStringLiteral("山田"));
     f.runCommand("ActIns");
     EXPECT_TRUE(f.isBookModified());
-    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
-    EXPECT_EQ(f.StringGrid1->cell(1, 1), QString());
-    EXPECT_EQ(f.StringGrid1->cell(1, 2), QStringLiteral("山田"));
-    EXPECT_EQ(f.StringGrid1->cell(0, 2), QStringLiteral("2"));
+    ASSERT_EQ(f.wholeBook().rowCount(), 3);
+    EXPECT_EQ(f.wholeBook().cell(1, 1), QString());
+    EXPECT_EQ(f.wholeBook().cell(1, 2), QStringLiteral("山田"));
+    EXPECT_EQ(f.wholeBook().cell(0, 2), QStringLiteral("2"));
 
     f.setBookModified(false);
     platform::GridRect both;
     both.top = 1;
     both.bottom = 2;
-    f.StringGrid1->setGridSelection(both);
+    wholeGrid(f)->setGridSelection(both);
     f.runCommand("ActDel");
     EXPECT_TRUE(f.isBookModified());
-    ASSERT_EQ(f.StringGrid1->rowCount(), 2);
-    EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
+    ASSERT_EQ(f.wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
 }
 
 TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
     app::TMirelForm& f = make();
-    f.StringGrid1->setRowCount(6);
+    f.wholeBook().setRowCount(6);
     for (int r = 1; r <= 5; ++r)
-        f.StringGrid1->setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
+        f.wholeBook().setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
     f.selectRelation(QStringLiteral("親戚"));  // rows 2 and 4
     f.ActSelectAllDataExecute();
-    EXPECT_EQ(f.StringGrid2->selection().top, 1);
-    EXPECT_EQ(f.StringGrid2->selection().bottom, 2);
+    EXPECT_EQ(filteredGrid(f)->selection().top, 1);
+    EXPECT_EQ(filteredGrid(f)->selection().bottom, 2);
     f.selectRelation(QString::fromUtf16(book::kFilterAll));
     f.ActSelectAllDataExecute();
-    EXPECT_EQ(f.StringGrid1->selection().bottom, 5);
+    EXPECT_EQ(wholeGrid(f)->selection().bottom, 5);
 }
 
 TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
@@ -73,26 +73,26 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     QSignalSpy renumber(f.findChild<QAction*>("ActReNum"), &QAction::triggered);
     QSignalSpy list(f.findChild<QAction*>("ActPrintIchiran"), &QAction::triggered);
     QSignalSpy insert(f.findChild<QAction*>("ActIns"), &QAction::triggered);
-    f.StringGrid1->setFocus();
+    wholeGrid(f)->setFocus();
 
-    QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(wholeGrid(f), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(newBook.count(), 1);
     EXPECT_EQ(renumber.count(), 0);
 
     // A disabled owner swallows its key.
     f.setCommandEnabled("ActNew", false);
     f.setCommandEnabled("ActPrintIchiran", false);
-    const int rows = f.StringGrid1->rowCount();
-    QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
-    QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
+    const int rows = f.wholeBook().rowCount();
+    QTest::keyClick(wholeGrid(f), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(wholeGrid(f), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(newBook.count(), 1);
     EXPECT_EQ(renumber.count(), 0);
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(insert.count(), 0);
-    EXPECT_EQ(f.StringGrid1->rowCount(), rows);
+    EXPECT_EQ(f.wholeBook().rowCount(), rows);
 
     f.setCommandEnabled("ActPrintIchiran", true);
-    QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClick(wholeGrid(f), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(insert.count(), 0);
 }

@@ -18,7 +18,7 @@ namespace {
 
 // A book of `n` rows named r1..rn with a postal code and a relation.
 void fillBook(app::TMirelForm& f, int n) {
-    platform::StringGrid& g = *f.StringGrid1;
+    platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
         g.setCell(book::ColName, r, QStringLiteral("r%1").arg(r));
@@ -80,15 +80,15 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
 TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     app::TMirelForm& f = make();
     fillBook(f, 3);
-    f.StringGrid1->setCell(book::ColPostal, 2, QStringLiteral("123-45"));
-    f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
+    f.wholeBook().setCell(book::ColPostal, 2, QStringLiteral("123-45"));
+    f.wholeBook().setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123-45"));
     EXPECT_TRUE(s.p.Ub2->text().isEmpty());
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("123-45"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("123-45"));
     EXPECT_FALSE(f.isBookModified());
 
     s.p.NextButton->click();
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     EXPECT_EQ(s.p.Ub2->text(), QStringLiteral("4567"));
     s.p.Nam1->setText(QStringLiteral("三郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 3), QStringLiteral("1234567"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 3), QStringLiteral("1234567"));
 }
 
 // A line break in a cell would split its record in the saved file.
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
     s.p.Ju1->insert(QStringLiteral("東京都\r\n港区\n芝"));
     EXPECT_EQ(s.p.Ju1->text(), QStringLiteral("東京都 港区 芝"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColAddress1, 1), QStringLiteral("東京都 港区 芝"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColAddress1, 1), QStringLiteral("東京都 港区 芝"));
 }
 
 // With a relation that no record has, there is no row to write to.
@@ -126,8 +126,8 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
     EXPECT_NE(s.status(), QStringLiteral("　　このデータを登録しました。"));
     EXPECT_EQ(s.statusColour(), QColor(255, 0, 0));
     EXPECT_FALSE(f.isBookModified());
-    EXPECT_EQ(f.StringGrid1->rowCount(), 3);
-    EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QString());
+    EXPECT_EQ(f.wholeBook().rowCount(), 3);
+    EXPECT_EQ(f.filteredBook().cell(book::ColName, 1), QString());
 }
 
 TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
 
     s.p.Ub2->setText(QStringLiteral("6543"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 1), QStringLiteral("9876543"));  // no hyphen
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 1), QStringLiteral("9876543"));  // no hyphen
     EXPECT_EQ(s.status(), QStringLiteral("　　このデータを登録しました。"));
     EXPECT_EQ(s.statusColour(), QColor(0, 255, 255));
     EXPECT_TRUE(s.p.EditOKButton->isEnabled());
@@ -201,9 +201,9 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r3"));
     s.p.Nam1->setText(QStringLiteral("三郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.StringGrid2->cell(book::ColName, 2), QStringLiteral("三郎"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 3), QStringLiteral("三郎"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 2), QStringLiteral("r2"));
+    EXPECT_EQ(f.filteredBook().cell(book::ColName, 2), QStringLiteral("三郎"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 3), QStringLiteral("三郎"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 2), QStringLiteral("r2"));
     EXPECT_EQ(f.filteredCurrentRow(), 2);
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
     s.p.NextButton->click();
@@ -218,10 +218,10 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     platform::GridRect sel;
     sel.top = 4;
     sel.bottom = 5;
-    f.StringGrid1->setGridSelection(sel);
+    wholeGrid(f)->setGridSelection(sel);
     s.showPage();
     s.p.NewDataButton->click();
-    EXPECT_EQ(f.StringGrid1->rowCount(), 9);
+    EXPECT_EQ(f.wholeBook().rowCount(), 9);
     EXPECT_EQ(s.p.Num1->text(), QStringLiteral("4"));
     EXPECT_EQ(s.status(), QStringLiteral("　　データ を入力 して下さい。"));
     EXPECT_EQ(s.statusColour(), QColor(255, 255, 0));
@@ -229,9 +229,9 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     EXPECT_FALSE(f.isCommandEnabled("ActSort"));
     s.p.Nam1->setText(QStringLiteral("新人"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 4), QStringLiteral("新人"));
-    EXPECT_TRUE(f.StringGrid1->cell(book::ColName, 5).isEmpty());
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 6), QStringLiteral("r4"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 4), QStringLiteral("新人"));
+    EXPECT_TRUE(f.wholeBook().cell(book::ColName, 5).isEmpty());
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 6), QStringLiteral("r4"));
 }
 
 // Rows dragged out of numbering keep their numbers; a registration must go
@@ -239,8 +239,8 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
 TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     app::TMirelForm& f = make();
     fillBook(f, 5);
-    f.StringGrid1->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
-    ASSERT_EQ(f.StringGrid1->cell(book::ColNumber, 2), QStringLiteral("4"));
+    wholeGrid(f)->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
+    ASSERT_EQ(f.wholeBook().cell(book::ColNumber, 2), QStringLiteral("4"));
     Shown s(f);
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
@@ -248,8 +248,8 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r4"));
     s.p.Nam1->setText(QStringLiteral("四郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 2), QStringLiteral("四郎"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 4), QStringLiteral("r3"));  // untouched
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 2), QStringLiteral("四郎"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 4), QStringLiteral("r3"));  // untouched
 }
 
 TEST_F(MainWindowTest, EntryPageScreenshot) {
@@ -270,13 +270,13 @@ TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
     f.selectRelation(QStringLiteral("友人"));
-    f.StringGrid2->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
+    filteredGrid(f)->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(1);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));
     s.p.Nam1->setText(QStringLiteral("五郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 5), QStringLiteral("五郎"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("r1"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 5), QStringLiteral("五郎"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("r1"));
 }

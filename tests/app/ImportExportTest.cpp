@@ -56,13 +56,13 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     dialogs.files = {FileDialogResult{writeFile(home.filePath("sheet.csv"), kSheet), 0}};
     whenImportDialogOpens();
     f.runCommand("ActImport");
-    ASSERT_EQ(f.StringGrid1->rowCount(), 4);
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColName, 2), QStringLiteral("鈴木 花子"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColKana, 2), QStringLiteral("すずき はなこ"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColAddress1, 2), QStringLiteral("大阪府 北区"));
-    EXPECT_EQ(f.StringGrid1->cell(book::ColNumber, 3), QStringLiteral("3"));
-    EXPECT_EQ(f.StringGrid1->row(), 2);
+    ASSERT_EQ(f.wholeBook().rowCount(), 4);
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 2), QStringLiteral("鈴木 花子"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 2), QStringLiteral("すずき はなこ"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColAddress1, 2), QStringLiteral("大阪府 北区"));
+    EXPECT_EQ(f.wholeBook().cell(book::ColNumber, 3), QStringLiteral("3"));
+    EXPECT_EQ(wholeGrid(f)->row(), 2);
     EXPECT_TRUE(f.isBookModified());
     EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
 
@@ -76,8 +76,8 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     });
     dialogs.answers = {Answer::Yes};  // replace the unsaved book
     f.runCommand("ActImport");
-    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
-    EXPECT_EQ(f.StringGrid1->cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
+    ASSERT_EQ(f.wholeBook().rowCount(), 3);
+    EXPECT_EQ(f.wholeBook().cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
     dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
     whenImportDialogOpens([](book::ImportDialog& d) {
@@ -164,7 +164,7 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     app::TMirelForm& f = make();
     const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
     f.OpenDocument(sheet);
-    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
+    ASSERT_EQ(f.wholeBook().rowCount(), 3);
     EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）"))) << f.windowTitle().toStdString();
     EXPECT_FALSE(f.statusText().isEmpty());
@@ -180,8 +180,8 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     f.WMDropFiles({writeFile(home.filePath("phone.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
                                                          "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
     EXPECT_EQ(dialogs.count("notice"), 0);
-    ASSERT_EQ(f.StringGrid1->rowCount(), 2);
-    EXPECT_EQ(f.StringGrid1->cell(book::ColMobile, 1), QStringLiteral("090"));
+    ASSERT_EQ(f.wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.wholeBook().cell(book::ColMobile, 1), QStringLiteral("090"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf"))) << f.windowTitle().toStdString();
 }

@@ -19,7 +19,7 @@ namespace {
 
 // `n` records named 名前1.., every second one a friend.
 void fillBook(app::TMirelForm& f, int n) {
-    platform::StringGrid& g = *f.StringGrid1;
+    platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
         g.setCell(book::ColName, r, QStringLiteral("名前%1").arg(r));
@@ -44,8 +44,8 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     fillBook(f, 3);
     f.showPage(app::Page::List);
     QPlainTextEdit* box = f.listPage->RichEdit1;
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("123-4567"));
-    EXPECT_EQ(box->toPlainText(), listed(*f.StringGrid1, print::ListKind::Address));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("123-4567"));
+    EXPECT_EQ(box->toPlainText(), listed(*wholeGrid(f), print::ListKind::Address));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("名前3")));
     EXPECT_TRUE(on(f, "ActPrintIchiran"));
     EXPECT_TRUE(on(f, "ActPrinter"));
@@ -56,9 +56,9 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     // Changed on another page, the book shows changed here on return, and
     // the preview page takes the hyphens out again.
     f.showPage(app::Page::Preview);
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("1234567 "));
     EXPECT_FALSE(on(f, "ActPrintIchiran"));
-    f.StringGrid1->setCell(book::ColName, 2, QStringLiteral("新しい名前"));
+    f.wholeBook().setCell(book::ColName, 2, QStringLiteral("新しい名前"));
     f.showPage(app::Page::List);
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("新しい名前")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("名前2")));
@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
     QPlainTextEdit* box = f.listPage->RichEdit1;
     box->appendPlainText(QStringLiteral("メモ書き"));
     QTest::mouseClick(f.listPage->Phone, Qt::LeftButton);
-    EXPECT_EQ(box->toPlainText(), listed(*f.StringGrid1, print::ListKind::Phone));
+    EXPECT_EQ(box->toPlainText(), listed(*wholeGrid(f), print::ListKind::Phone));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("03-0000-0002")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("メモ書き")));
 }
@@ -84,11 +84,11 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     ASSERT_FALSE(f.showingAll());
     f.showPage(app::Page::List);
     const QString text = f.listPage->RichEdit1->toPlainText();
-    EXPECT_EQ(text, listed(*f.StringGrid2, print::ListKind::Address));
+    EXPECT_EQ(text, listed(*filteredGrid(f), print::ListKind::Address));
     EXPECT_TRUE(text.contains(QStringLiteral("名前5")));
     EXPECT_FALSE(text.contains(QStringLiteral("名前4")));
     // The whole book keeps its codes unhyphenated; only the shown grid changed.
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 4), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 4), QStringLiteral("1234567 "));
 }
 
 TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
     printer.acceptDialog = false;
     QTest::keyClick(&f, Qt::Key_I, Qt::ControlModifier);
     EXPECT_TRUE(printer.calls.isEmpty());
-    EXPECT_EQ(f.StringGrid1->rowCount(), 4);  // no row inserted either
+    EXPECT_EQ(f.wholeBook().rowCount(), 4);  // no row inserted either
 
     f.showPage(app::Page::List);
     QTest::keyClick(&f, Qt::Key_I, Qt::ControlModifier);
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
 
 TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
     app::TMirelForm& f = make();
-    platform::StringGrid& g = *f.StringGrid1;
+    platform::StringGrid& g = *wholeGrid(f);
     const QStringList names = {QStringLiteral("山田太郎"), QStringLiteral("佐藤花"), QStringLiteral("鈴木"),
                                QStringLiteral("長谷川美穂子")};
     g.setRowCount(names.size() + 1);

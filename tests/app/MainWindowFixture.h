@@ -9,8 +9,18 @@
 
 #include "app/TMirelForm.h"
 #include "platform/AppPaths.h"
+#include "platform/StringGrid.h"
 #include "tests/support/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
+
+// The grids a test clicks, selects in or types into: all records, and the
+// records of the chosen relation.
+inline platform::StringGrid* wholeGrid(app::TMirelForm& f) {
+    return f.findChild<platform::StringGrid*>(QStringLiteral("StringGrid1"));
+}
+inline platform::StringGrid* filteredGrid(app::TMirelForm& f) {
+    return f.findChild<platform::StringGrid*>(QStringLiteral("StringGrid2"));
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:

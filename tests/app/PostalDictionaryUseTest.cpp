@@ -31,7 +31,7 @@ struct NewRecord {
     app::TMirelForm& f;
     book::EntryPage& p;
     explicit NewRecord(app::TMirelForm& form) : f(form), p(*form.entryPage) {
-        f.StringGrid1->setRowCount(2);
+        f.wholeBook().setRowCount(2);
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, LeavingTheAddressWithoutACodeOffersTheCode) {
 
 TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
     app::TMirelForm& f = make();
-    platform::StringGrid& g = *f.StringGrid1;
+    platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(4);
     const QString rows[3][2] = {{"1000005 ", "東京都千代田区丸の内1-1"},
                                 {"1000005 ", "東京都港区芝公園4-2-8"},

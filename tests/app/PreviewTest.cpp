@@ -39,15 +39,15 @@ void fillRecord(platform::StringGrid& g, int row, const QString& name, const QSt
 
 TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
     app::TMirelForm& f = make();
-    f.StringGrid1->setRowCount(3);
-    fillRecord(*f.StringGrid1, 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
-    fillRecord(*f.StringGrid1, 2, QStringLiteral("鈴木一郎"), QStringLiteral("仕事"));
-    f.StringGrid1->setRow(2);
+    f.wholeBook().setRowCount(3);
+    fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
+    fillRecord(*wholeGrid(f), 2, QStringLiteral("鈴木一郎"), QStringLiteral("仕事"));
+    wholeGrid(f)->setRow(2);
     EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
 
     // Filtered: a change of a field draws StringGrid2's record, not row 1 of the whole book.
     f.selectRelation(QStringLiteral("仕事"));
-    f.StringGrid1->setRow(1);
+    wholeGrid(f)->setRow(1);
     f.previewPage->PageControl2->field("UXPos")->setValue(5);
     EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
     f.previewPage->FuutouR->click();
@@ -69,24 +69,24 @@ TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
 
 TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
     app::TMirelForm& f = make();
-    f.StringGrid1->setRowCount(4);
-    f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("123-4567"));
+    f.wholeBook().setRowCount(4);
+    f.wholeBook().setCell(book::ColPostal, 3, QStringLiteral("123-4567"));
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(3);  // as the entry page leaves it
     f.showPage(app::Page::Preview);
-    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 3), QStringLiteral("1234567 "));
-    EXPECT_EQ(f.StringGrid1->row(), 3);
+    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 3), QStringLiteral("1234567 "));
+    EXPECT_EQ(wholeGrid(f)->row(), 3);
 
     f.selectRelation(QStringLiteral("知人"));
     f.showPage(app::Page::Sender);
     f.setFilteredCurrentRow(0);
     f.showPage(app::Page::Preview);
-    EXPECT_EQ(f.StringGrid2->row(), 1);
+    EXPECT_EQ(filteredGrid(f)->row(), 1);
 }
 
 TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
     app::TMirelForm& f = make();
-    fillRecord(*f.StringGrid1, 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
+    fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
     f.senderPage->SSimei->setText(QStringLiteral("鈴木一郎"));
     f.senderPage->SYuubinBangou1->setText(QStringLiteral("530"));
     f.senderPage->SYuubinBangou2->setText(QStringLiteral("0001"));

@@ -12,11 +12,11 @@
 namespace {
 
 void fillNames(app::TMirelForm& f, const QStringList& names) {
-    f.StringGrid1->setRowCount(int(names.size()) + 1);
+    f.wholeBook().setRowCount(int(names.size()) + 1);
     for (int r = 1; r <= names.size(); ++r) {
-        f.StringGrid1->setCell(book::ColName, r, names[r - 1]);
-        f.StringGrid1->setCell(book::ColAddress1, r, QStringLiteral("東京都港区芝公園%1丁目").arg(r));
-        f.StringGrid1->setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("仕事"));
+        f.wholeBook().setCell(book::ColName, r, names[r - 1]);
+        f.wholeBook().setCell(book::ColAddress1, r, QStringLiteral("東京都港区芝公園%1丁目").arg(r));
+        f.wholeBook().setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("仕事"));
     }
     f.RenumberRows();
 }
@@ -42,7 +42,7 @@ const QStringList kNames = {"青木", "井上一郎", "上田", "江口美咲子
 TEST_F(MainWindowTest, OneSelectedRowPrintsOnePage) {
     app::TMirelForm& f = make();
     fillNames(f, kNames);
-    f.StringGrid1->setRow(3);
+    wholeGrid(f)->setRow(3);
     f.ActPrintExecute();
     EXPECT_EQ(printer.calls, QStringList({"dialog", "begin Pelcor", "end"}));
     ASSERT_EQ(printer.pages.size(), 1);
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, OneSelectedRowPrintsOnePage) {
 TEST_F(MainWindowTest, SelectedRowsPrintInGridOrderOnePageEach) {
     app::TMirelForm& f = make();
     fillNames(f, kNames);
-    selectRows(*f.StringGrid1, 2, 5);
+    selectRows(*wholeGrid(f), 2, 5);
     f.ActPrintExecute();
     ASSERT_EQ(printer.pages.size(), 4);
     EXPECT_EQ(printer.calls.count("page"), 3);
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, SelectedRowsPrintInGridOrderOnePageEach) {
     // Each page is the one that row alone prints.
     for (int r = 2; r <= 5; ++r) {
         printer.pages.clear();
-        selectRows(*f.StringGrid1, r, r);
+        selectRows(*wholeGrid(f), r, r);
         f.ActPrintExecute();
         ASSERT_EQ(printer.pages.size(), 1);
         EXPECT_EQ(printer.pages[0], job[r - 2]) << r;
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, SelectedRowsPrintInGridOrderOnePageEach) {
 
 TEST_F(MainWindowTest, PrintedCardsCarryNoPreprintedMarks) {
     app::TMirelForm& f = make();
-    f.StringGrid1->setRow(1);  // an empty record: nothing at all to print
+    wholeGrid(f)->setRow(1);  // an empty record: nothing at all to print
     f.ActPrintExecute();
     ASSERT_EQ(printer.pages.size(), 1);
     EXPECT_EQ(darkPixels(printer.pages[0]), 0);
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, TheFilteredGridsSelectionIsPrinted) {
     app::TMirelForm& f = make();
     fillNames(f, kNames);  // 友人: rows 1, 3, 5
     f.selectRelation(QStringLiteral("友人"));
-    selectRows(*f.StringGrid2, 1, 3);
+    selectRows(*filteredGrid(f), 1, 3);
     f.ActPrintExecute();
     EXPECT_EQ(printer.pages.size(), 3);
 }
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
     dialogs.expect("error");
     app::TMirelForm& f = make();
     fillNames(f, kNames);
-    selectRows(*f.StringGrid1, 1, 4);
+    selectRows(*wholeGrid(f), 1, 4);
     printer.failNewPage = true;
     f.ActPrintExecute();
     EXPECT_EQ(dialogs.texts("error"), QStringList({"paper jam"}));

@@ -22,10 +22,10 @@
 TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
     app::TMirelForm& f = make();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　"));
-    ASSERT_EQ(f.StringGrid1->rowCount(), 2);
-    EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
-    for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.StringGrid1->cell(c, 1).isEmpty());
-    EXPECT_EQ(f.StringGrid1->rowCells(0).join(QLatin1Char(',')),
+    ASSERT_EQ(f.wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
+    for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.wholeBook().cell(c, 1).isEmpty());
+    EXPECT_EQ(f.wholeBook().rowCells(0).join(QLatin1Char(',')),
               QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係"));
     EXPECT_EQ(f.currentPage(), app::Page::Preview);
     EXPECT_FALSE(f.isCommandEnabled("ActPrint"));
@@ -66,20 +66,20 @@ TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
         EXPECT_EQ(tabs->widget(i)->objectName(), names[i]);
     }
 
-    for (platform::StringGrid* g : {f.StringGrid1, f.StringGrid2}) {
+    for (platform::StringGrid* g : {wholeGrid(f), filteredGrid(f)}) {
         EXPECT_EQ(g->geometry(), QRect(270, 32, 390, 161));
         EXPECT_EQ(g->colCount(), 13);
         const int widths[13] = {24, 100, 60, 190, 190, 100, 120, 120, 120, 120, 100, 100, 60};
         for (int c = 0; c < 13; ++c) EXPECT_EQ(g->colWidth(c), widths[c]) << c;
         EXPECT_TRUE(g->toolTip().isEmpty());
     }
-    EXPECT_EQ(QFontInfo(f.StringGrid1->font()).family(), QStringLiteral("IPAGothic"));
-    EXPECT_EQ(QFontInfo(f.StringGrid2->font()).family(), QStringLiteral("IPAPGothic"));
-    EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
-    EXPECT_EQ(f.StringGrid1->selectedColour(), QColor(0, 255, 0));
-    EXPECT_EQ(f.StringGrid2->selectedColour(), QColor(0, 255, 255));
-    EXPECT_EQ(f.StringGrid1->statusTip(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
-    EXPECT_EQ(f.StringGrid2->statusTip(), QStringLiteral("関係で注出されたデータを表示します"));
+    EXPECT_EQ(QFontInfo(wholeGrid(f)->font()).family(), QStringLiteral("IPAGothic"));
+    EXPECT_EQ(QFontInfo(filteredGrid(f)->font()).family(), QStringLiteral("IPAPGothic"));
+    EXPECT_FALSE(filteredGrid(f)->isVisibleTo(&f));
+    EXPECT_EQ(wholeGrid(f)->selectedColour(), QColor(0, 255, 0));
+    EXPECT_EQ(filteredGrid(f)->selectedColour(), QColor(0, 255, 255));
+    EXPECT_EQ(wholeGrid(f)->statusTip(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
+    EXPECT_EQ(filteredGrid(f)->statusTip(), QStringLiteral("関係で注出されたデータを表示します"));
 }
 
 TEST_F(MainWindowTest, ChoiceListsStartOnTheirFirstItem) {
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint) {
     app::TMirelForm& f = make();
     f.show();
     QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(f.StringGrid1, &enter);
+    QCoreApplication::sendEvent(wholeGrid(f), &enter);
     EXPECT_EQ(f.statusText(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
     f.ApplicationEvents1Hint(QStringLiteral("バーのないヒント"));
     EXPECT_EQ(f.statusText(), QStringLiteral("バーのないヒント"));
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
     // The tab captions are drawn with a Japanese face, not the box glyph.
     QFontMetrics metrics(f.findChild<QTabWidget*>("PageControl1")->tabBar()->font());
     EXPECT_TRUE(metrics.inFont(QChar(u'印')));
-    EXPECT_TRUE(QFontMetrics(f.StringGrid1->font()).inFont(QChar(u'〒')));
+    EXPECT_TRUE(QFontMetrics(wholeGrid(f)->font()).inFont(QChar(u'〒')));
 }
 
 // The preview is painted inside the window's backing store at the box's
