@@ -22,12 +22,12 @@ struct Choice {
 };
 
 // The choosers, each with the value it keeps.
-QVector<Choice> choices(const TMirelForm& w) {
-    const render::TypesetTab* typeset = w.previewPage->PageControl2->typesetTab();
+QVector<Choice> choices(const render::PreviewPage& preview, const message::BodyPage& body) {
+    const render::TypesetTab* typeset = preview.PageControl2->typesetTab();
     return {
-        {w.previewPage->faceChoice, &ProgramSettings::addressFace}, {w.previewPage->kindChoice, &ProgramSettings::mediaKind},
-        {w.previewPage->honorificChoice, &ProgramSettings::honorific},   {w.bodyPage->messageFaceChoice, &ProgramSettings::messageFace},
-        {w.bodyPage->messageKindChoice, &ProgramSettings::messageKind},  {typeset->JointAlign, &ProgramSettings::jointAlign},
+        {preview.faceChoice, &ProgramSettings::addressFace}, {preview.kindChoice, &ProgramSettings::mediaKind},
+        {preview.honorificChoice, &ProgramSettings::honorific},   {body.messageFaceChoice, &ProgramSettings::messageFace},
+        {body.messageKindChoice, &ProgramSettings::messageKind},  {typeset->JointAlign, &ProgramSettings::jointAlign},
         {typeset->BlockDash, &ProgramSettings::blockDash},     {typeset->HalfKana, &ProgramSettings::halfKana},
     };
 }
@@ -37,8 +37,7 @@ struct SenderText {
     QString render::SenderTexts::*value;
 };
 
-QVector<SenderText> senderTexts(const TMirelForm& w) {
-    const book::SenderPage& s = *w.senderPage;
+QVector<SenderText> senderTexts(const book::SenderPage& s) {
     return {
         {s.SSimei, &render::SenderTexts::SSimei},
         {s.SRenmei, &render::SenderTexts::SRenmei},
@@ -51,31 +50,31 @@ QVector<SenderText> senderTexts(const TMirelForm& w) {
 
 }  // namespace
 
-ProgramSettings settingsFromControls(const TMirelForm& window) {
+ProgramSettings TMirelForm::currentSettings() const {
     ProgramSettings s;
-    for (const SenderText& t : senderTexts(window)) s.sender.*t.value = t.edit->text();
-    s.addressLayout = window.previewPage->PageControl2->settings();
-    s.messageLayout = window.bodyPage->PageControl3->layout();
-    for (const Choice& c : choices(window)) s.*c.value = c.box->currentIndex();
+    for (const SenderText& t : senderTexts(*senderPage)) s.sender.*t.value = t.edit->text();
+    s.addressLayout = previewPage->PageControl2->settings();
+    s.messageLayout = bodyPage->PageControl3->layout();
+    for (const Choice& c : choices(*previewPage, *bodyPage)) s.*c.value = c.box->currentIndex();
     return s;
 }
 
-void applySettings(TMirelForm& window, const ProgramSettings& settings) {
-    for (const SenderText& t : senderTexts(window)) t.edit->setText(settings.sender.*t.value);
-    window.previewPage->PageControl2->setSettings(settings.addressLayout);
-    window.bodyPage->PageControl3->setFieldValues(settings.messageLayout);
-    for (const Choice& c : choices(window)) {
+void TMirelForm::applySettings(const ProgramSettings& settings) {
+    for (const SenderText& t : senderTexts(*senderPage)) t.edit->setText(settings.sender.*t.value);
+    previewPage->PageControl2->setSettings(settings.addressLayout);
+    bodyPage->PageControl3->setFieldValues(settings.messageLayout);
+    for (const Choice& c : choices(*previewPage, *bodyPage)) {
         const int index = settings.*c.value;
         c.box->setCurrentIndex(index >= 0 && index < c.box->count() ? index : -1);
     }
 }
 
 void readSettings(TMirelForm& window, const QString& path) {
-    applySettings(window, readSettingsFile(path, settingsFromControls(window)));
+    window.applySettings(readSettingsFile(path, window.currentSettings()));
 }
 
 bool writeSettings(TMirelForm& window, const QString& path, platform::Dialogs& dialogs) {
-    if (!writeSettingsFile(path, settingsFromControls(window))) {
+    if (!writeSettingsFile(path, window.currentSettings())) {
         dialogs.error(&window, platform::ProfileFile::cannotWriteMessage(path));
         return false;
     }

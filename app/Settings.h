@@ -16,12 +16,6 @@ namespace app {
 
 class TMirelForm;
 
-// What the window's controls hold now.
-ProgramSettings settingsFromControls(const TMirelForm& window);
-// Puts `settings` into the controls. Numbers are brought into each field's
-// range; a choice outside its list leaves nothing selected.
-void applySettings(TMirelForm& window, const ProgramSettings& settings);
-
 // Reads the file into the controls; a missing key or value keeps the
 // control's present value.
 void readSettings(TMirelForm& window, const QString& path);

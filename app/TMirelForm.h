@@ -7,6 +7,7 @@
 #include <QVector>
 #include <memory>
 
+#include "app/ProgramSettings.h"
 #include "book/EntryHost.h"
 #include "book/exchange/BookImport.h"
 #include "print/ListHost.h"
@@ -84,11 +85,6 @@ public:
     bool isCommandEnabled(const char* action) const;
 
     // Controls.
-    render::PreviewPage* previewPage;
-    book::SenderPage* senderPage;
-    book::EntryPage* entryPage;
-    print::ListPage* listPage;
-    message::BodyPage* bodyPage;
 
     // The grid every reader of the current record reads: StringGrid1 while all
     // rows are shown, StringGrid2 while a relation is.
@@ -99,6 +95,13 @@ public:
     book::BookModel& wholeBook() const { return *wholeBook_; }
     book::BookModel& filteredBook() const { return *filteredBook_; }
     book::BookModel& activeBook() const { return ShowingAll ? *wholeBook_ : *filteredBook_; }
+
+    // The sender's texts, the adjustment fields and the choices as the
+    // controls hold them now, and putting them back (Settings.cpp). Numbers
+    // are brought into each field's range; a choice outside its list leaves
+    // nothing selected.
+    ProgramSettings currentSettings() const;
+    void applySettings(const ProgramSettings& settings);
 
     // Life cycle.
     void FormShow();
@@ -231,6 +234,11 @@ private:
 
 
     QToolBar* ToolBar1;
+    render::PreviewPage* previewPage;
+    book::SenderPage* senderPage;
+    book::EntryPage* entryPage;
+    print::ListPage* listPage;
+    message::BodyPage* bodyPage;
     QComboBox* relationFilter;
     platform::StringGrid* StringGrid1;
     platform::StringGrid* StringGrid2;

@@ -34,8 +34,8 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
     ASSERT_TRUE(message::writeBodyFile(text, QStringLiteral("謹賀新年")).ok);
     f.OpenDocument(text);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("謹賀新年"));
-    EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("年賀.TXT * "));
+    EXPECT_EQ(bodyPage(f)->RichEdit2->toPlainText(), QStringLiteral("謹賀新年"));
+    EXPECT_EQ(bodyPage(f)->Mode2->text(), QStringLiteral("年賀.TXT * "));
     EXPECT_EQ(dialogs.calls.size(), 0);
 
     QImage img(20, 30, QImage::Format_RGB32);
@@ -45,19 +45,19 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
     f.showPage(app::Page::Preview);
     f.OpenDocument(bmp);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_EQ(f.bodyPage->PictureFileName, bmp);
-    EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("年賀.TXT * 松.bmp"));
+    EXPECT_EQ(bodyPage(f)->PictureFileName, bmp);
+    EXPECT_EQ(bodyPage(f)->Mode2->text(), QStringLiteral("年賀.TXT * 松.bmp"));
     EXPECT_FALSE(enabled(f, "ActHSave"));
 }
 
 TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
     dialogs.expect("notice");
     app::TMirelForm& f = make();
-    f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("keep"));
+    bodyPage(f)->RichEdit2->insertPlainText(QStringLiteral("keep"));
     f.OpenDocument(home.filePath(QStringLiteral("card.gif")));
     EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("keep"));
+    EXPECT_EQ(bodyPage(f)->RichEdit2->toPlainText(), QStringLiteral("keep"));
 }
 
 TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
     app::TMirelForm& f = make();
     f.runCommand("ActHNew");
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("賀正"));
+    bodyPage(f)->RichEdit2->insertPlainText(QStringLiteral("賀正"));
     EXPECT_TRUE(enabled(f, "ActHSave"));
     EXPECT_TRUE(enabled(f, "ActSelectAll"));
     f.runCommand("ActSelectAll");
@@ -88,14 +88,14 @@ TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
     f.runCommand("ActCut");
     f.runCommand("ActPaste");
     f.runCommand("ActPaste");
-    EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("賀正賀正"));
+    EXPECT_EQ(bodyPage(f)->RichEdit2->toPlainText(), QStringLiteral("賀正賀正"));
 
     const QString target = home.filePath(QStringLiteral("本文/賀正.txt"));
     dialogs.files = {platform::FileDialogResult{target, 0}};
     f.runCommand("ActHSave");
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("賀正.txt"));
+    EXPECT_EQ(bodyPage(f)->Mode2->text(), QStringLiteral("賀正.txt"));
 }
 
 TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
@@ -103,9 +103,9 @@ TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
     f.runCommand("ActSample");
     EXPECT_EQ(dialogs.calls.size(), 0);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_TRUE(f.bodyPage->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
-    EXPECT_EQ(f.bodyPage->BodyFileName, message::BodyPage::sampleTextPath());
-    EXPECT_FALSE(f.bodyPage->isModified());
+    EXPECT_TRUE(bodyPage(f)->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
+    EXPECT_EQ(bodyPage(f)->BodyFileName, message::BodyPage::sampleTextPath());
+    EXPECT_FALSE(bodyPage(f)->isModified());
 }
 
 TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
     app::TMirelForm& f = make();
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("NES0"))->value(), 15);
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("PIndL"))->value(), -40);
-    EXPECT_EQ(f.bodyPage->messageKindChoice->currentIndex(), 1);
+    EXPECT_EQ(bodyPage(f)->messageKindChoice->currentIndex(), 1);
     EXPECT_TRUE(f.findChild<QPushButton*>(QStringLiteral("NEDefault"))->isEnabled());
     EXPECT_TRUE(f.findChild<QPushButton*>(QStringLiteral("SPrintDefault"))->isEnabled());
 

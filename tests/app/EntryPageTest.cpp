@@ -32,7 +32,7 @@ void fillBook(app::TMirelForm& f, int n) {
 struct Shown {
     app::TMirelForm& f;
     book::EntryPage& p;
-    explicit Shown(app::TMirelForm& form) : f(form), p(*form.entryPage) {
+    explicit Shown(app::TMirelForm& form) : f(form), p(*entryPage(form)) {
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));

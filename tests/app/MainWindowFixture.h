@@ -9,7 +9,12 @@
 
 #include "app/TMirelForm.h"
 #include "platform/AppPaths.h"
+#include "book/EntryPage.h"
+#include "book/SenderPage.h"
+#include "message/BodyPage.h"
 #include "platform/StringGrid.h"
+#include "print/ListPage.h"
+#include "render/PreviewPage.h"
 #include "tests/support/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -21,6 +26,13 @@ inline platform::StringGrid* wholeGrid(app::TMirelForm& f) {
 inline platform::StringGrid* filteredGrid(app::TMirelForm& f) {
     return f.findChild<platform::StringGrid*>(QStringLiteral("StringGrid2"));
 }
+
+// The pages, found by name as the tab widget holds them.
+inline render::PreviewPage* previewPage(app::TMirelForm& f) { return f.findChild<render::PreviewPage*>("Preview"); }
+inline book::SenderPage* senderPage(app::TMirelForm& f) { return f.findChild<book::SenderPage*>("Sasidasininn"); }
+inline book::EntryPage* entryPage(app::TMirelForm& f) { return f.findChild<book::EntryPage*>("MirelEdit"); }
+inline print::ListPage* listPage(app::TMirelForm& f) { return f.findChild<print::ListPage*>("Ichiran"); }
+inline message::BodyPage* bodyPage(app::TMirelForm& f) { return f.findChild<message::BodyPage*>("HRimen"); }
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -30,7 +30,7 @@ void type(QLineEdit* field, const QString& text) {
 struct NewRecord {
     app::TMirelForm& f;
     book::EntryPage& p;
-    explicit NewRecord(app::TMirelForm& form) : f(form), p(*form.entryPage) {
+    explicit NewRecord(app::TMirelForm& form) : f(form), p(*entryPage(form)) {
         f.wholeBook().setRowCount(2);
         f.show();
         f.activateWindow();

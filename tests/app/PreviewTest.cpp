@@ -43,28 +43,28 @@ TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
     fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
     fillRecord(*wholeGrid(f), 2, QStringLiteral("鈴木一郎"), QStringLiteral("仕事"));
     wholeGrid(f)->setRow(2);
-    EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
+    EXPECT_TRUE(texts(previewPage(f)->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
 
     // Filtered: a change of a field draws StringGrid2's record, not row 1 of the whole book.
     f.selectRelation(QStringLiteral("仕事"));
     wholeGrid(f)->setRow(1);
-    f.previewPage->PageControl2->field("UXPos")->setValue(5);
-    EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
-    f.previewPage->FuutouR->click();
-    EXPECT_FALSE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("山田太郎")));
+    previewPage(f)->PageControl2->field("UXPos")->setValue(5);
+    EXPECT_TRUE(texts(previewPage(f)->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
+    previewPage(f)->FuutouR->click();
+    EXPECT_FALSE(texts(previewPage(f)->PaintBox1->picture()).join(' ').contains(QStringLiteral("山田太郎")));
 }
 
 TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
     app::TMirelForm& f = make();
-    f.previewPage->FuutouR->setChecked(true);
-    f.previewPage->kindChoice->setCurrentIndex(0);
+    previewPage(f)->FuutouR->setChecked(true);
+    previewPage(f)->kindChoice->setCurrentIndex(0);
     f.RefreshPreview();
-    EXPECT_FALSE(f.previewPage->FuutouF->isEnabled());
-    EXPECT_TRUE(f.previewPage->FuutouR->isChecked());  // kept while disabled
-    f.previewPage->kindChoice->setCurrentIndex(3);
+    EXPECT_FALSE(previewPage(f)->FuutouF->isEnabled());
+    EXPECT_TRUE(previewPage(f)->FuutouR->isChecked());  // kept while disabled
+    previewPage(f)->kindChoice->setCurrentIndex(3);
     f.RefreshPreview();
-    EXPECT_TRUE(f.previewPage->FuutouF->isEnabled());
-    EXPECT_TRUE(f.previewPage->FuutouR->isEnabled());
+    EXPECT_TRUE(previewPage(f)->FuutouF->isEnabled());
+    EXPECT_TRUE(previewPage(f)->FuutouR->isEnabled());
 }
 
 TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
@@ -87,15 +87,15 @@ TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
 TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
     app::TMirelForm& f = make();
     fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
-    f.senderPage->SSimei->setText(QStringLiteral("鈴木一郎"));
-    f.senderPage->SYuubinBangou1->setText(QStringLiteral("530"));
-    f.senderPage->SYuubinBangou2->setText(QStringLiteral("0001"));
-    f.senderPage->SJuusho1->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
+    senderPage(f)->SSimei->setText(QStringLiteral("鈴木一郎"));
+    senderPage(f)->SYuubinBangou1->setText(QStringLiteral("530"));
+    senderPage(f)->SYuubinBangou2->setText(QStringLiteral("0001"));
+    senderPage(f)->SJuusho1->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
     f.show();
     const QString dir = QStringLiteral(PELCOR_TEST_OUTPUT);
     QDir().mkpath(dir);
     for (int kind = 0; kind < 6; ++kind) {
-        f.previewPage->kindChoice->setCurrentIndex(kind);
+        previewPage(f)->kindChoice->setCurrentIndex(kind);
         f.RefreshPreview();
         QCoreApplication::processEvents();
         EXPECT_TRUE(f.grab().save(QDir(dir).filePath(QStringLiteral("preview-kind%1.png").arg(kind))));
