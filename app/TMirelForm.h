@@ -86,10 +86,6 @@ public:
 
     // Controls.
 
-    // The grid every reader of the current record reads: StringGrid1 while all
-    // rows are shown, StringGrid2 while a relation is.
-    platform::StringGrid* activeGrid() const;
-
     // The address book, the rows of the chosen relation, and whichever of
     // the two is shown. StringGrid1 and StringGrid2 are their views.
     book::BookModel& wholeBook() const { return *wholeBook_; }
@@ -220,6 +216,9 @@ private:
     void buildWindow();
     void connectCommands();
     void showGridMenu(QMenu* menu, const QPoint& pos);
+    // The grid every reader of the current record reads: StringGrid1 while all
+    // rows are shown, StringGrid2 while a relation is.
+    platform::StringGrid* activeGrid() const;
 
     // State of the address book and the pages.
     QString AddressFileName;
