@@ -37,14 +37,14 @@ public:
     // The text box's font in points, for paper.
     QFont printFont() const;
 
+    static constexpr qreal kTabStopInch = 0.5;
+
+private:
     QToolBar* ToolBar2;
     QRadioButton* JAddres;
     QRadioButton* Phone;
     QPlainTextEdit* RichEdit1;
 
-    static constexpr qreal kTabStopInch = 0.5;
-
-private:
     platform::Dialogs& dialogs_;
     platform::PrintTarget& printer_;
     ListHost* host_ = nullptr;

@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     app::TMirelForm& f = make();
     fillBook(f, 3);
     f.showPage(app::Page::List);
-    QPlainTextEdit* box = listPage(f)->RichEdit1;
+    QPlainTextEdit* box = f.findChild<QPlainTextEdit*>("RichEdit1");
     EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("123-4567"));
     EXPECT_EQ(box->toPlainText(), listed(*wholeGrid(f), print::ListKind::Address));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("名前3")));
@@ -69,9 +69,9 @@ TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
     fillBook(f, 2);
     f.show();
     f.showPage(app::Page::List);
-    QPlainTextEdit* box = listPage(f)->RichEdit1;
+    QPlainTextEdit* box = f.findChild<QPlainTextEdit*>("RichEdit1");
     box->appendPlainText(QStringLiteral("メモ書き"));
-    QTest::mouseClick(listPage(f)->Phone, Qt::LeftButton);
+    QTest::mouseClick(f.findChild<QRadioButton*>("Phone"), Qt::LeftButton);
     EXPECT_EQ(box->toPlainText(), listed(*wholeGrid(f), print::ListKind::Phone));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("03-0000-0002")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("メモ書き")));
@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     f.selectRelation(QStringLiteral("友人"));  // rows 1, 3, 5
     ASSERT_FALSE(f.showingAll());
     f.showPage(app::Page::List);
-    const QString text = listPage(f)->RichEdit1->toPlainText();
+    const QString text = f.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText();
     EXPECT_EQ(text, listed(*filteredGrid(f), print::ListKind::Address));
     EXPECT_TRUE(text.contains(QStringLiteral("名前5")));
     EXPECT_FALSE(text.contains(QStringLiteral("名前4")));
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
     app::TMirelForm& f = make();
     fillBook(f, 150);  // three lines a record: several pages
     f.showPage(app::Page::List);
-    QTest::mouseClick(listPage(f)->Phone, Qt::LeftButton);
+    QTest::mouseClick(f.findChild<QRadioButton*>("Phone"), Qt::LeftButton);
 
     printer.acceptDialog = false;
     f.runCommand("ActPrintIchiran");
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT)));
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-page-address.png")));
-    QTest::mouseClick(listPage(f)->Phone, Qt::LeftButton);
+    QTest::mouseClick(f.findChild<QRadioButton*>("Phone"), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-page-phone.png")));
 

@@ -56,7 +56,7 @@ struct PageRig {
 
 TEST(ListPage, ControlsAreSetUpAsTheListNeedsThem) {
     PageRig rig;
-    QPlainTextEdit* edit = rig.page.RichEdit1;
+    QPlainTextEdit* edit = rig.page.findChild<QPlainTextEdit*>("RichEdit1");
     EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_FALSE(edit->isReadOnly());
     EXPECT_EQ(edit->focusPolicy() & Qt::TabFocus, 0);
@@ -65,12 +65,12 @@ TEST(ListPage, ControlsAreSetUpAsTheListNeedsThem) {
     EXPECT_EQ(edit->font().pixelSize(), 12);
     EXPECT_EQ(QFontInfo(edit->font()).family(), QStringLiteral("IPAGothic"));
     EXPECT_DOUBLE_EQ(edit->tabStopDistance(), 0.5 * edit->logicalDpiX());
-    EXPECT_TRUE(rig.page.JAddres->isChecked());
-    EXPECT_EQ(rig.page.JAddres->toolTip(), QStringLiteral("住所録表示"));
-    EXPECT_EQ(rig.page.JAddres->statusTip(), QStringLiteral("住所録を表示します"));
-    EXPECT_EQ(rig.page.Phone->toolTip(), QStringLiteral("電話帳表示"));
-    EXPECT_EQ(rig.page.Phone->statusTip(), QStringLiteral("電話帳を表示します"));
-    EXPECT_EQ(rig.page.JAddres->parentWidget(), rig.page.ToolBar2);
+    EXPECT_TRUE(rig.page.findChild<QRadioButton*>("JAddres")->isChecked());
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->toolTip(), QStringLiteral("住所録表示"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->statusTip(), QStringLiteral("住所録を表示します"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("Phone")->toolTip(), QStringLiteral("電話帳表示"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("Phone")->statusTip(), QStringLiteral("電話帳を表示します"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->parentWidget(), rig.page.findChild<QToolBar*>("ToolBar2"));
     // On paper the 12-pixel screen font is 9 points at the usual 96 dpi.
     EXPECT_NEAR(rig.page.printFont().pointSizeF(), 12 * 72.0 / edit->logicalDpiY(), 1e-9);
 }
@@ -82,9 +82,9 @@ TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
     ASSERT_GE(rig.host.events.size(), 2);
     EXPECT_EQ(rig.host.events.first(), QStringLiteral("hyphens"));
     EXPECT_EQ(rig.host.grid.cell(book::ColPostal, 1), QStringLiteral("123-4567"));
-    EXPECT_EQ(rig.page.RichEdit1->toPlainText(), shownText(rig.host.grid, print::ListKind::Address));
+    EXPECT_EQ(rig.page.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(), shownText(rig.host.grid, print::ListKind::Address));
     // The hyphenated code is 8 bytes: no extra tab after it.
-    EXPECT_TRUE(rig.page.RichEdit1->toPlainText().contains(QStringLiteral("  \t123-4567  \t")));
+    EXPECT_TRUE(rig.page.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText().contains(QStringLiteral("  \t123-4567  \t")));
 
     for (const char* off : {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
                             "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns", "ActDel",
@@ -108,8 +108,8 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
 
     // Typed text is printed as it stands, under the address list's title
     // even for the phone list.
-    rig.page.Phone->setChecked(true);
-    rig.page.RichEdit1->setPlainText(QStringLiteral("■"));
+    rig.page.findChild<QRadioButton*>("Phone")->setChecked(true);
+    rig.page.findChild<QPlainTextEdit*>("RichEdit1")->setPlainText(QStringLiteral("■"));
     rig.printer.acceptDialog = true;
     rig.printer.calls.clear();
     rig.host.events.clear();
