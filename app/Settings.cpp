@@ -32,27 +32,11 @@ QVector<Choice> choices(const render::PreviewPage& preview, const message::BodyP
     };
 }
 
-struct SenderText {
-    QLineEdit* edit;
-    QString render::SenderTexts::*value;
-};
-
-QVector<SenderText> senderTexts(const book::SenderPage& s) {
-    return {
-        {s.SSimei, &render::SenderTexts::SSimei},
-        {s.SRenmei, &render::SenderTexts::SRenmei},
-        {s.SYuubinBangou1, &render::SenderTexts::SYuubinBangou1},
-        {s.SYuubinBangou2, &render::SenderTexts::SYuubinBangou2},
-        {s.SJuusho1, &render::SenderTexts::SJuusho1},
-        {s.SJuusho2, &render::SenderTexts::SJuusho2},
-    };
-}
-
 }  // namespace
 
 ProgramSettings TMirelForm::currentSettings() const {
     ProgramSettings s;
-    for (const SenderText& t : senderTexts(*senderPage)) s.sender.*t.value = t.edit->text();
+    s.sender = senderPage->texts();
     s.addressLayout = previewPage->PageControl2->settings();
     s.messageLayout = bodyPage->PageControl3->layout();
     for (const Choice& c : choices(*previewPage, *bodyPage)) s.*c.value = c.box->currentIndex();
@@ -60,7 +44,7 @@ ProgramSettings TMirelForm::currentSettings() const {
 }
 
 void TMirelForm::applySettings(const ProgramSettings& settings) {
-    for (const SenderText& t : senderTexts(*senderPage)) t.edit->setText(settings.sender.*t.value);
+    senderPage->setTexts(settings.sender);
     previewPage->PageControl2->setSettings(settings.addressLayout);
     bodyPage->PageControl3->setFieldValues(settings.messageLayout);
     for (const Choice& c : choices(*previewPage, *bodyPage)) {

@@ -218,7 +218,6 @@ void TMirelForm::FormCreate() {
     bodyPage->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
     entryPage->EntryPageActive = false;
-    senderPage->SenderPageActive = false;
     senderPage->clearFields();
     for (QComboBox* box : {entryPage->relationChoice, relationFilter, bodyPage->messageKindChoice, bodyPage->messageFaceChoice,
                            previewPage->honorificChoice, previewPage->kindChoice, previewPage->faceChoice})
@@ -465,9 +464,7 @@ render::AddressSideInput TMirelForm::addressSideInput(int row) const {
     in.honorific = previewPage->honorificChoice->currentText();
     const book::BookModel& records = activeBook();
     for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
-    const book::SenderPage& s = *senderPage;
-    in.sender = {s.SSimei->text(),   s.SRenmei->text(),  s.SYuubinBangou1->text(),
-                 s.SYuubinBangou2->text(), s.SJuusho1->text(), s.SJuusho2->text()};
+    in.sender = senderPage->texts();
     in.layout = previewPage->PageControl2->settings();
     in.typeset = previewPage->PageControl2->typesetChoices();
     return in;

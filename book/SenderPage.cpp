@@ -94,7 +94,22 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
 void SenderPage::setPostalDictionary(PostalDictionaryFile* file) { postalAssist->setDictionary(file); }
 
 void SenderPage::clearFields() {
+    SenderPageActive = false;
     for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2}) e->clear();
+}
+
+render::SenderTexts SenderPage::texts() const {
+    return {SSimei->text(),         SRenmei->text(),  SYuubinBangou1->text(),
+            SYuubinBangou2->text(), SJuusho1->text(), SJuusho2->text()};
+}
+
+void SenderPage::setTexts(const render::SenderTexts& t) {
+    SSimei->setText(t.SSimei);
+    SRenmei->setText(t.SRenmei);
+    SYuubinBangou1->setText(t.SYuubinBangou1);
+    SYuubinBangou2->setText(t.SYuubinBangou2);
+    SJuusho1->setText(t.SJuusho1);
+    SJuusho2->setText(t.SJuusho2);
 }
 
 void SenderPage::SasidasininnShow() {

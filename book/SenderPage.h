@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "render/AddressSideInput.h"
+
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -18,24 +20,18 @@ class SenderPage : public QWidget {
 public:
     explicit SenderPage(QWidget* parent = nullptr);
 
-    QLineEdit* SSimei;
-    QLineEdit* SRenmei;
-    QLineEdit* SYuubinBangou1;
-    QLineEdit* SYuubinBangou2;
-    QLineEdit* SJuusho1;
-    QLineEdit* SJuusho2;
-    QPlainTextEdit* SenderHelpPanel;  // Memo2
-    QLineEdit* SenderStatusLine;      // what the postal-code dictionary has to say
-    PostalAssist* postalAssist;
+    // The six fields, as the address side draws them and the settings keep them.
+    render::SenderTexts texts() const;
+    void setTexts(const render::SenderTexts& texts);
 
     // The dictionary that fills the address from the postal code and back.
     void setPostalDictionary(PostalDictionaryFile* file);
 
-    // Set while the page is showing; the postal fields move the focus on
-    // only then, so that loading the settings never does.
-    bool SenderPageActive = false;
+    // While the page is showing the postal fields move the focus on; loading
+    // the settings never does.
+    bool isActive() const { return SenderPageActive; }
 
-    // Empties the six fields (start-up).
+    // Empties the six fields and leaves the page inactive (start-up).
     void clearFields();
 
     // The page's own part of being shown and left; the main window sets the
@@ -50,6 +46,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QLineEdit* SSimei;
+    QLineEdit* SRenmei;
+    QLineEdit* SYuubinBangou1;
+    QLineEdit* SYuubinBangou2;
+    QLineEdit* SJuusho1;
+    QLineEdit* SJuusho2;
+    QPlainTextEdit* SenderHelpPanel;  // Memo2
+    QLineEdit* SenderStatusLine;      // what the postal-code dictionary has to say
+    PostalAssist* postalAssist;
+
+    bool SenderPageActive = false;
+
     void SSimeiChange();
     // The settings file is CP932: a field left holding characters it cannot
     // keep names them in the status line, before they become '?' at shutdown.

@@ -87,10 +87,10 @@ TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
 TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
     app::TMirelForm& f = make();
     fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
-    senderPage(f)->SSimei->setText(QStringLiteral("鈴木一郎"));
-    senderPage(f)->SYuubinBangou1->setText(QStringLiteral("530"));
-    senderPage(f)->SYuubinBangou2->setText(QStringLiteral("0001"));
-    senderPage(f)->SJuusho1->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
+    f.findChild<QLineEdit*>("SSimei")->setText(QStringLiteral("鈴木一郎"));
+    f.findChild<QLineEdit*>("SYuubinBangou1")->setText(QStringLiteral("530"));
+    f.findChild<QLineEdit*>("SYuubinBangou2")->setText(QStringLiteral("0001"));
+    f.findChild<QLineEdit*>("SJuusho1")->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
     f.show();
     const QString dir = QStringLiteral(PELCOR_TEST_OUTPUT);
     QDir().mkpath(dir);

@@ -30,51 +30,51 @@ struct ShownPage {
 TEST(SenderPage, ShowingThePageExplainsItAndFocusesTheName) {
     ShownPage s;
     s.page->SasidasininnShow();
-    EXPECT_TRUE(s.page->SenderPageActive);
-    EXPECT_TRUE(s.page->SSimei->hasFocus());
-    EXPECT_EQ(s.page->SenderHelpPanel->toPlainText(), QString::fromUtf16(book::SenderPage::kShowHelp));
-    EXPECT_EQ(s.page->SenderHelpPanel->palette().color(QPalette::Base), QColor(Qt::black));
-    EXPECT_EQ(s.page->SenderHelpPanel->palette().color(QPalette::Text), QColor(Qt::white));
+    EXPECT_TRUE(s.page->isActive());
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SSimei")->hasFocus());
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QString::fromUtf16(book::SenderPage::kShowHelp));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Text), QColor(Qt::white));
 
-    QTest::keyClicks(s.page->SSimei, QStringLiteral("x"));
-    EXPECT_EQ(s.page->SenderHelpPanel->toPlainText(), QString::fromUtf16(book::SenderPage::kChangeHelp));
-    EXPECT_EQ(s.page->SenderHelpPanel->palette().color(QPalette::Text), QColor(0, 255, 0));
+    QTest::keyClicks(s.page->findChild<QLineEdit*>("SSimei"), QStringLiteral("x"));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QString::fromUtf16(book::SenderPage::kChangeHelp));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Text), QColor(0, 255, 0));
     s.page->SasidasininnExit();
-    EXPECT_FALSE(s.page->SenderPageActive);
+    EXPECT_FALSE(s.page->isActive());
 }
 
 TEST(SenderPage, PostalPartsMoveOnWhenFullButOnlyWhileShown) {
     ShownPage s;
     s.page->SasidasininnShow();
-    s.page->SYuubinBangou1->setFocus();
-    QTest::keyClicks(s.page->SYuubinBangou1, QStringLiteral("12"));
-    EXPECT_TRUE(s.page->SYuubinBangou1->hasFocus());
-    QTest::keyClicks(s.page->SYuubinBangou1, QStringLiteral("34"));
-    EXPECT_EQ(s.page->SYuubinBangou1->text(), QStringLiteral("123"));  // a fourth character cannot go in
-    EXPECT_TRUE(s.page->SYuubinBangou2->hasFocus());
-    QTest::keyClicks(s.page->SYuubinBangou2, QStringLiteral("4567"));
-    EXPECT_TRUE(s.page->SJuusho1->hasFocus());
+    s.page->findChild<QLineEdit*>("SYuubinBangou1")->setFocus();
+    QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"), QStringLiteral("12"));
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SYuubinBangou1")->hasFocus());
+    QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"), QStringLiteral("34"));
+    EXPECT_EQ(s.page->findChild<QLineEdit*>("SYuubinBangou1")->text(), QStringLiteral("123"));  // a fourth character cannot go in
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SYuubinBangou2")->hasFocus());
+    QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou2"), QStringLiteral("4567"));
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho1")->hasFocus());
 
     // Loading the settings fills the fields while the page is not shown.
     s.page->SasidasininnExit();
-    s.page->SSimei->setFocus();
-    s.page->SYuubinBangou1->setText(QStringLiteral("987"));
-    EXPECT_TRUE(s.page->SSimei->hasFocus());
+    s.page->findChild<QLineEdit*>("SSimei")->setFocus();
+    s.page->findChild<QLineEdit*>("SYuubinBangou1")->setText(QStringLiteral("987"));
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SSimei")->hasFocus());
 }
 
 TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
     ShownPage s;
     s.page->SasidasininnShow();
-    QLineEdit* order[] = {s.page->SSimei, s.page->SRenmei, s.page->SYuubinBangou1, s.page->SYuubinBangou2,
-                          s.page->SJuusho1, s.page->SJuusho2};
+    QLineEdit* order[] = {s.page->findChild<QLineEdit*>("SSimei"), s.page->findChild<QLineEdit*>("SRenmei"), s.page->findChild<QLineEdit*>("SYuubinBangou1"), s.page->findChild<QLineEdit*>("SYuubinBangou2"),
+                          s.page->findChild<QLineEdit*>("SJuusho1"), s.page->findChild<QLineEdit*>("SJuusho2")};
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(order[i]->hasFocus()) << i;
         QTest::keyClick(order[i], Qt::Key_Return);
     }
-    ASSERT_TRUE(s.page->SJuusho2->hasFocus());
-    QTest::keyClick(s.page->SJuusho2, Qt::Key_Return);
-    EXPECT_FALSE(s.page->SSimei->hasFocus());  // no wrap back to the first field
-    EXPECT_TRUE(s.page->SJuusho2->text().isEmpty());  // the key itself was swallowed
+    ASSERT_TRUE(s.page->findChild<QLineEdit*>("SJuusho2")->hasFocus());
+    QTest::keyClick(s.page->findChild<QLineEdit*>("SJuusho2"), Qt::Key_Return);
+    EXPECT_FALSE(s.page->findChild<QLineEdit*>("SSimei")->hasFocus());  // no wrap back to the first field
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho2")->text().isEmpty());  // the key itself was swallowed
 }
 
 // The settings file is CP932: what it cannot hold is named on leaving the
@@ -82,13 +82,13 @@ TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
 TEST(SenderPage, LeavingAFieldNamesTheCharactersTheSettingsFileCannotKeep) {
     ShownPage s;
     s.page->SasidasininnShow();
-    s.page->SJuusho1->setFocus();
-    s.page->SJuusho1->insert(QStringLiteral("𠮷野町1〜3−5 𠮷😀"));
+    s.page->findChild<QLineEdit*>("SJuusho1")->setFocus();
+    s.page->findChild<QLineEdit*>("SJuusho1")->insert(QStringLiteral("𠮷野町1〜3−5 𠮷😀"));
     s.after->setFocus();
-    const QString shown = s.page->SenderStatusLine->text();
+    const QString shown = s.page->findChild<QLineEdit*>("SenderStatusLine")->text();
     EXPECT_TRUE(shown.contains(QStringLiteral("𠮷 😀"))) << shown.toStdString();
     EXPECT_FALSE(shown.contains(QStringLiteral("〜")));
-    EXPECT_EQ(s.page->SenderStatusLine->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(s.page->findChild<QLineEdit*>("SenderStatusLine")->palette().color(QPalette::Text), QColor(255, 0, 0));
 }
 
 TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
@@ -98,23 +98,23 @@ TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
     s.page->setPostalDictionary(&shipped);
     s.page->SasidasininnShow();
     auto typeCode = [&s](const char* code) {
-        s.page->SYuubinBangou1->clear();
-        s.page->SYuubinBangou2->clear();
-        s.page->SYuubinBangou1->setFocus();
-        QTest::keyClicks(s.page->SYuubinBangou1, QString::fromLatin1(code, 3));
-        QTest::keyClicks(s.page->SYuubinBangou2, QString::fromLatin1(code + 3));
+        s.page->findChild<QLineEdit*>("SYuubinBangou1")->clear();
+        s.page->findChild<QLineEdit*>("SYuubinBangou2")->clear();
+        s.page->findChild<QLineEdit*>("SYuubinBangou1")->setFocus();
+        QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"), QString::fromLatin1(code, 3));
+        QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou2"), QString::fromLatin1(code + 3));
         QCoreApplication::processEvents();
     };
     typeCode("9000001");
-    EXPECT_EQ(s.page->SJuusho1->text(), QStringLiteral("沖縄県那覇市港町"));
-    EXPECT_TRUE(s.page->SJuusho1->hasFocus());
+    EXPECT_EQ(s.page->findChild<QLineEdit*>("SJuusho1")->text(), QStringLiteral("沖縄県那覇市港町"));
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho1")->hasFocus());
 
-    s.page->SJuusho1->clear();
+    s.page->findChild<QLineEdit*>("SJuusho1")->clear();
     s.page->setPostalDictionary(&missing);
     typeCode("1000005");
-    EXPECT_TRUE(s.page->SenderStatusLine->text().contains(QStringLiteral("no-such-file.bin")));
-    EXPECT_TRUE(s.page->SJuusho1->text().isEmpty());
-    s.page->SenderStatusLine->clear();
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SenderStatusLine")->text().contains(QStringLiteral("no-such-file.bin")));
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho1")->text().isEmpty());
+    s.page->findChild<QLineEdit*>("SenderStatusLine")->clear();
     typeCode("1000005");
-    EXPECT_TRUE(s.page->SenderStatusLine->text().isEmpty());
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SenderStatusLine")->text().isEmpty());
 }
