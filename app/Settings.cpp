@@ -23,10 +23,9 @@ struct Choice {
 
 // The choosers, each with the value it keeps.
 QVector<Choice> choices(const render::PreviewPage& preview, const message::BodyPage& body) {
-    const render::TypesetTab* typeset = preview.PageControl2->typesetTab();
+    const render::TypesetTab* typeset = preview.typesetTab();
     return {
-        {preview.faceChoice, &ProgramSettings::addressFace}, {preview.kindChoice, &ProgramSettings::mediaKind},
-        {preview.honorificChoice, &ProgramSettings::honorific},   {body.messageFaceChoice, &ProgramSettings::messageFace},
+        {body.messageFaceChoice, &ProgramSettings::messageFace},
         {body.messageKindChoice, &ProgramSettings::messageKind},  {typeset->JointAlign, &ProgramSettings::jointAlign},
         {typeset->BlockDash, &ProgramSettings::blockDash},     {typeset->HalfKana, &ProgramSettings::halfKana},
     };
@@ -37,7 +36,11 @@ QVector<Choice> choices(const render::PreviewPage& preview, const message::BodyP
 ProgramSettings TMirelForm::currentSettings() const {
     ProgramSettings s;
     s.sender = senderPage->texts();
-    s.addressLayout = previewPage->PageControl2->settings();
+    s.addressLayout = previewPage->layoutSettings();
+    const render::PreviewPage::ChoiceIndexes address = previewPage->choiceIndexes();
+    s.addressFace = address.face;
+    s.mediaKind = address.kind;
+    s.honorific = address.honorific;
     s.messageLayout = bodyPage->PageControl3->layout();
     for (const Choice& c : choices(*previewPage, *bodyPage)) s.*c.value = c.box->currentIndex();
     return s;
@@ -45,7 +48,8 @@ ProgramSettings TMirelForm::currentSettings() const {
 
 void TMirelForm::applySettings(const ProgramSettings& settings) {
     senderPage->setTexts(settings.sender);
-    previewPage->PageControl2->setSettings(settings.addressLayout);
+    previewPage->setLayoutSettings(settings.addressLayout);
+    previewPage->setChoiceIndexes({settings.addressFace, settings.mediaKind, settings.honorific});
     bodyPage->PageControl3->setFieldValues(settings.messageLayout);
     for (const Choice& c : choices(*previewPage, *bodyPage)) {
         const int index = settings.*c.value;

@@ -113,7 +113,7 @@ void TMirelForm::buildWindow() {
     pages->addTab(bodyPage, QStringLiteral("はがき裏面"));
     for (QWidget* page : {static_cast<QWidget*>(previewPage), static_cast<QWidget*>(senderPage),
                           static_cast<QWidget*>(entryPage), static_cast<QWidget*>(listPage),
-                          static_cast<QWidget*>(bodyPage), static_cast<QWidget*>(previewPage->PaintBox1)})
+                          static_cast<QWidget*>(bodyPage)})
         page->setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(pages);
 
@@ -132,7 +132,7 @@ void TMirelForm::buildWindow() {
     relationFilter->addItems({QStringLiteral("全部"), QStringLiteral("知人"), QStringLiteral("友人"),
                          QStringLiteral("親戚"), QStringLiteral("仕事")});
     relationFilter->setFixedWidth(52);
-    previewPage->ChoiceBarLayout->insertWidget(3, relationFilter);
+    previewPage->insertIntoChoiceBar(3, relationFilter);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -199,11 +199,7 @@ void TMirelForm::connectCommands() {
     on("ActPictan", [this] { ActPictanExecute(); });
     on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
     on("ActHelp", [this] { ActHelpExecute(); });
-    connect(previewPage->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);
-    for (QComboBox* box : {previewPage->faceChoice, previewPage->kindChoice, previewPage->honorificChoice})
-        connect(box, &QComboBox::activated, this, &TMirelForm::RefreshPreview);
-    for (QRadioButton* side : {previewPage->FuutouF, previewPage->FuutouR})
-        connect(side, &QRadioButton::clicked, this, &TMirelForm::RefreshPreview);
+    connect(previewPage, &render::PreviewPage::choicesChanged, this, &TMirelForm::RefreshPreview);
     connect(StringGrid1, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
     connect(StringGrid2, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
     connect(pages, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
@@ -219,9 +215,9 @@ void TMirelForm::FormCreate() {
     // 4-7: flags, sender fields, choices, entry fields.
     entryPage->EntryPageActive = false;
     senderPage->clearFields();
-    for (QComboBox* box : {entryPage->relationChoice, relationFilter, bodyPage->messageKindChoice, bodyPage->messageFaceChoice,
-                           previewPage->honorificChoice, previewPage->kindChoice, previewPage->faceChoice})
+    for (QComboBox* box : {entryPage->relationChoice, relationFilter, bodyPage->messageKindChoice, bodyPage->messageFaceChoice})
         box->setCurrentIndex(0);
+    previewPage->setChoiceIndexes({});
     entryPage->clearForStartup();
     // 8: both grids at one place; the filtered one hidden.
     StringGrid1->setGeometry(render::PreviewPage::gridRect());
@@ -458,27 +454,26 @@ void TMirelForm::SasidasininnShow() {
 
 render::AddressSideInput TMirelForm::addressSideInput(int row) const {
     render::AddressSideInput in;
-    in.mediaKind = previewPage->kindChoice->currentIndex();
-    in.envelopeBack = previewPage->FuutouR->isChecked();
-    in.faceIndex = previewPage->faceChoice->currentIndex();
-    in.honorific = previewPage->honorificChoice->currentText();
+    in.mediaKind = previewPage->mediaKind();
+    in.envelopeBack = previewPage->envelopeBack();
+    in.faceIndex = previewPage->faceIndex();
+    in.honorific = previewPage->honorific();
     const book::BookModel& records = activeBook();
     for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
     in.sender = senderPage->texts();
-    in.layout = previewPage->PageControl2->settings();
-    in.typeset = previewPage->PageControl2->typesetChoices();
+    in.layout = previewPage->layoutSettings();
+    in.typeset = previewPage->typesetChoices();
     return in;
 }
 
 void TMirelForm::RefreshPreview() {
     const render::AddressSideInput in = addressSideInput(activeGrid()->row());
-    previewPage->PaintBox1->showPicture(in.mediaKind, render::DrawAddressSide(in));
+    previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
     if (shownPage_ == previewPage)
         postalCheck_->check(in.record[book::ColPostal], in.record[book::ColAddress1] + in.record[book::ColAddress2]);
     // The side buttons only mean something for envelopes.
     const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) && in.mediaKind < render::kMediaKindCount;
-    previewPage->FuutouF->setEnabled(envelope);
-    previewPage->FuutouR->setEnabled(envelope);
+    previewPage->setEnvelopeSidesEnabled(envelope);
 }
 
 platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }

@@ -117,6 +117,47 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     // The adjustment panel sits below the grids.
     PageControl2 = new LayoutPanel(this);
     PageControl2->setGeometry(270, 196, 406, 232);
+
+    PaintBox1->setContextMenuPolicy(Qt::NoContextMenu);
+    connect(PageControl2, &LayoutPanel::refreshRequested, this, &PreviewPage::choicesChanged);
+    for (QComboBox* box : {faceChoice, kindChoice, honorificChoice})
+        connect(box, &QComboBox::activated, this, &PreviewPage::choicesChanged);
+    for (QRadioButton* side : {FuutouF, FuutouR})
+        connect(side, &QRadioButton::clicked, this, &PreviewPage::choicesChanged);
 }
+
+int PreviewPage::mediaKind() const { return kindChoice->currentIndex(); }
+bool PreviewPage::envelopeBack() const { return FuutouR->isChecked(); }
+int PreviewPage::faceIndex() const { return faceChoice->currentIndex(); }
+QString PreviewPage::honorific() const { return honorificChoice->currentText(); }
+
+PreviewPage::ChoiceIndexes PreviewPage::choiceIndexes() const {
+    return {faceChoice->currentIndex(), kindChoice->currentIndex(), honorificChoice->currentIndex()};
+}
+
+void PreviewPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
+    const auto choose = [](QComboBox* box, int index) {
+        box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    };
+    choose(faceChoice, indexes.face);
+    choose(kindChoice, indexes.kind);
+    choose(honorificChoice, indexes.honorific);
+}
+
+LayoutSettings PreviewPage::layoutSettings() const { return PageControl2->settings(); }
+void PreviewPage::setLayoutSettings(const LayoutSettings& settings) { PageControl2->setSettings(settings); }
+TypesetChoices PreviewPage::typesetChoices() const { return PageControl2->typesetChoices(); }
+const TypesetTab* PreviewPage::typesetTab() const { return PageControl2->typesetTab(); }
+
+void PreviewPage::showAddressSide(int mediaKind, const platform::PagePicture& picture) {
+    PaintBox1->showPicture(mediaKind, picture);
+}
+
+void PreviewPage::setEnvelopeSidesEnabled(bool enabled) {
+    FuutouF->setEnabled(enabled);
+    FuutouR->setEnabled(enabled);
+}
+
+void PreviewPage::insertIntoChoiceBar(int position, QWidget* widget) { ChoiceBarLayout->insertWidget(position, widget); }
 
 }  // namespace render

@@ -5,13 +5,18 @@
 
 #include <QWidget>
 
+#include "render/LayoutPanel.h"
+
 class QComboBox;
 class QHBoxLayout;
 class QRadioButton;
 
+namespace platform {
+struct PagePicture;
+}
+
 namespace render {
 
-class LayoutPanel;
 class PreviewBox;
 
 // The bar right of the preview box; dragging it changes the box's width.
@@ -37,6 +42,41 @@ public:
     // Page coordinates of the grids (both at the same place).
     static constexpr QRect gridRect() { return QRect(270, 32, 390, 161); }
 
+    // What the choice bar says: the kind of paper, which side of an
+    // envelope, the face and the honorific.
+    int mediaKind() const;
+    bool envelopeBack() const;
+    int faceIndex() const;
+    QString honorific() const;
+
+    // The three choices as indexes, as the settings keep them.
+    struct ChoiceIndexes {
+        int face = 0;
+        int kind = 0;
+        int honorific = 0;
+    };
+    ChoiceIndexes choiceIndexes() const;
+    // An index outside a list chooses nothing.
+    void setChoiceIndexes(const ChoiceIndexes& indexes);
+
+    // The adjustment panel's values.
+    LayoutSettings layoutSettings() const;
+    void setLayoutSettings(const LayoutSettings& settings);
+    TypesetChoices typesetChoices() const;
+    const TypesetTab* typesetTab() const;
+
+    // Shows a drawn address side in the preview box.
+    void showAddressSide(int mediaKind, const platform::PagePicture& picture);
+    // The side buttons only mean something for envelopes.
+    void setEnvelopeSidesEnabled(bool enabled);
+    // Puts another choice (the relation filter) into the bar.
+    void insertIntoChoiceBar(int position, QWidget* widget);
+
+signals:
+    // A choice was made or the adjustment panel asks for a new drawing.
+    void choicesChanged();
+
+private:
     PreviewBox* PaintBox1;
     PreviewSplitter* Splitter1;
     QComboBox* kindChoice;  // MediaKind

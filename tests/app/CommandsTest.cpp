@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
     f.show();
     for (QWidget* w : {static_cast<QWidget*>(f.menuBar()), static_cast<QWidget*>(f.findChild<QToolBar*>("ToolBar1")),
                        static_cast<QWidget*>(f.findChild<QComboBox*>("ComboBox6")->lineEdit()),
-                       static_cast<QWidget*>(previewPage(f)->kindChoice->lineEdit())}) {
+                       static_cast<QWidget*>(kindChoice(f)->lineEdit())}) {
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(w, &click);
         QWidget* popup = QApplication::activePopupWidget();

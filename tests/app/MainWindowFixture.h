@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -14,6 +16,7 @@
 #include "message/BodyPage.h"
 #include "platform/StringGrid.h"
 #include "print/ListPage.h"
+#include "render/PreviewBox.h"
 #include "render/PreviewPage.h"
 #include "tests/support/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -33,6 +36,13 @@ inline book::SenderPage* senderPage(app::TMirelForm& f) { return f.findChild<boo
 inline book::EntryPage* entryPage(app::TMirelForm& f) { return f.findChild<book::EntryPage*>("MirelEdit"); }
 inline print::ListPage* listPage(app::TMirelForm& f) { return f.findChild<print::ListPage*>("Ichiran"); }
 inline message::BodyPage* bodyPage(app::TMirelForm& f) { return f.findChild<message::BodyPage*>("HRimen"); }
+
+// Controls of the preview page a test looks at or chooses with.
+inline render::PreviewBox* previewBox(app::TMirelForm& f) { return f.findChild<render::PreviewBox*>("PaintBox1"); }
+inline QComboBox* kindChoice(app::TMirelForm& f) { return f.findChild<QComboBox*>("ComboBox2"); }
+inline QRadioButton* envelopeSide(app::TMirelForm& f, bool back) {
+    return f.findChild<QRadioButton*>(back ? "FuutouR" : "FuutouF");
+}
 
 class MainWindowTest : public ::testing::Test {
 protected:

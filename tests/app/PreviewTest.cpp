@@ -43,28 +43,28 @@ TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
     fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
     fillRecord(*wholeGrid(f), 2, QStringLiteral("鈴木一郎"), QStringLiteral("仕事"));
     wholeGrid(f)->setRow(2);
-    EXPECT_TRUE(texts(previewPage(f)->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
+    EXPECT_TRUE(texts(previewBox(f)->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
 
     // Filtered: a change of a field draws StringGrid2's record, not row 1 of the whole book.
     f.selectRelation(QStringLiteral("仕事"));
     wholeGrid(f)->setRow(1);
-    previewPage(f)->PageControl2->field("UXPos")->setValue(5);
-    EXPECT_TRUE(texts(previewPage(f)->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
-    previewPage(f)->FuutouR->click();
-    EXPECT_FALSE(texts(previewPage(f)->PaintBox1->picture()).join(' ').contains(QStringLiteral("山田太郎")));
+    f.findChild<render::LayoutPanel*>("PageControl2")->field("UXPos")->setValue(5);
+    EXPECT_TRUE(texts(previewBox(f)->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
+    envelopeSide(f, true)->click();
+    EXPECT_FALSE(texts(previewBox(f)->picture()).join(' ').contains(QStringLiteral("山田太郎")));
 }
 
 TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
     app::TMirelForm& f = make();
-    previewPage(f)->FuutouR->setChecked(true);
-    previewPage(f)->kindChoice->setCurrentIndex(0);
+    envelopeSide(f, true)->setChecked(true);
+    kindChoice(f)->setCurrentIndex(0);
     f.RefreshPreview();
-    EXPECT_FALSE(previewPage(f)->FuutouF->isEnabled());
-    EXPECT_TRUE(previewPage(f)->FuutouR->isChecked());  // kept while disabled
-    previewPage(f)->kindChoice->setCurrentIndex(3);
+    EXPECT_FALSE(envelopeSide(f, false)->isEnabled());
+    EXPECT_TRUE(envelopeSide(f, true)->isChecked());  // kept while disabled
+    kindChoice(f)->setCurrentIndex(3);
     f.RefreshPreview();
-    EXPECT_TRUE(previewPage(f)->FuutouF->isEnabled());
-    EXPECT_TRUE(previewPage(f)->FuutouR->isEnabled());
+    EXPECT_TRUE(envelopeSide(f, false)->isEnabled());
+    EXPECT_TRUE(envelopeSide(f, true)->isEnabled());
 }
 
 TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
     const QString dir = QStringLiteral(PELCOR_TEST_OUTPUT);
     QDir().mkpath(dir);
     for (int kind = 0; kind < 6; ++kind) {
-        previewPage(f)->kindChoice->setCurrentIndex(kind);
+        kindChoice(f)->setCurrentIndex(kind);
         f.RefreshPreview();
         QCoreApplication::processEvents();
         EXPECT_TRUE(f.grab().save(QDir(dir).filePath(QStringLiteral("preview-kind%1.png").arg(kind))));

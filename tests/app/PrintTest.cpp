@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, PrintedCardsCarryNoPreprintedMarks) {
     ASSERT_EQ(printer.pages.size(), 1);
     EXPECT_EQ(darkPixels(printer.pages[0]), 0);
     // The preview of the same record shows the marks.
-    EXPECT_FALSE(previewPage(f)->PaintBox1->picture().ops.empty());
+    EXPECT_FALSE(previewBox(f)->picture().ops.empty());
 }
 
 TEST_F(MainWindowTest, TheFilteredGridsSelectionIsPrinted) {
