@@ -150,7 +150,7 @@ void TMirelForm::ActNewExecute() {
     pages->setCurrentWidget(previewPage);
     pages->setCurrentWidget(entryPage);
     entryPage->ClearEntryFields();
-    entryPage->Kana1->setFocus();
+    entryPage->focusFirstField();
     AddressFileName.clear();
     ForeignFileName.clear();
     ShowingAll = true;

@@ -213,9 +213,8 @@ void TMirelForm::FormCreate() {
     AddressFileName.clear();
     bodyPage->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
-    entryPage->EntryPageActive = false;
     senderPage->clearFields();
-    for (QComboBox* box : {entryPage->relationChoice, relationFilter, bodyPage->messageKindChoice, bodyPage->messageFaceChoice})
+    for (QComboBox* box : {relationFilter, bodyPage->messageKindChoice, bodyPage->messageFaceChoice})
         box->setCurrentIndex(0);
     previewPage->setChoiceIndexes({});
     entryPage->clearForStartup();
@@ -239,7 +238,7 @@ void TMirelForm::FormCreate() {
     SaveAsFileName.clear();
     RenumberRows();
     CurrentRecord = 1;
-    entryPage->Num1->setText(QStringLiteral("1"));
+    entryPage->showRecordNumber(1);
     // 17 is setAcceptDrops in buildWindow. 18: the user's folders.
     const QDir userFolders(platform::AppPaths::dataFolder());
     userFolders.mkpath(QStringLiteral("住所録"));
@@ -404,7 +403,7 @@ void TMirelForm::PageControl1Change(int) {
 
 void TMirelForm::ActEditDataExecute() {
     pages->setCurrentWidget(entryPage);
-    entryPage->Kana1->setFocus();
+    entryPage->focusFirstField();
 }
 
 const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }

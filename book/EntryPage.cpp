@@ -206,7 +206,15 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
 
 void EntryPage::setPostalDictionary(PostalDictionaryFile* file) { postalAssist->setDictionary(file); }
 
+void EntryPage::focusFirstField() { Kana1->setFocus(); }
+
+void EntryPage::showRecordNumber(int number) { Num1->setText(QString::number(number)); }
+
+QMenu* EntryPage::postalChoices() const { return postalAssist->choices(); }
+
 void EntryPage::clearForStartup() {
+    EntryPageActive = false;
+    relationChoice->setCurrentIndex(0);
     loading_ = true;
     for (QLineEdit* e : {Kana1, Nam1, Nam2, Shamei, Yakushoku, Ub1, Ub2, Ju1, Ju2}) e->clear();
     loading_ = false;

@@ -7,6 +7,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -24,40 +25,14 @@ public:
     // The dictionary that fills the address from the postal code and back.
     void setPostalDictionary(PostalDictionaryFile* file);
 
-    QLineEdit* Kana1;
-    QLineEdit* Nam1;
-    QLineEdit* Nam2;
-    QComboBox* relationChoice;
-    QLineEdit* Shamei;
-    QLineEdit* Yakushoku;
-    QLineEdit* Ub1;
-    QLineEdit* Ub2;
-    QLineEdit* Ju1;
-    QLineEdit* Ju2;
-    QLineEdit* Phone1;
-    QLineEdit* Keitai1;
-    QLineEdit* Fax1;
-    QLineEdit* Num1;
-    QPushButton* EditOKButton;
-    QPushButton* NewDataButton;
-    QPushButton* ToStaButton;
-    QPushButton* BeforButton;
-    QPushButton* NextButton;
-    QPushButton* ToEndButton;
-    QLineEdit* EntryStatusLine;      // EditDisp1
-    QPlainTextEdit* EntryHelpPanel;  // Memo1
-    QLabel* Label6;
-    QLabel* Label11;
-    QLabel* Label80;
-    QLabel* Label81;
-
-    PostalAssist* postalAssist;
-
-    bool EntryPageActive = false;
-
-    // Empties the name and address fields and disables the register button
-    // (start-up).
+    // Chooses the first relation, empties the name and address fields and
+    // disables the register button (start-up).
     void clearForStartup();
+    // Puts the caret into the first field, where a record is typed from.
+    void focusFirstField();
+    void showRecordNumber(int number);
+    // The list of towns the postal code offers now, if one is open.
+    QMenu* postalChoices() const;
 
     void MirelEditShow();
     void MirelEditExit();
@@ -89,6 +64,37 @@ private:
     void setFields(const QStringList& cells);
     QStringList fieldRecord() const;
     void navigate(int row);
+
+    QLineEdit* Kana1;
+    QLineEdit* Nam1;
+    QLineEdit* Nam2;
+    QComboBox* relationChoice;
+    QLineEdit* Shamei;
+    QLineEdit* Yakushoku;
+    QLineEdit* Ub1;
+    QLineEdit* Ub2;
+    QLineEdit* Ju1;
+    QLineEdit* Ju2;
+    QLineEdit* Phone1;
+    QLineEdit* Keitai1;
+    QLineEdit* Fax1;
+    QLineEdit* Num1;
+    QPushButton* EditOKButton;
+    QPushButton* NewDataButton;
+    QPushButton* ToStaButton;
+    QPushButton* BeforButton;
+    QPushButton* NextButton;
+    QPushButton* ToEndButton;
+    QLineEdit* EntryStatusLine;      // EditDisp1
+    QPlainTextEdit* EntryHelpPanel;  // Memo1
+    QLabel* Label6;
+    QLabel* Label11;
+    QLabel* Label80;
+    QLabel* Label81;
+
+    PostalAssist* postalAssist;
+
+    bool EntryPageActive = false;
 
     EntryHost* host_ = nullptr;
     bool loading_ = false;  // fields are being filled, not edited

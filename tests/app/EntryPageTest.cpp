@@ -31,8 +31,8 @@ void fillBook(app::TMirelForm& f, int n) {
 
 struct Shown {
     app::TMirelForm& f;
-    book::EntryPage& p;
-    explicit Shown(app::TMirelForm& form) : f(form), p(*entryPage(form)) {
+    EntryControls p;
+    explicit Shown(app::TMirelForm& form) : f(form), p(form) {
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));

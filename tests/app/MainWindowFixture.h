@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <memory>
@@ -43,6 +47,45 @@ inline QComboBox* kindChoice(app::TMirelForm& f) { return f.findChild<QComboBox*
 inline QRadioButton* envelopeSide(app::TMirelForm& f, bool back) {
     return f.findChild<QRadioButton*>(back ? "FuutouR" : "FuutouF");
 }
+
+// The controls of the entry page a test types into, clicks or reads, found
+// by the names they have on the page.
+struct EntryControls {
+    explicit EntryControls(app::TMirelForm& form) : f(form) {}
+    app::TMirelForm& f;
+    template <class T>
+    T* find(const char* name) const {
+        T* control = f.findChild<T*>(QLatin1String(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QLineEdit* Kana1 = find<QLineEdit>("Kana1");
+    QLineEdit* Nam1 = find<QLineEdit>("Nam1");
+    QLineEdit* Nam2 = find<QLineEdit>("Nam2");
+    QLineEdit* Shamei = find<QLineEdit>("Shamei");
+    QLineEdit* Yakushoku = find<QLineEdit>("Yakushoku");
+    QLineEdit* Ub1 = find<QLineEdit>("Ub1");
+    QLineEdit* Ub2 = find<QLineEdit>("Ub2");
+    QLineEdit* Ju1 = find<QLineEdit>("Ju1");
+    QLineEdit* Ju2 = find<QLineEdit>("Ju2");
+    QLineEdit* Phone1 = find<QLineEdit>("Phone1");
+    QLineEdit* Keitai1 = find<QLineEdit>("Keitai1");
+    QLineEdit* Fax1 = find<QLineEdit>("Fax1");
+    QLineEdit* Num1 = find<QLineEdit>("Num1");
+    QComboBox* relationChoice = find<QComboBox>("ComboBox7");
+    QPushButton* EditOKButton = find<QPushButton>("EditOKButton");
+    QPushButton* NewDataButton = find<QPushButton>("NewDataButton");
+    QPushButton* ToStaButton = find<QPushButton>("ToStaButton");
+    QPushButton* BeforButton = find<QPushButton>("BeforButton");
+    QPushButton* NextButton = find<QPushButton>("NextButton");
+    QPushButton* ToEndButton = find<QPushButton>("ToEndButton");
+    QLineEdit* EntryStatusLine = find<QLineEdit>("EditDisp1");
+    QPlainTextEdit* EntryHelpPanel = find<QPlainTextEdit>("Memo1");
+    QLabel* Label6 = find<QLabel>("Label6");
+    QLabel* Label11 = find<QLabel>("Label11");
+    QLabel* Label80 = find<QLabel>("Label80");
+    QLabel* Label81 = find<QLabel>("Label81");
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -29,14 +29,14 @@ void type(QLineEdit* field, const QString& text) {
 // The entry page on a new, empty record.
 struct NewRecord {
     app::TMirelForm& f;
-    book::EntryPage& p;
-    explicit NewRecord(app::TMirelForm& form) : f(form), p(*entryPage(form)) {
+    EntryControls p;
+    explicit NewRecord(app::TMirelForm& form) : f(form), p(form) {
         f.wholeBook().setRowCount(2);
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
         f.showPage(app::Page::Entry);
-        p.NewDataButtonClick();
+        entryPage(f)->NewDataButtonClick();
     }
     // Types a code the way a user does; the page moves the focus on.
     void typeCode(const char* code) {
@@ -76,16 +76,16 @@ TEST_F(MainWindowTest, AnAddressAlreadyTypedIsOnlyOfferedOverAndF2TakesIt) {
 TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysAndMouse) {
     NewRecord r(make());
     r.typeCode("4100867");
-    QMenu* list = r.p.postalAssist->choices();
+    QMenu* list = entryPage(r.f)->postalChoices();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->actions().size(), 7);
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市千本"));
 
-    r.p.NewDataButtonClick();
+    entryPage(r.f)->NewDataButtonClick();
     r.typeCode("4100867");
-    list = r.p.postalAssist->choices();
+    list = entryPage(r.f)->postalChoices();
     ASSERT_NE(list, nullptr);
     QAction* third = list->actions().at(2);
     QTest::mouseMove(list, list->actionGeometry(third).center());

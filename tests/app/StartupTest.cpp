@@ -32,8 +32,8 @@ TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
     EXPECT_TRUE(f.showingAll());
     EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.currentRecord(), 1);
-    EXPECT_EQ(entryPage(f)->Num1->text(), QStringLiteral("1"));
-    EXPECT_FALSE(entryPage(f)->EditOKButton->isEnabled());
+    EXPECT_EQ(EntryControls(f).Num1->text(), QStringLiteral("1"));
+    EXPECT_FALSE(EntryControls(f).EditOKButton->isEnabled());
     EXPECT_TRUE(QDir(home.filePath(QStringLiteral("住所録"))).exists());
     EXPECT_TRUE(QDir(home.filePath(QStringLiteral("本文"))).exists());
 }
