@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "app/CommandTable.h"
@@ -43,7 +44,7 @@ void TMirelForm::OpenAddressFile(const QString& path) {
     // read leaves the open book as it was.
     const book::AddressReadResult read = book::readAddressFile(path);
     if (!read.ok) {
-        dialogs_.error(this, path + QStringLiteral("\n") + read.error);
+        dialogs_.error(this, read.error.startsWith(path) ? read.error : path + QStringLiteral("\n") + read.error);
         return;
     }
     keepingSelection(*StringGrid1, [&] { wholeBook_->load(read.rows); });
@@ -52,31 +53,38 @@ void TMirelForm::OpenAddressFile(const QString& path) {
     // A new book is shown whole: the relation filter goes back to "全部".
     ShowingAll = true;
     {
-        const QSignalBlocker quiet(ComboBox6);
-        ComboBox6->setCurrentIndex(0);
-        ComboBox6->setEditText(ComboBox6->itemText(0));
+        const QSignalBlocker quiet(relationFilter);
+        relationFilter->setCurrentIndex(0);
+        relationFilter->setEditText(relationFilter->itemText(0));
     }
     StringGrid2->hide();
     StringGrid1->show();
-    ActionList1->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
+    commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
 
     AddressModified = false;
-    ActionList1->action("ActPrint")->setEnabled(true);
-    PageControl1->setCurrentWidget(Sasidasininn);
-    PageControl1->setCurrentWidget(Preview);
+    commands->action("ActPrint")->setEnabled(true);
+    pages->setCurrentWidget(senderPage);
+    pages->setCurrentWidget(previewPage);
     ActNonHiphnExecute();
-    AddressFileName = path;
+    AddressFileName = read.foreign ? QString() : path;
+    ForeignFileName = read.foreign ? path : QString();
     setBookCaption();
+    if (read.foreign)
+        StatusBar1->showMessage(QStringLiteral("「%1」は別の形式のファイルです。保存するときは名前を付けてください。")
+                                    .arg(QFileInfo(path).fileName()));
     RefreshPreview();
 }
 
 void TMirelForm::setBookCaption() {
-    setWindowTitle(book::bookCaption(QFileInfo(AddressFileName).fileName(), wholeBook_->rowCount() - 1,
-                                     ComboBox6->currentText(), activeBook().rowCount() - 1));
+    const QString name = !AddressFileName.isEmpty() || ForeignFileName.isEmpty()
+                             ? QFileInfo(AddressFileName).fileName()
+                             : QFileInfo(ForeignFileName).fileName() + QStringLiteral("（別の形式から読み込み）");
+    setWindowTitle(book::bookCaption(name, wholeBook_->rowCount() - 1,
+                                     relationFilter->currentText(), activeBook().rowCount() - 1));
 }
 
 bool TMirelForm::SaveAddressFile(const QString& path) {
-    if (PageControl1->currentWidget() != Preview) PageControl1->setCurrentWidget(Preview);
+    if (pages->currentWidget() != previewPage) pages->setCurrentWidget(previewPage);
 
     // Always the whole book, whichever grid is shown.
     const book::AddressRows rows = wholeBook_->records();
@@ -102,6 +110,7 @@ bool TMirelForm::SaveAddressFile(const QString& path) {
         RenumberRows();
     });
     AddressFileName = path;
+    ForeignFileName.clear();
     setWindowTitle(QStringLiteral("　Pelcor　　　　『　") + QFileInfo(path).fileName() + QStringLiteral("　』"));
     RefreshPreview();
     AddressModified = false;
@@ -117,7 +126,7 @@ bool TMirelForm::ActSaveAsExecute() {
     platform::FileDialogRequest request;
     request.filters = kSaveFilters;
     request.defaultExtension = QStringLiteral("csv");
-    request.folder = QFileInfo(AddressFileName).absolutePath();
+    request.folder = QFileInfo(AddressFileName.isEmpty() ? ForeignFileName : AddressFileName).absolutePath();
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) {
         RefreshPreview();
@@ -138,11 +147,12 @@ void TMirelForm::ActNewExecute() {
     setWindowTitle(QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     CurrentRecord = 1;
     // Hidden and shown again, so that the page's show handling runs.
-    PageControl1->setCurrentWidget(Preview);
-    PageControl1->setCurrentWidget(MirelEdit);
-    MirelEdit->ClearEntryFields();
-    MirelEdit->Kana1->setFocus();
+    pages->setCurrentWidget(previewPage);
+    pages->setCurrentWidget(entryPage);
+    entryPage->ClearEntryFields();
+    entryPage->Kana1->setFocus();
     AddressFileName.clear();
+    ForeignFileName.clear();
     ShowingAll = true;
 }
 
@@ -157,7 +167,7 @@ void TMirelForm::ActRSortExecute() {
 }
 
 void TMirelForm::ComboBox6Change() {
-    const QString relation = ComboBox6->currentText();
+    const QString relation = relationFilter->currentText();
     ShowingAll = relation == QString::fromUtf16(book::kFilterAll);
     if (!ShowingAll) {
         filteredBook_->selectRelation(*wholeBook_, relation);
@@ -168,7 +178,7 @@ void TMirelForm::ComboBox6Change() {
         StringGrid2->hide();
         StringGrid1->show();
     }
-    ActionList1->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, ShowingAll);
+    commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, ShowingAll);
     RefreshPreview();
     setBookCaption();
 }

@@ -13,8 +13,8 @@
 
 namespace app {
 
-const QVector<CommandSpec>& commandSpecs() {
-    static const QVector<CommandSpec> table = {
+const QVector<CommandDefinition>& commandDefinitions() {
+    static const QVector<CommandDefinition> table = {
         {"ActOpen", u"ファイル", u"開く(&O)", u"開く", u"ファイルを開きます。", "Ctrl+O", 0, true},
         {"ActPrinter", u"ファイル", u"プリンタ設定", u"設定", u"プリンタの設定をします。", "", -1, true},
         {"ActPrint", u"ファイル", u"印刷(&S)", u"印刷", u"印刷します。", "Ctrl+P", 3, false},
@@ -54,7 +54,7 @@ const QVector<CommandSpec>& commandSpecs() {
 
 CommandTable::CommandTable(QMainWindow* window) : QObject(window), window_(window) {
     setObjectName(QStringLiteral("ActionList1"));
-    for (const CommandSpec& s : commandSpecs()) {
+    for (const CommandDefinition& s : commandDefinitions()) {
         auto* a = new QAction(QString::fromUtf16(s.caption), window);
         a->setObjectName(QLatin1String(s.name));
         a->setProperty("category", QString::fromUtf16(s.category));

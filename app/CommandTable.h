@@ -18,7 +18,7 @@ class QToolBar;
 
 namespace app {
 
-struct CommandSpec {
+struct CommandDefinition {
     const char* name;        // objectName of the action
     const char16_t* category;
     const char16_t* caption;
@@ -30,7 +30,7 @@ struct CommandSpec {
 };
 
 // Every command of the main window, in the order of the action list.
-const QVector<CommandSpec>& commandSpecs();
+const QVector<CommandDefinition>& commandDefinitions();
 
 class CommandTable : public QObject {
     Q_OBJECT

@@ -72,23 +72,26 @@ void TMirelForm::ActImportExecute() {
 void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode) {
     // Imported rows join the whole book, so it is shown whole.
     if (!ShowingAll) {
-        const QSignalBlocker quiet(ComboBox6);
-        ComboBox6->setCurrentIndex(0);
-        ComboBox6->setEditText(ComboBox6->itemText(0));
+        const QSignalBlocker quiet(relationFilter);
+        relationFilter->setCurrentIndex(0);
+        relationFilter->setEditText(relationFilter->itemText(0));
         ShowingAll = true;
         StringGrid2->hide();
         StringGrid1->show();
-        ActionList1->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
+        commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
     }
     const int first = book::putImportedRows(*wholeBook_, rows, mode);
     // A replaced book is a new one: saving must not silently write over the
     // file it came from.
-    if (mode == book::ImportMode::Replace) AddressFileName.clear();
+    if (mode == book::ImportMode::Replace) {
+        AddressFileName.clear();
+        ForeignFileName.clear();
+    }
     AddressModified = true;
-    ActionList1->action("ActPrint")->setEnabled(true);
+    commands->action("ActPrint")->setEnabled(true);
     StringGrid1->setRow(first);
     CurrentRecord = first;
-    PageControl1->setCurrentWidget(Preview);
+    pages->setCurrentWidget(previewPage);
     setBookCaption();
     RefreshPreview();
 }

@@ -2,6 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <optional>
+#include <sys/stat.h>
 
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
@@ -11,6 +15,8 @@
 #include "message/BodyFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
+#include "platform/BoundedRead.h"
+#include "platform/FileArguments.h"
 #include "platform/PictureFiles.h"
 #include "platform/pdf/ImageEmbedding.h"
 #include "platform/pdf/PdfDocument.h"
@@ -23,9 +29,7 @@ namespace {
 // The picture's file when it is a JPEG a PDF reader decodes to the very
 // pixels we read (same size, so no orientation was applied), else nothing.
 QByteArray jpegFileOf(const QString& path, const QImage& decoded) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return QByteArray();
-    QByteArray bytes = file.readAll();
+    const QByteArray bytes = platform::readRegularFile(path, platform::kMaxPictureFileBytes).bytes;
     const platform::pdf::JpegShape shape = platform::pdf::jpegShape(bytes);
     if (QSize(shape.width, shape.height) != decoded.size()) return QByteArray();
     return bytes;
@@ -47,8 +51,11 @@ QString exportAddressSides(const PdfExportRequest& request) {
     const int recordCount = int(read.rows.size());
     render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
     if (request.kind >= 0) in.mediaKind = request.kind;
-    if (!render::mediaKindFromIndex(in.mediaKind))
-        return QStringLiteral("no kind of card is chosen: give --kind 0..5");
+    const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
+    if (!kind) return QStringLiteral("no kind of card is chosen: give --kind 0..5");
+    if (request.envelopeBack && !render::mediaKindInfo(*kind).isEnvelope())
+        return QStringLiteral("--back is for envelopes (--kind 2 to 5): a postcard has one address side");
+    in.envelopeBack = request.envelopeBack;
     in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
 
     const int last = request.lastRow > 0 ? std::min(request.lastRow, recordCount) : recordCount;
@@ -83,11 +90,33 @@ QString exportMessageSide(const PdfExportRequest& request) {
     const message::MessageSidePage page = message::RenderMessageSide(in);
     const auto side = [&](int, platform::pdf::PdfPage& out) {
         out.picture = page.picture;
-        out.offset = QPointF(page.printOffset);
+        // The offset is in printer pixels of 1/360 inch; the page in 0.1 mm.
+        out.offset = QPointF(page.printOffset) * (254.0 / 360.0);
         return QString();
     };
     const QString why = platform::pdf::writePdf(request.output, 1, side, documentInfo(request.output));
     return why.isEmpty() ? QString() : request.output + QStringLiteral(": ") + why;
+}
+
+// The output replaces whatever it names: never one of the inputs (a
+// forgotten OUT would turn the book into a PDF), never a device or FIFO.
+QString outputProblem(const PdfExportRequest& request) {
+    struct stat out {};
+    if (::stat(platform::nativeFileName(request.output).constData(), &out) != 0) return QString();  // a new file
+    if (!S_ISREG(out.st_mode))
+        return request.output + QStringLiteral(": exists and is not a regular file; not replaced");
+    for (const QString& input : request.inputs) {
+        struct stat in {};
+        if (::stat(platform::nativeFileName(input).constData(), &in) == 0 && in.st_dev == out.st_dev &&
+            in.st_ino == out.st_ino)
+            return request.output + QStringLiteral(": is the input ") + input +
+                   QStringLiteral("; give the PDF file first: --export-pdf OUT.pdf INPUT");
+    }
+    // An earlier PDF is replaced; anything else was most likely meant as an input.
+    QFile existing(request.output);
+    if (out.st_size > 0 && (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-")))
+        return request.output + QStringLiteral(": exists and is not a PDF file; not replaced");
+    return QString();
 }
 
 }  // namespace
@@ -106,6 +135,8 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
         const QString& a = arguments[i];
         if (a == QLatin1String("--marks")) {
             request.marks = true;
+        } else if (a == QLatin1String("--back")) {
+            request.envelopeBack = true;
         } else if (a == QLatin1String("--kind") && i + 1 < arguments.size()) {
             bool ok = false;
             request.kind = arguments[++i].toInt(&ok);
@@ -114,12 +145,12 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
                 return false;
             }
         } else if (a == QLatin1String("--rows") && i + 1 < arguments.size()) {
-            const QStringList ends = arguments[++i].split(QLatin1Char('-'));
-            bool ok1 = false, ok2 = true;
-            request.firstRow = ends.value(0).toInt(&ok1);
-            request.lastRow = ends.size() > 1 && !ends[1].isEmpty() ? ends[1].toInt(&ok2) : 0;
-            if (ends.size() == 1) request.lastRow = request.firstRow;
-            if (!ok1 || !ok2 || request.firstRow < 1 || (request.lastRow && request.lastRow < request.firstRow)) {
+            // "A", "A-" (to the end) or "A-B", digits only.
+            static const QRegularExpression range(QStringLiteral("^([0-9]{1,9})(-([0-9]{0,9}))?$"));
+            const QRegularExpressionMatch m = range.match(arguments[++i]);
+            request.firstRow = m.captured(1).toInt();
+            request.lastRow = !m.hasCaptured(2) ? request.firstRow : m.captured(3).toInt();
+            if (!m.hasMatch() || request.firstRow < 1 || (request.lastRow && request.lastRow < request.firstRow)) {
                 error = QStringLiteral("--rows takes A-B with 1 <= A <= B");
                 return false;
             }
@@ -138,6 +169,7 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 }
 
 QString exportPdf(const PdfExportRequest& request) {
+    if (const QString why = outputProblem(request); !why.isEmpty()) return why;
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
     if (ext == QLatin1String("csv") || ext == QLatin1String("vcf")) return exportAddressSides(request);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);

@@ -15,15 +15,17 @@ struct PdfExportRequest {
     int firstRow = 1;       // records, 1-based and inclusive; 0: to the end
     int lastRow = 0;
     bool marks = false;     // draw the screen-only marks too
+    bool envelopeBack = false;  // the sender side of an envelope
     QString settingsFile;   // where the choices, sender and layout values come from
 };
 
-// Parses "--export-pdf OUT BOOK.csv [--kind N] [--rows A-B] [--marks]" or
+// Parses "--export-pdf OUT BOOK.csv [--kind N] [--rows A-B] [--marks] [--back]" or
 // "--export-pdf OUT BODY.txt [PICTURE]"; on a
 // mistake returns false with `error` set.
 bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error);
 
-// Writes the PDF; returns an empty string or what went wrong.
+// Writes the PDF; returns an empty string or what went wrong. OUT must not be
+// one of the inputs, nor anything but a regular file if it exists.
 QString exportPdf(const PdfExportRequest& request);
 
 }  // namespace app

@@ -23,7 +23,7 @@ void TMirelForm::ActPrintExecute() {
     if (!confirmed) return;
 
     QString error;
-    if (PageControl1->currentWidget() == Preview) {
+    if (pages->currentWidget() == previewPage) {
         const platform::GridRect rows = activeGrid()->selection();
         error = print::runPrintJob(printer_, QStringLiteral("Pelcor"), rows.bottom - rows.top + 1,
                                    [&](QPainter& painter, int page) {
@@ -32,13 +32,13 @@ void TMirelForm::ActPrintExecute() {
                                        render::printAddressSide(painter, render::DrawAddressSide(in));
                                    });
         RefreshPreview();
-    } else if (PageControl1->currentWidget() == HRimen) {
+    } else if (pages->currentWidget() == bodyPage) {
         // One card back, whatever is selected in the grids.
         error = print::runPrintJob(printer_, QStringLiteral("Pelcor"), 1, [&](QPainter& painter, int) {
             message::printMessageSide(
-                painter, message::RenderMessageSide(HRimen->messageSideInput(render::ReferenceDevice::Printer)));
+                painter, message::RenderMessageSide(bodyPage->messageSideInput(render::ReferenceDevice::Printer)));
         });
-        HRimen->RichEdit2Change();
+        bodyPage->RichEdit2Change();
     }
     if (!error.isEmpty()) dialogs_.error(this, error);
 }

@@ -17,6 +17,7 @@
 #include "editor/TOKBottomDlg.h"
 #include "editor/TPictanForm1.h"
 #include "platform/AppPaths.h"
+#include "platform/FileArguments.h"
 #include "platform/ProgramIcon.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrintTarget.h"
@@ -33,13 +34,14 @@ const char kUsage[] =
     "\n"
     "  FILE         an address book (.csv), a message text (.txt) or a picture\n"
     "               (.jpg, .jpeg, .bmp, .wmf, .emf), opened in turn\n"
-    "  --export-pdf OUT.pdf BOOK.csv [--kind N] [--rows A-B] [--marks]\n"
+    "  --export-pdf OUT.pdf BOOK.csv [--kind N] [--rows A-B] [--marks] [--back]\n"
     "               write the address side of every record (or of rows A to B)\n"
     "               to OUT.pdf, one page per card at its real size, with the\n"
     "               kind, face, honorific, sender and adjustments of the\n"
     "               settings file; --kind chooses the kind (0 New Year card,\n"
     "               1 postcard, 2 長3, 3 長4, 4 洋1, 5 洋2 envelope), --marks\n"
     "               draws the preprinted boxes too, for checking on plain paper;\n"
+    "               --back writes the sender side of an envelope instead;\n"
     "               BOOK may also be UTF-8/UTF-16 CSV with a header, or vCard (.vcf)\n"
     "  --export-pdf OUT.pdf BODY.txt [PICTURE]\n"
     "               write the message side of a postcard: the text of BODY.txt\n"
@@ -52,20 +54,38 @@ const char kUsage[] =
     "  --help       show this text\n"
     "  --version    show the version\n";
 
+// Qt's own remarks while exporting (a missing runtime folder, say) are kept
+// back: a command that succeeds prints nothing, one that fails prints them
+// after its reason.
+QStringList& heldMessages() {
+    static QStringList messages;
+    return messages;
+}
+
+void holdMessage(QtMsgType, const QMessageLogContext&, const QString& text) { heldMessages().append(text); }
+
+void printHeldMessages() {
+    for (const QString& text : heldMessages()) std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
 // Writes a PDF without any window, so it runs where there is no display.
 int runPdfExport(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(holdMessage);
     QGuiApplication application(argc, argv);
     PdfExportRequest request;
     QString error;
     request.settingsFile = platform::AppPaths::settingsFile();
-    if (!parsePdfExport(QGuiApplication::arguments(), request, error)) {
+    // Arguments as the system names files (Qt's own list is UTF-8 only).
+    if (!parsePdfExport(platform::fileArguments(argc, argv), request, error)) {
         std::fprintf(stderr, "mirel36: %s\n%s", qPrintable(error), kUsage);
+        printHeldMessages();
         return 2;
     }
     error = exportPdf(request);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(error));
+        printHeldMessages();
         return 1;
     }
     return 0;
@@ -104,7 +124,8 @@ int runProgram(int argc, char** argv) {
     platform::installQtTranslation(application);
     application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
 
-    QStringList files = QApplication::arguments();
+    // What Qt has not taken as its own options, as the system names files.
+    QStringList files = platform::fileArguments(argc, argv);
     files.removeFirst();
 
     platform::QtDialogs dialogs;

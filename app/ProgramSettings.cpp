@@ -23,12 +23,12 @@ QString* textOf(ProgramSettings& s, const char* control) {
 
 // The number a key of [SE] or a choice names.
 int* numberOf(ProgramSettings& s, const char* control) {
-    for (const render::LayoutTabSpec& tab : render::layoutTabs())
-        for (const render::LayoutFieldSpec& f : tab.fields)
+    for (const render::AdjustmentTab& tab : render::layoutTabs())
+        for (const render::AdjustmentField& f : tab.fields)
             if (qstrcmp(f.name, control) == 0) return &(s.addressLayout.*f.member);
-    for (const message::MessageFieldPageSpec& page : message::messageFieldPages())
-        for (const message::MessageGroupSpec& group : page.groups)
-            for (const message::MessageFieldSpec& f : group.fields)
+    for (const message::MessageAdjustmentPage& page : message::messageFieldPages())
+        for (const message::MessageAdjustmentGroup& group : page.groups)
+            for (const message::MessageAdjustmentField& f : group.fields)
                 if (qstrcmp(f.name, control) == 0) return &(s.messageLayout.*f.member);
     const struct {
         const char* control;

@@ -23,11 +23,11 @@ struct Choice {
 
 // The choosers, each with the value it keeps.
 QVector<Choice> choices(const TMirelForm& w) {
-    const render::TypesetTab* typeset = w.Preview->PageControl2->typesetTab();
+    const render::TypesetTab* typeset = w.previewPage->PageControl2->typesetTab();
     return {
-        {w.Preview->ComboBox1, &ProgramSettings::addressFace}, {w.Preview->ComboBox2, &ProgramSettings::mediaKind},
-        {w.Preview->ComboBox3, &ProgramSettings::honorific},   {w.HRimen->ComboBox4, &ProgramSettings::messageFace},
-        {w.HRimen->ComboBox5, &ProgramSettings::messageKind},  {typeset->JointAlign, &ProgramSettings::jointAlign},
+        {w.previewPage->faceChoice, &ProgramSettings::addressFace}, {w.previewPage->kindChoice, &ProgramSettings::mediaKind},
+        {w.previewPage->honorificChoice, &ProgramSettings::honorific},   {w.bodyPage->messageFaceChoice, &ProgramSettings::messageFace},
+        {w.bodyPage->messageKindChoice, &ProgramSettings::messageKind},  {typeset->JointAlign, &ProgramSettings::jointAlign},
         {typeset->BlockDash, &ProgramSettings::blockDash},     {typeset->HalfKana, &ProgramSettings::halfKana},
     };
 }
@@ -38,7 +38,7 @@ struct SenderText {
 };
 
 QVector<SenderText> senderTexts(const TMirelForm& w) {
-    const book::SenderPage& s = *w.Sasidasininn;
+    const book::SenderPage& s = *w.senderPage;
     return {
         {s.SSimei, &render::SenderTexts::SSimei},
         {s.SRenmei, &render::SenderTexts::SRenmei},
@@ -54,16 +54,16 @@ QVector<SenderText> senderTexts(const TMirelForm& w) {
 ProgramSettings settingsFromControls(const TMirelForm& window) {
     ProgramSettings s;
     for (const SenderText& t : senderTexts(window)) s.sender.*t.value = t.edit->text();
-    s.addressLayout = window.Preview->PageControl2->settings();
-    s.messageLayout = window.HRimen->PageControl3->layout();
+    s.addressLayout = window.previewPage->PageControl2->settings();
+    s.messageLayout = window.bodyPage->PageControl3->layout();
     for (const Choice& c : choices(window)) s.*c.value = c.box->currentIndex();
     return s;
 }
 
 void applySettings(TMirelForm& window, const ProgramSettings& settings) {
     for (const SenderText& t : senderTexts(window)) t.edit->setText(settings.sender.*t.value);
-    window.Preview->PageControl2->setSettings(settings.addressLayout);
-    window.HRimen->PageControl3->setFieldValues(settings.messageLayout);
+    window.previewPage->PageControl2->setSettings(settings.addressLayout);
+    window.bodyPage->PageControl3->setFieldValues(settings.messageLayout);
     for (const Choice& c : choices(window)) {
         const int index = settings.*c.value;
         c.box->setCurrentIndex(index >= 0 && index < c.box->count() ? index : -1);

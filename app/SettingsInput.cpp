@@ -14,8 +14,8 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
     render::AddressSideInput in;
     in.sender = s.sender;
     // Each field brought into its control's range, as the window would.
-    for (const render::LayoutTabSpec& tab : render::layoutTabs())
-        for (const render::LayoutFieldSpec& f : tab.fields) {
+    for (const render::AdjustmentTab& tab : render::layoutTabs())
+        for (const render::AdjustmentField& f : tab.fields) {
             int v = s.addressLayout.*f.member;
             if (f.minimum != f.maximum) v = std::clamp(v, f.minimum, f.maximum);
             in.layout.*f.member = v;
@@ -32,9 +32,9 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
 message::MessageSideInput messageSideInputFromSettings(const QString& settingsFile) {
     const ProgramSettings s = readSettingsFile(settingsFile, ProgramSettings());
     message::MessageSideInput in;
-    for (const message::MessageFieldPageSpec& page : message::messageFieldPages())
-        for (const message::MessageGroupSpec& group : page.groups)
-            for (const message::MessageFieldSpec& f : group.fields)
+    for (const message::MessageAdjustmentPage& page : message::messageFieldPages())
+        for (const message::MessageAdjustmentGroup& group : page.groups)
+            for (const message::MessageAdjustmentField& f : group.fields)
                 in.layout.*f.member = std::clamp(s.messageLayout.*f.member, f.minimum, f.maximum);
     in.faceIndex = s.messageFace >= 0 && s.messageFace < int(render::VerticalFaceList.size()) ? s.messageFace : -1;
     in.cardKind = s.messageKind == 0 || s.messageKind == 1 ? s.messageKind : -1;

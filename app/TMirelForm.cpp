@@ -30,6 +30,7 @@
 #include "book/PostalDictionaryFile.h"
 #include "book/RowOperations.h"
 #include "book/SenderPage.h"
+#include "book/exchange/ImportSource.h"
 #include "editor/TPictanForm1.h"
 #include "render/AddressSideInput.h"
 #include "message/BodyPage.h"
@@ -64,8 +65,8 @@ TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printe
 TMirelForm::~TMirelForm() {
     FormDestroy();
     // The pages outlive this destructor's body; the dictionary does not.
-    MirelEdit->setPostalDictionary(nullptr);
-    Sasidasininn->setPostalDictionary(nullptr);
+    entryPage->setPostalDictionary(nullptr);
+    senderPage->setPostalDictionary(nullptr);
 }
 
 void TMirelForm::setCompanions(editor::TPictanForm1* pictan, QDialog* about) {
@@ -79,8 +80,8 @@ void TMirelForm::buildWindow() {
     setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     setAcceptDrops(true);
 
-    ActionList1 = new CommandTable(this);
-    ActionList1->buildMenuBar(menuBar());
+    commands = new CommandTable(this);
+    commands->buildMenuBar(menuBar());
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
@@ -89,47 +90,47 @@ void TMirelForm::buildWindow() {
     ToolBar1->setFixedHeight(29);
     ToolBar1->setIconSize(QSize(16, 16));
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    ActionList1->buildToolBar(ToolBar1);
+    commands->buildToolBar(ToolBar1);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
     // An empty context menu: right-clicking the pages and fields shows nothing.
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
 
-    PageControl1 = new QTabWidget(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    Preview = new render::PreviewPage(PageControl1);
-    Sasidasininn = new book::SenderPage(PageControl1);
-    MirelEdit = new book::EntryPage(PageControl1);
-    Ichiran = new print::ListPage(dialogs_, printer_, PageControl1);
-    HRimen = new message::BodyPage(dialogs_, PageControl1);
-    MirelEdit->setHost(this);
-    Ichiran->setHost(this);
-    PageControl1->addTab(Preview, QStringLiteral("印刷プレビュー"));
-    PageControl1->addTab(Sasidasininn, QStringLiteral("差出人の編集"));
-    PageControl1->addTab(MirelEdit, QStringLiteral("宛名の編集"));
-    PageControl1->addTab(Ichiran, QStringLiteral("一覧表"));
-    PageControl1->addTab(HRimen, QStringLiteral("はがき裏面"));
-    for (QWidget* page : {static_cast<QWidget*>(Preview), static_cast<QWidget*>(Sasidasininn),
-                          static_cast<QWidget*>(MirelEdit), static_cast<QWidget*>(Ichiran),
-                          static_cast<QWidget*>(HRimen), static_cast<QWidget*>(Preview->PaintBox1)})
+    pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControl1"));
+    previewPage = new render::PreviewPage(pages);
+    senderPage = new book::SenderPage(pages);
+    entryPage = new book::EntryPage(pages);
+    listPage = new print::ListPage(dialogs_, printer_, pages);
+    bodyPage = new message::BodyPage(dialogs_, pages);
+    entryPage->setHost(this);
+    listPage->setHost(this);
+    pages->addTab(previewPage, QStringLiteral("印刷プレビュー"));
+    pages->addTab(senderPage, QStringLiteral("差出人の編集"));
+    pages->addTab(entryPage, QStringLiteral("宛名の編集"));
+    pages->addTab(listPage, QStringLiteral("一覧表"));
+    pages->addTab(bodyPage, QStringLiteral("はがき裏面"));
+    for (QWidget* page : {static_cast<QWidget*>(previewPage), static_cast<QWidget*>(senderPage),
+                          static_cast<QWidget*>(entryPage), static_cast<QWidget*>(listPage),
+                          static_cast<QWidget*>(bodyPage), static_cast<QWidget*>(previewPage->PaintBox1)})
         page->setContextMenuPolicy(Qt::NoContextMenu);
-    setCentralWidget(PageControl1);
+    setCentralWidget(pages);
 
     wholeBook_ = new book::BookModel(this);
     filteredBook_ = new book::BookModel(this);
-    StringGrid1 = new platform::StringGrid(*wholeBook_, Preview);
-    StringGrid2 = new platform::StringGrid(*filteredBook_, Preview);
-    GridMenu1 = ActionList1->buildGrid1Menu(this);
-    GridMenu2 = ActionList1->buildGrid2Menu(this);
-    ComboBox6 = new QComboBox(Preview);
-    ComboBox6->setObjectName(QStringLiteral("ComboBox6"));
-    ComboBox6->setEditable(true);
-    ComboBox6->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox6->addItems({QStringLiteral("全部"), QStringLiteral("知人"), QStringLiteral("友人"),
+    StringGrid1 = new platform::StringGrid(*wholeBook_, previewPage);
+    StringGrid2 = new platform::StringGrid(*filteredBook_, previewPage);
+    GridMenu1 = commands->buildGrid1Menu(this);
+    GridMenu2 = commands->buildGrid2Menu(this);
+    relationFilter = new QComboBox(previewPage);
+    relationFilter->setObjectName(QStringLiteral("ComboBox6"));
+    relationFilter->setEditable(true);
+    relationFilter->setInsertPolicy(QComboBox::NoInsert);
+    relationFilter->addItems({QStringLiteral("全部"), QStringLiteral("知人"), QStringLiteral("友人"),
                          QStringLiteral("親戚"), QStringLiteral("仕事")});
-    ComboBox6->setFixedWidth(52);
-    Preview->ChoiceBarLayout->insertWidget(3, ComboBox6);
+    relationFilter->setFixedWidth(52);
+    previewPage->ChoiceBarLayout->insertWidget(3, relationFilter);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -146,8 +147,8 @@ void TMirelForm::buildWindow() {
     }
 
     postalDictionary_ = std::make_unique<book::PostalDictionaryFile>(book::PostalDictionaryFile::defaultPath());
-    MirelEdit->setPostalDictionary(postalDictionary_.get());
-    Sasidasininn->setPostalDictionary(postalDictionary_.get());
+    entryPage->setPostalDictionary(postalDictionary_.get());
+    senderPage->setPostalDictionary(postalDictionary_.get());
     postalCheck_ = new PreviewPostalCheck(StatusBar1, *postalDictionary_, this);
 
     // The client area is 679 x 505 below the menu bar, and the frame is fixed.
@@ -159,7 +160,7 @@ void TMirelForm::buildWindow() {
 
 void TMirelForm::connectCommands() {
     auto on = [this](const char* name, auto handler) {
-        connect(ActionList1->action(name), &QAction::triggered, this, handler);
+        connect(commands->action(name), &QAction::triggered, this, handler);
     };
     on("ActIns", [this] { ActInsExecute(); });
     on("ActDel", [this] { ActDelExecute(); });
@@ -175,52 +176,52 @@ void TMirelForm::connectCommands() {
     on("ActRSort", [this] { ActRSortExecute(); });
     on("ActHiphn", [this] { ActHiphnExecute(); });
     on("ActNonHiphn", [this] { ActNonHiphnExecute(); });
-    connect(ComboBox6, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
+    connect(relationFilter, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
     // The body page switches the main window's commands and asks to be shown
     // through these two, so it needs nothing of the window itself.
-    HRimen->setCommandSwitch([this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
-    HRimen->setPageActivator([this] { PageControl1->setCurrentWidget(HRimen); });
-    on("ActHNew", [this] { HRimen->ActHNewExecute(); });
-    on("ActHSave", [this] { HRimen->ActHSaveExecute(); });
-    on("ActHSaveAs", [this] { HRimen->ActHSaveAsExecute(); });
+    bodyPage->setCommandSwitch([this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
+    bodyPage->setPageActivator([this] { pages->setCurrentWidget(bodyPage); });
+    on("ActHNew", [this] { bodyPage->ActHNewExecute(); });
+    on("ActHSave", [this] { bodyPage->ActHSaveExecute(); });
+    on("ActHSaveAs", [this] { bodyPage->ActHSaveAsExecute(); });
     on("ActSample", [this] { OpenDocument(message::BodyPage::sampleTextPath()); });
-    on("ActCopy", [this] { HRimen->ActCopyExecute(); });
-    on("ActCut", [this] { HRimen->ActCutExecute(); });
-    on("ActPaste", [this] { HRimen->ActPasteExecute(); });
-    on("ActSelectAll", [this] { HRimen->ActSelectAllExecute(); });
+    on("ActCopy", [this] { bodyPage->ActCopyExecute(); });
+    on("ActCut", [this] { bodyPage->ActCutExecute(); });
+    on("ActPaste", [this] { bodyPage->ActPasteExecute(); });
+    on("ActSelectAll", [this] { bodyPage->ActSelectAllExecute(); });
     on("ActExit", [this] { ActExitExecute(); });
     on("ActEditData", [this] { ActEditDataExecute(); });
     on("ActPrint", [this] { ActPrintExecute(); });
     on("ActPrinter", [this] { ActPrinterExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
-    on("ActPrintIchiran", [this] { Ichiran->ActPrintIchiranExecute(); });
+    on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
     on("ActHelp", [this] { ActHelpExecute(); });
-    connect(Preview->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);
-    for (QComboBox* box : {Preview->ComboBox1, Preview->ComboBox2, Preview->ComboBox3})
+    connect(previewPage->PageControl2, &render::LayoutPanel::refreshRequested, this, &TMirelForm::RefreshPreview);
+    for (QComboBox* box : {previewPage->faceChoice, previewPage->kindChoice, previewPage->honorificChoice})
         connect(box, &QComboBox::activated, this, &TMirelForm::RefreshPreview);
-    for (QRadioButton* side : {Preview->FuutouF, Preview->FuutouR})
+    for (QRadioButton* side : {previewPage->FuutouF, previewPage->FuutouR})
         connect(side, &QRadioButton::clicked, this, &TMirelForm::RefreshPreview);
     connect(StringGrid1, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
     connect(StringGrid2, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
-    connect(PageControl1, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
+    connect(pages, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
     connect(StringGrid1, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid1MouseDown);
     connect(StringGrid2, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid2MouseDown);
 }
 
 void TMirelForm::FormCreate() {
     // 1-3: the body document starts empty, with no names.
-    HRimen->BackPicture = QImage();
+    bodyPage->BackPicture = QImage();
     AddressFileName.clear();
-    HRimen->NewBody();
+    bodyPage->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
-    MirelEdit->EntryPageActive = false;
-    Sasidasininn->SenderPageActive = false;
-    Sasidasininn->clearFields();
-    for (QComboBox* box : {MirelEdit->ComboBox7, ComboBox6, HRimen->ComboBox5, HRimen->ComboBox4,
-                           Preview->ComboBox3, Preview->ComboBox2, Preview->ComboBox1})
+    entryPage->EntryPageActive = false;
+    senderPage->SenderPageActive = false;
+    senderPage->clearFields();
+    for (QComboBox* box : {entryPage->relationChoice, relationFilter, bodyPage->messageKindChoice, bodyPage->messageFaceChoice,
+                           previewPage->honorificChoice, previewPage->kindChoice, previewPage->faceChoice})
         box->setCurrentIndex(0);
-    MirelEdit->clearForStartup();
+    entryPage->clearForStartup();
     // 8: both grids at one place; the filtered one hidden.
     StringGrid1->setGeometry(render::PreviewPage::gridRect());
     StringGrid2->setGeometry(render::PreviewPage::gridRect());
@@ -232,16 +233,16 @@ void TMirelForm::FormCreate() {
     book::layoutAddressGrid(*StringGrid2, book::GridRole::Filtered);
     ShowingAll = true;
     // 12-14
-    PageControl1->setCurrentWidget(Preview);
-    shownPage_ = Preview;
+    pages->setCurrentWidget(previewPage);
+    shownPage_ = previewPage;
     PreviewShow();  // the first preview is drawn here
-    ActionList1->action("ActPrint")->setEnabled(false);
+    commands->action("ActPrint")->setEnabled(false);
     setWindowTitle(kMainCaption);
     // 15-16
     SaveAsFileName.clear();
     RenumberRows();
     CurrentRecord = 1;
-    MirelEdit->Num1->setText(QStringLiteral("1"));
+    entryPage->Num1->setText(QStringLiteral("1"));
     // 17 is setAcceptDrops in buildWindow. 18: the user's folders.
     const QDir userFolders(platform::AppPaths::dataFolder());
     userFolders.mkpath(QStringLiteral("住所録"));
@@ -294,17 +295,17 @@ void TMirelForm::FormCloseQuery(bool& canClose) {
 }
 
 void TMirelForm::AskSaveBody(bool& canClose) {
-    if (!HRimen->isModified()) return;
+    if (!bodyPage->isModified()) return;
     const auto answer =
-        dialogs_.question(this, unsavedQuestion(shownName(HRimen->BodyFileName, QStringLiteral("新規文書"))));
+        dialogs_.question(this, unsavedQuestion(shownName(bodyPage->BodyFileName, QStringLiteral("新規文書"))));
     if (answer == platform::Answer::Cancel) {
         canClose = false;
         return;
     }
     if (answer == platform::Answer::Yes) {
-        HRimen->ActHSaveExecute();
+        bodyPage->ActHSaveExecute();
         // Still modified: the dialog was cancelled or the write failed.
-        if (HRimen->isModified()) canClose = false;
+        if (bodyPage->isModified()) canClose = false;
     }
 }
 
@@ -322,7 +323,7 @@ void TMirelForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
-    HRimen->BackPicture = QImage();
+    bodyPage->BackPicture = QImage();
 }
 
 void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
@@ -347,18 +348,20 @@ void TMirelForm::WMDropFiles(const QStringList& paths) {
 
 void TMirelForm::OpenDocument(const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == QLatin1String("csv")) {
+    // A vCard file opens as a book read from another format, as a foreign
+    // CSV does.
+    if (ext == QLatin1String("csv") || book::importKindOf(path) == book::ImportKind::VCard) {
         OpenAddressFile(path);
         return;
     }
     // Message texts and pictures belong to the message side, which shows
     // its page first, also for a file it then refuses.
-    PageControl1->setCurrentWidget(HRimen);
+    pages->setCurrentWidget(bodyPage);
     if (!message::BodyPage::opensExtension(QLatin1Char('.') + ext)) {
         dialogs_.notice(this, kNotOpenable);
         return;
     }
-    HRimen->openDocument(path);
+    bodyPage->openDocument(path);
 }
 
 bool TMirelForm::event(QEvent* event) {
@@ -374,21 +377,21 @@ void TMirelForm::ApplicationEvents1Hint(const QString& hint) {
 }
 
 void TMirelForm::PageControl1Change(int) {
-    QWidget* page = PageControl1->currentWidget();
-    if (shownPage_ == Sasidasininn) Sasidasininn->SasidasininnExit();
-    if (shownPage_ == Preview) PreviewExit();
-    if (shownPage_ == MirelEdit) MirelEdit->MirelEditExit();
+    QWidget* page = pages->currentWidget();
+    if (shownPage_ == senderPage) senderPage->SasidasininnExit();
+    if (shownPage_ == previewPage) PreviewExit();
+    if (shownPage_ == entryPage) entryPage->MirelEditExit();
     shownPage_ = page;
-    if (page == Sasidasininn) SasidasininnShow();
-    if (page == Preview) PreviewShow();
-    if (page == MirelEdit) MirelEdit->MirelEditShow();
-    if (page == HRimen) HRimen->HRimenShow();
-    if (page == Ichiran) Ichiran->IchiranShow();
+    if (page == senderPage) SasidasininnShow();
+    if (page == previewPage) PreviewShow();
+    if (page == entryPage) entryPage->MirelEditShow();
+    if (page == bodyPage) bodyPage->HRimenShow();
+    if (page == listPage) listPage->IchiranShow();
 }
 
 void TMirelForm::ActEditDataExecute() {
-    PageControl1->setCurrentWidget(MirelEdit);
-    MirelEdit->Kana1->setFocus();
+    pages->setCurrentWidget(entryPage);
+    entryPage->Kana1->setFocus();
 }
 
 const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }
@@ -396,7 +399,7 @@ const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }
 int TMirelForm::sourceRowOfFiltered(int filteredRow) const { return filteredBook_->sourceRow(filteredRow); }
 
 void TMirelForm::setCommandEnabled(const char* action, bool on) {
-    if (QAction* a = ActionList1->action(action)) a->setEnabled(on);
+    if (QAction* a = commands->action(action)) a->setEnabled(on);
 }
 
 void TMirelForm::PreviewShow() {
@@ -408,11 +411,11 @@ void TMirelForm::PreviewShow() {
         if (FilteredCurrentRow <= 0) ++FilteredCurrentRow;
         StringGrid2->setRow(FilteredCurrentRow);
     }
-    ActionList1->setEnabled({"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
+    commands->setEnabled({"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
                             ShowingAll);
-    ActionList1->setEnabled({"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
+    commands->setEnabled({"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
                             true);
-    ActionList1->setEnabled({"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"},
+    commands->setEnabled({"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"},
                             false);
     RefreshPreview();
 }
@@ -424,39 +427,39 @@ void TMirelForm::PreviewExit() {
 }
 
 void TMirelForm::SasidasininnShow() {
-    ActionList1->setEnabled({"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
+    commands->setEnabled({"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
                              "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
                              "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
                             false);
-    ActionList1->action("ActEditData")->setEnabled(true);
-    Sasidasininn->SasidasininnShow();
+    commands->action("ActEditData")->setEnabled(true);
+    senderPage->SasidasininnShow();
 }
 
 render::AddressSideInput TMirelForm::addressSideInput(int row) const {
     render::AddressSideInput in;
-    in.mediaKind = Preview->ComboBox2->currentIndex();
-    in.envelopeBack = Preview->FuutouR->isChecked();
-    in.faceIndex = Preview->ComboBox1->currentIndex();
-    in.honorific = Preview->ComboBox3->currentText();
+    in.mediaKind = previewPage->kindChoice->currentIndex();
+    in.envelopeBack = previewPage->FuutouR->isChecked();
+    in.faceIndex = previewPage->faceChoice->currentIndex();
+    in.honorific = previewPage->honorificChoice->currentText();
     const book::BookModel& records = activeBook();
     for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
-    const book::SenderPage& s = *Sasidasininn;
+    const book::SenderPage& s = *senderPage;
     in.sender = {s.SSimei->text(),   s.SRenmei->text(),  s.SYuubinBangou1->text(),
                  s.SYuubinBangou2->text(), s.SJuusho1->text(), s.SJuusho2->text()};
-    in.layout = Preview->PageControl2->settings();
-    in.typeset = Preview->PageControl2->typesetChoices();
+    in.layout = previewPage->PageControl2->settings();
+    in.typeset = previewPage->PageControl2->typesetChoices();
     return in;
 }
 
 void TMirelForm::RefreshPreview() {
     const render::AddressSideInput in = addressSideInput(activeGrid()->row());
-    Preview->PaintBox1->showPicture(in.mediaKind, render::DrawAddressSide(in));
-    if (shownPage_ == Preview)
+    previewPage->PaintBox1->showPicture(in.mediaKind, render::DrawAddressSide(in));
+    if (shownPage_ == previewPage)
         postalCheck_->check(in.record[book::ColPostal], in.record[book::ColAddress1] + in.record[book::ColAddress2]);
     // The side buttons only mean something for envelopes.
     const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) && in.mediaKind < render::kMediaKindCount;
-    Preview->FuutouF->setEnabled(envelope);
-    Preview->FuutouR->setEnabled(envelope);
+    previewPage->FuutouF->setEnabled(envelope);
+    previewPage->FuutouR->setEnabled(envelope);
 }
 
 platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }

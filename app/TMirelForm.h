@@ -63,6 +63,9 @@ public:
 
     // State of the address book and the pages.
     QString AddressFileName;
+    // A file opened from another format (a spreadsheet's CSV, vCard): the book
+    // keeps no name of its own, so that saving cannot write over that file.
+    QString ForeignFileName;
     bool AddressModified = false;
     bool ShowingAll = true;
     int CurrentRecord = 1;
@@ -71,18 +74,18 @@ public:
 
     // Controls.
     QToolBar* ToolBar1;
-    QTabWidget* PageControl1;
+    QTabWidget* pages;
     QStatusBar* StatusBar1;
     QMenu* PopupMenu1;
-    render::PreviewPage* Preview;
-    book::SenderPage* Sasidasininn;
-    book::EntryPage* MirelEdit;
-    print::ListPage* Ichiran;
-    message::BodyPage* HRimen;
+    render::PreviewPage* previewPage;
+    book::SenderPage* senderPage;
+    book::EntryPage* entryPage;
+    print::ListPage* listPage;
+    message::BodyPage* bodyPage;
     platform::StringGrid* StringGrid1;
     platform::StringGrid* StringGrid2;
-    QComboBox* ComboBox6;  // relation filter
-    CommandTable* ActionList1;
+    QComboBox* relationFilter;  // relation filter
+    CommandTable* commands;
     QMenu* GridMenu1;
     QMenu* GridMenu2;
 

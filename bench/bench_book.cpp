@@ -75,9 +75,9 @@ void BM_FilterBook(benchmark::State& state) {
     Fixture& f = fixture();
     f.form->OpenDocument(f.bookPath);
     for (auto _ : state) {
-        f.form->ComboBox6->setCurrentIndex(2);  // 友人: about a quarter of the book
+        f.form->relationFilter->setCurrentIndex(2);  // 友人: about a quarter of the book
         state.PauseTiming();
-        f.form->ComboBox6->setCurrentIndex(0);
+        f.form->relationFilter->setCurrentIndex(0);
         state.ResumeTiming();
     }
 }

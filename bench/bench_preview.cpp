@@ -36,15 +36,15 @@ void BM_RefreshPreview(benchmark::State& state) {
     g.setCell(book::ColJointName, 1, QStringLiteral("花子"));
     g.setCell(book::ColCompany, 1, QStringLiteral("株式会社ABC商事"));
     g.setCell(book::ColTitle, 1, QStringLiteral("営業部長"));
-    form.Sasidasininn->SSimei->setText(QStringLiteral("鈴木一郎"));
-    form.Sasidasininn->SJuusho1->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
-    form.Sasidasininn->SYuubinBangou1->setText(QStringLiteral("530"));
-    form.Sasidasininn->SYuubinBangou2->setText(QStringLiteral("0001"));
+    form.senderPage->SSimei->setText(QStringLiteral("鈴木一郎"));
+    form.senderPage->SJuusho1->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
+    form.senderPage->SYuubinBangou1->setText(QStringLiteral("530"));
+    form.senderPage->SYuubinBangou2->setText(QStringLiteral("0001"));
     form.show();
     QApplication::processEvents();
     for (auto _ : state) {
         form.RefreshPreview();
-        form.Preview->PaintBox1->repaint();
+        form.previewPage->PaintBox1->repaint();
     }
 }
 BENCHMARK(BM_RefreshPreview)->Unit(benchmark::kMillisecond)->MinTime(2.0);

@@ -19,16 +19,23 @@ extern const char16_t kFileHeader[];
 using AddressRows = QVector<QStringList>;
 
 // Splits file bytes into records. Lines end at LF (a CR ends the line's text),
-// 0x1A ends the file, only the first 13 fields count.
-AddressRows parseAddressFile(const QByteArray& bytes);
+// 0x1A ends the file, only the first 13 fields count. `otherShape` (if given)
+// is set when a line that holds anything has other than 13 fields.
+AddressRows parseAddressFile(const QByteArray& bytes, bool* otherShape = nullptr);
+
+// A household's book is a few hundred kilobytes; this allows a million
+// records and still refuses what is not a book before it fills memory.
+inline constexpr qint64 kMaxAddressFileBytes = 256LL * 1024 * 1024;
 
 struct AddressReadResult {
     AddressRows rows;
     bool ok = false;
-    QString error;  // the system's reason when !ok
+    bool foreign = false;  // not in the program's own format: saving must not write over it
+    QString error;         // the reason when !ok
 };
 // Reads any ".csv": the program's own files as parseAddressFile does, others
-// by their encoding and header (see parseAnyAddressFile).
+// by their encoding and header (see parseAnyAddressFile); a vCard file
+// (".vcf") as importing reads it.
 AddressReadResult readAddressFile(const QString& path);
 
 // A character that the file cannot hold, with the record it stands in.

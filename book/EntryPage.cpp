@@ -13,6 +13,7 @@
 #include "book/EntryHost.h"
 #include "book/FieldStyle.h"
 #include "book/PostalAssist.h"
+#include "book/PostalCode.h"
 #include "platform/Hint.h"
 
 namespace book {
@@ -51,14 +52,15 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     Kana1 = make("Kana1", u"ふりがな|ふりがなを入力して下さい", InputKind::Japanese);
     Nam1 = make("Nam1", u"氏名|氏名を入力して下さい。", InputKind::Japanese);
     Nam2 = make("Nam2", u"連名|連名を入力して下さい。", InputKind::Japanese);
-    ComboBox7 = new QComboBox(this);
-    ComboBox7->setObjectName(QStringLiteral("ComboBox7"));
-    ComboBox7->setEditable(true);
-    ComboBox7->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox7->addItems({QStringLiteral("知人"), QStringLiteral("友人"), QStringLiteral("親戚"),
+    relationChoice = new QComboBox(this);
+    relationChoice->setObjectName(QStringLiteral("ComboBox7"));
+    relationChoice->setEditable(true);
+    relationChoice->setInsertPolicy(QComboBox::NoInsert);
+    relationChoice->addItems({QStringLiteral("知人"), QStringLiteral("友人"), QStringLiteral("親戚"),
                          QStringLiteral("仕事"), QString(), QString()});
-    platform::applyHint(ComboBox7, QStringLiteral("関係|関係を選んで下さい。（グループに分けて表示できます）"));
-    ComboBox7->installEventFilter(this);
+    platform::applyHint(relationChoice, QStringLiteral("関係|関係を選んで下さい。（グループに分けて表示できます）"));
+    relationChoice->installEventFilter(this);
+    keepOnOneLine(relationChoice->lineEdit());
     Shamei = make("Shamei", u"社名|会社名を入力して下さい。", InputKind::Japanese);
     Yakushoku = make("Yakushoku", u"役職|役職を入力して下さい。", InputKind::Japanese);
     Ub1 = make("Ub1", u"郵便番号|郵便番号上３桁を入力して下さい。", InputKind::Digits);
@@ -130,7 +132,7 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     grid->addWidget(label(u"連　名"), row, 0);
     grid->addWidget(Nam2, row++, 1, 1, 3);
     grid->addWidget(label(u"関　係"), row, 0);
-    grid->addWidget(ComboBox7, row, 1, 1, 2);
+    grid->addWidget(relationChoice, row, 1, 1, 2);
     auto* arrowHint = new QHBoxLayout;
     arrowHint->addWidget(Label80);
     arrowHint->addWidget(Label81);
@@ -181,13 +183,13 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     for (QLineEdit* e : {Num1, Phone1, Keitai1, Fax1}) e->setMaximumWidth(110);
 
     // Tab order is the Enter walk.
-    QWidget* order[] = {Kana1, Nam1, Nam2, ComboBox7, Shamei, Yakushoku, Ub1, Ub2,
+    QWidget* order[] = {Kana1, Nam1, Nam2, relationChoice, Shamei, Yakushoku, Ub1, Ub2,
                         Ju1, Ju2, Phone1, Keitai1, Fax1, EditOKButton, NewDataButton};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     for (QLineEdit* e : {Nam1, Nam2, Shamei, Yakushoku, Ju1, Ju2, Phone1, Keitai1, Fax1})
         connect(e, &QLineEdit::textChanged, this, &EntryPage::Nam1Change);
-    connect(ComboBox7, &QComboBox::currentTextChanged, this, &EntryPage::Nam1Change);
+    connect(relationChoice, &QComboBox::currentTextChanged, this, &EntryPage::Nam1Change);
     connect(Kana1, &QLineEdit::textChanged, this, &EntryPage::Kana1Change);
     connect(Ub1, &QLineEdit::textChanged, this, [this] { postalChange(Ub1, 3); });
     connect(Ub2, &QLineEdit::textChanged, this, [this] { postalChange(Ub2, 4); });
@@ -249,7 +251,7 @@ void EntryPage::setFields(const QStringList& cells) {
     Fax1->setText(cells.value(ColFax));
     Shamei->setText(cells.value(ColCompany));
     Yakushoku->setText(cells.value(ColTitle));
-    ComboBox7->setEditText(cells.value(ColRelation));
+    relationChoice->setEditText(cells.value(ColRelation));
 }
 
 void EntryPage::ShowCurrentRecord() {
@@ -260,13 +262,12 @@ void EntryPage::ShowCurrentRecord() {
     const int row = std::clamp(host_->currentRecord(), 1, g.rowCount() - 1);
     host_->setCurrentRecord(row);
     setFields(g.rowCells(row));
-    const QString postal = g.cell(ColPostal, row);
-    if (postal.size() == 7 || postal.size() == 8) {
-        Ub1->setText(postal.left(3));
-        Ub2->setText(postal.mid(3, 4));
-    } else {
-        g.setCell(ColPostal, row, QString());  // a malformed code is erased
-    }
+    // A code that is not 3 + 4 characters stays in the cell as it is and
+    // shows whole in the first field, which is widened for it.
+    const PostalFields postal = postalFieldsOf(g.cell(ColPostal, row));
+    Ub1->setMaxLength(std::max<int>(3, int(postal.first.size())));
+    Ub1->setText(postal.first);
+    Ub2->setText(postal.second);
     loading_ = false;
     registrationRow_ = host_->showingAll() ? row : host_->sourceRowOfFiltered(row);
     NewDataButton->setEnabled(host_->showingAll());
@@ -280,8 +281,9 @@ void EntryPage::ClearEntryFields() {
     loading_ = true;
     Num1->setText(QString::number(host_->currentRecord()));
     for (QLineEdit* e : {Kana1, Nam1, Nam2, Shamei, Yakushoku, Ub1, Ub2, Ju1, Ju2, Phone1, Keitai1, Fax1}) e->clear();
-    ComboBox7->setCurrentIndex(0);
-    ComboBox7->setEditText(ComboBox7->itemText(0));
+    Ub1->setMaxLength(3);
+    relationChoice->setCurrentIndex(0);
+    relationChoice->setEditText(relationChoice->itemText(0));
     loading_ = false;
     registrationRow_ = host_->showingAll() ? host_->currentRecord() : host_->sourceRowOfFiltered(host_->currentRecord());
     EditOKButton->setEnabled(false);
@@ -307,13 +309,20 @@ QStringList EntryPage::fieldRecord() const {
     r[ColFax] = Fax1->text();
     r[ColCompany] = Shamei->text();
     r[ColTitle] = Yakushoku->text();
-    r[ColRelation] = ComboBox7->currentText();
+    r[ColRelation] = relationChoice->currentText();
     return r;
 }
 
 void EntryPage::EditOKButtonClick() {
     const QStringList record = fieldRecord();
     const bool all = host_->showingAll();
+    platform::CellGrid& main = host_->allRecords();
+    if (registrationRow_ < 1 || registrationRow_ >= main.rowCount()) {
+        // The relation filter shows no record to write to: adding is done
+        // with the whole book shown.
+        setStatus(QStringLiteral("　　登録できません。「全部」を表示して追加して下さい。"), kRed);
+        return;
+    }
     if (!all) {
         platform::CellGrid& filtered = host_->filteredRecords();
         const int row = host_->currentRecord();
@@ -323,8 +332,7 @@ void EntryPage::EditOKButtonClick() {
     // The record goes back to the row it was loaded from, whatever number
     // that row shows: rows dragged out of numbering never receive another
     // record's text.
-    platform::CellGrid& main = host_->allRecords();
-    if (registrationRow_ >= 1 && registrationRow_ < main.rowCount()) main.setRowCells(registrationRow_, record);
+    main.setRowCells(registrationRow_, record);
     if (all) host_->setCurrentRecord(registrationRow_);
     setStatus(QStringLiteral("　　このデータを登録しました。"), kCyan);
     if (all) {
@@ -405,7 +413,7 @@ bool EntryPage::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == Nam2) {
         Label80->show();
         Label81->show();
-    } else if (watched == ComboBox7) {
+    } else if (watched == relationChoice) {
         Label80->hide();
         Label81->hide();
     }

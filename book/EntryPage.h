@@ -27,7 +27,7 @@ public:
     QLineEdit* Kana1;
     QLineEdit* Nam1;
     QLineEdit* Nam2;
-    QComboBox* ComboBox7;
+    QComboBox* relationChoice;
     QLineEdit* Shamei;
     QLineEdit* Yakushoku;
     QLineEdit* Ub1;

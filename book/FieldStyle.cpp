@@ -31,11 +31,25 @@ void styleField(QWidget* field, InputKind kind) {
     }
 }
 
+void keepOnOneLine(QLineEdit* field) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
+        if (!text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))) return;
+        QString one = text;
+        one.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        one.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        one.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const int caret = field->cursorPosition() - int(text.size() - one.size());
+        field->setText(one);
+        field->setCursorPosition(std::max(0, caret));
+    });
+}
+
 QLineEdit* makeField(QWidget* page, const char* name, const char16_t* hint, InputKind kind) {
     auto* e = new QLineEdit(page);
     e->setObjectName(QLatin1String(name));
     platform::applyHint(e, QString::fromUtf16(hint));
     styleField(e, kind);
+    keepOnOneLine(e);
     e->installEventFilter(page);
     return e;
 }

@@ -17,8 +17,12 @@ enum class InputKind {
 
 void styleField(QWidget* field, InputKind kind);
 
-// A named input field of `page` with its hint; `page` filters its keys (the
-// Enter walk).
+// Replaces every line break typed or pasted into `field` with a blank: a cell
+// or setting holding one would split its record or line in the file.
+void keepOnOneLine(QLineEdit* field);
+
+// A named input field of `page` with its hint, kept on one line; `page`
+// filters its keys (the Enter walk).
 QLineEdit* makeField(QWidget* page, const char* name, const char16_t* hint, InputKind kind);
 
 // A read-only help panel with black background and no caret.

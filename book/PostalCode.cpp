@@ -15,7 +15,25 @@ bool inRule(const QString& cell) {
     return true;
 }
 
+// Full-width digits and the dashes an input method gives for "-" as ASCII.
+QString asciiDigitsAndHyphens(const QString& cell) {
+    QString s = cell;
+    for (QChar& ch : s) {
+        const char16_t u = ch.unicode();
+        if (u >= 0xFF10 && u <= 0xFF19) ch = QChar(u'0' + (u - 0xFF10));
+        else if (u == 0xFF0D || u == 0x2212 || u == 0x2010 || u == 0x2011 || u == 0x2015 || u == 0x30FC) ch = u'-';
+    }
+    return s;
+}
+
 }  // namespace
+
+PostalFields postalFieldsOf(const QString& cell) {
+    const QString code = asciiDigitsAndHyphens(cell);
+    if (code.size() != 7 && code.size() != 8) return {cell, QString()};
+    if (code.size() == 8 && code[3] == QLatin1Char('-')) return {code.left(3), code.mid(4, 4)};
+    return {code.left(3), code.mid(3, 4)};
+}
 
 QString withHyphen(const QString& cell) {
     if (!inRule(cell)) return cell;

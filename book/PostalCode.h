@@ -13,6 +13,15 @@ namespace book {
 QString withHyphen(const QString& cell);
 QString withoutHyphen(const QString& cell);
 
+// The entry page's two postal fields for a cell. Full-width digits and
+// hyphens count as their ASCII forms; a code of 7 or 8 characters ("1234567",
+// "123-4567", "1234567 ") is split into 3 and 4, anything else is shown whole
+// in the first field so that it is neither lost nor cut.
+struct PostalFields {
+    QString first, second;
+};
+PostalFields postalFieldsOf(const QString& cell);
+
 // The passes over every record row of a grid.
 void addHyphens(platform::CellGrid& grid);
 void removeHyphens(platform::CellGrid& grid);

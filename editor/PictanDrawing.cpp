@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "editor/Canvas.h"
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 #include "editor/ColourSwatch.h"
 #include "editor/PictureView.h"
 #include "editor/TAboutBox.h"

@@ -31,7 +31,7 @@ class SpinField;
 
 namespace editor {
 
-class ColorPalette;
+class ColourPalette;
 class ColourSwatch;
 class PictureView;
 class TAboutBox;
@@ -146,7 +146,7 @@ private:
     ColourSwatch* LColor = nullptr;
     ColourSwatch* RColor = nullptr;
     platform::SpinField* SpinEdit1 = nullptr;
-    ColorPalette* ColorGrid1 = nullptr;
+    ColourPalette* ColorGrid1 = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;

@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 #include "editor/ColourSwatch.h"
 #include "editor/EditorIcons.h"
 #include "editor/PictureView.h"
@@ -201,10 +201,10 @@ QWidget* TPictanForm1::buildSidePanel() {
     width->addWidget(SpinEdit1);
     col->addLayout(width);
 
-    ColorGrid1 = new ColorPalette(panel);
+    ColorGrid1 = new ColourPalette(panel);
     platform::applyHint(ColorGrid1, QStringLiteral("色選択|描画色をこのパレットの中から選択できます"));
-    connect(ColorGrid1, &ColorPalette::pressed, this, &TPictanForm1::ColorGrid1Mouse);
-    connect(ColorGrid1, &ColorPalette::released, this, &TPictanForm1::ColorGrid1Mouse);
+    connect(ColorGrid1, &ColourPalette::pressed, this, &TPictanForm1::ColorGrid1Mouse);
+    connect(ColorGrid1, &ColourPalette::released, this, &TPictanForm1::ColorGrid1Mouse);
     col->addWidget(ColorGrid1, 0, Qt::AlignHCenter);
 
     auto* colourButton = new QPushButton(action("ActColorDlg")->text(), panel);

@@ -1,8 +1,7 @@
 #include "message/BodyFile.h"
 
-#include <QFile>
-
 #include "platform/AtomicFile.h"
+#include "platform/BoundedRead.h"
 #include "platform/Sjis.h"
 
 namespace message {
@@ -31,25 +30,14 @@ BodyWriteResult writeBodyFile(const QString& path, const QString& text) {
 
 BodyReadResult readBodyFile(const QString& path) {
     BodyReadResult r;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = file.errorString();
+    const platform::FileBytes file = platform::readRegularFile(path, kMaxBodyFileBytes);
+    if (!file.ok()) {
+        r.error = file.error == platform::tooLargeReason(kMaxBodyFileBytes)
+                      ? QStringLiteral("文書が大きすぎます（%1 バイトまで）").arg(kMaxBodyFileBytes)
+                      : file.error;
         return r;
     }
-    if (file.size() > kMaxBodyFileBytes) {
-        r.error = QStringLiteral("文書が大きすぎます（%1 バイトまで）").arg(kMaxBodyFileBytes);
-        return r;
-    }
-    const QByteArray bytes = file.read(kMaxBodyFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        r.error = file.errorString();
-        return r;
-    }
-    if (bytes.size() > kMaxBodyFileBytes) {
-        r.error = QStringLiteral("文書が大きすぎます（%1 バイトまで）").arg(kMaxBodyFileBytes);
-        return r;
-    }
-    QString text = platform::Sjis::decode(bytes);
+    QString text = platform::Sjis::decode(file.bytes);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     r.text = text;

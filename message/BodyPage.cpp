@@ -47,10 +47,10 @@ void BodyPage::buildToolStrip() {
     row->setContentsMargins(0, 3, 2, 3);
     row->setSpacing(3);
 
-    ComboBox5 = new QComboBox(strip);
-    ComboBox5->setObjectName(QStringLiteral("ComboBox5"));
-    ComboBox5->addItems({QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ")});
-    platform::applyHint(ComboBox5, QStringLiteral("種類|ハガキの種類を選択します"));
+    messageKindChoice = new QComboBox(strip);
+    messageKindChoice->setObjectName(QStringLiteral("ComboBox5"));
+    messageKindChoice->addItems({QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ")});
+    platform::applyHint(messageKindChoice, QStringLiteral("種類|ハガキの種類を選択します"));
 
     SpeedButton1 = new QToolButton(strip);
     SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
@@ -71,20 +71,20 @@ void BodyPage::buildToolStrip() {
     bold.setBold(true);
     Mode2->setFont(bold);
 
-    ComboBox4 = new QComboBox(strip);
-    ComboBox4->setObjectName(QStringLiteral("ComboBox4"));
-    ComboBox4->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
+    messageFaceChoice = new QComboBox(strip);
+    messageFaceChoice->setObjectName(QStringLiteral("ComboBox4"));
+    messageFaceChoice->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
                          QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
-    platform::applyHint(ComboBox4, QStringLiteral("フォント|フォントを選択できます"));
+    platform::applyHint(messageFaceChoice, QStringLiteral("フォント|フォントを選択できます"));
 
     // The status line takes what the choosers leave; it names files.
-    ComboBox5->setFixedWidth(84);
-    ComboBox4->setFixedWidth(96);
-    row->addWidget(ComboBox5);
+    messageKindChoice->setFixedWidth(84);
+    messageFaceChoice->setFixedWidth(96);
+    row->addWidget(messageKindChoice);
     row->addWidget(SpeedButton1);
     row->addWidget(SpeedButton2);
     row->addWidget(Mode2, 1);
-    row->addWidget(ComboBox4);
+    row->addWidget(messageFaceChoice);
 }
 
 void BodyPage::connectHandlers() {
@@ -93,8 +93,8 @@ void BodyPage::connectHandlers() {
     // whether anything is selected.
     connect(RichEdit2, &QPlainTextEdit::selectionChanged, this, &BodyPage::RichEdit2SelectionChange);
     connect(RichEdit2, &QPlainTextEdit::cursorPositionChanged, this, &BodyPage::RichEdit2SelectionChange);
-    connect(ComboBox4, &QComboBox::activated, this, &BodyPage::ComboBox4Click);
-    connect(ComboBox5, &QComboBox::activated, this, &BodyPage::ComboBox5Click);
+    connect(messageFaceChoice, &QComboBox::activated, this, &BodyPage::ComboBox4Click);
+    connect(messageKindChoice, &QComboBox::activated, this, &BodyPage::ComboBox5Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &BodyPage::ActHNewExecute);
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { ActHSaveExecute(); });
     connect(PageControl3, &MessageFieldsPanel::fieldChanged, this,
@@ -125,8 +125,8 @@ QPushButton* BodyPage::resetButton(MessageFieldPage page) const { return PageCon
 
 MessageSideInput BodyPage::messageSideInput(render::ReferenceDevice target) const {
     MessageSideInput in;
-    in.cardKind = ComboBox5->currentIndex();
-    in.faceIndex = ComboBox4->currentIndex();
+    in.cardKind = messageKindChoice->currentIndex();
+    in.faceIndex = messageFaceChoice->currentIndex();
     const QString text = RichEdit2->toPlainText();
     if (!text.isEmpty()) in.lines = text.split(QLatin1Char('\n'));
     in.picture = BackPicture;
@@ -158,8 +158,8 @@ void BodyPage::showStatus(const BodyStatus& status) {
 }
 
 void BodyPage::showKindPage() {
-    if (ComboBox5->currentIndex() == int(CardKind::NewYear)) PageControl3->setCurrentWidget(PageControl3->page(NewYearPage));
-    if (ComboBox5->currentIndex() == int(CardKind::Ordinary)) PageControl3->setCurrentWidget(PageControl3->page(OrdinaryPage));
+    if (messageKindChoice->currentIndex() == int(CardKind::NewYear)) PageControl3->setCurrentWidget(PageControl3->page(NewYearPage));
+    if (messageKindChoice->currentIndex() == int(CardKind::Ordinary)) PageControl3->setCurrentWidget(PageControl3->page(OrdinaryPage));
 }
 
 void BodyPage::focusEditor() { RichEdit2->setFocus(Qt::OtherFocusReason); }

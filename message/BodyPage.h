@@ -43,11 +43,11 @@ public:
     void setPageActivator(std::function<void()> activate) { activate_ = std::move(activate); }
 
     // Tool strip.
-    QComboBox* ComboBox5;        // card kind
+    QComboBox* messageKindChoice;        // card kind
     QToolButton* SpeedButton1;   // new body
     QToolButton* SpeedButton2;   // save body
     QLineEdit* Mode2;            // the body status line
-    QComboBox* ComboBox4;        // face
+    QComboBox* messageFaceChoice;        // face
     QPlainTextEdit* RichEdit2;
     MessagePreviewBox* PaintBox2;
     MessageFieldsPanel* PageControl3;

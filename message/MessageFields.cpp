@@ -2,9 +2,9 @@
 
 namespace message {
 
-const QVector<MessageFieldPageSpec>& messageFieldPages() {
+const QVector<MessageAdjustmentPage>& messageFieldPages() {
     using M = MessageLayout;
-    static const QVector<MessageFieldPageSpec> pages = {
+    static const QVector<MessageAdjustmentPage> pages = {
         {"NMoji", u"年賀状の文字調整", "NEDefault",
          {{u"３行目までの設定",
            {{"NES0", u"文字大（S)", -120, 200, &M::NES0},

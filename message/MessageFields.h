@@ -8,7 +8,7 @@
 
 namespace message {
 
-struct MessageFieldSpec {
+struct MessageAdjustmentField {
     const char* name;        // objectName of the control
     const char16_t* label;
     int minimum;
@@ -16,21 +16,21 @@ struct MessageFieldSpec {
     int MessageLayout::*member;
 };
 
-struct MessageGroupSpec {
+struct MessageAdjustmentGroup {
     const char16_t* caption;
-    QVector<MessageFieldSpec> fields;
+    QVector<MessageAdjustmentField> fields;
 };
 
-struct MessageFieldPageSpec {
+struct MessageAdjustmentPage {
     const char* name;         // objectName of the page
     const char16_t* caption;  // tab caption
     const char* resetButton;  // objectName of its "初期値に戻す"
-    QVector<MessageGroupSpec> groups;
+    QVector<MessageAdjustmentGroup> groups;
 };
 
 enum MessageFieldPage { NewYearPage = 0, OrdinaryPage = 1, PrintPage = 2 };
 
 // NMoji, FMoji, SetPrint, in tab order.
-const QVector<MessageFieldPageSpec>& messageFieldPages();
+const QVector<MessageAdjustmentPage>& messageFieldPages();
 
 }  // namespace message

@@ -11,9 +11,9 @@ namespace message {
 
 MessageFieldsPanel::MessageFieldsPanel(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("PageControl3"));
-    const QVector<MessageFieldPageSpec>& table = messageFieldPages();
+    const QVector<MessageAdjustmentPage>& table = messageFieldPages();
     for (int p = 0; p < table.size(); ++p) {
-        const MessageFieldPageSpec& entry = table[p];
+        const MessageAdjustmentPage& entry = table[p];
         const auto which = MessageFieldPage(p);
         auto* page = new QWidget(this);
         page->setObjectName(QLatin1String(entry.name));
@@ -21,13 +21,13 @@ MessageFieldsPanel::MessageFieldsPanel(QWidget* parent) : QTabWidget(parent) {
         auto* grid = new QGridLayout(page);
         grid->setContentsMargins(6, 4, 6, 4);
         int column = 0;
-        for (const MessageGroupSpec& g : entry.groups) {
+        for (const MessageAdjustmentGroup& g : entry.groups) {
             auto* box = new QGroupBox(QString::fromUtf16(g.caption), page);
             auto* rows = new QGridLayout(box);
             rows->setContentsMargins(6, 2, 6, 2);
             rows->setVerticalSpacing(2);
             for (int r = 0; r < g.fields.size(); ++r) {
-                const MessageFieldSpec& f = g.fields[r];
+                const MessageAdjustmentField& f = g.fields[r];
                 auto* spin = new platform::SpinField(f.minimum, f.maximum, box);
                 spin->setObjectName(QLatin1String(f.name));
                 spin->setFixedWidth(64);
@@ -59,30 +59,30 @@ platform::SpinField* MessageFieldsPanel::field(const char* name) const {
 }
 
 void MessageFieldsPanel::setFieldValues(const MessageLayout& layout) {
-    for (const MessageFieldPageSpec& page : messageFieldPages())
-        for (const MessageGroupSpec& group : page.groups)
-            for (const MessageFieldSpec& f : group.fields)
+    for (const MessageAdjustmentPage& page : messageFieldPages())
+        for (const MessageAdjustmentGroup& group : page.groups)
+            for (const MessageAdjustmentField& f : group.fields)
                 if (platform::SpinField* spin = field(f.name)) spin->setValue(layout.*f.member);
 }
 
 MessageLayout MessageFieldsPanel::layout() const {
     MessageLayout m;
-    for (const MessageFieldPageSpec& page : messageFieldPages())
-        for (const MessageGroupSpec& g : page.groups)
-            for (const MessageFieldSpec& f : g.fields) m.*f.member = field(f.name)->value();
+    for (const MessageAdjustmentPage& page : messageFieldPages())
+        for (const MessageAdjustmentGroup& g : page.groups)
+            for (const MessageAdjustmentField& f : g.fields) m.*f.member = field(f.name)->value();
     return m;
 }
 
 bool MessageFieldsPanel::anyNonZero(MessageFieldPage page) const {
-    for (const MessageGroupSpec& g : messageFieldPages()[page].groups)
-        for (const MessageFieldSpec& f : g.fields)
+    for (const MessageAdjustmentGroup& g : messageFieldPages()[page].groups)
+        for (const MessageAdjustmentField& f : g.fields)
             if (field(f.name)->value() != 0) return true;
     return false;
 }
 
 void MessageFieldsPanel::zero(MessageFieldPage page) {
-    for (const MessageGroupSpec& g : messageFieldPages()[page].groups)
-        for (const MessageFieldSpec& f : g.fields) field(f.name)->setValue(0);
+    for (const MessageAdjustmentGroup& g : messageFieldPages()[page].groups)
+        for (const MessageAdjustmentField& f : g.fields) field(f.name)->setValue(0);
 }
 
 }  // namespace message

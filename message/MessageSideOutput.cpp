@@ -40,7 +40,11 @@ void printMessageSide(QPainter& printerPainter, const MessageSidePage& page) {
     if (card.isEmpty()) return;
     printerPainter.save();
     printerPainter.setClipRect(QRect(QPoint(0, 0), card), Qt::IntersectClip);
-    platform::PagePlayer::playAtNaturalSize(printerPainter, page.picture, QPointF(page.printOffset));
+    // The offset is in 1/360 inch, whatever the printer's resolution.
+    const QPaintDevice* device = printerPainter.device();
+    const QPointF offset(page.printOffset.x() * device->logicalDpiX() / 360.0,
+                         page.printOffset.y() * device->logicalDpiY() / 360.0);
+    platform::PagePlayer::playAtNaturalSize(printerPainter, page.picture, offset);
     printerPainter.restore();
 }
 

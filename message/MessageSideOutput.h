@@ -22,7 +22,7 @@ void showMessagePreview(QPainter& painter, QSize boxSize, const platform::PagePi
 QSize cardDeviceSize(const QPainter& painter);
 
 // Draws the page at its physical size with its top-left corner at the print
-// offset. Whatever moves outside the card's area at the page origin is cut
+// offset (1/360 inch units). Whatever moves outside the card's area at the page origin is cut
 // off, so an offset never spills the picture over the printable area; the
 // text stays text (a PDF keeps it selectable).
 void printMessageSide(QPainter& printerPainter, const MessageSidePage& page);

@@ -11,7 +11,7 @@ namespace {
 
 const platform::PageRect kCard{0, 0, kCardWidth, -kCardHeight};
 
-// Stretches the picture into `target` of a white tile of `size` pixels.
+// Stretches the picture into `target` of a white image of `size` pixels.
 QImage tile(QSize size, const QImage& picture, const QRect& target) {
     QImage t(size, QImage::Format_RGB32);
     t.fill(Qt::white);
@@ -23,22 +23,23 @@ QImage tile(QSize size, const QImage& picture, const QRect& target) {
     return t;
 }
 
+// Printer pixels of the card's design count as 1/360 inch: in page units.
+int printerPixelsToTenths(int pixels) { return (pixels * 254 + 180) / 360; }
+
 void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
-    const QSize size = printPatternSize(in.layout.PGsize1);
-    // Without a picture the tile would stay white: fill white directly
-    // rather than make a page-sized white bitmap.
-    if (!in.showPicture || in.picture.isNull() || size.isEmpty()) {
-        s.setBrushStyle(platform::BrushStyle::Solid);
-        s.setBrushColor(Qt::white);
-        s.fillRect(kCard);
-        return;
-    }
-    s.setBrushPattern(tile(size, in.picture, QRect(QPoint(0, 0), size)), in.pictureJpeg);
+    s.setBrushStyle(platform::BrushStyle::Solid);
+    s.setBrushColour(Qt::white);
     s.fillRect(kCard);
+    const QSize size = printPatternSize(in.layout.PGsize1);
+    if (!in.showPicture || in.picture.isNull() || size.isEmpty()) return;
+    // Once, from the card's corner, at its physical size: the same on every
+    // printer and in a PDF, as the preview shows it.
+    const platform::PageRect where{0, 0, printerPixelsToTenths(size.width()), -printerPixelsToTenths(size.height())};
+    s.stretchBitmap(where, tile(size, in.picture, QRect(QPoint(0, 0), size)), in.pictureJpeg);
 }
 
 void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
-    s.setPenColor(Qt::black);
+    s.setPenColour(Qt::black);
     if (in.showPicture) {
         const QSize size(kPreviewTileWidth, kPreviewTileHeight);
         const QRect picture(0, kPreviewPictureTop, kPreviewTileWidth, kPreviewTileHeight - kPreviewPictureTop);
@@ -49,7 +50,7 @@ void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
         return;
     }
     s.setBrushStyle(platform::BrushStyle::Solid);
-    s.setBrushColor(Qt::white);
+    s.setBrushColour(Qt::white);
     s.rectangle(kCard);
 }
 

@@ -13,8 +13,8 @@ namespace message {
 
 struct MessageSidePage {
     platform::PagePicture picture;
-    // Where the card's top-left corner goes on the printer page, in printer
-    // pixels; always (0, 0) for the screen.
+    // Where the card's top-left corner goes on the printer page, in the
+    // design's printer pixels (1/360 inch); always (0, 0) for the screen.
     QPoint printOffset;
 };
 
@@ -25,9 +25,9 @@ MessageSidePage RenderMessageSide(const MessageSideInput& input);
 // the face's default size, a negative one a character height of -height.
 void MakeMessageFont(render::DrawingSurface& surface, int faceIndex, int height);
 
-// The printed picture's repeating tile for a picture size field: PGsize1 + 142
-// percent of 1000 x 1480 printer pixels, integer division. Empty when the
-// percentage is not positive.
+// The printed picture's size for a picture size field: PGsize1 + 142 percent
+// of 1000 x 1480 printer pixels of 1/360 inch, integer division; it is drawn
+// once from the card's corner. Empty when the percentage is not positive.
 QSize printPatternSize(int pictureSizeField);
 
 // The preview's tile: 270 x 429 screen pixels, the picture in the lower

@@ -8,10 +8,12 @@ namespace platform {
 namespace {
 
 constexpr int kMaxSavedStates = 4096;
-// Glyphs are the costliest thing to draw, and a small file can ask for many
-// at a huge size. Units: one per character plus its size squared in
-// 32-pixel steps; clip art spends a few thousand.
-constexpr qint64 kTextBudget = 1000000;
+// A small file can ask for many glyphs at a huge size, or for thousands of
+// fills of the whole picture; either would keep the player busy for minutes.
+// Units: one per character or shape, plus one per 1024 output pixels covered
+// (a glyph counts its size squared). Clip art spends a few thousand; the
+// whole budget is about a billion pixels, a few seconds of drawing.
+constexpr qint64 kDrawingBudget = 1000000;
 
 // Millimetres per logical unit of the fixed mapping modes.
 double millimetresPerUnit(int mode) {
@@ -71,12 +73,46 @@ GdiCanvas::GdiCanvas(QImage& target, const QTransform& deviceToOutput, QSizeF de
       painter_(&target),
       base_(deviceToOutput),
       dotsPerMm_(deviceDotsPerMm),
-      textLeft_(kTextBudget) {
+      budgetLeft_(kDrawingBudget) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
 GdiCanvas::~GdiCanvas() { painter_.end(); }
+
+// ---- cost ----
+
+bool GdiCanvas::spend(double units) {
+    if (!(units <= double(budgetLeft_))) return false;  // also refuses NaN
+    budgetLeft_ -= qint64(units);
+    return true;
+}
+
+bool GdiCanvas::spendOnPixels(const QRectF& outputBounds) {
+    const QRectF covered = outputBounds.normalized().intersected(QRectF(target_.rect()));
+    return spend(1 + covered.width() * covered.height() / 1024);
+}
+
+bool GdiCanvas::spendOnShape(const QPainterPath& shape, bool fill, double penWidth) {
+    double pixels = 0;
+    if (fill) {
+        const QRectF covered = shape.controlPointRect().intersected(QRectF(target_.rect()));
+        pixels += covered.width() * covered.height();
+    }
+    if (penWidth >= 0) {
+        // A line costs its length times its width; the control points give
+        // an upper bound of the length without flattening curves.
+        double length = 0;
+        for (int i = 1; i < shape.elementCount(); ++i) {
+            const QPainterPath::Element& e = shape.elementAt(i);
+            if (e.isMoveTo()) continue;
+            const QPainterPath::Element& before = shape.elementAt(i - 1);
+            length += std::hypot(e.x - before.x, e.y - before.y);
+        }
+        pixels += length * std::max(1.0, penWidth);
+    }
+    return spend(1 + pixels / 1024);
+}
 
 // ---- mapping ----
 
@@ -211,12 +247,16 @@ void GdiCanvas::output(const QPainterPath& shape, bool fill, bool stroke) {
         path_.addPath(shape);
         return;
     }
+    const QPen pen = stroke ? qtPen(logicalToOutput()) : QPen(Qt::NoPen);
+    if (!spendOnShape(shape, fill && state_.brush.style != GdiBrush::Null,
+                      pen.style() == Qt::NoPen ? -1 : pen.widthF()))
+        return;
     applyClip();
     QPainterPath path = shape;
     path.setFillRule(state_.windingFill ? Qt::WindingFill : Qt::OddEvenFill);
     painter_.setBackgroundMode(state_.opaqueBackground ? Qt::OpaqueMode : Qt::TransparentMode);
     painter_.setBackground(state_.backColour);
-    painter_.setPen(stroke ? qtPen(logicalToOutput()) : QPen(Qt::NoPen));
+    painter_.setPen(pen);
     painter_.setBrush(fill ? qtBrush() : QBrush(Qt::NoBrush));
     painter_.drawPath(path);
 }

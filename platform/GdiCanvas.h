@@ -114,6 +114,11 @@ private:
     void output(const QPainterPath& logical, bool fill, bool stroke);
     void applyClip();
     bool mayChangeClip();
+    // Takes the cost of drawing from the picture's budget; false when it is
+    // spent and nothing more may be drawn.
+    bool spend(double units);
+    bool spendOnPixels(const QRectF& outputBounds);
+    bool spendOnShape(const QPainterPath& outputShape, bool fill, double penWidth);
     void clipChanged() { state_.clipId = ++clipChanges_; }
     QPen qtPen(const QTransform& toOutput) const;
     QBrush qtBrush() const;
@@ -130,7 +135,7 @@ private:
     bool recording_ = false;
     QPainterPath path_;  // in output pixels
     quint64 clipChanges_ = 0;
-    qint64 textLeft_;  // text still to be drawn in this picture, see kTextBudget
+    qint64 budgetLeft_;  // drawing still allowed in this picture, see kDrawingBudget
     quint64 appliedClipId_ = ~quint64(0);
 };
 

@@ -30,6 +30,7 @@ void GdiCanvas::bitmap(const QRectF& dest, const QImage& image, const QRectF& so
     bool skip = false;
     const QPainter::CompositionMode mode = sourceMode(rop, &skip);
     if (skip) return;
+    if (!spendOnPixels(logicalToOutput().mapRect(dest))) return;
     applyClip();
     // Source pixels → destination rectangle (mirrored when its sides are
     // negative) → output.
@@ -55,8 +56,9 @@ void GdiCanvas::patternBlit(const QRectF& dest, uint32_t rop) {
     case 0xAA: return;
     default: break;  // pattern copy
     }
-    applyClip();
     const QTransform t = logicalToOutput();
+    if (!spendOnPixels(t.mapRect(dest))) return;
+    applyClip();
     QPainterPath path;
     if (axisAligned(t)) {
         path.addRect(t.mapRect(dest.normalized()));

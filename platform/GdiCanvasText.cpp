@@ -73,9 +73,7 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
                                   : std::fabs(f.height) * yScale;
     // Big glyphs cost by their area: charge for it, so that a small file
     // cannot keep the player filling huge glyphs for minutes.
-    const double cost = double(text.size()) * (1 + (height / 32) * (height / 32));
-    if (!(cost <= double(textLeft_))) return;
-    textLeft_ -= qint64(cost);
+    if (!spend(double(text.size()) * (1 + (height / 32) * (height / 32)))) return;
     QFont font = qtFont(height);
     if (f.height > 0) {
         const QFontMetricsF cell(font);

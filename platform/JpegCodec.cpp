@@ -1,5 +1,6 @@
 #include "platform/JpegCodec.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 
@@ -12,9 +13,12 @@ namespace {
 // A progressive file may declare thousands of tiny scans; each one walks the
 // whole coefficient buffer, so a few kilobytes could keep us busy for minutes.
 constexpr int kMaxScans = 1000;
-// libjpeg's own working memory (the whole-image coefficient buffer of a
-// progressive file is the big one); beyond it the library errors out.
-constexpr long kMaxLibraryMemory = 1536L * 1024 * 1024;
+// The image and libjpeg's own working memory together (the whole-image
+// coefficient buffer of a progressive file is the big one): what is left
+// after the image is the library's, and beyond it the library errors out.
+// A baseline file of the largest size allowed needs only a few rows.
+constexpr qint64 kMaxDecodeMemory = 560LL * 1024 * 1024;
+constexpr qint64 kMinLibraryMemory = 32LL * 1024 * 1024;
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -29,14 +33,17 @@ struct ErrorManager {
     std::longjmp(err->jump, 1);
 }
 
-// Warnings are mostly harmless (stray bytes between markers), but running out
-// of data means the rest of the picture would be invented grey: refuse it.
+// A warning means damaged data that the decoder papers over (running out of
+// data invents the rest of the picture grey): refuse it. Only the two that
+// describe unknown metadata, not the picture, are let through.
 void onMessage(j_common_ptr cinfo, int level) {
+    if (level >= 0) return;  // trace messages
+    const int code = cinfo->err->msg_code;
+    if (code == JWRN_JFIF_MAJOR || code == JWRN_ADOBE_XFORM) return;
     auto* err = reinterpret_cast<ErrorManager*>(cinfo->err);
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) {
-        err->truncated = true;
-        std::longjmp(err->jump, 1);
-    }
+    err->truncated = code == JWRN_JPEG_EOF;
+    (*cinfo->err->format_message)(cinfo, err->message);
+    std::longjmp(err->jump, 1);
 }
 
 void onProgress(j_common_ptr cinfo) {
@@ -75,7 +82,6 @@ inline QRgb cmykToRgb(int c, int m, int y, int k, bool inverted) {
 bool readHeader(jpeg_decompress_struct& cinfo, ErrorManager& err, const QByteArray& file) {
     if (setjmp(err.jump)) return false;
     jpeg_create_decompress(&cinfo);
-    cinfo.mem->max_memory_to_use = kMaxLibraryMemory;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(file.constData()),
                  static_cast<unsigned long>(file.size()));
     jpeg_read_header(&cinfo, TRUE);
@@ -93,6 +99,8 @@ bool readPixels(jpeg_decompress_struct& cinfo, ErrorManager& err, QImage& image)
     const qsizetype bytesPerLine = image.bytesPerLine();
     const JDIMENSION width = JDIMENSION(image.width()), height = JDIMENSION(image.height());
     if (setjmp(err.jump)) return false;
+    cinfo.mem->max_memory_to_use =
+        long(std::max(kMinLibraryMemory, kMaxDecodeMemory - qint64(image.sizeInBytes())));
     jpeg_start_decompress(&cinfo);
     // The rows go straight into the image: they must be exactly its size.
     if (cinfo.output_width != width || cinfo.output_height != height) {
@@ -169,6 +177,10 @@ DecodedPicture decodeJpeg(const QByteArray& file, const PictureLimits& limits) {
     if (result.ok()) return result;
     if (!result.error.isEmpty()) return result;  // size refused before decoding
     if (err.truncated) return pictureError(QStringLiteral("JPEG ファイルが途中で切れています。"));
+    if (err.base.msg_code == JERR_NO_BACKING_STORE || err.base.msg_code == JERR_OUT_OF_MEMORY)
+        return pictureError(QStringLiteral("画像が大きすぎます（%1 × %2 ピクセルのプログレッシブ JPEG）。")
+                                .arg(cinfo.image_width)
+                                .arg(cinfo.image_height));
     return pictureError(QStringLiteral("JPEG 画像として読めません（%1）。").arg(QString::fromLocal8Bit(err.message)));
 }
 

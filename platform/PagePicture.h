@@ -30,14 +30,14 @@ enum class BrushStyle { Solid, Clear, Pattern };
 enum class PenStyle { Solid, Null };
 
 namespace op {
-struct BrushColor { QColor color; };
+struct BrushColour { QColor colour; };
 struct SetBrushStyle { BrushStyle style; };
 // A repeating bitmap brush whose pixels are device pixels, anchored at the
 // page's top-left corner. Selecting it makes the brush style Pattern.
 // `jpeg`, when set, is the JPEG file the pattern was scaled from whole: a
 // PDF embeds those bytes, drawn at the pattern's size, instead of the pixels.
 struct BrushPattern { QImage pattern; QByteArray jpeg = {}; };
-struct PenColor { QColor color; };
+struct PenColour { QColor colour; };
 struct PenWidth { int width; };  // 0.1 mm; narrower than a pixel draws one pixel
 struct SetPenStyle { PenStyle style; };
 // Outline with the pen, interior filled with the brush.
@@ -52,10 +52,11 @@ struct Text {
     QString text;
     FontRecord font;
 };
-struct StretchBitmap { PageRect rect; QImage image; };
+// `jpeg` as for BrushPattern: a PDF embeds those bytes over the rectangle.
+struct StretchBitmap { PageRect rect; QImage image; QByteArray jpeg = {}; };
 }  // namespace op
 
-using PageOp = std::variant<op::BrushColor, op::SetBrushStyle, op::BrushPattern, op::PenColor,
+using PageOp = std::variant<op::BrushColour, op::SetBrushStyle, op::BrushPattern, op::PenColour,
                             op::PenWidth, op::SetPenStyle, op::Rectangle, op::FillRect, op::Text,
                             op::StretchBitmap>;
 

@@ -34,13 +34,13 @@ public:
     void run(const std::vector<PageOp>& ops) {
         for (const PageOp& op : ops) {
             std::visit(Overloaded{
-                           [&](const op::BrushColor& o) { brushColor_ = o.color; },
+                           [&](const op::BrushColour& o) { brushColour_ = o.colour; },
                            [&](const op::SetBrushStyle& o) { brushStyle_ = o.style; },
                            [&](const op::BrushPattern& o) {
                                pattern_ = o.pattern;
                                brushStyle_ = BrushStyle::Pattern;
                            },
-                           [&](const op::PenColor& o) { penColor_ = o.color; },
+                           [&](const op::PenColour& o) { penColour_ = o.colour; },
                            [&](const op::PenWidth& o) { penWidth_ = o.width; },
                            [&](const op::SetPenStyle& o) { penStyle_ = o.style; },
                            [&](const op::Rectangle& o) { rectangle(toPainter(o.rect), true); },
@@ -58,7 +58,7 @@ private:
     QBrush brush() const {
         switch (brushStyle_) {
         case BrushStyle::Solid:
-            return QBrush(brushColor_);
+            return QBrush(brushColour_);
         case BrushStyle::Clear:
             return Qt::NoBrush;
         case BrushStyle::Pattern: {
@@ -78,11 +78,11 @@ private:
         // thin box lines survive in a small preview.
         const double deviceWidth = penWidth_ * std::min(deviceScaleX_, deviceScaleY_);
         if (penWidth_ <= 0 || deviceWidth < 1) {
-            QPen pen(penColor_, 1);
+            QPen pen(penColour_, 1);
             pen.setCosmetic(true);
             return pen;
         }
-        QPen pen(penColor_, penWidth_);
+        QPen pen(penColour_, penWidth_);
         pen.setJoinStyle(Qt::MiterJoin);
         return pen;
     }
@@ -138,15 +138,15 @@ private:
         if (o.text.isEmpty()) return;
         const TextLayout layout = VerticalText::layout(o.font, o.text);
         const bool opaque = brushStyle_ == BrushStyle::Solid;
-        VerticalText::draw(p_, layout, QPointF(o.x, -o.y), opaque ? &brushColor_ : nullptr);
+        VerticalText::draw(p_, layout, QPointF(o.x, -o.y), opaque ? &brushColour_ : nullptr);
     }
 
     QPainter& p_;
     double deviceScaleX_ = 1, deviceScaleY_ = 1;
-    QColor brushColor_ = Qt::white;
+    QColor brushColour_ = Qt::white;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     QImage pattern_;
-    QColor penColor_ = Qt::black;
+    QColor penColour_ = Qt::black;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
 };

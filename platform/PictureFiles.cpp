@@ -1,19 +1,15 @@
 #include "platform/PictureFiles.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "platform/AtomicFile.h"
 #include "platform/BmpFile.h"
+#include "platform/BoundedRead.h"
 #include "platform/JpegCodec.h"
 #include "platform/Metafile.h"
 
 namespace platform {
 namespace {
-
-// Nothing the program reads legitimately comes near this; a larger file is
-// refused before it is read into memory.
-constexpr qint64 kMaxFileBytes = 1024LL * 1024 * 1024;
 
 QString cannotOpen(const QString& path, const QString& reason) {
     return QStringLiteral("ファイル \"%1\". %2 は開けません").arg(path, reason);
@@ -24,15 +20,8 @@ QString cannotCreate(const QString& path, const QString& reason) {
 }
 
 QString writeAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return cannotCreate(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return cannotCreate(path, reason);
-    }
-    if (!file.commit()) return cannotCreate(path, file.errorString());
-    return QString();
+    const QString reason = writeFileAtomically(path, bytes);
+    return reason.isEmpty() ? QString() : cannotCreate(path, reason);
 }
 
 }  // namespace
@@ -63,13 +52,9 @@ DecodedPicture decodePicture(const QByteArray& bytes, PictureFormat format, cons
 DecodedPicture readPicture(const QString& path, const PictureLimits& limits) {
     const PictureFormat format = pictureFormatOf(path);
     if (format == PictureFormat::None) return pictureError(QStringLiteral("このファイル形式は開けません"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return pictureError(cannotOpen(path, file.errorString()));
-    if (file.size() > kMaxFileBytes)
-        return pictureError(cannotOpen(path, QStringLiteral("ファイルが大きすぎます")));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) return pictureError(cannotOpen(path, file.errorString()));
-    return decodePicture(bytes, format, limits);
+    const FileBytes file = readRegularFile(path, kMaxPictureFileBytes);
+    if (!file.ok()) return pictureError(cannotOpen(path, file.error));
+    return decodePicture(file.bytes, format, limits);
 }
 
 QString writeBmp(const QString& path, const QImage& image) {

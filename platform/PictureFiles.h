@@ -12,6 +12,10 @@ namespace platform {
 
 enum class PictureFormat { None, Jpeg, Bmp, Wmf, Emf };
 
+// Nothing the program reads legitimately comes near this; a larger file is
+// refused before it is read into memory.
+inline constexpr qint64 kMaxPictureFileBytes = 1024LL * 1024 * 1024;
+
 // From the extension in lower case: ".jpg", ".jpeg", ".bmp", ".wmf", ".emf".
 PictureFormat pictureFormatOf(const QString& path);
 

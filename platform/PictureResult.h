@@ -16,7 +16,9 @@ struct DecodedPicture {
 
 struct PictureLimits {
     qint64 maxSide = 20000;          // pixels along either side
-    qint64 maxPixels = 400000000;    // width × height
+    // width × height: every phone camera stays below 120 megapixels, and the
+    // image then takes at most 480 MB.
+    qint64 maxPixels = 120000000;
 };
 
 // Empty when a picture of w × h pixels may be made, else the message to show.

@@ -1,10 +1,11 @@
 #include "platform/ProfileFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <limits>
 #include <optional>
 
+#include "platform/AtomicFile.h"
+#include "platform/BoundedRead.h"
 #include "platform/Sjis.h"
 
 namespace platform {
@@ -113,15 +114,13 @@ ProfileFile::Line ProfileFile::parseLine(const QByteArray& raw) {
 ProfileResult ProfileFile::load() {
     lines_.clear();
     loadFailure_.clear();
-    QFile file(path_);
-    if (!file.exists()) return {};
-    QByteArray all;
-    if (file.open(QIODevice::ReadOnly)) all = file.readAll();
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        loadFailure_ = file.errorString();
+    if (!QFile::exists(path_)) return {};
+    const FileBytes file = readRegularFile(path_, kMaxFileBytes);
+    if (!file.ok()) {
+        loadFailure_ = file.error;
         return {false, loadFailure_};
     }
-    QList<QByteArray> rows = all.split('\n');
+    QList<QByteArray> rows = file.bytes.split('\n');
     if (!rows.isEmpty() && rows.back().isEmpty()) rows.removeLast();  // after the last line end
     lines_.reserve(size_t(rows.size()));
     for (QByteArray& row : rows) {
@@ -198,15 +197,8 @@ QByteArray ProfileFile::contents() const {
 
 ProfileResult ProfileFile::save() const {
     if (!loadFailure_.isEmpty()) return {false, loadFailure_};
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) return {false, file.errorString()};
-    const QByteArray bytes = contents();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return {false, reason};
-    }
-    if (!file.commit()) return {false, file.errorString()};
+    const QString reason = writeFileAtomically(path_, contents());
+    if (!reason.isEmpty()) return {false, reason};
     return {};
 }
 

@@ -25,6 +25,8 @@ public:
     // A text value is read as at most this many CP932 bytes, cut before a
     // character that would not fit whole.
     static constexpr int kMaxTextBytes = 2047;
+    // Settings files are a few kilobytes; a larger one is refused unread.
+    static constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
 
     explicit ProfileFile(QString path);
     const QString& path() const { return path_; }

@@ -11,7 +11,7 @@ const QColor kRed(255, 0, 0);
 
 // Seven boxes at a pitch of 70 with a hyphen mark in the gap after the third.
 void drawRecipientBoxes(DrawingSurface& s, int left) {
-    s.setPenColor(kRed);
+    s.setPenColour(kRed);
     s.setPenWidth(1);
     constexpr int top = -122, bottom = -212;
     for (int i = 0; i < 7; ++i) {
@@ -23,7 +23,7 @@ void drawRecipientBoxes(DrawingSurface& s, int left) {
 
 // Seven boxes in a group of three and a group of four, each touching.
 void drawSenderBoxes(DrawingSurface& s, const MediaKindInfo& info) {
-    s.setPenColor(kRed);
+    s.setPenColour(kRed);
     s.setPenWidth(1);
     for (int x : {54, 94, 134, 185, 225, 265, 305})
         s.rectangle(x, info.senderBoxTop, x + 40, info.senderBoxBottom);
@@ -31,13 +31,13 @@ void drawSenderBoxes(DrawingSurface& s, const MediaKindInfo& info) {
 
 // The sheet and the marks printed on it beforehand; shown on screen only.
 void drawPreprintedMarks(DrawingSurface& s, const MediaKindInfo& info, bool envelopeBack) {
-    s.setBrushColor(Qt::white);
-    s.setPenColor(Qt::black);
+    s.setBrushColour(Qt::white);
+    s.setPenColour(Qt::black);
     s.rectangle(info.outline);
     const bool front = !info.isEnvelope() || !envelopeBack;
     const bool back = !info.isEnvelope() || envelopeBack;
     if (front) {
-        s.setPenColor(info.stampPen);
+        s.setPenColour(info.stampPen);
         s.rectangle(info.stampBox);
         drawRecipientBoxes(s, info.recipientBoxLeft);
     }

@@ -18,10 +18,10 @@ void DrawingSurface::record(platform::PageOp op) {
     picture_.ops.push_back(std::move(op));
 }
 
-void DrawingSurface::setBrushColor(const QColor& color) {
+void DrawingSurface::setBrushColour(const QColor& colour) {
     if (finished_) return;
-    brushColor_ = color;
-    record(op::BrushColor{color});
+    brushColour_ = colour;
+    record(op::BrushColour{colour});
 }
 
 void DrawingSurface::setBrushStyle(platform::BrushStyle style) {
@@ -36,10 +36,10 @@ void DrawingSurface::setBrushPattern(const QImage& pattern, const QByteArray& jp
     record(op::BrushPattern{pattern, jpeg});
 }
 
-void DrawingSurface::setPenColor(const QColor& color) {
+void DrawingSurface::setPenColour(const QColor& colour) {
     if (finished_) return;
-    penColor_ = color;
-    record(op::PenColor{color});
+    penColour_ = colour;
+    record(op::PenColour{colour});
 }
 
 void DrawingSurface::setPenWidth(int width) {
@@ -60,8 +60,8 @@ void DrawingSurface::rectangle(int x1, int y1, int x2, int y2) {
 
 void DrawingSurface::fillRect(const platform::PageRect& r) { record(op::FillRect{r}); }
 
-void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image) {
-    record(op::StretchBitmap{r, image});
+void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg) {
+    record(op::StretchBitmap{r, image, jpeg});
 }
 
 void DrawingSurface::selectFont(const VerticalFont& font) {

@@ -25,12 +25,12 @@ public:
     ReferenceDevice reference() const { return reference_; }
     bool isFinished() const { return finished_; }
 
-    void setBrushColor(const QColor& color);
+    void setBrushColour(const QColor& colour);
     void setBrushStyle(platform::BrushStyle style);
     // A repeating bitmap brush in device pixels; makes the brush style Pattern.
     // `jpeg`: the JPEG file `pattern` was scaled from whole, if it was.
     void setBrushPattern(const QImage& pattern, const QByteArray& jpeg = QByteArray());
-    void setPenColor(const QColor& color);
+    void setPenColour(const QColor& colour);
     void setPenWidth(int width);
     void setPenStyle(platform::PenStyle style);
 
@@ -39,7 +39,8 @@ public:
     void rectangle(const platform::PageRect& r) { rectangle(r.x1, r.y1, r.x2, r.y2); }
     // Interior filled with the brush, no outline.
     void fillRect(const platform::PageRect& r);
-    void stretchBitmap(const platform::PageRect& r, const QImage& image);
+    // `jpeg`: the JPEG file `image` was scaled from whole, if it was.
+    void stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg = QByteArray());
 
     // Replaces the current font.
     void selectFont(const VerticalFont& font);
@@ -48,9 +49,9 @@ public:
     void textOut(int x, int y, const QString& text);
 
     // Current state, as the next operation will use it.
-    const QColor& brushColor() const { return brushColor_; }
+    const QColor& brushColour() const { return brushColour_; }
     platform::BrushStyle brushStyle() const { return brushStyle_; }
-    const QColor& penColor() const { return penColor_; }
+    const QColor& penColour() const { return penColour_; }
     int penWidth() const { return penWidth_; }
     platform::PenStyle penStyle() const { return penStyle_; }
     const VerticalFont& font() const { return font_; }
@@ -64,9 +65,9 @@ private:
     ReferenceDevice reference_;
     bool finished_ = false;
     platform::PagePicture picture_;
-    QColor brushColor_ = Qt::white;
+    QColor brushColour_ = Qt::white;
     platform::BrushStyle brushStyle_ = platform::BrushStyle::Solid;
-    QColor penColor_ = Qt::black;
+    QColor penColour_ = Qt::black;
     int penWidth_ = 1;
     platform::PenStyle penStyle_ = platform::PenStyle::Solid;
     VerticalFont font_;  // all zero: default size, default face

@@ -2,8 +2,8 @@
 
 namespace render {
 
-const QVector<LayoutTabSpec>& layoutTabs() {
-    static const QVector<LayoutTabSpec> tabs = {
+const QVector<AdjustmentTab>& layoutTabs() {
+    static const QVector<AdjustmentTab> tabs = {
         {"YubinPage", u"郵便番号", u"郵便番号の位置とサイズ調整", "UDefault",
          {{"UXPos", u"横位置（X）", -50, 50, u"", &LayoutSettings::UXPos},
           {"UYPos", u"縦位置（Y）", -50, 50, u"", &LayoutSettings::UYPos},

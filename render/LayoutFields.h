@@ -8,7 +8,7 @@
 
 namespace render {
 
-struct LayoutFieldSpec {
+struct AdjustmentField {
     const char* name;        // the control's name
     const char16_t* label;
     int minimum;
@@ -17,14 +17,14 @@ struct LayoutFieldSpec {
     int LayoutSettings::*member;  // where the renderer reads it
 };
 
-struct LayoutTabSpec {
+struct AdjustmentTab {
     const char* name;           // the tab page's name
     const char16_t* caption;
     const char16_t* heading;
     const char* resetButton;
-    QVector<LayoutFieldSpec> fields;  // in the order the reset button sets them to 0
+    QVector<AdjustmentField> fields;  // in the order the reset button sets them to 0
 };
 
-const QVector<LayoutTabSpec>& layoutTabs();
+const QVector<AdjustmentTab>& layoutTabs();
 
 }  // namespace render

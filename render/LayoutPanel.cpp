@@ -12,9 +12,9 @@ namespace render {
 
 LayoutPanel::LayoutPanel(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("PageControl2"));
-    const QVector<LayoutTabSpec>& tabs = layoutTabs();
+    const QVector<AdjustmentTab>& tabs = layoutTabs();
     for (int t = 0; t < tabs.size(); ++t) {
-        const LayoutTabSpec& entry = tabs[t];
+        const AdjustmentTab& entry = tabs[t];
         auto* page = new QWidget(this);
         page->setObjectName(QLatin1String(entry.name));
         page->setContextMenuPolicy(Qt::NoContextMenu);
@@ -31,7 +31,7 @@ LayoutPanel::LayoutPanel(QWidget* parent) : QTabWidget(parent) {
         QString lastGroup;
         int row = 1;
         int col = 0;
-        for (const LayoutFieldSpec& f : entry.fields) {
+        for (const AdjustmentField& f : entry.fields) {
             const QString group = QString::fromUtf16(f.group);
             if (!group.isEmpty() && group != lastGroup) {
                 if (col != 0) {
@@ -89,14 +89,14 @@ int LayoutPanel::value(const char* name) const {
 
 LayoutSettings LayoutPanel::settings() const {
     LayoutSettings s;
-    for (const LayoutTabSpec& tab : layoutTabs())
-        for (const LayoutFieldSpec& f : tab.fields) s.*f.member = value(f.name);
+    for (const AdjustmentTab& tab : layoutTabs())
+        for (const AdjustmentField& f : tab.fields) s.*f.member = value(f.name);
     return s;
 }
 
 void LayoutPanel::setSettings(const LayoutSettings& settings) {
-    for (const LayoutTabSpec& tab : layoutTabs())
-        for (const LayoutFieldSpec& f : tab.fields)
+    for (const AdjustmentTab& tab : layoutTabs())
+        for (const AdjustmentField& f : tab.fields)
             if (platform::SpinField* spin = field(f.name)) spin->setValue(settings.*f.member);
 }
 
@@ -104,12 +104,12 @@ TypesetChoices LayoutPanel::typesetChoices() const { return typeset_->choices();
 
 void LayoutPanel::tabChanged(int tab) {
     bool any = false;
-    for (const LayoutFieldSpec& f : layoutTabs()[tab].fields) any = any || value(f.name) != 0;
+    for (const AdjustmentField& f : layoutTabs()[tab].fields) any = any || value(f.name) != 0;
     resets_[tab]->setEnabled(any);
 }
 
 void LayoutPanel::resetTab(int tab) {
-    for (const LayoutFieldSpec& f : layoutTabs()[tab].fields) field(f.name)->setValue(0);
+    for (const AdjustmentField& f : layoutTabs()[tab].fields) field(f.name)->setValue(0);
     emit refreshRequested();
     resets_[tab]->setEnabled(false);
 }

@@ -59,30 +59,30 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     Splitter1 = new PreviewSplitter(PaintBox1, this);
     Splitter1->setGeometry(270, 0, 3, 400);
 
-    ComboBox2 = new QComboBox(this);
-    ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-    ComboBox2->setEditable(true);
-    ComboBox2->addItems({QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ"),
+    kindChoice = new QComboBox(this);
+    kindChoice->setObjectName(QStringLiteral("ComboBox2"));
+    kindChoice->setEditable(true);
+    kindChoice->addItems({QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ"),
                          QStringLiteral("長３封筒（235 x 120）"),
                          QStringLiteral("長４封筒（205 x 90）一般封書用"),
                          QStringLiteral("洋封筒１（176 x 120）"), QStringLiteral("洋封筒２（162 x 114）")});
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(true);
-    ComboBox1->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
+    faceChoice = new QComboBox(this);
+    faceChoice->setObjectName(QStringLiteral("ComboBox1"));
+    faceChoice->setEditable(true);
+    faceChoice->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
                          QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
-    ComboBox3 = new QComboBox(this);
-    ComboBox3->setObjectName(QStringLiteral("ComboBox3"));
-    ComboBox3->setEditable(true);
-    ComboBox3->addItems(honorificItems());
+    honorificChoice = new QComboBox(this);
+    honorificChoice->setObjectName(QStringLiteral("ComboBox3"));
+    honorificChoice->setEditable(true);
+    honorificChoice->addItems(honorificItems());
     FuutouF = new QRadioButton(QStringLiteral("封筒（表）"), this);
     FuutouF->setObjectName(QStringLiteral("FuutouF"));
     FuutouF->setChecked(true);
     FuutouR = new QRadioButton(QStringLiteral("封筒（裏）"), this);
     FuutouR->setObjectName(QStringLiteral("FuutouR"));
-    platform::applyHint(ComboBox2, QStringLiteral("種類|印刷物の種類を選択できます"));
-    platform::applyHint(ComboBox1, QStringLiteral("フォント|フォントを選択できます"));
-    platform::applyHint(ComboBox3, QStringLiteral("敬称|敬称を選択できます"));
+    platform::applyHint(kindChoice, QStringLiteral("種類|印刷物の種類を選択できます"));
+    platform::applyHint(faceChoice, QStringLiteral("フォント|フォントを選択できます"));
+    platform::applyHint(honorificChoice, QStringLiteral("敬称|敬称を選択できます"));
 
     // The choice bar runs above the grids.
     ChoiceBar = new QWidget(this);
@@ -91,22 +91,22 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     ChoiceBarLayout = new QHBoxLayout(ChoiceBar);
     ChoiceBarLayout->setContentsMargins(0, 4, 2, 4);
     ChoiceBarLayout->setSpacing(2);
-    for (QWidget* w : {static_cast<QWidget*>(ComboBox2), static_cast<QWidget*>(FuutouF),
-                       static_cast<QWidget*>(FuutouR), static_cast<QWidget*>(ComboBox3),
-                       static_cast<QWidget*>(ComboBox1)})
+    for (QWidget* w : {static_cast<QWidget*>(kindChoice), static_cast<QWidget*>(FuutouF),
+                       static_cast<QWidget*>(FuutouR), static_cast<QWidget*>(honorificChoice),
+                       static_cast<QWidget*>(faceChoice)})
         ChoiceBarLayout->addWidget(w);
     // Six choices share 406 pixels: the boxes are narrow and show the
     // beginning of their item; their lists open at full width.
-    for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3}) {
+    for (QComboBox* box : {kindChoice, faceChoice, honorificChoice}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->view()->setMinimumWidth(200);
     }
-    ComboBox2->setFixedWidth(84);
-    ComboBox3->setFixedWidth(46);
-    ComboBox1->setFixedWidth(64);
+    kindChoice->setFixedWidth(84);
+    honorificChoice->setFixedWidth(46);
+    faceChoice->setFixedWidth(64);
 
     // Long items show their beginning, not wherever the text box scrolled to.
-    for (QComboBox* box : {ComboBox2, ComboBox1, ComboBox3}) {
+    for (QComboBox* box : {kindChoice, faceChoice, honorificChoice}) {
         chooseOnlyListedItems(box);
         connect(box, &QComboBox::currentIndexChanged, box, [box] {
             if (box->lineEdit()) box->lineEdit()->setCursorPosition(0);

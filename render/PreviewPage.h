@@ -39,9 +39,9 @@ public:
 
     PreviewBox* PaintBox1;
     PreviewSplitter* Splitter1;
-    QComboBox* ComboBox2;  // MediaKind
-    QComboBox* ComboBox1;  // face
-    QComboBox* ComboBox3;  // honorific
+    QComboBox* kindChoice;  // MediaKind
+    QComboBox* faceChoice;  // face
+    QComboBox* honorificChoice;  // honorific
     QRadioButton* FuutouF;
     QRadioButton* FuutouR;
     LayoutPanel* PageControl2;

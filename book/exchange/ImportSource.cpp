@@ -3,9 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 #include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/exchange/VCard.h"
+#include "platform/BoundedRead.h"
 #include "platform/Sjis.h"
 
 namespace book {
@@ -33,21 +36,14 @@ ImportKind importKindOf(const QString& path) {
 
 ImportBytes readImportBytes(const QString& path, qint64 limit) {
     ImportBytes r;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = path + QStringLiteral("\n") + file.errorString();
+    // Only a regular file, and never more than the limit: a FIFO or device
+    // would block or fill memory.
+    platform::FileBytes file = platform::readRegularFile(path, limit);
+    if (!file.ok()) {
+        r.error = path + QStringLiteral("\n") + file.error;
         return r;
     }
-    if (file.size() > limit) {
-        r.error = QStringLiteral("ファイルが大きすぎます（%1 MB）。取り込めるのは %2 MB までです。")
-                      .arg(file.size() / (1024 * 1024))
-                      .arg(limit / (1024 * 1024));
-        return r;
-    }
-    r.bytes = file.read(limit + 1);
-    if (file.error() != QFileDevice::NoError) r.error = path + QStringLiteral("\n") + file.errorString();
-    else if (r.bytes.size() > limit) r.error = QStringLiteral("ファイルが大きすぎます。");
-    if (!r.ok()) r.bytes.clear();
+    r.bytes = std::move(file.bytes);
     return r;
 }
 
@@ -117,7 +113,8 @@ ImportResult importFile(const QString& path) {
     return {parseAnyAddressFile(read.bytes), QString()};
 }
 
-AddressRows parseAnyAddressFile(const QByteArray& bytes) {
+AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign) {
+    if (foreign) *foreign = false;
     const TextEncoding encoding = detectTextEncoding(bytes);
     if (encoding == TextEncoding::Cp932) {
         // Only the first line decides, and only a header changes anything.
@@ -125,8 +122,9 @@ AddressRows parseAnyAddressFile(const QByteArray& bytes) {
         const QByteArray firstLine = bytes.left(lf < 0 ? bytes.size() : lf);
         QStringList first;
         for (const QByteArray& f : splitCommaText(firstLine)) first.append(platform::Sjis::decode(f));
-        if (hasOwnShape(first) || !isHeaderRow(first)) return parseAddressFile(bytes);
+        if (hasOwnShape(first) || !isHeaderRow(first)) return parseAddressFile(bytes, foreign);
     }
+    if (foreign) *foreign = true;
     QString text = decodeText(bytes, encoding);
     if (const qsizetype eof = text.indexOf(QChar(0x1A)); eof >= 0) text.truncate(eof);
     const CsvTable table = parseCsv(text, QLatin1Char(','));

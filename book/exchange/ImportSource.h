@@ -65,7 +65,9 @@ ImportResult importFile(const QString& path);
 
 // Opening a ".csv": the program's own files (CP932 without a header) read
 // exactly as parseAddressFile reads them; a Unicode file, or one with a
-// recognised header row, is read as a table and mapped.
-AddressRows parseAnyAddressFile(const QByteArray& bytes);
+// recognised header row, is read as a table and mapped. `foreign` (if given)
+// tells whether the file was in another format than the program's own, which
+// saving would not write back as it was.
+AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign = nullptr);
 
 }  // namespace book

@@ -88,20 +88,20 @@ public:
     void run(const std::vector<PageOp>& ops) {
         for (const PageOp& op : ops) {
             std::visit(Overloaded{
-                           [&](const op::BrushColor& o) { brushColor_ = o.color; },
+                           [&](const op::BrushColour& o) { brushColour_ = o.colour; },
                            [&](const op::SetBrushStyle& o) { brushStyle_ = o.style; },
                            [&](const op::BrushPattern& o) {
                                pattern_ = o.pattern;
                                patternJpeg_ = o.jpeg;
                                brushStyle_ = BrushStyle::Pattern;
                            },
-                           [&](const op::PenColor& o) { penColor_ = o.color; },
+                           [&](const op::PenColour& o) { penColour_ = o.colour; },
                            [&](const op::PenWidth& o) { penWidth_ = o.width; },
                            [&](const op::SetPenStyle& o) { penStyle_ = o.style; },
                            [&](const op::Rectangle& o) { rectangle(boxOf(o.rect)); },
                            [&](const op::FillRect& o) { fill(boxOf(o.rect)); },
                            [&](const op::Text& o) { text(o); },
-                           [&](const op::StretchBitmap& o) { bitmap(boxOf(o.rect), o.image); },
+                           [&](const op::StretchBitmap& o) { bitmap(boxOf(o.rect), o.image, o.jpeg); },
                        },
                        op);
         }
@@ -135,7 +135,7 @@ private:
     bool fillWithBrush(const Box& b, bool strokeToo) {
         switch (brushStyle_) {
         case BrushStyle::Solid:
-            colour(brushColor_, false);
+            colour(brushColour_, false);
             rect(b);
             out_ += strokeToo ? "B\n" : "f\n";
             return true;
@@ -159,7 +159,7 @@ private:
         if (b.w <= 0 || b.h <= 0) return;
         const bool stroke = penStyle_ != PenStyle::Null;
         if (stroke) {
-            colour(penColor_, true);
+            colour(penColour_, true);
             // Narrower than a device pixel: the thinnest line the device draws.
             lineWidth(penWidth_ * kDeviceDpi / 254.0 < 1 ? 0 : penWidth_);
         }
@@ -192,9 +192,9 @@ private:
         out_ += "Q\n";
     }
 
-    void bitmap(const Box& b, const QImage& image) {
+    void bitmap(const Box& b, const QImage& image, const QByteArray& jpeg) {
         if (image.isNull() || b.w <= 0 || b.h <= 0) return;
-        const int name = res_.image(image);
+        const int name = res_.image(image, jpeg);
         out_ += "q ";
         num(b.w), out_ += "0 0 ", num(b.h), num(b.x), num(b.y);
         out_ += "cm /Im";
@@ -244,7 +244,7 @@ private:
         const QPointF origin(o.x, -o.y);
         if (brushStyle_ == BrushStyle::Solid && !layout.cells.isEmpty()) {
             const QRectF c = layout.cells.translated(origin);
-            colour(brushColor_, false);
+            colour(brushColour_, false);
             rect({c.left(), -c.bottom(), c.width(), c.height()});
             out_ += "f\n";
         }
@@ -313,11 +313,11 @@ private:
     PdfResources& res_;
     std::string& out_;
     std::vector<std::pair<int, std::vector<std::pair<unsigned, char32_t>>>> glyphs_;
-    QColor brushColor_ = Qt::white;
+    QColor brushColour_ = Qt::white;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     QImage pattern_;
     QByteArray patternJpeg_;
-    QColor penColor_ = Qt::black;
+    QColor penColour_ = Qt::black;
     int penWidth_ = 1;
     PenStyle penStyle_ = PenStyle::Solid;
     QColor fillNow_ = Qt::black, strokeNow_ = Qt::black;
@@ -366,7 +366,7 @@ void prepare(const PagePicture& picture, PdfResources& resources) {
         } else if (const auto* p = std::get_if<op::BrushPattern>(&op)) {
             if (!p->pattern.isNull()) resources.image(p->pattern, p->jpeg);
         } else if (const auto* b = std::get_if<op::StretchBitmap>(&op)) {
-            if (!b->image.isNull()) resources.image(b->image);
+            if (!b->image.isNull()) resources.image(b->image, b->jpeg);
         }
     }
 }

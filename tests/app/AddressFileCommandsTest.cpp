@@ -46,8 +46,8 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
     EXPECT_EQ(f.AddressFileName, path);
     EXPECT_FALSE(f.AddressModified);
-    EXPECT_TRUE(f.ActionList1->action("ActPrint")->isEnabled());
-    EXPECT_EQ(f.PageControl1->currentWidget(), static_cast<QWidget*>(f.Preview));
+    EXPECT_TRUE(f.commands->action("ActPrint")->isEnabled());
+    EXPECT_EQ(f.pages->currentWidget(), static_cast<QWidget*>(f.previewPage));
     EXPECT_TRUE(dialogs.calls.isEmpty());
 }
 
@@ -62,6 +62,7 @@ TEST_F(MainWindowTest, AnEmptyFileOpensAsOneEmptyRow) {
 // A file that cannot be read must not empty the book it would replace: the
 // book would then be saved empty over its own file.
 TEST_F(MainWindowTest, AFailedOpenLeavesTheBookAsItWas) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.OpenDocument(home.filePath("missing.csv"));
@@ -119,6 +120,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
 }
 
 TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
+    dialogs.expect("error", 2);
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("住所録")));
@@ -147,7 +149,7 @@ TEST_F(MainWindowTest, TextTheFileCannotHoldIsAskedAboutBeforeWriting) {
 TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
-    f.ComboBox6->setCurrentIndex(2);  // 友人
+    f.relationFilter->setCurrentIndex(2);  // 友人
     EXPECT_FALSE(f.ShowingAll);
     EXPECT_EQ(f.activeGrid(), f.StringGrid2);
     EXPECT_TRUE(f.StringGrid2->isVisibleTo(&f));
@@ -155,26 +157,26 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     ASSERT_EQ(f.StringGrid2->rowCount(), 2);
     EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
-        EXPECT_FALSE(f.ActionList1->action(name)->isEnabled()) << name;
+        EXPECT_FALSE(f.commands->action(name)->isEnabled()) << name;
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("2件中  友人 1件 を表示中")));
 
-    f.ComboBox6->setCurrentIndex(4);  // 仕事: nothing matches
+    f.relationFilter->setCurrentIndex(4);  // 仕事: nothing matches
     EXPECT_EQ(f.StringGrid2->rowCount(), 2);
     EXPECT_TRUE(f.StringGrid2->cell(book::ColName, 1).isEmpty());
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("仕事 1件 を表示中")));
 
-    f.ComboBox6->setCurrentIndex(0);
+    f.relationFilter->setCurrentIndex(0);
     EXPECT_TRUE(f.ShowingAll);
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
-        EXPECT_TRUE(f.ActionList1->action(name)->isEnabled()) << name;
+        EXPECT_TRUE(f.commands->action(name)->isEnabled()) << name;
 }
 
 TEST_F(MainWindowTest, SavingWhileFilteredWritesTheWholeBookHyphenated) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
-    f.ComboBox6->setCurrentIndex(3);  // 親戚
+    f.relationFilter->setCurrentIndex(3);  // 親戚
     EXPECT_TRUE(f.ActSaveExecute());
     const QByteArray written = readFile(path);
     EXPECT_TRUE(written.contains("123-4567"));
@@ -186,13 +188,13 @@ TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
-    f.ComboBox6->setCurrentIndex(3);
+    f.relationFilter->setCurrentIndex(3);
     f.OpenDocument(path);
     EXPECT_TRUE(f.ShowingAll);
-    EXPECT_EQ(f.ComboBox6->currentText(), QStringLiteral("全部"));
+    EXPECT_EQ(f.relationFilter->currentText(), QStringLiteral("全部"));
     EXPECT_TRUE(f.StringGrid1->isVisibleTo(&f));
     EXPECT_FALSE(f.StringGrid2->isVisibleTo(&f));
-    EXPECT_TRUE(f.ActionList1->action("ActIns")->isEnabled());
+    EXPECT_TRUE(f.commands->action("ActIns")->isEnabled());
 }
 
 TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
@@ -209,14 +211,14 @@ TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
     EXPECT_TRUE(f.StringGrid1->cell(book::ColName, 1).isEmpty());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     EXPECT_TRUE(f.AddressFileName.isEmpty());
-    EXPECT_EQ(f.PageControl1->currentWidget(), static_cast<QWidget*>(f.MirelEdit));
+    EXPECT_EQ(f.pages->currentWidget(), static_cast<QWidget*>(f.entryPage));
 }
 
 TEST_F(MainWindowTest, OpenCommandUsesTheOpenDialog) {
     app::TMirelForm& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     dialogs.files = {platform::FileDialogResult{path, 1}};
-    f.ActionList1->action("ActOpen")->trigger();
+    f.commands->action("ActOpen")->trigger();
     EXPECT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(dialogs.fileRequests.last().filters.size(), 2);
 }

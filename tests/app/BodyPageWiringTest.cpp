@@ -24,7 +24,7 @@
 
 namespace {
 
-bool enabled(app::TMirelForm& f, const char* name) { return f.ActionList1->action(name)->isEnabled(); }
+bool enabled(app::TMirelForm& f, const char* name) { return f.commands->action(name)->isEnabled(); }
 
 }  // namespace
 
@@ -33,78 +33,79 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
     const QString text = home.filePath(QStringLiteral("年賀.TXT"));
     ASSERT_TRUE(message::writeBodyFile(text, QStringLiteral("謹賀新年")).ok);
     f.OpenDocument(text);
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.HRimen);
-    EXPECT_EQ(f.HRimen->RichEdit2->toPlainText(), QStringLiteral("謹賀新年"));
-    EXPECT_EQ(f.HRimen->Mode2->text(), QStringLiteral("年賀.TXT * "));
+    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("謹賀新年"));
+    EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("年賀.TXT * "));
     EXPECT_EQ(dialogs.calls.size(), 0);
 
     QImage img(20, 30, QImage::Format_RGB32);
     img.fill(Qt::darkGreen);
     const QString bmp = home.filePath(QStringLiteral("松.bmp"));
     ASSERT_TRUE(platform::writeBmp(bmp, img).isEmpty());
-    f.PageControl1->setCurrentWidget(f.Preview);
+    f.pages->setCurrentWidget(f.previewPage);
     f.OpenDocument(bmp);
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.HRimen);
-    EXPECT_EQ(f.HRimen->PictureFileName, bmp);
-    EXPECT_EQ(f.HRimen->Mode2->text(), QStringLiteral("年賀.TXT * 松.bmp"));
+    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.bodyPage->PictureFileName, bmp);
+    EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("年賀.TXT * 松.bmp"));
     EXPECT_FALSE(enabled(f, "ActHSave"));
 }
 
 TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
+    dialogs.expect("notice");
     app::TMirelForm& f = make();
-    f.HRimen->RichEdit2->insertPlainText(QStringLiteral("keep"));
+    f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("keep"));
     f.OpenDocument(home.filePath(QStringLiteral("card.gif")));
     EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.HRimen);
-    EXPECT_EQ(f.HRimen->RichEdit2->toPlainText(), QStringLiteral("keep"));
+    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("keep"));
 }
 
 TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
     app::TMirelForm& f = make();
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-    f.PageControl1->setCurrentWidget(f.HRimen);
+    f.pages->setCurrentWidget(f.bodyPage);
     for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs", "ActPaste"}) EXPECT_TRUE(enabled(f, on)) << on;
     for (const char* off : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
                             "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum", "ActHSave", "ActCopy"})
         EXPECT_FALSE(enabled(f, off)) << off;
     // Leaving for the preview takes the body's edit commands away again.
-    f.PageControl1->setCurrentWidget(f.Preview);
+    f.pages->setCurrentWidget(f.previewPage);
     EXPECT_FALSE(enabled(f, "ActPaste"));
     EXPECT_FALSE(enabled(f, "ActOpen2"));
 }
 
 TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
     app::TMirelForm& f = make();
-    f.ActionList1->action("ActHNew")->trigger();
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.HRimen);
-    f.HRimen->RichEdit2->insertPlainText(QStringLiteral("賀正"));
+    f.commands->action("ActHNew")->trigger();
+    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    f.bodyPage->RichEdit2->insertPlainText(QStringLiteral("賀正"));
     EXPECT_TRUE(enabled(f, "ActHSave"));
     EXPECT_TRUE(enabled(f, "ActSelectAll"));
-    f.ActionList1->action("ActSelectAll")->trigger();
+    f.commands->action("ActSelectAll")->trigger();
     EXPECT_TRUE(enabled(f, "ActCopy"));
-    f.ActionList1->action("ActCopy")->trigger();
+    f.commands->action("ActCopy")->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("賀正"));
-    f.ActionList1->action("ActCut")->trigger();
-    f.ActionList1->action("ActPaste")->trigger();
-    f.ActionList1->action("ActPaste")->trigger();
-    EXPECT_EQ(f.HRimen->RichEdit2->toPlainText(), QStringLiteral("賀正賀正"));
+    f.commands->action("ActCut")->trigger();
+    f.commands->action("ActPaste")->trigger();
+    f.commands->action("ActPaste")->trigger();
+    EXPECT_EQ(f.bodyPage->RichEdit2->toPlainText(), QStringLiteral("賀正賀正"));
 
     const QString target = home.filePath(QStringLiteral("本文/賀正.txt"));
     dialogs.files = {platform::FileDialogResult{target, 0}};
-    f.ActionList1->action("ActHSave")->trigger();
+    f.commands->action("ActHSave")->trigger();
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_EQ(f.HRimen->Mode2->text(), QStringLiteral("賀正.txt"));
+    EXPECT_EQ(f.bodyPage->Mode2->text(), QStringLiteral("賀正.txt"));
 }
 
 TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
     app::TMirelForm& f = make();
-    f.ActionList1->action("ActSample")->trigger();
+    f.commands->action("ActSample")->trigger();
     EXPECT_EQ(dialogs.calls.size(), 0);
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.HRimen);
-    EXPECT_TRUE(f.HRimen->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
-    EXPECT_EQ(f.HRimen->BodyFileName, message::BodyPage::sampleTextPath());
-    EXPECT_FALSE(f.HRimen->isModified());
+    EXPECT_EQ(f.pages->currentWidget(), f.bodyPage);
+    EXPECT_TRUE(f.bodyPage->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
+    EXPECT_EQ(f.bodyPage->BodyFileName, message::BodyPage::sampleTextPath());
+    EXPECT_FALSE(f.bodyPage->isModified());
 }
 
 TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
@@ -115,7 +116,7 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
     app::TMirelForm& f = make();
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("NES0"))->value(), 15);
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("PIndL"))->value(), -40);
-    EXPECT_EQ(f.HRimen->ComboBox5->currentIndex(), 1);
+    EXPECT_EQ(f.bodyPage->messageKindChoice->currentIndex(), 1);
     EXPECT_TRUE(f.findChild<QPushButton*>(QStringLiteral("NEDefault"))->isEnabled());
     EXPECT_TRUE(f.findChild<QPushButton*>(QStringLiteral("SPrintDefault"))->isEnabled());
 

@@ -13,8 +13,8 @@ using platform::Answer;
 namespace {
 
 void typeIntoBody(app::TMirelForm& f, const QString& text) {
-    f.HRimen->RichEdit2->insertPlainText(text);
-    ASSERT_TRUE(f.HRimen->isModified());
+    f.bodyPage->RichEdit2->insertPlainText(text);
+    ASSERT_TRUE(f.bodyPage->isModified());
 }
 
 // A line drawn in the editor, which leaves its picture unsaved.
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, QuestionsNameTheFilesWhenTheyHaveAnExtension) {
     f.AddressModified = true;
     f.AddressFileName = QStringLiteral("/home/u/住所録/family.csv");
     typeIntoBody(f, QStringLiteral("x"));
-    f.HRimen->BodyFileName = QStringLiteral("/home/u/本文/noext");
+    f.bodyPage->BodyFileName = QStringLiteral("/home/u/本文/noext");
     dialogs.answers = {Answer::No, Answer::No};
     closes(f);
     const QStringList asked = dialogs.texts("question");
@@ -94,7 +94,7 @@ TEST_F(MainWindowTest, SavingTheBodyOnCloseWritesCp932WithCrLf) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x87\x40\x96\x7b\x94\x4e\x82\xe0"));
-    EXPECT_EQ(f.HRimen->BodyFileName, path);
+    EXPECT_EQ(f.bodyPage->BodyFileName, path);
 }
 
 // Closing after "Yes" when nothing could be saved would lose the text.
@@ -104,7 +104,7 @@ TEST_F(MainWindowTest, YesWithTheSaveDialogCancelledKeepsTheWindowOpen) {
     dialogs.answers = {Answer::Yes};
     EXPECT_FALSE(closes(f));
     EXPECT_EQ(dialogs.count("save"), 1);
-    EXPECT_TRUE(f.HRimen->isModified());
+    EXPECT_TRUE(f.bodyPage->isModified());
 }
 
 TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseQuery) {
@@ -141,6 +141,7 @@ TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
 }
 
 TEST_F(MainWindowTest, AnEditorPictureThatCouldNotBeSavedKeepsTheWindowOpen) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     editor::TPictanForm1 pictan(dialogs, printer, {});
     f.setCompanions(&pictan, nullptr);

@@ -18,7 +18,7 @@
 TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     app::TMirelForm& f = make();
     f.StringGrid1->setCell(1, 1, QStringLiteral("山田"));
-    f.ActionList1->action("ActIns")->trigger();
+    f.commands->action("ActIns")->trigger();
     EXPECT_TRUE(f.AddressModified);
     ASSERT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(f.StringGrid1->cell(1, 1), QString());
@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     both.top = 1;
     both.bottom = 2;
     f.StringGrid1->setGridSelection(both);
-    f.ActionList1->action("ActDel")->trigger();
+    f.commands->action("ActDel")->trigger();
     EXPECT_TRUE(f.AddressModified);
     ASSERT_EQ(f.StringGrid1->rowCount(), 2);
     EXPECT_EQ(f.StringGrid1->cell(0, 1), QStringLiteral("1"));
@@ -51,14 +51,14 @@ TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
 
 TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
     app::TMirelForm& f = make();
-    EXPECT_EQ(f.ActionList1->actions().size(), 33);
-    QAction* open = f.ActionList1->action("ActOpen");
+    EXPECT_EQ(f.commands->actions().size(), 33);
+    QAction* open = f.commands->action("ActOpen");
     EXPECT_EQ(open->text(), QStringLiteral("開く(&O)"));
     EXPECT_EQ(open->toolTip(), QStringLiteral("開く"));
     EXPECT_EQ(open->statusTip(), QStringLiteral("ファイルを開きます。"));
     EXPECT_EQ(open->property("category").toString(), QStringLiteral("ファイル"));
     EXPECT_EQ(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(f.ActionList1->action("ActSort")->statusTip(), QStringLiteral("データを　『あいうえお順』　に並べ替えます"));
+    EXPECT_EQ(f.commands->action("ActSort")->statusTip(), QStringLiteral("データを　『あいうえお順』　に並べ替えます"));
 }
 
 TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
@@ -66,10 +66,10 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    QSignalSpy newBook(f.ActionList1->action("ActNew"), &QAction::triggered);
-    QSignalSpy renumber(f.ActionList1->action("ActReNum"), &QAction::triggered);
-    QSignalSpy list(f.ActionList1->action("ActPrintIchiran"), &QAction::triggered);
-    QSignalSpy insert(f.ActionList1->action("ActIns"), &QAction::triggered);
+    QSignalSpy newBook(f.commands->action("ActNew"), &QAction::triggered);
+    QSignalSpy renumber(f.commands->action("ActReNum"), &QAction::triggered);
+    QSignalSpy list(f.commands->action("ActPrintIchiran"), &QAction::triggered);
+    QSignalSpy insert(f.commands->action("ActIns"), &QAction::triggered);
     f.StringGrid1->setFocus();
 
     QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
@@ -77,8 +77,8 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     EXPECT_EQ(renumber.count(), 0);
 
     // A disabled owner swallows its key.
-    f.ActionList1->action("ActNew")->setEnabled(false);
-    f.ActionList1->action("ActPrintIchiran")->setEnabled(false);
+    f.commands->action("ActNew")->setEnabled(false);
+    f.commands->action("ActPrintIchiran")->setEnabled(false);
     const int rows = f.StringGrid1->rowCount();
     QTest::keyClick(f.StringGrid1, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     EXPECT_EQ(insert.count(), 0);
     EXPECT_EQ(f.StringGrid1->rowCount(), rows);
 
-    f.ActionList1->action("ActPrintIchiran")->setEnabled(true);
+    f.commands->action("ActPrintIchiran")->setEnabled(true);
     QTest::keyClick(f.StringGrid1, Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(insert.count(), 0);
@@ -99,23 +99,26 @@ TEST_F(MainWindowTest, FileMenuEndsWithExit) {
     QMenu* file = f.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->title(), QStringLiteral("ファイル(&F)"));
-    EXPECT_EQ(file->actions().last(), f.ActionList1->action("ActExit"));
-    EXPECT_EQ(f.ActionList1->action("ActExit")->text(), QStringLiteral("終了(&X)"));
+    EXPECT_EQ(file->actions().last(), f.commands->action("ActExit"));
+    EXPECT_EQ(f.commands->action("ActExit")->text(), QStringLiteral("終了(&X)"));
 }
 
 TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
+    dialogs.expect("notice");
     app::TMirelForm& f = make();
     f.OpenDocument(home.filePath(QStringLiteral("picture.gif")));
     EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
 }
 
 TEST_F(MainWindowTest, OnlyTheFirstDroppedFileIsOpened) {
+    dialogs.expect("notice");
     app::TMirelForm& f = make();
     f.WMDropFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
     EXPECT_EQ(dialogs.count("notice"), 1);
 }
 
 TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
+    dialogs.expect("notice", 2);
     app::TMirelForm& f = make({home.filePath("one.gif"), home.filePath("two.doc")});
     f.show();
     QCoreApplication::processEvents();
@@ -132,8 +135,8 @@ TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
     app::TMirelForm& f = make();
     f.show();
     for (QWidget* w : {static_cast<QWidget*>(f.menuBar()), static_cast<QWidget*>(f.ToolBar1),
-                       static_cast<QWidget*>(f.ComboBox6->lineEdit()),
-                       static_cast<QWidget*>(f.Preview->ComboBox2->lineEdit())}) {
+                       static_cast<QWidget*>(f.relationFilter->lineEdit()),
+                       static_cast<QWidget*>(f.previewPage->kindChoice->lineEdit())}) {
         QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(w, &click);
         QWidget* popup = QApplication::activePopupWidget();

@@ -55,19 +55,19 @@ TEST_F(MainWindowTest, EveryPageSetsItsCommandsAsTheTableSays) {
             QApplication::clipboard()->clear();
         for (int p = 0; p < kPages; ++p) {
             const Page page = Page(p);
-            f.ComboBox6->setCurrentIndex(page == PreviewFiltered ? 2 : 0);
+            f.relationFilter->setCurrentIndex(page == PreviewFiltered ? 2 : 0);
             for (bool before : {false, true}) {
                 // Leave for another page, set every command, come back.
-                f.PageControl1->setCurrentIndex(tabOf(page) == 1 ? 2 : 1);
-                for (const Row& row : kTable) f.ActionList1->action(row.action)->setEnabled(before);
-                f.PageControl1->setCurrentIndex(tabOf(page));
+                f.pages->setCurrentIndex(tabOf(page) == 1 ? 2 : 1);
+                for (const Row& row : kTable) f.commands->action(row.action)->setEnabled(before);
+                f.pages->setCurrentIndex(tabOf(page));
                 for (const Row& row : kTable) {
                     const char state = row.states[p];
                     const bool expected = state == '1'   ? true
                                           : state == '0' ? false
                                           : state == 'c' ? clipboardText
                                                          : before;
-                    EXPECT_EQ(f.ActionList1->action(row.action)->isEnabled(), expected)
+                    EXPECT_EQ(f.commands->action(row.action)->isEnabled(), expected)
                         << row.action << " on page " << p << " starting " << (before ? "on" : "off")
                         << (clipboardText ? " with clipboard text" : "");
                 }

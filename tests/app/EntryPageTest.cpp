@@ -32,12 +32,12 @@ void fillBook(app::TMirelForm& f, int n) {
 struct Shown {
     app::TMirelForm& f;
     book::EntryPage& p;
-    explicit Shown(app::TMirelForm& form) : f(form), p(*form.MirelEdit) {
+    explicit Shown(app::TMirelForm& form) : f(form), p(*form.entryPage) {
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
     }
-    void showPage() { f.PageControl1->setCurrentWidget(&p); }
+    void showPage() { f.pages->setCurrentWidget(&p); }
     QString status() const { return p.EntryStatusLine->text(); }
     QColor statusColour() const { return p.EntryStatusLine->palette().color(QPalette::Text); }
 };
@@ -48,21 +48,21 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     app::TMirelForm& f = make();
     fillBook(f, 3);
     Shown s(f);
-    f.PageControl1->setCurrentIndex(1);
+    f.pages->setCurrentIndex(1);
     f.CurrentRecord = 0;
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r1"));
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123"));
     EXPECT_EQ(s.p.Ub2->text(), QStringLiteral("4567"));
     EXPECT_EQ(s.p.Kana1->text(), QStringLiteral("かな1"));
-    EXPECT_EQ(s.p.ComboBox7->currentText(), QStringLiteral("友人"));
+    EXPECT_EQ(s.p.relationChoice->currentText(), QStringLiteral("友人"));
     EXPECT_TRUE(s.p.Kana1->hasFocus());
     // Loading is not an edit.
     EXPECT_FALSE(s.p.EditOKButton->isEnabled());
     EXPECT_TRUE(s.p.NewDataButton->isEnabled());
     EXPECT_TRUE(s.status().isEmpty());
-    EXPECT_FALSE(f.ActionList1->action("ActPrint")->isEnabled());
-    EXPECT_TRUE(f.ActionList1->action("ActSave")->isEnabled());
+    EXPECT_FALSE(f.commands->action("ActPrint")->isEnabled());
+    EXPECT_TRUE(f.commands->action("ActSave")->isEnabled());
 
     s.p.NextButton->click();
     s.p.NextButton->click();
@@ -76,17 +76,58 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     EXPECT_EQ(s.p.Num1->text(), QStringLiteral("3"));
 }
 
-TEST_F(MainWindowTest, AMalformedPostalCodeIsErasedWhenShown) {
+// A malformed code is shown whole and kept; a full-width one keeps every digit.
+TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     app::TMirelForm& f = make();
-    fillBook(f, 2);
-    f.StringGrid1->setCell(book::ColPostal, 2, QStringLiteral("12345"));
+    fillBook(f, 3);
+    f.StringGrid1->setCell(book::ColPostal, 2, QStringLiteral("123-45"));
+    f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
-    f.PageControl1->setCurrentIndex(1);
+    f.pages->setCurrentIndex(1);
     f.CurrentRecord = 2;
     s.showPage();
-    EXPECT_TRUE(s.p.Ub1->text().isEmpty());
+    EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123-45"));
     EXPECT_TRUE(s.p.Ub2->text().isEmpty());
-    EXPECT_TRUE(f.StringGrid1->cell(book::ColPostal, 2).isEmpty());
+    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("123-45"));
+    EXPECT_FALSE(f.AddressModified);
+
+    s.p.NextButton->click();
+    EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123"));
+    EXPECT_EQ(s.p.Ub2->text(), QStringLiteral("4567"));
+    s.p.Nam1->setText(QStringLiteral("三郎"));
+    s.p.EditOKButton->click();
+    EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 3), QStringLiteral("1234567"));
+}
+
+// A line break in a cell would split its record in the saved file.
+TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
+    app::TMirelForm& f = make();
+    fillBook(f, 1);
+    Shown s(f);
+    s.showPage();
+    s.p.Ju1->clear();
+    s.p.Ju1->insert(QStringLiteral("東京都\r\n港区\n芝"));
+    EXPECT_EQ(s.p.Ju1->text(), QStringLiteral("東京都 港区 芝"));
+    s.p.EditOKButton->click();
+    EXPECT_EQ(f.StringGrid1->cell(book::ColAddress1, 1), QStringLiteral("東京都 港区 芝"));
+}
+
+// With a relation that no record has, there is no row to write to.
+TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
+    app::TMirelForm& f = make();
+    fillBook(f, 2);
+    Shown s(f);
+    f.relationFilter->setCurrentText(QStringLiteral("仕事"));
+    f.pages->setCurrentIndex(1);
+    f.CurrentRecord = 1;
+    s.showPage();
+    s.p.Nam1->setText(QStringLiteral("新人"));
+    s.p.EditOKButton->click();
+    EXPECT_NE(s.status(), QStringLiteral("　　このデータを登録しました。"));
+    EXPECT_EQ(s.statusColour(), QColor(255, 0, 0));
+    EXPECT_FALSE(f.AddressModified);
+    EXPECT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.StringGrid2->cell(book::ColName, 1), QString());
 }
 
 TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
@@ -133,9 +174,9 @@ TEST_F(MainWindowTest, EnterWalksTheFieldsAndKanaGoesToTheName) {
     QTest::keyClick(s.p.Nam1, Qt::Key_Return);
     ASSERT_TRUE(s.p.Nam2->hasFocus());
     QTest::keyClick(s.p.Nam2, Qt::Key_Return);
-    EXPECT_TRUE(s.p.ComboBox7->hasFocus());
+    EXPECT_TRUE(s.p.relationChoice->hasFocus());
     EXPECT_TRUE(s.p.Label80->isVisible());
-    QTest::keyClick(s.p.ComboBox7, Qt::Key_Return);
+    QTest::keyClick(s.p.relationChoice, Qt::Key_Return);
     EXPECT_FALSE(s.p.Label80->isVisible());
     QWidget* expected[] = {s.p.Shamei, s.p.Yakushoku, s.p.Ub1, s.p.Ub2, s.p.Ju1, s.p.Ju2,
                            s.p.Phone1, s.p.Keitai1, s.p.Fax1, s.p.EditOKButton};
@@ -152,8 +193,8 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     app::TMirelForm& f = make();
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
-    f.ComboBox6->setCurrentText(QStringLiteral("友人"));
-    f.PageControl1->setCurrentIndex(1);
+    f.relationFilter->setCurrentText(QStringLiteral("友人"));
+    f.pages->setCurrentIndex(1);
     f.CurrentRecord = 2;
     s.showPage();
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
@@ -185,7 +226,7 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     EXPECT_EQ(s.status(), QStringLiteral("　　データ を入力 して下さい。"));
     EXPECT_EQ(s.statusColour(), QColor(255, 255, 0));
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
-    EXPECT_FALSE(f.ActionList1->action("ActSort")->isEnabled());
+    EXPECT_FALSE(f.commands->action("ActSort")->isEnabled());
     s.p.Nam1->setText(QStringLiteral("新人"));
     s.p.EditOKButton->click();
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 4), QStringLiteral("新人"));
@@ -201,7 +242,7 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     f.StringGrid1->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
     ASSERT_EQ(f.StringGrid1->cell(book::ColNumber, 2), QStringLiteral("4"));
     Shown s(f);
-    f.PageControl1->setCurrentIndex(1);
+    f.pages->setCurrentIndex(1);
     f.CurrentRecord = 2;
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r4"));
@@ -228,9 +269,9 @@ TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord
     app::TMirelForm& f = make();
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
-    f.ComboBox6->setCurrentText(QStringLiteral("友人"));
+    f.relationFilter->setCurrentText(QStringLiteral("友人"));
     f.StringGrid2->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
-    f.PageControl1->setCurrentIndex(1);
+    f.pages->setCurrentIndex(1);
     f.CurrentRecord = 1;
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));

@@ -26,7 +26,7 @@ QString shippedHelp() { return platform::AppPaths::resourcePath(QStringLiteral("
 TEST_F(MainWindowTest, HelpCommandShowsTheShippedDocumentAtItsContents) {
     HelpFile file(shippedHelp());
     app::TMirelForm& f = make();
-    f.ActionList1->action("ActHelp")->trigger();
+    f.commands->action("ActHelp")->trigger();
     app::HelpWindow* help = f.helpWindow();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
@@ -39,16 +39,17 @@ TEST_F(MainWindowTest, HelpCommandShowsTheShippedDocumentAtItsContents) {
     // Read further, then asked again: back at the contents.
     help->HelpBrowser->scrollToAnchor(QStringLiteral("trouble"));
     ASSERT_GT(help->HelpBrowser->verticalScrollBar()->value(), 0);
-    f.ActionList1->action("ActHelp")->trigger();
+    f.commands->action("ActHelp")->trigger();
     EXPECT_EQ(f.helpWindow(), help);
     EXPECT_EQ(help->HelpBrowser->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(MainWindowTest, MissingHelpFileIsReportedWithItsPath) {
+    dialogs.expect("error");
     const QString path = home.filePath(QStringLiteral("nowhere/index.html"));
     HelpFile file(path);
     app::TMirelForm& f = make();
-    f.ActionList1->action("ActHelp")->trigger();
+    f.commands->action("ActHelp")->trigger();
     ASSERT_EQ(dialogs.count(QStringLiteral("error")), 1);
     EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).first().contains(path));
     EXPECT_TRUE(f.helpWindow() == nullptr || !f.helpWindow()->isVisible());
@@ -78,7 +79,7 @@ TEST(HelpDocument, ExplainsEveryPageAndEveryContentsLinkLeadsSomewhere) {
 TEST_F(MainWindowTest, HelpWindowScreenshot) {
     HelpFile file(shippedHelp());
     app::TMirelForm& f = make();
-    f.ActionList1->action("ActHelp")->trigger();
+    f.commands->action("ActHelp")->trigger();
     ASSERT_NE(f.helpWindow(), nullptr);
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT)));

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTimer>
 
 #include <functional>
@@ -54,7 +55,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
     dialogs.files = {FileDialogResult{writeFile(home.filePath("sheet.csv"), kSheet), 0}};
     whenImportDialogOpens();
-    f.ActionList1->action("ActImport")->trigger();
+    f.commands->action("ActImport")->trigger();
     ASSERT_EQ(f.StringGrid1->rowCount(), 4);
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 1), QStringLiteral("山田　太郎"));
     EXPECT_EQ(f.StringGrid1->cell(book::ColName, 2), QStringLiteral("鈴木 花子"));
@@ -74,7 +75,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
         d.replaceButton()->setChecked(true);
     });
     dialogs.answers = {Answer::Yes};  // replace the unsaved book
-    f.ActionList1->action("ActImport")->trigger();
+    f.commands->action("ActImport")->trigger();
     ASSERT_EQ(f.StringGrid1->rowCount(), 3);
     EXPECT_EQ(f.StringGrid1->cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
     EXPECT_TRUE(f.AddressFileName.isEmpty());
@@ -84,10 +85,11 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
         EXPECT_EQ(d.columnBox(3)->currentData().toInt(), int(book::ImportField::Relation));
         d.reject();
     });
-    f.ActionList1->action("ActImport")->trigger();
+    f.commands->action("ActImport")->trigger();
 }
 
 TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
     const book::AddressRows before = f.wholeBook().records();
@@ -102,7 +104,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
         d.resize(640, 240);
         d.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/import-dialog-refused.png"));
     });
-    f.ActionList1->action("ActImport")->trigger();
+    f.commands->action("ActImport")->trigger();
     unchanged();
 
     // 𠮷 has no CP932 form: the user is told before anything changes.
@@ -110,7 +112,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
         writeFile(home.filePath("one.vcf"), QStringLiteral("BEGIN:VCARD\nFN:𠮷田\nEND:VCARD\n").toUtf8()), 0}};
     dialogs.answers = {Answer::No};
     whenImportDialogOpens();
-    f.ActionList1->action("ActImport")->trigger();
+    f.commands->action("ActImport")->trigger();
     EXPECT_TRUE(dialogs.texts("question").last().contains(QStringLiteral("𠮷")));
     unchanged();
 
@@ -118,7 +120,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(100LL * 1024 * 1024));
     big.close();
     dialogs.files = {FileDialogResult{big.fileName(), 0}};
-    f.ActionList1->action("ActImport")->trigger();
+    f.commands->action("ActImport")->trigger();
     EXPECT_TRUE(dialogs.texts("error").last().contains(QStringLiteral("大きすぎます")));
     unchanged();
 }
@@ -130,10 +132,10 @@ TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
     const book::AddressRows book = f.wholeBook().records();
     for (const char* name : {"out.csv", "out.vcf"}) {
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
-        f.ActionList1->action("ActExport")->trigger();
+        f.commands->action("ActExport")->trigger();
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
         whenImportDialogOpens([](book::ImportDialog& d) { d.replaceButton()->setChecked(true); });
-        f.ActionList1->action("ActImport")->trigger();
+        f.commands->action("ActImport")->trigger();
         EXPECT_EQ(f.wholeBook().records(), book) << name;
         f.AddressModified = false;
     }
@@ -154,4 +156,32 @@ TEST_F(MainWindowTest, ImportDialogRereadsTheFileWhenTheEncodingChanges) {
     d.encodingBox()->setCurrentIndex(2);
     EXPECT_TRUE(d.headerCheck()->isChecked());
     EXPECT_EQ(d.columnBox(0)->currentData().toInt(), int(book::ImportField::Name));
+}
+
+// Saving writes the program's own layout; a spreadsheet's file or a phone's
+// contacts must not be replaced by it, so such a book opens without a name.
+TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
+    app::TMirelForm& f = make();
+    const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
+    f.OpenDocument(sheet);
+    ASSERT_EQ(f.StringGrid1->rowCount(), 3);
+    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）"))) << f.windowTitle().toStdString();
+    EXPECT_FALSE(f.StatusBar1->currentMessage().isEmpty());
+    f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/foreign-book-opened.png"));
+    EXPECT_FALSE(f.ActSaveExecute());  // the save dialog, cancelled
+    EXPECT_EQ(dialogs.count("save"), 1);
+    EXPECT_EQ(dialogs.fileRequests.last().folder, home.path());
+    QFile kept(sheet);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), kSheet);
+
+    // A dropped vCard file opens the same way.
+    f.WMDropFiles({writeFile(home.filePath("phone.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
+                                                         "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
+    EXPECT_EQ(dialogs.count("notice"), 0);
+    ASSERT_EQ(f.StringGrid1->rowCount(), 2);
+    EXPECT_EQ(f.StringGrid1->cell(book::ColMobile, 1), QStringLiteral("090"));
+    EXPECT_TRUE(f.AddressFileName.isEmpty());
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf"))) << f.windowTitle().toStdString();
 }

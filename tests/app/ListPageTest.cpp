@@ -35,15 +35,15 @@ QString listed(const platform::CellGrid& grid, print::ListKind kind) {
     return print::buildListText(grid, kind).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-bool on(app::TMirelForm& f, const char* action) { return f.ActionList1->action(action)->isEnabled(); }
+bool on(app::TMirelForm& f, const char* action) { return f.commands->action(action)->isEnabled(); }
 
 }  // namespace
 
 TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     app::TMirelForm& f = make();
     fillBook(f, 3);
-    f.PageControl1->setCurrentWidget(f.Ichiran);
-    QPlainTextEdit* box = f.Ichiran->RichEdit1;
+    f.pages->setCurrentWidget(f.listPage);
+    QPlainTextEdit* box = f.listPage->RichEdit1;
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("123-4567"));
     EXPECT_EQ(box->toPlainText(), listed(*f.StringGrid1, print::ListKind::Address));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("名前3")));
@@ -55,11 +55,11 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
 
     // Changed on another page, the book shows changed here on return, and
     // the preview page takes the hyphens out again.
-    f.PageControl1->setCurrentWidget(f.Preview);
+    f.pages->setCurrentWidget(f.previewPage);
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 2), QStringLiteral("1234567 "));
     EXPECT_FALSE(on(f, "ActPrintIchiran"));
     f.StringGrid1->setCell(book::ColName, 2, QStringLiteral("新しい名前"));
-    f.PageControl1->setCurrentWidget(f.Ichiran);
+    f.pages->setCurrentWidget(f.listPage);
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("新しい名前")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("名前2")));
 }
@@ -68,10 +68,10 @@ TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
     app::TMirelForm& f = make();
     fillBook(f, 2);
     f.show();
-    f.PageControl1->setCurrentWidget(f.Ichiran);
-    QPlainTextEdit* box = f.Ichiran->RichEdit1;
+    f.pages->setCurrentWidget(f.listPage);
+    QPlainTextEdit* box = f.listPage->RichEdit1;
     box->appendPlainText(QStringLiteral("メモ書き"));
-    QTest::mouseClick(f.Ichiran->Phone, Qt::LeftButton);
+    QTest::mouseClick(f.listPage->Phone, Qt::LeftButton);
     EXPECT_EQ(box->toPlainText(), listed(*f.StringGrid1, print::ListKind::Phone));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("03-0000-0002")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("メモ書き")));
@@ -80,10 +80,10 @@ TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
 TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     app::TMirelForm& f = make();
     fillBook(f, 5);
-    f.ComboBox6->setCurrentIndex(2);  // 友人: rows 1, 3, 5
+    f.relationFilter->setCurrentIndex(2);  // 友人: rows 1, 3, 5
     ASSERT_FALSE(f.ShowingAll);
-    f.PageControl1->setCurrentWidget(f.Ichiran);
-    const QString text = f.Ichiran->RichEdit1->toPlainText();
+    f.pages->setCurrentWidget(f.listPage);
+    const QString text = f.listPage->RichEdit1->toPlainText();
     EXPECT_EQ(text, listed(*f.StringGrid2, print::ListKind::Address));
     EXPECT_TRUE(text.contains(QStringLiteral("名前5")));
     EXPECT_FALSE(text.contains(QStringLiteral("名前4")));
@@ -94,17 +94,17 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
 TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
     app::TMirelForm& f = make();
     fillBook(f, 150);  // three lines a record: several pages
-    f.PageControl1->setCurrentWidget(f.Ichiran);
-    QTest::mouseClick(f.Ichiran->Phone, Qt::LeftButton);
+    f.pages->setCurrentWidget(f.listPage);
+    QTest::mouseClick(f.listPage->Phone, Qt::LeftButton);
 
     printer.acceptDialog = false;
-    f.ActionList1->action("ActPrintIchiran")->trigger();
+    f.commands->action("ActPrintIchiran")->trigger();
     EXPECT_EQ(printer.calls, QStringList{QStringLiteral("dialog")});
     EXPECT_TRUE(printer.pages.isEmpty());
 
     printer.acceptDialog = true;
     printer.calls.clear();
-    f.ActionList1->action("ActPrintIchiran")->trigger();
+    f.commands->action("ActPrintIchiran")->trigger();
     ASSERT_GE(printer.calls.size(), 3);
     EXPECT_EQ(printer.calls[1], QStringLiteral("begin 住所録"));
     EXPECT_EQ(printer.calls.last(), QStringLiteral("end"));
@@ -125,7 +125,7 @@ TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
     EXPECT_TRUE(printer.calls.isEmpty());
     EXPECT_EQ(f.StringGrid1->rowCount(), 4);  // no row inserted either
 
-    f.PageControl1->setCurrentWidget(f.Ichiran);
+    f.pages->setCurrentWidget(f.listPage);
     QTest::keyClick(&f, Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(printer.calls, QStringList{QStringLiteral("dialog")});
 }
@@ -146,15 +146,15 @@ TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
     }
     f.RenumberRows();
     f.show();
-    f.PageControl1->setCurrentWidget(f.Ichiran);
+    f.pages->setCurrentWidget(f.listPage);
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT)));
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-page-address.png")));
-    QTest::mouseClick(f.Ichiran->Phone, Qt::LeftButton);
+    QTest::mouseClick(f.listPage->Phone, Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-page-phone.png")));
 
-    f.ActionList1->action("ActPrintIchiran")->trigger();
+    f.commands->action("ActPrintIchiran")->trigger();
     ASSERT_EQ(printer.pages.size(), 1);
     EXPECT_TRUE(printer.pages[0].copy(0, 0, 900, 300).save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-printed.png")));
 }

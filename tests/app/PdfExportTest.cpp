@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
@@ -11,6 +12,8 @@
 #include "app/PdfExport.h"
 #include "platform/PictureFiles.h"
 #include "platform/Sjis.h"
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -104,6 +107,8 @@ TEST_F(PdfExport, MistakesAreRefusedWithAReason) {
     QString error;
     EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--kind", "9"}, r, error));
     EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--rows", "3-1"}, r, error));
+    for (const char* rows : {"1-2-3", "1--2", "-2", "1-x"})
+        EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--rows", rows}, r, error)) << rows;
     EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf"}, r, error));
     EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "a.csv", "--colour"}, r, error));
     const QString missing = app::exportPdf(request({"--export-pdf", dir.filePath("x.pdf"), dir.filePath("none.csv")}));
@@ -121,12 +126,14 @@ TEST_F(PdfExport, TheProgramExportsWithoutADisplay) {
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
     env.remove("QT_QPA_PLATFORM");
+    env.remove("XDG_RUNTIME_DIR");
     env.insert("PELCOR_HOME", dir.path());
     p.setProcessEnvironment(env);
     const QString out = dir.filePath("cli.pdf");
     p.start(QStringLiteral(PELCOR_BINARY), {"--export-pdf", out, dir.filePath("book.csv"), "--rows", "1-2"});
     ASSERT_TRUE(p.waitForFinished(30000));
-    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(p.readAllStandardError(), QByteArray());  // a command that succeeds says nothing
     EXPECT_EQ(readPdf(out).pages, 2);
 
     p.start(QStringLiteral(PELCOR_BINARY), {"--export-pdf", out, dir.filePath("none.csv")});
@@ -137,6 +144,72 @@ TEST_F(PdfExport, TheProgramExportsWithoutADisplay) {
     p.start(QStringLiteral(PELCOR_BINARY), {"--help"});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_TRUE(p.readAllStandardOutput().contains("--export-pdf"));
+}
+
+// OUT is replaced only when it is new or an earlier PDF.
+TEST_F(PdfExport, AnOutputThatIsAnInputOrNoPdfIsLeftAlone) {
+    const QString book = dir.filePath("book.csv");
+    QFile f(book);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    const QString link = dir.filePath("link.csv");
+    ASSERT_TRUE(QFile::link(book, link));
+    ASSERT_TRUE(QFile::copy(book, dir.filePath("other.csv")));
+    const QString fifo = dir.filePath("fifo.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+
+    for (const QString& out : {book, link, dir.filePath("other.csv"), fifo})
+        EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, book})).isEmpty()) << out.toStdString();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+
+    const QString pdf = dir.filePath("cards.pdf");
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", pdf, book, "--rows", "1"})), QString());
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", pdf, book})), QString());
+    EXPECT_EQ(readPdf(pdf).pages, 3);
+}
+
+// The back of an envelope carries the sender and no recipient; a postcard
+// has no back on its address side.
+TEST_F(PdfExport, BackWritesTheSenderSideOfAnEnvelope) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
+    QFile ini(dir.filePath("mirel36.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(platform::Sjis::bytes(QStringLiteral("[Kind]\r\nintCB2=2\r\n[Edit]\r\ntext1=差出太郎\r\n")));
+    ini.close();
+    const QString out = dir.filePath("back.pdf");
+    ASSERT_EQ(app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--rows", "1", "--back"})),
+              QString());
+    QProcess text;
+    text.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString written = QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression("\\s"));
+    EXPECT_TRUE(written.contains(QStringLiteral("差出太郎"))) << written.toStdString();
+    EXPECT_FALSE(written.contains(QStringLiteral("山田"))) << written.toStdString();
+
+    EXPECT_FALSE(
+        app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--kind", "1", "--back"})).isEmpty());
+}
+
+// A book whose name is CP932 bytes, as unpacked from a Windows archive.
+TEST_F(PdfExport, ABookNamedInCp932OpensFromTheCommandLine) {
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/\x83\x65\x83\x58\x83\x67.csv";
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("book.csv")).constData(), raw.constData()), 0);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PELCOR_HOME", dir.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    const QString out = dir.filePath("cp932.pdf");
+    p.start("sh", {"-c", "exec \"$0\" --export-pdf \"$1\" \"$(printf '%s/\\203\\145\\203\\130\\203\\147.csv' \"$2\")\"",
+                   QStringLiteral(PELCOR_BINARY), out, dir.path()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(readPdf(out).pages, 3);
+    ::unlink(raw.constData());  // the temporary folder cannot name it
 }
 
 TEST_F(PdfExport, TheMessageSideIsOneCardWithItsPicture) {

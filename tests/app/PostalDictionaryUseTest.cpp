@@ -30,12 +30,12 @@ void type(QLineEdit* field, const QString& text) {
 struct NewRecord {
     app::TMirelForm& f;
     book::EntryPage& p;
-    explicit NewRecord(app::TMirelForm& form) : f(form), p(*form.MirelEdit) {
+    explicit NewRecord(app::TMirelForm& form) : f(form), p(*form.entryPage) {
         f.StringGrid1->setRowCount(2);
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
-        f.PageControl1->setCurrentWidget(&p);
+        f.pages->setCurrentWidget(&p);
         p.NewDataButtonClick();
     }
     // Types a code the way a user does; the page moves the focus on.
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
     EXPECT_TRUE(noteFor(2).contains(QStringLiteral("千代田区")));
     EXPECT_TRUE(noteFor(3).contains(QStringLiteral("ありません")));
     EXPECT_EQ(g.cell(book::ColPostal, 3), QStringLiteral("9999999 "));  // the book is left alone
-    f.PageControl1->setCurrentWidget(f.MirelEdit);
+    f.pages->setCurrentWidget(f.entryPage);
     EXPECT_FALSE(note->isVisible());
 }
 

@@ -43,59 +43,59 @@ TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
     fillRecord(*f.StringGrid1, 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
     fillRecord(*f.StringGrid1, 2, QStringLiteral("鈴木一郎"), QStringLiteral("仕事"));
     f.StringGrid1->setRow(2);
-    EXPECT_TRUE(texts(f.Preview->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
+    EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
 
     // Filtered: a change of a field draws StringGrid2's record, not row 1 of the whole book.
-    f.ComboBox6->setCurrentIndex(4);  // 仕事
+    f.relationFilter->setCurrentIndex(4);  // 仕事
     f.StringGrid1->setRow(1);
-    f.Preview->PageControl2->field("UXPos")->setValue(5);
-    EXPECT_TRUE(texts(f.Preview->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
-    f.Preview->FuutouR->click();
-    EXPECT_FALSE(texts(f.Preview->PaintBox1->picture()).join(' ').contains(QStringLiteral("山田太郎")));
+    f.previewPage->PageControl2->field("UXPos")->setValue(5);
+    EXPECT_TRUE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("鈴木一郎")));
+    f.previewPage->FuutouR->click();
+    EXPECT_FALSE(texts(f.previewPage->PaintBox1->picture()).join(' ').contains(QStringLiteral("山田太郎")));
 }
 
 TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
     app::TMirelForm& f = make();
-    f.Preview->FuutouR->setChecked(true);
-    f.Preview->ComboBox2->setCurrentIndex(0);
+    f.previewPage->FuutouR->setChecked(true);
+    f.previewPage->kindChoice->setCurrentIndex(0);
     f.RefreshPreview();
-    EXPECT_FALSE(f.Preview->FuutouF->isEnabled());
-    EXPECT_TRUE(f.Preview->FuutouR->isChecked());  // kept while disabled
-    f.Preview->ComboBox2->setCurrentIndex(3);
+    EXPECT_FALSE(f.previewPage->FuutouF->isEnabled());
+    EXPECT_TRUE(f.previewPage->FuutouR->isChecked());  // kept while disabled
+    f.previewPage->kindChoice->setCurrentIndex(3);
     f.RefreshPreview();
-    EXPECT_TRUE(f.Preview->FuutouF->isEnabled());
-    EXPECT_TRUE(f.Preview->FuutouR->isEnabled());
+    EXPECT_TRUE(f.previewPage->FuutouF->isEnabled());
+    EXPECT_TRUE(f.previewPage->FuutouR->isEnabled());
 }
 
 TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
     app::TMirelForm& f = make();
     f.StringGrid1->setRowCount(4);
     f.StringGrid1->setCell(book::ColPostal, 3, QStringLiteral("123-4567"));
-    f.PageControl1->setCurrentIndex(1);
+    f.pages->setCurrentIndex(1);
     f.CurrentRecord = 3;  // as the entry page leaves it
-    f.PageControl1->setCurrentIndex(0);
+    f.pages->setCurrentIndex(0);
     EXPECT_EQ(f.StringGrid1->cell(book::ColPostal, 3), QStringLiteral("1234567 "));
     EXPECT_EQ(f.StringGrid1->row(), 3);
 
-    f.ComboBox6->setCurrentIndex(1);
-    f.PageControl1->setCurrentIndex(1);
+    f.relationFilter->setCurrentIndex(1);
+    f.pages->setCurrentIndex(1);
     f.FilteredCurrentRow = 0;
-    f.PageControl1->setCurrentIndex(0);
+    f.pages->setCurrentIndex(0);
     EXPECT_EQ(f.StringGrid2->row(), 1);
 }
 
 TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
     app::TMirelForm& f = make();
     fillRecord(*f.StringGrid1, 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
-    f.Sasidasininn->SSimei->setText(QStringLiteral("鈴木一郎"));
-    f.Sasidasininn->SYuubinBangou1->setText(QStringLiteral("530"));
-    f.Sasidasininn->SYuubinBangou2->setText(QStringLiteral("0001"));
-    f.Sasidasininn->SJuusho1->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
+    f.senderPage->SSimei->setText(QStringLiteral("鈴木一郎"));
+    f.senderPage->SYuubinBangou1->setText(QStringLiteral("530"));
+    f.senderPage->SYuubinBangou2->setText(QStringLiteral("0001"));
+    f.senderPage->SJuusho1->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
     f.show();
     const QString dir = QStringLiteral(PELCOR_TEST_OUTPUT);
     QDir().mkpath(dir);
     for (int kind = 0; kind < 6; ++kind) {
-        f.Preview->ComboBox2->setCurrentIndex(kind);
+        f.previewPage->kindChoice->setCurrentIndex(kind);
         f.RefreshPreview();
         QCoreApplication::processEvents();
         EXPECT_TRUE(f.grab().save(QDir(dir).filePath(QStringLiteral("preview-kind%1.png").arg(kind))));

@@ -74,13 +74,13 @@ TEST_F(MainWindowTest, PrintedCardsCarryNoPreprintedMarks) {
     ASSERT_EQ(printer.pages.size(), 1);
     EXPECT_EQ(darkPixels(printer.pages[0]), 0);
     // The preview of the same record shows the marks.
-    EXPECT_FALSE(f.Preview->PaintBox1->picture().ops.empty());
+    EXPECT_FALSE(f.previewPage->PaintBox1->picture().ops.empty());
 }
 
 TEST_F(MainWindowTest, TheFilteredGridsSelectionIsPrinted) {
     app::TMirelForm& f = make();
     fillNames(f, kNames);  // 友人: rows 1, 3, 5
-    f.ComboBox6->setCurrentText(QStringLiteral("友人"));
+    f.relationFilter->setCurrentText(QStringLiteral("友人"));
     selectRows(*f.StringGrid2, 1, 3);
     f.ActPrintExecute();
     EXPECT_EQ(printer.pages.size(), 3);
@@ -95,6 +95,7 @@ TEST_F(MainWindowTest, CancellingThePrintDialogPrintsNothing) {
 }
 
 TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
+    dialogs.expect("error");
     app::TMirelForm& f = make();
     fillNames(f, kNames);
     selectRows(*f.StringGrid1, 1, 4);
@@ -112,6 +113,6 @@ TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
 
 TEST_F(MainWindowTest, PrinterSetupRunsTheSetupDialog) {
     app::TMirelForm& f = make();
-    f.ActionList1->action("ActPrinter")->trigger();
+    f.commands->action("ActPrinter")->trigger();
     EXPECT_EQ(printer.calls, QStringList({"setup"}));
 }

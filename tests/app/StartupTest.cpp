@@ -27,13 +27,13 @@ TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
     for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.StringGrid1->cell(c, 1).isEmpty());
     EXPECT_EQ(f.StringGrid1->rowCells(0).join(QLatin1Char(',')),
               QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係"));
-    EXPECT_EQ(f.PageControl1->currentWidget(), f.Preview);
-    EXPECT_FALSE(f.ActionList1->action("ActPrint")->isEnabled());
+    EXPECT_EQ(f.pages->currentWidget(), f.previewPage);
+    EXPECT_FALSE(f.commands->action("ActPrint")->isEnabled());
     EXPECT_TRUE(f.ShowingAll);
     EXPECT_FALSE(f.AddressModified);
     EXPECT_EQ(f.CurrentRecord, 1);
-    EXPECT_EQ(f.MirelEdit->Num1->text(), QStringLiteral("1"));
-    EXPECT_FALSE(f.MirelEdit->EditOKButton->isEnabled());
+    EXPECT_EQ(f.entryPage->Num1->text(), QStringLiteral("1"));
+    EXPECT_FALSE(f.entryPage->EditOKButton->isEnabled());
     EXPECT_TRUE(QDir(home.filePath(QStringLiteral("住所録"))).exists());
     EXPECT_TRUE(QDir(home.filePath(QStringLiteral("本文"))).exists());
 }
@@ -59,10 +59,10 @@ TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
 
     const QStringList captions = {"印刷プレビュー", "差出人の編集", "宛名の編集", "一覧表", "はがき裏面"};
     const QStringList names = {"Preview", "Sasidasininn", "MirelEdit", "Ichiran", "HRimen"};
-    ASSERT_EQ(f.PageControl1->count(), 5);
+    ASSERT_EQ(f.pages->count(), 5);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(f.PageControl1->tabText(i), captions[i]);
-        EXPECT_EQ(f.PageControl1->widget(i)->objectName(), names[i]);
+        EXPECT_EQ(f.pages->tabText(i), captions[i]);
+        EXPECT_EQ(f.pages->widget(i)->objectName(), names[i]);
     }
 
     for (platform::StringGrid* g : {f.StringGrid1, f.StringGrid2}) {
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
     QDir().mkpath(QFileInfo(out).path());
     EXPECT_TRUE(shot.save(out));
     // The tab captions are drawn with a Japanese face, not the box glyph.
-    QFontMetrics metrics(f.PageControl1->tabBar()->font());
+    QFontMetrics metrics(f.pages->tabBar()->font());
     EXPECT_TRUE(metrics.inFont(QChar(u'印')));
     EXPECT_TRUE(QFontMetrics(f.StringGrid1->font()).inFont(QChar(u'〒')));
 }

@@ -18,7 +18,8 @@ QByteArray sjis(const QString& s) { return platform::Sjis::bytes(s); }
 // A book of `n` records full of awkward text.
 AddressRows awkwardBook(int n) {
     const QStringList pieces = {"山田　太郎", "a,b", "say \"hi\"", " lead", "trail ", "①㈱髙﨑",
-                                "表示ソフト", "ｶﾀｶﾅ", "", "x\ty", "東京都 港区", "\"", "№Ⅱ"};
+                                "表示ソフト", "ｶﾀｶﾅ", "", "x\ty", "東京都 港区", "\"", "№Ⅱ",
+                                "東京都\r\n港区", "\"a\",\nb"};
     AddressRows rows;
     for (int r = 0; r < n; ++r) {
         QStringList row;
@@ -64,6 +65,8 @@ TEST(AddressFile, LineEndsEndOfFileAndExtraFields) {
     EXPECT_TRUE(parseAddressFile(QByteArray()).isEmpty());
     EXPECT_EQ(parseAddressFile("x").size(), 1);             // no line end on the last line
     EXPECT_EQ(parseAddressFile("a\r\n\r\nb\r\n").size(), 3);  // an empty line is an empty record
+    // A quote never closed ends with its line, not with the file.
+    EXPECT_EQ(parseAddressFile("k,\"open\r\nb,c\r\n").size(), 2);
 }
 
 TEST(AddressFile, GarbageOpensWithoutCrashOrLoss) {

@@ -81,13 +81,20 @@ TEST(FieldMapping, JoinsPartsAndTurnsReadingsIntoHiragana) {
 TEST(CsvImport, OwnFilesOpenAsBeforeAndForeignOnesByEncodingAndHeader) {
     const QByteArray own = platform::Sjis::bytes(
         QStringLiteral("やまだ,山田　太郎,123-4567,東京都,\"a b\",,,03,,,,,友人\r\n,,,,,,,,,,,,\r\nなまえ,電話,,,,,,,,,,,\r\n"));
-    EXPECT_EQ(parseAnyAddressFile(own), parseAddressFile(own));
+    bool otherFormat = true;
+    EXPECT_EQ(parseAnyAddressFile(own, &otherFormat), parseAddressFile(own));
+    EXPECT_FALSE(otherFormat);
+    // Saving writes 13 CP932 columns: a file of another shape must not be
+    // taken for one of ours, or its extra columns would be lost.
+    parseAnyAddressFile(platform::Sjis::bytes(QStringLiteral("やまだ,山田,,,,,,,,,,,友人,x\r\n")), &otherFormat);
+    EXPECT_TRUE(otherFormat);
 
     const QString foreign = QStringLiteral("名前,ふりがな,住所1,電話\n山田 太郎,ヤマダ,東京都 港区,03\n");
     for (const QByteArray& bytes : {foreign.toUtf8(), platform::Sjis::bytes(foreign),
                                     QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(foreign.utf16()),
                                                                         foreign.size() * 2)}) {
-        const AddressRows rows = parseAnyAddressFile(bytes);
+        const AddressRows rows = parseAnyAddressFile(bytes, &otherFormat);
+        EXPECT_TRUE(otherFormat);
         ASSERT_EQ(rows.size(), 1);
         EXPECT_EQ(rows[0][ColName], QStringLiteral("山田 太郎"));
         EXPECT_EQ(rows[0][ColKana], QStringLiteral("やまだ"));

@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <QToolButton>
 
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 #include "editor/ColourSwatch.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/editor/PictureHelpers.h"
@@ -20,7 +20,7 @@ namespace {
 class PictanDrawing : public EditorWindowTest {
 protected:
     editor::ColourSwatch* swatch(const char* name) const { return child<editor::ColourSwatch>(name); }
-    editor::ColorPalette* palette() const { return child<editor::ColorPalette>("ColorGrid1"); }
+    editor::ColourPalette* palette() const { return child<editor::ColourPalette>("ColorGrid1"); }
     void chooseTool(const char* button) { child<QToolButton>(button)->click(); }
 
     void paletteMouse(QEvent::Type type, int cell, Qt::MouseButton button, Qt::MouseButtons held) {
@@ -208,6 +208,7 @@ TEST_F(PictanDrawing, WidthFieldThatIsNoNumberDrawsOnePixel) {
 // may be, so no turned copy can be made: the picture stays, and the user
 // hears why, as from the resize dialog.
 TEST_F(PictanDrawing, ATurnThatCannotBeMadeKeepsThePictureAndSaysWhy) {
+    dialogs.expect("error");
     const QImage tall(1, 1 << 26, QImage::Format_RGB32);  // never written: costs no memory
     ASSERT_FALSE(tall.isNull());
     form->replacePicture(tall, tall.size());

@@ -131,6 +131,7 @@ TEST_F(PictanFiles, PictureSavedUnderTheTemporaryNameSurvives) {
 }
 
 TEST_F(PictanFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
+    dialogs.expect("error");
     dialogs.files = {chosen(path("missing/folder/c.bmp"), 0)};
     EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Failed);
     ASSERT_EQ(dialogs.count("error"), 1);
@@ -143,6 +144,7 @@ TEST_F(PictanFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
 }
 
 TEST_F(PictanFiles, UnmakeablePictureFolderStopsSaveAsBeforeItsDialog) {
+    dialogs.expect("error");
     writeFile(home.filePath(QStringLiteral("Desktop/はがき画像")), "not a folder");
     EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Failed);
     EXPECT_EQ(dialogs.count("save"), 0);
@@ -150,6 +152,7 @@ TEST_F(PictanFiles, UnmakeablePictureFolderStopsSaveAsBeforeItsDialog) {
 }
 
 TEST_F(PictanFiles, FailedSaveFromTheQuestionStopsTheCaller) {
+    dialogs.expect("error", 3);
     dialogs.files = {chosen(path("nowhere/x.bmp"), 0)};
     form->ActSaveAsExecute();  // leaves an unwritable name behind
     dialogs.calls.clear();
@@ -223,6 +226,7 @@ TEST_F(PictanFiles, OtherExtensionsAndMissingFilesAreIgnoredSilently) {
 }
 
 TEST_F(PictanFiles, UndecodableFileReportsAndKeepsEverything) {
+    dialogs.expect("error");
     writeFile(path("bad.bmp"), "BM this is no bitmap");
     form->LoadPictureFile(path("bad.bmp"));
     EXPECT_EQ(dialogs.count("error"), 1);
@@ -296,6 +300,7 @@ TEST_F(PictanFiles, CloseQueryHidesUnlessCancelled) {
 }
 
 TEST_F(PictanFiles, PrintPutsOnePrinterDotPerPixelAtTheTopLeft) {
+    dialogs.expect("error");
     QImage p = filled(40, 30, kWhite);
     p.setPixel(0, 0, kRed);
     p.setPixel(39, 29, kBlue);

@@ -124,6 +124,7 @@ TEST_F(ResizeDialog, PercentFieldsAndTheirArrowsFillTheColumn) {
 }
 
 TEST_F(ResizeDialog, TypedValuesAreLimitedAndNonNumbersRefused) {
+    dialogs.expect("error");
     type(ResizeField::P1, QStringLiteral("600"));
     EXPECT_EQ(text(ResizeField::P1), QStringLiteral("500"));
     type(ResizeField::P1, QStringLiteral("12x"));
@@ -195,6 +196,7 @@ TEST_F(ResizeDialog, CancelChangesNothingAndEveryShowingResets) {
 }
 
 TEST_F(ResizeDialog, ImpossibleSizeReportsAndKeepsThePicture) {
+    dialogs.expect("error");
     form->replacePicture(QImage(), QSize(20000, 20000));
     type(ResizeField::P1, QStringLiteral("500"));
     ok();

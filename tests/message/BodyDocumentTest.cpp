@@ -108,6 +108,7 @@ TEST_F(BodyPageTest, ReopeningATextShowsItsNameAndKeepsThePicture) {
 }
 
 TEST_F(BodyPageTest, ATextThatCannotBeReadChangesNothing) {
+    dialogs.expect("error");
     type(QStringLiteral("keep"));
     page->openDocument(path(QStringLiteral("missing.txt")));
     EXPECT_EQ(dialogs.count("error"), 1);
@@ -119,6 +120,7 @@ TEST_F(BodyPageTest, ATextThatCannotBeReadChangesNothing) {
 }
 
 TEST_F(BodyPageTest, AFailedWriteIsReportedAndTheBodyStaysUnsaved) {
+    dialogs.expect("error");
     type(QStringLiteral("x"));
     const QString target = path(QStringLiteral("no/such/folder/a.txt"));
     dialogs.files = {FileDialogResult{target, 0}};

@@ -78,17 +78,17 @@ TEST_F(BodyPageTest, PrintFieldsEnableTheirResetWithoutRedrawing) {
 
 TEST_F(BodyPageTest, KindChooserRedrawsAndShowsItsAdjustmentPage) {
     type(QStringLiteral("a\nb"));
-    page->ComboBox5->setCurrentIndex(1);
+    page->messageKindChoice->setCurrentIndex(1);
     page->ComboBox5Click();
     EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("FMoji"));
     EXPECT_EQ(message_ops::xs(page->PaintBox2->picture()), (std::vector<int>{970, 905}));
-    page->ComboBox5->setCurrentIndex(0);
+    page->messageKindChoice->setCurrentIndex(0);
     page->ComboBox5Click();
     EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("NMoji"));
 }
 
 TEST_F(BodyPageTest, TypingIntoAFieldKeepsItsPageEvenForTheOtherKind) {
-    page->ComboBox5->setCurrentIndex(1);
+    page->messageKindChoice->setCurrentIndex(1);
     page->PageControl3->setCurrentWidget(page->PageControl3->page(NewYearPage));
     type(QStringLiteral("a"));
     page->PageControl3->setCurrentWidget(page->PageControl3->page(NewYearPage));

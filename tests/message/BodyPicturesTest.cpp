@@ -62,6 +62,7 @@ TEST_F(BodyPageTest, BitmapsAndMetafilesTakeTheirOwnSize) {
 }
 
 TEST_F(BodyPageTest, ABrokenPictureIsRefusedAndTheOldOneStays) {
+    dialogs.expect("error", 4);
     const QString good = path(QStringLiteral("good.jpg"));
     ASSERT_TRUE(platform::writeJpeg(good, photo()).isEmpty());
     page->openDocument(good);

@@ -131,6 +131,30 @@ TEST(MessageSideOutput, PrintOffsetMovesTheTextByWholePrinterPixels) {
     EXPECT_EQ(moved.size(), still.size());
 }
 
+// Printer pixels of the design are 1/360 inch on any printer: at 1200 dpi the
+// picture still spans the card once, and the offset moves it as far as at
+// 360 dpi.
+TEST(MessageSideOutput, AtTwelveHundredDpiThePictureLiesOnceAndMovesInPhysicalUnits) {
+    MessageSideInput in = printedPicture(Qt::red);
+    QImage halves(64, 64, QImage::Format_RGB32);
+    halves.fill(Qt::blue);
+    QPainter(&halves).fillRect(0, 0, 32, 64, Qt::red);
+    in.picture = halves;
+    // The card's width at 1200 dpi is 4724 pixels, its middle 2362.
+    const QImage still = printed(in, QSize(3000, 100), 1200);
+    EXPECT_EQ(still.pixelColor(1181, 50), QColor(Qt::red));
+    EXPECT_EQ(still.pixelColor(2250, 50), QColor(Qt::red));
+    EXPECT_EQ(still.pixelColor(2480, 50), QColor(Qt::blue));
+    EXPECT_EQ(still.pixelColor(2950, 50), QColor(Qt::blue));
+
+    in.layout.PIndL = 100;  // 100/360 inch: 333 pixels at 1200 dpi
+    const QImage moved = printed(in, QSize(3000, 100), 1200);
+    EXPECT_EQ(moved.pixelColor(320, 50), QColor(Qt::white));
+    EXPECT_EQ(moved.pixelColor(345, 50), QColor(Qt::red));
+    EXPECT_EQ(moved.pixelColor(2600, 50), QColor(Qt::red));
+    EXPECT_EQ(moved.pixelColor(2800, 50), QColor(Qt::blue));
+}
+
 TEST(MessageSideOutput, PreviewIgnoresThePrintOffsets) {
     MessageSideInput in = body(int(CardKind::Ordinary), {u"年賀状"_qs});
     in.picture = solid(Qt::blue);

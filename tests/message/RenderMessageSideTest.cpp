@@ -120,22 +120,24 @@ TEST(RenderMessageSide, PreviewTileHoldsThePictureBelowThirtyWhiteRows) {
     EXPECT_EQ(page.printOffset, QPoint(0, 0));
 }
 
-TEST(RenderMessageSide, PrintTileIsSizedInPrinterPixelsAndHasNoOutline) {
+// 1420 x 2101 pixels of 1/360 inch: 100.2 x 148.2 mm, once from the corner.
+TEST(RenderMessageSide, PrintedPictureIsSizedInPrinterPixelsAndHasNoOutline) {
     MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
     in.layout.PIndL = 100;
     in.layout.PIndT = -7;
     const MessageSidePage page = RenderMessageSide(in);
-    const auto patterns = opsOf<op::BrushPattern>(page.picture);
-    ASSERT_EQ(patterns.size(), 1u);
-    EXPECT_EQ(patterns[0].pattern.size(), QSize(1420, 2101));
-    // The picture is stretched over the whole tile.
-    EXPECT_EQ(patterns[0].pattern.pixelColor(3, 3), QColor(Qt::red));
-    EXPECT_EQ(patterns[0].pattern.pixelColor(1416, 2097), QColor(Qt::yellow));
+    EXPECT_TRUE(opsOf<op::BrushPattern>(page.picture).empty());
+    const auto bitmaps = opsOf<op::StretchBitmap>(page.picture);
+    ASSERT_EQ(bitmaps.size(), 1u);
+    EXPECT_EQ(bitmaps[0].rect, (platform::PageRect{0, 0, 1002, -1482}));
+    EXPECT_EQ(bitmaps[0].image.size(), QSize(1420, 2101));
+    EXPECT_EQ(bitmaps[0].image.pixelColor(3, 3), QColor(Qt::red));
+    EXPECT_EQ(bitmaps[0].image.pixelColor(1416, 2097), QColor(Qt::yellow));
     EXPECT_TRUE(opsOf<op::Rectangle>(page.picture).empty());
     EXPECT_EQ(page.printOffset, QPoint(100, -7));
 }
 
-TEST(RenderMessageSide, PictureSizeFieldScalesThePrintTile) {
+TEST(RenderMessageSide, PictureSizeFieldScalesThePrintedPicture) {
     EXPECT_EQ(printPatternSize(0), QSize(1420, 2101));
     EXPECT_EQ(printPatternSize(58), QSize(2000, 2960));
     EXPECT_EQ(printPatternSize(-70), QSize(720, 1065));
@@ -150,7 +152,7 @@ TEST(RenderMessageSide, PrintWithoutPictureFillsTheCardWhite) {
     const auto fills = opsOf<op::FillRect>(page);
     ASSERT_EQ(fills.size(), 1u);
     EXPECT_EQ(fills[0].rect, kCard);
-    const auto colours = opsOf<op::BrushColor>(page);
+    const auto colours = opsOf<op::BrushColour>(page);
     ASSERT_FALSE(colours.empty());
-    EXPECT_EQ(colours.front().color, QColor(Qt::white));
+    EXPECT_EQ(colours.front().colour, QColor(Qt::white));
 }

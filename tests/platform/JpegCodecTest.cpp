@@ -158,6 +158,10 @@ TEST(JpegCodec, TruncatedAndForeignFilesAreRefused) {
     }
     EXPECT_TRUE(decodeJpeg(file.left(file.size() / 2)).error.contains(QStringLiteral("途中で切れて")));
     EXPECT_FALSE(decodeJpeg(QByteArray("BM not a jpeg at all")).ok());
+    // Cut short but closed with an end marker: the decoder would invent the
+    // missing rows grey.
+    const int quarter = sos + int(file.size() - sos) / 4;
+    EXPECT_FALSE(decodeJpeg(file.left(quarter) + QByteArray("\xff\xd9", 2)).ok());
 
     // A scrambled entropy segment decodes to something or fails, but returns.
     QByteArray scrambled = file;

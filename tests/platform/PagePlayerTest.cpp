@@ -54,7 +54,7 @@ QRect inkBox(const QImage& image) {
 
 TEST(PagePlayer, StretchedPreviewPutsTheStampBoxWhereTheScaleDoes) {
     PagePicture page = postcard();
-    page.ops.push_back(op::PenColor{QColor(255, 0, 0)});
+    page.ops.push_back(op::PenColour{QColor(255, 0, 0)});
     page.ops.push_back(op::Rectangle{{70, -70, 270, -340}});
     QImage image = canvas(270, 400);
     QPainter painter(&image);
@@ -109,7 +109,7 @@ TEST(PagePlayer, WidePensKeepTheirPhysicalWidth) {
 
 TEST(PagePlayer, PrinterPlacementUsesPhysicalSizeFromTheDevicePosition) {
     PagePicture page = postcard();
-    page.ops.push_back(op::BrushColor{Qt::black});
+    page.ops.push_back(op::BrushColour{Qt::black});
     page.ops.push_back(op::FillRect{{100, -100, 200, -300}});
     // A 300 dpi page: 1 unit = 300 / 254 px.
     QImage image = canvas(1200, 1800);
@@ -143,7 +143,7 @@ TEST(PagePlayer, ClearBrushLeavesTheInsideUntouched) {
 TEST(PagePlayer, OpaqueTextFillsItsCellsAndClearTextDoesNot) {
     for (const bool opaque : {true, false}) {
         PagePicture page = postcard();
-        page.ops.push_back(op::BrushColor{QColor(0, 0, 255)});
+        page.ops.push_back(op::BrushColour{QColor(0, 0, 255)});
         if (!opaque) page.ops.push_back(op::SetBrushStyle{BrushStyle::Clear});
         page.ops.push_back(op::Text{500, -100, QStringLiteral("一"), verticalFont(100)});
         QImage image = canvas(1000, 1480);

@@ -128,6 +128,7 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
 
 TEST(ListPage, APrinterThatCannotStartIsReportedAndThePreviewStillRedrawn) {
     PageRig rig;
+    rig.dialogs.expect("error");
     rig.page.IchiranShow();
     rig.host.events.clear();
     rig.printer.failBegin = true;

@@ -35,9 +35,9 @@ std::vector<Mark> marksOf(const platform::PagePicture& page) {
     QColor pen = Qt::black, brush = Qt::white;
     int width = 1;
     for (const platform::PageOp& o : page.ops) {
-        if (auto* p = std::get_if<op::PenColor>(&o)) pen = p->color;
+        if (auto* p = std::get_if<op::PenColour>(&o)) pen = p->colour;
         if (auto* w = std::get_if<op::PenWidth>(&o)) width = w->width;
-        if (auto* b = std::get_if<op::BrushColor>(&o)) brush = b->color;
+        if (auto* b = std::get_if<op::BrushColour>(&o)) brush = b->colour;
         EXPECT_FALSE(std::holds_alternative<op::SetBrushStyle>(o)) << "the address side keeps a solid brush";
         if (auto* r = std::get_if<op::Rectangle>(&o)) marks.push_back({r->rect, pen, width, brush});
     }
@@ -156,7 +156,7 @@ TEST(DrawAddressSide, PrinterNeverGetsTheMarks) {
             EXPECT_EQ(page.widthHundredths, kFrames[kind].widthHundredths);
             EXPECT_TRUE(marksOf(page).empty()) << "kind " << kind;
             for (const platform::PageOp& o : page.ops) {
-                EXPECT_FALSE(std::holds_alternative<op::PenColor>(o));
+                EXPECT_FALSE(std::holds_alternative<op::PenColour>(o));
                 EXPECT_FALSE(std::holds_alternative<op::FillRect>(o));
             }
         }

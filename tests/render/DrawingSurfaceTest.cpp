@@ -9,9 +9,9 @@ namespace op = platform::op;
 
 TEST(DrawingSurface, StartsWithWhiteBrushBlackPenAndDefaultFont) {
     DrawingSurface s(10000, 14800, ReferenceDevice::Printer);
-    EXPECT_EQ(s.brushColor(), QColor(Qt::white));
+    EXPECT_EQ(s.brushColour(), QColor(Qt::white));
     EXPECT_EQ(s.brushStyle(), platform::BrushStyle::Solid);
-    EXPECT_EQ(s.penColor(), QColor(Qt::black));
+    EXPECT_EQ(s.penColour(), QColor(Qt::black));
     EXPECT_EQ(s.penWidth(), 1);
     EXPECT_EQ(s.penStyle(), platform::PenStyle::Solid);
     EXPECT_EQ(s.font(), VerticalFont{});
@@ -20,7 +20,7 @@ TEST(DrawingSurface, StartsWithWhiteBrushBlackPenAndDefaultFont) {
 
 TEST(DrawingSurface, RecordsOperationsInOrderWithTheCurrentFont) {
     DrawingSurface s(12000, 23500, ReferenceDevice::Screen);
-    s.setPenColor(QColor(0, 0, 255));
+    s.setPenColour(QColor(0, 0, 255));
     s.setPenWidth(3);
     s.rectangle(70, -130, 270, -370);
     s.setBrushStyle(platform::BrushStyle::Clear);
@@ -34,7 +34,7 @@ TEST(DrawingSurface, RecordsOperationsInOrderWithTheCurrentFont) {
     EXPECT_EQ(page.heightHundredths, 23500);
     EXPECT_DOUBLE_EQ(page.heightTenths(), 2350.0);
     ASSERT_EQ(page.ops.size(), 6u);
-    EXPECT_EQ(std::get<op::PenColor>(page.ops[0]).color, QColor(0, 0, 255));
+    EXPECT_EQ(std::get<op::PenColour>(page.ops[0]).colour, QColor(0, 0, 255));
     EXPECT_EQ(std::get<op::PenWidth>(page.ops[1]).width, 3);
     EXPECT_EQ(std::get<op::Rectangle>(page.ops[2]).rect, (platform::PageRect{70, -130, 270, -370}));
     EXPECT_EQ(std::get<op::SetBrushStyle>(page.ops[3]).style, platform::BrushStyle::Clear);
@@ -68,8 +68,8 @@ TEST(DrawingSurface, FinishingClosesTheSurface) {
     EXPECT_TRUE(page.isValid());
     EXPECT_TRUE(s.isFinished());
     s.rectangle(0, 0, 20, -20);
-    s.setPenColor(Qt::red);
-    EXPECT_EQ(s.penColor(), QColor(Qt::black));
+    s.setPenColour(Qt::red);
+    EXPECT_EQ(s.penColour(), QColor(Qt::black));
     EXPECT_EQ(page.ops.size(), 1u);
     // A second finish yields nothing rather than a copy of the page.
     EXPECT_FALSE(s.finish().isValid());

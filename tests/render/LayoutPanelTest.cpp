@@ -18,8 +18,8 @@ TEST(LayoutPanel, HasEveryFieldWithItsRangeAndStartsAtZero) {
     EXPECT_EQ(p.tabText(7), QStringLiteral("役職名"));
     EXPECT_EQ(p.tabText(8), QStringLiteral("文字の整形"));
     int fields = 0;
-    for (const render::LayoutTabSpec& tab : render::layoutTabs()) {
-        for (const render::LayoutFieldSpec& f : tab.fields) {
+    for (const render::AdjustmentTab& tab : render::layoutTabs()) {
+        for (const render::AdjustmentField& f : tab.fields) {
             platform::SpinField* spin = p.field(f.name);
             ASSERT_NE(spin, nullptr) << f.name;
             EXPECT_EQ(spin->value(), 0);

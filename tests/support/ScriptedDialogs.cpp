@@ -4,6 +4,11 @@
 
 namespace testsupport {
 
+ScriptedDialogs::~ScriptedDialogs() {
+    for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+        if (it.value() > 0) ADD_FAILURE() << it.value() << " expected " << it.key().toStdString() << " never came";
+}
+
 int ScriptedDialogs::count(const QString& kind) const {
     int n = 0;
     for (const Call& c : calls) n += c.kind == kind;
@@ -26,12 +31,26 @@ platform::Answer ScriptedDialogs::question(QWidget*, const QString& text) {
     return answers.takeFirst();
 }
 
+namespace {
+
+void takeExpected(QMap<QString, int>& expected, const QString& kind, const QString& text) {
+    if (expected.value(kind) <= 0) {
+        ADD_FAILURE() << "unexpected " << kind.toStdString() << ": " << text.toStdString();
+        return;
+    }
+    --expected[kind];
+}
+
+}  // namespace
+
 void ScriptedDialogs::notice(QWidget*, const QString& text) {
     calls.append({QStringLiteral("notice"), text});
+    takeExpected(expected, QStringLiteral("notice"), text);
 }
 
 void ScriptedDialogs::error(QWidget*, const QString& text) {
     calls.append({QStringLiteral("error"), text});
+    takeExpected(expected, QStringLiteral("error"), text);
 }
 
 platform::FileDialogResult ScriptedDialogs::openFile(QWidget*, const platform::FileDialogRequest& request) {

@@ -1,7 +1,10 @@
 #pragma once
-// Dialogs for tests: answers come from a script, every call is recorded.
+// Dialogs for tests: answers come from a script, every call is recorded. A
+// question without a scripted answer, and an error box or notice the test did
+// not expect(), fails the test; so does an expected one that never came.
 
 #include <QList>
+#include <QMap>
 #include <QVector>
 
 #include "platform/Dialogs.h"
@@ -20,6 +23,13 @@ public:
     QList<platform::FileDialogResult> files;    // for openFile()/saveFile(), in order
     QList<platform::FileDialogRequest> fileRequests;
     QList<QColor> colours;
+
+    // Fails the test when an expected box never came.
+    ~ScriptedDialogs() override;
+
+    // Allows `n` more boxes of `kind` ("error" or "notice").
+    void expect(const QString& kind, int n = 1) { expected[kind] += n; }
+    QMap<QString, int> expected;
 
     int count(const QString& kind) const;
     QStringList texts(const QString& kind) const;

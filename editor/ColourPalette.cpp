@@ -1,4 +1,4 @@
-#include "editor/ColorPalette.h"
+#include "editor/ColourPalette.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,44 +7,44 @@ namespace editor {
 namespace {
 
 // The sixteen colours of the standard system palette, in RGB.
-constexpr QRgb kColours[ColorPalette::kCells] = {
+constexpr QRgb kColours[ColourPalette::kCells] = {
     0xFF000000, 0xFF800000, 0xFF008000, 0xFF808000, 0xFF000080, 0xFF800080, 0xFF008080, 0xFFC0C0C0,
     0xFF808080, 0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFFFFFFFF,
 };
 
-constexpr int kRows = ColorPalette::kCells / ColorPalette::kColumns;
+constexpr int kRows = ColourPalette::kCells / ColourPalette::kColumns;
 
 }  // namespace
 
-ColorPalette::ColorPalette(QWidget* parent) : QWidget(parent) {
+ColourPalette::ColourPalette(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ColorGrid1"));
     setFixedSize(84, 160);
 }
 
-QRgb ColorPalette::cellColour(int index) {
+QRgb ColourPalette::cellColour(int index) {
     return index >= 0 && index < kCells ? kColours[index] : kColours[0];
 }
 
-QString ColorPalette::markOf(int index) const {
+QString ColourPalette::markOf(int index) const {
     if (index == foreground_ && index == background_) return QStringLiteral("FB");
     if (index == foreground_) return QStringLiteral("FG");
     if (index == background_) return QStringLiteral("BG");
     return QString();
 }
 
-QRect ColorPalette::cellRect(int index) const {
+QRect ColourPalette::cellRect(int index) const {
     const int w = width() / kColumns, h = height() / kRows;
     return QRect((index % kColumns) * w, (index / kColumns) * h, w, h);
 }
 
-int ColorPalette::cellAt(QPoint pos) const {
+int ColourPalette::cellAt(QPoint pos) const {
     if (!rect().contains(pos)) return -1;
     const int col = pos.x() / (width() / kColumns), row = pos.y() / (height() / kRows);
     if (col >= kColumns || row >= kRows) return -1;
     return row * kColumns + col;
 }
 
-void ColorPalette::paintEvent(QPaintEvent*) {
+void ColourPalette::paintEvent(QPaintEvent*) {
     QPainter p(this);
     QFont f = font();
     f.setPixelSize(10);
@@ -64,7 +64,7 @@ void ColorPalette::paintEvent(QPaintEvent*) {
     }
 }
 
-void ColorPalette::follow(Qt::MouseButtons held, QPoint pos) {
+void ColourPalette::follow(Qt::MouseButtons held, QPoint pos) {
     const int cell = cellAt(pos);
     if (cell < 0) return;
     if (held & Qt::LeftButton) foreground_ = cell;
@@ -72,16 +72,16 @@ void ColorPalette::follow(Qt::MouseButtons held, QPoint pos) {
     update();
 }
 
-void ColorPalette::mousePressEvent(QMouseEvent* event) {
+void ColourPalette::mousePressEvent(QMouseEvent* event) {
     emit pressed(event->button());
     follow(event->button(), event->position().toPoint());
 }
 
-void ColorPalette::mouseMoveEvent(QMouseEvent* event) {
+void ColourPalette::mouseMoveEvent(QMouseEvent* event) {
     follow(event->buttons(), event->position().toPoint());
 }
 
-void ColorPalette::mouseReleaseEvent(QMouseEvent* event) {
+void ColourPalette::mouseReleaseEvent(QMouseEvent* event) {
     follow(event->button(), event->position().toPoint());
     emit released(event->button());
 }

@@ -9,13 +9,13 @@
 
 namespace editor {
 
-class ColorPalette : public QWidget {
+class ColourPalette : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kCells = 16;
     static constexpr int kColumns = 2;
 
-    explicit ColorPalette(QWidget* parent = nullptr);
+    explicit ColourPalette(QWidget* parent = nullptr);
 
     static QRgb cellColour(int index);
 
