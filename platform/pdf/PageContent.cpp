@@ -210,7 +210,7 @@ private:
         key.assign(reinterpret_cast<const char*>(&o.font), sizeof o.font);
         key.append(reinterpret_cast<const char*>(o.text.constData()), size_t(o.text.size()) * sizeof(QChar));
         const int place[3] = {o.x, o.y, int(brushStyle_)};
-        const QRgb brush = brushColor_.rgba();
+        const QRgb brush = brushColour_.rgba();
         key.append(reinterpret_cast<const char*>(place), sizeof place);
         key.append(reinterpret_cast<const char*>(&brush), sizeof brush);
         int form = res_.formFor(key);
@@ -220,7 +220,7 @@ private:
             // whatever page places it.
             std::string content;
             ContentBuilder drawing(res_, content);
-            drawing.brushColor_ = brushColor_;
+            drawing.brushColour_ = brushColour_;
             drawing.brushStyle_ = brushStyle_;
             drawing.fillNow_ = QColor();
             drawing.drawText(o);
