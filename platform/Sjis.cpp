@@ -2,7 +2,9 @@
 
 #include <iconv.h>
 
+#include <atomic>
 #include <cstring>
+#include <memory>
 
 namespace platform {
 namespace {
@@ -47,17 +49,15 @@ int encodeOne(Converter& conv, char32_t cp, char out[4]) {
     return static_cast<int>(4 - outLeft);
 }
 
-// Conversion tables built once from glibc's CP932 converter, so that the
-// vendor extensions and the preferred codes for duplicates are exactly
-// iconv's, and the per-character work is a table look-up.
+// Decoding tables built once from glibc's CP932 converter, so that the
+// vendor extensions are exactly iconv's and the per-character work is a
+// table look-up.
 struct Tables {
     char16_t single[256] = {};      // 0: not a character of its own
     char16_t pair[256][256] = {};   // [lead][trail], 0: invalid
-    QVector<quint16> encode;        // Unicode (BMP) → CP932 code, 0: none
 
-    Tables() : encode(0x10000, 0) {
+    Tables() {
         Converter dec("UTF-32LE", "CP932");
-        Converter enc("CP932", "UTF-32LE");
         for (int b = 0; b < 256; ++b) {
             const char c = char(b);
             if (isLeadByte(uchar(b))) continue;
@@ -72,25 +72,6 @@ struct Tables {
                 if (cp && cp < 0x10000) pair[lead][trail] = char16_t(cp);
             }
         }
-        // Encoding asks iconv once per character that CP932 can hold, so a
-        // character with two codes gets the one iconv prefers.
-        char buf[4];
-        auto learn = [&](char16_t u) {
-            if (u == 0 || encode[u] != 0) return;
-            const int n = encodeOne(enc, u, buf);
-            if (n == 1)
-                encode[u] = uchar(buf[0]);
-            else if (n == 2)
-                encode[u] = quint16(uchar(buf[0]) << 8 | uchar(buf[1]));
-        };
-        for (char16_t u : single) learn(u);
-        for (auto& row : pair)
-            for (char16_t u : row) learn(u);
-        // Some characters only exist in the encoding direction (U+301C and
-        // U+2212, which input methods type, go to the codes that decode as
-        // U+FF5E and U+FF0D). iconv is asked about every other BMP character.
-        for (char32_t u = 0x80; u < 0x10000; ++u)
-            if (!QChar::isSurrogate(u) && encode[u] == 0) learn(char16_t(u));
     }
 
     static bool isLeadByte(uchar b) { return Sjis::isLeadByte(b); }
@@ -98,6 +79,44 @@ struct Tables {
 
 const Tables& tables() {
     static const Tables t;
+    return t;
+}
+
+// Unicode (BMP) → CP932 code, asked of iconv the first time a character is
+// met, so a character with two codes gets the one iconv prefers and the
+// encode-only forms (U+301C, U+2212, which input methods type) are known.
+// Asking about all 65,536 characters up front cost milliseconds at every
+// start, for the few hundred a run meets. Threads may ask at once: the
+// answer is the same whoever learns it first.
+class EncodeTable {
+public:
+    // The code, 0 when CP932 has none.
+    quint16 code(char16_t u) const {
+        quint16 c = codes_[u].load(std::memory_order_relaxed);
+        if (c == kUnknown) {
+            c = learn(u);
+            codes_[u].store(c, std::memory_order_relaxed);
+        }
+        return c == kNone ? 0 : c;
+    }
+
+private:
+    static constexpr quint16 kUnknown = 0, kNone = 0xFFFF;  // no CP932 code has 0xFF as trail byte
+
+    static quint16 learn(char16_t u) {
+        thread_local Converter enc("CP932", "UTF-32LE");
+        char buf[4];
+        const int n = u == 0 ? 0 : encodeOne(enc, u, buf);
+        if (n == 1) return uchar(buf[0]) ? uchar(buf[0]) : kNone;
+        if (n == 2) return quint16(uchar(buf[0]) << 8 | uchar(buf[1]));
+        return kNone;
+    }
+
+    std::unique_ptr<std::atomic<quint16>[]> codes_{new std::atomic<quint16>[0x10000]()};
+};
+
+const EncodeTable& encodeTable() {
+    static const EncodeTable t;
     return t;
 }
 
@@ -129,7 +148,7 @@ QString Sjis::decode(const char* data, qsizetype size) {
 }
 
 SjisEncoded Sjis::encode(const QString& text) {
-    const Tables& t = tables();
+    const EncodeTable& t = encodeTable();
     SjisEncoded r;
     r.bytes.reserve(text.size() * 2);
     const qsizetype size = text.size();
@@ -139,7 +158,7 @@ SjisEncoded Sjis::encode(const QString& text) {
             r.bytes.append(char(u));
             continue;
         }
-        const quint16 code = QChar::isSurrogate(u) ? 0 : t.encode[u];
+        const quint16 code = QChar::isSurrogate(u) ? 0 : t.code(u);
         if (code > 0xFF) {
             r.bytes.append(char(code >> 8)).append(char(code & 0xFF));
         } else if (code != 0) {
@@ -158,18 +177,18 @@ SjisEncoded Sjis::encode(const QString& text) {
 QByteArray Sjis::bytes(const QString& text) { return encode(text).bytes; }
 
 int Sjis::byteLength(const QString& text) {
-    const Tables& t = tables();
+    const EncodeTable& t = encodeTable();
     int n = 0;
     for (QChar ch : text) {
         const char16_t u = ch.unicode();
         if (ch.isLowSurrogate()) continue;  // counted with its high surrogate as one '?'
-        n += (u >= 0x80 && !ch.isSurrogate() && t.encode[u] > 0xFF) ? 2 : 1;
+        n += (u >= 0x80 && !ch.isSurrogate() && t.code(u) > 0xFF) ? 2 : 1;
     }
     return n;
 }
 
 bool Sjis::isDoubleByte(uint cp) {
-    return cp >= 0x80 && cp < 0x10000 && !QChar::isSurrogate(cp) && tables().encode[cp] > 0xFF;
+    return cp >= 0x80 && cp < 0x10000 && !QChar::isSurrogate(cp) && encodeTable().code(char16_t(cp)) > 0xFF;
 }
 
 int Sjis::compare(const QString& a, const QString& b) {

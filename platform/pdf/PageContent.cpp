@@ -105,7 +105,7 @@ public:
                        },
                        op);
         }
-        for (const auto& [font, glyphs] : glyphs_) res_.addGlyphs(font, glyphs);
+        reportGlyphs();
     }
 
 private:
@@ -204,6 +204,41 @@ private:
 
     void text(const op::Text& o) {
         if (o.text.isEmpty()) return;
+        // What the drawing depends on: the font, the text, the place and the
+        // brush behind it.
+        std::string& key = formKey_;
+        key.assign(reinterpret_cast<const char*>(&o.font), sizeof o.font);
+        key.append(reinterpret_cast<const char*>(o.text.constData()), size_t(o.text.size()) * sizeof(QChar));
+        const int place[3] = {o.x, o.y, int(brushStyle_)};
+        const QRgb brush = brushColour_.rgba();
+        key.append(reinterpret_cast<const char*>(place), sizeof place);
+        key.append(reinterpret_cast<const char*>(&brush), sizeof brush);
+        int form = res_.formFor(key);
+        if (form == -1) return drawText(o);
+        if (form == PdfResources::kNeedsContent) {
+            // Drawn from a blank state: a form inherits the colour of
+            // whatever page places it.
+            std::string content;
+            ContentBuilder drawing(res_, content);
+            drawing.brushColour_ = brushColour_;
+            drawing.brushStyle_ = brushStyle_;
+            drawing.fillNow_ = QColor();
+            drawing.drawText(o);
+            drawing.reportGlyphs();
+            form = res_.addForm(key, std::move(content));
+        }
+        // The form's colours end with it.
+        out_ += "/Fm";
+        appendInt(out_, form);
+        out_ += " Do\n";
+    }
+
+    void reportGlyphs() {
+        for (const auto& [font, glyphs] : glyphs_) res_.addGlyphs(font, glyphs);
+        glyphs_.clear();
+    }
+
+    void drawText(const op::Text& o) {
         const TextLayout& layout = layoutCache().get(o.font, o.text);
         // The layout's frame has y down; ours has y up.
         const QPointF origin(o.x, -o.y);
@@ -287,6 +322,7 @@ private:
     PenStyle penStyle_ = PenStyle::Solid;
     QColor fillNow_ = Qt::black, strokeNow_ = Qt::black;
     double widthNow_ = 1;
+    std::string formKey_;
 };
 
 // Loads what the shaper reads lazily, so that page builders on other threads

@@ -190,8 +190,23 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
         appendInt(dict, imageIds.back());
         dict += " 0 R ";
     }
+    std::vector<int> formIds;
+    for (size_t i = 0; i < resources.forms().size(); ++i) {
+        formIds.push_back(out.reserve());
+        dict += "/Fm";
+        appendInt(dict, (long long)i);
+        dict.push_back(' ');
+        appendInt(dict, formIds.back());
+        dict += " 0 R ";
+    }
     dict += ">>>>";
     out.object(resourcesId, dict);
+    // Forms draw in the units of the page that places them; the box is the
+    // whole plane, they clip nothing.
+    std::string formDict = " /Type /XObject /Subtype /Form /BBox [-100000 -100000 100000 100000] /Resources ";
+    appendInt(formDict, resourcesId);
+    formDict += " 0 R /Filter /FlateDecode";
+    for (size_t i = 0; i < formIds.size(); ++i) out.stream(formIds[i], formDict, deflate(resources.forms()[i]));
     for (size_t i = 0; i < fontIds.size(); ++i) writeFont(out, fontIds[i], verticalIds[i], resources.fonts()[i]);
     for (size_t i = 0; i < imageIds.size(); ++i) writeImage(out, imageIds[i], resources.images()[i]);
 

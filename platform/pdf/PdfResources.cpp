@@ -34,6 +34,21 @@ void PdfResources::addGlyphs(int font, const std::vector<std::pair<unsigned, cha
             used[glyph] = ch == 0 ? FontUse::kNoCharacter : ch;
 }
 
+int PdfResources::formFor(const std::string& key) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const auto it = formIndex_.find(key);
+    if (it != formIndex_.end()) return it->second;
+    return metOnce_.insert(std::hash<std::string>()(key)).second ? -1 : kNeedsContent;
+}
+
+int PdfResources::addForm(const std::string& key, std::string content) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    // Another page may have made it meanwhile: both are the same drawing.
+    const auto [it, added] = formIndex_.try_emplace(key, int(forms_.size()));
+    if (added) forms_.push_back(std::move(content));
+    return it->second;
+}
+
 std::map<unsigned, char32_t> FontUse::glyphs() const {
     std::map<unsigned, char32_t> out;
     for (size_t g = 0; g < characters.size(); ++g)

@@ -13,7 +13,9 @@
 
 #include <map>
 #include <mutex>
+#include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace platform {
@@ -50,9 +52,19 @@ public:
     // of one document use a handful, each needs looking up once.
     bool firstSight(const FontRecord& font);
 
+    // Text drawn the same way on several pages (the sender on every card)
+    // is written once, as a form the pages place by name. The form number
+    // of the text `key` stands for; -1 the first time the key is met, when
+    // the page draws the text itself; kNeedsContent when it is met again
+    // and has no form yet: the caller makes the form with addForm.
+    static constexpr int kNeedsContent = -2;
+    int formFor(const std::string& key);
+    int addForm(const std::string& key, std::string content);
+
     // For writing, once every page is done.
     const std::vector<FontUse>& fonts() const { return fonts_; }
     const std::vector<ImageUse>& images() const { return images_; }
+    const std::vector<std::string>& forms() const { return forms_; }
 
 private:
     std::mutex mutex_;
@@ -61,6 +73,11 @@ private:
     std::vector<ImageUse> images_;
     std::unordered_map<qint64, int> imageIndex_;
     std::vector<FontRecord> seen_;  // only the registering thread touches it
+    // Keys met once, by hash only: a document has a few texts per card that
+    // never repeat. Two keys of one hash at worst give a form used once.
+    std::unordered_set<size_t> metOnce_;
+    std::unordered_map<std::string, int> formIndex_;
+    std::vector<std::string> forms_;  // content streams, uncompressed
 };
 
 }  // namespace platform::pdf

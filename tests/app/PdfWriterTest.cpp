@@ -195,6 +195,27 @@ TEST_F(PdfWriter, TextExtractionGivesBackEveryField) {
     EXPECT_TRUE(text.contains(QStringLiteral("コーポ・ハーモニー")));
 }
 
+// Text repeated on every page is written once and placed by name; the
+// pages that place it must look and read as the first, which draws it.
+TEST_F(PdfWriter, RepeatedTextDrawsAsOnTheFirstPage) {
+    const platform::PagePicture page = render::DrawAddressSide(card(0, 0));
+    const QString path = write(QStringLiteral("same.pdf"), {page, page, page});
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("/Subtype /Form"));
+    const auto text = [&](int n) {
+        const QString at = QString::number(n);
+        return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), at, QStringLiteral("-l"), at, path,
+                                                 QStringLiteral("-")}).out;
+    };
+    EXPECT_EQ(text(3), text(1));
+    ASSERT_EQ(run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                                               path, dir.filePath(QStringLiteral("same"))}).exitCode, 0);
+    const QImage first(dir.filePath(QStringLiteral("same-1.png"))), third(dir.filePath(QStringLiteral("same-3.png")));
+    ASSERT_FALSE(first.isNull());
+    EXPECT_EQ(first, third);
+}
+
 TEST_F(PdfWriter, PagesMatchThePainterAt300Dpi) {
     const std::vector<platform::PagePicture> pages = allPages();
     const QString path = write(QStringLiteral("all.pdf"), pages);
