@@ -22,11 +22,10 @@ struct Choice {
 };
 
 // The choosers, each with the value it keeps.
-QVector<Choice> choices(const render::PreviewPage& preview, const message::BodyPage& body) {
+QVector<Choice> choices(const render::PreviewPage& preview) {
     const render::TypesetTab* typeset = preview.typesetTab();
     return {
-        {body.messageFaceChoice, &ProgramSettings::messageFace},
-        {body.messageKindChoice, &ProgramSettings::messageKind},  {typeset->JointAlign, &ProgramSettings::jointAlign},
+        {typeset->JointAlign, &ProgramSettings::jointAlign},
         {typeset->BlockDash, &ProgramSettings::blockDash},     {typeset->HalfKana, &ProgramSettings::halfKana},
     };
 }
@@ -41,8 +40,11 @@ ProgramSettings TMirelForm::currentSettings() const {
     s.addressFace = address.face;
     s.mediaKind = address.kind;
     s.honorific = address.honorific;
-    s.messageLayout = bodyPage->PageControl3->layout();
-    for (const Choice& c : choices(*previewPage, *bodyPage)) s.*c.value = c.box->currentIndex();
+    s.messageLayout = bodyPage->messageLayout();
+    const message::BodyPage::ChoiceIndexes message = bodyPage->choiceIndexes();
+    s.messageFace = message.face;
+    s.messageKind = message.kind;
+    for (const Choice& c : choices(*previewPage)) s.*c.value = c.box->currentIndex();
     return s;
 }
 
@@ -50,8 +52,9 @@ void TMirelForm::applySettings(const ProgramSettings& settings) {
     senderPage->setTexts(settings.sender);
     previewPage->setLayoutSettings(settings.addressLayout);
     previewPage->setChoiceIndexes({settings.addressFace, settings.mediaKind, settings.honorific});
-    bodyPage->PageControl3->setFieldValues(settings.messageLayout);
-    for (const Choice& c : choices(*previewPage, *bodyPage)) {
+    bodyPage->setMessageLayout(settings.messageLayout);
+    bodyPage->setChoiceIndexes({settings.messageFace, settings.messageKind});
+    for (const Choice& c : choices(*previewPage)) {
         const int index = settings.*c.value;
         c.box->setCurrentIndex(index >= 0 && index < c.box->count() ? index : -1);
     }

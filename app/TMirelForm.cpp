@@ -209,13 +209,13 @@ void TMirelForm::connectCommands() {
 
 void TMirelForm::FormCreate() {
     // 1-3: the body document starts empty, with no names.
-    bodyPage->BackPicture = QImage();
+    bodyPage->clearBackPicture();
     AddressFileName.clear();
     bodyPage->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
     senderPage->clearFields();
-    for (QComboBox* box : {relationFilter, bodyPage->messageKindChoice, bodyPage->messageFaceChoice})
-        box->setCurrentIndex(0);
+    relationFilter->setCurrentIndex(0);
+    bodyPage->setChoiceIndexes({});
     previewPage->setChoiceIndexes({});
     entryPage->clearForStartup();
     // 8: both grids at one place; the filtered one hidden.
@@ -293,7 +293,7 @@ void TMirelForm::FormCloseQuery(bool& canClose) {
 void TMirelForm::AskSaveBody(bool& canClose) {
     if (!bodyPage->isModified()) return;
     const auto answer =
-        dialogs_.question(this, unsavedQuestion(shownName(bodyPage->BodyFileName, QStringLiteral("新規文書"))));
+        dialogs_.question(this, unsavedQuestion(shownName(bodyPage->bodyFileName(), QStringLiteral("新規文書"))));
     if (answer == platform::Answer::Cancel) {
         canClose = false;
         return;
@@ -319,7 +319,7 @@ void TMirelForm::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
-    bodyPage->BackPicture = QImage();
+    bodyPage->clearBackPicture();
 }
 
 void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {

@@ -115,6 +115,26 @@ bool BodyPage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void BodyPage::setBackPicture(const QImage& picture, const QString& path) {
+    BackPicture = picture;
+    PictureFileName = path;
+}
+
+BodyPage::ChoiceIndexes BodyPage::choiceIndexes() const {
+    return {messageFaceChoice->currentIndex(), messageKindChoice->currentIndex()};
+}
+
+void BodyPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
+    const auto choose = [](QComboBox* box, int index) {
+        box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    };
+    choose(messageFaceChoice, indexes.face);
+    choose(messageKindChoice, indexes.kind);
+}
+
+MessageLayout BodyPage::messageLayout() const { return PageControl3->layout(); }
+void BodyPage::setMessageLayout(const MessageLayout& layout) { PageControl3->setFieldValues(layout); }
+
 bool BodyPage::isModified() const { return RichEdit2->document()->isModified(); }
 
 BodyStatus BodyPage::status() const { return status_; }

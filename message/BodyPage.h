@@ -42,19 +42,28 @@ public:
     // Makes this page the active page of the main window (its show handler runs).
     void setPageActivator(std::function<void()> activate) { activate_ = std::move(activate); }
 
-    // Tool strip.
-    QComboBox* messageKindChoice;        // card kind
-    QToolButton* SpeedButton1;   // new body
-    QToolButton* SpeedButton2;   // save body
-    QLineEdit* Mode2;            // the body status line
-    QComboBox* messageFaceChoice;        // face
-    QPlainTextEdit* RichEdit2;
-    MessagePreviewBox* PaintBox2;
-    MessageFieldsPanel* PageControl3;
+    // The names of the open body text and back picture; empty when none.
+    const QString& bodyFileName() const { return BodyFileName; }
+    const QString& pictureFileName() const { return PictureFileName; }
+    const QImage& backPicture() const { return BackPicture; }
+    // Names the body text, as a save will write it.
+    void setBodyFileName(const QString& path) { BodyFileName = path; }
+    // Puts a picture on the back as if opened from `path`.
+    void setBackPicture(const QImage& picture, const QString& path);
+    // Forgets the picture on the back (start-up).
+    void clearBackPicture() { BackPicture = QImage(); }
 
-    QString BodyFileName;
-    QString PictureFileName;
-    QImage BackPicture;
+    // The kind and face choices as indexes, as the settings keep them.
+    struct ChoiceIndexes {
+        int face = 0;
+        int kind = 0;
+    };
+    ChoiceIndexes choiceIndexes() const;
+    // An index outside a list chooses nothing.
+    void setChoiceIndexes(const ChoiceIndexes& indexes);
+    // The adjustment fields' values.
+    MessageLayout messageLayout() const;
+    void setMessageLayout(const MessageLayout& layout);
 
     bool isModified() const;
     BodyStatus status() const;
@@ -124,6 +133,20 @@ private:
     void replaceText(const QString& text);
     bool openText(const QString& path);
     bool openPicture(const QString& path);
+
+    // Tool strip.
+    QComboBox* messageKindChoice;        // card kind
+    QToolButton* SpeedButton1;   // new body
+    QToolButton* SpeedButton2;   // save body
+    QLineEdit* Mode2;            // the body status line
+    QComboBox* messageFaceChoice;        // face
+    QPlainTextEdit* RichEdit2;
+    MessagePreviewBox* PaintBox2;
+    MessageFieldsPanel* PageControl3;
+
+    QString BodyFileName;
+    QString PictureFileName;
+    QImage BackPicture;
 
     platform::Dialogs& dialogs_;
     CommandSwitch commands_;

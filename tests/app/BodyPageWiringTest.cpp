@@ -20,6 +20,7 @@
 #include "platform/SpinField.h"
 #include "platform/StringGrid.h"
 #include "render/PreviewPage.h"
+#include "tests/message/BodyPageControls.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
@@ -34,8 +35,8 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
     ASSERT_TRUE(message::writeBodyFile(text, QStringLiteral("謹賀新年")).ok);
     f.OpenDocument(text);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_EQ(bodyPage(f)->RichEdit2->toPlainText(), QStringLiteral("謹賀新年"));
-    EXPECT_EQ(bodyPage(f)->Mode2->text(), QStringLiteral("年賀.TXT * "));
+    EXPECT_EQ(bodyEditor(*bodyPage(f))->toPlainText(), QStringLiteral("謹賀新年"));
+    EXPECT_EQ(bodyStatusLine(*bodyPage(f))->text(), QStringLiteral("年賀.TXT * "));
     EXPECT_EQ(dialogs.calls.size(), 0);
 
     QImage img(20, 30, QImage::Format_RGB32);
@@ -45,19 +46,19 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
     f.showPage(app::Page::Preview);
     f.OpenDocument(bmp);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_EQ(bodyPage(f)->PictureFileName, bmp);
-    EXPECT_EQ(bodyPage(f)->Mode2->text(), QStringLiteral("年賀.TXT * 松.bmp"));
+    EXPECT_EQ(bodyPage(f)->pictureFileName(), bmp);
+    EXPECT_EQ(bodyStatusLine(*bodyPage(f))->text(), QStringLiteral("年賀.TXT * 松.bmp"));
     EXPECT_FALSE(enabled(f, "ActHSave"));
 }
 
 TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
     dialogs.expect("notice");
     app::TMirelForm& f = make();
-    bodyPage(f)->RichEdit2->insertPlainText(QStringLiteral("keep"));
+    bodyEditor(*bodyPage(f))->insertPlainText(QStringLiteral("keep"));
     f.OpenDocument(home.filePath(QStringLiteral("card.gif")));
     EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_EQ(bodyPage(f)->RichEdit2->toPlainText(), QStringLiteral("keep"));
+    EXPECT_EQ(bodyEditor(*bodyPage(f))->toPlainText(), QStringLiteral("keep"));
 }
 
 TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
@@ -78,7 +79,7 @@ TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
     app::TMirelForm& f = make();
     f.runCommand("ActHNew");
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    bodyPage(f)->RichEdit2->insertPlainText(QStringLiteral("賀正"));
+    bodyEditor(*bodyPage(f))->insertPlainText(QStringLiteral("賀正"));
     EXPECT_TRUE(enabled(f, "ActHSave"));
     EXPECT_TRUE(enabled(f, "ActSelectAll"));
     f.runCommand("ActSelectAll");
@@ -88,14 +89,14 @@ TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
     f.runCommand("ActCut");
     f.runCommand("ActPaste");
     f.runCommand("ActPaste");
-    EXPECT_EQ(bodyPage(f)->RichEdit2->toPlainText(), QStringLiteral("賀正賀正"));
+    EXPECT_EQ(bodyEditor(*bodyPage(f))->toPlainText(), QStringLiteral("賀正賀正"));
 
     const QString target = home.filePath(QStringLiteral("本文/賀正.txt"));
     dialogs.files = {platform::FileDialogResult{target, 0}};
     f.runCommand("ActHSave");
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_TRUE(QFile::exists(target));
-    EXPECT_EQ(bodyPage(f)->Mode2->text(), QStringLiteral("賀正.txt"));
+    EXPECT_EQ(bodyStatusLine(*bodyPage(f))->text(), QStringLiteral("賀正.txt"));
 }
 
 TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
@@ -103,8 +104,8 @@ TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
     f.runCommand("ActSample");
     EXPECT_EQ(dialogs.calls.size(), 0);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
-    EXPECT_TRUE(bodyPage(f)->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
-    EXPECT_EQ(bodyPage(f)->BodyFileName, message::BodyPage::sampleTextPath());
+    EXPECT_TRUE(bodyEditor(*bodyPage(f))->toPlainText().startsWith(QStringLiteral("謹んで")));
+    EXPECT_EQ(bodyPage(f)->bodyFileName(), message::BodyPage::sampleTextPath());
     EXPECT_FALSE(bodyPage(f)->isModified());
 }
 
@@ -116,7 +117,7 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
     app::TMirelForm& f = make();
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("NES0"))->value(), 15);
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("PIndL"))->value(), -40);
-    EXPECT_EQ(bodyPage(f)->messageKindChoice->currentIndex(), 1);
+    EXPECT_EQ(messageKindChoice(*bodyPage(f))->currentIndex(), 1);
     EXPECT_TRUE(f.findChild<QPushButton*>(QStringLiteral("NEDefault"))->isEnabled());
     EXPECT_TRUE(f.findChild<QPushButton*>(QStringLiteral("SPrintDefault"))->isEnabled());
 

@@ -6,6 +6,7 @@
 
 #include "editor/TPictanForm1.h"
 #include "message/BodyPage.h"
+#include "tests/message/BodyPageControls.h"
 #include "tests/app/MainWindowFixture.h"
 
 using platform::Answer;
@@ -13,7 +14,7 @@ using platform::Answer;
 namespace {
 
 void typeIntoBody(app::TMirelForm& f, const QString& text) {
-    bodyPage(f)->RichEdit2->insertPlainText(text);
+    bodyEditor(*bodyPage(f))->insertPlainText(text);
     ASSERT_TRUE(bodyPage(f)->isModified());
 }
 
@@ -67,7 +68,7 @@ TEST_F(MainWindowTest, QuestionsNameTheFilesWhenTheyHaveAnExtension) {
     f.setBookModified(true);
     f.setBookFileName(QStringLiteral("/home/u/住所録/family.csv"));
     typeIntoBody(f, QStringLiteral("x"));
-    bodyPage(f)->BodyFileName = QStringLiteral("/home/u/本文/noext");
+    bodyPage(f)->setBodyFileName(QStringLiteral("/home/u/本文/noext"));
     dialogs.answers = {Answer::No, Answer::No};
     closes(f);
     const QStringList asked = dialogs.texts("question");
@@ -94,7 +95,7 @@ TEST_F(MainWindowTest, SavingTheBodyOnCloseWritesCp932WithCrLf) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x87\x40\x96\x7b\x94\x4e\x82\xe0"));
-    EXPECT_EQ(bodyPage(f)->BodyFileName, path);
+    EXPECT_EQ(bodyPage(f)->bodyFileName(), path);
 }
 
 // Closing after "Yes" when nothing could be saved would lose the text.

@@ -8,6 +8,7 @@
 
 #include "message/BodyFile.h"
 #include "platform/SpinField.h"
+#include "tests/message/BodyPageControls.h"
 #include "tests/message/BodyPageFixture.h"
 
 using message::BodyStatus;
@@ -28,23 +29,23 @@ QByteArray readAll(const QString& path) {
 
 TEST_F(BodyPageTest, NewBodyIsEmptyUnnamedAndCannotBeSaved) {
     EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("新規作成"), kCyan}));
-    EXPECT_EQ(page->Mode2->text(), QStringLiteral("新規作成"));
-    EXPECT_EQ(page->Mode2->palette().color(QPalette::Text), kCyan);
-    EXPECT_EQ(page->Mode2->palette().color(QPalette::Base), QColor(Qt::black));
-    EXPECT_TRUE(page->Mode2->isReadOnly());
+    EXPECT_EQ(bodyStatusLine(*page)->text(), QStringLiteral("新規作成"));
+    EXPECT_EQ(bodyStatusLine(*page)->palette().color(QPalette::Text), kCyan);
+    EXPECT_EQ(bodyStatusLine(*page)->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_TRUE(bodyStatusLine(*page)->isReadOnly());
     EXPECT_FALSE(on("ActHSave"));
-    EXPECT_FALSE(page->SpeedButton2->isEnabled());
+    EXPECT_FALSE(bodySaveButton(*page)->isEnabled());
     EXPECT_TRUE(on("ActOpen2"));
     EXPECT_FALSE(page->isModified());
-    EXPECT_TRUE(page->BodyFileName.isEmpty());
+    EXPECT_TRUE(page->bodyFileName().isEmpty());
 }
 
 TEST_F(BodyPageTest, TypingMarksTheBodyUnsavedAndRedrawsThePreview) {
     type(QStringLiteral("謹"));
     EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
-    EXPECT_EQ(page->Mode2->palette().color(QPalette::Text), kRed);
+    EXPECT_EQ(bodyStatusLine(*page)->palette().color(QPalette::Text), kRed);
     EXPECT_TRUE(on("ActHSave"));
-    EXPECT_TRUE(page->SpeedButton2->isEnabled());
+    EXPECT_TRUE(bodySaveButton(*page)->isEnabled());
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text, QStringLiteral("謹"));
 }
@@ -58,7 +59,7 @@ TEST_F(BodyPageTest, SavingANewBodyAsksForANameAndCancellingKeepsItUnsaved) {
               QStringList({QStringLiteral("テキストファイル(*.txt)"), QStringLiteral("全てのファイル(*.*)")}));
     EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
     EXPECT_TRUE(page->isModified());
-    EXPECT_TRUE(page->BodyFileName.isEmpty());
+    EXPECT_TRUE(page->bodyFileName().isEmpty());
 }
 
 TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
@@ -67,7 +68,7 @@ TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
     ASSERT_TRUE(page->ActHSaveExecute());
     EXPECT_EQ(readAll(path(QStringLiteral("賀状.txt"))), QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x8c\xb3\x92\x55"));
     EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("賀状.txt"), kGreen}));
-    EXPECT_EQ(page->BodyFileName, path(QStringLiteral("賀状.txt")));
+    EXPECT_EQ(page->bodyFileName(), path(QStringLiteral("賀状.txt")));
     EXPECT_FALSE(page->isModified());
     EXPECT_GE(activations, 1) << "saving shows the body page";
 
@@ -76,11 +77,11 @@ TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
     EXPECT_EQ(page->status().colour, kRed);
     ASSERT_TRUE(page->ActHSaveExecute());
     EXPECT_EQ(dialogs.count("save"), 1);
-    EXPECT_TRUE(readAll(page->BodyFileName).endsWith("!"));
+    EXPECT_TRUE(readAll(page->bodyFileName()).endsWith("!"));
 }
 
 TEST_F(BodyPageTest, ANameWithoutExtensionMakesSaveAskForOne) {
-    page->BodyFileName = path(QStringLiteral("noext"));
+    page->setBodyFileName(path(QStringLiteral("noext")));
     type(QStringLiteral("x"));
     page->ActHSaveExecute();
     EXPECT_EQ(dialogs.count("save"), 1);
@@ -89,12 +90,12 @@ TEST_F(BodyPageTest, ANameWithoutExtensionMakesSaveAskForOne) {
 
 TEST_F(BodyPageTest, ReopeningATextShowsItsNameAndKeepsThePicture) {
     ASSERT_TRUE(message::writeBodyFile(path(QStringLiteral("card.txt")), QStringLiteral("一\n二")).ok);
-    page->PictureFileName = path(QStringLiteral("photo.jpg"));
+    page->setBackPicture(page->backPicture(), path(QStringLiteral("photo.jpg")));
     type(QStringLiteral("typed"));
     page->openDocument(path(QStringLiteral("card.txt")));
-    EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("一\n二"));
-    EXPECT_EQ(page->BodyFileName, path(QStringLiteral("card.txt")));
-    EXPECT_EQ(page->PictureFileName, path(QStringLiteral("photo.jpg")));
+    EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("一\n二"));
+    EXPECT_EQ(page->bodyFileName(), path(QStringLiteral("card.txt")));
+    EXPECT_EQ(page->pictureFileName(), path(QStringLiteral("photo.jpg")));
     EXPECT_FALSE(page->isModified());
     EXPECT_FALSE(on("ActHSave"));
     EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("card.txt * photo.jpg"), kGreen}));
@@ -113,8 +114,8 @@ TEST_F(BodyPageTest, ATextThatCannotBeReadChangesNothing) {
     page->openDocument(path(QStringLiteral("missing.txt")));
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_TRUE(dialogs.texts("error")[0].startsWith(path(QStringLiteral("missing.txt"))));
-    EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("keep"));
-    EXPECT_TRUE(page->BodyFileName.isEmpty());
+    EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("keep"));
+    EXPECT_TRUE(page->bodyFileName().isEmpty());
     EXPECT_EQ(page->status().colour, kRed);
     EXPECT_TRUE(page->isModified());
 }
@@ -129,7 +130,7 @@ TEST_F(BodyPageTest, AFailedWriteIsReportedAndTheBodyStaysUnsaved) {
     EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
     EXPECT_TRUE(page->isModified());
     // Save-as has already taken the chosen name.
-    EXPECT_EQ(page->BodyFileName, target);
+    EXPECT_EQ(page->bodyFileName(), target);
 }
 
 TEST_F(BodyPageTest, CharactersWithoutCp932FormAreAskedAboutBeforeWriting) {
@@ -150,17 +151,16 @@ TEST_F(BodyPageTest, CharactersWithoutCp932FormAreAskedAboutBeforeWriting) {
 
 TEST_F(BodyPageTest, NewDiscardsTextAndPictureNameWithoutAsking) {
     type(QStringLiteral("x"));
-    page->BodyFileName = path(QStringLiteral("a.txt"));
-    page->PictureFileName = path(QStringLiteral("b.bmp"));
-    page->BackPicture = QImage(4, 4, QImage::Format_RGB32);
+    page->setBodyFileName(path(QStringLiteral("a.txt")));
+    page->setBackPicture(QImage(4, 4, QImage::Format_RGB32), path(QStringLiteral("b.bmp")));
     activations = 0;
     page->ActHNewExecute();
     EXPECT_EQ(activations, 1);
     EXPECT_EQ(dialogs.calls.size(), 0);
-    EXPECT_TRUE(page->RichEdit2->toPlainText().isEmpty());
-    EXPECT_TRUE(page->BodyFileName.isEmpty());
-    EXPECT_TRUE(page->PictureFileName.isEmpty());
-    EXPECT_FALSE(page->BackPicture.isNull()) << "the bitmap stays, unshown";
+    EXPECT_TRUE(bodyEditor(*page)->toPlainText().isEmpty());
+    EXPECT_TRUE(page->bodyFileName().isEmpty());
+    EXPECT_TRUE(page->pictureFileName().isEmpty());
+    EXPECT_FALSE(page->backPicture().isNull()) << "the bitmap stays, unshown";
     EXPECT_EQ(page->status().text, QStringLiteral("新規作成"));
     EXPECT_FALSE(on("ActHSave"));
 }
@@ -172,7 +172,7 @@ TEST_F(BodyPageTest, SampleTextIsAShortNewYearGreetingThatFitsTheCard) {
     EXPECT_TRUE(bytes.contains("\r\n"));
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
     page->openDocument(sample);
-    EXPECT_TRUE(page->RichEdit2->toPlainText().startsWith(QStringLiteral("謹んで")));
+    EXPECT_TRUE(bodyEditor(*page)->toPlainText().startsWith(QStringLiteral("謹んで")));
     EXPECT_EQ(page->status().text, QStringLiteral("サンプル.txt * "));
     // Every column stays on the card: inside its width and above its bottom.
     const auto cols = shown();

@@ -9,6 +9,7 @@
 
 #include "message/MessageFieldsPanel.h"
 #include "platform/SpinField.h"
+#include "tests/message/BodyPageControls.h"
 #include "tests/message/BodyPageFixture.h"
 
 using namespace message;
@@ -58,8 +59,8 @@ TEST_F(BodyPageTest, PrintFieldsEnableTheirResetWithoutRedrawing) {
     type(QStringLiteral("a"));
     {
         // Text put in without the change handlers: the preview still shows "a".
-        const QSignalBlocker quiet(page->RichEdit2);
-        page->RichEdit2->setPlainText(QStringLiteral("b"));
+        const QSignalBlocker quiet(bodyEditor(*page));
+        bodyEditor(*page)->setPlainText(QStringLiteral("b"));
     }
     page->field("PIndL")->setValue(100);
     EXPECT_TRUE(page->resetButton(PrintPage)->isEnabled());
@@ -78,22 +79,22 @@ TEST_F(BodyPageTest, PrintFieldsEnableTheirResetWithoutRedrawing) {
 
 TEST_F(BodyPageTest, KindChooserRedrawsAndShowsItsAdjustmentPage) {
     type(QStringLiteral("a\nb"));
-    page->messageKindChoice->setCurrentIndex(1);
+    messageKindChoice(*page)->setCurrentIndex(1);
     page->ComboBox5Click();
-    EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("FMoji"));
-    EXPECT_EQ(message_ops::xs(page->PaintBox2->picture()), (std::vector<int>{970, 905}));
-    page->messageKindChoice->setCurrentIndex(0);
+    EXPECT_EQ(messageFields(*page)->currentWidget()->objectName(), QStringLiteral("FMoji"));
+    EXPECT_EQ(message_ops::xs(messagePreview(*page)->picture()), (std::vector<int>{970, 905}));
+    messageKindChoice(*page)->setCurrentIndex(0);
     page->ComboBox5Click();
-    EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("NMoji"));
+    EXPECT_EQ(messageFields(*page)->currentWidget()->objectName(), QStringLiteral("NMoji"));
 }
 
 TEST_F(BodyPageTest, TypingIntoAFieldKeepsItsPageEvenForTheOtherKind) {
-    page->messageKindChoice->setCurrentIndex(1);
-    page->PageControl3->setCurrentWidget(page->PageControl3->page(NewYearPage));
+    messageKindChoice(*page)->setCurrentIndex(1);
+    messageFields(*page)->setCurrentWidget(messageFields(*page)->page(NewYearPage));
     type(QStringLiteral("a"));
-    page->PageControl3->setCurrentWidget(page->PageControl3->page(NewYearPage));
+    messageFields(*page)->setCurrentWidget(messageFields(*page)->page(NewYearPage));
     page->field("NES0")->lineEdit()->setText(QStringLiteral("1"));
-    EXPECT_EQ(page->PageControl3->currentWidget()->objectName(), QStringLiteral("NMoji"));
+    EXPECT_EQ(messageFields(*page)->currentWidget()->objectName(), QStringLiteral("NMoji"));
 }
 
 TEST_F(BodyPageTest, SelectionAndClipboardDecideTheEditCommands) {
@@ -112,18 +113,18 @@ TEST_F(BodyPageTest, SelectionAndClipboardDecideTheEditCommands) {
     EXPECT_TRUE(on("ActPaste"));
 
     page->ActCutExecute();
-    EXPECT_TRUE(page->RichEdit2->toPlainText().isEmpty());
+    EXPECT_TRUE(bodyEditor(*page)->toPlainText().isEmpty());
     EXPECT_FALSE(on("ActSelectAll"));
     EXPECT_FALSE(on("ActCopy"));
     EXPECT_TRUE(page->isModified());
 
     page->ActPasteExecute();
     page->ActPasteExecute();
-    EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("あけましてあけまして"));
+    EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("あけましてあけまして"));
 }
 
 TEST_F(BodyPageTest, AParagraphWiderThanTheEditorStaysOneColumn) {
-    page->RichEdit2->resize(60, 100);
+    bodyEditor(*page)->resize(60, 100);
     type(QStringLiteral("旧年中はひとかたならぬご厚情を賜り"));
     ASSERT_EQ(shown().size(), 1u);
     EXPECT_EQ(shown()[0].text.size(), 17);

@@ -13,6 +13,7 @@
 #include "message/BodyPage.h"
 #include "message/MessagePreviewBox.h"
 #include "platform/AppPaths.h"
+#include "tests/message/BodyPageControls.h"
 #include "tests/message/MessageOps.h"
 #include "tests/support/ScriptedDialogs.h"
 
@@ -34,10 +35,10 @@ protected:
 
     bool on(const char* name) const { return commands.value(QLatin1String(name), false); }
     bool known(const char* name) const { return commands.contains(QLatin1String(name)); }
-    void type(const QString& text) { page->RichEdit2->insertPlainText(text); }
+    void type(const QString& text) { bodyEditor(*page)->insertPlainText(text); }
     QString path(const QString& name) const { return home.filePath(name); }
     // The text columns the preview shows now.
-    std::vector<message_ops::Column> shown() const { return message_ops::columns(page->PaintBox2->picture()); }
+    std::vector<message_ops::Column> shown() const { return message_ops::columns(messagePreview(*page)->picture()); }
 
     QTemporaryDir home;
     testsupport::ScriptedDialogs dialogs;

@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include "platform/PictureFiles.h"
+#include "tests/message/BodyPageControls.h"
 #include "tests/message/BodyPageFixture.h"
 
 namespace op = platform::op;
@@ -40,16 +41,16 @@ TEST_F(BodyPageTest, APictureGoesUnderTheTextAndKeepsIt) {
     const QString file = path(QStringLiteral("PHOTO.JPG"));
     ASSERT_TRUE(platform::writeJpeg(file, photo()).isEmpty());
     type(QStringLiteral("賀正"));
-    page->BodyFileName = path(QStringLiteral("賀状.txt"));
+    page->setBodyFileName(path(QStringLiteral("賀状.txt")));
     page->openDocument(file);
     EXPECT_EQ(dialogs.calls.size(), 0);
-    EXPECT_EQ(page->BackPicture.size(), QSize(300, 444));
-    EXPECT_EQ(page->PictureFileName, file);
-    EXPECT_EQ(page->RichEdit2->toPlainText(), QStringLiteral("賀正"));
+    EXPECT_EQ(page->backPicture().size(), QSize(300, 444));
+    EXPECT_EQ(page->pictureFileName(), file);
+    EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("賀正"));
     EXPECT_EQ(page->status().text, QStringLiteral("賀状.txt * PHOTO.JPG"));
     EXPECT_EQ(page->status().colour, QColor(0, 255, 0));
     EXPECT_FALSE(on("ActHSave"));
-    EXPECT_TRUE(showsPicture(page->PaintBox2->picture()));
+    EXPECT_TRUE(showsPicture(messagePreview(*page)->picture()));
     EXPECT_EQ(shown().size(), 1u);
 }
 
@@ -57,7 +58,7 @@ TEST_F(BodyPageTest, BitmapsAndMetafilesTakeTheirOwnSize) {
     const QString bmp = path(QStringLiteral("card.bmp"));
     ASSERT_TRUE(platform::writeBmp(bmp, photo().scaled(50, 74)).isEmpty());
     page->openDocument(bmp);
-    EXPECT_EQ(page->BackPicture.size(), QSize(50, 74));
+    EXPECT_EQ(page->backPicture().size(), QSize(50, 74));
     EXPECT_EQ(page->status().text, QStringLiteral(" * card.bmp"));
 }
 
@@ -79,8 +80,8 @@ TEST_F(BodyPageTest, ABrokenPictureIsRefusedAndTheOldOneStays) {
         page->openDocument(cut.fileName());
     }
     EXPECT_EQ(dialogs.count("error"), 4);
-    EXPECT_EQ(page->PictureFileName, good);
-    EXPECT_EQ(page->BackPicture.size(), QSize(300, 444));
+    EXPECT_EQ(page->pictureFileName(), good);
+    EXPECT_EQ(page->backPicture().size(), QSize(300, 444));
     EXPECT_EQ(page->status().text, before);
 }
 
@@ -88,9 +89,9 @@ TEST_F(BodyPageTest, APictureThenNewShowsAndPrintsAWhiteCard) {
     const QString file = path(QStringLiteral("photo.jpg"));
     ASSERT_TRUE(platform::writeJpeg(file, photo()).isEmpty());
     page->openDocument(file);
-    ASSERT_TRUE(showsPicture(page->PaintBox2->picture()));
+    ASSERT_TRUE(showsPicture(messagePreview(*page)->picture()));
     page->ActHNewExecute();
-    EXPECT_FALSE(showsPicture(page->PaintBox2->picture()));
+    EXPECT_FALSE(showsPicture(messagePreview(*page)->picture()));
     const message::MessageSideInput print = page->messageSideInput(render::ReferenceDevice::Printer);
     EXPECT_FALSE(print.showPicture);
     EXPECT_FALSE(showsPicture(message::RenderMessageSide(print).picture));
@@ -101,7 +102,7 @@ TEST_F(BodyPageTest, OpeningATextAfterAPictureKeepsThePicture) {
     ASSERT_TRUE(platform::writeJpeg(file, photo()).isEmpty());
     page->openDocument(file);
     page->openDocument(message::BodyPage::sampleTextPath());
-    EXPECT_EQ(page->PictureFileName, file);
+    EXPECT_EQ(page->pictureFileName(), file);
     EXPECT_EQ(page->status().text, QStringLiteral("サンプル.txt * photo.jpg"));
-    EXPECT_TRUE(showsPicture(page->PaintBox2->picture()));
+    EXPECT_TRUE(showsPicture(messagePreview(*page)->picture()));
 }

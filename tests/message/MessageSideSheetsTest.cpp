@@ -12,6 +12,7 @@
 #include "message/BodyFile.h"
 #include "message/BodyPage.h"
 #include "message/MessageSideOutput.h"
+#include "tests/message/BodyPageControls.h"
 #include "tests/message/BodyPageFixture.h"
 
 using namespace message;
@@ -108,8 +109,7 @@ TEST(MessageSideSheets, PrintedCardsOfBothKinds) {
 
 TEST_F(BodyPageTest, WholePageWithTheSample) {
     page->openDocument(BodyPage::sampleTextPath());
-    page->BackPicture = morningPhoto();
-    page->PictureFileName = path(QStringLiteral("morning.jpg"));
+    page->setBackPicture(morningPhoto(), path(QStringLiteral("morning.jpg")));
     page->renderPreview();
     page->show();
     EXPECT_TRUE(page->grab().save(outputPath(QStringLiteral("message-page.png"))));
