@@ -1,8 +1,5 @@
 #include "app/Settings.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-
 #include "app/TMirelForm.h"
 #include "book/SenderPage.h"
 #include "message/BodyPage.h"
@@ -14,23 +11,6 @@
 #include "render/TypesetTab.h"
 
 namespace app {
-namespace {
-
-struct Choice {
-    QComboBox* box;
-    int ProgramSettings::*value;
-};
-
-// The choosers, each with the value it keeps.
-QVector<Choice> choices(const render::PreviewPage& preview) {
-    const render::TypesetTab* typeset = preview.typesetTab();
-    return {
-        {typeset->JointAlign, &ProgramSettings::jointAlign},
-        {typeset->BlockDash, &ProgramSettings::blockDash},     {typeset->HalfKana, &ProgramSettings::halfKana},
-    };
-}
-
-}  // namespace
 
 ProgramSettings TMirelForm::currentSettings() const {
     ProgramSettings s;
@@ -44,7 +24,10 @@ ProgramSettings TMirelForm::currentSettings() const {
     const message::BodyPage::ChoiceIndexes message = bodyPage->choiceIndexes();
     s.messageFace = message.face;
     s.messageKind = message.kind;
-    for (const Choice& c : choices(*previewPage)) s.*c.value = c.box->currentIndex();
+    const render::TypesetTab::ChoiceIndexes typeset = previewPage->typesetIndexes();
+    s.jointAlign = typeset.jointAlign;
+    s.blockDash = typeset.blockDash;
+    s.halfKana = typeset.halfKana;
     return s;
 }
 
@@ -54,10 +37,7 @@ void TMirelForm::applySettings(const ProgramSettings& settings) {
     previewPage->setChoiceIndexes({settings.addressFace, settings.mediaKind, settings.honorific});
     bodyPage->setMessageLayout(settings.messageLayout);
     bodyPage->setChoiceIndexes({settings.messageFace, settings.messageKind});
-    for (const Choice& c : choices(*previewPage)) {
-        const int index = settings.*c.value;
-        c.box->setCurrentIndex(index >= 0 && index < c.box->count() ? index : -1);
-    }
+    previewPage->setTypesetIndexes({settings.jointAlign, settings.blockDash, settings.halfKana});
 }
 
 void readSettings(TMirelForm& window, const QString& path) {

@@ -147,7 +147,10 @@ void PreviewPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
 LayoutSettings PreviewPage::layoutSettings() const { return PageControl2->settings(); }
 void PreviewPage::setLayoutSettings(const LayoutSettings& settings) { PageControl2->setSettings(settings); }
 TypesetChoices PreviewPage::typesetChoices() const { return PageControl2->typesetChoices(); }
-const TypesetTab* PreviewPage::typesetTab() const { return PageControl2->typesetTab(); }
+TypesetTab::ChoiceIndexes PreviewPage::typesetIndexes() const { return PageControl2->typesetTab()->choiceIndexes(); }
+void PreviewPage::setTypesetIndexes(const TypesetTab::ChoiceIndexes& indexes) {
+    PageControl2->typesetTab()->setChoiceIndexes(indexes);
+}
 
 void PreviewPage::showAddressSide(int mediaKind, const platform::PagePicture& picture) {
     PaintBox1->showPicture(mediaKind, picture);

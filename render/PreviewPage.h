@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "render/LayoutPanel.h"
+#include "render/TypesetTab.h"
 
 class QComboBox;
 class QHBoxLayout;
@@ -63,7 +64,8 @@ public:
     LayoutSettings layoutSettings() const;
     void setLayoutSettings(const LayoutSettings& settings);
     TypesetChoices typesetChoices() const;
-    const TypesetTab* typesetTab() const;
+    TypesetTab::ChoiceIndexes typesetIndexes() const;
+    void setTypesetIndexes(const TypesetTab::ChoiceIndexes& indexes);
 
     // Shows a drawn address side in the preview box.
     void showAddressSide(int mediaKind, const platform::PagePicture& picture);

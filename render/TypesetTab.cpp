@@ -71,4 +71,17 @@ void TypesetTab::updateReset() {
     TypesetDefault->setEnabled(any);
 }
 
+TypesetTab::ChoiceIndexes TypesetTab::choiceIndexes() const {
+    return {JointAlign->currentIndex(), BlockDash->currentIndex(), HalfKana->currentIndex()};
+}
+
+void TypesetTab::setChoiceIndexes(const ChoiceIndexes& indexes) {
+    const auto choose = [](QComboBox* box, int index) {
+        box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    };
+    choose(JointAlign, indexes.jointAlign);
+    choose(BlockDash, indexes.blockDash);
+    choose(HalfKana, indexes.halfKana);
+}
+
 }  // namespace render

@@ -19,10 +19,15 @@ public:
 
     TypesetChoices choices() const;
 
-    QComboBox* JointAlign;
-    QComboBox* BlockDash;
-    QComboBox* HalfKana;
-    QPushButton* TypesetDefault;
+    // The three choices as indexes, as the settings keep them.
+    struct ChoiceIndexes {
+        int jointAlign = 0;
+        int blockDash = 0;
+        int halfKana = 0;
+    };
+    ChoiceIndexes choiceIndexes() const;
+    // An index outside a list chooses nothing.
+    void setChoiceIndexes(const ChoiceIndexes& indexes);
 
 signals:
     // A choice changed: draw the preview again.
@@ -30,6 +35,11 @@ signals:
 
 private:
     void updateReset();
+
+    QComboBox* JointAlign;
+    QComboBox* BlockDash;
+    QComboBox* HalfKana;
+    QPushButton* TypesetDefault;
 };
 
 }  // namespace render
