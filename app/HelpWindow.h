@@ -20,6 +20,7 @@ public:
     // Back to the contents list at the top of the document.
     void showContents();
 
+private:
     QTextBrowser* HelpBrowser;
 };
 

@@ -29,19 +29,21 @@ TEST_F(MainWindowTest, HelpCommandShowsTheShippedDocumentAtItsContents) {
     f.runCommand("ActHelp");
     app::HelpWindow* help = f.helpWindow();
     ASSERT_NE(help, nullptr);
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"));
+    ASSERT_NE(browser, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_FALSE(help->isModal());
     EXPECT_EQ(dialogs.count(QStringLiteral("error")), 0);
-    const QString text = help->HelpBrowser->document()->toPlainText();
+    const QString text = browser->document()->toPlainText();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Pelcor の使い方")));
-    EXPECT_EQ(help->HelpBrowser->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
 
     // Read further, then asked again: back at the contents.
-    help->HelpBrowser->scrollToAnchor(QStringLiteral("trouble"));
-    ASSERT_GT(help->HelpBrowser->verticalScrollBar()->value(), 0);
+    browser->scrollToAnchor(QStringLiteral("trouble"));
+    ASSERT_GT(browser->verticalScrollBar()->value(), 0);
     f.runCommand("ActHelp");
     EXPECT_EQ(f.helpWindow(), help);
-    EXPECT_EQ(help->HelpBrowser->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(MainWindowTest, MissingHelpFileIsReportedWithItsPath) {
@@ -84,7 +86,7 @@ TEST_F(MainWindowTest, HelpWindowScreenshot) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT)));
     EXPECT_TRUE(f.helpWindow()->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/help-window.png")));
-    f.helpWindow()->HelpBrowser->scrollToAnchor(QStringLiteral("list"));
+    f.helpWindow()->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"))->scrollToAnchor(QStringLiteral("list"));
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.helpWindow()->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/help-window-list.png")));
 }
