@@ -21,9 +21,9 @@ ProgramSettings TMirelForm::currentSettings() const {
     s.mediaKind = address.kind;
     s.honorific = address.honorific;
     s.messageLayout = bodyPage->messageLayout();
-    const message::BodyPage::ChoiceIndexes message = bodyPage->choiceIndexes();
-    s.messageFace = message.face;
-    s.messageKind = message.kind;
+    const message::BodyPage::ChoiceIndexes body = bodyPage->choiceIndexes();
+    s.messageFace = body.face;
+    s.messageKind = body.kind;
     const render::TypesetTab::ChoiceIndexes typeset = previewPage->typesetIndexes();
     s.jointAlign = typeset.jointAlign;
     s.blockDash = typeset.blockDash;
