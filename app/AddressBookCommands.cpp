@@ -15,8 +15,8 @@
 #include "book/EntryPage.h"
 #include "book/PostalCode.h"
 #include "book/RelationFilter.h"
-#include "book/Sorting.h"
 #include "book/SenderPage.h"
+#include "book/Sorting.h"
 #include "book/UnmappableList.h"
 #include "platform/AtomicFile.h"
 #include "platform/Dialogs.h"
@@ -26,7 +26,8 @@
 namespace app {
 namespace {
 
-const QStringList kOpenFilters = {QStringLiteral("全てのファイル(*.*) (*)"), QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
+const QStringList kOpenFilters = {QStringLiteral("全てのファイル(*.*) (*)"),
+                                  QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
 const QStringList kSaveFilters = {QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
 
 // Runs `change` on the book a grid shows, keeping the grid's selection.
@@ -44,7 +45,9 @@ void TMirelForm::OpenAddressFile(const QString& path) {
     // read leaves the open book as it was.
     const book::AddressReadResult read = book::readAddressFile(path);
     if (!read.ok) {
-        dialogs_.error(this, read.error.startsWith(path) ? read.error : path + QStringLiteral("\n") + read.error);
+        dialogs_.error(this, read.error.startsWith(path)
+                                 ? read.error
+                                 : path + QStringLiteral("\n") + read.error);
         return;
     }
     keepingSelection(*StringGrid1, [&] { wholeBook_->load(read.rows); });
@@ -70,15 +73,17 @@ void TMirelForm::OpenAddressFile(const QString& path) {
     ForeignFileName = read.foreign ? path : QString();
     setBookCaption();
     if (read.foreign)
-        StatusBar1->showMessage(QStringLiteral("「%1」は別の形式のファイルです。保存するときは名前を付けてください。")
-                                    .arg(QFileInfo(path).fileName()));
+        StatusBar1->showMessage(
+            QStringLiteral("「%1」は別の形式のファイルです。保存するときは名前を付けてください。")
+                .arg(QFileInfo(path).fileName()));
     RefreshPreview();
 }
 
 void TMirelForm::setBookCaption() {
-    const QString name = !AddressFileName.isEmpty() || ForeignFileName.isEmpty()
-                             ? QFileInfo(AddressFileName).fileName()
-                             : QFileInfo(ForeignFileName).fileName() + QStringLiteral("（別の形式から読み込み）");
+    const QString name =
+        !AddressFileName.isEmpty() || ForeignFileName.isEmpty()
+            ? QFileInfo(AddressFileName).fileName()
+            : QFileInfo(ForeignFileName).fileName() + QStringLiteral("（別の形式から読み込み）");
     setWindowTitle(book::bookCaption(name, wholeBook_->rowCount() - 1,
                                      relationFilter->currentText(), activeBook().rowCount() - 1));
 }
@@ -91,9 +96,10 @@ bool TMirelForm::SaveAddressFile(const QString& path) {
     QVector<book::UnmappableText> unmappable;
     const QByteArray bytes = book::buildAddressFile(rows, &unmappable);
     if (!unmappable.isEmpty()) {
-        const QString text = QStringLiteral("次のデータには、ファイルに保存できない文字が含まれています。\n") +
-                             book::describeUnmappable(unmappable, rows) +
-                             QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
+        const QString text =
+            QStringLiteral("次のデータには、ファイルに保存できない文字が含まれています。\n") +
+            book::describeUnmappable(unmappable, rows) +
+            QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
         if (dialogs_.question(this, text) != platform::Answer::Yes) return false;
     }
     const QString error = platform::writeFileAtomically(path, bytes);
@@ -111,7 +117,8 @@ bool TMirelForm::SaveAddressFile(const QString& path) {
     });
     AddressFileName = path;
     ForeignFileName.clear();
-    setWindowTitle(QStringLiteral("　Pelcor　　　　『　") + QFileInfo(path).fileName() + QStringLiteral("　』"));
+    setWindowTitle(QStringLiteral("　Pelcor　　　　『　") + QFileInfo(path).fileName() +
+                   QStringLiteral("　』"));
     RefreshPreview();
     AddressModified = false;
     return true;
@@ -126,7 +133,8 @@ bool TMirelForm::ActSaveAsExecute() {
     platform::FileDialogRequest request;
     request.filters = kSaveFilters;
     request.defaultExtension = QStringLiteral("csv");
-    request.folder = QFileInfo(AddressFileName.isEmpty() ? ForeignFileName : AddressFileName).absolutePath();
+    request.folder =
+        QFileInfo(AddressFileName.isEmpty() ? ForeignFileName : AddressFileName).absolutePath();
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) {
         RefreshPreview();
@@ -178,7 +186,8 @@ void TMirelForm::ComboBox6Change() {
         StringGrid2->hide();
         StringGrid1->show();
     }
-    commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, ShowingAll);
+    commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"},
+                         ShowingAll);
     RefreshPreview();
     setBookCaption();
 }

@@ -16,38 +16,61 @@ namespace app {
 const QVector<CommandDefinition>& commandDefinitions() {
     static const QVector<CommandDefinition> table = {
         {"ActOpen", u"ファイル", u"開く(&O)", u"開く", u"ファイルを開きます。", "Ctrl+O", 0, true},
-        {"ActPrinter", u"ファイル", u"プリンタ設定", u"設定", u"プリンタの設定をします。", "", -1, true},
+        {"ActPrinter", u"ファイル", u"プリンタ設定", u"設定", u"プリンタの設定をします。", "", -1,
+         true},
         {"ActPrint", u"ファイル", u"印刷(&S)", u"印刷", u"印刷します。", "Ctrl+P", 3, false},
         {"ActExit", u"ファイル", u"終了(&X)", u"終了", u"このソフトを終了します。", "", -1, true},
-        {"ActSaveAs", u"ファイル", u"宛名データの保存", u"宛名データの保存", u"宛名データに名前を付けて保存します。", "", -1, true},
+        {"ActSaveAs", u"ファイル", u"宛名データの保存", u"宛名データの保存",
+         u"宛名データに名前を付けて保存します。", "", -1, true},
         {"ActIns", u"編集", u"行の挿入(&I)", u"行の挿入", u"行を挿入します", "Ctrl+I", 4, true},
-        {"ActDel", u"編集", u"行の削除(&D)", u"行の削除", u"選択された行を削除します。", "", 5, true},
-        {"ActSave", u"ファイル", u"宛名データの保存(&S)", u"宛名データの保存", u"宛名データをファイルに保存します。", "Ctrl+S", 2, true},
-        {"ActNew", u"ファイル", u"宛名の新規作成(&N)", u"新規作成", u"新規に宛名データを作成できる状態にします", "Ctrl+N", 1, true},
-        {"ActSelectAllData", u"編集", u"全てのデータを選択", u"全て選択", u"全てのデータを選択状態にします。", "Ctrl+A", 8, true},
-        {"ActEditData", u"編集", u"データの編集", u"データの編集", u"データの編集（追加や修正）が出来ます。", "Ctrl+E", 6, true},
-        {"ActReNum", u"編集", u"番号の付け直し", u"番号の付け直し", u"データ番号を付け直します。", "Ctrl+N", 7, true},
-        {"ActPrintIchiran", u"ファイル", u"一覧表印刷", u"一覧表印刷", u"登録データを一覧表として印刷します。", "Ctrl+I", 9, true},
+        {"ActDel", u"編集", u"行の削除(&D)", u"行の削除", u"選択された行を削除します。", "", 5,
+         true},
+        {"ActSave", u"ファイル", u"宛名データの保存(&S)", u"宛名データの保存",
+         u"宛名データをファイルに保存します。", "Ctrl+S", 2, true},
+        {"ActNew", u"ファイル", u"宛名の新規作成(&N)", u"新規作成",
+         u"新規に宛名データを作成できる状態にします", "Ctrl+N", 1, true},
+        {"ActSelectAllData", u"編集", u"全てのデータを選択", u"全て選択",
+         u"全てのデータを選択状態にします。", "Ctrl+A", 8, true},
+        {"ActEditData", u"編集", u"データの編集", u"データの編集",
+         u"データの編集（追加や修正）が出来ます。", "Ctrl+E", 6, true},
+        {"ActReNum", u"編集", u"番号の付け直し", u"番号の付け直し", u"データ番号を付け直します。",
+         "Ctrl+N", 7, true},
+        {"ActPrintIchiran", u"ファイル", u"一覧表印刷", u"一覧表印刷",
+         u"登録データを一覧表として印刷します。", "Ctrl+I", 9, true},
         {"ActAbout", u"ヘルプ", u"バージョン情報", u"", u"", "", -1, true},
-        {"ActSort", u"編集", u"並べ替え", u"並べ替え", u"データを　『あいうえお順』　に並べ替えます", "", 10, true},
-        {"ActRSort", u"編集", u"逆・並べ替え", u"逆・並べ替え", u"データを　『逆・あいうえお順』　に並べ替えます", "", 11, true},
-        {"ActHiphn", u"編集", u"〒の（-）を付ける", u"ハイフォン", u"郵便番号にハイフォンを付ける", "", 13, true},
-        {"ActNonHiphn", u"編集", u"〒の（-）を外す", u"ノン・ハイフォン", u"郵便番号のハイフォンを外す", "", 12, true},
-        {"ActHSave", u"ファイル", u"ハガキ本文の保存", u"ハガキ本文の保存", u"ハガキ本文をファイルに保存します", "", 2, true},
-        {"ActHSaveAs", u"ファイル", u"ハガキ本文の保存", u"ハガキ本文の保存", u"ハガキ本文に名前を付けて保存します", "", -1, true},
-        {"ActHNew", u"ファイル", u"本文の新規作成", u"本文の新規作成", u"ハガキの本文を新規に作成できる状態にします", "", 1, true},
+        {"ActSort", u"編集", u"並べ替え", u"並べ替え",
+         u"データを　『あいうえお順』　に並べ替えます", "", 10, true},
+        {"ActRSort", u"編集", u"逆・並べ替え", u"逆・並べ替え",
+         u"データを　『逆・あいうえお順』　に並べ替えます", "", 11, true},
+        {"ActHiphn", u"編集", u"〒の（-）を付ける", u"ハイフォン", u"郵便番号にハイフォンを付ける",
+         "", 13, true},
+        {"ActNonHiphn", u"編集", u"〒の（-）を外す", u"ノン・ハイフォン",
+         u"郵便番号のハイフォンを外す", "", 12, true},
+        {"ActHSave", u"ファイル", u"ハガキ本文の保存", u"ハガキ本文の保存",
+         u"ハガキ本文をファイルに保存します", "", 2, true},
+        {"ActHSaveAs", u"ファイル", u"ハガキ本文の保存", u"ハガキ本文の保存",
+         u"ハガキ本文に名前を付けて保存します", "", -1, true},
+        {"ActHNew", u"ファイル", u"本文の新規作成", u"本文の新規作成",
+         u"ハガキの本文を新規に作成できる状態にします", "", 1, true},
         {"ActHPrint", u"ファイル", u"本文の印刷", u"本文の印刷", u"本文を印刷します", "", 3, true},
-        {"ActCopy", u"編集", u"コピー", u"コピー", u"選択された部分をコピーします", "Ctrl+C", 14, true},
-        {"ActCut", u"編集", u"切り取り", u"切取り", u"選択された部分を切り取ります", "Ctrl+X", 15, true},
-        {"ActPaste", u"編集", u"貼り付け", u"貼付け", u"クリップボードの内容をキャレット位置に貼り付けます", "Ctrl+V", 16, true},
-        {"ActSelectAll", u"編集", u"本文の全てを選択", u"全て選択", u"本文の全ての文字列を選択状態にします", "", 8, true},
+        {"ActCopy", u"編集", u"コピー", u"コピー", u"選択された部分をコピーします", "Ctrl+C", 14,
+         true},
+        {"ActCut", u"編集", u"切り取り", u"切取り", u"選択された部分を切り取ります", "Ctrl+X", 15,
+         true},
+        {"ActPaste", u"編集", u"貼り付け", u"貼付け",
+         u"クリップボードの内容をキャレット位置に貼り付けます", "Ctrl+V", 16, true},
+        {"ActSelectAll", u"編集", u"本文の全てを選択", u"全て選択",
+         u"本文の全ての文字列を選択状態にします", "", 8, true},
         {"ActHelp", u"ヘルプ", u"使い方", u"使い方", u"使い方のヘルプを表示します", "", 17, true},
-        {"ActSample", u"ヘルプ", u"本文のサンプル", u"本文サンプル", u"本文のサンプルを表示します。", "", 18, true},
+        {"ActSample", u"ヘルプ", u"本文のサンプル", u"本文サンプル",
+         u"本文のサンプルを表示します。", "", 18, true},
         {"ActOpen2", u"", u"画像の挿入", u"画像の挿入", u"裏面に画像を読み込みます", "", 0, true},
         {"ActSavePic", u"", u"画像の保存", u"", u"", "", 2, true},
         {"ActPictan", u"", u"Pictan", u"エディタ", u"Pictanを起動します", "", 22, true},
-        {"ActImport", u"ファイル", u"インポート...", u"インポート", u"CSV ファイルや vCard の連絡先を宛名データに取り込みます。", "", -1, true},
-        {"ActExport", u"ファイル", u"エクスポート...", u"エクスポート", u"宛名データを UTF-8 の CSV ファイルか vCard に書き出します。", "", -1, true},
+        {"ActImport", u"ファイル", u"インポート...", u"インポート",
+         u"CSV ファイルや vCard の連絡先を宛名データに取り込みます。", "", -1, true},
+        {"ActExport", u"ファイル", u"エクスポート...", u"エクスポート",
+         u"宛名データを UTF-8 の CSV ファイルか vCard に書き出します。", "", -1, true},
     };
     return table;
 }
@@ -85,7 +108,8 @@ void CommandTable::claimShortcut(QAction* a) {
     if (key.isEmpty() || !a->shortcut().isEmpty()) return;
     if (shortcutOwner_.contains(key)) {
         // Another item earlier in the menus owns the key: show it only.
-        a->setText(a->text() + QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText));
+        a->setText(a->text() + QLatin1Char('\t') +
+                   QKeySequence(key).toString(QKeySequence::NativeText));
         return;
     }
     shortcutOwner_.insert(key, a->objectName());
@@ -114,10 +138,12 @@ void CommandTable::buildMenuBar(QMenuBar* bar) {
     };
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("File1"));
-    add(file, {"ActOpen", "ActImport", "ActExport", "-", "ActNew", "ActHNew", "-", "ActSave", "ActHSave", "-"});
+    add(file, {"ActOpen", "ActImport", "ActExport", "-", "ActNew", "ActHNew", "-", "ActSave",
+               "ActHSave", "-"});
     QMenu* saveAs = file->addMenu(QStringLiteral("名前を付けて保存"));
     saveAs->setObjectName(QStringLiteral("SaveAs1"));
-    platform::applyHint(saveAs->menuAction(), QStringLiteral("名前を付けて保存|ファイルに名前を付けて保存します。"));
+    platform::applyHint(saveAs->menuAction(),
+                        QStringLiteral("名前を付けて保存|ファイルに名前を付けて保存します。"));
     add(saveAs, {"ActSaveAs", "-", "ActHSaveAs"});
     add(file, {"-", "ActPrinter", "ActPrint", "-", "ActPrintIchiran", "-", "ActExit"});
 
@@ -145,10 +171,11 @@ void CommandTable::buildToolBar(QToolBar* bar) {
         bar->addWidget(gap);
     };
     separator();
-    const char* order[] = {"ActOpen", "ActNew", "ActSave", "ActPrint", "ActPrintIchiran",
-                           "ActIns", "ActDel", "ActReNum", "ActEditData", "ActSelectAllData",
-                           "ActSort", "ActRSort", "ActCopy", "ActCut", "ActPaste",
-                           "ActSelectAll", "ActHelp", "ActSample", "ActPictan"};
+    const char* order[] = {"ActOpen",         "ActNew",           "ActSave",  "ActPrint",
+                           "ActPrintIchiran", "ActIns",           "ActDel",   "ActReNum",
+                           "ActEditData",     "ActSelectAllData", "ActSort",  "ActRSort",
+                           "ActCopy",         "ActCut",           "ActPaste", "ActSelectAll",
+                           "ActHelp",         "ActSample",        "ActPictan"};
     bool first = true;
     for (const char* n : order) {
         if (!first) separator();

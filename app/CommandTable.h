@@ -19,14 +19,14 @@ class QToolBar;
 namespace app {
 
 struct CommandDefinition {
-    const char* name;        // objectName of the action
+    const char* name;  // objectName of the action
     const char16_t* category;
     const char16_t* caption;
     const char16_t* shortHint;  // empty: no hint
     const char16_t* longHint;
-    const char* shortcut;    // portable text, empty: none
-    int image;               // index into the tool bar images, -1: none
-    bool enabled;            // state at creation
+    const char* shortcut;  // portable text, empty: none
+    int image;             // index into the tool bar images, -1: none
+    bool enabled;          // state at creation
 };
 
 // Every command of the main window, in the order of the action list.
@@ -34,7 +34,7 @@ const QVector<CommandDefinition>& commandDefinitions();
 
 class CommandTable : public QObject {
     Q_OBJECT
-public:
+  public:
     // Creates the actions as children of `window` (named as in the table).
     explicit CommandTable(QMainWindow* window);
 
@@ -54,7 +54,7 @@ public:
     // Sets several commands on or off at once.
     void setEnabled(std::initializer_list<const char*> names, bool on);
 
-private:
+  private:
     void claimShortcut(QAction* action);
 
     QMainWindow* window_;

@@ -10,8 +10,8 @@
 
 #include "app/CommandTable.h"
 #include "app/TMirelForm.h"
-#include "book/BookModel.h"
 #include "book/AddressRecord.h"
+#include "book/BookModel.h"
 #include "book/ImportDialog.h"
 #include "book/UnmappableList.h"
 #include "book/exchange/BookImport.h"
@@ -27,10 +27,10 @@
 namespace app {
 namespace {
 
-const QStringList kImportFilters = {QStringLiteral("住所録・連絡先（*.csv *.txt *.tsv *.vcf） (*.csv *.txt *.tsv *.vcf)"),
-                                    QStringLiteral("CSVファイル（*.CSV） (*.csv)"),
-                                    QStringLiteral("vCard（*.VCF） (*.vcf)"),
-                                    QStringLiteral("全てのファイル(*.*) (*)")};
+const QStringList kImportFilters = {
+    QStringLiteral("住所録・連絡先（*.csv *.txt *.tsv *.vcf） (*.csv *.txt *.tsv *.vcf)"),
+    QStringLiteral("CSVファイル（*.CSV） (*.csv)"), QStringLiteral("vCard（*.VCF） (*.vcf)"),
+    QStringLiteral("全てのファイル(*.*) (*)")};
 const QStringList kExportFilters = {QStringLiteral("CSVファイル UTF-8（*.CSV） (*.csv)"),
                                     QStringLiteral("vCard 3.0（*.VCF） (*.vcf)")};
 
@@ -56,13 +56,17 @@ void TMirelForm::ActImportExecute() {
     QVector<book::UnmappableText> unmappable;
     book::buildAddressFile(rows, &unmappable);
     if (!unmappable.isEmpty()) {
-        const QString text = QStringLiteral("取り込むデータの次の行には、住所録ファイルに保存できない文字が含まれています。\n") +
-                             book::describeUnmappable(unmappable, rows) +
-                             QStringLiteral("\n\nこのまま取り込みますか？（保存するときに「?」に置き換わります）");
+        const QString text =
+            QStringLiteral(
+                "取り込むデータの次の行には、住所録ファイルに保存できない文字が含まれています。"
+                "\n") +
+            book::describeUnmappable(unmappable, rows) +
+            QStringLiteral("\n\nこのまま取り込みますか？（保存するときに「?」に置き換わります）");
         if (dialogs_.question(this, text) != platform::Answer::Yes) return;
     }
     if (dialog.mode() == book::ImportMode::Replace && AddressModified) {
-        const QString text = QStringLiteral("今の宛名データは保存されていません。\n\n取り込んだデータと置き換えますか？");
+        const QString text = QStringLiteral(
+            "今の宛名データは保存されていません。\n\n取り込んだデータと置き換えますか？");
         if (dialogs_.question(this, text) != platform::Answer::Yes) return;
     }
     ImportRows(rows, dialog.mode());
@@ -78,7 +82,8 @@ void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode
         ShowingAll = true;
         StringGrid2->hide();
         StringGrid1->show();
-        commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
+        commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"},
+                             true);
     }
     const int first = book::putImportedRows(*wholeBook_, rows, mode);
     // A replaced book is a new one: saving must not silently write over the

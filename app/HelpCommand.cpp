@@ -16,7 +16,8 @@ void TMirelForm::ActHelpExecute() {
     if (path.isEmpty()) path = platform::AppPaths::resourcePath(QStringLiteral("help/index.html"));
     if (!help_) help_ = new HelpWindow(this);
     if (!help_->openDocument(path)) {
-        dialogs_.error(this, QStringLiteral("ヘルプファイルが見つかりません。\n") + QDir::toNativeSeparators(path));
+        dialogs_.error(this, QStringLiteral("ヘルプファイルが見つかりません。\n") +
+                                 QDir::toNativeSeparators(path));
         return;
     }
     help_->show();

@@ -10,7 +10,7 @@ namespace app {
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Loads the document at `path` and shows it from its contents list at
@@ -20,7 +20,7 @@ public:
     // Back to the contents list at the top of the document.
     void showContents();
 
-private:
+  private:
     QTextBrowser* HelpBrowser;
 };
 

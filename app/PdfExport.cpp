@@ -1,11 +1,11 @@
 #include "app/PdfExport.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-
 #include <optional>
-#include <sys/stat.h>
 
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
@@ -54,7 +54,8 @@ QString exportAddressSides(const PdfExportRequest& request) {
     const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
     if (!kind) return QStringLiteral("no kind of card is chosen: give --kind 0..5");
     if (request.envelopeBack && !render::mediaKindInfo(*kind).isEnvelope())
-        return QStringLiteral("--back is for envelopes (--kind 2 to 5): a postcard has one address side");
+        return QStringLiteral(
+            "--back is for envelopes (--kind 2 to 5): a postcard has one address side");
     in.envelopeBack = request.envelopeBack;
     in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
 
@@ -70,7 +71,8 @@ QString exportAddressSides(const PdfExportRequest& request) {
         out.offset = QPointF();
         return QString();
     };
-    const QString why = platform::pdf::writePdf(request.output, last - first + 1, card, documentInfo(request.output));
+    const QString why = platform::pdf::writePdf(request.output, last - first + 1, card,
+                                                documentInfo(request.output));
     return why.isEmpty() ? QString() : request.output + QStringLiteral(": ") + why;
 }
 
@@ -94,7 +96,8 @@ QString exportMessageSide(const PdfExportRequest& request) {
         out.offset = QPointF(page.printOffset) * (254.0 / 360.0);
         return QString();
     };
-    const QString why = platform::pdf::writePdf(request.output, 1, side, documentInfo(request.output));
+    const QString why =
+        platform::pdf::writePdf(request.output, 1, side, documentInfo(request.output));
     return why.isEmpty() ? QString() : request.output + QStringLiteral(": ") + why;
 }
 
@@ -102,19 +105,21 @@ QString exportMessageSide(const PdfExportRequest& request) {
 // forgotten OUT would turn the book into a PDF), never a device or FIFO.
 QString outputProblem(const PdfExportRequest& request) {
     struct stat out {};
-    if (::stat(platform::nativeFileName(request.output).constData(), &out) != 0) return QString();  // a new file
+    if (::stat(platform::nativeFileName(request.output).constData(), &out) != 0)
+        return QString();  // a new file
     if (!S_ISREG(out.st_mode))
         return request.output + QStringLiteral(": exists and is not a regular file; not replaced");
     for (const QString& input : request.inputs) {
         struct stat in {};
-        if (::stat(platform::nativeFileName(input).constData(), &in) == 0 && in.st_dev == out.st_dev &&
-            in.st_ino == out.st_ino)
+        if (::stat(platform::nativeFileName(input).constData(), &in) == 0 &&
+            in.st_dev == out.st_dev && in.st_ino == out.st_ino)
             return request.output + QStringLiteral(": is the input ") + input +
                    QStringLiteral("; give the PDF file first: --export-pdf OUT.pdf INPUT");
     }
     // An earlier PDF is replaced; anything else was most likely meant as an input.
     QFile existing(request.output);
-    if (out.st_size > 0 && (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-")))
+    if (out.st_size > 0 &&
+        (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-")))
         return request.output + QStringLiteral(": exists and is not a PDF file; not replaced");
     return QString();
 }
@@ -150,7 +155,8 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
             const QRegularExpressionMatch m = range.match(arguments[++i]);
             request.firstRow = m.captured(1).toInt();
             request.lastRow = !m.hasCaptured(2) ? request.firstRow : m.captured(3).toInt();
-            if (!m.hasMatch() || request.firstRow < 1 || (request.lastRow && request.lastRow < request.firstRow)) {
+            if (!m.hasMatch() || request.firstRow < 1 ||
+                (request.lastRow && request.lastRow < request.firstRow)) {
                 error = QStringLiteral("--rows takes A-B with 1 <= A <= B");
                 return false;
             }
@@ -162,7 +168,8 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
         }
     }
     if (request.inputs.isEmpty()) {
-        error = QStringLiteral("--export-pdf needs a book (.csv) or a message text (.txt) to export");
+        error =
+            QStringLiteral("--export-pdf needs a book (.csv) or a message text (.txt) to export");
         return false;
     }
     return true;
@@ -171,9 +178,11 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 QString exportPdf(const PdfExportRequest& request) {
     if (const QString why = outputProblem(request); !why.isEmpty()) return why;
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
-    if (ext == QLatin1String("csv") || ext == QLatin1String("vcf")) return exportAddressSides(request);
+    if (ext == QLatin1String("csv") || ext == QLatin1String("vcf"))
+        return exportAddressSides(request);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
-    return request.inputs.first() + QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");
+    return request.inputs.first() +
+           QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");
 }
 
 }  // namespace app

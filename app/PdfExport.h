@@ -9,14 +9,14 @@
 namespace app {
 
 struct PdfExportRequest {
-    QString output;         // the PDF file
-    QStringList inputs;     // a book (.csv), or a message text (.txt) and a picture
-    int kind = -1;          // MediaKind, -1: the settings file's choice
-    int firstRow = 1;       // records, 1-based and inclusive; 0: to the end
+    QString output;      // the PDF file
+    QStringList inputs;  // a book (.csv), or a message text (.txt) and a picture
+    int kind = -1;       // MediaKind, -1: the settings file's choice
+    int firstRow = 1;    // records, 1-based and inclusive; 0: to the end
     int lastRow = 0;
-    bool marks = false;     // draw the screen-only marks too
+    bool marks = false;         // draw the screen-only marks too
     bool envelopeBack = false;  // the sender side of an envelope
-    QString settingsFile;   // where the choices, sender and layout values come from
+    QString settingsFile;       // where the choices, sender and layout values come from
 };
 
 // Parses "--export-pdf OUT BOOK.csv [--kind N] [--rows A-B] [--marks] [--back]" or

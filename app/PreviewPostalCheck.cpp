@@ -10,7 +10,8 @@
 
 namespace app {
 
-PreviewPostalCheck::PreviewPostalCheck(QStatusBar* bar, book::PostalDictionaryFile& dictionary, QObject* parent)
+PreviewPostalCheck::PreviewPostalCheck(QStatusBar* bar, book::PostalDictionaryFile& dictionary,
+                                       QObject* parent)
     : QObject(parent), note_(new QLabel(bar)), dictionary_(dictionary) {
     note_->setObjectName(QStringLiteral("PostalRemark"));
     QPalette p = note_->palette();
@@ -44,7 +45,8 @@ void PreviewPostalCheck::run() {
         return;
     }
     const book::PostalDictionary* d = dictionary_.get();
-    const QString text = d ? book::postalCodeRemark(*d, postal_, address_) : dictionary_.takeFailure();
+    const QString text =
+        d ? book::postalCodeRemark(*d, postal_, address_) : dictionary_.takeFailure();
     note_->setText(text);
     note_->setVisible(!text.isEmpty());
 }

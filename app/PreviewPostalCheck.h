@@ -17,7 +17,7 @@ namespace app {
 
 class PreviewPostalCheck : public QObject {
     Q_OBJECT
-public:
+  public:
     PreviewPostalCheck(QStatusBar* bar, book::PostalDictionaryFile& dictionary, QObject* parent);
 
     // Checks the shown record once the window has drawn it, so that reading
@@ -28,7 +28,7 @@ public:
 
     QLabel* note() const { return note_; }
 
-private:
+  private:
     void run();
 
     QLabel* note_;

@@ -25,19 +25,22 @@ void TMirelForm::ActPrintExecute() {
     QString error;
     if (pages->currentWidget() == previewPage) {
         const platform::GridRect rows = activeGrid()->selection();
-        error = print::runPrintJob(printer_, QStringLiteral("Pelcor"), rows.bottom - rows.top + 1,
-                                   [&](QPainter& painter, int page) {
-                                       render::AddressSideInput in = addressSideInput(rows.top + page);
-                                       in.target = render::OutputTarget::Printer;
-                                       render::printAddressSide(painter, render::DrawAddressSide(in));
-                                   });
+        error =
+            print::runPrintJob(printer_, QStringLiteral("Pelcor"), rows.bottom - rows.top + 1,
+                               [&](QPainter& painter, int page) {
+                                   render::AddressSideInput in = addressSideInput(rows.top + page);
+                                   in.target = render::OutputTarget::Printer;
+                                   render::printAddressSide(painter, render::DrawAddressSide(in));
+                               });
         RefreshPreview();
     } else if (pages->currentWidget() == bodyPage) {
         // One card back, whatever is selected in the grids.
-        error = print::runPrintJob(printer_, QStringLiteral("Pelcor"), 1, [&](QPainter& painter, int) {
-            message::printMessageSide(
-                painter, message::RenderMessageSide(bodyPage->messageSideInput(render::ReferenceDevice::Printer)));
-        });
+        error =
+            print::runPrintJob(printer_, QStringLiteral("Pelcor"), 1, [&](QPainter& painter, int) {
+                message::printMessageSide(
+                    painter, message::RenderMessageSide(
+                                 bodyPage->messageSideInput(render::ReferenceDevice::Printer)));
+            });
         bodyPage->RichEdit2Change();
     }
     if (!error.isEmpty()) dialogs_.error(this, error);

@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
-
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -62,7 +61,9 @@ QStringList& heldMessages() {
     return messages;
 }
 
-void holdMessage(QtMsgType, const QMessageLogContext&, const QString& text) { heldMessages().append(text); }
+void holdMessage(QtMsgType, const QMessageLogContext&, const QString& text) {
+    heldMessages().append(text);
+}
 
 void printHeldMessages() {
     for (const QString& text : heldMessages()) std::fprintf(stderr, "%s\n", qPrintable(text));
@@ -122,7 +123,8 @@ int runProgram(int argc, char** argv) {
     // dialogs stay English and the program works the same.
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     platform::installQtTranslation(application);
-    application.setProperty("helpFile", platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
+    application.setProperty("helpFile",
+                            platform::AppPaths::resourcePath(QStringLiteral("help/index.html")));
 
     // What Qt has not taken as its own options, as the system names files.
     QStringList files = platform::fileArguments(argc, argv);
@@ -146,7 +148,8 @@ int runProgram(int argc, char** argv) {
     // close again and stop at the first that refused, leaving a process
     // with no window.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application, [] { QCoreApplication::exit(0); });
+    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application,
+                     [] { QCoreApplication::exit(0); });
 
     mainWindow->show();
     const int status = application.exec();

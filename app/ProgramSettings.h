@@ -17,12 +17,12 @@ struct ProgramSettings {
     render::LayoutSettings addressLayout;  // [SE], the address side's fields
     message::MessageLayout messageLayout;  // [SE], the message side's fields
     // Item indexes of the choices; -1 when nothing is chosen.
-    int addressFace = 0;   // faceChoice
-    int mediaKind = 0;     // kindChoice
-    int honorific = 0;     // honorificChoice
-    int messageFace = 0;   // messageFaceChoice
-    int messageKind = 0;   // messageKindChoice
-    int jointAlign = 0;    // the typesetting choices
+    int addressFace = 0;  // faceChoice
+    int mediaKind = 0;    // kindChoice
+    int honorific = 0;    // honorificChoice
+    int messageFace = 0;  // messageFaceChoice
+    int messageKind = 0;  // messageKindChoice
+    int jointAlign = 0;   // the typesetting choices
     int blockDash = 0;
     int halfKana = 0;
 };

@@ -21,10 +21,13 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
             in.layout.*f.member = v;
         }
     // An index outside the list leaves nothing chosen, as in the window.
-    in.faceIndex = s.addressFace >= 0 && s.addressFace < int(render::VerticalFaceList.size()) ? s.addressFace : -1;
+    in.faceIndex = s.addressFace >= 0 && s.addressFace < int(render::VerticalFaceList.size())
+                       ? s.addressFace
+                       : -1;
     in.mediaKind = s.mediaKind >= 0 && s.mediaKind < render::kMediaKindCount ? s.mediaKind : -1;
     const QStringList honorifics = render::honorificItems();
-    in.honorific = s.honorific >= 0 && s.honorific < honorifics.size() ? honorifics[s.honorific] : QString();
+    in.honorific =
+        s.honorific >= 0 && s.honorific < honorifics.size() ? honorifics[s.honorific] : QString();
     in.typeset = render::typesetChoicesFromNumbers(s.jointAlign, s.blockDash, s.halfKana);
     return in;
 }
@@ -36,7 +39,9 @@ message::MessageSideInput messageSideInputFromSettings(const QString& settingsFi
         for (const message::MessageAdjustmentGroup& group : page.groups)
             for (const message::MessageAdjustmentField& f : group.fields)
                 in.layout.*f.member = std::clamp(s.messageLayout.*f.member, f.minimum, f.maximum);
-    in.faceIndex = s.messageFace >= 0 && s.messageFace < int(render::VerticalFaceList.size()) ? s.messageFace : -1;
+    in.faceIndex = s.messageFace >= 0 && s.messageFace < int(render::VerticalFaceList.size())
+                       ? s.messageFace
+                       : -1;
     in.cardKind = s.messageKind == 0 || s.messageKind == 1 ? s.messageKind : -1;
     return in;
 }

@@ -5,10 +5,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
-#include <QHBoxLayout>
-#include <QLineEdit>
 #include <QDir>
 #include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -32,7 +32,6 @@
 #include "book/SenderPage.h"
 #include "book/exchange/ImportSource.h"
 #include "editor/TPictanForm1.h"
-#include "render/AddressSideInput.h"
 #include "message/BodyPage.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -40,6 +39,7 @@
 #include "platform/StringGrid.h"
 #include "platform/WindowFonts.h"
 #include "print/ListPage.h"
+#include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
 #include "render/LayoutPanel.h"
 #include "render/MediaKind.h"
@@ -53,8 +53,8 @@ const QString kMainCaption = QStringLiteral("　Pelcor　　　");
 const QString kNotOpenable = QStringLiteral("このファイル形式は開けません");
 }  // namespace
 
-TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer, const QStringList& arguments,
-                       QWidget* parent)
+TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+                       const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printer_(printer), arguments_(arguments) {
     setObjectName(QStringLiteral("TMirelForm"));
     buildWindow();
@@ -129,8 +129,9 @@ void TMirelForm::buildWindow() {
     relationFilter->setObjectName(QStringLiteral("ComboBox6"));
     relationFilter->setEditable(true);
     relationFilter->setInsertPolicy(QComboBox::NoInsert);
-    relationFilter->addItems({QStringLiteral("全部"), QStringLiteral("知人"), QStringLiteral("友人"),
-                         QStringLiteral("親戚"), QStringLiteral("仕事")});
+    relationFilter->addItems({QStringLiteral("全部"), QStringLiteral("知人"),
+                              QStringLiteral("友人"), QStringLiteral("親戚"),
+                              QStringLiteral("仕事")});
     relationFilter->setFixedWidth(52);
     previewPage->insertIntoChoiceBar(3, relationFilter);
 
@@ -148,7 +149,8 @@ void TMirelForm::buildWindow() {
         if (box->lineEdit()) box->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     }
 
-    postalDictionary_ = std::make_unique<book::PostalDictionaryFile>(book::PostalDictionaryFile::defaultPath());
+    postalDictionary_ =
+        std::make_unique<book::PostalDictionaryFile>(book::PostalDictionaryFile::defaultPath());
     entryPage->setPostalDictionary(postalDictionary_.get());
     senderPage->setPostalDictionary(postalDictionary_.get());
     postalCheck_ = new PreviewPostalCheck(StatusBar1, *postalDictionary_, this);
@@ -181,7 +183,8 @@ void TMirelForm::connectCommands() {
     connect(relationFilter, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
     // The body page switches the main window's commands and asks to be shown
     // through these two, so it needs nothing of the window itself.
-    bodyPage->setCommandSwitch([this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
+    bodyPage->setCommandSwitch(
+        [this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
     bodyPage->setPageActivator([this] { pages->setCurrentWidget(bodyPage); });
     on("ActHNew", [this] { bodyPage->ActHNewExecute(); });
     on("ActHSave", [this] { bodyPage->ActHSaveExecute(); });
@@ -203,8 +206,10 @@ void TMirelForm::connectCommands() {
     connect(StringGrid1, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
     connect(StringGrid2, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
     connect(pages, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
-    connect(StringGrid1, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid1MouseDown);
-    connect(StringGrid2, &platform::StringGrid::gridMouseDown, this, &TMirelForm::StringGrid2MouseDown);
+    connect(StringGrid1, &platform::StringGrid::gridMouseDown, this,
+            &TMirelForm::StringGrid1MouseDown);
+    connect(StringGrid2, &platform::StringGrid::gridMouseDown, this,
+            &TMirelForm::StringGrid2MouseDown);
 }
 
 void TMirelForm::FormCreate() {
@@ -264,15 +269,16 @@ QString TMirelForm::shownName(const QString& path, const QString& fallback) {
 }
 
 QString TMirelForm::unsavedQuestion(const QString& name) {
-    return QStringLiteral(" 『 ") + name + QStringLiteral(" 』") + QStringLiteral(" が保存されていません。") +
-           QStringLiteral("\n\n") + QStringLiteral("     保存しますか？");
+    return QStringLiteral(" 『 ") + name + QStringLiteral(" 』") +
+           QStringLiteral(" が保存されていません。") + QStringLiteral("\n\n") +
+           QStringLiteral("     保存しますか？");
 }
 
 void TMirelForm::FormCloseQuery(bool& canClose) {
     canClose = true;
     if (AddressModified) {
-        const auto answer =
-            dialogs_.question(this, unsavedQuestion(shownName(AddressFileName, QStringLiteral("新規データ"))));
+        const auto answer = dialogs_.question(
+            this, unsavedQuestion(shownName(AddressFileName, QStringLiteral("新規データ"))));
         if (answer == platform::Answer::Cancel) {
             canClose = false;
             return;
@@ -292,8 +298,8 @@ void TMirelForm::FormCloseQuery(bool& canClose) {
 
 void TMirelForm::AskSaveBody(bool& canClose) {
     if (!bodyPage->isModified()) return;
-    const auto answer =
-        dialogs_.question(this, unsavedQuestion(shownName(bodyPage->bodyFileName(), QStringLiteral("新規文書"))));
+    const auto answer = dialogs_.question(
+        this, unsavedQuestion(shownName(bodyPage->bodyFileName(), QStringLiteral("新規文書"))));
     if (answer == platform::Answer::Cancel) {
         canClose = false;
         return;
@@ -408,7 +414,9 @@ void TMirelForm::ActEditDataExecute() {
 
 const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }
 
-int TMirelForm::sourceRowOfFiltered(int filteredRow) const { return filteredBook_->sourceRow(filteredRow); }
+int TMirelForm::sourceRowOfFiltered(int filteredRow) const {
+    return filteredBook_->sourceRow(filteredRow);
+}
 
 void TMirelForm::setCommandEnabled(const char* action, bool on) {
     if (QAction* a = commands->action(action)) a->setEnabled(on);
@@ -416,7 +424,9 @@ void TMirelForm::setCommandEnabled(const char* action, bool on) {
 
 void TMirelForm::runCommand(const char* action) { commands->action(action)->trigger(); }
 
-bool TMirelForm::isCommandEnabled(const char* action) const { return commands->action(action)->isEnabled(); }
+bool TMirelForm::isCommandEnabled(const char* action) const {
+    return commands->action(action)->isEnabled();
+}
 
 void TMirelForm::PreviewShow() {
     // Postal codes reach the renderer without hyphens.
@@ -427,12 +437,14 @@ void TMirelForm::PreviewShow() {
         if (FilteredCurrentRow <= 0) ++FilteredCurrentRow;
         StringGrid2->setRow(FilteredCurrentRow);
     }
-    commands->setEnabled({"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
-                            ShowingAll);
-    commands->setEnabled({"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
-                            true);
-    commands->setEnabled({"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"},
-                            false);
+    commands->setEnabled(
+        {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
+        ShowingAll);
+    commands->setEnabled(
+        {"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
+        true);
+    commands->setEnabled(
+        {"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"}, false);
     RefreshPreview();
 }
 
@@ -443,10 +455,11 @@ void TMirelForm::PreviewExit() {
 }
 
 void TMirelForm::SasidasininnShow() {
-    commands->setEnabled({"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
-                             "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
-                             "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
-                            false);
+    commands->setEnabled(
+        {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
+         "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
+         "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+        false);
     commands->action("ActEditData")->setEnabled(true);
     senderPage->SasidasininnShow();
 }
@@ -469,13 +482,17 @@ void TMirelForm::RefreshPreview() {
     const render::AddressSideInput in = addressSideInput(activeGrid()->row());
     previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
     if (shownPage_ == previewPage)
-        postalCheck_->check(in.record[book::ColPostal], in.record[book::ColAddress1] + in.record[book::ColAddress2]);
+        postalCheck_->check(in.record[book::ColPostal],
+                            in.record[book::ColAddress1] + in.record[book::ColAddress2]);
     // The side buttons only mean something for envelopes.
-    const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) && in.mediaKind < render::kMediaKindCount;
+    const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) &&
+                          in.mediaKind < render::kMediaKindCount;
     previewPage->setEnvelopeSidesEnabled(envelope);
 }
 
-platform::StringGrid* TMirelForm::activeGrid() const { return ShowingAll ? StringGrid1 : StringGrid2; }
+platform::StringGrid* TMirelForm::activeGrid() const {
+    return ShowingAll ? StringGrid1 : StringGrid2;
+}
 
 void TMirelForm::RenumberRows() { wholeBook_->renumber(); }
 

@@ -27,7 +27,7 @@ class StringGrid;
 namespace render {
 class PreviewPage;
 struct AddressSideInput;
-}
+}  // namespace render
 namespace book {
 class BookModel;
 class EntryPage;
@@ -55,11 +55,11 @@ enum class Page { Preview, Sender, Entry, List, Body };
 
 class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
-public:
+  public:
     // `arguments` are the files named on the command line, opened when the
     // window is first shown.
-    TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer, const QStringList& arguments,
-               QWidget* parent = nullptr);
+    TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+               const QStringList& arguments, QWidget* parent = nullptr);
     ~TMirelForm() override;
 
     // The windows the commands show; they are created after this one.
@@ -200,18 +200,18 @@ public:
     // hide the tool bar with no way back.
     QMenu* createPopupMenu() override { return nullptr; }
 
-signals:
+  signals:
     // The close query let the window close.
     void formClosed();
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
-private:
+  private:
     void FormCreate();
     void buildWindow();
     void connectCommands();
@@ -230,7 +230,6 @@ private:
     int CurrentRecord = 1;
     int FilteredCurrentRow = 0;
     QString SaveAsFileName;  // the name last chosen in a save dialog
-
 
     QToolBar* ToolBar1;
     render::PreviewPage* previewPage;

@@ -15,17 +15,16 @@ struct Tile {
     QRgb colour;
 };
 
-constexpr QRgb kFile = 0xff2f6db5;   // blue: files and printing
-constexpr QRgb kRows = 0xff2e8b57;   // green: address rows
-constexpr QRgb kText = 0xffc0572b;   // vermilion: body text
-constexpr QRgb kHelp = 0xff7a5aa6;   // violet: help and tools
+constexpr QRgb kFile = 0xff2f6db5;  // blue: files and printing
+constexpr QRgb kRows = 0xff2e8b57;  // green: address rows
+constexpr QRgb kText = 0xffc0572b;  // vermilion: body text
+constexpr QRgb kHelp = 0xff7a5aa6;  // violet: help and tools
 
 const Tile kTiles[kToolbarImageCount] = {
-    {u"開", kFile}, {u"新", kFile}, {u"保", kFile}, {u"印", kFile}, {u"挿", kRows},
-    {u"削", kRows}, {u"編", kRows}, {u"番", kRows}, {u"全", kRows}, {u"表", kFile},
-    {u"順", kRows}, {u"逆", kRows}, {u"〒", kRows}, {u"〒", kRows}, {u"写", kText},
-    {u"切", kText}, {u"貼", kText}, {u"？", kHelp}, {u"例", kHelp}, {u"画", kHelp},
-    {u"色", kHelp}, {u"回", kHelp}, {u"絵", kHelp},
+    {u"開", kFile}, {u"新", kFile}, {u"保", kFile}, {u"印", kFile}, {u"挿", kRows}, {u"削", kRows},
+    {u"編", kRows}, {u"番", kRows}, {u"全", kRows}, {u"表", kFile}, {u"順", kRows}, {u"逆", kRows},
+    {u"〒", kRows}, {u"〒", kRows}, {u"写", kText}, {u"切", kText}, {u"貼", kText}, {u"？", kHelp},
+    {u"例", kHelp}, {u"画", kHelp}, {u"色", kHelp}, {u"回", kHelp}, {u"絵", kHelp},
 };
 
 void drawTile(QPainter& p, const QRectF& area, int index, bool enabled) {
@@ -46,14 +45,15 @@ void drawTile(QPainter& p, const QRectF& area, int index, bool enabled) {
     p.drawText(box, Qt::AlignCenter, QString::fromUtf16(t.glyph));
     // The hyphen pair differs by a small bar under the mark.
     if (index == 13)
-        p.fillRect(QRectF(box.x() + size * 0.3, box.y() + size * 0.8, size * 0.4, size * 0.09), Qt::white);
+        p.fillRect(QRectF(box.x() + size * 0.3, box.y() + size * 0.8, size * 0.4, size * 0.09),
+                   Qt::white);
     p.restore();
 }
 
 // Draws a tile when it is needed, at the size asked for, so start-up pays
 // for none of them.
 class TileEngine : public QIconEngine {
-public:
+  public:
     explicit TileEngine(int index) : index_(index) {}
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
         drawTile(*painter, rect, index_, mode != QIcon::Disabled);
@@ -67,7 +67,7 @@ public:
     }
     QIconEngine* clone() const override { return new TileEngine(index_); }
 
-private:
+  private:
     int index_;
 };
 

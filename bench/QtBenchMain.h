@@ -6,12 +6,13 @@
 
 #include <QtGlobal>
 
-#define PELCOR_QT_BENCHMARK_MAIN(ApplicationClass)                                               \
-    int main(int argc, char** argv) {                                                            \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
-        ApplicationClass application(argc, argv);                                                \
-        benchmark::Initialize(&argc, argv);                                                      \
-        benchmark::RunSpecifiedBenchmarks();                                                     \
-        benchmark::Shutdown();                                                                   \
-        return 0;                                                                                \
+#define PELCOR_QT_BENCHMARK_MAIN(ApplicationClass)          \
+    int main(int argc, char** argv) {                       \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) \
+            qputenv("QT_QPA_PLATFORM", "offscreen");        \
+        ApplicationClass application(argc, argv);           \
+        benchmark::Initialize(&argc, argv);                 \
+        benchmark::RunSpecifiedBenchmarks();                \
+        benchmark::Shutdown();                              \
+        return 0;                                           \
     }

@@ -3,14 +3,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/QtBenchMain.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QTemporaryDir>
 
 #include "app/TMirelForm.h"
 #include "bench/BookGenerator.h"
+#include "bench/QtBenchMain.h"
 #include "book/AddressFile.h"
 #include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
@@ -31,7 +30,8 @@ struct Fixture {
     Fixture() {
         platform::AppPaths::setOverrideFolder(home.path());
         bookPath = home.filePath(QStringLiteral("book.csv"));
-        platform::writeFileAtomically(bookPath, book::buildAddressFile(benchdata::makeRecords(kRecords)));
+        platform::writeFileAtomically(bookPath,
+                                      book::buildAddressFile(benchdata::makeRecords(kRecords)));
         form = std::make_unique<app::TMirelForm>(dialogs, printer, QStringList());
         form->show();
         QApplication::processEvents();

@@ -3,11 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/QtBenchMain.h"
-
 #include <QCoreApplication>
 
 #include "bench/BookGenerator.h"
+#include "bench/QtBenchMain.h"
 #include "book/AddressFile.h"
 #include "book/BookModel.h"
 
@@ -50,7 +49,8 @@ BENCHMARK(BM_ModelSort)->Unit(benchmark::kMillisecond);
 void BM_ModelFilter(benchmark::State& state) {
     book::BookModel all, friends;
     all.load(book::parseAddressFile(bookFile()));
-    for (auto _ : state) benchmark::DoNotOptimize(friends.selectRelation(all, QStringLiteral("友人")));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(friends.selectRelation(all, QStringLiteral("友人")));
 }
 BENCHMARK(BM_ModelFilter)->Unit(benchmark::kMillisecond);
 

@@ -22,21 +22,28 @@ QImage defaultPicture() {
 
 void BM_Rotate90(benchmark::State& state) {
     const QImage p = defaultPicture();
-    for (auto _ : state) benchmark::DoNotOptimize(editor::transformPicture(p, editor::TransformMode::Rotate90));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(editor::transformPicture(p, editor::TransformMode::Rotate90));
 }
 BENCHMARK(BM_Rotate90)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_Rotate270(benchmark::State& state) {
     const QImage p = defaultPicture();
-    for (auto _ : state) benchmark::DoNotOptimize(editor::transformPicture(p, editor::TransformMode::Rotate270));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(editor::transformPicture(p, editor::TransformMode::Rotate270));
 }
 BENCHMARK(BM_Rotate270)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_MirrorLeftRight(benchmark::State& state) {
     const QImage p = defaultPicture();
-    for (auto _ : state) benchmark::DoNotOptimize(editor::transformPicture(p, editor::TransformMode::MirrorLeftRight));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            editor::transformPicture(p, editor::TransformMode::MirrorLeftRight));
 }
-BENCHMARK(BM_MirrorLeftRight)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MirrorLeftRight)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_FloodFillAll(benchmark::State& state) {
     // Alternating colours: every round fills the whole white (or black) picture.
@@ -48,7 +55,10 @@ void BM_FloodFillAll(benchmark::State& state) {
         black = !black;
     }
 }
-BENCHMARK(BM_FloodFillAll)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FloodFillAll)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_Resize200Percent(benchmark::State& state) {
     const QImage p = defaultPicture();
@@ -57,13 +67,19 @@ void BM_Resize200Percent(benchmark::State& state) {
     const QSize target = editor::resizeTarget(fields, p.size());
     for (auto _ : state) benchmark::DoNotOptimize(editor::stretchPicture(p, target));
 }
-BENCHMARK(BM_Resize200Percent)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Resize200Percent)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 void BM_Resize50Percent(benchmark::State& state) {
     const QImage p = defaultPicture();
     for (auto _ : state) benchmark::DoNotOptimize(editor::stretchPicture(p, QSize(170, 252)));
 }
-BENCHMARK(BM_Resize50Percent)->Unit(benchmark::kMicrosecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Resize50Percent)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace
 

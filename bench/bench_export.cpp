@@ -3,13 +3,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/QtBenchMain.h"
-
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "app/PdfExport.h"
 #include "bench/BookGenerator.h"
+#include "bench/QtBenchMain.h"
 #include "book/AddressFile.h"
 #include "platform/AtomicFile.h"
 
@@ -19,8 +18,9 @@ void BM_ExportThousandCards(benchmark::State& state) {
     QTemporaryDir dir;
     const QString book = dir.filePath(QStringLiteral("book.csv"));
     platform::writeFileAtomically(book, book::buildAddressFile(benchdata::makeRecords(1000)));
-    platform::writeFileAtomically(dir.filePath(QStringLiteral("mirel36.ini")),
-                                  "[Edit]\r\ntext1=鈴木　一郎\r\ntext5=大阪府大阪市北区梅田三丁目１－１\r\n");
+    platform::writeFileAtomically(
+        dir.filePath(QStringLiteral("mirel36.ini")),
+        "[Edit]\r\ntext1=鈴木　一郎\r\ntext5=大阪府大阪市北区梅田三丁目１－１\r\n");
     app::PdfExportRequest request;
     request.output = dir.filePath(QStringLiteral("cards.pdf"));
     request.inputs = {book};

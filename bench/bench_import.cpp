@@ -4,13 +4,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/QtBenchMain.h"
-
 #include <QApplication>
 #include <QTemporaryDir>
 
 #include "app/TMirelForm.h"
 #include "bench/BookGenerator.h"
+#include "bench/QtBenchMain.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/VCard.h"
@@ -54,9 +53,10 @@ Fixture& fixture() {
 // What the import command does once the dialog is confirmed.
 void importInto(app::TMirelForm& form, const QString& path) {
     const book::ImportBytes read = book::readImportBytes(path);
-    const book::ImportResult result = book::importKindOf(path) == book::ImportKind::VCard
-                                          ? book::importVCard(read.bytes)
-                                          : book::importCsv(read.bytes, book::guessCsvChoices(read.bytes));
+    const book::ImportResult result =
+        book::importKindOf(path) == book::ImportKind::VCard
+            ? book::importVCard(read.bytes)
+            : book::importCsv(read.bytes, book::guessCsvChoices(read.bytes));
     if (result.rows.size() != kRecords) std::abort();
     form.ImportRows(result.rows, book::ImportMode::Replace);
     QApplication::processEvents();
@@ -77,7 +77,8 @@ BENCHMARK(BM_ImportVCards)->Unit(benchmark::kMillisecond);
 // The readers alone, without the window.
 void BM_ParseUtf8Csv(benchmark::State& state) {
     const QByteArray bytes = book::writeUtf8Csv(benchdata::makeRecords(kRecords));
-    for (auto _ : state) benchmark::DoNotOptimize(book::importCsv(bytes, book::guessCsvChoices(bytes)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(book::importCsv(bytes, book::guessCsvChoices(bytes)));
 }
 BENCHMARK(BM_ParseUtf8Csv)->Unit(benchmark::kMillisecond);
 

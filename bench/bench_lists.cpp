@@ -29,7 +29,8 @@ platform::MemoryGrid bookGrid(int records) {
 
 void BM_BuildAddressList(benchmark::State& state) {
     const auto grid = bookGrid(int(state.range(0)));
-    for (auto _ : state) benchmark::DoNotOptimize(print::buildListText(grid, print::ListKind::Address));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(print::buildListText(grid, print::ListKind::Address));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_BuildAddressList)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);

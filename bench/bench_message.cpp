@@ -51,7 +51,11 @@ void BM_TypingRedraw(benchmark::State& state) {
         preview->repaint();
     }
 }
-BENCHMARK(BM_TypingRedraw)->Unit(benchmark::kMillisecond)->MinTime(2.0)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_TypingRedraw)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void BM_RenderPreviewOnly(benchmark::State& state) {
     message::MessageSideInput in;

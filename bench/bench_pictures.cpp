@@ -20,7 +20,8 @@ const QImage& postcard() {
             auto* row = reinterpret_cast<QRgb*>(im.scanLine(y));
             for (int x = 0; x < im.width(); ++x) {
                 const int noise = ((x * 7919 + y * 104729) >> 3) & 31;
-                row[x] = qRgb((x * 255 / 1000 + noise) & 255, (y * 255 / 1480) & 255, ((x ^ y) & 63) * 4);
+                row[x] = qRgb((x * 255 / 1000 + noise) & 255, (y * 255 / 1480) & 255,
+                              ((x ^ y) & 63) * 4);
             }
         }
         return im;
@@ -56,7 +57,8 @@ void BM_DecodeBmp1000x1480(benchmark::State& state) {
 BENCHMARK(BM_DecodeBmp1000x1480)->Unit(benchmark::kMillisecond);
 
 void BM_EncodeJpeg1000x1480(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(platform::encodeJpeg(postcard(), 90, nullptr).size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(platform::encodeJpeg(postcard(), 90, nullptr).size());
 }
 BENCHMARK(BM_EncodeJpeg1000x1480)->Unit(benchmark::kMillisecond);
 
@@ -76,8 +78,28 @@ const QByteArray& wholePictureFills() {
                 for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
         };
         const qint64 side = 10950, frame = side * 2540 / 96;  // 0.01 mm at 96 dpi
-        put({1, 88, 0, 0, side, side, 0, 0, frame, frame, 0x464D4520, 0x10000, 88 + 12 + 100 * 24 + 20, 0,
-             8, 0, 0, 0, 960, 480, 254, 127});
+        put({1,
+             88,
+             0,
+             0,
+             side,
+             side,
+             0,
+             0,
+             frame,
+             frame,
+             0x464D4520,
+             0x10000,
+             88 + 12 + 100 * 24 + 20,
+             0,
+             8,
+             0,
+             0,
+             0,
+             960,
+             480,
+             254,
+             127});
         put({37, 12, 0x80000004});  // the black stock brush
         for (int i = 0; i < 100; ++i) put({43, 24, 0, 0, side, side});
         put({14, 20, 0, 16, 20});

@@ -5,12 +5,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/QtBenchMain.h"
-
 #include <QCoreApplication>
 #include <QFile>
 #include <memory>
 
+#include "bench/QtBenchMain.h"
 #include "book/PostalDictionary.h"
 
 namespace {
@@ -54,7 +53,8 @@ void BM_FirstLoad(benchmark::State& state) {
 BENCHMARK(BM_FirstLoad)->Unit(benchmark::kMillisecond)->Repetitions(5);
 
 // Codes from all over the country, some with several towns.
-const int kCodes[] = {1000005, 600042, 9000001, 5300001, 4100867, 1000000, 9896711, 8120011, 9800811, 7300011};
+const int kCodes[] = {1000005, 600042,  9000001, 5300001, 4100867,
+                      1000000, 9896711, 8120011, 9800811, 7300011};
 
 void BM_LookupCode(benchmark::State& state) {
     const book::PostalDictionary& d = dictionary();

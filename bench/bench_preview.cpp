@@ -4,19 +4,18 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/QtBenchMain.h"
-
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "app/TMirelForm.h"
+#include "bench/QtBenchMain.h"
 #include "book/AddressRecord.h"
+#include "book/BookModel.h"
 #include "book/SenderPage.h"
 #include "platform/AppPaths.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtPrintTarget.h"
-#include "book/BookModel.h"
 #include "render/PreviewBox.h"
 #include "render/PreviewPage.h"
 
@@ -37,7 +36,8 @@ void BM_RefreshPreview(benchmark::State& state) {
     g.setCell(book::ColCompany, 1, QStringLiteral("株式会社ABC商事"));
     g.setCell(book::ColTitle, 1, QStringLiteral("営業部長"));
     form.findChild<QLineEdit*>("SSimei")->setText(QStringLiteral("鈴木一郎"));
-    form.findChild<QLineEdit*>("SJuusho1")->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
+    form.findChild<QLineEdit*>("SJuusho1")
+        ->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
     form.findChild<QLineEdit*>("SYuubinBangou1")->setText(QStringLiteral("530"));
     form.findChild<QLineEdit*>("SYuubinBangou2")->setText(QStringLiteral("0001"));
     form.show();

@@ -3,10 +3,6 @@
 // into one PDF page. Every replay shapes its text anew, as the program does
 // on each refresh.
 
-#include "platform/PagePlayer.h"
-#include "render/AddressSideOutput.h"
-#include "render/DrawAddressSide.h"
-
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -14,6 +10,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include "platform/PagePlayer.h"
+#include "render/AddressSideOutput.h"
+#include "render/DrawAddressSide.h"
 
 using namespace render;
 
@@ -124,12 +124,21 @@ void BM_PdfFurtherPage(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_PdfFurtherPage)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PdfFurtherPage)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordFrame)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordFullPostcard)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordFullPostcardTypeset)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_RecordAndPreview)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-BENCHMARK(BM_PreviewReplay)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecordAndPreview)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_PreviewReplay)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_PdfPage)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {

@@ -46,9 +46,11 @@ RecordEnds findRecordEnds(const char* p, const char* end) {
             if (p >= end) {
                 // Never closed: a damaged line, which must not swallow the
                 // records after it. It ends at its own line end.
-                const auto* lf = static_cast<const char*>(std::memchr(open, '\n', size_t(end - open)));
+                const auto* lf =
+                    static_cast<const char*>(std::memchr(open, '\n', size_t(end - open)));
                 ends.lineEnd = lf ? lf : end;
-                const auto* cr = static_cast<const char*>(std::memchr(open, '\r', size_t(ends.lineEnd - open)));
+                const auto* cr =
+                    static_cast<const char*>(std::memchr(open, '\r', size_t(ends.lineEnd - open)));
                 ends.textEnd = cr ? cr : ends.lineEnd;
                 return ends;
             }
@@ -57,7 +59,8 @@ RecordEnds findRecordEnds(const char* p, const char* end) {
             continue;
         }
         if (c == '\r' && !ends.textEnd) ends.textEnd = p;
-        fieldStart = c == ',' || (static_cast<unsigned char>(c) >= 0x01 && static_cast<unsigned char>(c) <= 0x20);
+        fieldStart = c == ',' || (static_cast<unsigned char>(c) >= 0x01 &&
+                                  static_cast<unsigned char>(c) <= 0x20);
         p += platform::Sjis::charLength(p, end);
     }
     if (!ends.textEnd) ends.textEnd = ends.lineEnd;
@@ -71,7 +74,8 @@ AddressRows parseAddressFile(const QByteArray& bytes, bool* otherShape) {
     if (otherShape) *otherShape = false;
     const char* p = bytes.constData();
     const char* end = p + bytes.size();
-    if (const void* eof = std::memchr(p, 0x1A, size_t(bytes.size()))) end = static_cast<const char*>(eof);
+    if (const void* eof = std::memchr(p, 0x1A, size_t(bytes.size())))
+        end = static_cast<const char*>(eof);
     while (p < end) {
         const RecordEnds ends = findRecordEnds(p, end);
         const char* lf = ends.lineEnd < end ? ends.lineEnd : nullptr;

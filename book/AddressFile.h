@@ -40,7 +40,7 @@ AddressReadResult readAddressFile(const QString& path);
 
 // A character that the file cannot hold, with the record it stands in.
 struct UnmappableText {
-    int row;     // 1-based record row
+    int row;       // 1-based record row
     QString text;  // the characters, in order
 };
 

@@ -16,13 +16,15 @@ void layoutAddressGrid(platform::StringGrid& grid, GridRole role) {
     grid.setGeometry(270, 32, 390, 161);
     grid.setDefaultRowHeight(20);
     for (int c = 0; c < kColumnCount; ++c) grid.setColWidth(c, kColumnWidths[c]);
-    grid.setFont(platform::windowFont(all ? QStringLiteral("ＭＳ ゴシック") : QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    grid.setFont(platform::windowFont(
+        all ? QStringLiteral("ＭＳ ゴシック") : QStringLiteral("ＭＳ Ｐゴシック"), 12));
     grid.setSelectedColour(all ? QColor(0, 255, 0) : QColor(0, 255, 255));
     grid.setRowCells(0, gridHeaderCells());
-    platform::applyHint(&grid,
-                        all ? QStringLiteral("宛名データ|クリックされたデータをプレビュー表示します。")
-                            : QStringLiteral("抽出データ|関係で注出されたデータを表示します"),
-                        /*showToolTip=*/false);
+    platform::applyHint(
+        &grid,
+        all ? QStringLiteral("宛名データ|クリックされたデータをプレビュー表示します。")
+            : QStringLiteral("抽出データ|関係で注出されたデータを表示します"),
+        /*showToolTip=*/false);
 }
 
 }  // namespace book

@@ -7,13 +7,13 @@
 namespace book {
 
 enum Column : int {
-    ColNumber = 0,    // "No.": shown only, never stored in the file
-    ColName = 1,      // 名前
-    ColPostal = 2,    // 〒
-    ColAddress1 = 3,  // 住所１
-    ColAddress2 = 4,  // 住所２
-    ColJointName = 5, // 連名
-    ColKana = 6,      // ふりがな: the sort key
+    ColNumber = 0,     // "No.": shown only, never stored in the file
+    ColName = 1,       // 名前
+    ColPostal = 2,     // 〒
+    ColAddress1 = 3,   // 住所１
+    ColAddress2 = 4,   // 住所２
+    ColJointName = 5,  // 連名
+    ColKana = 6,       // ふりがな: the sort key
     ColPhone = 7,
     ColMobile = 8,
     ColFax = 9,

@@ -18,7 +18,7 @@ namespace book {
 
 class BookModel : public platform::CellTable {
     Q_OBJECT
-public:
+  public:
     // An empty book: the header and one empty record row, numbered 1.
     explicit BookModel(QObject* parent = nullptr);
 
@@ -53,7 +53,7 @@ public:
     // A row dragged to another place takes its link to the whole book along.
     void moveRow(int from, int to) override;
 
-private:
+  private:
     QVector<int> sourceRows_;
 };
 

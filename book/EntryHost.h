@@ -6,7 +6,7 @@
 namespace book {
 
 class EntryHost {
-public:
+  public:
     virtual ~EntryHost() = default;
 
     virtual BookModel& allRecords() = 0;       // shown by StringGrid1

@@ -19,10 +19,12 @@
 namespace book {
 
 const char16_t EntryPage::kShowHelp[] =
-    u"\n\n　　　このページで出来ること\n\n　　　1.宛名データの新規作成\n\n　　　2.既存データの変更・修正\n\n"
+    u"\n\n　　　このページで出来ること\n\n　　　1.宛名データの新規作成\n\n　　　2."
+    u"既存データの変更・修正\n\n"
     u"　　　3.新規データの追加";
 const char16_t EntryPage::kChangeHelp[] =
-    u"\n\n　　　住所１,住所２,住所３ に\n\n　　　数字を入力する場合は・・・\n\n　　　テンキー入力を推奨します。\n\n"
+    u"\n\n　　　住所１,住所２,住所３ "
+    u"に\n\n　　　数字を入力する場合は・・・\n\n　　　テンキー入力を推奨します。\n\n"
     u"　　　（漢数字に変換されます。）";
 
 namespace {
@@ -56,9 +58,12 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     relationChoice->setObjectName(QStringLiteral("ComboBox7"));
     relationChoice->setEditable(true);
     relationChoice->setInsertPolicy(QComboBox::NoInsert);
-    relationChoice->addItems({QStringLiteral("知人"), QStringLiteral("友人"), QStringLiteral("親戚"),
-                         QStringLiteral("仕事"), QString(), QString()});
-    platform::applyHint(relationChoice, QStringLiteral("関係|関係を選んで下さい。（グループに分けて表示できます）"));
+    relationChoice->addItems({QStringLiteral("知人"), QStringLiteral("友人"),
+                              QStringLiteral("親戚"), QStringLiteral("仕事"), QString(),
+                              QString()});
+    platform::applyHint(
+        relationChoice,
+        QStringLiteral("関係|関係を選んで下さい。（グループに分けて表示できます）"));
     relationChoice->installEventFilter(this);
     keepOnOneLine(relationChoice->lineEdit());
     Shamei = make("Shamei", u"社名|会社名を入力して下さい。", InputKind::Japanese);
@@ -78,7 +83,8 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     Ub1->setFixedWidth(44);
     Ub2->setFixedWidth(56);
 
-    auto button = [this](const char* name, const char16_t* caption, const char16_t* hint, bool tabStop) {
+    auto button = [this](const char* name, const char16_t* caption, const char16_t* hint,
+                         bool tabStop) {
         auto* b = new QPushButton(QString::fromUtf16(caption), this);
         b->setObjectName(QLatin1String(name));
         platform::applyHint(b, QString::fromUtf16(hint));
@@ -89,12 +95,17 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
             b->setFocusPolicy(Qt::NoFocus);
         return b;
     };
-    EditOKButton = button("EditOKButton", u"登　録", u"データの登録|このデータを宛名住所一覧表に登録します。", true);
-    NewDataButton = button("NewDataButton", u"追加（データ）", u"データの追加|データを追加できる状態にします。", true);
-    ToStaButton = button("ToStaButton", u"最初へ", u"最初のデータへ|最初のデータを表示します。", false);
-    BeforButton = button("BeforButton", u"前 へ", u"前のデータへ|ひとつ前のデータを表示します。", false);
+    EditOKButton = button("EditOKButton", u"登　録",
+                          u"データの登録|このデータを宛名住所一覧表に登録します。", true);
+    NewDataButton = button("NewDataButton", u"追加（データ）",
+                           u"データの追加|データを追加できる状態にします。", true);
+    ToStaButton =
+        button("ToStaButton", u"最初へ", u"最初のデータへ|最初のデータを表示します。", false);
+    BeforButton =
+        button("BeforButton", u"前 へ", u"前のデータへ|ひとつ前のデータを表示します。", false);
     NextButton = button("NextButton", u"次 へ", u"次のデータへ|次のデータを表示します。", false);
-    ToEndButton = button("ToEndButton", u"最後へ", u"最後のデータへ|最後のデータを表示します。", false);
+    ToEndButton =
+        button("ToEndButton", u"最後へ", u"最後のデータへ|最後のデータを表示します。", false);
     EditOKButton->setEnabled(false);
 
     EntryStatusLine = new QLineEdit(this);
@@ -119,7 +130,9 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(12, 10, 12, 10);
     grid->setVerticalSpacing(5);
-    auto label = [this](const char16_t* text) { return new QLabel(QString::fromUtf16(text), this); };
+    auto label = [this](const char16_t* text) {
+        return new QLabel(QString::fromUtf16(text), this);
+    };
     int row = 0;
     grid->addWidget(label(u"番 号"), row, 0);
     grid->addWidget(Num1, row++, 1);
@@ -183,8 +196,9 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     for (QLineEdit* e : {Num1, Phone1, Keitai1, Fax1}) e->setMaximumWidth(110);
 
     // Tab order is the Enter walk.
-    QWidget* order[] = {Kana1, Nam1, Nam2, relationChoice, Shamei, Yakushoku, Ub1, Ub2,
-                        Ju1, Ju2, Phone1, Keitai1, Fax1, EditOKButton, NewDataButton};
+    QWidget* order[] = {Kana1,        Nam1, Nam2, relationChoice, Shamei,  Yakushoku, Ub1,
+                        Ub2,          Ju1,  Ju2,  Phone1,         Keitai1, Fax1,      EditOKButton,
+                        NewDataButton};
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     for (QLineEdit* e : {Nam1, Nam2, Shamei, Yakushoku, Ju1, Ju2, Phone1, Keitai1, Fax1})
@@ -200,11 +214,14 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     connect(NextButton, &QPushButton::clicked, this, &EntryPage::NextButtonClick);
     connect(ToEndButton, &QPushButton::clicked, this, &EntryPage::ToEndButtonClick);
     postalAssist = new PostalAssist(
-        {Ub1, Ub2, Ju1, Ju2}, [this](const QString& text, bool error) { setStatus(text, error ? kRed : kYellow); },
+        {Ub1, Ub2, Ju1, Ju2},
+        [this](const QString& text, bool error) { setStatus(text, error ? kRed : kYellow); },
         [this] { Nam1Change(); }, this);
 }
 
-void EntryPage::setPostalDictionary(PostalDictionaryFile* file) { postalAssist->setDictionary(file); }
+void EntryPage::setPostalDictionary(PostalDictionaryFile* file) {
+    postalAssist->setDictionary(file);
+}
 
 void EntryPage::focusFirstField() { Kana1->setFocus(); }
 
@@ -235,9 +252,9 @@ void EntryPage::MirelEditShow() {
     Label6->hide();
     Label11->hide();
     Kana1->setFocus();
-    for (const char* a : {"ActPrintIchiran", "ActOpen2", "ActRSort", "ActSort", "ActEditData", "ActIns", "ActDel",
-                          "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActReNum",
-                          "ActPrint", "ActPrinter"})
+    for (const char* a : {"ActPrintIchiran", "ActOpen2", "ActRSort", "ActSort", "ActEditData",
+                          "ActIns", "ActDel", "ActSelectAllData", "ActCopy", "ActCut", "ActPaste",
+                          "ActSelectAll", "ActReNum", "ActPrint", "ActPrinter"})
         host_->setCommandEnabled(a, false);
     host_->setCommandEnabled("ActSave", true);
     EditOKButton->setEnabled(false);
@@ -288,12 +305,15 @@ void EntryPage::ShowCurrentRecord() {
 void EntryPage::ClearEntryFields() {
     loading_ = true;
     Num1->setText(QString::number(host_->currentRecord()));
-    for (QLineEdit* e : {Kana1, Nam1, Nam2, Shamei, Yakushoku, Ub1, Ub2, Ju1, Ju2, Phone1, Keitai1, Fax1}) e->clear();
+    for (QLineEdit* e :
+         {Kana1, Nam1, Nam2, Shamei, Yakushoku, Ub1, Ub2, Ju1, Ju2, Phone1, Keitai1, Fax1})
+        e->clear();
     Ub1->setMaxLength(3);
     relationChoice->setCurrentIndex(0);
     relationChoice->setEditText(relationChoice->itemText(0));
     loading_ = false;
-    registrationRow_ = host_->showingAll() ? host_->currentRecord() : host_->sourceRowOfFiltered(host_->currentRecord());
+    registrationRow_ = host_->showingAll() ? host_->currentRecord()
+                                           : host_->sourceRowOfFiltered(host_->currentRecord());
     EditOKButton->setEnabled(false);
     setStatus(QStringLiteral("　　データ を入力 して下さい。"), kYellow);
     Kana1->setFocus();
@@ -383,7 +403,8 @@ void EntryPage::NextButtonClick() {
 }
 
 void EntryPage::ToEndButtonClick() {
-    const platform::CellGrid& g = host_->showingAll() ? host_->allRecords() : host_->filteredRecords();
+    const platform::CellGrid& g =
+        host_->showingAll() ? host_->allRecords() : host_->filteredRecords();
     const int row = g.rowCount() - 1;
     host_->setFilteredCurrentRow(row);
     navigate(row);

@@ -19,7 +19,7 @@ class PostalDictionaryFile;
 
 class EntryPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit EntryPage(QWidget* parent = nullptr);
     void setHost(EntryHost* host) { host_ = host; }
     // The dictionary that fills the address from the postal code and back.
@@ -53,10 +53,10 @@ public:
     static const char16_t kShowHelp[];
     static const char16_t kChangeHelp[];
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Nam1Change();
     void Kana1Change();
     void postalChange(QLineEdit* field, int complete);

@@ -21,7 +21,8 @@ void styleField(QWidget* field, InputKind kind) {
             field->setInputMethodHints(Qt::ImhNone);
             break;
         case InputKind::Digits: {
-            field->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText);
+            field->setInputMethodHints(Qt::ImhLatinOnly | Qt::ImhPreferNumbers |
+                                       Qt::ImhNoPredictiveText);
             field->setProperty("imeMode", QStringLiteral("off"));
             QFont bold = field->font();
             bold.setBold(true);

@@ -29,8 +29,8 @@ int encodingIndex(TextEncoding e) {
 
 }  // namespace
 
-ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes, const RememberedMapping& remembered,
-                           QWidget* parent)
+ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes,
+                           const RememberedMapping& remembered, QWidget* parent)
     : QDialog(parent), bytes_(bytes), kind_(importKindOf(path)) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("インポート"));
@@ -43,10 +43,12 @@ ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes, const R
     options->setContentsMargins(0, 0, 0, 0);
     encodingBox_ = new QComboBox(csvOptions_);
     encodingBox_->setObjectName(QStringLiteral("ImportEncoding"));
-    encodingBox_->addItems({QStringLiteral("UTF-8"), QStringLiteral("UTF-16"), QStringLiteral("CP932 (Shift_JIS)")});
+    encodingBox_->addItems(
+        {QStringLiteral("UTF-8"), QStringLiteral("UTF-16"), QStringLiteral("CP932 (Shift_JIS)")});
     separatorBox_ = new QComboBox(csvOptions_);
     separatorBox_->setObjectName(QStringLiteral("ImportSeparator"));
-    separatorBox_->addItems({QStringLiteral("カンマ（,）"), QStringLiteral("タブ"), QStringLiteral("セミコロン（;）")});
+    separatorBox_->addItems(
+        {QStringLiteral("カンマ（,）"), QStringLiteral("タブ"), QStringLiteral("セミコロン（;）")});
     headerCheck_ = new QCheckBox(QStringLiteral("先頭の行は見出し"), csvOptions_);
     headerCheck_->setObjectName(QStringLiteral("ImportHeader"));
     options->addWidget(new QLabel(QStringLiteral("文字コード"), csvOptions_));
@@ -102,15 +104,21 @@ ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes, const R
         choices_.mapping.resize(std::max(widest, choices_.mapping.size()));
     }
     encodingBox_->setCurrentIndex(encodingIndex(choices_.encoding));
-    separatorBox_->setCurrentIndex(choices_.separator == QLatin1Char('\t') ? 1 : choices_.separator == QLatin1Char(';') ? 2 : 0);
+    separatorBox_->setCurrentIndex(choices_.separator == QLatin1Char('\t')  ? 1
+                                   : choices_.separator == QLatin1Char(';') ? 2
+                                                                            : 0);
     headerCheck_->setChecked(choices_.header);
-    connect(encodingBox_, &QComboBox::currentIndexChanged, this, &ImportDialog::readEncodingAndSeparator);
-    connect(separatorBox_, &QComboBox::currentIndexChanged, this, &ImportDialog::readEncodingAndSeparator);
+    connect(encodingBox_, &QComboBox::currentIndexChanged, this,
+            &ImportDialog::readEncodingAndSeparator);
+    connect(separatorBox_, &QComboBox::currentIndexChanged, this,
+            &ImportDialog::readEncodingAndSeparator);
     connect(headerCheck_, &QCheckBox::toggled, this, &ImportDialog::headerToggled);
     rebuildCsvPreview();
 }
 
-ImportMode ImportDialog::mode() const { return replace_->isChecked() ? ImportMode::Replace : ImportMode::Append; }
+ImportMode ImportDialog::mode() const {
+    return replace_->isChecked() ? ImportMode::Replace : ImportMode::Append;
+}
 
 RememberedMapping ImportDialog::mappingToRemember() const {
     return {choices_.header ? preview_.value(0) : QStringList(), choices_.mapping};
@@ -166,18 +174,19 @@ void ImportDialog::rebuildCsvPreview() {
     table_->setHorizontalHeaderLabels(labels);
     QStringList rowLabels{QStringLiteral("項目")};
     for (int r = 0; r < preview_.size(); ++r)
-        rowLabels << (choices_.header && r == 0 ? QStringLiteral("見出し") : QString::number(r + (choices_.header ? 0 : 1)));
+        rowLabels << (choices_.header && r == 0 ? QStringLiteral("見出し")
+                                                : QString::number(r + (choices_.header ? 0 : 1)));
     table_->setVerticalHeaderLabels(rowLabels);
 
     columnBoxes_.clear();
     for (int c = 0; c < columns; ++c) {
         auto* box = new QComboBox(table_);
         box->setObjectName(QStringLiteral("ImportColumn%1").arg(c + 1));
-        for (const ImportFieldInfo& info : importFields()) box->addItem(QString::fromUtf16(info.label), int(info.field));
+        for (const ImportFieldInfo& info : importFields())
+            box->addItem(QString::fromUtf16(info.label), int(info.field));
         box->setCurrentIndex(box->findData(int(choices_.mapping[c])));
-        connect(box, &QComboBox::activated, this, [this, c, box] {
-            setColumnField(c, ImportField(box->currentData().toInt()));
-        });
+        connect(box, &QComboBox::activated, this,
+                [this, c, box] { setColumnField(c, ImportField(box->currentData().toInt())); });
         table_->setCellWidget(0, c, box);
         columnBoxes_.append(box);
     }
@@ -199,7 +208,8 @@ void ImportDialog::showCards() {
     const int shown = int(std::min<qsizetype>(result_.rows.size(), kPreviewRows));
     table_->setRowCount(shown);
     for (int r = 0; r < shown; ++r)
-        for (int c = 1; c < kColumnCount; ++c) table_->setItem(r, c - 1, new QTableWidgetItem(result_.rows[r][c]));
+        for (int c = 1; c < kColumnCount; ++c)
+            table_->setItem(r, c - 1, new QTableWidgetItem(result_.rows[r][c]));
     table_->resizeColumnsToContents();
     refreshResult();
 }

@@ -23,7 +23,7 @@ namespace book {
 
 class ImportDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `remembered` is the mapping last used; it is offered again for a file
     // of the same layout.
     ImportDialog(const QString& path, const QByteArray& bytes, const RememberedMapping& remembered,
@@ -48,7 +48,7 @@ public:
     QLabel* messageLabel() const { return message_; }
     QRadioButton* replaceButton() const { return replace_; }
 
-private:
+  private:
     void readEncodingAndSeparator();
     void headerToggled(bool on);
     void rebuildCsvPreview();

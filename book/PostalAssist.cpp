@@ -32,7 +32,8 @@ PostalAssist::PostalAssist(const Fields& fields, std::function<void(const QStrin
     // Only what the user types starts a look-up, and only once the page has
     // done its own part of the keystroke (moving the focus on).
     for (QLineEdit* e : {f_.code3, f_.code4})
-        connect(e, &QLineEdit::textEdited, this, [this] { QTimer::singleShot(0, this, &PostalAssist::codeEdited); });
+        connect(e, &QLineEdit::textEdited, this,
+                [this] { QTimer::singleShot(0, this, &PostalAssist::codeEdited); });
 }
 
 const PostalDictionary* PostalAssist::dictionary() {
@@ -57,7 +58,8 @@ void PostalAssist::codeEdited() {
     if (!d) return;
     const QStringList addresses = addressesOf(d->lookup(code));
     if (addresses.isEmpty()) {
-        status_(QStringLiteral("〒%1 は郵便番号辞書にありません。").arg(postal::formatCode(code)), true);
+        status_(QStringLiteral("〒%1 は郵便番号辞書にありません。").arg(postal::formatCode(code)),
+                true);
         return;
     }
     if (f_.address1->text().trimmed().isEmpty()) {
@@ -84,8 +86,9 @@ void PostalAssist::addressLeft() {
     if (!d) return;
     offeredCodes_ = d->find(f_.address1->text());
     if (offeredCodes_.empty()) return;
-    status_(offeredCodes_.size() == 1 ? QStringLiteral("F2: 〒%1").arg(postal::formatCode(offeredCodes_.front()))
-                                      : QStringLiteral("F2: 〒の候補 %1 件").arg(offeredCodes_.size()),
+    status_(offeredCodes_.size() == 1
+                ? QStringLiteral("F2: 〒%1").arg(postal::formatCode(offeredCodes_.front()))
+                : QStringLiteral("F2: 〒の候補 %1 件").arg(offeredCodes_.size()),
             false);
 }
 
@@ -149,7 +152,8 @@ void PostalAssist::offerChoices(const QStringList& items, const std::function<vo
 }
 
 bool PostalAssist::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2 && takeOffer())
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2 &&
+        takeOffer())
         return true;
     if (event->type() == QEvent::FocusOut && watched == f_.address1) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

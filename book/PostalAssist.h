@@ -20,7 +20,7 @@ class PostalDictionaryFile;
 
 class PostalAssist : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Fields {
         QLineEdit* code3;  // the first three digits
         QLineEdit* code4;  // the last four
@@ -37,10 +37,10 @@ public:
     // The list of candidates while it is open, for the tests.
     QMenu* choices() const { return choices_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     const PostalDictionary* dictionary();
     void codeEdited();
     void addressLeft();

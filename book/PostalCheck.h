@@ -12,6 +12,7 @@ class PostalDictionary;
 // What to tell the user about `postalCell` (the code as the grid holds it)
 // and `address` (住所1 and 住所2 together); empty when there is nothing to
 // say: the code is known and fits, or there is no complete code.
-QString postalCodeRemark(const PostalDictionary& dictionary, const QString& postalCell, const QString& address);
+QString postalCodeRemark(const PostalDictionary& dictionary, const QString& postalCell,
+                         const QString& address);
 
 }  // namespace book

@@ -20,8 +20,11 @@ QString asciiDigitsAndHyphens(const QString& cell) {
     QString s = cell;
     for (QChar& ch : s) {
         const char16_t u = ch.unicode();
-        if (u >= 0xFF10 && u <= 0xFF19) ch = QChar(u'0' + (u - 0xFF10));
-        else if (u == 0xFF0D || u == 0x2212 || u == 0x2010 || u == 0x2011 || u == 0x2015 || u == 0x30FC) ch = u'-';
+        if (u >= 0xFF10 && u <= 0xFF19)
+            ch = QChar(u'0' + (u - 0xFF10));
+        else if (u == 0xFF0D || u == 0x2212 || u == 0x2010 || u == 0x2011 || u == 0x2015 ||
+                 u == 0x30FC)
+            ch = u'-';
     }
     return s;
 }

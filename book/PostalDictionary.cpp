@@ -17,7 +17,8 @@ namespace {
 constexpr uint32_t kAnyPrefecture = UINT32_MAX;
 
 bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && std::memcmp(text.data(), prefix.data(), prefix.size()) == 0;
+    return text.size() >= prefix.size() &&
+           std::memcmp(text.data(), prefix.data(), prefix.size()) == 0;
 }
 
 // Ends of the characters of a UTF-8 text after `from`, shortest first.
@@ -39,7 +40,8 @@ bool PostalDictionary::load(const QString& path, QString* error) {
     if (!file.open(QIODevice::ReadOnly)) {
         body_.clear();
         if (error)
-            *error = QStringLiteral("郵便番号辞書 %1 を開けません: %2").arg(path, file.errorString());
+            *error =
+                QStringLiteral("郵便番号辞書 %1 を開けません: %2").arg(path, file.errorString());
         return false;
     }
     return loadData(file.readAll(), error);
@@ -48,7 +50,8 @@ bool PostalDictionary::load(const QString& path, QString* error) {
 bool PostalDictionary::loadData(const QByteArray& file, QString* error) {
     body_.clear();
     QString why;
-    if (file.size() < kHeaderBytes + 4 || std::memcmp(file.constData(), kMagic, sizeof kMagic) != 0) {
+    if (file.size() < kHeaderBytes + 4 ||
+        std::memcmp(file.constData(), kMagic, sizeof kMagic) != 0) {
         why = damaged(QStringLiteral("郵便番号辞書のファイルではありません"));
     } else if (qFromLittleEndian<quint32>(file.constData() + sizeof kMagic) != kVersion) {
         why = damaged(QStringLiteral("形式の版が違います"));
@@ -107,10 +110,12 @@ bool PostalDictionary::validate(QString* error) {
     stringAt(sourceRef_);
     stringAt(dateRef_);
     for (uint32_t i = 0; ok && i < prefectures_.count; ++i)
-        for (int f = 0; f < kPrefectureWords; ++f) stringAt(word(prefectures_, i, kPrefectureWords, f));
+        for (int f = 0; f < kPrefectureWords; ++f)
+            stringAt(word(prefectures_, i, kPrefectureWords, f));
     for (uint32_t i = 0; ok && i < nMunicipalities; ++i) {
         below(word(municipalities_, i, kMunicipalityWords, 1), prefectures_.count);
-        for (int f = 2; f < kMunicipalityWords; ++f) stringAt(word(municipalities_, i, kMunicipalityWords, f));
+        for (int f = 2; f < kMunicipalityWords; ++f)
+            stringAt(word(municipalities_, i, kMunicipalityWords, f));
         ok = ok && word(townStart_, i, 1, 0) <= word(townStart_, i + 1, 1, 0);
     }
     ok = ok && word(townStart_, 0, 1, 0) == 0 && word(townStart_, nMunicipalities, 1, 0) == nPlaces;
@@ -122,7 +127,8 @@ bool PostalDictionary::validate(QString* error) {
         below(word(places_, i, kPlaceWords, 1), nMunicipalities);
         stringAt(word(places_, i, kPlaceWords, 2));
         stringAt(word(places_, i, kPlaceWords, 3));
-        if (i > 0) ok = ok && word(places_, i - 1, kPlaceWords, 0) <= word(places_, i, kPlaceWords, 0);
+        if (i > 0)
+            ok = ok && word(places_, i - 1, kPlaceWords, 0) <= word(places_, i, kPlaceWords, 0);
     }
     for (uint32_t m = 0; ok && m < nMunicipalities; ++m)
         for (uint32_t k = word(townStart_, m, 1, 0); ok && k < word(townStart_, m + 1, 1, 0); ++k) {
@@ -133,7 +139,8 @@ bool PostalDictionary::validate(QString* error) {
     for (uint32_t i = 0; ok && i < ranges_.count; ++i) {
         below(word(ranges_, i, kRangeWords, 1), nMunicipalities);
         stringAt(word(ranges_, i, kRangeWords, 2));
-        if (i > 0) ok = ok && word(ranges_, i - 1, kRangeWords, 0) <= word(ranges_, i, kRangeWords, 0);
+        if (i > 0)
+            ok = ok && word(ranges_, i - 1, kRangeWords, 0) <= word(ranges_, i, kRangeWords, 0);
     }
     if (!ok) *error = damaged(QStringLiteral("索引が合いません"));
     return ok;
@@ -179,7 +186,10 @@ std::vector<PostalDictionary::Entry> PostalDictionary::entriesOf(int code) const
     uint32_t lo = 0, hi = places_.count;
     while (lo < hi) {
         const uint32_t mid = lo + (hi - lo) / 2;
-        if (word(places_, mid, kPlaceWords, 0) < target) lo = mid + 1; else hi = mid;
+        if (word(places_, mid, kPlaceWords, 0) < target)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
     for (uint32_t i = lo; i < places_.count && word(places_, i, kPlaceWords, 0) == target; ++i)
         entries.push_back({word(places_, i, kPlaceWords, 1), word(places_, i, kPlaceWords, 2)});
@@ -207,8 +217,12 @@ std::vector<int> PostalDictionary::find(const QString& address) const {
     const std::string_view key(keyBytes.constData(), size_t(keyBytes.size()));
     if (key.empty()) return {};
 
-    auto townKeyAt = [this](uint32_t k) { return text(word(places_, word(townIndex_, k, 1, 0), kPlaceWords, 3)); };
-    auto codeAt = [this](uint32_t k) { return int(word(places_, word(townIndex_, k, 1, 0), kPlaceWords, 0)); };
+    auto townKeyAt = [this](uint32_t k) {
+        return text(word(places_, word(townIndex_, k, 1, 0), kPlaceWords, 3));
+    };
+    auto codeAt = [this](uint32_t k) {
+        return int(word(places_, word(townIndex_, k, 1, 0), kPlaceWords, 0));
+    };
 
     // The longest town of the municipality that begins the rest, or the
     // municipality's own codes.
@@ -221,9 +235,13 @@ std::vector<int> PostalDictionary::find(const QString& address) const {
             uint32_t lo = first, hi = last;
             while (lo < hi) {
                 const uint32_t mid = lo + (hi - lo) / 2;
-                if (townKeyAt(mid) < slice) lo = mid + 1; else hi = mid;
+                if (townKeyAt(mid) < slice)
+                    lo = mid + 1;
+                else
+                    hi = mid;
             }
-            if (lo == last || !startsWith(townKeyAt(lo), slice)) return false;  // nothing longer can match
+            if (lo == last || !startsWith(townKeyAt(lo), slice))
+                return false;  // nothing longer can match
             uint32_t e = lo;
             while (e < last && townKeyAt(e) == slice) ++e;
             if (e > lo) {
@@ -233,26 +251,36 @@ std::vector<int> PostalDictionary::find(const QString& address) const {
             }
             return true;
         });
-        if (bestLength == at) {  // no town: the codes of the whole municipality (empty town keys sort first)
+        if (bestLength ==
+            at) {  // no town: the codes of the whole municipality (empty town keys sort first)
             bestLast = first;
             while (bestLast < last && townKeyAt(bestLast).empty()) ++bestLast;
         }
-        for (uint32_t k = bestFirst; k < bestLast; ++k) candidates.push_back({codeAt(k), bestLength});
+        for (uint32_t k = bestFirst; k < bestLast; ++k)
+            candidates.push_back({codeAt(k), bestLength});
     };
 
-    auto municipalityKeyAt = [this](uint32_t i) { return text(word(municipalityKeys_, i, kMunicipalityKeyWords, 0)); };
+    auto municipalityKeyAt = [this](uint32_t i) {
+        return text(word(municipalityKeys_, i, kMunicipalityKeyWords, 0));
+    };
     auto matchMunicipalities = [&](uint32_t prefecture, size_t at) {
         forEachCharacterEnd(key, at, [&](size_t end) {
             const std::string_view slice = key.substr(at, end - at);
             uint32_t lo = 0, hi = municipalityKeys_.count;
             while (lo < hi) {
                 const uint32_t mid = lo + (hi - lo) / 2;
-                if (municipalityKeyAt(mid) < slice) lo = mid + 1; else hi = mid;
+                if (municipalityKeyAt(mid) < slice)
+                    lo = mid + 1;
+                else
+                    hi = mid;
             }
-            if (lo == municipalityKeys_.count || !startsWith(municipalityKeyAt(lo), slice)) return false;
-            for (uint32_t i = lo; i < municipalityKeys_.count && municipalityKeyAt(i) == slice; ++i) {
+            if (lo == municipalityKeys_.count || !startsWith(municipalityKeyAt(lo), slice))
+                return false;
+            for (uint32_t i = lo; i < municipalityKeys_.count && municipalityKeyAt(i) == slice;
+                 ++i) {
                 const uint32_t m = word(municipalityKeys_, i, kMunicipalityKeyWords, 1);
-                if (prefecture == kAnyPrefecture || word(municipalities_, m, kMunicipalityWords, 1) == prefecture)
+                if (prefecture == kAnyPrefecture ||
+                    word(municipalities_, m, kMunicipalityWords, 1) == prefecture)
                     matchTowns(m, end);
             }
             return true;
@@ -269,9 +297,10 @@ std::vector<int> PostalDictionary::find(const QString& address) const {
     }
     if (!prefectureGiven) matchMunicipalities(kAnyPrefecture, 0);
 
-    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
-        return a.length != b.length ? a.length > b.length : a.code < b.code;
-    });
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate& a, const Candidate& b) {
+                         return a.length != b.length ? a.length > b.length : a.code < b.code;
+                     });
     std::vector<int> codes;
     for (const Candidate& c : candidates)
         if (std::find(codes.begin(), codes.end(), c.code) == codes.end()) codes.push_back(c.code);
@@ -283,7 +312,8 @@ bool PostalDictionary::addressInArea(int code, const QString& address) const {
     const std::string_view key(keyBytes.constData(), size_t(keyBytes.size()));
     for (const Entry& e : entriesOf(code)) {
         std::string_view rest = key;
-        const std::string_view pk = prefectureKey(word(municipalities_, e.municipality, kMunicipalityWords, 1));
+        const std::string_view pk =
+            prefectureKey(word(municipalities_, e.municipality, kMunicipalityWords, 1));
         if (startsWith(rest, pk)) rest.remove_prefix(pk.size());
         if (startsWith(rest, text(word(municipalities_, e.municipality, kMunicipalityWords, 4))) ||
             startsWith(rest, text(word(municipalities_, e.municipality, kMunicipalityWords, 5))))

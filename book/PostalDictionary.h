@@ -20,7 +20,7 @@ struct PostalPlace {
 };
 
 class PostalDictionary {
-public:
+  public:
     // Reads and checks a data file. On failure the dictionary stays empty
     // and `error` says why, in words for the user.
     bool load(const QString& path, QString* error = nullptr);
@@ -45,7 +45,7 @@ public:
     // out) and the municipality of one of the code's places.
     bool addressInArea(int code, const QString& address) const;
 
-private:
+  private:
     struct Section {
         const char* at = nullptr;
         uint32_t count = 0;
@@ -62,7 +62,8 @@ private:
     std::string_view prefectureKey(uint32_t prefecture) const;
 
     QByteArray body_;
-    Section prefectures_, municipalities_, townStart_, municipalityKeys_, places_, townIndex_, ranges_;
+    Section prefectures_, municipalities_, townStart_, municipalityKeys_, places_, townIndex_,
+        ranges_;
     const char* pool_ = nullptr;
     uint32_t poolBytes_ = 0;
     uint32_t sourceRef_ = 0, dateRef_ = 0;

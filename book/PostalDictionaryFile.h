@@ -10,7 +10,7 @@
 namespace book {
 
 class PostalDictionaryFile {
-public:
+  public:
     explicit PostalDictionaryFile(QString path) : path_(std::move(path)) {}
 
     // The file the program ships: resources/postal-codes.bin.
@@ -22,7 +22,7 @@ public:
     // and while it works.
     QString takeFailure();
 
-private:
+  private:
     QString path_;
     PostalDictionary dictionary_;
     bool tried_ = false;

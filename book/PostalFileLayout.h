@@ -18,11 +18,22 @@ constexpr int kHeaderBytes = 12;
 // No real list comes near this; a larger claim means a damaged file.
 constexpr uint32_t kMaxBodyBytes = 64u << 20;
 
-enum Counts { Prefectures, Municipalities, Places, Ranges, MunicipalityKeys, PoolBytes, SourceRef, DateRef, CountWords };
+enum Counts {
+    Prefectures,
+    Municipalities,
+    Places,
+    Ranges,
+    MunicipalityKeys,
+    PoolBytes,
+    SourceRef,
+    DateRef,
+    CountWords
+};
 
 // Words per record of each section, in file order:
-constexpr int kPrefectureWords = 3;    // name, reading, key
-constexpr int kMunicipalityWords = 6;  // code, prefecture, name, reading, key, key without the district (郡)
+constexpr int kPrefectureWords = 3;  // name, reading, key
+constexpr int kMunicipalityWords =
+    6;  // code, prefecture, name, reading, key, key without the district (郡)
 // then (municipalities + 1) words: where each municipality's towns begin in the town index
 constexpr int kMunicipalityKeyWords = 2;  // key, municipality; sorted by key bytes
 constexpr int kPlaceWords = 4;            // code, municipality, town, town key; sorted by code

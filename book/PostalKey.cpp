@@ -6,18 +6,30 @@ namespace {
 
 int kanjiDigit(QChar c) {
     switch (c.unicode()) {
-    case u'〇': return 0;
-    case u'一': return 1;
-    case u'二': return 2;
-    case u'三': return 3;
-    case u'四': return 4;
-    case u'五': return 5;
-    case u'六': return 6;
-    case u'七': return 7;
-    case u'八': return 8;
-    case u'九': return 9;
-    case u'十': return 10;
-    default: return -1;
+        case u'〇':
+            return 0;
+        case u'一':
+            return 1;
+        case u'二':
+            return 2;
+        case u'三':
+            return 3;
+        case u'四':
+            return 4;
+        case u'五':
+            return 5;
+        case u'六':
+            return 6;
+        case u'七':
+            return 7;
+        case u'八':
+            return 8;
+        case u'九':
+            return 9;
+        case u'十':
+            return 10;
+        default:
+            return -1;
     }
 }
 
@@ -42,7 +54,8 @@ QString numeralRun(const QString& run) {
 }
 
 bool isCodeCharacter(QChar c) {
-    return c.isDigit() || c.isSpace() || c == u'-' || c == u'－' || c == u'ー' || c == u'‐' || c == u'〒';
+    return c.isDigit() || c.isSpace() || c == u'-' || c == u'－' || c == u'ー' || c == u'‐' ||
+           c == u'〒';
 }
 
 }  // namespace
@@ -96,7 +109,9 @@ int parseCode(const QString& text) {
 }
 
 QString formatCode(int code) {
-    return QStringLiteral("%1-%2").arg(code / 10000, 3, 10, QLatin1Char('0')).arg(code % 10000, 4, 10, QLatin1Char('0'));
+    return QStringLiteral("%1-%2")
+        .arg(code / 10000, 3, 10, QLatin1Char('0'))
+        .arg(code % 10000, 4, 10, QLatin1Char('0'));
 }
 
 }  // namespace postal

@@ -14,7 +14,7 @@ namespace {
 
 // Strings are stored once each, however often they are used.
 class StringPool {
-public:
+  public:
     uint32_t add(const QString& text) {
         const QByteArray utf8 = text.toUtf8().left(0xFFFF);
         const auto found = offsets_.constFind(utf8);
@@ -29,7 +29,7 @@ public:
     }
     const QByteArray& bytes() const { return bytes_; }
 
-private:
+  private:
     QByteArray bytes_;
     QHash<QByteArray, uint32_t> offsets_;
 };
@@ -63,7 +63,8 @@ QByteArray encodePostalTable(const PostalTable& table) {
     std::vector<Key> municipalityKeys;
     for (size_t i = 0; i < table.municipalities.size(); ++i) {
         const auto& m = table.municipalities[i];
-        const QString key = postal::matchKey(m.name), shortKey = postal::matchKey(withoutDistrict(m.name));
+        const QString key = postal::matchKey(m.name),
+                      shortKey = postal::matchKey(withoutDistrict(m.name));
         put(uint32_t(m.code));
         put(uint32_t(m.prefecture));
         put(pool.add(m.name));
@@ -71,20 +72,24 @@ QByteArray encodePostalTable(const PostalTable& table) {
         put(pool.add(key));
         put(pool.add(shortKey));
         municipalityKeys.push_back({key.toUtf8(), pool.add(key), uint32_t(i)});
-        if (shortKey != key) municipalityKeys.push_back({shortKey.toUtf8(), pool.add(shortKey), uint32_t(i)});
+        if (shortKey != key)
+            municipalityKeys.push_back({shortKey.toUtf8(), pool.add(shortKey), uint32_t(i)});
     }
-    std::sort(municipalityKeys.begin(), municipalityKeys.end(),
-              [](const Key& a, const Key& b) { return std::tie(a.bytes, a.owner) < std::tie(b.bytes, b.owner); });
+    std::sort(municipalityKeys.begin(), municipalityKeys.end(), [](const Key& a, const Key& b) {
+        return std::tie(a.bytes, a.owner) < std::tie(b.bytes, b.owner);
+    });
 
     std::vector<PostalTable::Place> places = table.places;
-    std::stable_sort(places.begin(), places.end(), [](const auto& a, const auto& b) { return a.code < b.code; });
+    std::stable_sort(places.begin(), places.end(),
+                     [](const auto& a, const auto& b) { return a.code < b.code; });
     std::vector<QByteArray> townKeys;
     townKeys.reserve(places.size());
     for (const auto& p : places) townKeys.push_back(postal::matchKey(p.town).toUtf8());
     std::vector<uint32_t> townIndex(places.size());
     std::iota(townIndex.begin(), townIndex.end(), 0);
     std::stable_sort(townIndex.begin(), townIndex.end(), [&](uint32_t a, uint32_t b) {
-        return std::tie(places[a].municipality, townKeys[a]) < std::tie(places[b].municipality, townKeys[b]);
+        return std::tie(places[a].municipality, townKeys[a]) <
+               std::tie(places[b].municipality, townKeys[b]);
     });
     std::vector<uint32_t> townStart(table.municipalities.size() + 1, 0);
     for (const auto& p : places) ++townStart[size_t(p.municipality) + 1];
@@ -103,7 +108,8 @@ QByteArray encodePostalTable(const PostalTable& table) {
     }
     for (uint32_t i : townIndex) put(i);
     std::vector<PostalTable::Range> ranges = table.ranges;
-    std::sort(ranges.begin(), ranges.end(), [](const auto& a, const auto& b) { return a.prefix < b.prefix; });
+    std::sort(ranges.begin(), ranges.end(),
+              [](const auto& a, const auto& b) { return a.prefix < b.prefix; });
     for (const auto& r : ranges) {
         put(uint32_t(r.prefix));
         put(uint32_t(r.municipality));
@@ -118,7 +124,8 @@ QByteArray encodePostalTable(const PostalTable& table) {
     words[PoolBytes] = uint32_t(pool.bytes().size());
 
     QByteArray body(qsizetype(words.size() * 4), Qt::Uninitialized);
-    for (size_t i = 0; i < words.size(); ++i) qToLittleEndian<quint32>(words[i], body.data() + i * 4);
+    for (size_t i = 0; i < words.size(); ++i)
+        qToLittleEndian<quint32>(words[i], body.data() + i * 4);
     body += pool.bytes();
 
     QByteArray file(kMagic, sizeof kMagic);

@@ -6,8 +6,8 @@ namespace book {
 
 const char16_t kFilterAll[] = u"全部";
 
-int filterByRelation(const platform::CellGrid& all, const QString& relation, platform::CellGrid& filtered,
-                     QVector<int>* sourceRows) {
+int filterByRelation(const platform::CellGrid& all, const QString& relation,
+                     platform::CellGrid& filtered, QVector<int>* sourceRows) {
     if (sourceRows) sourceRows->clear();
     filtered.setRowCount(2);
     filtered.setRowCells(0, all.rowCells(0));
@@ -23,10 +23,11 @@ int filterByRelation(const platform::CellGrid& all, const QString& relation, pla
     return k;
 }
 
-QString bookCaption(const QString& fileName, int allRows, const QString& filterText, int shownRows) {
-    return QStringLiteral("　Pelcor　　　『　") + fileName + QStringLiteral(" 』     ") + QString::number(allRows) +
-           QStringLiteral("件中  ") + filterText + QLatin1Char(' ') + QString::number(shownRows) +
-           QStringLiteral("件 を表示中");
+QString bookCaption(const QString& fileName, int allRows, const QString& filterText,
+                    int shownRows) {
+    return QStringLiteral("　Pelcor　　　『　") + fileName + QStringLiteral(" 』     ") +
+           QString::number(allRows) + QStringLiteral("件中  ") + filterText + QLatin1Char(' ') +
+           QString::number(shownRows) + QStringLiteral("件 を表示中");
 }
 
 }  // namespace book

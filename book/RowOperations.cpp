@@ -28,7 +28,8 @@ void deleteRows(platform::CellGrid& grid, const platform::GridRect& selection) {
     if (k >= grid.rowCount() - 1) {
         grid.setRowCount(2);
     } else {
-        for (int r = bottom + 1; r < grid.rowCount(); ++r) grid.setRowCells(r - k, grid.rowCells(r));
+        for (int r = bottom + 1; r < grid.rowCount(); ++r)
+            grid.setRowCells(r - k, grid.rowCells(r));
         grid.setRowCount(grid.rowCount() - k);
     }
     renumberRows(grid);

@@ -14,9 +14,11 @@
 namespace book {
 
 const char16_t SenderPage::kShowHelp[] =
-    u"\n\n　　　このページで出来ること\n\n　　　1.差出人データの新規作成\n\n　　　2.差出人データの変更・修正";
+    u"\n\n　　　このページで出来ること\n\n　　　1.差出人データの新規作成\n\n　　　2."
+    u"差出人データの変更・修正";
 const char16_t SenderPage::kChangeHelp[] =
-    u"\n\n　　　ここに、入力されたデータ\n\n　　　氏名・郵便番号・住所は\n\n　　　ソフトが終了する時点で\n\n　　　自動的に保存されます。";
+    u"\n\n　　　ここに、入力されたデータ\n\n　　　氏名・郵便番号・住所は\n\n　　　ソフトが終了する"
+    u"時点で\n\n　　　自動的に保存されます。";
 
 SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Sasidasininn"));
@@ -25,8 +27,10 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     };
     SSimei = make("SSimei", u"氏名|差出人の氏名を入力して下さい。", InputKind::Japanese);
     SRenmei = make("SRenmei", u"連名|差出人の連名を入力して下さい。", InputKind::Free);
-    SYuubinBangou1 = make("SYuubinBangou1", u"郵便番号|郵便番号の上３桁を入力してください。", InputKind::Digits);
-    SYuubinBangou2 = make("SYuubinBangou2", u"郵便番号|郵便番号の下４桁を入力して下さい。", InputKind::Digits);
+    SYuubinBangou1 =
+        make("SYuubinBangou1", u"郵便番号|郵便番号の上３桁を入力してください。", InputKind::Digits);
+    SYuubinBangou2 =
+        make("SYuubinBangou2", u"郵便番号|郵便番号の下４桁を入力して下さい。", InputKind::Digits);
     SJuusho1 = make("SJuusho1", u"住所１|住所を入力してください。", InputKind::Japanese);
     SJuusho2 = make("SJuusho2", u"住所２|住所１の続きを入力してください。", InputKind::Japanese);
     SYuubinBangou1->setMaxLength(3);
@@ -78,8 +82,10 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
         connect(e, &QLineEdit::textChanged, this, &SenderPage::SSimeiChange);
     for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2})
         connect(e, &QLineEdit::editingFinished, this, [this, e] { warnUnsaveable(e); });
-    connect(SYuubinBangou1, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou1, 3); });
-    connect(SYuubinBangou2, &QLineEdit::textChanged, this, [this] { postalChange(SYuubinBangou2, 4); });
+    connect(SYuubinBangou1, &QLineEdit::textChanged, this,
+            [this] { postalChange(SYuubinBangou1, 3); });
+    connect(SYuubinBangou2, &QLineEdit::textChanged, this,
+            [this] { postalChange(SYuubinBangou2, 4); });
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
     postalAssist = new PostalAssist(
         {SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2},
@@ -91,11 +97,14 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
         [this] { SSimeiChange(); }, this);
 }
 
-void SenderPage::setPostalDictionary(PostalDictionaryFile* file) { postalAssist->setDictionary(file); }
+void SenderPage::setPostalDictionary(PostalDictionaryFile* file) {
+    postalAssist->setDictionary(file);
+}
 
 void SenderPage::clearFields() {
     SenderPageActive = false;
-    for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2}) e->clear();
+    for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2})
+        e->clear();
 }
 
 render::SenderTexts SenderPage::texts() const {
@@ -130,7 +139,8 @@ void SenderPage::warnUnsaveable(const QLineEdit* field) {
     for (const QString& c : encoded.unmappable)
         if (!named.contains(c)) named << c;
     setBlackDisplay(SenderStatusLine, QColor(255, 0, 0));
-    SenderStatusLine->setText(QStringLiteral("保存できない文字 %1 は「?」になります").arg(named.join(QLatin1Char(' '))));
+    SenderStatusLine->setText(
+        QStringLiteral("保存できない文字 %1 は「?」になります").arg(named.join(QLatin1Char(' '))));
     SenderStatusLine->setCursorPosition(0);
 }
 

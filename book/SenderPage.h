@@ -17,7 +17,7 @@ class PostalDictionaryFile;
 
 class SenderPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SenderPage(QWidget* parent = nullptr);
 
     // The six fields, as the address side draws them and the settings keep them.
@@ -42,10 +42,10 @@ public:
     static const char16_t kShowHelp[];
     static const char16_t kChangeHelp[];
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLineEdit* SSimei;
     QLineEdit* SRenmei;
     QLineEdit* SYuubinBangou1;

@@ -21,7 +21,9 @@ struct Sorter {
     QVector<int>& order;
     int sign;  // +1 forward, -1 backward
 
-    int compare(int i, const QByteArray& pivot) const { return sign * compareBytes(keys[order[i]], pivot); }
+    int compare(int i, const QByteArray& pivot) const {
+        return sign * compareBytes(keys[order[i]], pivot);
+    }
 
     void sort(int l, int r) {
         int i;

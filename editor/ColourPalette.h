@@ -11,7 +11,7 @@ namespace editor {
 
 class ColourPalette : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kCells = 16;
     static constexpr int kColumns = 2;
 
@@ -30,19 +30,19 @@ public:
     int cellAt(QPoint pos) const;
     QRect cellRect(int index) const;
 
-signals:
+  signals:
     // Sent before the mark moves to the pressed cell.
     void pressed(Qt::MouseButton button);
     // Sent after the mark reached the released cell.
     void released(Qt::MouseButton button);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void follow(Qt::MouseButtons held, QPoint pos);
 
     int foreground_ = 0;  // black, as the left colour starts

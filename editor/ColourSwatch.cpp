@@ -4,7 +4,8 @@
 
 namespace editor {
 
-ColourSwatch::ColourSwatch(const QString& name, QRgb colour, QWidget* parent) : QLineEdit(parent), colour_(0) {
+ColourSwatch::ColourSwatch(const QString& name, QRgb colour, QWidget* parent)
+    : QLineEdit(parent), colour_(0) {
     setObjectName(name);
     setReadOnly(true);
     setFocusPolicy(Qt::NoFocus);
@@ -19,8 +20,6 @@ void ColourSwatch::setColour(QRgb colour) {
     setPalette(pal);
 }
 
-void ColourSwatch::mousePressEvent(QMouseEvent*) {
-    emit clicked();
-}
+void ColourSwatch::mousePressEvent(QMouseEvent*) { emit clicked(); }
 
 }  // namespace editor

@@ -9,19 +9,19 @@ namespace editor {
 
 class ColourSwatch : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     ColourSwatch(const QString& name, QRgb colour, QWidget* parent = nullptr);
 
     QRgb colour() const { return colour_; }
     void setColour(QRgb colour);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QRgb colour_;
 };
 

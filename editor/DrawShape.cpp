@@ -46,28 +46,29 @@ QPainterPath figurePath(ShapeKind kind, QPoint start, QPoint end) {
     const int top = std::min(start.y(), end.y()), bottom = std::max(start.y(), end.y());
     const QRectF box(left, top, std::max(0, right - 1 - left), std::max(0, bottom - 1 - top));
     switch (kind) {
-    case ShapeKind::Rect:
-        path.addRect(box);
-        break;
-    case ShapeKind::Ellipse:
-        path.addEllipse(box);
-        break;
-    case ShapeKind::RoundRect: {
-        // The corner ellipse is half the figure's width and height (whole
-        // pixels); its radii are half of that.
-        const int cornerW = (right - left) / 2, cornerH = (bottom - top) / 2;
-        path.addRoundedRect(box, cornerW / 2.0, cornerH / 2.0);
-        break;
-    }
-    case ShapeKind::Line:
-        break;
+        case ShapeKind::Rect:
+            path.addRect(box);
+            break;
+        case ShapeKind::Ellipse:
+            path.addEllipse(box);
+            break;
+        case ShapeKind::RoundRect: {
+            // The corner ellipse is half the figure's width and height (whole
+            // pixels); its radii are half of that.
+            const int cornerW = (right - left) / 2, cornerH = (bottom - top) / 2;
+            path.addRoundedRect(box, cornerW / 2.0, cornerH / 2.0);
+            break;
+        }
+        case ShapeKind::Line:
+            break;
     }
     return path;
 }
 
 // Marks in `mask` (whose origin is `origin` in picture coordinates) every
 // pixel the figure covers.
-void paintMask(QImage& mask, QPoint origin, ShapeKind kind, QPoint start, QPoint end, int penWidth) {
+void paintMask(QImage& mask, QPoint origin, ShapeKind kind, QPoint start, QPoint end,
+               int penWidth) {
     if (kind == ShapeKind::Line && penWidth <= 1) {
         thinLine(mask, start - origin, end - origin);
         return;
@@ -92,7 +93,10 @@ void drawShape(QImage& picture, ShapeKind kind, QPoint start, QPoint end, int pe
 
     // The mask covers the figure's box grown by the pen, cut to the picture.
     const int grow = std::max(1, penWidth) + 2;
-    const QRect area = QRect(start, end).normalized().adjusted(-grow, -grow, grow, grow).intersected(picture.rect());
+    const QRect area = QRect(start, end)
+                           .normalized()
+                           .adjusted(-grow, -grow, grow, grow)
+                           .intersected(picture.rect());
     if (area.isEmpty()) return;
     QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);

@@ -6,8 +6,23 @@
 namespace editor {
 
 enum class EditorIcon {
-    Open, New, Print, Save, Close, Rotate90, MirrorLeftRight, MirrorTopBottom, Undo,
-    Pen, Line, Rect, Ellipse, RoundRect, Fill, Picker, Size,
+    Open,
+    New,
+    Print,
+    Save,
+    Close,
+    Rotate90,
+    MirrorLeftRight,
+    MirrorTopBottom,
+    Undo,
+    Pen,
+    Line,
+    Rect,
+    Ellipse,
+    RoundRect,
+    Fill,
+    Picker,
+    Size,
 };
 
 QIcon editorIcon(EditorIcon icon);

@@ -23,8 +23,9 @@ namespace editor {
 // Looks at the buttons in this order; the last pressed one wins (only one
 // can be pressed, as they form a group).
 void TPictanForm1::UpdateToolMode() {
-    for (DrawingTool tool : {DrawingTool::Pen, DrawingTool::Rect, DrawingTool::RoundRect, DrawingTool::Ellipse,
-                             DrawingTool::Line, DrawingTool::Fill, DrawingTool::Picker}) {
+    for (DrawingTool tool :
+         {DrawingTool::Pen, DrawingTool::Rect, DrawingTool::RoundRect, DrawingTool::Ellipse,
+          DrawingTool::Line, DrawingTool::Fill, DrawingTool::Picker}) {
         if (!toolButtons_[size_t(tool)]->isChecked()) continue;
         drawingTool_ = tool;
         Image1->setCursor(toolCursor(tool));

@@ -29,15 +29,14 @@ const QStringList kOpenFilters = {
     QStringLiteral("メタファイル (*.wmf *.emf)"),
 };
 
-QString lowerExtension(const QString& path) {
-    return QFileInfo(path).suffix().toLower();
-}
+QString lowerExtension(const QString& path) { return QFileInfo(path).suffix().toLower(); }
 
 }  // namespace
 
 platform::Answer TPictanForm1::AskToSave() {
-    const QString name = QFileInfo(editorFileName_).suffix().isEmpty() ? kNewPictureName
-                                                                        : QFileInfo(editorFileName_).fileName();
+    const QString name = QFileInfo(editorFileName_).suffix().isEmpty()
+                             ? kNewPictureName
+                             : QFileInfo(editorFileName_).fileName();
     // The dialog seam sounds the question beep.
     const QString text = QStringLiteral("『 ") + name + QStringLiteral(" 』") +
                          QStringLiteral("　が保存されていません。") + QStringLiteral("\r\n\r\n") +
@@ -48,12 +47,12 @@ platform::Answer TPictanForm1::AskToSave() {
 bool TPictanForm1::settleUnsavedPicture(bool closing) {
     if (!editorModified_) return true;
     switch (AskToSave()) {
-    case platform::Answer::Cancel:
-        return false;
-    case platform::Answer::No:
-        return true;
-    case platform::Answer::Yes:
-        break;
+        case platform::Answer::Cancel:
+            return false;
+        case platform::Answer::No:
+            return true;
+        case platform::Answer::Yes:
+            break;
     }
     const SaveOutcome saved = ActSaveExecute();
     // A failed write keeps everything where it is. Closing only hides the
@@ -65,14 +64,14 @@ bool TPictanForm1::settleUnsavedPicture(bool closing) {
 bool TPictanForm1::settleForQuit() {
     if (!editorModified_) return true;
     switch (AskToSave()) {
-    case platform::Answer::Cancel:
-        return false;
-    case platform::Answer::No:
-        // Given up: the window's own close must not ask a second time.
-        editorModified_ = false;
-        return true;
-    case platform::Answer::Yes:
-        break;
+        case platform::Answer::Cancel:
+            return false;
+        case platform::Answer::No:
+            // Given up: the window's own close must not ask a second time.
+            editorModified_ = false;
+            return true;
+        case platform::Answer::Yes:
+            break;
     }
     return ActSaveExecute() == SaveOutcome::Saved;
 }
@@ -162,13 +161,15 @@ bool TPictanForm1::WriteJpegFile(const QString& path) {
 SaveOutcome TPictanForm1::ActSaveAsExecute() {
     const QString folder = pictureFolder(desktopFolder());
     if (const QString why = preparePictureFolder(folder); !why.isEmpty()) {
-        dialogs_.error(this, QStringLiteral("ファイル \"%1\". %2 を作成できません").arg(folder, why));
+        dialogs_.error(this,
+                       QStringLiteral("ファイル \"%1\". %2 を作成できません").arg(folder, why));
         return SaveOutcome::Failed;
     }
     const QString tempFile = saveDialogTempFile(folder);
     bool madeTempFile = false;
     if (!QFileInfo::exists(tempFile)) {
-        if (const QString error = writeBitmapPicture(tempFile, Image1->picture()); !error.isEmpty()) {
+        if (const QString error = writeBitmapPicture(tempFile, Image1->picture());
+            !error.isEmpty()) {
             dialogs_.error(this, error);
             return SaveOutcome::Failed;
         }
@@ -215,8 +216,6 @@ void TPictanForm1::ActPrintExecute() {
     Button1->setFocus();
 }
 
-void TPictanForm1::ActCloseExecute() {
-    close();
-}
+void TPictanForm1::ActCloseExecute() { close(); }
 
 }  // namespace editor

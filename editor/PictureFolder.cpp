@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
 #include <cerrno>
 #include <cstring>
 
@@ -31,7 +30,8 @@ QString preparePictureFolder(const QString& folder) {
     if (QDir().mkpath(folder)) return QString();
     // QDir gives no reason; the failed mkdir left it in errno.
     const int err = errno ? errno : EACCES;
-    if (QFileInfo::exists(QDir::cleanPath(folder))) return QString::fromLocal8Bit(std::strerror(EEXIST));
+    if (QFileInfo::exists(QDir::cleanPath(folder)))
+        return QString::fromLocal8Bit(std::strerror(EEXIST));
     return QString::fromLocal8Bit(std::strerror(err));
 }
 

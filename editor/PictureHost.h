@@ -8,7 +8,7 @@
 namespace editor {
 
 class PictureHost {
-public:
+  public:
     virtual ~PictureHost() = default;
     virtual const QImage& currentPicture() const = 0;
     // W by H, meaningful also for an empty picture.

@@ -9,11 +9,15 @@ namespace editor {
 
 PictureFileKind pictureFileKind(const QString& path) {
     switch (platform::pictureFormatOf(path)) {
-    case platform::PictureFormat::Bmp: return PictureFileKind::Bmp;
-    case platform::PictureFormat::Jpeg: return PictureFileKind::Jpeg;
-    case platform::PictureFormat::Wmf:
-    case platform::PictureFormat::Emf: return PictureFileKind::Metafile;
-    case platform::PictureFormat::None: break;
+        case platform::PictureFormat::Bmp:
+            return PictureFileKind::Bmp;
+        case platform::PictureFormat::Jpeg:
+            return PictureFileKind::Jpeg;
+        case platform::PictureFormat::Wmf:
+        case platform::PictureFormat::Emf:
+            return PictureFileKind::Metafile;
+        case platform::PictureFormat::None:
+            break;
     }
     return PictureFileKind::Unsupported;
 }
@@ -21,7 +25,8 @@ PictureFileKind pictureFileKind(const QString& path) {
 PictureRead readPictureFile(const QString& path) {
     const platform::DecodedPicture decoded = platform::readPicture(path);
     if (decoded.ok()) return {decoded.image, QString()};
-    return {QImage(), decoded.error.isEmpty() ? QStringLiteral("このファイル形式は開けません") : decoded.error};
+    return {QImage(), decoded.error.isEmpty() ? QStringLiteral("このファイル形式は開けません")
+                                              : decoded.error};
 }
 
 QString writeBitmapPicture(const QString& path, const QImage& picture) {

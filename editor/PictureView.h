@@ -16,7 +16,7 @@ namespace editor {
 
 class PictureView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PictureView(QWidget* parent = nullptr);
 
     QImage& picture() { return picture_; }
@@ -32,19 +32,19 @@ public:
     // modifiers held after it, plus the double-click mark.
     static HeldSet heldSetOf(const QMouseEvent* event, bool doubleClick);
 
-signals:
+  signals:
     void pressed(QPoint pos, editor::HeldSet held);
     void moved(QPoint pos, editor::HeldSet held);
     void released(QPoint pos, editor::HeldSet held);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool reachesView(const QMouseEvent* event) const;
 
     QImage picture_;

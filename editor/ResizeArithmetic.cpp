@@ -33,16 +33,16 @@ void setAllFromPixels(ResizeFields& f, int width, int height) {
 
 FieldRange fieldRange(ResizeField field) {
     switch (field) {
-    case ResizeField::P1:
-    case ResizeField::P2:
-    case ResizeField::P3:
-        return {0, 500};
-    case ResizeField::X4:
-    case ResizeField::X5:
-        return {0, 3000};
-    case ResizeField::M6:
-    case ResizeField::M7:
-        return {0, 1000};
+        case ResizeField::P1:
+        case ResizeField::P2:
+        case ResizeField::P3:
+            return {0, 500};
+        case ResizeField::X4:
+        case ResizeField::X5:
+            return {0, 3000};
+        case ResizeField::M6:
+        case ResizeField::M7:
+            return {0, 1000};
     }
     return {0, 0};
 }
@@ -54,13 +54,20 @@ int limitToRange(ResizeField field, qint64 value) {
 
 int& ResizeFields::operator[](ResizeField f) {
     switch (f) {
-    case ResizeField::P1: return p1;
-    case ResizeField::P2: return p2;
-    case ResizeField::P3: return p3;
-    case ResizeField::X4: return x4;
-    case ResizeField::X5: return x5;
-    case ResizeField::M6: return m6;
-    case ResizeField::M7: return m7;
+        case ResizeField::P1:
+            return p1;
+        case ResizeField::P2:
+            return p2;
+        case ResizeField::P3:
+            return p3;
+        case ResizeField::X4:
+            return x4;
+        case ResizeField::X5:
+            return x5;
+        case ResizeField::M6:
+            return m6;
+        case ResizeField::M7:
+            return m7;
     }
     return p1;
 }
@@ -76,18 +83,18 @@ void resetForShow(ResizeFields& fields) {
 void chooseMode(ResizeFields& fields, ResizeMode mode, QSize picture) {
     fields.mode = mode;
     switch (mode) {
-    case ResizeMode::KeepProportions:
-        break;
-    case ResizeMode::Separate:
-        setAllFromPixels(fields, picture.width(), picture.height());
-        fields.unit = ResizeUnit::Percent;
-        break;
-    case ResizeMode::Postcard:
-        setAllFromPixels(fields, kDefaultWidth, kDefaultHeight);
-        break;
-    case ResizeMode::Icon:
-        setAllFromPixels(fields, kIconSide, kIconSide);
-        break;
+        case ResizeMode::KeepProportions:
+            break;
+        case ResizeMode::Separate:
+            setAllFromPixels(fields, picture.width(), picture.height());
+            fields.unit = ResizeUnit::Percent;
+            break;
+        case ResizeMode::Postcard:
+            setAllFromPixels(fields, kDefaultWidth, kDefaultHeight);
+            break;
+        case ResizeMode::Icon:
+            setAllFromPixels(fields, kIconSide, kIconSide);
+            break;
     }
 }
 
@@ -99,12 +106,12 @@ bool fieldIsLive(const ResizeFields& fields, ResizeField field) {
     if (field == ResizeField::P1) return fields.mode == ResizeMode::KeepProportions;
     if (fields.mode != ResizeMode::Separate) return false;
     switch (fields.unit) {
-    case ResizeUnit::Percent:
-        return field == ResizeField::P2 || field == ResizeField::P3;
-    case ResizeUnit::Pixels:
-        return field == ResizeField::X4 || field == ResizeField::X5;
-    case ResizeUnit::Millimetres:
-        return field == ResizeField::M6 || field == ResizeField::M7;
+        case ResizeUnit::Percent:
+            return field == ResizeField::P2 || field == ResizeField::P3;
+        case ResizeUnit::Pixels:
+            return field == ResizeField::X4 || field == ResizeField::X5;
+        case ResizeUnit::Millimetres:
+            return field == ResizeField::M6 || field == ResizeField::M7;
     }
     return false;
 }
@@ -122,18 +129,18 @@ bool enterField(ResizeFields& f, ResizeField field, int value, QSize picture) {
         if (side > 0) f[c.percent] = limitToRange(c.percent, qint64(f[c.pixels]) * 100 / side);
     };
     switch (f.unit) {
-    case ResizeUnit::Percent:
-        f[c.pixels] = limitToRange(c.pixels, qint64(f[c.percent]) * side / 100);
-        f[c.millimetres] = limitToRange(c.millimetres, pixelsToMillimetres(f[c.pixels]));
-        break;
-    case ResizeUnit::Pixels:
-        percentFromPixels();
-        f[c.millimetres] = limitToRange(c.millimetres, pixelsToMillimetres(f[c.pixels]));
-        break;
-    case ResizeUnit::Millimetres:
-        f[c.pixels] = limitToRange(c.pixels, millimetresToPixels(f[c.millimetres]));
-        percentFromPixels();
-        break;
+        case ResizeUnit::Percent:
+            f[c.pixels] = limitToRange(c.pixels, qint64(f[c.percent]) * side / 100);
+            f[c.millimetres] = limitToRange(c.millimetres, pixelsToMillimetres(f[c.pixels]));
+            break;
+        case ResizeUnit::Pixels:
+            percentFromPixels();
+            f[c.millimetres] = limitToRange(c.millimetres, pixelsToMillimetres(f[c.pixels]));
+            break;
+        case ResizeUnit::Millimetres:
+            f[c.pixels] = limitToRange(c.pixels, millimetresToPixels(f[c.millimetres]));
+            percentFromPixels();
+            break;
     }
     return true;
 }
@@ -141,14 +148,14 @@ bool enterField(ResizeFields& f, ResizeField field, int value, QSize picture) {
 QSize resizeTarget(const ResizeFields& f, QSize picture) {
     const qint64 w = picture.width(), h = picture.height();
     switch (f.mode) {
-    case ResizeMode::KeepProportions:
-        return QSize(int(w * f.p1 / 100), int(h * f.p1 / 100));
-    case ResizeMode::Separate:
-        return QSize(int(w * f.p2 / 100), int(h * f.p3 / 100));
-    case ResizeMode::Postcard:
-        return QSize(kDefaultWidth, kDefaultHeight);
-    case ResizeMode::Icon:
-        return QSize(kIconSide, kIconSide);
+        case ResizeMode::KeepProportions:
+            return QSize(int(w * f.p1 / 100), int(h * f.p1 / 100));
+        case ResizeMode::Separate:
+            return QSize(int(w * f.p2 / 100), int(h * f.p3 / 100));
+        case ResizeMode::Postcard:
+            return QSize(kDefaultWidth, kDefaultHeight);
+        case ResizeMode::Icon:
+            return QSize(kIconSide, kIconSide);
     }
     return picture;
 }

@@ -10,8 +10,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("バージョン情報"));
     setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
-    platform::fillAboutBox(*this, platform::programIcon(), QStringLiteral("Pictan"),
-                           QStringLiteral("はがき用のシンプルな画像を作成したり既存の画像を編集する事ができます"));
+    platform::fillAboutBox(
+        *this, platform::programIcon(), QStringLiteral("Pictan"),
+        QStringLiteral("はがき用のシンプルな画像を作成したり既存の画像を編集する事ができます"));
     setFixedWidth(300);
 }
 

@@ -22,8 +22,9 @@
 namespace editor {
 namespace {
 
-constexpr ResizeField kAllFields[] = {ResizeField::P1, ResizeField::P2, ResizeField::P3, ResizeField::X4,
-                                      ResizeField::X5, ResizeField::M6, ResizeField::M7};
+constexpr ResizeField kAllFields[] = {ResizeField::P1, ResizeField::P2, ResizeField::P3,
+                                      ResizeField::X4, ResizeField::X5, ResizeField::M6,
+                                      ResizeField::M7};
 constexpr ResizeField kColumnFields[] = {ResizeField::P2, ResizeField::P3, ResizeField::X4,
                                          ResizeField::X5, ResizeField::M6, ResizeField::M7};
 
@@ -95,7 +96,8 @@ void TOKBottomDlg::buildField(ResizeField field, QPoint editAt) {
 
 void TOKBottomDlg::buildControls() {
     bevel(QStringLiteral("Bevel1"), QRect(10, 8, 200, 60), this);
-    Label1 = label(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"), QPoint(25, 27), this);
+    Label1 =
+        label(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"), QPoint(25, 27), this);
     buildField(ResizeField::P1, QPoint(135, 24));
 
     RadioGroup1 = new QGroupBox(QStringLiteral("　モードの選択　"), this);
@@ -104,14 +106,16 @@ void TOKBottomDlg::buildControls() {
     modes_ = new QButtonGroup(this);
     auto* modeColumn = new QVBoxLayout(RadioGroup1);
     modeColumn->setSpacing(2);
-    const QString modeTexts[] = {QStringLiteral("縦横比を崩さず設定する"), QStringLiteral("縦と横を個別に設定する"),
-                                 QStringLiteral("【はがき】サイズにする"), QStringLiteral("【アイコン】サイズにする")};
+    const QString modeTexts[] = {
+        QStringLiteral("縦横比を崩さず設定する"), QStringLiteral("縦と横を個別に設定する"),
+        QStringLiteral("【はがき】サイズにする"), QStringLiteral("【アイコン】サイズにする")};
     for (int i = 0; i < 4; ++i) {
         auto* r = new QRadioButton(modeTexts[i], RadioGroup1);
         modes_->addButton(r, i);
         modeColumn->addWidget(r);
     }
-    connect(modes_, &QButtonGroup::idClicked, this, [this](int id) { RadioGroup1Click(ResizeMode(id)); });
+    connect(modes_, &QButtonGroup::idClicked, this,
+            [this](int id) { RadioGroup1Click(ResizeMode(id)); });
 
     Bevel2 = bevel(QStringLiteral("Bevel2"), QRect(224, 8, 290, 170), this);
     RadioGroup2 = new QGroupBox(QStringLiteral(" 単位の選択 "), this);
@@ -120,13 +124,15 @@ void TOKBottomDlg::buildControls() {
     units_ = new QButtonGroup(this);
     auto* unitColumn = new QVBoxLayout(RadioGroup2);
     unitColumn->setContentsMargins(3, 6, 0, 6);  // the group is narrow
-    const QString unitTexts[] = {QStringLiteral("パーセント"), QStringLiteral("ピクセル"), QStringLiteral("ミリメートル")};
+    const QString unitTexts[] = {QStringLiteral("パーセント"), QStringLiteral("ピクセル"),
+                                 QStringLiteral("ミリメートル")};
     for (int i = 0; i < 3; ++i) {
         auto* r = new QRadioButton(unitTexts[i], RadioGroup2);
         units_->addButton(r, i);
         unitColumn->addWidget(r);
     }
-    connect(units_, &QButtonGroup::idClicked, this, [this](int id) { RadioGroup2Click(ResizeUnit(id)); });
+    connect(units_, &QButtonGroup::idClicked, this,
+            [this](int id) { RadioGroup2Click(ResizeUnit(id)); });
 
     QFont bold = font();
     bold.setBold(true);
@@ -195,7 +201,8 @@ void TOKBottomDlg::applyModeEnabling(ResizeMode mode) {
     const bool keep = mode == ResizeMode::KeepProportions;
     const bool separate = mode == ResizeMode::Separate;
     RadioGroup2->setEnabled(separate);
-    for (QWidget* w : {static_cast<QWidget*>(edits_[0]), static_cast<QWidget*>(upDowns_[0]), static_cast<QWidget*>(Label1)})
+    for (QWidget* w : {static_cast<QWidget*>(edits_[0]), static_cast<QWidget*>(upDowns_[0]),
+                       static_cast<QWidget*>(Label1)})
         w->setEnabled(keep);
     Bevel2->setEnabled(separate);
     Label2->setEnabled(separate);
@@ -278,8 +285,6 @@ void TOKBottomDlg::OKBtnClick() {
     hide();
 }
 
-void TOKBottomDlg::CancelBtnClick() {
-    hide();
-}
+void TOKBottomDlg::CancelBtnClick() { hide(); }
 
 }  // namespace editor

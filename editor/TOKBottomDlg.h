@@ -30,7 +30,7 @@ class UpDownArrows;
 
 class TOKBottomDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     TOKBottomDlg(PictureHost& editor, platform::Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The values the fields hold now.
@@ -44,10 +44,10 @@ public:
     void OKBtnClick();
     void CancelBtnClick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildField(ResizeField field, QPoint editAt);
     void FormShow();

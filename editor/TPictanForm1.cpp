@@ -42,8 +42,8 @@ void setBackground(QWidget* w, QRgb colour) {
 
 }  // namespace
 
-TPictanForm1::TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& printer, QStringList arguments,
-                           QWidget* parent)
+TPictanForm1::TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+                           QStringList arguments, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printer_(printer), arguments_(std::move(arguments)) {
     setObjectName(QStringLiteral("TPictanForm1"));
     setWindowTitle(QStringLiteral("Pictan"));
@@ -124,13 +124,9 @@ QAction* TPictanForm1::action(const char* name) const {
     return actions_.value(QLatin1String(name));
 }
 
-const QImage& TPictanForm1::currentPicture() const {
-    return Image1->picture();
-}
+const QImage& TPictanForm1::currentPicture() const { return Image1->picture(); }
 
-QSize TPictanForm1::pictureSize() const {
-    return Image1->pictureSize();
-}
+QSize TPictanForm1::pictureSize() const { return Image1->pictureSize(); }
 
 void TPictanForm1::replacePicture(const QImage& picture, QSize size) {
     Image1->setPicture(picture, size);
@@ -192,7 +188,8 @@ bool TPictanForm1::eventFilter(QObject* watched, QEvent* e) {
         CentreCanvas();
     } else if (watched == canvasArea_ && e->type() == QEvent::MouseButtonRelease) {
         const auto* m = static_cast<QMouseEvent*>(e);
-        if (m->button() == Qt::LeftButton && canvasArea_->rect().contains(m->position().toPoint())) ScrollBox1Click();
+        if (m->button() == Qt::LeftButton && canvasArea_->rect().contains(m->position().toPoint()))
+            ScrollBox1Click();
     }
     return QMainWindow::eventFilter(watched, e);
 }

@@ -27,7 +27,7 @@ class QToolButton;
 namespace platform {
 class PrintTarget;
 class SpinField;
-}
+}  // namespace platform
 
 namespace editor {
 
@@ -45,7 +45,7 @@ enum class SaveOutcome { Saved, NotSaved, Failed };
 
 class TPictanForm1 : public QMainWindow, public PictureHost {
     Q_OBJECT
-public:
+  public:
     // `arguments` are the program's command-line arguments, offered to the
     // picture loader each time the window is shown.
     TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& printer, QStringList arguments,
@@ -87,7 +87,7 @@ public:
     void Image1MouseMove(QPoint pos, const HeldSet& held);
     void Image1MouseUp(QPoint pos, const HeldSet& held);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -95,7 +95,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Building the window (TPictanForm1Layout.cpp).
     void buildActions();
     void buildMenu();

@@ -40,14 +40,16 @@ const Command kCommands[] = {
     {"ActNew", u"新規作成(&N)", u"新規作成|新規作成状態にします", int(EditorIcon::New)},
     {"ActPrint", u"印刷(&P)", u"印刷|画像を印刷します", int(EditorIcon::Print)},
     {"ActSave", u"保存(&S)", u"保存|ファイルとして保存します", int(EditorIcon::Save)},
-    {"ActSaveAs", u"名前を付けて保存", u"名前を付けて保存|ファイルに名前を付けて保存します", kNoIcon},
+    {"ActSaveAs", u"名前を付けて保存", u"名前を付けて保存|ファイルに名前を付けて保存します",
+     kNoIcon},
     {"ActClose", u"終了(&X)", u"終了|終了します", int(EditorIcon::Close)},
     {"Act90", u"90度回転", u"回転|画像を９０度右回転します", int(EditorIcon::Rotate90)},
     {"Act180", u"180度回転", u"回転|画像を180度回転します", kNoIcon},
     {"Act270", u"270度回転", u"270度回転|画像を270度右に回転します", kNoIcon},
     {"ActHanRL", u"左右反転", u"左右反転|画像を左右反転します", int(EditorIcon::MirrorLeftRight)},
     {"ActHanTB", u"上下反転", u"上下反転|画像の上下を反転します", int(EditorIcon::MirrorTopBottom)},
-    {"ActUndo", u"レスキュー", u"レスキュー|画像を前の状態に戻します（最大５回前まで）", int(EditorIcon::Undo)},
+    {"ActUndo", u"レスキュー", u"レスキュー|画像を前の状態に戻します（最大５回前まで）",
+     int(EditorIcon::Undo)},
     {"ActSize", u"サイズ設定", u"サイズ|画像のサイズを設定します", int(EditorIcon::Size)},
     {"ActModeFin", u"モードの検索", u"", kNoIcon},
     {"ActCanvasSize", u"キャンバスサイズ表示", u"サイズ|キャンバスのサイズを表示します", kNoIcon},
@@ -96,7 +98,8 @@ void TPictanForm1::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    for (const char* n : {"ActOpen", "ActNew", "ActPrint", "ActSave", "ActSaveAs"}) file->addAction(action(n));
+    for (const char* n : {"ActOpen", "ActNew", "ActPrint", "ActSave", "ActSaveAs"})
+        file->addAction(action(n));
     file->addSeparator();
     file->addAction(action("ActClose"));
     QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
@@ -123,8 +126,8 @@ QWidget* TPictanForm1::buildToolBar() {
     bar->setMovable(false);
     bar->setFloatable(false);
     const std::pair<const char*, const char*> commands[] = {
-        {"Open1", "ActOpen"},   {"New1", "ActNew"},         {"Print1", "ActPrint"},
-        {"Save1", "ActSave"},   {"Close1", "ActClose"},     {"Kaiten901", "Act90"},
+        {"Open1", "ActOpen"},      {"New1", "ActNew"},        {"Print1", "ActPrint"},
+        {"Save1", "ActSave"},      {"Close1", "ActClose"},    {"Kaiten901", "Act90"},
         {"HantenRL1", "ActHanRL"}, {"HantenTB1", "ActHanTB"}, {"Undo1", "ActUndo"},
     };
     for (const auto& [button, act] : commands) {
@@ -202,7 +205,8 @@ QWidget* TPictanForm1::buildSidePanel() {
     col->addLayout(width);
 
     ColorGrid1 = new ColourPalette(panel);
-    platform::applyHint(ColorGrid1, QStringLiteral("色選択|描画色をこのパレットの中から選択できます"));
+    platform::applyHint(ColorGrid1,
+                        QStringLiteral("色選択|描画色をこのパレットの中から選択できます"));
     connect(ColorGrid1, &ColourPalette::pressed, this, &TPictanForm1::ColorGrid1Mouse);
     connect(ColorGrid1, &ColourPalette::released, this, &TPictanForm1::ColorGrid1Mouse);
     col->addWidget(ColorGrid1, 0, Qt::AlignHCenter);
@@ -228,7 +232,8 @@ QWidget* TPictanForm1::buildSidePanel() {
     auto* units = new QVBoxLayout(unitBox);
     units->addWidget(unitCm_);
     units->addWidget(unitPic_);
-    for (QRadioButton* r : {unitCm_, unitPic_}) connect(r, &QRadioButton::clicked, this, [this] { ShowCanvasSize(); });
+    for (QRadioButton* r : {unitCm_, unitPic_})
+        connect(r, &QRadioButton::clicked, this, [this] { ShowCanvasSize(); });
     col->addWidget(unitBox);
 
     Button1 = new QPushButton(action("ActClose")->text(), panel);

@@ -101,13 +101,18 @@ QCursor spoidCursor() {
 
 QCursor toolCursor(DrawingTool tool) {
     switch (tool) {
-    case DrawingTool::Pen: return penCursor();
-    case DrawingTool::Line: return lineCursor();
-    case DrawingTool::Fill: return paintCursor();
-    case DrawingTool::Picker: return spoidCursor();
-    case DrawingTool::Rect:
-    case DrawingTool::Ellipse:
-    case DrawingTool::RoundRect: break;
+        case DrawingTool::Pen:
+            return penCursor();
+        case DrawingTool::Line:
+            return lineCursor();
+        case DrawingTool::Fill:
+            return paintCursor();
+        case DrawingTool::Picker:
+            return spoidCursor();
+        case DrawingTool::Rect:
+        case DrawingTool::Ellipse:
+        case DrawingTool::RoundRect:
+            break;
     }
     return QCursor(Qt::CrossCursor);
 }

@@ -45,11 +45,11 @@ struct PickedColour {
 };
 
 class ToolStroke {
-public:
+  public:
     // Every press pushes an undo level, whatever the buttons and tool; the
     // caller marks the picture unsaved. Returns the colour the Picker took.
-    std::optional<PickedColour> press(QImage& picture, UndoRing& undo, QPoint pos, const HeldSet& held,
-                                      const ToolSettings& settings);
+    std::optional<PickedColour> press(QImage& picture, UndoRing& undo, QPoint pos,
+                                      const HeldSet& held, const ToolSettings& settings);
 
     // The pen leaves a square at each position (not joined); shape tools
     // move their inverting rubber band to the position offset by the pen
@@ -64,7 +64,7 @@ public:
     QPoint strokeStart() const { return start_; }
     QPoint strokeCorner() const { return corner_; }
 
-private:
+  private:
     QPoint start_;
     QPoint corner_;
 };

@@ -10,7 +10,9 @@ namespace {
 
 using Pixel = quint32;
 
-const Pixel* row(const QImage& img, int y) { return reinterpret_cast<const Pixel*>(img.constScanLine(y)); }
+const Pixel* row(const QImage& img, int y) {
+    return reinterpret_cast<const Pixel*>(img.constScanLine(y));
+}
 Pixel* row(QImage& img, int y) { return reinterpret_cast<Pixel*>(img.scanLine(y)); }
 
 // Quarter turns write down destination columns, in bands of source columns
@@ -76,21 +78,21 @@ QImage transformPicture(const QImage& picture, TransformMode mode) {
     if (dst.isNull()) return QImage();
 
     switch (mode) {
-    case TransformMode::Rotate90:
-        rotate90(src, dst);
-        break;
-    case TransformMode::Rotate270:
-        rotate270(src, dst);
-        break;
-    case TransformMode::Rotate180:
-        for (int y = 0; y < h; ++y) copyRow(row(src, y), row(dst, h - 1 - y), w, true);
-        break;
-    case TransformMode::MirrorLeftRight:
-        for (int y = 0; y < h; ++y) copyRow(row(src, y), row(dst, y), w, true);
-        break;
-    case TransformMode::MirrorTopBottom:
-        for (int y = 0; y < h; ++y) copyRow(row(src, y), row(dst, h - 1 - y), w, false);
-        break;
+        case TransformMode::Rotate90:
+            rotate90(src, dst);
+            break;
+        case TransformMode::Rotate270:
+            rotate270(src, dst);
+            break;
+        case TransformMode::Rotate180:
+            for (int y = 0; y < h; ++y) copyRow(row(src, y), row(dst, h - 1 - y), w, true);
+            break;
+        case TransformMode::MirrorLeftRight:
+            for (int y = 0; y < h; ++y) copyRow(row(src, y), row(dst, y), w, true);
+            break;
+        case TransformMode::MirrorTopBottom:
+            for (int y = 0; y < h; ++y) copyRow(row(src, y), row(dst, h - 1 - y), w, false);
+            break;
     }
     return dst;
 }

@@ -8,9 +8,9 @@ namespace editor {
 
 // The values are the command codes the edit menu passes.
 enum class TransformMode {
-    Rotate90 = 90,         // clockwise quarter turn: W x H becomes H x W
+    Rotate90 = 90,  // clockwise quarter turn: W x H becomes H x W
     Rotate180 = 180,
-    Rotate270 = 270,       // counter-clockwise quarter turn
+    Rotate270 = 270,  // counter-clockwise quarter turn
     MirrorLeftRight = 99,
     MirrorTopBottom = 188,
 };

@@ -10,7 +10,7 @@
 namespace editor {
 
 class UndoRing {
-public:
+  public:
     static constexpr int kLevels = 5;
 
     // Keeps a copy of `picture` as the newest level, dropping the oldest.
@@ -27,7 +27,7 @@ public:
     // A new or loaded picture: nothing left to undo.
     void clear();
 
-private:
+  private:
     std::array<QImage, kLevels> snapshots_;  // [0] newest
     int count_ = 0;
     int index_ = 0;

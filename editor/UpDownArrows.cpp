@@ -30,9 +30,7 @@ UpDownArrows::UpDownArrows(const QString& name, int minimum, int maximum, QWidge
     setFixedSize(16, 24);
 }
 
-void UpDownArrows::setPosition(int value) {
-    position_ = std::clamp(value, minimum_, maximum_);
-}
+void UpDownArrows::setPosition(int value) { position_ = std::clamp(value, minimum_, maximum_); }
 
 void UpDownArrows::step(int delta) {
     const int next = std::clamp(position_ + delta, minimum_, maximum_);

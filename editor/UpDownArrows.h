@@ -11,7 +11,7 @@ namespace editor {
 
 class UpDownArrows : public QWidget {
     Q_OBJECT
-public:
+  public:
     UpDownArrows(const QString& name, int minimum, int maximum, QWidget* parent = nullptr);
 
     int position() const { return position_; }
@@ -24,11 +24,11 @@ public:
     void stepUp() { step(+1); }
     void stepDown() { step(-1); }
 
-signals:
+  signals:
     // An arrow moved the number (not sent at either end of the range).
     void clicked();
 
-private:
+  private:
     void step(int delta);
 
     QToolButton* up_;

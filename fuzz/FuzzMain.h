@@ -4,7 +4,6 @@
 // at the edge of what is allowed does not trip the fuzzer's memory cap.
 
 #include <QGuiApplication>
-
 #include <cstddef>
 #include <cstdint>
 

@@ -18,11 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QStringList& row : result.rows) {
         if (row.size() != book::kColumnCount) __builtin_trap();
         for (const QString& cell : row)
-            if (cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'))) __builtin_trap();
+            if (cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r')))
+                __builtin_trap();
     }
     if (result.ok()) {
         const QByteArray exported = book::writeUtf8Csv(result.rows);
-        if (book::importCsv(exported, book::guessCsvChoices(exported)).rows != result.rows) __builtin_trap();
+        if (book::importCsv(exported, book::guessCsvChoices(exported)).rows != result.rows)
+            __builtin_trap();
     }
     for (const QStringList& row : book::parseAnyAddressFile(bytes))
         if (row.size() != book::kColumnCount) __builtin_trap();

@@ -5,7 +5,9 @@
 #include "platform/JpegCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const platform::DecodedPicture picture = platform::decodeJpeg(fuzzsupport::bytes(data, size), fuzzsupport::limits());
-    if (picture.ok() && (picture.image.width() > 4096 || picture.image.height() > 4096)) __builtin_trap();
+    const platform::DecodedPicture picture =
+        platform::decodeJpeg(fuzzsupport::bytes(data, size), fuzzsupport::limits());
+    if (picture.ok() && (picture.image.width() > 4096 || picture.image.height() > 4096))
+        __builtin_trap();
     return 0;
 }

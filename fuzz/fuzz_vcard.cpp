@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!result.ok() && !result.rows.isEmpty()) __builtin_trap();
     for (const QStringList& row : result.rows)
         if (row.size() != book::kColumnCount) __builtin_trap();
-    if (result.ok() && book::parseVCards(book::writeVCards(result.rows)).rows != result.rows) __builtin_trap();
+    if (result.ok() && book::parseVCards(book::writeVCards(result.rows)).rows != result.rows)
+        __builtin_trap();
     return 0;
 }

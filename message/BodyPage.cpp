@@ -16,7 +16,8 @@
 
 namespace message {
 
-BodyPage::BodyPage(platform::Dialogs& dialogs, QWidget* parent) : QWidget(parent), dialogs_(dialogs) {
+BodyPage::BodyPage(platform::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("HRimen"));
     // Children stand at fixed places, as the window has a fixed size.
     PaintBox2 = new MessagePreviewBox(this);
@@ -74,7 +75,7 @@ void BodyPage::buildToolStrip() {
     messageFaceChoice = new QComboBox(strip);
     messageFaceChoice->setObjectName(QStringLiteral("ComboBox4"));
     messageFaceChoice->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
-                         QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
+                                 QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
     platform::applyHint(messageFaceChoice, QStringLiteral("フォント|フォントを選択できます"));
 
     // The status line takes what the choosers leave; it names files.
@@ -91,8 +92,10 @@ void BodyPage::connectHandlers() {
     connect(RichEdit2, &QPlainTextEdit::textChanged, this, &BodyPage::RichEdit2Change);
     // The selection rule also follows caret moves, as the commands depend on
     // whether anything is selected.
-    connect(RichEdit2, &QPlainTextEdit::selectionChanged, this, &BodyPage::RichEdit2SelectionChange);
-    connect(RichEdit2, &QPlainTextEdit::cursorPositionChanged, this, &BodyPage::RichEdit2SelectionChange);
+    connect(RichEdit2, &QPlainTextEdit::selectionChanged, this,
+            &BodyPage::RichEdit2SelectionChange);
+    connect(RichEdit2, &QPlainTextEdit::cursorPositionChanged, this,
+            &BodyPage::RichEdit2SelectionChange);
     connect(messageFaceChoice, &QComboBox::activated, this, &BodyPage::ComboBox4Click);
     connect(messageKindChoice, &QComboBox::activated, this, &BodyPage::ComboBox5Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &BodyPage::ActHNewExecute);
@@ -111,7 +114,8 @@ void BodyPage::connectHandlers() {
 }
 
 bool BodyPage::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == RichEdit2->viewport() && event->type() == QEvent::MouseButtonPress) RichEdit2MouseDown();
+    if (watched == RichEdit2->viewport() && event->type() == QEvent::MouseButtonPress)
+        RichEdit2MouseDown();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -133,7 +137,9 @@ void BodyPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
 }
 
 MessageLayout BodyPage::messageLayout() const { return PageControl3->layout(); }
-void BodyPage::setMessageLayout(const MessageLayout& layout) { PageControl3->setFieldValues(layout); }
+void BodyPage::setMessageLayout(const MessageLayout& layout) {
+    PageControl3->setFieldValues(layout);
+}
 
 bool BodyPage::isModified() const { return RichEdit2->document()->isModified(); }
 
@@ -141,7 +147,9 @@ BodyStatus BodyPage::status() const { return status_; }
 
 platform::SpinField* BodyPage::field(const char* name) const { return PageControl3->field(name); }
 
-QPushButton* BodyPage::resetButton(MessageFieldPage page) const { return PageControl3->resetButton(page); }
+QPushButton* BodyPage::resetButton(MessageFieldPage page) const {
+    return PageControl3->resetButton(page);
+}
 
 MessageSideInput BodyPage::messageSideInput(render::ReferenceDevice target) const {
     MessageSideInput in;
@@ -157,7 +165,8 @@ MessageSideInput BodyPage::messageSideInput(render::ReferenceDevice target) cons
 }
 
 void BodyPage::renderPreview() {
-    PaintBox2->showPicture(RenderMessageSide(messageSideInput(render::ReferenceDevice::Screen)).picture);
+    PaintBox2->showPicture(
+        RenderMessageSide(messageSideInput(render::ReferenceDevice::Screen)).picture);
 }
 
 void BodyPage::setCommand(const char* name, bool on) {
@@ -178,8 +187,10 @@ void BodyPage::showStatus(const BodyStatus& status) {
 }
 
 void BodyPage::showKindPage() {
-    if (messageKindChoice->currentIndex() == int(CardKind::NewYear)) PageControl3->setCurrentWidget(PageControl3->page(NewYearPage));
-    if (messageKindChoice->currentIndex() == int(CardKind::Ordinary)) PageControl3->setCurrentWidget(PageControl3->page(OrdinaryPage));
+    if (messageKindChoice->currentIndex() == int(CardKind::NewYear))
+        PageControl3->setCurrentWidget(PageControl3->page(NewYearPage));
+    if (messageKindChoice->currentIndex() == int(CardKind::Ordinary))
+        PageControl3->setCurrentWidget(PageControl3->page(OrdinaryPage));
 }
 
 void BodyPage::focusEditor() { RichEdit2->setFocus(Qt::OtherFocusReason); }

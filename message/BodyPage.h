@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
-
 #include <functional>
 
 #include "message/BodyStatus.h"
@@ -32,7 +31,7 @@ class MessagePreviewBox;
 
 class BodyPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Turns a main window command (by its action name) on or off.
     using CommandSwitch = std::function<void(const char* command, bool on)>;
 
@@ -112,10 +111,10 @@ public:
     // Where the sample body text is installed.
     static QString sampleTextPath();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildToolStrip();
     void connectHandlers();
     void setCommand(const char* name, bool on);
@@ -135,11 +134,11 @@ private:
     bool openPicture(const QString& path);
 
     // Tool strip.
-    QComboBox* messageKindChoice;        // card kind
-    QToolButton* SpeedButton1;   // new body
-    QToolButton* SpeedButton2;   // save body
-    QLineEdit* Mode2;            // the body status line
-    QComboBox* messageFaceChoice;        // face
+    QComboBox* messageKindChoice;  // card kind
+    QToolButton* SpeedButton1;     // new body
+    QToolButton* SpeedButton2;     // save body
+    QLineEdit* Mode2;              // the body status line
+    QComboBox* messageFaceChoice;  // face
     QPlainTextEdit* RichEdit2;
     MessagePreviewBox* PaintBox2;
     MessageFieldsPanel* PageControl3;

@@ -1,13 +1,12 @@
 // The body document's life: new, save, save as, and opening texts and
 // pictures for the back.
 
-#include "message/BodyPage.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
 
 #include "message/BodyFile.h"
+#include "message/BodyPage.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 
@@ -39,7 +38,8 @@ bool BodyPage::ActHSaveExecute() {
 
 bool BodyPage::ActHSaveAsExecute() {
     platform::FileDialogRequest req;
-    req.filters = {QStringLiteral("テキストファイル(*.txt)"), QStringLiteral("全てのファイル(*.*)")};
+    req.filters = {QStringLiteral("テキストファイル(*.txt)"),
+                   QStringLiteral("全てのファイル(*.*)")};
     req.defaultExtension = QStringLiteral("txt");
     req.folder = QDir(platform::AppPaths::dataFolder()).filePath(QStringLiteral("本文"));
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, req);
@@ -55,11 +55,13 @@ bool BodyPage::SaveBody(const QString& path) {
     const QString text = RichEdit2->toPlainText();
     const QVector<QString> missing = unmappableInBody(text);
     if (!missing.isEmpty()) {
-        QStringList shown(missing.begin(), missing.begin() + std::min<qsizetype>(missing.size(), 20));
-        const QString question = QStringLiteral("本文には、ファイルに保存できない文字が含まれています。\n  ") +
-                                 shown.join(QStringLiteral(" ")) +
-                                 (missing.size() > 20 ? QStringLiteral(" ほか") : QString()) +
-                                 QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
+        QStringList shown(missing.begin(),
+                          missing.begin() + std::min<qsizetype>(missing.size(), 20));
+        const QString question =
+            QStringLiteral("本文には、ファイルに保存できない文字が含まれています。\n  ") +
+            shown.join(QStringLiteral(" ")) +
+            (missing.size() > 20 ? QStringLiteral(" ほか") : QString()) +
+            QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
         if (dialogs_.question(this, question) != platform::Answer::Yes) return false;
     }
     const BodyWriteResult written = writeBodyFile(path, text);
@@ -77,8 +79,9 @@ bool BodyPage::SaveBody(const QString& path) {
 }
 
 bool BodyPage::opensExtension(const QString& extension) {
-    static const QStringList known = {QStringLiteral(".txt"), QStringLiteral(".jpg"), QStringLiteral(".jpeg"),
-                                      QStringLiteral(".bmp"), QStringLiteral(".wmf"), QStringLiteral(".emf")};
+    static const QStringList known = {QStringLiteral(".txt"),  QStringLiteral(".jpg"),
+                                      QStringLiteral(".jpeg"), QStringLiteral(".bmp"),
+                                      QStringLiteral(".wmf"),  QStringLiteral(".emf")};
     return known.contains(extension.toLower());
 }
 
@@ -105,6 +108,8 @@ bool BodyPage::openText(const QString& path) {
     return true;
 }
 
-QString BodyPage::sampleTextPath() { return platform::AppPaths::resourcePath(QStringLiteral("サンプル.txt")); }
+QString BodyPage::sampleTextPath() {
+    return platform::AppPaths::resourcePath(QStringLiteral("サンプル.txt"));
+}
 
 }  // namespace message

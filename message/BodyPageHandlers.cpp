@@ -1,13 +1,12 @@
 // The body page's event handlers and its clipboard and selection commands.
 
-#include "message/BodyPage.h"
-
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "message/BodyPage.h"
 #include "message/MessageFieldsPanel.h"
 #include "platform/SpinField.h"
 
@@ -96,8 +95,9 @@ void BodyPage::SPrintDefaultClick() {
 void BodyPage::HRimenShow() {
     setCommand("ActPaste", clipboardHoldsText());
     for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs"}) setCommand(on, true);
-    for (const char* off : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
-                            "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum"})
+    for (const char* off :
+         {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
+          "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum"})
         setCommand(off, false);
     renderPreview();
     focusEditor();

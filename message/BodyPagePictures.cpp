@@ -2,7 +2,6 @@
 // program's own readers, then shown under the text.
 
 #include "message/BodyPage.h"
-
 #include "platform/Dialogs.h"
 #include "platform/PictureFiles.h"
 

@@ -5,7 +5,9 @@
 namespace message {
 namespace {
 
-QString nameOnly(const QString& path) { return path.isEmpty() ? QString() : QFileInfo(path).fileName(); }
+QString nameOnly(const QString& path) {
+    return path.isEmpty() ? QString() : QFileInfo(path).fileName();
+}
 
 const QColor kCyan(0, 255, 255);
 const QColor kRed(255, 0, 0);

@@ -9,7 +9,7 @@
 namespace message {
 
 struct MessageAdjustmentField {
-    const char* name;        // objectName of the control
+    const char* name;  // objectName of the control
     const char16_t* label;
     int minimum;
     int maximum;

@@ -19,7 +19,7 @@ namespace message {
 
 class MessageFieldsPanel : public QTabWidget {
     Q_OBJECT
-public:
+  public:
     explicit MessageFieldsPanel(QWidget* parent = nullptr);
 
     platform::SpinField* field(const char* name) const;
@@ -35,12 +35,12 @@ public:
     // Sets every field of the page to 0, in order (each change is signalled).
     void zero(MessageFieldPage page);
 
-signals:
+  signals:
     // A field of `page` changed: typing, the arrows or a value put in.
     void fieldChanged(MessageFieldPage page, platform::SpinField* field);
     void resetClicked(MessageFieldPage page);
 
-private:
+  private:
     QHash<QString, platform::SpinField*> fields_;
     QVector<QPushButton*> resets_;
     QVector<QWidget*> pages_;

@@ -69,7 +69,8 @@ std::vector<PlacedLine> ordinary(const MessageLayout& m, const QStringList& line
 
 }  // namespace
 
-std::vector<PlacedLine> placeMessageLines(int cardKind, const MessageLayout& layout, const QStringList& lines) {
+std::vector<PlacedLine> placeMessageLines(int cardKind, const MessageLayout& layout,
+                                          const QStringList& lines) {
     if (wholeTextEmpty(lines)) return {};
     if (cardKind == int(CardKind::NewYear)) return newYear(layout, lines);
     if (cardKind == int(CardKind::Ordinary)) return ordinary(layout, lines);

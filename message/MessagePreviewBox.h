@@ -11,17 +11,17 @@ namespace message {
 
 class MessagePreviewBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MessagePreviewBox(QWidget* parent = nullptr);
 
     // Takes a new picture; an invalid one leaves the box as it was.
     void showPicture(const platform::PagePicture& picture);
     const platform::PagePicture& picture() const { return picture_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     platform::PagePicture picture_;
 };
 

@@ -4,7 +4,6 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPalette>
-
 #include <cmath>
 
 #include "platform/PagePlayer.h"
@@ -20,7 +19,8 @@ QRect messagePreviewRect(int boxWidth) {
 
 void showMessagePreview(QPainter& painter, QSize boxSize, const platform::PagePicture& picture) {
     if (!picture.isValid()) return;
-    painter.fillRect(QRect(QPoint(0, 0), boxSize), QGuiApplication::palette().color(QPalette::Button));
+    painter.fillRect(QRect(QPoint(0, 0), boxSize),
+                     QGuiApplication::palette().color(QPalette::Button));
     const QRect target = messagePreviewRect(boxSize.width());
     if (target.isEmpty()) return;
     platform::PagePlayer::playStretched(painter, picture, target);

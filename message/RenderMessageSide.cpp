@@ -34,7 +34,8 @@ void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
     if (!in.showPicture || in.picture.isNull() || size.isEmpty()) return;
     // Once, from the card's corner, at its physical size: the same on every
     // printer and in a PDF, as the preview shows it.
-    const platform::PageRect where{0, 0, printerPixelsToTenths(size.width()), -printerPixelsToTenths(size.height())};
+    const platform::PageRect where{0, 0, printerPixelsToTenths(size.width()),
+                                   -printerPixelsToTenths(size.height())};
     s.stretchBitmap(where, tile(size, in.picture, QRect(QPoint(0, 0), size)), in.pictureJpeg);
 }
 
@@ -42,7 +43,8 @@ void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
     s.setPenColour(Qt::black);
     if (in.showPicture) {
         const QSize size(kPreviewTileWidth, kPreviewTileHeight);
-        const QRect picture(0, kPreviewPictureTop, kPreviewTileWidth, kPreviewTileHeight - kPreviewPictureTop);
+        const QRect picture(0, kPreviewPictureTop, kPreviewTileWidth,
+                            kPreviewTileHeight - kPreviewPictureTop);
         s.setBrushPattern(tile(size, in.picture, picture));
         s.fillRect(kCard);
         s.setBrushStyle(platform::BrushStyle::Clear);

@@ -9,6 +9,7 @@ class QDialog;
 
 namespace platform {
 
-void fillAboutBox(QDialog& box, const QIcon& icon, const QString& name, const QString& comment = QString());
+void fillAboutBox(QDialog& box, const QIcon& icon, const QString& name,
+                  const QString& comment = QString());
 
 }  // namespace platform

@@ -1,13 +1,13 @@
 #include "platform/AtomicFile.h"
 
-#include <QFile>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <QFile>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstdlib>
 
 #include "platform/FileArguments.h"
 
@@ -26,8 +26,10 @@ QString writeByNativeName(const QByteArray& target, const QByteArray& bytes) {
     for (qsizetype done = 0; !failure && done < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) failure = n < 0 ? errno : ENOSPC;
-        else done += n;
+        if (n <= 0)
+            failure = n < 0 ? errno : ENOSPC;
+        else
+            done += n;
     }
     if (!failure && ::fsync(fd) != 0) failure = errno;
     if (::close(fd) != 0 && !failure) failure = errno;

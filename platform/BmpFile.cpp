@@ -7,17 +7,20 @@
 namespace platform {
 
 DecodedPicture decodeBmp(const QByteArray& file, const PictureLimits& limits) {
-    const LittleEndian bytes(reinterpret_cast<const unsigned char*>(file.constData()), size_t(file.size()));
+    const LittleEndian bytes(reinterpret_cast<const unsigned char*>(file.constData()),
+                             size_t(file.size()));
     if (bytes.size() < 2 || bytes.u8(0) != 'B' || bytes.u8(1) != 'M')
         return pictureError(QStringLiteral("ビットマップ ファイルではありません。"));
-    if (!bytes.has(0, 14 + 12)) return pictureError(QStringLiteral("ビットマップ ファイルが途中で切れています。"));
+    if (!bytes.has(0, 14 + 12))
+        return pictureError(QStringLiteral("ビットマップ ファイルが途中で切れています。"));
 
     const LittleEndian info = bytes.from(14);
     // Trust the pixel offset of the file header when it points past the info
     // header; some writers leave it 0, and then the pixels follow the table.
     const size_t declared = bytes.u32(10);
     const size_t packed = packedDibPixelOffset(info);
-    const size_t pixels = (declared >= 14 + 12 && declared <= bytes.size()) ? declared : 14 + packed;
+    const size_t pixels =
+        (declared >= 14 + 12 && declared <= bytes.size()) ? declared : 14 + packed;
     return decodeDib(info, bytes.from(pixels), limits);
 }
 

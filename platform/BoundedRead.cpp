@@ -1,11 +1,11 @@
 #include "platform/BoundedRead.h"
 
-#include <QFile>
-
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <QFile>
+#include <cerrno>
 
 #include "platform/FileArguments.h"
 
@@ -14,8 +14,10 @@ namespace platform {
 QString notARegularFileReason() { return QStringLiteral("通常のファイルではありません"); }
 
 QString tooLargeReason(qint64 maxBytes) {
-    return maxBytes >= 1024 * 1024 ? QStringLiteral("ファイルが大きすぎます（%1 MB まで）").arg(maxBytes / (1024 * 1024))
-                                   : QStringLiteral("ファイルが大きすぎます（%1 バイトまで）").arg(maxBytes);
+    return maxBytes >= 1024 * 1024
+               ? QStringLiteral("ファイルが大きすぎます（%1 MB まで）")
+                     .arg(maxBytes / (1024 * 1024))
+               : QStringLiteral("ファイルが大きすぎます（%1 バイトまで）").arg(maxBytes);
 }
 
 FileBytes readRegularFile(const QString& path, qint64 maxBytes) {

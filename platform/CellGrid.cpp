@@ -10,7 +10,8 @@ QStringList CellGrid::rowCells(int row) const {
 }
 
 void CellGrid::setRowCells(int row, const QStringList& cells) {
-    for (int c = 0; c < colCount(); ++c) setCell(c, row, c < cells.size() ? cells.at(c) : QString());
+    for (int c = 0; c < colCount(); ++c)
+        setCell(c, row, c < cells.size() ? cells.at(c) : QString());
 }
 
 MemoryGrid::MemoryGrid(int cols, int rows) : cols_(cols) { setRowCount(rows); }

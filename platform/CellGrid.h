@@ -18,7 +18,7 @@ struct GridRect {
 };
 
 class CellGrid {
-public:
+  public:
     virtual ~CellGrid() = default;
 
     virtual int colCount() const = 0;
@@ -37,7 +37,7 @@ public:
 
 // A CellGrid in memory, for the core and its tests.
 class MemoryGrid : public CellGrid {
-public:
+  public:
     MemoryGrid(int cols, int rows);
 
     int colCount() const override { return cols_; }
@@ -48,7 +48,7 @@ public:
     QStringList rowCells(int row) const override;
     void setRowCells(int row, const QStringList& cells) override;
 
-private:
+  private:
     int cols_;
     QVector<QStringList> rows_;
 };

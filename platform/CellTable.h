@@ -13,7 +13,7 @@ namespace platform {
 
 class CellTable : public QObject, public CellGrid {
     Q_OBJECT
-public:
+  public:
     explicit CellTable(int cols, QObject* parent = nullptr);
 
     int colCount() const override { return cols_; }
@@ -36,7 +36,7 @@ public:
     void endBulkUpdate();
     bool inBulkUpdate() const { return bulk_ > 0; }
 
-signals:
+  signals:
     // One cell changed (outside a bulk update).
     void cellChanged(int col, int row);
     // Every cell of one row changed.
@@ -48,7 +48,7 @@ signals:
     void aboutToReset();
     void reset();
 
-private:
+  private:
     void resizeRows(int rows);
 
     int cols_;
@@ -58,13 +58,13 @@ private:
 
 // Runs the changes of a scope as one bulk update of `table`.
 class BulkUpdate {
-public:
+  public:
     explicit BulkUpdate(CellTable& table) : table_(table) { table_.beginBulkUpdate(); }
     ~BulkUpdate() { table_.endBulkUpdate(); }
     BulkUpdate(const BulkUpdate&) = delete;
     BulkUpdate& operator=(const BulkUpdate&) = delete;
 
-private:
+  private:
     CellTable& table_;
 };
 

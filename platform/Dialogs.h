@@ -22,13 +22,13 @@ struct FileDialogRequest {
 };
 
 struct FileDialogResult {
-    QString path;             // empty when cancelled
-    int filterIndex = 0;      // the filter the user picked
+    QString path;         // empty when cancelled
+    int filterIndex = 0;  // the filter the user picked
     bool accepted() const { return !path.isEmpty(); }
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // Yes/No/Cancel question, preceded by the question beep.

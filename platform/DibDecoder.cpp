@@ -31,7 +31,8 @@ inline int imageRow(const DibHeader& h, qint64 storedRow) {
     return int(h.topDown ? storedRow : h.height - 1 - storedRow);
 }
 
-void unpackIndexed(const DibHeader& h, const QVector<QRgb>& table, LittleEndian bits, QImage& image) {
+void unpackIndexed(const DibHeader& h, const QVector<QRgb>& table, LittleEndian bits,
+                   QImage& image) {
     const qint64 stride = h.stride();
     const int bpp = h.bitCount;
     const int perByte = 8 / bpp;
@@ -64,8 +65,8 @@ void unpackDirect(const DibHeader& h, LittleEndian bits, QImage& image) {
             for (qint64 x = 0; x < h.width; ++x, row += 4) out[x] = qRgb(row[2], row[1], row[0]);
         } else {
             for (qint64 x = 0; x < h.width; ++x, row += 4) {
-                const uint32_t p = uint32_t(row[0]) | (uint32_t(row[1]) << 8) | (uint32_t(row[2]) << 16) |
-                                   (uint32_t(row[3]) << 24);
+                const uint32_t p = uint32_t(row[0]) | (uint32_t(row[1]) << 8) |
+                                   (uint32_t(row[2]) << 16) | (uint32_t(row[3]) << 24);
                 out[x] = qRgb(red.value(p), green.value(p), blue.value(p));
             }
         }
@@ -116,7 +117,8 @@ void unpackRle(const DibHeader& h, const QVector<QRgb>& table, LittleEndian bits
 DecodedPicture decodeDib(LittleEndian info, LittleEndian bits, const PictureLimits& limits,
                          DibColourTable tableKind) {
     DibHeader h;
-    const QString headerError = parseDibHeader(info, h, tableKind == DibColourTable::PaletteIndices);
+    const QString headerError =
+        parseDibHeader(info, h, tableKind == DibColourTable::PaletteIndices);
     if (!headerError.isEmpty()) return pictureError(headerError);
     const QString sizeError = pictureSizeError(h.width, h.height, limits);
     if (!sizeError.isEmpty()) return pictureError(sizeError);
@@ -125,10 +127,12 @@ DecodedPicture decodeDib(LittleEndian info, LittleEndian bits, const PictureLimi
     if (!rle) {
         // The last row may omit its padding; every other row is complete.
         const qint64 lastRow = (h.width * h.bitCount + 7) / 8;
-        if (!bits.has(0, size_t(h.stride() * (h.height - 1) + lastRow))) return pictureError(kTruncated);
+        if (!bits.has(0, size_t(h.stride() * (h.height - 1) + lastRow)))
+            return pictureError(kTruncated);
     }
     // Run-length data may skip pixels; those stay white.
-    DecodedPicture picture = newPicture(h.width, h.height, limits, rle ? Background::White : Background::Unset);
+    DecodedPicture picture =
+        newPicture(h.width, h.height, limits, rle ? Background::White : Background::Unset);
     if (!picture.ok()) return picture;
 
     if (h.bitCount <= 8) {
@@ -148,7 +152,8 @@ size_t packedDibPixelOffset(LittleEndian packed) {
     return parseDibHeader(packed, h).isEmpty() ? h.pixelOffset : 0;
 }
 
-DecodedPicture decodePackedDib(LittleEndian packed, const PictureLimits& limits, DibColourTable table) {
+DecodedPicture decodePackedDib(LittleEndian packed, const PictureLimits& limits,
+                               DibColourTable table) {
     DibHeader h;
     const QString headerError = parseDibHeader(packed, h, table == DibColourTable::PaletteIndices);
     if (!headerError.isEmpty()) return pictureError(headerError);

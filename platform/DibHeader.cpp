@@ -40,29 +40,38 @@ QString parseDibHeader(LittleEndian info, DibHeader& h, bool paletteIndices) {
         return kBadHeader;
     }
     if (os2v2 && (h.compression == 3 || h.compression == 4))
-        return QStringLiteral("この圧縮形式のビットマップには対応していません（OS/2 圧縮 %1）。").arg(h.compression);
+        return QStringLiteral("この圧縮形式のビットマップには対応していません（OS/2 圧縮 %1）。")
+            .arg(h.compression);
 
     switch (h.bitCount) {
-    case 1: case 2: case 4: case 8: case 16: case 24: case 32:
-        break;
-    default:
-        return QStringLiteral("このビットマップの色数には対応していません（%1 ビット）。").arg(h.bitCount);
+        case 1:
+        case 2:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            break;
+        default:
+            return QStringLiteral("このビットマップの色数には対応していません（%1 ビット）。")
+                .arg(h.bitCount);
     }
     switch (h.compression) {
-    case DibRgb:
-        break;
-    case DibRle8:
-        if (h.bitCount != 8) return kBadHeader;
-        break;
-    case DibRle4:
-        if (h.bitCount != 4) return kBadHeader;
-        break;
-    case DibBitfields:
-    case DibAlphaBitfields:
-        if (h.bitCount != 16 && h.bitCount != 32) return kBadHeader;
-        break;
-    default:
-        return QStringLiteral("この圧縮形式のビットマップには対応していません（形式 %1）。").arg(h.compression);
+        case DibRgb:
+            break;
+        case DibRle8:
+            if (h.bitCount != 8) return kBadHeader;
+            break;
+        case DibRle4:
+            if (h.bitCount != 4) return kBadHeader;
+            break;
+        case DibBitfields:
+        case DibAlphaBitfields:
+            if (h.bitCount != 16 && h.bitCount != 32) return kBadHeader;
+            break;
+        default:
+            return QStringLiteral("この圧縮形式のビットマップには対応していません（形式 %1）。")
+                .arg(h.compression);
     }
 
     size_t end = size;
@@ -80,7 +89,8 @@ QString parseDibHeader(LittleEndian info, DibHeader& h, bool paletteIndices) {
 
     const uint32_t used = size >= 36 ? info.u32(32) : 0;
     if (h.bitCount <= 8)
-        h.tableEntries = (used == 0 || used > (1u << h.bitCount)) ? (size_t(1) << h.bitCount) : used;
+        h.tableEntries =
+            (used == 0 || used > (1u << h.bitCount)) ? (size_t(1) << h.bitCount) : used;
     else
         h.tableEntries = used <= 256 ? used : 256;  // an optional table for palette displays
     if (paletteIndices) h.tableEntrySize = 2;

@@ -2,19 +2,25 @@
 // The parsed header of a device-independent bitmap, shared by the pixel
 // unpackers. Internal to the bitmap decoder.
 
+#include <QRgb>
 #include <QString>
 #include <QVector>
-#include <QRgb>
 
 #include "platform/LittleEndian.h"
 
 namespace platform {
 
-enum DibCompression : uint32_t { DibRgb = 0, DibRle8 = 1, DibRle4 = 2, DibBitfields = 3, DibAlphaBitfields = 6 };
+enum DibCompression : uint32_t {
+    DibRgb = 0,
+    DibRle8 = 1,
+    DibRle4 = 2,
+    DibBitfields = 3,
+    DibAlphaBitfields = 6
+};
 
 struct DibHeader {
     qint64 width = 0;
-    qint64 height = 0;       // always positive; see topDown
+    qint64 height = 0;  // always positive; see topDown
     bool topDown = false;
     int bitCount = 0;
     uint32_t compression = DibRgb;

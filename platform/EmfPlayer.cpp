@@ -15,38 +15,94 @@ namespace {
 constexpr uint32_t kSignature = 0x464D4520;  // " EMF"
 
 enum : uint32_t {
-    Header = 1, PolyBezier = 2, Polygon = 3, Polyline = 4, PolyBezierTo = 5, PolylineTo = 6,
-    PolyPolyline = 7, PolyPolygon = 8, SetWindowExtEx = 9, SetWindowOrgEx = 10, SetViewportExtEx = 11,
-    SetViewportOrgEx = 12, EndOfFile = 14, SetMapMode = 17, SetBkMode = 18, SetPolyFillMode = 19,
-    SetTextAlign = 22, SetTextColor = 24, SetBkColor = 25, MoveToEx = 27, ExcludeClipRect = 29,
-    IntersectClipRect = 30, ScaleViewportExtEx = 31, ScaleWindowExtEx = 32, SaveDC = 33, RestoreDC = 34,
-    SetWorldTransform = 35, ModifyWorldTransform = 36, SelectObject = 37, CreatePen = 38,
-    CreateBrushIndirect = 39, DeleteObject = 40, Ellipse = 42, Rectangle = 43, RoundRect = 44, Arc = 45,
-    Chord = 46, Pie = 47, CreatePalette = 49, LineTo = 54, ArcTo = 55, SetArcDirection = 57,
-    BeginPath = 59, EndPath = 60, CloseFigure = 61, FillPath = 62, StrokeAndFillPath = 63,
-    StrokePath = 64, SelectClipPath = 67, AbortPath = 68, ExtSelectClipRgn = 75, BitBlt = 76,
-    StretchBlt = 77, SetDiBitsToDevice = 80, StretchDiBits = 81, ExtCreateFontIndirectW = 82,
-    ExtTextOutA = 83, ExtTextOutW = 84, PolyBezier16 = 85, Polygon16 = 86, Polyline16 = 87,
-    PolyBezierTo16 = 88, PolylineTo16 = 89, PolyPolyline16 = 90, PolyPolygon16 = 91,
-    CreateMonoBrush = 93, CreateDibPatternBrushPt = 94, ExtCreatePen = 95,
+    Header = 1,
+    PolyBezier = 2,
+    Polygon = 3,
+    Polyline = 4,
+    PolyBezierTo = 5,
+    PolylineTo = 6,
+    PolyPolyline = 7,
+    PolyPolygon = 8,
+    SetWindowExtEx = 9,
+    SetWindowOrgEx = 10,
+    SetViewportExtEx = 11,
+    SetViewportOrgEx = 12,
+    EndOfFile = 14,
+    SetMapMode = 17,
+    SetBkMode = 18,
+    SetPolyFillMode = 19,
+    SetTextAlign = 22,
+    SetTextColor = 24,
+    SetBkColor = 25,
+    MoveToEx = 27,
+    ExcludeClipRect = 29,
+    IntersectClipRect = 30,
+    ScaleViewportExtEx = 31,
+    ScaleWindowExtEx = 32,
+    SaveDC = 33,
+    RestoreDC = 34,
+    SetWorldTransform = 35,
+    ModifyWorldTransform = 36,
+    SelectObject = 37,
+    CreatePen = 38,
+    CreateBrushIndirect = 39,
+    DeleteObject = 40,
+    Ellipse = 42,
+    Rectangle = 43,
+    RoundRect = 44,
+    Arc = 45,
+    Chord = 46,
+    Pie = 47,
+    CreatePalette = 49,
+    LineTo = 54,
+    ArcTo = 55,
+    SetArcDirection = 57,
+    BeginPath = 59,
+    EndPath = 60,
+    CloseFigure = 61,
+    FillPath = 62,
+    StrokeAndFillPath = 63,
+    StrokePath = 64,
+    SelectClipPath = 67,
+    AbortPath = 68,
+    ExtSelectClipRgn = 75,
+    BitBlt = 76,
+    StretchBlt = 77,
+    SetDiBitsToDevice = 80,
+    StretchDiBits = 81,
+    ExtCreateFontIndirectW = 82,
+    ExtTextOutA = 83,
+    ExtTextOutW = 84,
+    PolyBezier16 = 85,
+    Polygon16 = 86,
+    Polyline16 = 87,
+    PolyBezierTo16 = 88,
+    PolylineTo16 = 89,
+    PolyPolyline16 = 90,
+    PolyPolygon16 = 91,
+    CreateMonoBrush = 93,
+    CreateDibPatternBrushPt = 94,
+    ExtCreatePen = 95,
 };
 
 class EmfReader {
-public:
+  public:
     EmfReader(GdiCanvas& canvas, const PictureLimits& limits) : c_(canvas), limits_(limits) {}
     void play(uint32_t type, LittleEndian record);
 
-private:
+  private:
     int32_t i32(size_t at) const { return r_.s32(at); }
     uint32_t u32(size_t at) const { return r_.u32(at); }
     QPointF point(size_t at) const { return QPointF(i32(at), i32(at + 4)); }
     QSizeF size(size_t at) const { return QSizeF(i32(at), i32(at + 4)); }
-    QRectF rect(size_t at) const { return QRectF(point(at), point(at + 8)); }  // left, top, right, bottom
+    QRectF rect(size_t at) const {
+        return QRectF(point(at), point(at + 8));
+    }  // left, top, right, bottom
     // `count` points at `at`, 32-bit or 16-bit; empty when the record is too short.
     QPolygonF points(size_t at, size_t count, bool small) const;
     QTransform xform(size_t at) const {
-        return QTransform(r_.f32(at), r_.f32(at + 4), r_.f32(at + 8), r_.f32(at + 12), r_.f32(at + 16),
-                          r_.f32(at + 20));
+        return QTransform(r_.f32(at), r_.f32(at + 4), r_.f32(at + 8), r_.f32(at + 12),
+                          r_.f32(at + 16), r_.f32(at + 20));
     }
     void poly(uint32_t type, bool small);
     void polyPoly(bool polygons, bool small);
@@ -58,8 +114,8 @@ private:
     void clipRegion();
     void modifyWorld();
     // A bitmap described by offsets into the record.
-    DecodedPicture dibAt(size_t offInfo, size_t cbInfo, size_t offBits, size_t cbBits, uint32_t usage,
-                         bool* topDown) const;
+    DecodedPicture dibAt(size_t offInfo, size_t cbInfo, size_t offBits, size_t cbBits,
+                         uint32_t usage, bool* topDown) const;
 
     GdiCanvas& c_;
     const PictureLimits& limits_;
@@ -82,12 +138,28 @@ void EmfReader::poly(uint32_t type, bool small) {
     const QPolygonF p = points(28, u32(24), small);
     if (p.isEmpty()) return;
     switch (type) {
-    case PolyBezier: case PolyBezier16: c_.polyBezier(p); break;
-    case Polygon: case Polygon16: c_.polygon(p); break;
-    case Polyline: case Polyline16: c_.polyline(p); break;
-    case PolyBezierTo: case PolyBezierTo16: c_.polyBezierTo(p); break;
-    case PolylineTo: case PolylineTo16: c_.polylineTo(p); break;
-    default: break;
+        case PolyBezier:
+        case PolyBezier16:
+            c_.polyBezier(p);
+            break;
+        case Polygon:
+        case Polygon16:
+            c_.polygon(p);
+            break;
+        case Polyline:
+        case Polyline16:
+            c_.polyline(p);
+            break;
+        case PolyBezierTo:
+        case PolyBezierTo16:
+            c_.polyBezierTo(p);
+            break;
+        case PolylineTo:
+        case PolylineTo16:
+            c_.polylineTo(p);
+            break;
+        default:
+            break;
     }
 }
 
@@ -125,7 +197,9 @@ void EmfReader::createBrush(uint32_t type) {
     o.kind = GdiObject::Brush;
     if (type == CreateBrushIndirect) {
         const uint32_t style = u32(12);
-        o.brush.style = style == 1 ? GdiBrush::Null : style == 2 ? GdiBrush::Hatched : GdiBrush::Solid;
+        o.brush.style = style == 1   ? GdiBrush::Null
+                        : style == 2 ? GdiBrush::Hatched
+                                     : GdiBrush::Solid;
         o.brush.colour = colourRef(u32(16));
         o.brush.hatch = int(u32(20));
     } else {
@@ -176,13 +250,15 @@ void EmfReader::text(bool wide) {
     c_.text(ref, s, advances, options, box);
 }
 
-DecodedPicture EmfReader::dibAt(size_t offInfo, size_t cbInfo, size_t offBits, size_t cbBits, uint32_t usage,
-                                bool* topDown) const {
+DecodedPicture EmfReader::dibAt(size_t offInfo, size_t cbInfo, size_t offBits, size_t cbBits,
+                                uint32_t usage, bool* topDown) const {
     const LittleEndian info = r_.slice(offInfo, cbInfo), bits = r_.slice(offBits, cbBits);
     DibHeader header;
-    if (info.size() == 0 || !parseDibHeader(info, header).isEmpty()) return pictureError(kMetafileDamaged);
+    if (info.size() == 0 || !parseDibHeader(info, header).isEmpty())
+        return pictureError(kMetafileDamaged);
     *topDown = header.topDown;
-    return decodeDib(info, bits, limits_, usage == 1 ? DibColourTable::PaletteIndices : DibColourTable::Rgb);
+    return decodeDib(info, bits, limits_,
+                     usage == 1 ? DibColourTable::PaletteIndices : DibColourTable::Rgb);
 }
 
 void EmfReader::bitmap(uint32_t type) {
@@ -216,7 +292,8 @@ void EmfReader::bitmap(uint32_t type) {
     bool topDown = false;
     const DecodedPicture picture = dibAt(offInfo, cbInfo, offBits, cbBits, usage, &topDown);
     if (!picture.ok()) return;
-    if (dibOrigin && !topDown) source.moveTop(picture.image.height() - source.y() - source.height());
+    if (dibOrigin && !topDown)
+        source.moveTop(picture.image.height() - source.y() - source.height());
     c_.bitmap(dest, picture.image, source, rop);
 }
 
@@ -239,11 +316,20 @@ void EmfReader::modifyWorld() {
     const QTransform x = xform(8);
     QTransform& world = c_.state().world;
     switch (u32(32)) {
-    case 1: world = QTransform(); break;
-    case 2: world = x * world; break;
-    case 3: world = world * x; break;
-    case 4: world = x; break;
-    default: break;
+        case 1:
+            world = QTransform();
+            break;
+        case 2:
+            world = x * world;
+            break;
+        case 3:
+            world = world * x;
+            break;
+        case 4:
+            world = x;
+            break;
+        default:
+            break;
     }
 }
 
@@ -251,126 +337,247 @@ void EmfReader::play(uint32_t type, LittleEndian record) {
     r_ = record;
     GdiDcState& s = c_.state();
     switch (type) {
-    case PolyBezier: case Polygon: case Polyline: case PolyBezierTo: case PolylineTo: poly(type, false); break;
-    case PolyBezier16: case Polygon16: case Polyline16: case PolyBezierTo16: case PolylineTo16:
-        poly(type, true);
-        break;
-    case PolyPolyline: polyPoly(false, false); break;
-    case PolyPolygon: polyPoly(true, false); break;
-    case PolyPolyline16: polyPoly(false, true); break;
-    case PolyPolygon16: polyPoly(true, true); break;
-    case SetWindowExtEx: c_.setWindowExt(size(8)); break;
-    case SetWindowOrgEx: c_.setWindowOrg(point(8)); break;
-    case SetViewportExtEx: c_.setViewportExt(size(8)); break;
-    case SetViewportOrgEx: c_.setViewportOrg(point(8)); break;
-    case ScaleViewportExtEx:
-    case ScaleWindowExtEx: {
-        if (i32(12) == 0 || i32(20) == 0) break;
-        const QSizeF old = type == ScaleWindowExtEx ? s.windowExt : s.viewportExt;
-        const QSizeF scaled(old.width() * i32(8) / i32(12), old.height() * i32(16) / i32(20));
-        type == ScaleWindowExtEx ? c_.setWindowExt(scaled) : c_.setViewportExt(scaled);
-        break;
-    }
-    case SetMapMode: c_.setMapMode(int(u32(8))); break;
-    case SetBkMode: s.opaqueBackground = u32(8) == 2; break;
-    case SetPolyFillMode: s.windingFill = u32(8) == 2; break;
-    case SetTextAlign: s.textAlign = u32(8); break;
-    case SetTextColor: s.textColour = colourRef(u32(8)); break;
-    case SetBkColor: s.backColour = colourRef(u32(8)); break;
-    case MoveToEx: c_.moveTo(point(8)); break;
-    case LineTo: c_.lineTo(point(8)); break;
-    case ExcludeClipRect: c_.excludeClip(rect(8)); break;
-    case IntersectClipRect: c_.intersectClip(rect(8)); break;
-    case SaveDC: c_.save(); break;
-    case RestoreDC: c_.restore(i32(8)); break;
-    case SetWorldTransform: s.world = xform(8); break;
-    case ModifyWorldTransform: modifyWorld(); break;
-    case SelectObject: {
-        const uint32_t index = u32(8);
-        if (index & 0x80000000u)
-            c_.selectStock(index & 0x7fffffffu);
-        else if (const GdiObject* o = c_.objects().at(index))
-            c_.select(*o);
-        break;
-    }
-    case DeleteObject: c_.objects().remove(u32(8)); break;
-    case CreatePen: createPen(false); break;
-    case ExtCreatePen: createPen(true); break;
-    case CreateBrushIndirect: case CreateMonoBrush: case CreateDibPatternBrushPt: createBrush(type); break;
-    case ExtCreateFontIndirectW: createFont(); break;
-    case CreatePalette: {
-        GdiObject o;
-        o.kind = GdiObject::Other;
-        c_.objects().put(u32(8), o);
-        break;
-    }
-    case Ellipse: c_.ellipse(rect(8)); break;
-    case Rectangle: c_.rectangle(rect(8)); break;
-    case RoundRect: c_.roundRect(rect(8), size(24)); break;
-    case Arc: c_.arc(rect(8), point(24), point(32), GdiCanvas::OpenArc); break;
-    case Chord: c_.arc(rect(8), point(24), point(32), GdiCanvas::ChordArc); break;
-    case Pie: c_.arc(rect(8), point(24), point(32), GdiCanvas::PieArc); break;
-    case ArcTo: c_.arc(rect(8), point(24), point(32), GdiCanvas::ArcFromCurrent); break;
-    case SetArcDirection: s.clockwiseArcs = u32(8) == 2; break;
-    case BeginPath: c_.beginPath(); break;
-    case EndPath: c_.endPath(); break;
-    case CloseFigure: c_.closeFigure(); break;
-    case AbortPath: c_.abortPath(); break;
-    case FillPath: c_.fillPath(true, false); break;
-    case StrokePath: c_.fillPath(false, true); break;
-    case StrokeAndFillPath: c_.fillPath(true, true); break;
-    case SelectClipPath: c_.clipToPath(int(u32(8))); break;
-    case ExtSelectClipRgn: clipRegion(); break;
-    case ExtTextOutA: text(false); break;
-    case ExtTextOutW: text(true); break;
-    case BitBlt: case StretchBlt: case SetDiBitsToDevice: case StretchDiBits: bitmap(type); break;
-    default: break;  // records that do not change the picture
+        case PolyBezier:
+        case Polygon:
+        case Polyline:
+        case PolyBezierTo:
+        case PolylineTo:
+            poly(type, false);
+            break;
+        case PolyBezier16:
+        case Polygon16:
+        case Polyline16:
+        case PolyBezierTo16:
+        case PolylineTo16:
+            poly(type, true);
+            break;
+        case PolyPolyline:
+            polyPoly(false, false);
+            break;
+        case PolyPolygon:
+            polyPoly(true, false);
+            break;
+        case PolyPolyline16:
+            polyPoly(false, true);
+            break;
+        case PolyPolygon16:
+            polyPoly(true, true);
+            break;
+        case SetWindowExtEx:
+            c_.setWindowExt(size(8));
+            break;
+        case SetWindowOrgEx:
+            c_.setWindowOrg(point(8));
+            break;
+        case SetViewportExtEx:
+            c_.setViewportExt(size(8));
+            break;
+        case SetViewportOrgEx:
+            c_.setViewportOrg(point(8));
+            break;
+        case ScaleViewportExtEx:
+        case ScaleWindowExtEx: {
+            if (i32(12) == 0 || i32(20) == 0) break;
+            const QSizeF old = type == ScaleWindowExtEx ? s.windowExt : s.viewportExt;
+            const QSizeF scaled(old.width() * i32(8) / i32(12), old.height() * i32(16) / i32(20));
+            type == ScaleWindowExtEx ? c_.setWindowExt(scaled) : c_.setViewportExt(scaled);
+            break;
+        }
+        case SetMapMode:
+            c_.setMapMode(int(u32(8)));
+            break;
+        case SetBkMode:
+            s.opaqueBackground = u32(8) == 2;
+            break;
+        case SetPolyFillMode:
+            s.windingFill = u32(8) == 2;
+            break;
+        case SetTextAlign:
+            s.textAlign = u32(8);
+            break;
+        case SetTextColor:
+            s.textColour = colourRef(u32(8));
+            break;
+        case SetBkColor:
+            s.backColour = colourRef(u32(8));
+            break;
+        case MoveToEx:
+            c_.moveTo(point(8));
+            break;
+        case LineTo:
+            c_.lineTo(point(8));
+            break;
+        case ExcludeClipRect:
+            c_.excludeClip(rect(8));
+            break;
+        case IntersectClipRect:
+            c_.intersectClip(rect(8));
+            break;
+        case SaveDC:
+            c_.save();
+            break;
+        case RestoreDC:
+            c_.restore(i32(8));
+            break;
+        case SetWorldTransform:
+            s.world = xform(8);
+            break;
+        case ModifyWorldTransform:
+            modifyWorld();
+            break;
+        case SelectObject: {
+            const uint32_t index = u32(8);
+            if (index & 0x80000000u)
+                c_.selectStock(index & 0x7fffffffu);
+            else if (const GdiObject* o = c_.objects().at(index))
+                c_.select(*o);
+            break;
+        }
+        case DeleteObject:
+            c_.objects().remove(u32(8));
+            break;
+        case CreatePen:
+            createPen(false);
+            break;
+        case ExtCreatePen:
+            createPen(true);
+            break;
+        case CreateBrushIndirect:
+        case CreateMonoBrush:
+        case CreateDibPatternBrushPt:
+            createBrush(type);
+            break;
+        case ExtCreateFontIndirectW:
+            createFont();
+            break;
+        case CreatePalette: {
+            GdiObject o;
+            o.kind = GdiObject::Other;
+            c_.objects().put(u32(8), o);
+            break;
+        }
+        case Ellipse:
+            c_.ellipse(rect(8));
+            break;
+        case Rectangle:
+            c_.rectangle(rect(8));
+            break;
+        case RoundRect:
+            c_.roundRect(rect(8), size(24));
+            break;
+        case Arc:
+            c_.arc(rect(8), point(24), point(32), GdiCanvas::OpenArc);
+            break;
+        case Chord:
+            c_.arc(rect(8), point(24), point(32), GdiCanvas::ChordArc);
+            break;
+        case Pie:
+            c_.arc(rect(8), point(24), point(32), GdiCanvas::PieArc);
+            break;
+        case ArcTo:
+            c_.arc(rect(8), point(24), point(32), GdiCanvas::ArcFromCurrent);
+            break;
+        case SetArcDirection:
+            s.clockwiseArcs = u32(8) == 2;
+            break;
+        case BeginPath:
+            c_.beginPath();
+            break;
+        case EndPath:
+            c_.endPath();
+            break;
+        case CloseFigure:
+            c_.closeFigure();
+            break;
+        case AbortPath:
+            c_.abortPath();
+            break;
+        case FillPath:
+            c_.fillPath(true, false);
+            break;
+        case StrokePath:
+            c_.fillPath(false, true);
+            break;
+        case StrokeAndFillPath:
+            c_.fillPath(true, true);
+            break;
+        case SelectClipPath:
+            c_.clipToPath(int(u32(8)));
+            break;
+        case ExtSelectClipRgn:
+            clipRegion();
+            break;
+        case ExtTextOutA:
+            text(false);
+            break;
+        case ExtTextOutW:
+            text(true);
+            break;
+        case BitBlt:
+        case StretchBlt:
+        case SetDiBitsToDevice:
+        case StretchDiBits:
+            bitmap(type);
+            break;
+        default:
+            break;  // records that do not change the picture
     }
 }
 
 }  // namespace
 
 DecodedPicture decodeEmf(const QByteArray& file, const PictureLimits& limits) {
-    const LittleEndian bytes(reinterpret_cast<const unsigned char*>(file.constData()), size_t(file.size()));
-    if (!bytes.has(0, 88)) return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
+    const LittleEndian bytes(reinterpret_cast<const unsigned char*>(file.constData()),
+                             size_t(file.size()));
+    if (!bytes.has(0, 88))
+        return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
     if (bytes.u32(0) != Header || bytes.u32(40) != kSignature)
         return pictureError(QStringLiteral("拡張メタファイル（EMF）ではありません。"));
     const size_t headerSize = bytes.u32(4);
-    if (headerSize < 88 || headerSize % 4 || !bytes.has(0, headerSize)) return pictureError(kMetafileDamaged);
+    if (headerSize < 88 || headerSize % 4 || !bytes.has(0, headerSize))
+        return pictureError(kMetafileDamaged);
 
     const auto corner = [&](size_t at) { return QPointF(bytes.s32(at), bytes.s32(at + 4)); };
     const QRectF bounds(corner(8), corner(16)), frame(corner(24), corner(32));
     const QSizeF devicePixels(bytes.s32(72), bytes.s32(76)), deviceMm(bytes.s32(80), bytes.s32(84));
     QSizeF dotsPerMm(96 / 25.4, 96 / 25.4);
-    if (devicePixels.width() > 0 && devicePixels.height() > 0 && deviceMm.width() > 0 && deviceMm.height() > 0)
-        dotsPerMm = QSizeF(devicePixels.width() / deviceMm.width(), devicePixels.height() / deviceMm.height());
+    if (devicePixels.width() > 0 && devicePixels.height() > 0 && deviceMm.width() > 0 &&
+        deviceMm.height() > 0)
+        dotsPerMm = QSizeF(devicePixels.width() / deviceMm.width(),
+                           devicePixels.height() / deviceMm.height());
 
     // The frame (0.01 mm) in device pixels; the output is that area at 96 dpi.
     QRectF area;
     if (frame.width() > 0 && frame.height() > 0)
         area = QRectF(frame.x() * dotsPerMm.width() / 100, frame.y() * dotsPerMm.height() / 100,
-                      frame.width() * dotsPerMm.width() / 100, frame.height() * dotsPerMm.height() / 100);
+                      frame.width() * dotsPerMm.width() / 100,
+                      frame.height() * dotsPerMm.height() / 100);
     else if (bounds.width() >= 0 && bounds.height() >= 0)
-        area = QRectF(bounds.topLeft(), QSizeF(bounds.width() + 1, bounds.height() + 1));  // inclusive
+        area =
+            QRectF(bounds.topLeft(), QSizeF(bounds.width() + 1, bounds.height() + 1));  // inclusive
     else
         return pictureError(QStringLiteral("メタファイルの大きさがわかりません。"));
     const qint64 width = std::llround(std::min(1e12, area.width() * 96 / 25.4 / dotsPerMm.width()));
-    const qint64 height = std::llround(std::min(1e12, area.height() * 96 / 25.4 / dotsPerMm.height()));
+    const qint64 height =
+        std::llround(std::min(1e12, area.height() * 96 / 25.4 / dotsPerMm.height()));
     DecodedPicture picture = newPicture(width, height, limits);
     if (!picture.ok()) return picture;
 
     {
-        const QTransform deviceToOutput = QTransform::fromTranslate(-area.x(), -area.y()) *
-                                          QTransform::fromScale(width / area.width(), height / area.height());
+        const QTransform deviceToOutput =
+            QTransform::fromTranslate(-area.x(), -area.y()) *
+            QTransform::fromScale(width / area.width(), height / area.height());
         GdiCanvas canvas(picture.image, deviceToOutput, dotsPerMm);
         EmfReader reader(canvas, limits);
         size_t at = headerSize;
         for (qint64 n = 0; n < kMaxMetafileRecords && at < bytes.size(); ++n) {
-            if (!bytes.has(at, 8)) return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
+            if (!bytes.has(at, 8))
+                return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
             const uint32_t type = bytes.u32(at);
             const size_t size = bytes.u32(at + 4);
             if (size < 8 || size % 4) return pictureError(kMetafileDamaged);
-            if (!bytes.has(at, size)) return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
+            if (!bytes.has(at, size))
+                return pictureError(QStringLiteral("メタファイルが途中で切れています。"));
             if (type == EndOfFile) break;
             reader.play(type, bytes.slice(at, size));
             at += size;

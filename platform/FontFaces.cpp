@@ -1,7 +1,7 @@
 #include "platform/FontFaces.h"
 
-#include "platform/FontFiles.h"
-#include "platform/WindowFonts.h"
+#include <hb-ot.h>
+#include <hb.h>
 
 #include <QCoreApplication>
 #include <QFont>
@@ -9,11 +9,10 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QRecursiveMutex>
-
-#include <hb-ot.h>
-#include <hb.h>
-
 #include <memory>
+
+#include "platform/FontFiles.h"
+#include "platform/WindowFonts.h"
 
 namespace platform {
 namespace {
@@ -95,7 +94,8 @@ FontFace::FontFace(const QRawFont& raw, const QString& family) : raw_(raw), fami
     const hb_tag_t hani = HB_TAG('h', 'a', 'n', 'i'), jan = HB_TAG('J', 'A', 'N', ' ');
     hb_ot_layout_get_baseline_with_fallback(hb_, HB_OT_LAYOUT_BASELINE_TAG_IDEO_EMBOX_TOP_OR_RIGHT,
                                             HB_DIRECTION_LTR, hani, jan, &top);
-    hb_ot_layout_get_baseline_with_fallback(hb_, HB_OT_LAYOUT_BASELINE_TAG_IDEO_EMBOX_BOTTOM_OR_LEFT,
+    hb_ot_layout_get_baseline_with_fallback(hb_,
+                                            HB_OT_LAYOUT_BASELINE_TAG_IDEO_EMBOX_BOTTOM_OR_LEFT,
                                             HB_DIRECTION_LTR, hani, jan, &bottom);
     if (top > bottom) {
         emTop_ = top;
@@ -124,7 +124,9 @@ bool FontFace::covers(char32_t cp) const {
     return hasInk(glyph) || QChar::isSpace(cp) || QChar::category(cp) == QChar::Other_Format;
 }
 
-int FontFace::horizontalAdvance(unsigned glyph) const { return hb_font_get_glyph_h_advance(hb_, glyph); }
+int FontFace::horizontalAdvance(unsigned glyph) const {
+    return hb_font_get_glyph_h_advance(hb_, glyph);
+}
 
 QString FontFaces::familyForFace(const QString& faceName) {
     const QString key = compact(faceName);
@@ -158,8 +160,9 @@ const FontFace* FontFaces::fallback() {
     FaceCache* c = cache();
     if (c->fallbackChosen) return c->fallback;
     c->fallbackChosen = true;
-    for (const char* family : {"IPAMincho", "IPAexMincho", "IPAPMincho", "IPAGothic", "Noto Serif CJK JP",
-                               "Noto Sans CJK JP", "TakaoMincho", "VL Gothic"}) {
+    for (const char* family :
+         {"IPAMincho", "IPAexMincho", "IPAPMincho", "IPAGothic", "Noto Serif CJK JP",
+          "Noto Sans CJK JP", "TakaoMincho", "VL Gothic"}) {
         if ((c->fallback = load(QString::fromLatin1(family)))) return c->fallback;
     }
     for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {

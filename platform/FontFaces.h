@@ -12,7 +12,7 @@ struct hb_font_t;
 namespace platform {
 
 class FontFace {
-public:
+  public:
     FontFace(const QRawFont& raw, const QString& family);
     ~FontFace();
     FontFace(const FontFace&) = delete;
@@ -38,7 +38,7 @@ public:
     // Horizontal advance of a glyph in font units.
     int horizontalAdvance(unsigned glyph) const;
 
-private:
+  private:
     QRawFont raw_;
     QString family_;
     hb_font_t* hb_ = nullptr;

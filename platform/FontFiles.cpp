@@ -1,9 +1,9 @@
 #include "platform/FontFiles.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QByteArray>
 #include <QRawFont>
-
-#include <fontconfig/fontconfig.h>
 
 namespace platform {
 
@@ -22,7 +22,8 @@ hb_face_t* mappedFaceFor(const QString& family, const QRawFont& raw) {
     hb_face_t* out = nullptr;
     if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
         FcPatternGetInteger(match, FC_INDEX, 0, &index);
-        if (hb_blob_t* blob = hb_blob_create_from_file_or_fail(reinterpret_cast<const char*>(file))) {
+        if (hb_blob_t* blob =
+                hb_blob_create_from_file_or_fail(reinterpret_cast<const char*>(file))) {
             out = hb_face_create(blob, unsigned(index));
             hb_blob_destroy(blob);
             // The header holds the font's checksum and dates: equal headers,

@@ -3,9 +3,9 @@
 // mapping it: no copy of the outlines in memory, and a face whose tables can
 // be listed (which the subsetter needs).
 
-#include <QString>
-
 #include <hb.h>
+
+#include <QString>
 
 class QRawFont;
 

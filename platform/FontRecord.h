@@ -4,7 +4,6 @@
 // font the renderer asked for. The player decides how to realise it.
 
 #include <QString>
-
 #include <cstdint>
 #include <cstring>
 

@@ -1,7 +1,6 @@
 #include "platform/GdiCanvas.h"
 
 #include <QtMath>
-
 #include <cmath>
 
 namespace platform {
@@ -18,12 +17,18 @@ constexpr qint64 kDrawingBudget = 1000000;
 // Millimetres per logical unit of the fixed mapping modes.
 double millimetresPerUnit(int mode) {
     switch (mode) {
-    case MapLoMetric: return 0.1;
-    case MapHiMetric: return 0.01;
-    case MapLoEnglish: return 0.254;
-    case MapHiEnglish: return 0.0254;
-    case MapTwips: return 25.4 / 1440;
-    default: return 0;
+        case MapLoMetric:
+            return 0.1;
+        case MapHiMetric:
+            return 0.01;
+        case MapLoEnglish:
+            return 0.254;
+        case MapHiEnglish:
+            return 0.0254;
+        case MapTwips:
+            return 25.4 / 1440;
+        default:
+            return 0;
     }
 }
 
@@ -164,10 +169,17 @@ void GdiCanvas::restore(int which) {
 
 void GdiCanvas::select(const GdiObject& object) {
     switch (object.kind) {
-    case GdiObject::Pen: state_.pen = object.pen; break;
-    case GdiObject::Brush: state_.brush = object.brush; break;
-    case GdiObject::Font: state_.font = object.font; break;
-    default: break;
+        case GdiObject::Pen:
+            state_.pen = object.pen;
+            break;
+        case GdiObject::Brush:
+            state_.brush = object.brush;
+            break;
+        case GdiObject::Font:
+            state_.font = object.font;
+            break;
+        default:
+            break;
     }
 }
 
@@ -184,21 +196,50 @@ void GdiCanvas::selectStock(unsigned index) {
         o.pen.style = style;
     };
     switch (index) {
-    case 0: brush(Qt::white); break;
-    case 1: brush(QColor(192, 192, 192)); break;
-    case 2: brush(QColor(128, 128, 128)); break;
-    case 3: brush(QColor(64, 64, 64)); break;
-    case 4: brush(Qt::black); break;
-    case 5: brush(Qt::white, GdiBrush::Null); break;
-    case 6: pen(Qt::white); break;
-    case 7: pen(Qt::black); break;
-    case 8: pen(Qt::black, 5); break;
-    case 10: case 11: case 12: case 13: case 14: case 16: case 17:
-        o.kind = GdiObject::Font;  // the system's fonts: a plain face at the default size
-        break;
-    case 18: brush(Qt::white); break;  // DC brush
-    case 19: pen(Qt::black); break;    // DC pen
-    default: return;
+        case 0:
+            brush(Qt::white);
+            break;
+        case 1:
+            brush(QColor(192, 192, 192));
+            break;
+        case 2:
+            brush(QColor(128, 128, 128));
+            break;
+        case 3:
+            brush(QColor(64, 64, 64));
+            break;
+        case 4:
+            brush(Qt::black);
+            break;
+        case 5:
+            brush(Qt::white, GdiBrush::Null);
+            break;
+        case 6:
+            pen(Qt::white);
+            break;
+        case 7:
+            pen(Qt::black);
+            break;
+        case 8:
+            pen(Qt::black, 5);
+            break;
+        case 10:
+        case 11:
+        case 12:
+        case 13:
+        case 14:
+        case 16:
+        case 17:
+            o.kind = GdiObject::Font;  // the system's fonts: a plain face at the default size
+            break;
+        case 18:
+            brush(Qt::white);
+            break;  // DC brush
+        case 19:
+            pen(Qt::black);
+            break;  // DC pen
+        default:
+            return;
     }
     select(o);
 }
@@ -209,11 +250,13 @@ QPen GdiCanvas::qtPen(const QTransform& toOutput) const {
     const GdiPen& p = state_.pen;
     if (p.isNull()) return Qt::NoPen;
     double width = p.width * std::sqrt(std::fabs(toOutput.determinant()));
-    if (!std::isfinite(width) || width < 1.5) width = 0;  // one pixel, as the system draws thin pens
+    if (!std::isfinite(width) || width < 1.5)
+        width = 0;  // one pixel, as the system draws thin pens
     width = std::min(width, 10000.0);
     QPen pen(p.colour, width);
-    static const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                          Qt::DashDotDotLine, Qt::NoPen, Qt::SolidLine};
+    static const Qt::PenStyle styles[] = {Qt::SolidLine,   Qt::DashLine,       Qt::DotLine,
+                                          Qt::DashDotLine, Qt::DashDotDotLine, Qt::NoPen,
+                                          Qt::SolidLine};
     const int style = p.style & 0xff;
     // Only one-pixel pens are dashed; wider ones are drawn solid.
     pen.setStyle(width == 0 && style < 7 ? styles[style] : Qt::SolidLine);
@@ -227,16 +270,20 @@ QPen GdiCanvas::qtPen(const QTransform& toOutput) const {
 QBrush GdiCanvas::qtBrush() const {
     const GdiBrush& b = state_.brush;
     switch (b.style) {
-    case GdiBrush::Null: return Qt::NoBrush;
-    case GdiBrush::Hatched: {
-        static const Qt::BrushStyle hatches[] = {Qt::HorPattern, Qt::VerPattern, Qt::FDiagPattern,
-                                                 Qt::BDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern};
-        return QBrush(b.colour, b.hatch >= 0 && b.hatch < 6 ? hatches[b.hatch] : Qt::SolidPattern);
-    }
-    case GdiBrush::Pattern:
-        if (!b.pattern.isNull()) return QBrush(b.pattern);
-        return QBrush(b.colour);
-    default: return QBrush(b.colour);
+        case GdiBrush::Null:
+            return Qt::NoBrush;
+        case GdiBrush::Hatched: {
+            static const Qt::BrushStyle hatches[] = {Qt::HorPattern,   Qt::VerPattern,
+                                                     Qt::FDiagPattern, Qt::BDiagPattern,
+                                                     Qt::CrossPattern, Qt::DiagCrossPattern};
+            return QBrush(b.colour,
+                          b.hatch >= 0 && b.hatch < 6 ? hatches[b.hatch] : Qt::SolidPattern);
+        }
+        case GdiBrush::Pattern:
+            if (!b.pattern.isNull()) return QBrush(b.pattern);
+            return QBrush(b.colour);
+        default:
+            return QBrush(b.colour);
     }
 }
 
@@ -266,7 +313,8 @@ static QPainterPath boxPath(const QRectF& r, const QTransform& t, int kind, QSiz
     QPainterPath logical, out;
     if (axisAligned(t)) {
         const QRectF box = t.mapRect(r.normalized()).adjusted(0, 0, -1, -1);
-        const QSizeF c(std::fabs(corner.width() * t.m11()) / 2, std::fabs(corner.height() * t.m22()) / 2);
+        const QSizeF c(std::fabs(corner.width() * t.m11()) / 2,
+                       std::fabs(corner.height() * t.m22()) / 2);
         if (kind == 0) out.addRect(box);
         if (kind == 1) out.addEllipse(box);
         if (kind == 2) out.addRoundedRect(box, c.width(), c.height());
@@ -278,8 +326,12 @@ static QPainterPath boxPath(const QRectF& r, const QTransform& t, int kind, QSiz
     return t.map(logical);
 }
 
-void GdiCanvas::rectangle(const QRectF& r) { output(boxPath(r, logicalToOutput(), 0, {}), true, true); }
-void GdiCanvas::ellipse(const QRectF& r) { output(boxPath(r, logicalToOutput(), 1, {}), true, true); }
+void GdiCanvas::rectangle(const QRectF& r) {
+    output(boxPath(r, logicalToOutput(), 0, {}), true, true);
+}
+void GdiCanvas::ellipse(const QRectF& r) {
+    output(boxPath(r, logicalToOutput(), 1, {}), true, true);
+}
 void GdiCanvas::roundRect(const QRectF& r, QSizeF corner) {
     output(boxPath(r, logicalToOutput(), 2, corner), true, true);
 }
@@ -289,11 +341,12 @@ void GdiCanvas::arc(const QRectF& r, QPointF start, QPointF end, ArcKind kind) {
     const bool ccw = !state_.clockwiseArcs;
     QPainterPath path;
     if (axisAligned(t)) {
-        path = arcPath(t.mapRect(r.normalized()).adjusted(0, 0, -1, -1), t.map(start), t.map(end), kind, ccw,
-                       t.map(state_.current));
+        path = arcPath(t.mapRect(r.normalized()).adjusted(0, 0, -1, -1), t.map(start), t.map(end),
+                       kind, ccw, t.map(state_.current));
     } else {
         // Built in logical space; a mirroring transform turns the direction.
-        path = t.map(arcPath(r.normalized(), start, end, kind, (t.determinant() > 0) == ccw, state_.current));
+        path = t.map(arcPath(r.normalized(), start, end, kind, (t.determinant() > 0) == ccw,
+                             state_.current));
     }
     if (kind == ArcFromCurrent) {
         state_.current = t.inverted().map(path.currentPosition());

@@ -15,7 +15,16 @@
 
 namespace platform {
 
-enum GdiMapMode { MapText = 1, MapLoMetric, MapHiMetric, MapLoEnglish, MapHiEnglish, MapTwips, MapIsotropic, MapAnisotropic };
+enum GdiMapMode {
+    MapText = 1,
+    MapLoMetric,
+    MapHiMetric,
+    MapLoEnglish,
+    MapHiEnglish,
+    MapTwips,
+    MapIsotropic,
+    MapAnisotropic
+};
 
 struct GdiDcState {
     int mapMode = MapText;
@@ -35,12 +44,12 @@ struct GdiDcState {
     QPointF current;
 
     bool clipped = false;
-    QPainterPath clip;  // in output pixels
-    quint64 clipId = 0; // changes whenever the clip does
+    QPainterPath clip;   // in output pixels
+    quint64 clipId = 0;  // changes whenever the clip does
 };
 
 class GdiCanvas {
-public:
+  public:
     // `deviceToOutput` maps the metafile's device pixels onto `target`;
     // `deviceDotsPerMm` is the device resolution the metric mapping modes use.
     GdiCanvas(QImage& target, const QTransform& deviceToOutput, QSizeF deviceDotsPerMm);
@@ -110,7 +119,7 @@ public:
     // A raster op without a source bitmap (pattern or destination only).
     void patternBlit(const QRectF& dest, uint32_t rop);
 
-private:
+  private:
     void output(const QPainterPath& logical, bool fill, bool stroke);
     void applyClip();
     bool mayChangeClip();

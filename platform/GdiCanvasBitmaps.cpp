@@ -10,21 +10,32 @@ bool axisAligned(const QTransform& t) { return t.m12() == 0 && t.m21() == 0; }
 QPainter::CompositionMode sourceMode(uint32_t rop, bool* skip) {
     *skip = false;
     switch ((rop >> 16) & 0xff) {
-    case 0x88: return QPainter::RasterOp_SourceAndDestination;
-    case 0xEE: return QPainter::RasterOp_SourceOrDestination;
-    case 0x66: return QPainter::RasterOp_SourceXorDestination;
-    case 0x33: return QPainter::RasterOp_NotSource;
-    case 0x44: return QPainter::RasterOp_SourceAndNotDestination;
-    case 0xBB: return QPainter::RasterOp_NotSourceOrDestination;
-    case 0x11: return QPainter::RasterOp_NotSourceAndNotDestination;
-    case 0xAA: *skip = true; return QPainter::CompositionMode_SourceOver;  // destination kept
-    default: return QPainter::CompositionMode_SourceOver;
+        case 0x88:
+            return QPainter::RasterOp_SourceAndDestination;
+        case 0xEE:
+            return QPainter::RasterOp_SourceOrDestination;
+        case 0x66:
+            return QPainter::RasterOp_SourceXorDestination;
+        case 0x33:
+            return QPainter::RasterOp_NotSource;
+        case 0x44:
+            return QPainter::RasterOp_SourceAndNotDestination;
+        case 0xBB:
+            return QPainter::RasterOp_NotSourceOrDestination;
+        case 0x11:
+            return QPainter::RasterOp_NotSourceAndNotDestination;
+        case 0xAA:
+            *skip = true;
+            return QPainter::CompositionMode_SourceOver;  // destination kept
+        default:
+            return QPainter::CompositionMode_SourceOver;
     }
 }
 
 }  // namespace
 
-void GdiCanvas::bitmap(const QRectF& dest, const QImage& image, const QRectF& source, uint32_t rop) {
+void GdiCanvas::bitmap(const QRectF& dest, const QImage& image, const QRectF& source,
+                       uint32_t rop) {
     if (recording_ || image.isNull() || source.width() == 0 || source.height() == 0) return;
     if (dest.width() == 0 || dest.height() == 0) return;
     bool skip = false;
@@ -34,9 +45,10 @@ void GdiCanvas::bitmap(const QRectF& dest, const QImage& image, const QRectF& so
     applyClip();
     // Source pixels → destination rectangle (mirrored when its sides are
     // negative) → output.
-    const QTransform toDest = QTransform::fromTranslate(-source.x(), -source.y()) *
-                              QTransform::fromScale(dest.width() / source.width(), dest.height() / source.height()) *
-                              QTransform::fromTranslate(dest.x(), dest.y());
+    const QTransform toDest =
+        QTransform::fromTranslate(-source.x(), -source.y()) *
+        QTransform::fromScale(dest.width() / source.width(), dest.height() / source.height()) *
+        QTransform::fromTranslate(dest.x(), dest.y());
     painter_.setTransform(toDest * logicalToOutput());
     painter_.setCompositionMode(mode);
     painter_.drawImage(source, image, source);
@@ -49,12 +61,22 @@ void GdiCanvas::patternBlit(const QRectF& dest, uint32_t rop) {
     QBrush brush = qtBrush();
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch ((rop >> 16) & 0xff) {
-    case 0x00: brush = QBrush(Qt::black); break;
-    case 0xFF: brush = QBrush(Qt::white); break;
-    case 0x55: brush = QBrush(Qt::white), mode = QPainter::RasterOp_NotDestination; break;
-    case 0x5A: mode = QPainter::RasterOp_SourceXorDestination; break;
-    case 0xAA: return;
-    default: break;  // pattern copy
+        case 0x00:
+            brush = QBrush(Qt::black);
+            break;
+        case 0xFF:
+            brush = QBrush(Qt::white);
+            break;
+        case 0x55:
+            brush = QBrush(Qt::white), mode = QPainter::RasterOp_NotDestination;
+            break;
+        case 0x5A:
+            mode = QPainter::RasterOp_SourceXorDestination;
+            break;
+        case 0xAA:
+            return;
+        default:
+            break;  // pattern copy
     }
     const QTransform t = logicalToOutput();
     if (!spendOnPixels(t.mapRect(dest))) return;

@@ -50,11 +50,21 @@ void GdiCanvas::setClipDevice(const QPainterPath* devicePath, int mode) {
     all.addRect(QRectF(target_.rect()));
     const QPainterPath current = state_.clipped ? state_.clip : all;
     switch (mode) {
-    case 1: state_.clip = current.intersected(area); break;
-    case 2: state_.clip = current.united(area); break;
-    case 3: state_.clip = current.united(area).subtracted(current.intersected(area)); break;
-    case 4: state_.clip = current.subtracted(area); break;
-    default: state_.clip = area; break;
+        case 1:
+            state_.clip = current.intersected(area);
+            break;
+        case 2:
+            state_.clip = current.united(area);
+            break;
+        case 3:
+            state_.clip = current.united(area).subtracted(current.intersected(area));
+            break;
+        case 4:
+            state_.clip = current.subtracted(area);
+            break;
+        default:
+            state_.clip = area;
+            break;
     }
     state_.clipped = true;
     clipChanged();

@@ -3,7 +3,6 @@
 
 #include <QFontMetricsF>
 #include <QtMath>
-
 #include <cmath>
 
 #include "platform/GdiCanvas.h"
@@ -13,7 +12,13 @@
 namespace platform {
 namespace {
 
-enum : unsigned { AlignUpdateCp = 1, AlignRight = 2, AlignCentre = 6, AlignBottom = 8, AlignBaseline = 24 };
+enum : unsigned {
+    AlignUpdateCp = 1,
+    AlignRight = 2,
+    AlignCentre = 6,
+    AlignBottom = 8,
+    AlignBaseline = 24
+};
 enum : unsigned { EtoOpaque = 2, EtoClipped = 4 };
 
 // Windows fonts draw at about this many pixels when the record gives no height.
@@ -27,8 +32,8 @@ QString metafileFontFamily(const QString& face) {
     const QString mapped = familyFor(key);
     if (mapped != key) return mapped;
     const QString folded = key.toCaseFolded().remove(QChar(u' ')).remove(QChar(u'\u3000'));
-    const bool proportional = folded.startsWith(u"msp") || folded.startsWith(u"ｍｓｐ") ||
-                              folded.contains(u"uigothic");
+    const bool proportional =
+        folded.startsWith(u"msp") || folded.startsWith(u"ｍｓｐ") || folded.contains(u"uigothic");
     if (folded.contains(u"明朝") || folded.contains(u"mincho"))
         return proportional ? QStringLiteral("IPAPMincho") : QStringLiteral("IPAMincho");
     if (folded.contains(u"ゴシック") || folded.contains(u"gothic") || folded.contains(u"meiryo") ||
@@ -43,12 +48,23 @@ QFont GdiCanvas::qtFont(double outputHeight) const {
     const GdiFont& f = state_.font;
     QFont font(metafileFontFamily(f.face));
     switch (f.pitchAndFamily & 0xf0) {
-    case 0x10: font.setStyleHint(QFont::Serif); break;
-    case 0x20: font.setStyleHint(QFont::SansSerif); break;
-    case 0x30: font.setStyleHint(QFont::Monospace); break;
-    case 0x40: font.setStyleHint(QFont::Cursive); break;
-    case 0x50: font.setStyleHint(QFont::Decorative); break;
-    default: break;
+        case 0x10:
+            font.setStyleHint(QFont::Serif);
+            break;
+        case 0x20:
+            font.setStyleHint(QFont::SansSerif);
+            break;
+        case 0x30:
+            font.setStyleHint(QFont::Monospace);
+            break;
+        case 0x40:
+            font.setStyleHint(QFont::Cursive);
+            break;
+        case 0x50:
+            font.setStyleHint(QFont::Decorative);
+            break;
+        default:
+            break;
     }
     font.setPixelSize(std::max(1, int(std::lround(std::min(outputHeight, 5000.0)))));
     font.setWeight(QFont::Weight(f.weight <= 0 ? 400 : std::clamp(f.weight, 1, 1000)));
@@ -58,8 +74,8 @@ QFont GdiCanvas::qtFont(double outputHeight) const {
     return font;
 }
 
-void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& advances, unsigned options,
-                     const QRectF& box) {
+void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& advances,
+                     unsigned options, const QRectF& box) {
     if (recording_) return;
     const QTransform t = logicalToOutput();
     const double xScale = std::hypot(t.m11(), t.m12()), yScale = std::hypot(t.m21(), t.m22());
@@ -103,7 +119,9 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
                 total += (i < advances.size() ? advances[i] : 0) * xScale;
             else if (!text[i].isLowSurrogate())
                 total += isUpright(i) ? font.pixelSize() * stretch
-                                      : metrics.horizontalAdvance(text.mid(i, text[i].isHighSurrogate() ? 2 : 1)) * stretch;
+                                      : metrics.horizontalAdvance(
+                                            text.mid(i, text[i].isHighSurrogate() ? 2 : 1)) *
+                                            stretch;
         }
         positions.append(total);
     } else {
@@ -137,8 +155,9 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
     local.rotate(-f.escapement / 10.0);
     painter_.setTransform(local);
     if (state_.opaqueBackground && !(options & EtoOpaque))
-        painter_.fillRect(QRectF(x, baseline - metrics.ascent(), total, metrics.ascent() + metrics.descent()),
-                          state_.backColour);
+        painter_.fillRect(
+            QRectF(x, baseline - metrics.ascent(), total, metrics.ascent() + metrics.descent()),
+            state_.backColour);
     painter_.setFont(font);
     painter_.setPen(state_.textColour);
     painter_.setBackgroundMode(Qt::TransparentMode);  // the cells were filled above when opaque
@@ -162,7 +181,8 @@ void GdiCanvas::text(QPointF ref, const QString& text, const QVector<double>& ad
             painter_.save();
             painter_.translate(centre);
             painter_.rotate(-90);
-            painter_.drawText(QPointF(-metrics.horizontalAdvance(ch) / 2, (metrics.ascent() - metrics.descent()) / 2),
+            painter_.drawText(QPointF(-metrics.horizontalAdvance(ch) / 2,
+                                      (metrics.ascent() - metrics.descent()) / 2),
                               ch);
             painter_.restore();
         }

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QString>
 #include <QVector>
-
 #include <functional>
 #include <queue>
 #include <vector>
@@ -14,20 +13,20 @@
 namespace platform {
 
 struct GdiPen {
-    int style = 0;       // low byte: solid, dash, dot, dash-dot, dash-dot-dot, null, inside frame
-    double width = 0;    // logical units; 0 is one device pixel
+    int style = 0;     // low byte: solid, dash, dot, dash-dot, dash-dot-dot, null, inside frame
+    double width = 0;  // logical units; 0 is one device pixel
     QColor colour = Qt::black;
-    int endCap = 0;      // PS_ENDCAP_* bits >> 8 (0 round, 1 square, 2 flat)
-    int join = 0;        // PS_JOIN_* bits >> 12 (0 round, 1 bevel, 2 miter)
+    int endCap = 0;  // PS_ENDCAP_* bits >> 8 (0 round, 1 square, 2 flat)
+    int join = 0;    // PS_JOIN_* bits >> 12 (0 round, 1 bevel, 2 miter)
     bool isNull() const { return (style & 0xff) == 5; }
 };
 
 struct GdiBrush {
     enum Style { Solid = 0, Null = 1, Hatched = 2, Pattern = 3 };
     int style = Solid;
-    int hatch = 0;       // HS_HORIZONTAL .. HS_DIAGCROSS
+    int hatch = 0;  // HS_HORIZONTAL .. HS_DIAGCROSS
     QColor colour = Qt::white;
-    QImage pattern;      // for pattern brushes
+    QImage pattern;  // for pattern brushes
     bool isNull() const { return style == Null; }
 };
 
@@ -39,7 +38,7 @@ struct GdiFont {
     bool italic = false;
     bool underline = false;
     bool strikeOut = false;
-    int charset = 1;     // DEFAULT_CHARSET
+    int charset = 1;  // DEFAULT_CHARSET
     int pitchAndFamily = 0;
     QString face;
 };
@@ -55,7 +54,7 @@ struct GdiObject {
 // Objects by index. Metafiles written by a sloppy program may declare fewer
 // handles than they use, so the table grows on demand up to a fixed cap.
 class GdiObjectTable {
-public:
+  public:
     static constexpr int kMaxObjects = 65536;
 
     // The object at `index`, or nullptr when the index is out of range.
@@ -71,7 +70,8 @@ public:
     }
     // Stores in the lowest free slot (Windows metafiles number objects so).
     bool add(GdiObject object) {
-        while (scanned_ < objects_.size() && objects_[scanned_].kind != GdiObject::Empty) ++scanned_;
+        while (scanned_ < objects_.size() && objects_[scanned_].kind != GdiObject::Empty)
+            ++scanned_;
         while (!freed_.empty() && objects_[freed_.top()].kind != GdiObject::Empty)
             freed_.pop();  // refilled since it was freed
         size_t slot = scanned_;
@@ -91,7 +91,7 @@ public:
         freed_.push(size_t(index));
     }
 
-private:
+  private:
     std::vector<GdiObject> objects_;
     std::priority_queue<size_t, std::vector<size_t>, std::greater<size_t>> freed_;
     size_t scanned_ = 0;  // every slot below is in use or listed in freed_

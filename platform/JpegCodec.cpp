@@ -1,11 +1,11 @@
 #include "platform/JpegCodec.h"
 
+#include <jerror.h>
+#include <jpeglib.h>
+
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
-
-#include <jpeglib.h>
-#include <jerror.h>
 
 namespace platform {
 namespace {
@@ -109,7 +109,7 @@ bool readPixels(jpeg_decompress_struct& cinfo, ErrorManager& err, QImage& image)
     }
     const bool cmyk = cinfo.out_color_space == JCS_CMYK;
     JSAMPARRAY cmykRow = cmyk ? (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo),
-                                                          JPOOL_IMAGE, cinfo.output_width * 4, 1)
+                                                           JPOOL_IMAGE, cinfo.output_width * 4, 1)
                               : nullptr;
     const bool inverted = cinfo.saw_Adobe_marker;
     while (cinfo.output_scanline < cinfo.output_height) {
@@ -170,18 +170,19 @@ DecodedPicture decodeJpeg(const QByteArray& file, const PictureLimits& limits) {
     if (readHeader(cinfo, err, file)) {
         // Output size equals the declared size: no scaling is asked for.
         result = newPicture(cinfo.image_width, cinfo.image_height, limits, Background::Unset);
-        if (result.ok() && !readPixels(cinfo, err, result.image))
-            result.image = QImage();
+        if (result.ok() && !readPixels(cinfo, err, result.image)) result.image = QImage();
     }
     jpeg_destroy_decompress(&cinfo);
     if (result.ok()) return result;
     if (!result.error.isEmpty()) return result;  // size refused before decoding
     if (err.truncated) return pictureError(QStringLiteral("JPEG ファイルが途中で切れています。"));
     if (err.base.msg_code == JERR_NO_BACKING_STORE || err.base.msg_code == JERR_OUT_OF_MEMORY)
-        return pictureError(QStringLiteral("画像が大きすぎます（%1 × %2 ピクセルのプログレッシブ JPEG）。")
-                                .arg(cinfo.image_width)
-                                .arg(cinfo.image_height));
-    return pictureError(QStringLiteral("JPEG 画像として読めません（%1）。").arg(QString::fromLocal8Bit(err.message)));
+        return pictureError(
+            QStringLiteral("画像が大きすぎます（%1 × %2 ピクセルのプログレッシブ JPEG）。")
+                .arg(cinfo.image_width)
+                .arg(cinfo.image_height));
+    return pictureError(QStringLiteral("JPEG 画像として読めません（%1）。")
+                            .arg(QString::fromLocal8Bit(err.message)));
 }
 
 QByteArray encodeJpeg(const QImage& image, int quality, QString* error) {
@@ -202,7 +203,8 @@ QByteArray encodeJpeg(const QImage& image, int quality, QString* error) {
     if (done) bytes = QByteArray(reinterpret_cast<const char*>(buffer), qsizetype(size));
     std::free(buffer);
     if (!done && error)
-        *error = QStringLiteral("JPEG に変換できません（%1）。").arg(QString::fromLocal8Bit(err.message));
+        *error = QStringLiteral("JPEG に変換できません（%1）。")
+                     .arg(QString::fromLocal8Bit(err.message));
     return bytes;
 }
 

@@ -9,7 +9,7 @@
 namespace platform {
 
 class LittleEndian {
-public:
+  public:
     LittleEndian() = default;
     LittleEndian(const unsigned char* data, size_t size) : data_(data), size_(size) {}
 
@@ -47,7 +47,7 @@ public:
         return f;
     }
 
-private:
+  private:
     const unsigned char* data_ = nullptr;
     size_t size_ = 0;
 };

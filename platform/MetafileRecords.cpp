@@ -4,8 +4,8 @@
 
 namespace platform {
 
-void decodeAnsiText(LittleEndian bytes, int charset, const QVector<double>& byteAdvances, QString& text,
-                    QVector<double>& advances) {
+void decodeAnsiText(LittleEndian bytes, int charset, const QVector<double>& byteAdvances,
+                    QString& text, QVector<double>& advances) {
     text.clear();
     advances.clear();
     const bool latin = charset == 0 || charset == 2;  // Western, symbol
@@ -13,7 +13,8 @@ void decodeAnsiText(LittleEndian bytes, int charset, const QVector<double>& byte
         size_t length = 1;
         if (!latin && Sjis::isLeadByte(bytes.u8(i)) && bytes.has(i + 1, 1)) length = 2;
         const QString part = latin ? QString(QChar(bytes.u8(i)))
-                                   : Sjis::decode(reinterpret_cast<const char*>(bytes.data() + i), qsizetype(length));
+                                   : Sjis::decode(reinterpret_cast<const char*>(bytes.data() + i),
+                                                  qsizetype(length));
         double advance = 0;
         for (size_t k = i; k < i + length; ++k)
             if (k < size_t(byteAdvances.size())) advance += byteAdvances[int(k)];

@@ -6,15 +6,14 @@
 // its own operations and holds until changed, as on the device the renderers
 // were designed for; a text operation carries its font.
 
-#include "platform/FontRecord.h"
-
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QString>
-
 #include <variant>
 #include <vector>
+
+#include "platform/FontRecord.h"
 
 namespace platform {
 
@@ -30,20 +29,37 @@ enum class BrushStyle { Solid, Clear, Pattern };
 enum class PenStyle { Solid, Null };
 
 namespace op {
-struct BrushColour { QColor colour; };
-struct SetBrushStyle { BrushStyle style; };
+struct BrushColour {
+    QColor colour;
+};
+struct SetBrushStyle {
+    BrushStyle style;
+};
 // A repeating bitmap brush whose pixels are device pixels, anchored at the
 // page's top-left corner. Selecting it makes the brush style Pattern.
 // `jpeg`, when set, is the JPEG file the pattern was scaled from whole: a
 // PDF embeds those bytes, drawn at the pattern's size, instead of the pixels.
-struct BrushPattern { QImage pattern; QByteArray jpeg = {}; };
-struct PenColour { QColor colour; };
-struct PenWidth { int width; };  // 0.1 mm; narrower than a pixel draws one pixel
-struct SetPenStyle { PenStyle style; };
+struct BrushPattern {
+    QImage pattern;
+    QByteArray jpeg = {};
+};
+struct PenColour {
+    QColor colour;
+};
+struct PenWidth {
+    int width;
+};  // 0.1 mm; narrower than a pixel draws one pixel
+struct SetPenStyle {
+    PenStyle style;
+};
 // Outline with the pen, interior filled with the brush.
-struct Rectangle { PageRect rect; };
+struct Rectangle {
+    PageRect rect;
+};
 // Interior filled with the brush, no outline.
-struct FillRect { PageRect rect; };
+struct FillRect {
+    PageRect rect;
+};
 // The reference point is the top-left corner of the first character cell in
 // the font's own (possibly turned) frame: for a vertical font the top-right
 // corner of the column.
@@ -53,12 +69,16 @@ struct Text {
     FontRecord font;
 };
 // `jpeg` as for BrushPattern: a PDF embeds those bytes over the rectangle.
-struct StretchBitmap { PageRect rect; QImage image; QByteArray jpeg = {}; };
+struct StretchBitmap {
+    PageRect rect;
+    QImage image;
+    QByteArray jpeg = {};
+};
 }  // namespace op
 
-using PageOp = std::variant<op::BrushColour, op::SetBrushStyle, op::BrushPattern, op::PenColour,
-                            op::PenWidth, op::SetPenStyle, op::Rectangle, op::FillRect, op::Text,
-                            op::StretchBitmap>;
+using PageOp =
+    std::variant<op::BrushColour, op::SetBrushStyle, op::BrushPattern, op::PenColour, op::PenWidth,
+                 op::SetPenStyle, op::Rectangle, op::FillRect, op::Text, op::StretchBitmap>;
 
 struct PagePicture {
     // Page size in 0.01 mm; a default-constructed picture is empty and invalid

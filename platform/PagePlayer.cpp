@@ -1,11 +1,10 @@
 #include "platform/PagePlayer.h"
 
-#include "platform/VerticalText.h"
-
 #include <QPaintDevice>
 #include <QPainter>
-
 #include <cmath>
+
+#include "platform/VerticalText.h"
 
 namespace platform {
 namespace {
@@ -24,7 +23,7 @@ Overloaded(F...) -> Overloaded<F...>;
 // The drawing state of one replay; a fresh page starts with a solid white
 // brush and a black pen one unit wide.
 class Replay {
-public:
+  public:
     explicit Replay(QPainter& painter) : p_(painter) {
         const QTransform d = painter.deviceTransform();
         deviceScaleX_ = std::hypot(d.m11(), d.m12());
@@ -54,20 +53,20 @@ public:
         }
     }
 
-private:
+  private:
     QBrush brush() const {
         switch (brushStyle_) {
-        case BrushStyle::Solid:
-            return QBrush(brushColour_);
-        case BrushStyle::Clear:
-            return Qt::NoBrush;
-        case BrushStyle::Pattern: {
-            if (pattern_.isNull()) return Qt::NoBrush;
-            // The pattern's pixels are device pixels, whatever the page scale.
-            QBrush b(pattern_);
-            b.setTransform(QTransform::fromScale(1 / deviceScaleX_, 1 / deviceScaleY_));
-            return b;
-        }
+            case BrushStyle::Solid:
+                return QBrush(brushColour_);
+            case BrushStyle::Clear:
+                return Qt::NoBrush;
+            case BrushStyle::Pattern: {
+                if (pattern_.isNull()) return Qt::NoBrush;
+                // The pattern's pixels are device pixels, whatever the page scale.
+                QBrush b(pattern_);
+                b.setTransform(QTransform::fromScale(1 / deviceScaleX_, 1 / deviceScaleY_));
+                return b;
+            }
         }
         return Qt::NoBrush;
     }
@@ -167,17 +166,20 @@ void PagePlayer::play(QPainter& painter, const PagePicture& picture, QPointF top
     painter.restore();
 }
 
-void PagePlayer::playStretched(QPainter& painter, const PagePicture& picture, const QRectF& target) {
+void PagePlayer::playStretched(QPainter& painter, const PagePicture& picture,
+                               const QRectF& target) {
     if (!picture.isValid()) return;
     play(painter, picture, target.topLeft(), target.width() / picture.widthTenths(),
          target.height() / picture.heightTenths());
 }
 
-void PagePlayer::playAtNaturalSize(QPainter& painter, const PagePicture& picture, QPointF devicePosition) {
+void PagePlayer::playAtNaturalSize(QPainter& painter, const PagePicture& picture,
+                                   QPointF devicePosition) {
     const QPaintDevice* device = painter.device();
     if (!device) return;
     // 254 tenths of a millimetre to the inch.
-    play(painter, picture, devicePosition, device->logicalDpiX() / 254.0, device->logicalDpiY() / 254.0);
+    play(painter, picture, devicePosition, device->logicalDpiX() / 254.0,
+         device->logicalDpiY() / 254.0);
 }
 
 }  // namespace platform

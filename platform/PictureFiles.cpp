@@ -38,20 +38,27 @@ PictureFormat pictureFormatOf(const QString& path) {
     return PictureFormat::None;
 }
 
-DecodedPicture decodePicture(const QByteArray& bytes, PictureFormat format, const PictureLimits& limits) {
+DecodedPicture decodePicture(const QByteArray& bytes, PictureFormat format,
+                             const PictureLimits& limits) {
     switch (format) {
-    case PictureFormat::Jpeg: return decodeJpeg(bytes, limits);
-    case PictureFormat::Bmp: return decodeBmp(bytes, limits);
-    case PictureFormat::Wmf: return decodeWmf(bytes, limits);
-    case PictureFormat::Emf: return decodeEmf(bytes, limits);
-    case PictureFormat::None: break;
+        case PictureFormat::Jpeg:
+            return decodeJpeg(bytes, limits);
+        case PictureFormat::Bmp:
+            return decodeBmp(bytes, limits);
+        case PictureFormat::Wmf:
+            return decodeWmf(bytes, limits);
+        case PictureFormat::Emf:
+            return decodeEmf(bytes, limits);
+        case PictureFormat::None:
+            break;
     }
     return pictureError(QStringLiteral("このファイル形式は開けません"));
 }
 
 DecodedPicture readPicture(const QString& path, const PictureLimits& limits) {
     const PictureFormat format = pictureFormatOf(path);
-    if (format == PictureFormat::None) return pictureError(QStringLiteral("このファイル形式は開けません"));
+    if (format == PictureFormat::None)
+        return pictureError(QStringLiteral("このファイル形式は開けません"));
     const FileBytes file = readRegularFile(path, kMaxPictureFileBytes);
     if (!file.ok()) return pictureError(cannotOpen(path, file.error));
     return decodePicture(file.bytes, format, limits);
@@ -59,7 +66,8 @@ DecodedPicture readPicture(const QString& path, const PictureLimits& limits) {
 
 QString writeBmp(const QString& path, const QImage& image) {
     const QByteArray bytes = encodeBmp(image);
-    if (bytes.isEmpty()) return cannotCreate(path, QStringLiteral("画像をビットマップにできません"));
+    if (bytes.isEmpty())
+        return cannotCreate(path, QStringLiteral("画像をビットマップにできません"));
     return writeAtomically(path, bytes);
 }
 

@@ -25,7 +25,8 @@ PictureFormat pictureFormatOf(const QString& path);
 DecodedPicture readPicture(const QString& path, const PictureLimits& limits = {});
 
 // Decodes bytes already in memory as the given format.
-DecodedPicture decodePicture(const QByteArray& bytes, PictureFormat format, const PictureLimits& limits = {});
+DecodedPicture decodePicture(const QByteArray& bytes, PictureFormat format,
+                             const PictureLimits& limits = {});
 
 // Write through a temporary file renamed over `path`; the previous file stays
 // whole when writing fails. Empty on success, else

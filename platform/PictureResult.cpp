@@ -4,9 +4,13 @@ namespace platform {
 
 QString pictureSizeError(qint64 width, qint64 height, const PictureLimits& limits) {
     if (width <= 0 || height <= 0)
-        return QStringLiteral("画像の大きさが正しくありません（%1 × %2 ピクセル）。").arg(width).arg(height);
+        return QStringLiteral("画像の大きさが正しくありません（%1 × %2 ピクセル）。")
+            .arg(width)
+            .arg(height);
     if (width > limits.maxSide || height > limits.maxSide || width * height > limits.maxPixels)
-        return QStringLiteral("画像が大きすぎます（%1 × %2 ピクセル）。開けるのは一辺 %3 ピクセル、合計 %4 万画素までです。")
+        return QStringLiteral(
+                   "画像が大きすぎます（%1 × %2 ピクセル）。開けるのは一辺 %3 ピクセル、合計 %4 "
+                   "万画素までです。")
             .arg(width)
             .arg(height)
             .arg(limits.maxSide)
@@ -14,12 +18,15 @@ QString pictureSizeError(qint64 width, qint64 height, const PictureLimits& limit
     return QString();
 }
 
-DecodedPicture newPicture(qint64 width, qint64 height, const PictureLimits& limits, Background background) {
+DecodedPicture newPicture(qint64 width, qint64 height, const PictureLimits& limits,
+                          Background background) {
     const QString sizeError = pictureSizeError(width, height, limits);
     if (!sizeError.isEmpty()) return pictureError(sizeError);
     QImage image(int(width), int(height), QImage::Format_RGB32);
     if (image.isNull())
-        return pictureError(QStringLiteral("画像のためのメモリが足りません（%1 × %2 ピクセル）。").arg(width).arg(height));
+        return pictureError(QStringLiteral("画像のためのメモリが足りません（%1 × %2 ピクセル）。")
+                                .arg(width)
+                                .arg(height));
     if (background == Background::White) image.fill(Qt::white);
     return {image, QString()};
 }

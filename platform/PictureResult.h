@@ -15,7 +15,7 @@ struct DecodedPicture {
 };
 
 struct PictureLimits {
-    qint64 maxSide = 20000;          // pixels along either side
+    qint64 maxSide = 20000;  // pixels along either side
     // width × height: every phone camera stays below 120 megapixels, and the
     // image then takes at most 480 MB.
     qint64 maxPixels = 120000000;

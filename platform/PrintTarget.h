@@ -10,7 +10,7 @@ class QWidget;
 namespace platform {
 
 class PrintTarget {
-public:
+  public:
     virtual ~PrintTarget() = default;
 
     // The print dialog; false when the user cancels it.

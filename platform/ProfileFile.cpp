@@ -34,7 +34,8 @@ qsizetype findSingleByte(const QByteArray& bytes, char c, qsizetype from = 0) {
 QByteArray cutToCharacters(const QByteArray& bytes, int limit) {
     qsizetype i = 0;
     while (i < bytes.size()) {
-        const qsizetype next = i + (Sjis::isLeadByte(uchar(bytes[i])) && i + 1 < bytes.size() ? 2 : 1);
+        const qsizetype next =
+            i + (Sjis::isLeadByte(uchar(bytes[i])) && i + 1 < bytes.size() ? 2 : 1);
         if (next > limit) break;
         i = next;
     }
@@ -61,7 +62,8 @@ std::optional<int> parseInteger(const QByteArray& text) {
         i += 1;
     }
     if (i >= text.size()) return std::nullopt;
-    const qint64 limit = negative ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
+    const qint64 limit =
+        negative ? -qint64(std::numeric_limits<int>::min()) : std::numeric_limits<int>::max();
     qint64 magnitude = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
@@ -137,7 +139,8 @@ int ProfileFile::findSection(const QString& section) const {
 }
 
 int ProfileFile::findEntry(int sectionLine, const QString& key) const {
-    for (size_t i = size_t(sectionLine) + 1; i < lines_.size() && lines_[i].kind != Line::Section; ++i)
+    for (size_t i = size_t(sectionLine) + 1; i < lines_.size() && lines_[i].kind != Line::Section;
+         ++i)
         if (lines_[i].kind == Line::Entry && sameName(lines_[i].name, key)) return int(i);
     return -1;
 }
@@ -148,7 +151,8 @@ const QByteArray* ProfileFile::rawValue(const QString& section, const QString& k
     return e < 0 ? nullptr : &lines_[size_t(e)].value;
 }
 
-QString ProfileFile::readText(const QString& section, const QString& key, const QString& fallback) const {
+QString ProfileFile::readText(const QString& section, const QString& key,
+                              const QString& fallback) const {
     const QByteArray* value = rawValue(section, key);
     if (!value) return fallback;
     return Sjis::decode(cutToCharacters(unquoted(*value), kMaxTextBytes));
@@ -164,7 +168,8 @@ void ProfileFile::writeText(const QString& section, const QString& key, const QS
     const QByteArray bytes = singleLine(Sjis::bytes(value));
     int s = findSection(section);
     if (s < 0) {
-        if (!lines_.empty() && !trimmed(lines_.back().raw).isEmpty()) lines_.push_back(parseLine(QByteArray()));
+        if (!lines_.empty() && !trimmed(lines_.back().raw).isEmpty())
+            lines_.push_back(parseLine(QByteArray()));
         lines_.push_back(parseLine('[' + Sjis::bytes(section) + ']'));
         s = int(lines_.size()) - 1;
     }

@@ -21,7 +21,7 @@ struct ProfileResult {
 };
 
 class ProfileFile {
-public:
+  public:
     // A text value is read as at most this many CP932 bytes, cut before a
     // character that would not fit whole.
     static constexpr int kMaxTextBytes = 2047;
@@ -60,7 +60,7 @@ public:
     // The message a failed save shows: "<path> に書き込めません".
     static QString cannotWriteMessage(const QString& path);
 
-private:
+  private:
     struct Line {
         enum Kind { Other, Section, Entry };
         Kind kind = Other;
@@ -70,7 +70,7 @@ private:
     };
 
     static Line parseLine(const QByteArray& raw);
-    int findSection(const QString& section) const;         // index of the header, or -1
+    int findSection(const QString& section) const;             // index of the header, or -1
     int findEntry(int sectionLine, const QString& key) const;  // index of the entry, or -1
     const QByteArray* rawValue(const QString& section, const QString& key) const;
 

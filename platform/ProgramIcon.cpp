@@ -5,7 +5,8 @@ namespace platform {
 QIcon programIcon() {
     QIcon icon;
     for (int size : {16, 32, 48, 256})
-        icon.addFile(QStringLiteral(":/pelcor/icons/jp.pelcor.Pelcor-%1.png").arg(size), QSize(size, size));
+        icon.addFile(QStringLiteral(":/pelcor/icons/jp.pelcor.Pelcor-%1.png").arg(size),
+                     QSize(size, size));
     return icon;
 }
 

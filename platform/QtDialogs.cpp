@@ -42,7 +42,8 @@ void prepareFileDialog(QFileDialog& dlg, const FileDialogRequest& r, bool save) 
         // A bare name gets the extension of the filter chosen in the dialog,
         // so that JPEG data never lands in a ".bmp" file.
         QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, [&dlg](const QString& filter) {
-            const QRegularExpressionMatch first = QRegularExpression(QStringLiteral(R"(\*\.(\w+))")).match(filter);
+            const QRegularExpressionMatch first =
+                QRegularExpression(QStringLiteral(R"(\*\.(\w+))")).match(filter);
             if (first.hasMatch()) dlg.setDefaultSuffix(first.captured(1));
         });
     }

@@ -10,7 +10,7 @@ void prepareFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bo
 
 // The program's dialogs: QMessageBox, QFileDialog, QColorDialog.
 class QtDialogs : public Dialogs {
-public:
+  public:
     Answer question(QWidget* parent, const QString& text) override;
     Answer confirm(QWidget* parent, const QString& text) override;
     void notice(QWidget* parent, const QString& text) override;

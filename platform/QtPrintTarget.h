@@ -10,7 +10,7 @@ namespace platform {
 
 // Prints on the CUPS printers QPrintDialog lists, or into a PDF file.
 class QtPrintTarget : public PrintTarget {
-public:
+  public:
     QtPrintTarget();
     bool choosePrinter(QWidget* parent) override;
     void setupPrinter(QWidget* parent) override;
@@ -19,11 +19,11 @@ public:
     bool endJob() override;
     QString errorString() const override { return error_; }
 
-protected:
+  protected:
     // Shows the print dialog and returns its result; tests answer it here.
     virtual int runDialog(QPrintDialog& dialog);
 
-private:
+  private:
     QPrinter printer_;
     QPainter painter_;
     QString error_;

@@ -8,7 +8,8 @@
 namespace platform {
 
 bool installQtTranslation(QCoreApplication& application, const QString& folder) {
-    const QString where = folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
+    const QString where =
+        folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath) : folder;
     // The program is Japanese whatever the user's locale says, so ask for
     // Japanese by name. The application owns the translator from here on.
     auto* translator = new QTranslator(&application);

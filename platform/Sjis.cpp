@@ -11,7 +11,7 @@ namespace {
 
 // An iconv descriptor, used only while the tables are built.
 class Converter {
-public:
+  public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
@@ -20,7 +20,7 @@ public:
     Converter& operator=(const Converter&) = delete;
     iconv_t get() const { return cd_; }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -53,8 +53,8 @@ int encodeOne(Converter& conv, char32_t cp, char out[4]) {
 // vendor extensions are exactly iconv's and the per-character work is a
 // table look-up.
 struct Tables {
-    char16_t single[256] = {};      // 0: not a character of its own
-    char16_t pair[256][256] = {};   // [lead][trail], 0: invalid
+    char16_t single[256] = {};     // 0: not a character of its own
+    char16_t pair[256][256] = {};  // [lead][trail], 0: invalid
 
     Tables() {
         Converter dec("UTF-32LE", "CP932");
@@ -89,7 +89,7 @@ const Tables& tables() {
 // start, for the few hundred a run meets. Threads may ask at once: the
 // answer is the same whoever learns it first.
 class EncodeTable {
-public:
+  public:
     // The code, 0 when CP932 has none.
     quint16 code(char16_t u) const {
         quint16 c = codes_[u].load(std::memory_order_relaxed);
@@ -100,7 +100,7 @@ public:
         return c == kNone ? 0 : c;
     }
 
-private:
+  private:
     static constexpr quint16 kUnknown = 0, kNone = 0xFFFF;  // no CP932 code has 0xFF as trail byte
 
     static quint16 learn(char16_t u) {
@@ -112,7 +112,7 @@ private:
         return kNone;
     }
 
-    std::unique_ptr<std::atomic<quint16>[]> codes_{new std::atomic<quint16>[0x10000]()};
+    std::unique_ptr<std::atomic<quint16>[]> codes_ { new std::atomic<quint16>[ 0x10000 ]() };
 };
 
 const EncodeTable& encodeTable() {
@@ -165,7 +165,8 @@ SjisEncoded Sjis::encode(const QString& text) {
             r.bytes.append(char(code));
         } else {
             // A surrogate pair is one character with no CP932 form.
-            const bool pairStart = QChar::isHighSurrogate(u) && i + 1 < size && text.at(i + 1).isLowSurrogate();
+            const bool pairStart =
+                QChar::isHighSurrogate(u) && i + 1 < size && text.at(i + 1).isLowSurrogate();
             r.unmappable.append(text.mid(i, pairStart ? 2 : 1));
             if (pairStart) ++i;
             r.bytes.append('?');
@@ -188,7 +189,8 @@ int Sjis::byteLength(const QString& text) {
 }
 
 bool Sjis::isDoubleByte(uint cp) {
-    return cp >= 0x80 && cp < 0x10000 && !QChar::isSurrogate(cp) && encodeTable().code(char16_t(cp)) > 0xFF;
+    return cp >= 0x80 && cp < 0x10000 && !QChar::isSurrogate(cp) &&
+           encodeTable().code(char16_t(cp)) > 0xFF;
 }
 
 int Sjis::compare(const QString& a, const QString& b) {

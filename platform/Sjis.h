@@ -43,7 +43,9 @@ inline bool isLeadByte(unsigned char b) {
 }
 
 // True when `b` can follow a lead byte as the second byte of a character.
-inline bool isTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
+inline bool isTrailByte(unsigned char b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
 
 // Length of the character at `p`: 2 for a lead byte followed by a trail byte
 // before `end`, else 1. A lead byte before a delimiter stands alone.

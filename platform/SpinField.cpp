@@ -11,8 +11,9 @@ namespace {
 
 // Draws no text caret in a line edit whose field asked to hide it.
 class CaretStyle : public QProxyStyle {
-public:
-    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+  public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
         if (metric == PM_TextCursorWidth && widget && widget->parentWidget() &&
             widget->parentWidget()->property("caretHidden").toBool())
             return 0;
@@ -54,7 +55,9 @@ bool SpinField::eventFilter(QObject* watched, QEvent* event) {
     return QAbstractSpinBox::eventFilter(watched, event);
 }
 
-int SpinField::bounded(int value) const { return limited() ? std::clamp(value, min_, max_) : value; }
+int SpinField::bounded(int value) const {
+    return limited() ? std::clamp(value, min_, max_) : value;
+}
 
 int SpinField::value() const {
     bool ok = false;
@@ -69,7 +72,9 @@ void SpinField::setValue(int value) {
 
 void SpinField::stepBy(int steps) { setValue(bounded(value()) + steps); }
 
-QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const { return StepUpEnabled | StepDownEnabled; }
+QAbstractSpinBox::StepEnabled SpinField::stepEnabled() const {
+    return StepUpEnabled | StepDownEnabled;
+}
 
 QValidator::State SpinField::validate(QString& input, int&) const {
     static const QRegularExpression integerSoFar(QStringLiteral("^[+-]?\\d*$"));

@@ -10,7 +10,7 @@ namespace platform {
 
 class SpinField : public QAbstractSpinBox {
     Q_OBJECT
-public:
+  public:
     SpinField(int minimum, int maximum, QWidget* parent = nullptr);
 
     int minimum() const { return min_; }
@@ -31,11 +31,11 @@ public:
     void hideCaret();
     bool caretHidden() const;
 
-signals:
+  signals:
     // The text changed: typing, the arrows or setValue.
     void changed();
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override;
     QValidator::State validate(QString& input, int& pos) const override;
     void focusInEvent(QFocusEvent* event) override;
@@ -43,7 +43,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     int bounded(int value) const;
 
     int min_;

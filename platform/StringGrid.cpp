@@ -1,7 +1,5 @@
 #include "platform/StringGrid.h"
 
-#include "platform/CellTable.h"
-
 #include <QAbstractButton>
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -9,16 +7,19 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 
+#include "platform/CellTable.h"
+
 namespace platform {
 
 // Shows a CellTable to the view: rows 1.. and columns 1.. as items, row 0
 // and column 0 as header texts.
 class GridModel : public QAbstractTableModel {
-public:
+  public:
     GridModel(CellTable& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {
         connect(&table, &CellTable::cellChanged, this, &GridModel::onCellChanged);
         connect(&table, &CellTable::rowChanged, this, &GridModel::onRowChanged);
-        connect(&table, &CellTable::rowCountAboutToChange, this, &GridModel::onRowCountAboutToChange);
+        connect(&table, &CellTable::rowCountAboutToChange, this,
+                &GridModel::onRowCountAboutToChange);
         connect(&table, &CellTable::rowCountChanged, this, &GridModel::onRowCountChanged);
         connect(&table, &CellTable::aboutToReset, this, &GridModel::beginResetModel);
         connect(&table, &CellTable::reset, this, &GridModel::endResetModel);
@@ -41,7 +42,7 @@ public:
         return o == Qt::Horizontal ? table_.cell(section + 1, 0) : table_.cell(0, section + 1);
     }
 
-private:
+  private:
     void onCellChanged(int col, int row) {
         if (row == 0 && col > 0) {
             emit headerDataChanged(Qt::Horizontal, col - 1, col - 1);
@@ -84,39 +85,45 @@ namespace {
 // Draws a data cell: background (selection colour when selected), text at
 // (+2, +2) clipped to the cell, "&" shown as itself.
 class CellDelegate : public QStyledItemDelegate {
-public:
-    CellDelegate(const StringGrid* grid) : QStyledItemDelegate(const_cast<StringGrid*>(grid)), grid_(grid) {}
+  public:
+    CellDelegate(const StringGrid* grid)
+        : QStyledItemDelegate(const_cast<StringGrid*>(grid)), grid_(grid) {}
 
-    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    void paint(QPainter* p, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
         const bool selected = option.state & QStyle::State_Selected;
         p->save();
         p->setClipRect(option.rect);
-        p->fillRect(option.rect, selected ? grid_->selectedColour() : grid_->palette().color(QPalette::Base));
+        p->fillRect(option.rect,
+                    selected ? grid_->selectedColour() : grid_->palette().color(QPalette::Base));
         p->setPen(Qt::black);
         p->setFont(option.font);
         const QRect text = option.rect.adjusted(2, 2, 0, 0);
-        p->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, index.data().toString());
+        p->drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    index.data().toString());
         p->restore();
     }
 
-private:
+  private:
     const StringGrid* grid_;
 };
 
 // Draws the fixed cells: fixed colour, a raised edge, text at (+2, +2).
 class FixedHeader : public QHeaderView {
-public:
+  public:
     FixedHeader(Qt::Orientation o, StringGrid* grid) : QHeaderView(o, grid), grid_(grid) {}
 
-protected:
+  protected:
     void paintSection(QPainter* p, const QRect& rect, int logical) const override {
         if (!rect.isValid()) return;
-        const QString text = model()->headerData(logical, orientation(), Qt::DisplayRole).toString();
+        const QString text =
+            model()->headerData(logical, orientation(), Qt::DisplayRole).toString();
         paintFixedCell(p, rect, text, grid_);
     }
 
-public:
-    static void paintFixedCell(QPainter* p, const QRect& rect, const QString& text, const StringGrid* grid) {
+  public:
+    static void paintFixedCell(QPainter* p, const QRect& rect, const QString& text,
+                               const StringGrid* grid) {
         p->save();
         p->setClipRect(rect);
         p->fillRect(rect, grid->fixedColour());
@@ -128,11 +135,12 @@ public:
         p->drawLine(rect.topRight(), rect.bottomRight());
         p->setPen(Qt::black);
         p->setFont(grid->font());
-        p->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        p->drawText(rect.adjusted(2, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                    text);
         p->restore();
     }
 
-private:
+  private:
     StringGrid* grid_;
 };
 
@@ -142,7 +150,8 @@ StringGrid::StringGrid(int cols, QWidget* parent) : StringGrid(*new CellTable(co
     table().setParent(this);
 }
 
-StringGrid::StringGrid(CellTable& table, QWidget* parent) : QTableView(parent), model_(new GridModel(table, this)) {
+StringGrid::StringGrid(CellTable& table, QWidget* parent)
+    : QTableView(parent), model_(new GridModel(table, this)) {
     connect(&table, &CellTable::cellChanged, this, [this](int col, int row) {
         if (col == 0 && row == 0) updateCorner();
     });
@@ -210,7 +219,8 @@ void StringGrid::setRow(int row) {
     row = std::clamp(row, 1, rowCount() - 1);
     const int col = currentIndex().isValid() ? currentIndex().column() : 0;
     const QModelIndex i = model_->index(row - 1, col);
-    selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(
+        i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(i);
 }
 

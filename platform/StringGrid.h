@@ -23,7 +23,7 @@ class GridModel;
 
 class StringGrid : public QTableView, public CellGrid {
     Q_OBJECT
-public:
+  public:
     // A grid with a table of its own.
     explicit StringGrid(int cols, QWidget* parent = nullptr);
     // A grid showing `table`, which outlives it.
@@ -64,7 +64,7 @@ public:
     QColor selectedColour() const { return selectedColour_; }
     QColor fixedColour() const;
 
-signals:
+  signals:
     // The grid was clicked, or its current row moved (keyboard or program).
     void gridClick();
     // A mouse button went down at `pos` (grid coordinates).
@@ -72,13 +72,13 @@ signals:
     // The user dragged row `from` to position `to`.
     void rowMoved(int from, int to);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void onSectionMoved(int logical, int oldVisual, int newVisual);
     void updateCorner();
 

@@ -1,13 +1,12 @@
 #include "platform/VerticalText.h"
 
-#include "platform/FontFaces.h"
-#include "platform/Sjis.h"
-
-#include <QPainter>
-
 #include <hb.h>
 
+#include <QPainter>
 #include <cmath>
+
+#include "platform/FontFaces.h"
+#include "platform/Sjis.h"
 
 namespace platform {
 namespace {
@@ -51,14 +50,48 @@ std::vector<DeviceChar> deviceChars(const QString& text) {
 // in its cell instead of standing wrongly upright.
 bool turnsInColumn(char32_t cp) {
     switch (cp) {
-    case U'－': case U'−': case U'～': case U'〜': case U'―': case U'—': case U'‐':
-    case U'‥': case U'…': case U'＝': case U'ー': case U'＿': case U'￣': case U'：': case U'；':
-    case U'（': case U'）': case U'［': case U'］': case U'｛': case U'｝': case U'〔': case U'〕':
-    case U'【': case U'】': case U'《': case U'》': case U'〈': case U'〉': case U'「': case U'」':
-    case U'『': case U'』': case U'＜': case U'＞': case U'≪': case U'≫': case U'→': case U'←':
-        return true;
-    default:
-        return false;
+        case U'－':
+        case U'−':
+        case U'～':
+        case U'〜':
+        case U'―':
+        case U'—':
+        case U'‐':
+        case U'‥':
+        case U'…':
+        case U'＝':
+        case U'ー':
+        case U'＿':
+        case U'￣':
+        case U'：':
+        case U'；':
+        case U'（':
+        case U'）':
+        case U'［':
+        case U'］':
+        case U'｛':
+        case U'｝':
+        case U'〔':
+        case U'〕':
+        case U'【':
+        case U'】':
+        case U'《':
+        case U'》':
+        case U'〈':
+        case U'〉':
+        case U'「':
+        case U'」':
+        case U'『':
+        case U'』':
+        case U'＜':
+        case U'＞':
+        case U'≪':
+        case U'≫':
+        case U'→':
+        case U'←':
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -70,10 +103,13 @@ struct HbBuffer {
 };
 
 class Builder {
-public:
+  public:
     Builder(const FontRecord& font, std::vector<DeviceChar> chars, const FontFace* primary,
             const FontFace* fallback)
-        : font_(font), chars_(std::move(chars)), fallback_(fallback), em_(VerticalText::emSize(font)) {
+        : font_(font),
+          chars_(std::move(chars)),
+          fallback_(fallback),
+          em_(VerticalText::emSize(font)) {
         faces_.reserve(chars_.size());
         codepoints_.reserve(chars_.size());
         for (const DeviceChar& c : chars_) {
@@ -93,13 +129,16 @@ public:
             retry_ = false;
             out_ = TextLayout{};
             out_.em = em_;
-            if (font_.isVertical()) buildColumn(); else buildLine();
+            if (font_.isVertical())
+                buildColumn();
+            else
+                buildLine();
             if (!retry_) break;
         }
         return std::move(out_);
     }
 
-private:
+  private:
     using Place = void (Builder::*)(const FontFace&, int, int);
 
     // Runs of characters that share a face (and, in a column, a byte width).
@@ -123,8 +162,10 @@ private:
     }
 
     void placeColumnRun(const FontFace& face, int from, int to) {
-        if (chars_[size_t(from)].doubleByte) placeUpright(face, from, to);
-        else placeTurned(face, from, to);
+        if (chars_[size_t(from)].doubleByte)
+            placeUpright(face, from, to);
+        else
+            placeTurned(face, from, to);
     }
 
     void buildLine() {
@@ -156,7 +197,8 @@ private:
     // A glyph without outline for a visible character: draw it from the fallback.
     bool divertToFallback(const FontFace& face, unsigned glyph, unsigned cluster) {
         const char32_t cp = chars_[cluster].cp;
-        if (!fallback_ || &face == fallback_ || isBlank(cp) || face.hasInk(glyph) || !fallback_->covers(cp))
+        if (!fallback_ || &face == fallback_ || isBlank(cp) || face.hasInk(glyph) ||
+            !fallback_->covers(cp))
             return false;
         faces_[cluster] = fallback_;
         retry_ = true;
@@ -300,8 +342,10 @@ QTransform VerticalText::pieceTransform(const GlyphPiece& piece, QPointF origin)
     return piece.toText * QTransform::fromTranslate(origin.x(), origin.y());
 }
 
-void VerticalText::draw(QPainter& painter, const TextLayout& layout, QPointF origin, const QColor* opaque) {
-    if (opaque && !layout.cells.isEmpty()) painter.fillRect(layout.cells.translated(origin), *opaque);
+void VerticalText::draw(QPainter& painter, const TextLayout& layout, QPointF origin,
+                        const QColor* opaque) {
+    if (opaque && !layout.cells.isEmpty())
+        painter.fillRect(layout.cells.translated(origin), *opaque);
     if (layout.pieces.empty()) return;
     const QTransform base = painter.worldTransform();
     const QPen oldPen = painter.pen();

@@ -9,8 +9,8 @@
 // facing right, with the ideographic em box centred in the band.
 //
 // Upright (escapement 0, and any escapement other than 900): the text runs to
-// the right, cells hanging below the reference point; a non-zero width scales the glyphs horizontally so that
-// the average advance of the digits equals it.
+// the right, cells hanging below the reference point; a non-zero width scales the glyphs
+// horizontally so that the average advance of the digits equals it.
 //
 // The text reaches the glyphs through CP932, as on the device the program was
 // designed for: a character with no CP932 form is drawn as '?'.
@@ -18,15 +18,14 @@
 // Layouts are in page units (0.1 mm) with y DOWN and the reference point at the
 // origin; the player converts from the y-up page frame.
 
-#include "platform/FontRecord.h"
-
 #include <QColor>
 #include <QGlyphRun>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
-
 #include <vector>
+
+#include "platform/FontRecord.h"
 
 class QPainter;
 
@@ -36,17 +35,17 @@ class FontFace;
 
 struct GlyphPiece {
     const FontFace* face = nullptr;
-    QGlyphRun run;       // positions in font units, y down, in the piece's own frame
+    QGlyphRun run;            // positions in font units, y down, in the piece's own frame
     QVector<char32_t> chars;  // the character each glyph stands for (text extraction)
-    QTransform toText;   // piece frame -> text frame
-    bool turned = false; // drawn turned 90° clockwise
+    QTransform toText;        // piece frame -> text frame
+    bool turned = false;      // drawn turned 90° clockwise
 };
 
 struct TextLayout {
     std::vector<GlyphPiece> pieces;
-    QRectF cells;         // the character cells, in the text frame
-    double length = 0;    // extent along the writing direction
-    double em = 0;        // the em size used
+    QRectF cells;       // the character cells, in the text frame
+    double length = 0;  // extent along the writing direction
+    double em = 0;      // the em size used
 };
 
 namespace VerticalText {
@@ -64,7 +63,8 @@ QTransform pieceTransform(const GlyphPiece& piece, QPointF origin);
 
 // Draws a layout with its reference point at `origin` (painter coordinates in
 // page units, y down). With `opaque` set, the cells are filled first.
-void draw(QPainter& painter, const TextLayout& layout, QPointF origin, const QColor* opaque = nullptr);
+void draw(QPainter& painter, const TextLayout& layout, QPointF origin,
+          const QColor* opaque = nullptr);
 
 }  // namespace VerticalText
 }  // namespace platform

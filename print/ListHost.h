@@ -6,7 +6,7 @@
 namespace print {
 
 class ListHost {
-public:
+  public:
     virtual ~ListHost() = default;
 
     // The whole book while all rows are shown, else the filtered rows.

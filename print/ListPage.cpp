@@ -61,11 +61,12 @@ void ListPage::BuildList() {
     host_->setCommandEnabled("ActOpen2", false);
     // Hyphenated codes are 8 bytes long and so get no extra tab.
     host_->addPostalHyphens();
-    for (const char* name : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData", "ActCopy",
-                             "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns", "ActDel", "ActSave",
-                             "ActSaveAs", "ActReNum"})
+    for (const char* name : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
+                             "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns",
+                             "ActDel", "ActSave", "ActSaveAs", "ActReNum"})
         host_->setCommandEnabled(name, false);
-    for (const char* name : {"ActPrintIchiran", "ActPrinter", "ActEditData"}) host_->setCommandEnabled(name, true);
+    for (const char* name : {"ActPrintIchiran", "ActPrinter", "ActEditData"})
+        host_->setCommandEnabled(name, true);
 
     QString text = buildListText(host_->activeRecords(), kind());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));

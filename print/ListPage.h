@@ -21,7 +21,7 @@ class ListHost;
 
 class ListPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     ListPage(platform::Dialogs& dialogs, platform::PrintTarget& printer, QWidget* parent = nullptr);
 
     void setHost(ListHost* host) { host_ = host; }
@@ -39,7 +39,7 @@ public:
 
     static constexpr qreal kTabStopInch = 0.5;
 
-private:
+  private:
     QToolBar* ToolBar2;
     QRadioButton* JAddres;
     QRadioButton* Phone;

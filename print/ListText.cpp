@@ -21,8 +21,7 @@ QString column(const QString& value) {
 bool isShortValue(const QString& value) { return platform::Sjis::byteLength(value) < 8; }
 
 QString listHeader(ListKind kind) {
-    if (kind == ListKind::Address)
-        return QStringLiteral("\tNo.\t名　前\t\t〒        \t住所\r\n");
+    if (kind == ListKind::Address) return QStringLiteral("\tNo.\t名　前\t\t〒        \t住所\r\n");
     return QStringLiteral("\tNo.\t名　前\t\t電話番号\t携帯番号\tFAX番号\r\n");
 }
 

@@ -2,12 +2,11 @@
 // Everything the address-side renderer reads, gathered by the caller from the
 // controls and the active grid at the moment of drawing.
 
+#include <QString>
+#include <array>
+
 #include "render/LayoutSettings.h"
 #include "render/Typesetting.h"
-
-#include <QString>
-
-#include <array>
 
 namespace render {
 

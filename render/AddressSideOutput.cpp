@@ -1,11 +1,11 @@
 #include "render/AddressSideOutput.h"
 
-#include "platform/PagePlayer.h"
-#include "render/MediaKind.h"
-
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+
+#include "platform/PagePlayer.h"
+#include "render/MediaKind.h"
 
 namespace render {
 
@@ -18,11 +18,13 @@ QRect previewRect(int mediaKind, int boxWidth) {
     return QRect(0, 0, int(w), int(h));
 }
 
-void showAddressPreview(QPainter& painter, QSize boxSize, int mediaKind, const platform::PagePicture& picture) {
+void showAddressPreview(QPainter& painter, QSize boxSize, int mediaKind,
+                        const platform::PagePicture& picture) {
     if (!picture.isValid()) return;
     const QRect target = previewRect(mediaKind, boxSize.width());
     if (target.isEmpty()) return;
-    painter.fillRect(QRect(QPoint(0, 0), boxSize), QGuiApplication::palette().color(QPalette::Button));
+    painter.fillRect(QRect(QPoint(0, 0), boxSize),
+                     QGuiApplication::palette().color(QPalette::Button));
     platform::PagePlayer::playStretched(painter, picture, target);
 }
 

@@ -2,11 +2,11 @@
 // Where a finished address side goes: stretched into the preview box, or at
 // its natural size on the printer page, shifted to device position (-20, -60).
 
-#include "platform/PagePicture.h"
-
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+
+#include "platform/PagePicture.h"
 
 class QPainter;
 
@@ -22,7 +22,8 @@ QRect previewRect(int mediaKind, int boxWidth);
 
 // Fills the whole box with the button-face colour, then stretches the page
 // into previewRect. An invalid picture leaves the box untouched.
-void showAddressPreview(QPainter& painter, QSize boxSize, int mediaKind, const platform::PagePicture& picture);
+void showAddressPreview(QPainter& painter, QSize boxSize, int mediaKind,
+                        const platform::PagePicture& picture);
 
 // Places the page on the printer canvas at natural size. An invalid picture
 // draws nothing, so the page stays blank.

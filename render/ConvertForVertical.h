@@ -5,7 +5,6 @@
 // passes through, so the result has as many characters as the input.
 
 #include <QString>
-
 #include <array>
 
 namespace render {

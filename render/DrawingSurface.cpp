@@ -60,7 +60,8 @@ void DrawingSurface::rectangle(int x1, int y1, int x2, int y2) {
 
 void DrawingSurface::fillRect(const platform::PageRect& r) { record(op::FillRect{r}); }
 
-void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg) {
+void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image,
+                                   const QByteArray& jpeg) {
     record(op::StretchBitmap{r, image, jpeg});
 }
 
@@ -69,7 +70,9 @@ void DrawingSurface::selectFont(const VerticalFont& font) {
     font_ = font;
 }
 
-void DrawingSurface::textOut(int x, int y, const QString& text) { record(op::Text{x, y, text, font_}); }
+void DrawingSurface::textOut(int x, int y, const QString& text) {
+    record(op::Text{x, y, text, font_});
+}
 
 platform::PagePicture DrawingSurface::finish() {
     if (finished_) return {};

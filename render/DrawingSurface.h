@@ -6,12 +6,12 @@
 // default font. finish() hands over the recording; the surface is then closed
 // and ignores further drawing.
 
-#include "platform/PagePicture.h"
-#include "render/VerticalFont.h"
-
 #include <QColor>
 #include <QImage>
 #include <QString>
+
+#include "platform/PagePicture.h"
+#include "render/VerticalFont.h"
 
 namespace render {
 
@@ -19,7 +19,7 @@ namespace render {
 enum class ReferenceDevice { Screen, Printer };
 
 class DrawingSurface {
-public:
+  public:
     DrawingSurface(int widthHundredths, int heightHundredths, ReferenceDevice reference);
 
     ReferenceDevice reference() const { return reference_; }
@@ -40,7 +40,8 @@ public:
     // Interior filled with the brush, no outline.
     void fillRect(const platform::PageRect& r);
     // `jpeg`: the JPEG file `image` was scaled from whole, if it was.
-    void stretchBitmap(const platform::PageRect& r, const QImage& image, const QByteArray& jpeg = QByteArray());
+    void stretchBitmap(const platform::PageRect& r, const QImage& image,
+                       const QByteArray& jpeg = QByteArray());
 
     // Replaces the current font.
     void selectFont(const VerticalFont& font);
@@ -59,7 +60,7 @@ public:
     // Closes the surface and yields the recording.
     platform::PagePicture finish();
 
-private:
+  private:
     void record(platform::PageOp op);
 
     ReferenceDevice reference_;

@@ -9,16 +9,16 @@
 namespace render {
 
 struct AdjustmentField {
-    const char* name;        // the control's name
+    const char* name;  // the control's name
     const char16_t* label;
     int minimum;
-    int maximum;             // equal ends: no limit
-    const char16_t* group;   // sub-heading the label stands under, or empty
+    int maximum;                  // equal ends: no limit
+    const char16_t* group;        // sub-heading the label stands under, or empty
     int LayoutSettings::*member;  // where the renderer reads it
 };
 
 struct AdjustmentTab {
-    const char* name;           // the tab page's name
+    const char* name;  // the tab page's name
     const char16_t* caption;
     const char16_t* heading;
     const char* resetButton;

@@ -22,7 +22,7 @@ class TypesetTab;
 
 class LayoutPanel : public QTabWidget {
     Q_OBJECT
-public:
+  public:
     explicit LayoutPanel(QWidget* parent = nullptr);
 
     platform::SpinField* field(const char* name) const;
@@ -43,11 +43,11 @@ public:
     // The tab's reset button: every field back to 0, in order.
     void resetTab(int tab);
 
-signals:
+  signals:
     // A field changed or a tab was reset: draw the preview again.
     void refreshRequested();
 
-private:
+  private:
     QHash<QString, platform::SpinField*> fields_;
     QVector<QPushButton*> resets_;
     TypesetTab* typeset_;

@@ -2,12 +2,11 @@
 // The six kinds of printed matter of the address side, by item index of the
 // kind chooser, with their page sizes, preprinted marks and preview factors.
 
-#include "platform/PagePicture.h"
-
 #include <QColor>
-
 #include <array>
 #include <optional>
+
+#include "platform/PagePicture.h"
 
 namespace render {
 
@@ -24,19 +23,21 @@ constexpr int kMediaKindCount = 6;
 
 struct MediaKindInfo {
     MediaKind kind;
-    const char16_t* item;          // the chooser's item text
-    int widthHundredths;           // page size in 0.01 mm
+    const char16_t* item;  // the chooser's item text
+    int widthHundredths;   // page size in 0.01 mm
     int heightHundredths;
-    platform::PageRect outline;    // the sheet, 0.1 mm
-    int previewWidthThousandths;   // preview size as a multiple of the box width
+    platform::PageRect outline;   // the sheet, 0.1 mm
+    int previewWidthThousandths;  // preview size as a multiple of the box width
     int previewHeightThousandths;
     platform::PageRect stampBox;
     QColor stampPen;
-    int recipientBoxLeft;          // left edge of the first postal-code box
+    int recipientBoxLeft;  // left edge of the first postal-code box
     int senderBoxTop;
     int senderBoxBottom;
 
-    bool isEnvelope() const { return kind != MediaKind::NewYearPostcard && kind != MediaKind::PlainPostcard; }
+    bool isEnvelope() const {
+        return kind != MediaKind::NewYearPostcard && kind != MediaKind::PlainPostcard;
+    }
 };
 
 // Null for an index outside 0..5 (no item selected).

@@ -1,10 +1,10 @@
 #include "render/NameColumns.h"
 
+#include <cmath>
+
 #include "platform/VerticalText.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
-
-#include <cmath>
 
 namespace render {
 namespace {
@@ -45,8 +45,8 @@ void placeNameColumns(DrawingSurface& s, const NameColumns& n, JointAlign align)
     if (!n.honorific) return;
     // The space before the honorific is measured, not drawn.
     const QString gap(QLatin1Char(' '));
-    const long long honorificY =
-        std::min(n.y - columnLength(font, n.name + gap), jointY - columnLength(font, n.joint + gap));
+    const long long honorificY = std::min(n.y - columnLength(font, n.name + gap),
+                                          jointY - columnLength(font, n.joint + gap));
     textOut(s, n.nameX, honorificY, *n.honorific);
     textOut(s, jointX, honorificY, *n.honorific);
 }

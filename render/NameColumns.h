@@ -9,12 +9,11 @@
 // and both honorifics stand on one line below the longer of the two; the
 // joint column keeps at least a quarter of the font height clear of the name.
 
+#include <QString>
+#include <optional>
+
 #include "platform/FontRecord.h"
 #include "render/Typesetting.h"
-
-#include <QString>
-
-#include <optional>
 
 namespace render {
 

@@ -11,7 +11,7 @@ namespace render {
 
 class PreviewBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PreviewBox(QWidget* parent = nullptr);
 
     // Takes a new picture; an invalid one leaves the box as it was.
@@ -20,10 +20,10 @@ public:
     const platform::PagePicture& picture() const { return picture_; }
     int mediaKind() const { return kind_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     platform::PagePicture picture_;
     int kind_ = 0;
 };

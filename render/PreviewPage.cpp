@@ -21,7 +21,8 @@ void chooseOnlyListedItems(QComboBox* box) {
     box->setInsertPolicy(QComboBox::NoInsert);
     QObject::connect(box, &QComboBox::editTextChanged, box, [box](const QString& text) {
         const int index = box->currentIndex();
-        if (index < 0 || box->itemText(index) == text || box->findText(text, Qt::MatchExactly) >= 0) return;
+        if (index < 0 || box->itemText(index) == text || box->findText(text, Qt::MatchExactly) >= 0)
+            return;
         QLineEdit* edit = box->lineEdit();
         const int caret = edit->cursorPosition();
         box->setCurrentIndex(-1);  // empties the text
@@ -38,9 +39,7 @@ PreviewSplitter::PreviewSplitter(QWidget* box, QWidget* parent) : QWidget(parent
     setFixedWidth(3);
 }
 
-void PreviewSplitter::mousePressEvent(QMouseEvent* event) {
-    grabX_ = int(event->position().x());
-}
+void PreviewSplitter::mousePressEvent(QMouseEvent* event) { grabX_ = int(event->position().x()); }
 
 void PreviewSplitter::mouseMoveEvent(QMouseEvent* event) {
     if (!(event->buttons() & Qt::LeftButton)) return;
@@ -54,23 +53,25 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Preview"));
     PaintBox1 = new PreviewBox(this);
     PaintBox1->setGeometry(0, 0, 270, 400);
-    platform::applyHint(PaintBox1, QStringLiteral("プレビュー画面|現在選択されているデータをプレビュー表示しています。"),
-                        /*showToolTip=*/false);
+    platform::applyHint(
+        PaintBox1,
+        QStringLiteral("プレビュー画面|現在選択されているデータをプレビュー表示しています。"),
+        /*showToolTip=*/false);
     Splitter1 = new PreviewSplitter(PaintBox1, this);
     Splitter1->setGeometry(270, 0, 3, 400);
 
     kindChoice = new QComboBox(this);
     kindChoice->setObjectName(QStringLiteral("ComboBox2"));
     kindChoice->setEditable(true);
-    kindChoice->addItems({QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ"),
-                         QStringLiteral("長３封筒（235 x 120）"),
-                         QStringLiteral("長４封筒（205 x 90）一般封書用"),
-                         QStringLiteral("洋封筒１（176 x 120）"), QStringLiteral("洋封筒２（162 x 114）")});
+    kindChoice->addItems(
+        {QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ"),
+         QStringLiteral("長３封筒（235 x 120）"), QStringLiteral("長４封筒（205 x 90）一般封書用"),
+         QStringLiteral("洋封筒１（176 x 120）"), QStringLiteral("洋封筒２（162 x 114）")});
     faceChoice = new QComboBox(this);
     faceChoice->setObjectName(QStringLiteral("ComboBox1"));
     faceChoice->setEditable(true);
     faceChoice->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
-                         QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
+                          QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
     honorificChoice = new QComboBox(this);
     honorificChoice->setObjectName(QStringLiteral("ComboBox3"));
     honorificChoice->setEditable(true);
@@ -132,7 +133,8 @@ int PreviewPage::faceIndex() const { return faceChoice->currentIndex(); }
 QString PreviewPage::honorific() const { return honorificChoice->currentText(); }
 
 PreviewPage::ChoiceIndexes PreviewPage::choiceIndexes() const {
-    return {faceChoice->currentIndex(), kindChoice->currentIndex(), honorificChoice->currentIndex()};
+    return {faceChoice->currentIndex(), kindChoice->currentIndex(),
+            honorificChoice->currentIndex()};
 }
 
 void PreviewPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
@@ -145,9 +147,13 @@ void PreviewPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
 }
 
 LayoutSettings PreviewPage::layoutSettings() const { return PageControl2->settings(); }
-void PreviewPage::setLayoutSettings(const LayoutSettings& settings) { PageControl2->setSettings(settings); }
+void PreviewPage::setLayoutSettings(const LayoutSettings& settings) {
+    PageControl2->setSettings(settings);
+}
 TypesetChoices PreviewPage::typesetChoices() const { return PageControl2->typesetChoices(); }
-TypesetTab::ChoiceIndexes PreviewPage::typesetIndexes() const { return PageControl2->typesetTab()->choiceIndexes(); }
+TypesetTab::ChoiceIndexes PreviewPage::typesetIndexes() const {
+    return PageControl2->typesetTab()->choiceIndexes();
+}
 void PreviewPage::setTypesetIndexes(const TypesetTab::ChoiceIndexes& indexes) {
     PageControl2->typesetTab()->setChoiceIndexes(indexes);
 }
@@ -161,6 +167,8 @@ void PreviewPage::setEnvelopeSidesEnabled(bool enabled) {
     FuutouR->setEnabled(enabled);
 }
 
-void PreviewPage::insertIntoChoiceBar(int position, QWidget* widget) { ChoiceBarLayout->insertWidget(position, widget); }
+void PreviewPage::insertIntoChoiceBar(int position, QWidget* widget) {
+    ChoiceBarLayout->insertWidget(position, widget);
+}
 
 }  // namespace render

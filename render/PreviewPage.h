@@ -23,21 +23,21 @@ class PreviewBox;
 // The bar right of the preview box; dragging it changes the box's width.
 class PreviewSplitter : public QWidget {
     Q_OBJECT
-public:
+  public:
     PreviewSplitter(QWidget* box, QWidget* parent);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QWidget* box_;
     int grabX_ = 0;
 };
 
 class PreviewPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PreviewPage(QWidget* parent = nullptr);
 
     // Page coordinates of the grids (both at the same place).
@@ -74,15 +74,15 @@ public:
     // Puts another choice (the relation filter) into the bar.
     void insertIntoChoiceBar(int position, QWidget* widget);
 
-signals:
+  signals:
     // A choice was made or the adjustment panel asks for a new drawing.
     void choicesChanged();
 
-private:
+  private:
     PreviewBox* PaintBox1;
     PreviewSplitter* Splitter1;
-    QComboBox* kindChoice;  // MediaKind
-    QComboBox* faceChoice;  // face
+    QComboBox* kindChoice;       // MediaKind
+    QComboBox* faceChoice;       // face
     QComboBox* honorificChoice;  // honorific
     QRadioButton* FuutouF;
     QRadioButton* FuutouR;

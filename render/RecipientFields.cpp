@@ -1,21 +1,20 @@
 #include "render/RecipientFields.h"
 
+#include <QStringList>
+#include <array>
+
 #include "render/ConvertForVertical.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
 #include "render/NameColumns.h"
 #include "render/VerticalFont.h"
 
-#include <QStringList>
-
-#include <array>
-
 namespace render {
 namespace {
 
 // Record columns the recipient's fields come from.
-constexpr size_t kName = 1, kPostal = 2, kAddress1 = 3, kAddress2 = 4, kJointName = 5, kCompany = 10,
-                 kTitle = 11;
+constexpr size_t kName = 1, kPostal = 2, kAddress1 = 3, kAddress2 = 4, kJointName = 5,
+                 kCompany = 10, kTitle = 11;
 
 constexpr int kPostalPitch = 70;
 constexpr int kPostalBelow = 138;
@@ -23,15 +22,15 @@ constexpr int kPostalHeight = 69;
 constexpr int kAddress1Below = 300;
 constexpr int kCompanyHeight = 70;
 constexpr int kTitleHeight = 50;
-constexpr int kCompanyShift = 80;       // the name steps left to make room for the company
-constexpr int kTitleSizeShift = 5;      // name moves down per unit of title size
+constexpr int kCompanyShift = 80;   // the name steps left to make room for the company
+constexpr int kTitleSizeShift = 5;  // name moves down per unit of title size
 constexpr int kTitleNameDistance = 100;
 
 // By kind index: postcards share their positions.
 constexpr std::array<RecipientBase, kMediaKindCount> kBases{{
     //  P   Wd  Ha   A1x   A2x  A2y  Cx   Cy   Tx   Ty   G    Hn   Nx   Ny   Jx
-    {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},   // NewYearPostcard
-    {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},   // PlainPostcard
+    {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},     // NewYearPostcard
+    {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},     // PlainPostcard
     {658, 23, 80, 1100, 1000, 500, 820, 400, 690, 410, 120, 135, 800, 500, 630},  // Naga3Envelope
     {360, 23, 60, 800, 700, 500, 580, 400, 450, 410, 90, 100, 550, 500, 430},     // Naga4Envelope
     {658, 23, 70, 1100, 1000, 500, 820, 300, 690, 310, 0, 110, 800, 500, 680},    // You1Envelope
@@ -43,7 +42,10 @@ constexpr std::array<RecipientBase, kMediaKindCount> kBases{{
 QStringList characters(const QString& text) {
     QStringList out;
     for (int i = 0; i < text.size(); ++i) {
-        const int n = text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const int n =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
         out.append(text.mid(i, n));
         i += n - 1;
     }
@@ -77,15 +79,20 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
     const auto& cell = in.record;
     const int face = in.faceIndex;
     using W = long long;
-    const auto address = [&](size_t column) { return ConvertForVertical(typesetAddress(cell[column], in.typeset)); };
-    const auto text = [&](size_t column) { return ConvertForVertical(typesetText(cell[column], in.typeset)); };
+    const auto address = [&](size_t column) {
+        return ConvertForVertical(typesetAddress(cell[column], in.typeset));
+    };
+    const auto text = [&](size_t column) {
+        return ConvertForVertical(typesetText(cell[column], in.typeset));
+    };
 
     // Postal digits, one box each, drawn as typed: the caller removes hyphens.
-    MakeVerticalFont(s, face, clampedSum(W(L.UHeight) + kPostalHeight), clampedSum(W(L.UWidth) + b.postalWidth));
+    MakeVerticalFont(s, face, clampedSum(W(L.UHeight) + kPostalHeight),
+                     clampedSum(W(L.UWidth) + b.postalWidth));
     const QStringList digits = characters(cell[kPostal]);
     for (int i = 0; i < digits.size(); ++i)
-        s.textOut(clampedSum(W(L.UXPos) + b.postalX + W(kPostalPitch) * i), clampedSum(W(L.UYPos) - kPostalBelow),
-                  digits[i]);
+        s.textOut(clampedSum(W(L.UXPos) + b.postalX + W(kPostalPitch) * i),
+                  clampedSum(W(L.UYPos) - kPostalBelow), digits[i]);
 
     MakeVerticalFont(s, face, clampedSum(W(L.JHeight) + b.addressHeight));
     if (!cell[kAddress1].isEmpty())
@@ -97,13 +104,13 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
 
     MakeVerticalFont(s, face, clampedSum(W(L.ShameiSize) + kCompanyHeight));
     if (!cell[kCompany].isEmpty())
-        s.textOut(clampedSum(W(L.ShameiXPos) + b.companyX), clampedSum(W(L.ShameiYPos) - b.companyBelow),
-                  text(kCompany));
+        s.textOut(clampedSum(W(L.ShameiXPos) + b.companyX),
+                  clampedSum(W(L.ShameiYPos) - b.companyBelow), text(kCompany));
 
     MakeVerticalFont(s, face, clampedSum(W(L.YakushokuSize) + kTitleHeight));
     if (!cell[kTitle].isEmpty())
-        s.textOut(clampedSum(W(L.YakushokuXPos) + b.titleX), clampedSum(W(L.YakushokuYPos) - b.titleBelow),
-                  text(kTitle));
+        s.textOut(clampedSum(W(L.YakushokuXPos) + b.titleX),
+                  clampedSum(W(L.YakushokuYPos) - b.titleBelow), text(kTitle));
 
     // Name and joint name: the joint name one column to the left, each
     // followed by a half-width space and the honorific.

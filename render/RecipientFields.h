@@ -13,9 +13,9 @@ class DrawingSurface;
 // Base positions and font sizes of one kind, in 0.1 mm. The y values are
 // distances below the top edge (the field's y is the adjustment minus them).
 struct RecipientBase {
-    int postalX;         // first postal digit; the others follow at a pitch of 70
-    int postalWidth;     // digit width added to the width adjustment
-    int addressHeight;   // font height of both address lines
+    int postalX;        // first postal digit; the others follow at a pitch of 70
+    int postalWidth;    // digit width added to the width adjustment
+    int addressHeight;  // font height of both address lines
     int address1X;
     int address2X;
     int address2Below;
@@ -23,8 +23,8 @@ struct RecipientBase {
     int companyBelow;
     int titleX;
     int titleBelow;
-    int titleGap;        // added to the gap adjustment between title and name
-    int nameHeight;      // font height of name and joint name
+    int titleGap;    // added to the gap adjustment between title and name
+    int nameHeight;  // font height of name and joint name
     int nameX;
     int nameBelow;
     int jointX;

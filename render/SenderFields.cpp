@@ -1,12 +1,12 @@
 #include "render/SenderFields.h"
 
+#include <array>
+
 #include "render/ConvertForVertical.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
 #include "render/NameColumns.h"
 #include "render/VerticalFont.h"
-
-#include <array>
 
 namespace render {
 namespace {
@@ -17,12 +17,12 @@ constexpr int kAddressHeight = 40, kNameHeight = 60;
 
 constexpr std::array<SenderBase, kMediaKindCount> kBases{{
     //  S1y   S2y   Sny   Spy  U1x U2x  Sh  Sw
-    {600, 800, 900, 1253, 61, 196, 35, 36},      // NewYearPostcard
-    {800, 1000, 1050, 1403, 61, 196, 35, 36},    // PlainPostcard
-    {1500, 1700, 1720, 2155, 61, 194, 50, 36},   // Naga3Envelope
-    {1200, 1400, 1420, 1855, 61, 196, 35, 36},   // Naga4Envelope
-    {910, 1110, 1130, 1565, 56, 189, 35, 39},    // You1Envelope
-    {770, 970, 990, 1425, 56, 189, 35, 39},      // You2Envelope
+    {600, 800, 900, 1253, 61, 196, 35, 36},     // NewYearPostcard
+    {800, 1000, 1050, 1403, 61, 196, 35, 36},   // PlainPostcard
+    {1500, 1700, 1720, 2155, 61, 194, 50, 36},  // Naga3Envelope
+    {1200, 1400, 1420, 1855, 61, 196, 35, 36},  // Naga4Envelope
+    {910, 1110, 1130, 1565, 56, 189, 35, 39},   // You1Envelope
+    {770, 970, 990, 1425, 56, 189, 35, 39},     // You2Envelope
 }};
 
 // An empty text would draw nothing, so it is not recorded at all.
@@ -42,7 +42,9 @@ void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind 
     using W = long long;
 
     MakeVerticalFont(s, face, clampedSum(W(L.SJHeight) + kAddressHeight));
-    const auto address = [&](const QString& line) { return ConvertForVertical(typesetAddress(line, in.typeset)); };
+    const auto address = [&](const QString& line) {
+        return ConvertForVertical(typesetAddress(line, in.typeset));
+    };
     textOutIfAny(s, W(L.SJ1XPos) + kAddress1X, W(L.SJ1YPos) - b.address1Below, address(t.SJuusho1));
     textOutIfAny(s, W(L.SJ2XPos) + kAddress2X, W(L.SJ2YPos) - b.address2Below, address(t.SJuusho2));
 
@@ -57,7 +59,8 @@ void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind 
     placeNameColumns(s, names, in.typeset.jointAlign);
 
     // Each group is one string; its digits keep the font's own advance.
-    MakeVerticalFont(s, face, clampedSum(W(L.SUHeight) + b.postalHeight), clampedSum(W(L.SUWidth) + b.postalWidth));
+    MakeVerticalFont(s, face, clampedSum(W(L.SUHeight) + b.postalHeight),
+                     clampedSum(W(L.SUWidth) + b.postalWidth));
     textOutIfAny(s, W(L.SUXPos1) + b.postal1X, W(L.SUYPos1) - b.postalBelow, t.SYuubinBangou1);
     textOutIfAny(s, W(L.SUXPos2) + b.postal2X, W(L.SUYPos2) - b.postalBelow, t.SYuubinBangou2);
 }

@@ -15,12 +15,12 @@ class DrawingSurface;
 struct SenderBase {
     int address1Below;
     int address2Below;
-    int nameBelow;       // name and joint name
-    int postalBelow;     // both digit groups
-    int postal1X;        // first three digits
-    int postal2X;        // last four digits
-    int postalHeight;    // digit height added to the height adjustment
-    int postalWidth;     // digit width added to the width adjustment
+    int nameBelow;     // name and joint name
+    int postalBelow;   // both digit groups
+    int postal1X;      // first three digits
+    int postal2X;      // last four digits
+    int postalHeight;  // digit height added to the height adjustment
+    int postalWidth;   // digit width added to the width adjustment
 };
 
 const SenderBase& senderBase(MediaKind kind);

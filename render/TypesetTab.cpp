@@ -10,7 +10,8 @@
 namespace render {
 namespace {
 
-QComboBox* choiceBox(QWidget* page, const char* name, const QStringList& items, const QString& hint) {
+QComboBox* choiceBox(QWidget* page, const char* name, const QStringList& items,
+                     const QString& hint) {
     auto* box = new QComboBox(page);
     box->setObjectName(QLatin1String(name));
     box->addItems(items);
@@ -32,12 +33,19 @@ TypesetTab::TypesetTab(QWidget* parent) : QWidget(parent) {
     heading->setFont(bold);
     grid->addWidget(heading, 0, 0, 1, 2);
 
-    JointAlign = choiceBox(this, "JointAlign", {QStringLiteral("名前の先頭"), QStringLiteral("名に揃える")},
-                           QStringLiteral("連名の揃え|連名を氏名の先頭に並べるか、名の高さに揃えて敬称を一列に並べるかを選びます"));
-    BlockDash = choiceBox(this, "BlockDash", {QStringLiteral("そのまま"), QStringLiteral("―"), QStringLiteral("ノ")},
-                          QStringLiteral("番地の区切り|住所の数字の間のハイフンを、そのまま・縦棒（―）・「ノ」のどれで書くかを選びます"));
-    HalfKana = choiceBox(this, "HalfKana", {QStringLiteral("そのまま"), QStringLiteral("全角にする")},
-                         QStringLiteral("半角カナ|半角カタカナを全角にして縦に立てます（ｶﾞ→ガ）"));
+    JointAlign = choiceBox(
+        this, "JointAlign", {QStringLiteral("名前の先頭"), QStringLiteral("名に揃える")},
+        QStringLiteral(
+            "連名の揃え|"
+            "連名を氏名の先頭に並べるか、名の高さに揃えて敬称を一列に並べるかを選びます"));
+    BlockDash = choiceBox(
+        this, "BlockDash", {QStringLiteral("そのまま"), QStringLiteral("―"), QStringLiteral("ノ")},
+        QStringLiteral(
+            "番地の区切り|"
+            "住所の数字の間のハイフンを、そのまま・縦棒（―）・「ノ」のどれで書くかを選びます"));
+    HalfKana =
+        choiceBox(this, "HalfKana", {QStringLiteral("そのまま"), QStringLiteral("全角にする")},
+                  QStringLiteral("半角カナ|半角カタカナを全角にして縦に立てます（ｶﾞ→ガ）"));
     int row = 1;
     for (auto [label, box] : {std::pair{QStringLiteral("連名の揃え"), JointAlign},
                               std::pair{QStringLiteral("番地の区切り"), BlockDash},
@@ -62,7 +70,8 @@ TypesetTab::TypesetTab(QWidget* parent) : QWidget(parent) {
 }
 
 TypesetChoices TypesetTab::choices() const {
-    return typesetChoicesFromNumbers(JointAlign->currentIndex(), BlockDash->currentIndex(), HalfKana->currentIndex());
+    return typesetChoicesFromNumbers(JointAlign->currentIndex(), BlockDash->currentIndex(),
+                                     HalfKana->currentIndex());
 }
 
 void TypesetTab::updateReset() {

@@ -14,7 +14,7 @@ namespace render {
 
 class TypesetTab : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TypesetTab(QWidget* parent = nullptr);
 
     TypesetChoices choices() const;
@@ -29,11 +29,11 @@ public:
     // An index outside a list chooses nothing.
     void setChoiceIndexes(const ChoiceIndexes& indexes);
 
-signals:
+  signals:
     // A choice changed: draw the preview again.
     void changed();
 
-private:
+  private:
     void updateReset();
 
     QComboBox* JointAlign;

@@ -60,7 +60,8 @@ QString widenHalfWidthKana(const QString& text) {
         }
         const QChar wide = fullWidth(c);
         const char16_t next = i + 1 < text.size() ? text.at(i + 1).unicode() : 0;
-        if (c != kVoicedMark && c != kSemiVoicedMark && (next == kVoicedMark || next == kSemiVoicedMark)) {
+        if (c != kVoicedMark && c != kSemiVoicedMark &&
+            (next == kVoicedMark || next == kSemiVoicedMark)) {
             if (const QChar both = joined(wide, next); !both.isNull()) {
                 out.append(both);
                 ++i;
@@ -77,7 +78,8 @@ QString replaceBlockHyphens(const QString& text, BlockDash dash) {
     const QChar separator = dash == BlockDash::Bar ? QChar(0x2015) : QChar(0x30CE);
     QString out = text;
     for (int i = 1; i + 1 < text.size(); ++i)
-        if (isHyphenLike(text.at(i)) && isNumeral(text.at(i - 1)) && isNumeral(text.at(i + 1))) out[i] = separator;
+        if (isHyphenLike(text.at(i)) && isNumeral(text.at(i - 1)) && isNumeral(text.at(i + 1)))
+            out[i] = separator;
     return out;
 }
 

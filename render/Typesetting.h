@@ -16,8 +16,8 @@ enum class JointAlign {
 // What a hyphen between two numerals of an address becomes.
 enum class BlockDash {
     AsTyped = 0,
-    Bar = 1,   // ― (U+2015), which stands along the column
-    No = 2,    // ノ
+    Bar = 1,  // ― (U+2015), which stands along the column
+    No = 2,   // ノ
 };
 
 // Half-width katakana.

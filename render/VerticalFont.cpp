@@ -17,16 +17,17 @@ VerticalFont verticalFontRecord(int faceIndex, int height, std::optional<int> di
     f.orientation = f.escapement;
     f.weight = 0;
     f.italic = f.underline = f.strikeOut = 0;
-    f.charSet = 128;        // Shift-JIS
-    f.outPrecision = 7;     // outline fonts only
-    f.clipPrecision = 16;   // clipping follows the turned text
-    f.quality = 2;          // proof quality
+    f.charSet = 128;       // Shift-JIS
+    f.outPrecision = 7;    // outline fonts only
+    f.clipPrecision = 16;  // clipping follows the turned text
+    f.quality = 2;         // proof quality
     f.pitchAndFamily = 0;
     f.setFaceName(verticalFaceName(faceIndex));
     return f;
 }
 
-void MakeVerticalFont(DrawingSurface& surface, int faceIndex, int height, std::optional<int> digitWidth) {
+void MakeVerticalFont(DrawingSurface& surface, int faceIndex, int height,
+                      std::optional<int> digitWidth) {
     surface.selectFont(verticalFontRecord(faceIndex, height, digitWidth));
 }
 

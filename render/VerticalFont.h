@@ -2,12 +2,11 @@
 // The font record both renderers hand to the drawing surface, the four faces
 // the user chooses from, and the constructor of the address side's fonts.
 
-#include "platform/FontRecord.h"
-
 #include <QString>
-
 #include <array>
 #include <optional>
+
+#include "platform/FontRecord.h"
 
 namespace render {
 
@@ -37,7 +36,8 @@ QString verticalFaceName(int faceIndex);
 
 // The record for a vertical column (no digit width) or, with a digit width,
 // for upright digits of that average width.
-VerticalFont verticalFontRecord(int faceIndex, int height, std::optional<int> digitWidth = std::nullopt);
+VerticalFont verticalFontRecord(int faceIndex, int height,
+                                std::optional<int> digitWidth = std::nullopt);
 
 // Makes that record the surface's current font. The upright mode holds for
 // this call only: the next call without a width is vertical again.

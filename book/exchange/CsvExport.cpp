@@ -1,8 +1,8 @@
 #include "book/exchange/CsvExport.h"
 
 #include "book/AddressRecord.h"
-#include "book/exchange/FieldText.h"
 #include "book/exchange/CsvTable.h"
+#include "book/exchange/FieldText.h"
 
 namespace book {
 
@@ -14,7 +14,8 @@ QByteArray writeUtf8Csv(const AddressRows& rows) {
     QStringList fields;
     for (const QStringList& row : rows) {
         fields.clear();
-        for (int c = 1; c < kColumnCount; ++c) fields.append(c == ColPostal ? exportedPostalCode(row.value(c)) : row.value(c));
+        for (int c = 1; c < kColumnCount; ++c)
+            fields.append(c == ColPostal ? exportedPostalCode(row.value(c)) : row.value(c));
         text += joinCsvLine(fields) + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

@@ -1,14 +1,13 @@
 #include "book/exchange/CsvTable.h"
 
 #include <QHash>
-
 #include <array>
 
 namespace book {
 namespace {
 
 class CsvReader {
-public:
+  public:
     CsvReader(const QString& text, QChar separator)
         : p_(text.constData()), end_(p_ + text.size()), sep_(separator) {}
 
@@ -35,9 +34,11 @@ public:
         }
     }
 
-private:
+  private:
     static bool isLineEnd(QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); }
-    bool isBlank(QChar c) const { return (c == QLatin1Char(' ') || c == QLatin1Char('\t')) && c != sep_; }
+    bool isBlank(QChar c) const {
+        return (c == QLatin1Char(' ') || c == QLatin1Char('\t')) && c != sep_;
+    }
     void skipBlanks() {
         while (!atEnd() && isBlank(*p_)) ++p_;
     }
@@ -78,11 +79,13 @@ private:
 
 bool needsQuotes(const QString& field, QChar separator) {
     if (field.isEmpty()) return false;
-    if (field.front() == QLatin1Char(' ') || field.front() == QLatin1Char('\t') || field.back() == QLatin1Char(' ') ||
-        field.back() == QLatin1Char('\t'))
+    if (field.front() == QLatin1Char(' ') || field.front() == QLatin1Char('\t') ||
+        field.back() == QLatin1Char(' ') || field.back() == QLatin1Char('\t'))
         return true;
     for (const QChar c : field)
-        if (c == separator || c == QLatin1Char('"') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) return true;
+        if (c == separator || c == QLatin1Char('"') || c == QLatin1Char('\n') ||
+            c == QLatin1Char('\r'))
+            return true;
     return false;
 }
 
@@ -160,7 +163,9 @@ bool isRaggedTable(const CsvTable& table, int* firstRagged, int* usual) {
     // A missing or extra field or two is a hand-made file; more is a wrong
     // separator or not a table at all.
     const int slack = std::max(2, common / 4);
-    auto ragged = [&](const QStringList& row) { return std::abs(int(row.size()) - common) > slack; };
+    auto ragged = [&](const QStringList& row) {
+        return std::abs(int(row.size()) - common) > slack;
+    };
     int raggedRows = 0, first = -1;
     for (int r = 0; r < table.size(); ++r)
         if (ragged(table[r]) && raggedRows++ == 0) first = r;

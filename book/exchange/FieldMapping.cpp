@@ -51,7 +51,8 @@ namespace {
 // digits narrowed, katakana as hiragana, lower case, no blanks, brackets or
 // punctuation, and "番号" dropped from the end (電話番号 = 電話).
 QString headerKey(const QString& header) {
-    const QString narrowed = toHiragana(header.normalized(QString::NormalizationForm_KC)).toCaseFolded();
+    const QString narrowed =
+        toHiragana(header.normalized(QString::NormalizationForm_KC)).toCaseFolded();
     QString key;
     for (const QChar c : narrowed)
         if (c.isLetterOrNumber() || c == QChar(0x3012)) key.append(c);
@@ -65,15 +66,20 @@ const QHash<QString, ImportField>& headerNames() {
             ImportField field;
             std::initializer_list<const char16_t*> names;
         } table[] = {
-            {ImportField::Name, {u"氏名", u"名前", u"姓名", u"name", u"fullname", u"表示名", u"宛名"}},
-            {ImportField::FamilyName, {u"姓", u"苗字", u"名字", u"lastname", u"familyname", u"surname"}},
+            {ImportField::Name,
+             {u"氏名", u"名前", u"姓名", u"name", u"fullname", u"表示名", u"宛名"}},
+            {ImportField::FamilyName,
+             {u"姓", u"苗字", u"名字", u"lastname", u"familyname", u"surname"}},
             {ImportField::GivenName, {u"名", u"firstname", u"givenname"}},
             {ImportField::Kana,
-             {u"ふりがな", u"よみ", u"よみがな", u"読み", u"読みがな", u"かな", u"氏名ふりがな", u"名前ふりがな",
-              u"氏名かな", u"furigana", u"reading"}},
-            {ImportField::FamilyKana, {u"せい", u"姓ふりがな", u"ふりがな姓", u"姓よみ", u"よみ姓", u"姓かな"}},
-            {ImportField::GivenKana, {u"めい", u"名ふりがな", u"ふりがな名", u"名よみ", u"よみ名", u"名かな"}},
-            {ImportField::Postal, {u"郵便", u"〒", u"zip", u"zipcode", u"postal", u"postalcode", u"postcode"}},
+             {u"ふりがな", u"よみ", u"よみがな", u"読み", u"読みがな", u"かな", u"氏名ふりがな",
+              u"名前ふりがな", u"氏名かな", u"furigana", u"reading"}},
+            {ImportField::FamilyKana,
+             {u"せい", u"姓ふりがな", u"ふりがな姓", u"姓よみ", u"よみ姓", u"姓かな"}},
+            {ImportField::GivenKana,
+             {u"めい", u"名ふりがな", u"ふりがな名", u"名よみ", u"よみ名", u"名かな"}},
+            {ImportField::Postal,
+             {u"郵便", u"〒", u"zip", u"zipcode", u"postal", u"postalcode", u"postcode"}},
             {ImportField::Address1, {u"住所1", u"住所", u"address", u"address1"}},
             {ImportField::Prefecture, {u"都道府県", u"prefecture", u"state", u"region"}},
             {ImportField::City, {u"市区町村", u"city", u"locality"}},
@@ -89,7 +95,8 @@ const QHash<QString, ImportField>& headerNames() {
         };
         QHash<QString, ImportField> h;
         for (const auto& entry : table)
-            for (const char16_t* n : entry.names) h.insert(headerKey(QString::fromUtf16(n)), entry.field);
+            for (const char16_t* n : entry.names)
+                h.insert(headerKey(QString::fromUtf16(n)), entry.field);
         return h;
     }();
     return names;
@@ -122,11 +129,13 @@ bool isHeaderRow(const QStringList& row) {
 
 FieldMapping ownFileMapping(int columns) {
     static const ImportField order[kColumnCount] = {
-        ImportField::Kana,     ImportField::Name,      ImportField::Postal, ImportField::Address1, ImportField::Address2,
-        ImportField::JointName, ImportField::None,     ImportField::Phone,  ImportField::Mobile,   ImportField::Fax,
-        ImportField::Company,  ImportField::Title,     ImportField::Relation};
+        ImportField::Kana,     ImportField::Name,      ImportField::Postal,  ImportField::Address1,
+        ImportField::Address2, ImportField::JointName, ImportField::None,    ImportField::Phone,
+        ImportField::Mobile,   ImportField::Fax,       ImportField::Company, ImportField::Title,
+        ImportField::Relation};
     FieldMapping mapping;
-    for (int c = 0; c < columns; ++c) mapping.append(c < kColumnCount ? order[c] : ImportField::None);
+    for (int c = 0; c < columns; ++c)
+        mapping.append(c < kColumnCount ? order[c] : ImportField::None);
     return mapping;
 }
 
@@ -142,7 +151,8 @@ AddressRows rowsFromTable(const CsvTable& table, int firstRow, const FieldMappin
         if (info.column > 0) sources[info.column].append({c, info.part});
     }
     for (auto& s : sources)
-        std::stable_sort(s.begin(), s.end(), [](const Source& a, const Source& b) { return a.part < b.part; });
+        std::stable_sort(s.begin(), s.end(),
+                         [](const Source& a, const Source& b) { return a.part < b.part; });
 
     AddressRows rows;
     rows.reserve(std::max<qsizetype>(0, table.size() - firstRow));

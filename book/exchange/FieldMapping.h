@@ -37,10 +37,10 @@ enum class ImportField {
 
 struct ImportFieldInfo {
     ImportField field;
-    int column;              // book column it fills, 0 for none
-    int part;                // order among the parts of that column
-    const char16_t* label;   // as the import dialog lists it
-    const char* key;         // as the settings file keeps it
+    int column;             // book column it fills, 0 for none
+    int part;               // order among the parts of that column
+    const char16_t* label;  // as the import dialog lists it
+    const char* key;        // as the settings file keeps it
 };
 
 // Every choice, in the order the dialog lists them.

@@ -10,7 +10,9 @@ QString toHiragana(const QString& text) {
     QString s;
     s.reserve(text.size());
     for (qsizetype i = 0; i < text.size();) {
-        auto halfWidth = [&](qsizetype k) { return text[k].unicode() >= 0xFF61 && text[k].unicode() <= 0xFF9F; };
+        auto halfWidth = [&](qsizetype k) {
+            return text[k].unicode() >= 0xFF61 && text[k].unicode() <= 0xFF9F;
+        };
         qsizetype j = i;
         while (j < text.size() && halfWidth(j)) ++j;
         if (j > i) {
@@ -29,7 +31,8 @@ QString toHiragana(const QString& text) {
 
 QString singleLine(const QString& text) {
     bool clean = true;
-    for (const QChar c : text) clean = clean && c.unicode() >= 0x20 && !c.isSurrogate() && c.unicode() != 0xFEFF;
+    for (const QChar c : text)
+        clean = clean && c.unicode() >= 0x20 && !c.isSurrogate() && c.unicode() != 0xFEFF;
     if (clean) return text;
     QString out;
     out.reserve(text.size());
@@ -46,7 +49,7 @@ QString singleLine(const QString& text) {
             out.append(text[++i]);
         } else if (c.isSurrogate()) {
             out.append(QChar::ReplacementCharacter);  // half a character, from broken UTF-16
-        } else if (u >= 0x20 && u != 0xFEFF) {  // a stray byte order mark is no text
+        } else if (u >= 0x20 && u != 0xFEFF) {        // a stray byte order mark is no text
             out.append(c);
         }
     }

@@ -16,7 +16,8 @@ RememberedMapping readRememberedMapping(const QString& settingsFile) {
     RememberedMapping r;
     const QString columns = file.readText(kSection, QStringLiteral("Columns"), QString());
     if (columns.isEmpty()) return r;
-    for (const QString& key : columns.split(QLatin1Char(','))) r.mapping.append(importFieldFromKey(key));
+    for (const QString& key : columns.split(QLatin1Char(',')))
+        r.mapping.append(importFieldFromKey(key));
     const QString header = file.readText(kSection, QStringLiteral("Header"), QString());
     if (!header.isEmpty()) r.header = parseCsv(header, QLatin1Char(',')).value(0);
     return r;

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
 #include <utility>
 
 #include "book/AddressRecord.h"
@@ -14,12 +13,15 @@
 namespace book {
 namespace {
 
-const QString kNotText = QStringLiteral("このファイルはテキストとして読めません。"
-                                        "文字コードを確かめるか、CSV ファイルか vCard ファイル（.vcf）を選んでください。");
+const QString kNotText = QStringLiteral(
+    "このファイルはテキストとして読めません。"
+    "文字コードを確かめるか、CSV ファイルか vCard ファイル（.vcf）を選んでください。");
 
 // The program writes 13 fields with the seventh empty; a first line of that
 // shape is a record, whatever its words.
-bool hasOwnShape(const QStringList& row) { return row.size() == kColumnCount && row[ColKana].isEmpty(); }
+bool hasOwnShape(const QStringList& row) {
+    return row.size() == kColumnCount && row[ColKana].isEmpty();
+}
 
 int widestRow(const CsvTable& table) {
     int widest = 0;
@@ -31,7 +33,8 @@ int widestRow(const CsvTable& table) {
 
 ImportKind importKindOf(const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
-    return ext == QLatin1String("vcf") || ext == QLatin1String("vcard") ? ImportKind::VCard : ImportKind::Csv;
+    return ext == QLatin1String("vcf") || ext == QLatin1String("vcard") ? ImportKind::VCard
+                                                                        : ImportKind::Csv;
 }
 
 ImportBytes readImportBytes(const QString& path, qint64 limit) {
@@ -78,15 +81,18 @@ ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices) {
     const CsvTable table = parseCsv(text, choices.separator);
     int firstRagged = 0, usual = 0;
     if (isRaggedTable(table, &firstRagged, &usual)) {
-        r.error = QStringLiteral("行ごとの項目の数が大きく違います（%1 行目は %2 項目、多くの行は %3 項目）。"
-                                 "区切り文字と文字コードを確かめてください。")
+        r.error = QStringLiteral(
+                      "行ごとの項目の数が大きく違います（%1 行目は %2 項目、多くの行は %3 項目）。"
+                      "区切り文字と文字コードを確かめてください。")
                       .arg(firstRagged + 1)
                       .arg(table[firstRagged].size())
                       .arg(usual);
         return r;
     }
     r.rows = rowsFromTable(table, choices.header ? 1 : 0, choices.mapping);
-    if (r.rows.isEmpty()) r.error = QStringLiteral("取り込めるデータがありません。項目の割り当てを確かめてください。");
+    if (r.rows.isEmpty())
+        r.error =
+            QStringLiteral("取り込めるデータがありません。項目の割り当てを確かめてください。");
     return r;
 }
 
@@ -94,8 +100,9 @@ ImportResult importVCard(const QByteArray& bytes) {
     ImportResult r;
     const TextEncoding encoding = detectTextEncoding(bytes);
     // Only a NUL marks a vCard as binary: its own CHARSETs may be anything.
-    if (encoding == TextEncoding::Cp932 || encoding == TextEncoding::Utf8 ? bytes.contains('\0')
-                                                                          : !looksLikeText(decodeText(bytes, encoding))) {
+    if (encoding == TextEncoding::Cp932 || encoding == TextEncoding::Utf8
+            ? bytes.contains('\0')
+            : !looksLikeText(decodeText(bytes, encoding))) {
         r.error = kNotText;
         return r;
     }
@@ -121,7 +128,8 @@ AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign) {
         const qsizetype lf = bytes.indexOf('\n');
         const QByteArray firstLine = bytes.left(lf < 0 ? bytes.size() : lf);
         QStringList first;
-        for (const QByteArray& f : splitCommaText(firstLine)) first.append(platform::Sjis::decode(f));
+        for (const QByteArray& f : splitCommaText(firstLine))
+            first.append(platform::Sjis::decode(f));
         if (hasOwnShape(first) || !isHeaderRow(first)) return parseAddressFile(bytes, foreign);
     }
     if (foreign) *foreign = true;
@@ -130,7 +138,8 @@ AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign) {
     const CsvTable table = parseCsv(text, QLatin1Char(','));
     const QStringList first = table.value(0);
     const bool header = !hasOwnShape(first) && isHeaderRow(first);
-    return rowsFromTable(table, header ? 1 : 0, header ? mapHeader(first) : ownFileMapping(widestRow(table)));
+    return rowsFromTable(table, header ? 1 : 0,
+                         header ? mapHeader(first) : ownFileMapping(widestRow(table)));
 }
 
 }  // namespace book

@@ -47,15 +47,20 @@ TextEncoding detectTextEncoding(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) return TextEncoding::Utf8;
     if (bytes.startsWith("\xFF\xFE")) return TextEncoding::Utf16LE;
     if (bytes.startsWith("\xFE\xFF")) return TextEncoding::Utf16BE;
-    return isMultiByteUtf8(bytes.constData(), bytes.size()) ? TextEncoding::Utf8 : TextEncoding::Cp932;
+    return isMultiByteUtf8(bytes.constData(), bytes.size()) ? TextEncoding::Utf8
+                                                            : TextEncoding::Cp932;
 }
 
 int byteOrderMarkLength(const QByteArray& bytes, TextEncoding encoding) {
     switch (encoding) {
-        case TextEncoding::Utf8: return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
-        case TextEncoding::Utf16LE: return bytes.startsWith("\xFF\xFE") ? 2 : 0;
-        case TextEncoding::Utf16BE: return bytes.startsWith("\xFE\xFF") ? 2 : 0;
-        case TextEncoding::Cp932: return 0;
+        case TextEncoding::Utf8:
+            return bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        case TextEncoding::Utf16LE:
+            return bytes.startsWith("\xFF\xFE") ? 2 : 0;
+        case TextEncoding::Utf16BE:
+            return bytes.startsWith("\xFE\xFF") ? 2 : 0;
+        case TextEncoding::Cp932:
+            return 0;
     }
     return 0;
 }
@@ -64,22 +69,29 @@ QString decodeText(const QByteArray& bytes, TextEncoding encoding) {
     const int skip = byteOrderMarkLength(bytes, encoding);
     const QByteArrayView body(bytes.constData() + skip, bytes.size() - skip);
     switch (encoding) {
-        case TextEncoding::Cp932: return platform::Sjis::decode(body.data(), body.size());
-        case TextEncoding::Utf8: return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)(body);
+        case TextEncoding::Cp932:
+            return platform::Sjis::decode(body.data(), body.size());
+        case TextEncoding::Utf8:
+            return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)(body);
         case TextEncoding::Utf16LE:
-            return QStringDecoder(QStringConverter::Utf16LE, QStringConverter::Flag::Stateless)(body);
+            return QStringDecoder(QStringConverter::Utf16LE,
+                                  QStringConverter::Flag::Stateless)(body);
         case TextEncoding::Utf16BE:
-            return QStringDecoder(QStringConverter::Utf16BE, QStringConverter::Flag::Stateless)(body);
+            return QStringDecoder(QStringConverter::Utf16BE,
+                                  QStringConverter::Flag::Stateless)(body);
     }
     return QString();
 }
 
 QString encodingName(TextEncoding encoding) {
     switch (encoding) {
-        case TextEncoding::Utf8: return QStringLiteral("UTF-8");
+        case TextEncoding::Utf8:
+            return QStringLiteral("UTF-8");
         case TextEncoding::Utf16LE:
-        case TextEncoding::Utf16BE: return QStringLiteral("UTF-16");
-        case TextEncoding::Cp932: return QStringLiteral("CP932 (Shift_JIS)");
+        case TextEncoding::Utf16BE:
+            return QStringLiteral("UTF-16");
+        case TextEncoding::Cp932:
+            return QStringLiteral("CP932 (Shift_JIS)");
     }
     return QString();
 }

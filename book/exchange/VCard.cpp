@@ -14,10 +14,10 @@ const QChar kIdeographicSpace(0x3000);
 
 // One property line after unfolding: "NAME;PARAM=VALUE;BARE:value".
 struct Property {
-    QByteArray name;            // upper case, without a group prefix
-    QList<QByteArray> params;   // as written, upper-cased names
-    QByteArray value;           // raw bytes
-    int line = 0;               // 1-based line of the file where it starts
+    QByteArray name;           // upper case, without a group prefix
+    QList<QByteArray> params;  // as written, upper-cased names
+    QByteArray value;          // raw bytes
+    int line = 0;              // 1-based line of the file where it starts
 
     // Every TYPE the property carries: TYPE=a,b, TYPE="a,b" and 2.1's bare
     // parameters, in upper case.
@@ -40,14 +40,16 @@ struct Property {
             const int eq = p.indexOf('=');
             if (eq > 0 && p.left(eq).toUpper() == key) {
                 QByteArray v = p.mid(eq + 1);
-                if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"')) v = v.mid(1, v.size() - 2);
+                if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"'))
+                    v = v.mid(1, v.size() - 2);
                 return v;
             }
         }
         return QByteArray();
     }
     bool quotedPrintable() const {
-        return types().contains("QUOTED-PRINTABLE") || param("ENCODING").toUpper() == "QUOTED-PRINTABLE";
+        return types().contains("QUOTED-PRINTABLE") ||
+               param("ENCODING").toUpper() == "QUOTED-PRINTABLE";
     }
 };
 
@@ -62,7 +64,8 @@ QByteArray decodeQuotedPrintable(const QByteArray& in) {
     QByteArray out;
     out.reserve(in.size());
     for (int i = 0; i < in.size(); ++i) {
-        if (in[i] == '=' && i + 2 < in.size() && hexValue(in[i + 1]) >= 0 && hexValue(in[i + 2]) >= 0) {
+        if (in[i] == '=' && i + 2 < in.size() && hexValue(in[i + 1]) >= 0 &&
+            hexValue(in[i + 2]) >= 0) {
             out.append(char(hexValue(in[i + 1]) * 16 + hexValue(in[i + 2])));
             i += 2;
         } else if (in[i] == '=' && i + 1 == in.size()) {
@@ -83,8 +86,10 @@ QStringList splitValue(const QString& value, QChar separator) {
         const QChar c = value[i];
         if (c == QLatin1Char('\\') && i + 1 < value.size()) {
             const QChar next = value[++i];
-            if (next == QLatin1Char('n') || next == QLatin1Char('N')) part.append(QLatin1Char('\n'));
-            else part.append(next);
+            if (next == QLatin1Char('n') || next == QLatin1Char('N'))
+                part.append(QLatin1Char('\n'));
+            else
+                part.append(next);
         } else if (c == separator) {
             parts.append(part);
             part.clear();
@@ -99,24 +104,25 @@ QStringList splitValue(const QString& value, QChar separator) {
 QString unescaped(const QString& value) { return splitValue(value, QChar()).join(QString()); }
 
 class CardReader {
-public:
+  public:
     explicit CardReader(bool utf8Default) : utf8Default_(utf8Default) {}
 
     QString text(const Property& p) const {
         QByteArray raw = p.value;
         if (p.quotedPrintable()) raw = decodeQuotedPrintable(raw);
         const QByteArray charset = p.param("CHARSET").toUpper();
-        if (charset.isEmpty()) return utf8Default_ ? QString::fromUtf8(raw) : platform::Sjis::decode(raw);
+        if (charset.isEmpty())
+            return utf8Default_ ? QString::fromUtf8(raw) : platform::Sjis::decode(raw);
         if (charset == "UTF-8" || charset == "UTF8") return QString::fromUtf8(raw);
-        if (charset == "SHIFT_JIS" || charset == "SJIS" || charset == "CP932" || charset == "WINDOWS-31J" ||
-            charset == "X-SJIS" || charset == "SHIFT-JIS")
+        if (charset == "SHIFT_JIS" || charset == "SJIS" || charset == "CP932" ||
+            charset == "WINDOWS-31J" || charset == "X-SJIS" || charset == "SHIFT-JIS")
             return platform::Sjis::decode(raw);
         QStringDecoder decoder(charset.constData());
         if (decoder.isValid()) return decoder(raw);
         return QString::fromLatin1(raw);
     }
 
-private:
+  private:
     bool utf8Default_;
 };
 
@@ -134,7 +140,8 @@ struct Card {
             const QStringList c = splitValue(value, QLatin1Char(';'));
             family = c.value(0).trimmed();
             given = c.value(1).trimmed();
-            sortAs = splitValue(QString::fromUtf8(p.param("SORT-AS")), QLatin1Char(',')).join(kIdeographicSpace);
+            sortAs = splitValue(QString::fromUtf8(p.param("SORT-AS")), QLatin1Char(','))
+                         .join(kIdeographicSpace);
         } else if (n == "FN") {
             fullName = unescaped(value).trimmed();
         } else if (n == "X-PHONETIC-LAST-NAME") {
@@ -159,7 +166,8 @@ struct Card {
             const QList<QByteArray> t = p.types();
             QString number = unescaped(value).trimmed();
             // 4.0 may write the number as a URI.
-            if (p.param("VALUE").toLower() == "uri" && number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+            if (p.param("VALUE").toLower() == "uri" &&
+                number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
                 number = number.mid(4);
             if (t.contains("FAX")) {
                 if (fax.isEmpty()) fax = number;
@@ -220,7 +228,8 @@ bool parseProperty(const QByteArray& line, Property& p) {
     int colon = -1;
     bool quoted = false;
     for (int i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') quoted = !quoted;
+        if (line[i] == '"')
+            quoted = !quoted;
         else if (line[i] == ':' && !quoted) {
             colon = i;
             break;
@@ -314,11 +323,13 @@ VCardReadResult parseVCards(const QByteArray& input) {
     }
     if (depth > 0) {
         result.rows.clear();
-        result.error = QStringLiteral("%1 行目から始まる連絡先に END:VCARD がありません。"
-                                      "ファイルが途中で切れている可能性があります。")
+        result.error = QStringLiteral(
+                           "%1 行目から始まる連絡先に END:VCARD がありません。"
+                           "ファイルが途中で切れている可能性があります。")
                            .arg(cardStart);
     } else if (result.rows.isEmpty()) {
-        result.error = QStringLiteral("vCard の連絡先（BEGIN:VCARD から END:VCARD まで）が見つかりません。");
+        result.error =
+            QStringLiteral("vCard の連絡先（BEGIN:VCARD から END:VCARD まで）が見つかりません。");
     }
     return result;
 }

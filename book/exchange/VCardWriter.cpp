@@ -16,7 +16,8 @@ QPair<QString, QString> splitName(const QString& name) {
     const int gap = name.indexOf(kIdeographicSpace);
     if (gap < 0) return {name, QString()};
     const QString first = name.left(gap), rest = name.mid(gap + 1);
-    if (first.isEmpty() || rest.isEmpty() || first != first.trimmed() || rest != rest.trimmed()) return {name, QString()};
+    if (first.isEmpty() || rest.isEmpty() || first != first.trimmed() || rest != rest.trimmed())
+        return {name, QString()};
     return {first, rest};
 }
 
@@ -24,7 +25,8 @@ QString escapeValue(const QString& text) {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char(',') || c == QLatin1Char(';')) out.append(QLatin1Char('\\'));
+        if (c == QLatin1Char('\\') || c == QLatin1Char(',') || c == QLatin1Char(';'))
+            out.append(QLatin1Char('\\'));
         if (c == QLatin1Char('\n')) {
             out.append(QLatin1String("\\n"));
             continue;
@@ -66,8 +68,8 @@ QByteArray writeVCards(const AddressRows& rows) {
         appendLine(out, QStringLiteral("VERSION:3.0"));
         const QString name = cell(ColName);
         const auto [family, given] = splitName(name);
-        appendLine(out, QStringLiteral("N:") + escapeValue(family) + QLatin1Char(';') + escapeValue(given) +
-                            QStringLiteral(";;;"));
+        appendLine(out, QStringLiteral("N:") + escapeValue(family) + QLatin1Char(';') +
+                            escapeValue(given) + QStringLiteral(";;;"));
         appendLine(out, QStringLiteral("FN:") + escapeValue(name));
         const QString reading = cell(ColKana);
         add(QStringLiteral("SORT-STRING"), escapeValue(reading));
@@ -76,9 +78,9 @@ QByteArray writeVCards(const AddressRows& rows) {
         add(QStringLiteral("X-PHONETIC-FIRST-NAME"), escapeValue(readingGiven));
         const QString postal = exportedPostalCode(cell(ColPostal));
         if (!postal.isEmpty() || !cell(ColAddress1).isEmpty() || !cell(ColAddress2).isEmpty())
-            appendLine(out, QStringLiteral("ADR;TYPE=HOME:;") + escapeValue(cell(ColAddress2)) + QLatin1Char(';') +
-                                escapeValue(cell(ColAddress1)) + QStringLiteral(";;;") + escapeValue(postal) +
-                                QLatin1Char(';'));
+            appendLine(out, QStringLiteral("ADR;TYPE=HOME:;") + escapeValue(cell(ColAddress2)) +
+                                QLatin1Char(';') + escapeValue(cell(ColAddress1)) +
+                                QStringLiteral(";;;") + escapeValue(postal) + QLatin1Char(';'));
         add(QStringLiteral("TEL;TYPE=HOME,VOICE"), escapeValue(cell(ColPhone)));
         add(QStringLiteral("TEL;TYPE=CELL"), escapeValue(cell(ColMobile)));
         add(QStringLiteral("TEL;TYPE=HOME,FAX"), escapeValue(cell(ColFax)));

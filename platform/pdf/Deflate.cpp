@@ -15,8 +15,10 @@ libdeflate_compressor* compressor(Packing packing) {
     // Level 1 for the many small page streams: level 6 makes them only 8 %
     // smaller at a fifth more time per page. Level 6 for what is written
     // once, where size counts more than time.
-    thread_local std::unique_ptr<libdeflate_compressor, CompressorDeleter> fast(libdeflate_alloc_compressor(1));
-    thread_local std::unique_ptr<libdeflate_compressor, CompressorDeleter> small(libdeflate_alloc_compressor(6));
+    thread_local std::unique_ptr<libdeflate_compressor, CompressorDeleter> fast(
+        libdeflate_alloc_compressor(1));
+    thread_local std::unique_ptr<libdeflate_compressor, CompressorDeleter> small(
+        libdeflate_alloc_compressor(6));
     return packing == Packing::Fast ? fast.get() : small.get();
 }
 

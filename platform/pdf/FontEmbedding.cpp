@@ -1,21 +1,21 @@
 #include "platform/pdf/FontEmbedding.h"
 
-#include "platform/FontFaces.h"
-#include "platform/pdf/Deflate.h"
-#include "platform/pdf/PdfSyntax.h"
+#include <hb-subset.h>
+#include <hb.h>
 
 #include <QRawFont>
 
-#include <hb-subset.h>
-#include <hb.h>
+#include "platform/FontFaces.h"
+#include "platform/pdf/Deflate.h"
+#include "platform/pdf/PdfSyntax.h"
 
 namespace platform::pdf {
 namespace {
 
 // The tables a PDF reader or the subsetter may want; the rest (layout,
 // colour, hinting programs it cannot use) stays out.
-constexpr const char* kTables[] = {"head", "hhea", "hmtx", "maxp", "cmap", "OS/2", "post", "name",
-                                   "glyf", "loca", "cvt ", "fpgm", "prep", "CFF "};
+constexpr const char* kTables[] = {"head", "hhea", "hmtx", "maxp", "cmap", "OS/2", "post",
+                                   "name", "glyf", "loca", "cvt ", "fpgm", "prep", "CFF "};
 
 int be16(const QByteArray& t, int at) {
     if (t.size() < at + 2) return 0;
@@ -48,15 +48,14 @@ void appendUtf16Hex(std::string& out, char32_t c) {
     }
 }
 
-
 // The face rebuilt from the tables Qt draws with.
 hb_face_t* faceFromTables(const FontFace& face) {
     hb_face_t* builder = hb_face_builder_create();
     for (const char* tag : kTables) {
         const QByteArray table = face.raw().fontTable(tag);
         if (table.isEmpty()) continue;
-        hb_blob_t* blob = hb_blob_create(table.constData(), unsigned(table.size()), HB_MEMORY_MODE_DUPLICATE,
-                                         nullptr, nullptr);
+        hb_blob_t* blob = hb_blob_create(table.constData(), unsigned(table.size()),
+                                         HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
         hb_face_builder_add_table(builder, hb_tag_from_string(tag, 4), blob);
         hb_blob_destroy(blob);
     }
@@ -69,7 +68,8 @@ hb_face_t* faceFromTables(const FontFace& face) {
 
 }  // namespace
 
-QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff) {
+QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs,
+                      bool* isCff) {
     // The shaping face is the mapped file when there is one; the subsetter
     // needs a face whose tables it can list.
     hb_face_t* source = hb_font_get_face(face.hb());
@@ -91,8 +91,9 @@ QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& 
         // A PDF reader draws glyphs by id at the positions the page gives:
         // layout, vertical metrics and device tables would be dead weight.
         hb_set_t* drop = hb_subset_input_set(input, HB_SUBSET_SETS_DROP_TABLE_TAG);
-        for (const char* tag : {"GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "morx", "kern", "vhea", "vmtx",
-                                "VORG", "DSIG", "gasp", "hdmx", "LTSH", "VDMX", "PCLT"})
+        for (const char* tag :
+             {"GSUB", "GPOS", "GDEF", "BASE", "JSTF", "MATH", "morx", "kern", "vhea", "vmtx",
+              "VORG", "DSIG", "gasp", "hdmx", "LTSH", "VDMX", "PCLT"})
             hb_set_add(drop, hb_tag_from_string(tag, 4));
         if (hb_face_t* subset = hb_subset_or_fail(source, input)) {
             hb_blob_t* blob = hb_face_reference_blob(subset);
@@ -137,7 +138,8 @@ std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
 void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use) {
     const FontFace& face = *use.face;
     const std::map<unsigned, char32_t> glyphs = use.glyphs();
-    const int cidFont = out.reserve(), descriptor = out.reserve(), file = out.reserve(), toUnicode = out.reserve();
+    const int cidFont = out.reserve(), descriptor = out.reserve(), file = out.reserve(),
+              toUnicode = out.reserve();
     const std::string name = "/" + subsetTag(glyphs) + "+" + postScriptName(face);
     const double toThousandths = 1000.0 / face.unitsPerEm();
 
@@ -145,8 +147,9 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
     const QByteArray program = subsetFont(face, glyphs, &cff);
 
     for (const bool vertical : {false, true}) {
-        std::string s = "<</Type /Font /Subtype /Type0 /BaseFont " + name + (vertical ? "-V" : "-H") +
-                        " /Encoding /Identity-" + (vertical ? "V" : "H") + " /DescendantFonts [";
+        std::string s = "<</Type /Font /Subtype /Type0 /BaseFont " + name +
+                        (vertical ? "-V" : "-H") + " /Encoding /Identity-" +
+                        (vertical ? "V" : "H") + " /DescendantFonts [";
         appendInt(s, cidFont);
         s += " 0 R] /ToUnicode ";
         appendInt(s, toUnicode);
@@ -156,7 +159,8 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
 
     std::string s = "<</Type /Font /Subtype ";
     s += cff ? "/CIDFontType0" : "/CIDFontType2";
-    s += " /BaseFont " + name + " /CIDSystemInfo <</Registry (Adobe) /Ordering (Identity) /Supplement 0>>";
+    s += " /BaseFont " + name +
+         " /CIDSystemInfo <</Registry (Adobe) /Ordering (Identity) /Supplement 0>>";
     s += " /FontDescriptor ";
     appendInt(s, descriptor);
     s += " 0 R";
@@ -191,7 +195,8 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
     s += " 0 R>>";
     out.object(descriptor, s);
 
-    const std::string packed = deflate(std::string_view(program.constData(), size_t(program.size())));
+    const std::string packed =
+        deflate(std::string_view(program.constData(), size_t(program.size())));
     std::string dict = " /Filter /FlateDecode";
     if (cff) {
         dict += " /Subtype /OpenType";

@@ -4,16 +4,17 @@
 // Identity-H encoding, and a ToUnicode map so text extraction gives back the
 // characters, vertical forms included.
 
+#include <QByteArray>
+
 #include "platform/pdf/ObjectWriter.h"
 #include "platform/pdf/PdfResources.h"
-
-#include <QByteArray>
 
 namespace platform::pdf {
 
 // The face's file rebuilt from its tables, cut to `glyphs` (and glyph 0).
 // Empty when the subsetter refuses the face.
-QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs, bool* isCff);
+QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs,
+                      bool* isCff);
 
 // Writes the font objects: `fontId` and `verticalId` are the Type0 fonts the
 // page resources name for horizontal and vertical writing; both share one

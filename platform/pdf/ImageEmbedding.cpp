@@ -1,9 +1,9 @@
 #include "platform/pdf/ImageEmbedding.h"
 
+#include <QPainter>
+
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/PdfSyntax.h"
-
-#include <QPainter>
 
 namespace platform::pdf {
 
@@ -58,7 +58,8 @@ void writeImage(ObjectWriter& out, int id, const ImageUse& use) {
     std::string samples;
     samples.reserve(size_t(rgb.width()) * size_t(rgb.height()) * 3);
     for (int y = 0; y < rgb.height(); ++y)
-        samples.append(reinterpret_cast<const char*>(rgb.constScanLine(y)), size_t(rgb.width()) * 3);
+        samples.append(reinterpret_cast<const char*>(rgb.constScanLine(y)),
+                       size_t(rgb.width()) * 3);
     appendInt(dict, rgb.width());
     dict += " /Height ";
     appendInt(dict, rgb.height());

@@ -1,10 +1,9 @@
 #include "platform/pdf/ObjectWriter.h"
 
-#include "platform/pdf/PdfSyntax.h"
-
 #include <QIODevice>
-
 #include <cstdio>
+
+#include "platform/pdf/PdfSyntax.h"
 
 namespace platform::pdf {
 namespace {

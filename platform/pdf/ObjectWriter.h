@@ -4,7 +4,6 @@
 // table at the end. Nothing but the offsets stays in memory.
 
 #include <QString>
-
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +13,7 @@ class QIODevice;
 namespace platform::pdf {
 
 class ObjectWriter {
-public:
+  public:
     explicit ObjectWriter(QIODevice& device);
 
     // A number for an object that is written later.
@@ -30,7 +29,7 @@ public:
     bool failed() const { return failed_; }
     QString error() const { return error_; }
 
-private:
+  private:
     void put(std::string_view s);
     void flush();
     void begin(int id);

@@ -1,14 +1,14 @@
 #include "platform/pdf/PageContent.h"
 
-#include "platform/FontFaces.h"
-#include "platform/VerticalText.h"
-#include "platform/pdf/PdfSyntax.h"
-
 #include <hb.h>
 
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+
+#include "platform/FontFaces.h"
+#include "platform/VerticalText.h"
+#include "platform/pdf/PdfSyntax.h"
 
 namespace platform::pdf {
 namespace {
@@ -32,20 +32,22 @@ struct Box {
 // the sender, the honorific and the postal-code digits, and shaping is the
 // dearest step of a page.
 class LayoutCache {
-public:
+  public:
     const TextLayout& get(const FontRecord& font, const QString& text) {
         key_.assign(reinterpret_cast<const char*>(&font), sizeof font);
-        key_.append(reinterpret_cast<const char*>(text.constData()), size_t(text.size()) * sizeof(QChar));
+        key_.append(reinterpret_cast<const char*>(text.constData()),
+                    size_t(text.size()) * sizeof(QChar));
         auto it = layouts_.find(key_);
         if (it != layouts_.end()) {
             it->second.used = true;
             return it->second.layout;
         }
         if (layouts_.size() >= kLimit) forgetUnused();
-        return layouts_.emplace(key_, Entry{VerticalText::layout(font, text), false}).first->second.layout;
+        return layouts_.emplace(key_, Entry{VerticalText::layout(font, text), false})
+            .first->second.layout;
     }
 
-private:
+  private:
     struct Entry {
         TextLayout layout;
         bool used;  // met again since it was laid out or last kept
@@ -82,33 +84,34 @@ Box boxOf(const PageRect& r) {
 }
 
 class ContentBuilder {
-public:
+  public:
     ContentBuilder(PdfResources& resources, std::string& out) : res_(resources), out_(out) {}
 
     void run(const std::vector<PageOp>& ops) {
         for (const PageOp& op : ops) {
-            std::visit(Overloaded{
-                           [&](const op::BrushColour& o) { brushColour_ = o.colour; },
-                           [&](const op::SetBrushStyle& o) { brushStyle_ = o.style; },
-                           [&](const op::BrushPattern& o) {
-                               pattern_ = o.pattern;
-                               patternJpeg_ = o.jpeg;
-                               brushStyle_ = BrushStyle::Pattern;
-                           },
-                           [&](const op::PenColour& o) { penColour_ = o.colour; },
-                           [&](const op::PenWidth& o) { penWidth_ = o.width; },
-                           [&](const op::SetPenStyle& o) { penStyle_ = o.style; },
-                           [&](const op::Rectangle& o) { rectangle(boxOf(o.rect)); },
-                           [&](const op::FillRect& o) { fill(boxOf(o.rect)); },
-                           [&](const op::Text& o) { text(o); },
-                           [&](const op::StretchBitmap& o) { bitmap(boxOf(o.rect), o.image, o.jpeg); },
-                       },
-                       op);
+            std::visit(
+                Overloaded{
+                    [&](const op::BrushColour& o) { brushColour_ = o.colour; },
+                    [&](const op::SetBrushStyle& o) { brushStyle_ = o.style; },
+                    [&](const op::BrushPattern& o) {
+                        pattern_ = o.pattern;
+                        patternJpeg_ = o.jpeg;
+                        brushStyle_ = BrushStyle::Pattern;
+                    },
+                    [&](const op::PenColour& o) { penColour_ = o.colour; },
+                    [&](const op::PenWidth& o) { penWidth_ = o.width; },
+                    [&](const op::SetPenStyle& o) { penStyle_ = o.style; },
+                    [&](const op::Rectangle& o) { rectangle(boxOf(o.rect)); },
+                    [&](const op::FillRect& o) { fill(boxOf(o.rect)); },
+                    [&](const op::Text& o) { text(o); },
+                    [&](const op::StretchBitmap& o) { bitmap(boxOf(o.rect), o.image, o.jpeg); },
+                },
+                op);
         }
         reportGlyphs();
     }
 
-private:
+  private:
     void num(double v, int decimals = 3) {
         appendNumber(out_, v, decimals);
         out_.push_back(' ');
@@ -134,16 +137,16 @@ private:
     // The brush over `b`; false when it paints nothing.
     bool fillWithBrush(const Box& b, bool strokeToo) {
         switch (brushStyle_) {
-        case BrushStyle::Solid:
-            colour(brushColour_, false);
-            rect(b);
-            out_ += strokeToo ? "B\n" : "f\n";
-            return true;
-        case BrushStyle::Pattern:
-            tilePattern(b);
-            return false;
-        case BrushStyle::Clear:
-            return false;
+            case BrushStyle::Solid:
+                colour(brushColour_, false);
+                rect(b);
+                out_ += strokeToo ? "B\n" : "f\n";
+                return true;
+            case BrushStyle::Pattern:
+                tilePattern(b);
+                return false;
+            case BrushStyle::Clear:
+                return false;
         }
         return false;
     }
@@ -208,7 +211,8 @@ private:
         // brush behind it.
         std::string& key = formKey_;
         key.assign(reinterpret_cast<const char*>(&o.font), sizeof o.font);
-        key.append(reinterpret_cast<const char*>(o.text.constData()), size_t(o.text.size()) * sizeof(QChar));
+        key.append(reinterpret_cast<const char*>(o.text.constData()),
+                   size_t(o.text.size()) * sizeof(QChar));
         const int place[3] = {o.x, o.y, int(brushStyle_)};
         const QRgb brush = brushColour_.rgba();
         key.append(reinterpret_cast<const char*>(place), sizeof place);
@@ -251,7 +255,8 @@ private:
         if (layout.pieces.empty()) return;
         colour(Qt::black, false);
         out_ += "BT\n";
-        for (const GlyphPiece& piece : layout.pieces) glyphs(piece, origin, o.font.isVertical() && !piece.turned);
+        for (const GlyphPiece& piece : layout.pieces)
+            glyphs(piece, origin, o.font.isVertical() && !piece.turned);
         out_ += "ET\n";
     }
 
@@ -273,12 +278,14 @@ private:
         const int font = res_.font(&face);
         auto& uses = usesOf(font);
         const double upem = face.unitsPerEm();
-        const QTransform m = QTransform(upem, 0, 0, -upem, 0, 0) * VerticalText::pieceTransform(piece, origin) *
+        const QTransform m = QTransform(upem, 0, 0, -upem, 0, 0) *
+                             VerticalText::pieceTransform(piece, origin) *
                              QTransform(1, 0, 0, -1, 0, 0);
         out_ += column ? "/V" : "/F";
         appendInt(out_, font);
         out_ += " 1 Tf ";
-        num(m.m11(), 5), num(m.m12(), 5), num(m.m21(), 5), num(m.m22(), 5), num(m.dx(), 4), num(m.dy(), 4);
+        num(m.m11(), 5), num(m.m12(), 5), num(m.m21(), 5), num(m.m22(), 5), num(m.dx(), 4),
+            num(m.dy(), 4);
         out_ += "Tm\n";
         const QVector<quint32> ids = piece.run.glyphIndexes();
         const QVector<QPointF> positions = piece.run.positions();
@@ -371,7 +378,8 @@ void prepare(const PagePicture& picture, PdfResources& resources) {
     }
 }
 
-void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources, std::string& out) {
+void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources,
+                 std::string& out) {
     out.clear();
     const double height = pointsFromHundredths(picture.heightHundredths);
     // Page units to points, the card's top-left corner at `offset`.

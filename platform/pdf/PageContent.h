@@ -3,12 +3,11 @@
 // same drawing the QPainter player makes: page units (0.1 mm, y up) mapped to
 // points by one matrix, so every position is written as recorded, unrounded.
 
+#include <QPointF>
+#include <string>
+
 #include "platform/PagePicture.h"
 #include "platform/pdf/PdfResources.h"
-
-#include <QPointF>
-
-#include <string>
 
 namespace platform::pdf {
 
@@ -24,7 +23,8 @@ double pointsFromHundredths(int hundredths);
 // x right, y down) on a sheet of the picture's size. Fonts and pictures are
 // looked up in `resources`, which must already know them (see prepare), and
 // the glyphs drawn are reported to it. `out` is replaced (its storage reused).
-void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources, std::string& out);
+void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources,
+                 std::string& out);
 
 // Registers the faces and pictures a page uses. Loads fonts, so it runs on
 // the thread that owns them before the page is built anywhere else.

@@ -1,19 +1,18 @@
 #include "platform/pdf/PdfDocument.h"
 
+#include <QSaveFile>
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/FontEmbedding.h"
 #include "platform/pdf/ImageEmbedding.h"
 #include "platform/pdf/ObjectWriter.h"
 #include "platform/pdf/PageContent.h"
 #include "platform/pdf/PdfSyntax.h"
-
-#include <QSaveFile>
-
-#include <algorithm>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <thread>
 
 namespace platform::pdf {
 namespace {
@@ -28,8 +27,9 @@ struct Slot {
 };
 
 class Workers {
-public:
-    Workers(std::vector<Slot>& pending, PdfResources& resources) : slots_(pending), resources_(resources) {
+  public:
+    Workers(std::vector<Slot>& pending, PdfResources& resources)
+        : slots_(pending), resources_(resources) {
         const unsigned n = std::max(1u, std::thread::hardware_concurrency());
         for (unsigned i = 0; i < n; ++i) threads_.emplace_back([this] { work(); });
     }
@@ -58,7 +58,7 @@ public:
         done_.wait(lock, [&] { return slots_[size_t(slot)].ready; });
     }
 
-private:
+  private:
     void work() {
         // Kept per thread: a fresh buffer for every page costs more in page
         // faults than the content takes to build.
@@ -80,7 +80,8 @@ private:
             }
             {
                 std::lock_guard<std::mutex> lock(mutex_);
-                for (int i = job.first; i < job.first + job.second; ++i) slots_[size_t(i)].ready = true;
+                for (int i = job.first; i < job.first + job.second; ++i)
+                    slots_[size_t(i)].ready = true;
             }
             done_.notify_all();
         }
@@ -105,11 +106,13 @@ std::string textString(const QString& s) {
 
 }  // namespace
 
-QString writePdf(const QString& path, int pageCount, const PageSource& source, const PdfDocumentInfo& info) {
+QString writePdf(const QString& path, int pageCount, const PageSource& source,
+                 const PdfDocumentInfo& info) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     ObjectWriter out(file);
-    const int catalog = out.reserve(), pages = out.reserve(), resourcesId = out.reserve(), infoId = out.reserve();
+    const int catalog = out.reserve(), pages = out.reserve(), resourcesId = out.reserve(),
+              infoId = out.reserve();
 
     PdfResources resources;
     std::vector<int> kids;
@@ -133,7 +136,8 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
                     Slot& s = pending[size_t(first + i)];
                     error = source(submitted + i, s.page);
                     if (error.isEmpty() && !s.page.picture.isValid())
-                        error = QStringLiteral("page %1 has nothing to draw").arg(submitted + i + 1);
+                        error =
+                            QStringLiteral("page %1 has nothing to draw").arg(submitted + i + 1);
                     s.widthPt = pointsFromHundredths(s.page.picture.widthHundredths);
                     s.heightPt = pointsFromHundredths(s.page.picture.heightHundredths);
                     prepare(s.page.picture, resources);
@@ -203,12 +207,16 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
     out.object(resourcesId, dict);
     // Forms draw in the units of the page that places them; the box is the
     // whole plane, they clip nothing.
-    std::string formDict = " /Type /XObject /Subtype /Form /BBox [-100000 -100000 100000 100000] /Resources ";
+    std::string formDict =
+        " /Type /XObject /Subtype /Form /BBox [-100000 -100000 100000 100000] /Resources ";
     appendInt(formDict, resourcesId);
     formDict += " 0 R /Filter /FlateDecode";
-    for (size_t i = 0; i < formIds.size(); ++i) out.stream(formIds[i], formDict, deflate(resources.forms()[i]));
-    for (size_t i = 0; i < fontIds.size(); ++i) writeFont(out, fontIds[i], verticalIds[i], resources.fonts()[i]);
-    for (size_t i = 0; i < imageIds.size(); ++i) writeImage(out, imageIds[i], resources.images()[i]);
+    for (size_t i = 0; i < formIds.size(); ++i)
+        out.stream(formIds[i], formDict, deflate(resources.forms()[i]));
+    for (size_t i = 0; i < fontIds.size(); ++i)
+        writeFont(out, fontIds[i], verticalIds[i], resources.fonts()[i]);
+    for (size_t i = 0; i < imageIds.size(); ++i)
+        writeImage(out, imageIds[i], resources.images()[i]);
 
     dict = "<</Type /Pages /Count ";
     appendInt(dict, (long long)kids.size());
@@ -223,8 +231,8 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source, c
     appendInt(dict, pages);
     dict += " 0 R>>";
     out.object(catalog, dict);
-    dict = "<</Producer " + textString(info.creator) + " /Creator " + textString(info.creator) + " /Title " +
-           textString(info.title) + ">>";
+    dict = "<</Producer " + textString(info.creator) + " /Creator " + textString(info.creator) +
+           " /Title " + textString(info.title) + ">>";
     out.object(infoId, dict);
     out.finish(catalog, infoId);
 

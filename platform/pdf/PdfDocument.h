@@ -5,12 +5,11 @@
 // pictures follow once at the end. The file appears under its name only when
 // everything was written.
 
-#include "platform/PagePicture.h"
-
 #include <QPointF>
 #include <QString>
-
 #include <functional>
+
+#include "platform/PagePicture.h"
 
 namespace platform::pdf {
 
@@ -29,6 +28,7 @@ struct PdfDocumentInfo {
 using PageSource = std::function<QString(int index, PdfPage& page)>;
 
 // Returns an empty string or what went wrong (the file is then left as it was).
-QString writePdf(const QString& path, int pageCount, const PageSource& source, const PdfDocumentInfo& info);
+QString writePdf(const QString& path, int pageCount, const PageSource& source,
+                 const PdfDocumentInfo& info);
 
 }  // namespace platform::pdf

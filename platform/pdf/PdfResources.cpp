@@ -52,7 +52,8 @@ int PdfResources::addForm(const std::string& key, std::string content) {
 std::map<unsigned, char32_t> FontUse::glyphs() const {
     std::map<unsigned, char32_t> out;
     for (size_t g = 0; g < characters.size(); ++g)
-        if (characters[g] != kUnused) out.emplace(unsigned(g), characters[g] == kNoCharacter ? 0 : characters[g]);
+        if (characters[g] != kUnused)
+            out.emplace(unsigned(g), characters[g] == kNoCharacter ? 0 : characters[g]);
     return out;
 }
 

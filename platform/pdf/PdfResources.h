@@ -6,17 +6,16 @@
 // of the file, so each face and picture is embedded once however many pages
 // use it.
 
-#include "platform/FontRecord.h"
-
 #include <QByteArray>
 #include <QImage>
-
 #include <map>
 #include <mutex>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+#include "platform/FontRecord.h"
 
 namespace platform {
 class FontFace;
@@ -41,7 +40,7 @@ struct ImageUse {
 };
 
 class PdfResources {
-public:
+  public:
     // Resource numbers: /F<n> and /Im<n> in the page content.
     int font(const FontFace* face, bool* added = nullptr);
     int image(const QImage& image, const QByteArray& jpeg = QByteArray());
@@ -66,7 +65,7 @@ public:
     const std::vector<ImageUse>& images() const { return images_; }
     const std::vector<std::string>& forms() const { return forms_; }
 
-private:
+  private:
     std::mutex mutex_;
     std::vector<FontUse> fonts_;
     std::unordered_map<const FontFace*, int> fontIndex_;

@@ -12,7 +12,8 @@ void appendInt(std::string& out, long long v) {
 }
 
 void appendNumber(std::string& out, double v, int decimals) {
-    static constexpr long long kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+    static constexpr long long kScale[] = {1,      10,      100,      1000,      10000,
+                                           100000, 1000000, 10000000, 100000000, 1000000000};
     if (decimals < 0) decimals = 0;
     if (decimals > 9) decimals = 9;
     const long long scale = kScale[decimals];
@@ -40,7 +41,8 @@ void appendNumber(std::string& out, double v, int decimals) {
 
 void appendHex4(std::string& out, unsigned v) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    const char s[4] = {kDigits[(v >> 12) & 15], kDigits[(v >> 8) & 15], kDigits[(v >> 4) & 15], kDigits[v & 15]};
+    const char s[4] = {kDigits[(v >> 12) & 15], kDigits[(v >> 8) & 15], kDigits[(v >> 4) & 15],
+                       kDigits[v & 15]};
     out.append(s, 4);
 }
 

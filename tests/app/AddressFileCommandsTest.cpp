@@ -6,9 +6,9 @@
 #include "app/CommandTable.h"
 #include "book/AddressRecord.h"
 #include "book/EntryPage.h"
-#include "render/PreviewPage.h"
 #include "platform/Sjis.h"
 #include "platform/StringGrid.h"
+#include "render/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 
 using platform::Answer;
@@ -27,9 +27,9 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-const QByteArray kTwoRecords = platform::Sjis::bytes(QStringLiteral(
-    "やまだ,山田　太郎,123-4567,東京都,１－２,,,03-1234-5678,,,,,友人\r\n"
-    "すずき,鈴木　花子,9876543,大阪府,,,,,,,,,親戚\r\n"));
+const QByteArray kTwoRecords = platform::Sjis::bytes(
+    QStringLiteral("やまだ,山田　太郎,123-4567,東京都,１－２,,,03-1234-5678,,,,,友人\r\n"
+                   "すずき,鈴木　花子,9876543,大阪府,,,,,,,,,親戚\r\n"));
 
 }  // namespace
 
@@ -43,7 +43,8 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
     EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("9876543 "));
     EXPECT_EQ(f.wholeBook().cell(book::ColKana, 2), QStringLiteral("すずき"));
     EXPECT_EQ(f.wholeBook().cell(book::ColNumber, 2), QStringLiteral("2"));
-    EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
+    EXPECT_EQ(f.windowTitle(),
+              QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
     EXPECT_EQ(f.bookFileName(), path);
     EXPECT_FALSE(f.isBookModified());
     EXPECT_TRUE(f.isCommandEnabled("ActPrint"));
@@ -78,7 +79,8 @@ TEST_F(MainWindowTest, SavingWritesTheFileLayoutAndKeepsTheGridLayout) {
     f.setBookModified(true);
     EXPECT_TRUE(f.ActSaveExecute());
     EXPECT_EQ(readFile(path), kTwoRecords.left(kTwoRecords.indexOf('\n') + 1) +
-                                  platform::Sjis::bytes(QStringLiteral("すずき,鈴木　花子,987-6543,大阪府,,,,,,,,,親戚\r\n")));
+                                  platform::Sjis::bytes(QStringLiteral(
+                                      "すずき,鈴木　花子,987-6543,大阪府,,,,,,,,,親戚\r\n")));
     EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　family.csv　』"));
     EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
@@ -110,7 +112,8 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     // The folder refuses new files, so no temporary file can be made beside the target.
     QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool saved = f.SaveAddressFile(path);
-    QFile::setPermissions(home.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(home.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     EXPECT_FALSE(saved);
     EXPECT_EQ(dialogs.count("error"), 1);

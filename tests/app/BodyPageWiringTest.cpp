@@ -20,8 +20,8 @@
 #include "platform/SpinField.h"
 #include "platform/StringGrid.h"
 #include "render/PreviewPage.h"
-#include "tests/message/BodyPageControls.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/message/BodyPageControls.h"
 
 namespace {
 
@@ -56,7 +56,8 @@ TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
     app::TMirelForm& f = make();
     bodyEditor(*bodyPage(f))->insertPlainText(QStringLiteral("keep"));
     f.OpenDocument(home.filePath(QStringLiteral("card.gif")));
-    EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
+    EXPECT_EQ(dialogs.texts("notice"),
+              QStringList({QStringLiteral("このファイル形式は開けません")}));
     EXPECT_EQ(f.currentPage(), app::Page::Body);
     EXPECT_EQ(bodyEditor(*bodyPage(f))->toPlainText(), QStringLiteral("keep"));
 }
@@ -65,9 +66,11 @@ TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
     app::TMirelForm& f = make();
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
     f.showPage(app::Page::Body);
-    for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs", "ActPaste"}) EXPECT_TRUE(enabled(f, on)) << on;
-    for (const char* off : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
-                            "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum", "ActHSave", "ActCopy"})
+    for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs", "ActPaste"})
+        EXPECT_TRUE(enabled(f, on)) << on;
+    for (const char* off :
+         {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran", "ActSelectAllData",
+          "ActIns", "ActDel", "ActSave", "ActEditData", "ActReNum", "ActHSave", "ActCopy"})
         EXPECT_FALSE(enabled(f, off)) << off;
     // Leaving for the preview takes the body's edit commands away again.
     f.showPage(app::Page::Preview);
@@ -112,7 +115,8 @@ TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
 TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
     QFile ini(home.filePath(QStringLiteral("mirel36.ini")));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(platform::Sjis::bytes(QStringLiteral("[SE]\r\nint031=15\r\nint057=-40\r\n[Kind]\r\nintCB5=1\r\n")));
+    ini.write(platform::Sjis::bytes(
+        QStringLiteral("[SE]\r\nint031=15\r\nint057=-40\r\n[Kind]\r\nintCB5=1\r\n")));
     ini.close();
     app::TMirelForm& f = make();
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("NES0"))->value(), 15);
@@ -147,7 +151,8 @@ TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {
     const int x = qRound(950 * printer.dotsPerInch / 254.0) - 30;
     int ink = 0;
     for (int y = 0; y < page.height(); ++y)
-        for (int dx = -qRound(100 * printer.dotsPerInch / 254.0); dx < 0; ++dx) ink += qGray(page.pixel(x + dx, y)) < 128;
+        for (int dx = -qRound(100 * printer.dotsPerInch / 254.0); dx < 0; ++dx)
+            ink += qGray(page.pixel(x + dx, y)) < 128;
     EXPECT_GT(ink, 100);
     int beyond = 0;  // nothing right of the first column
     for (int y = 0; y < page.height(); ++y)

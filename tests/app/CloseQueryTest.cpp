@@ -6,8 +6,8 @@
 
 #include "editor/TPictanForm1.h"
 #include "message/BodyPage.h"
-#include "tests/message/BodyPageControls.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/message/BodyPageControls.h"
 
 using platform::Answer;
 
@@ -50,8 +50,10 @@ TEST_F(MainWindowTest, BookAndBodyModifiedAskTwiceInOrder) {
     EXPECT_TRUE(closes(f));
     const QStringList asked = dialogs.texts("question");
     ASSERT_EQ(asked.size(), 2);
-    EXPECT_EQ(asked[0], QStringLiteral(" 『 新規データ 』 が保存されていません。\n\n     保存しますか？"));
-    EXPECT_EQ(asked[1], QStringLiteral(" 『 新規文書 』 が保存されていません。\n\n     保存しますか？"));
+    EXPECT_EQ(asked[0],
+              QStringLiteral(" 『 新規データ 』 が保存されていません。\n\n     保存しますか？"));
+    EXPECT_EQ(asked[1],
+              QStringLiteral(" 『 新規文書 』 が保存されていません。\n\n     保存しますか？"));
 }
 
 TEST_F(MainWindowTest, CancelOnTheFirstQuestionAsksNothingMore) {
@@ -94,7 +96,8 @@ TEST_F(MainWindowTest, SavingTheBodyOnCloseWritesCp932WithCrLf) {
     EXPECT_TRUE(closes(f));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x87\x40\x96\x7b\x94\x4e\x82\xe0"));
+    EXPECT_EQ(file.readAll(),
+              QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x87\x40\x96\x7b\x94\x4e\x82\xe0"));
     EXPECT_EQ(bodyPage(f)->bodyFileName(), path);
 }
 
@@ -130,7 +133,8 @@ TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
     EXPECT_FALSE(closes(f));
     const QStringList asked = dialogs.texts("question");
     ASSERT_EQ(asked.size(), 3);
-    EXPECT_EQ(asked[2], QStringLiteral("『 新規画像 』　が保存されていません。\r\n\r\n　保存しますか？"));
+    EXPECT_EQ(asked[2],
+              QStringLiteral("『 新規画像 』　が保存されていません。\r\n\r\n　保存しますか？"));
     EXPECT_TRUE(pictan.editorModified());
 
     // いいえ gives the picture up: the editor's own close asks nothing more.

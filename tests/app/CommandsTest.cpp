@@ -3,18 +3,18 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
-#include <QToolBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolBar>
 #include <QUrl>
 
 #include "app/CommandTable.h"
 #include "book/AddressRecord.h"
 #include "book/RelationFilter.h"
-#include "render/PreviewPage.h"
 #include "platform/StringGrid.h"
+#include "render/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 
 TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
@@ -42,7 +42,8 @@ TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
     app::TMirelForm& f = make();
     f.wholeBook().setRowCount(6);
     for (int r = 1; r <= 5; ++r)
-        f.wholeBook().setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
+        f.wholeBook().setCell(book::ColRelation, r,
+                              r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
     f.selectRelation(QStringLiteral("親戚"));  // rows 2 and 4
     f.ActSelectAllDataExecute();
     EXPECT_EQ(filteredGrid(f)->selection().top, 1);
@@ -61,7 +62,8 @@ TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
     EXPECT_EQ(open->statusTip(), QStringLiteral("ファイルを開きます。"));
     EXPECT_EQ(open->property("category").toString(), QStringLiteral("ファイル"));
     EXPECT_EQ(open->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-    EXPECT_EQ(f.findChild<QAction*>("ActSort")->statusTip(), QStringLiteral("データを　『あいうえお順』　に並べ替えます"));
+    EXPECT_EQ(f.findChild<QAction*>("ActSort")->statusTip(),
+              QStringLiteral("データを　『あいうえお順』　に並べ替えます"));
 }
 
 TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
@@ -110,7 +112,8 @@ TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
     dialogs.expect("notice");
     app::TMirelForm& f = make();
     f.OpenDocument(home.filePath(QStringLiteral("picture.gif")));
-    EXPECT_EQ(dialogs.texts("notice"), QStringList({QStringLiteral("このファイル形式は開けません")}));
+    EXPECT_EQ(dialogs.texts("notice"),
+              QStringList({QStringLiteral("このファイル形式は開けません")}));
 }
 
 TEST_F(MainWindowTest, OnlyTheFirstDroppedFileIsOpened) {
@@ -137,10 +140,12 @@ TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
 TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
     app::TMirelForm& f = make();
     f.show();
-    for (QWidget* w : {static_cast<QWidget*>(f.menuBar()), static_cast<QWidget*>(f.findChild<QToolBar*>("ToolBar1")),
+    for (QWidget* w : {static_cast<QWidget*>(f.menuBar()),
+                       static_cast<QWidget*>(f.findChild<QToolBar*>("ToolBar1")),
                        static_cast<QWidget*>(f.findChild<QComboBox*>("ComboBox6")->lineEdit()),
                        static_cast<QWidget*>(kindChoice(f)->lineEdit())}) {
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3), w->mapToGlobal(QPoint(3, 3)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                w->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(w, &click);
         QWidget* popup = QApplication::activePopupWidget();
         EXPECT_EQ(popup, nullptr) << w->metaObject()->className();

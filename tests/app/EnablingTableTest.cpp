@@ -24,23 +24,28 @@ struct Row {
 };
 
 const Row kTable[] = {
-    {"ActPrint", "110001"},        {"ActPrinter", "11001="},      {"ActSave", "110100"},
-    {"ActSaveAs", "110=01"},       {"ActIns", "100000"},          {"ActDel", "100000"},
-    {"ActReNum", "100000"},        {"ActSort", "100000"},         {"ActRSort", "100000"},
-    {"ActHiphn", "100=00"},        {"ActNonHiphn", "100=00"},     {"ActEditData", "111010"},
+    {"ActPrint", "110001"},         {"ActPrinter", "11001="},      {"ActSave", "110100"},
+    {"ActSaveAs", "110=01"},        {"ActIns", "100000"},          {"ActDel", "100000"},
+    {"ActReNum", "100000"},         {"ActSort", "100000"},         {"ActRSort", "100000"},
+    {"ActHiphn", "100=00"},         {"ActNonHiphn", "100=00"},     {"ActEditData", "111010"},
     {"ActSelectAllData", "110000"}, {"ActPrintIchiran", "000010"}, {"ActCopy", "000000"},
-    {"ActCut", "000000"},          {"ActPaste", "00000c"},        {"ActSelectAll", "000000"},
+    {"ActCut", "000000"},           {"ActPaste", "00000c"},        {"ActSelectAll", "000000"},
     {"ActOpen2", "000001"},
 };
 
 int tabOf(Page page) {
     switch (page) {
         case PreviewAll:
-        case PreviewFiltered: return 0;
-        case Sender: return 1;
-        case Entry: return 2;
-        case List: return 3;
-        default: return 4;
+        case PreviewFiltered:
+            return 0;
+        case Sender:
+            return 1;
+        case Entry:
+            return 2;
+        case List:
+            return 3;
+        default:
+            return 4;
     }
 }
 
@@ -55,7 +60,8 @@ TEST_F(MainWindowTest, EveryPageSetsItsCommandsAsTheTableSays) {
             QApplication::clipboard()->clear();
         for (int p = 0; p < kPages; ++p) {
             const Page page = Page(p);
-            f.selectRelation(page == PreviewFiltered ? QStringLiteral("友人") : QStringLiteral("全部"));
+            f.selectRelation(page == PreviewFiltered ? QStringLiteral("友人")
+                                                     : QStringLiteral("全部"));
             for (bool before : {false, true}) {
                 // Leave for another page, set every command, come back.
                 f.showPage(tabOf(page) == 1 ? app::Page::Entry : app::Page::Sender);

@@ -178,8 +178,8 @@ TEST_F(MainWindowTest, EnterWalksTheFieldsAndKanaGoesToTheName) {
     EXPECT_TRUE(s.p.Label80->isVisible());
     QTest::keyClick(s.p.relationChoice, Qt::Key_Return);
     EXPECT_FALSE(s.p.Label80->isVisible());
-    QWidget* expected[] = {s.p.Shamei, s.p.Yakushoku, s.p.Ub1, s.p.Ub2, s.p.Ju1, s.p.Ju2,
-                           s.p.Phone1, s.p.Keitai1, s.p.Fax1, s.p.EditOKButton};
+    QWidget* expected[] = {s.p.Shamei, s.p.Yakushoku, s.p.Ub1,     s.p.Ub2,  s.p.Ju1,
+                           s.p.Ju2,    s.p.Phone1,    s.p.Keitai1, s.p.Fax1, s.p.EditOKButton};
     for (QWidget* w : expected) {
         ASSERT_TRUE(w->hasFocus()) << w->objectName().toStdString();
         QTest::keyClick(w, Qt::Key_Return);

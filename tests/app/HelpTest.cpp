@@ -19,7 +19,9 @@ struct HelpFile {
     ~HelpFile() { qApp->setProperty("helpFile", QVariant()); }
 };
 
-QString shippedHelp() { return platform::AppPaths::resourcePath(QStringLiteral("help/index.html")); }
+QString shippedHelp() {
+    return platform::AppPaths::resourcePath(QStringLiteral("help/index.html"));
+}
 
 }  // namespace
 
@@ -61,9 +63,10 @@ TEST(HelpDocument, ExplainsEveryPageAndEveryContentsLinkLeadsSomewhere) {
     QFile file(shippedHelp());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << shippedHelp().toStdString();
     const QString html = QString::fromUtf8(file.readAll());
-    for (const char16_t* page : {u"印刷プレビュー", u"差出人の編集", u"宛名の編集", u"一覧表", u"はがき裏面",
-                                 u"Pictan", u"プリンタ設定", u"宛名データの保存"})
-        EXPECT_TRUE(html.contains(QString::fromUtf16(page))) << QString::fromUtf16(page).toStdString();
+    for (const char16_t* page : {u"印刷プレビュー", u"差出人の編集", u"宛名の編集", u"一覧表",
+                                 u"はがき裏面", u"Pictan", u"プリンタ設定", u"宛名データの保存"})
+        EXPECT_TRUE(html.contains(QString::fromUtf16(page)))
+            << QString::fromUtf16(page).toStdString();
 
     QSet<QString> anchors;
     const QRegularExpression name(QStringLiteral("<a name=\"([^\"]+)\""));
@@ -86,7 +89,10 @@ TEST_F(MainWindowTest, HelpWindowScreenshot) {
     QCoreApplication::processEvents();
     ASSERT_TRUE(QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT)));
     EXPECT_TRUE(f.helpWindow()->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/help-window.png")));
-    f.helpWindow()->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"))->scrollToAnchor(QStringLiteral("list"));
+    f.helpWindow()
+        ->findChild<QTextBrowser*>(QStringLiteral("HelpBrowser"))
+        ->scrollToAnchor(QStringLiteral("list"));
     QCoreApplication::processEvents();
-    EXPECT_TRUE(f.helpWindow()->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/help-window-list.png")));
+    EXPECT_TRUE(
+        f.helpWindow()->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/help-window-list.png")));
 }

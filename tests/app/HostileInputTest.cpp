@@ -1,15 +1,13 @@
-#include "platform/BoundedRead.h"
-
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <sys/stat.h>
-
 #include "book/AddressFile.h"
 #include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
+#include "platform/BoundedRead.h"
 #include "platform/PictureFiles.h"
 #include "platform/ProfileFile.h"
 
@@ -34,7 +32,8 @@ TEST(BoundedRead, DevicesAndFifosAreRefusedByEveryReader) {
     }
     const QString zeroPicture = dir.filePath(QStringLiteral("z.bmp"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zeroPicture));
-    EXPECT_TRUE(platform::readPicture(zeroPicture).error.contains(QStringLiteral("通常のファイルではありません")));
+    EXPECT_TRUE(platform::readPicture(zeroPicture)
+                    .error.contains(QStringLiteral("通常のファイルではありません")));
 }
 
 TEST(BoundedRead, AFileOverTheCeilingIsRefusedAndOneAtItIsRead) {
@@ -45,6 +44,7 @@ TEST(BoundedRead, AFileOverTheCeilingIsRefusedAndOneAtItIsRead) {
     f.write(QByteArray(100, 'x'));
     f.close();
     EXPECT_EQ(readRegularFile(path, 100).bytes.size(), 100);
-    EXPECT_EQ(readRegularFile(path, 99).error, QStringLiteral("ファイルが大きすぎます（99 バイトまで）"));
+    EXPECT_EQ(readRegularFile(path, 99).error,
+              QStringLiteral("ファイルが大きすぎます（99 バイトまで）"));
     EXPECT_FALSE(readRegularFile(dir.filePath(QStringLiteral("none")), 100).ok());
 }

@@ -10,12 +10,11 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
-
 #include <functional>
 
 #include "app/CommandTable.h"
-#include "book/BookModel.h"
 #include "book/AddressRecord.h"
+#include "book/BookModel.h"
 #include "book/ImportDialog.h"
 #include "platform/Sjis.h"
 #include "platform/StringGrid.h"
@@ -43,10 +42,12 @@ void whenImportDialogOpens(std::function<void(book::ImportDialog&)> adjust = {})
     });
 }
 
-const QByteArray kOwnBook = platform::Sjis::bytes(QStringLiteral("やまだ,山田　太郎,123-4567,東京都,,,,,,,,,友人\r\n"));
-const QByteArray kSheet =
-    QStringLiteral("氏名,フリガナ,〒,住所,携帯\r\n鈴木 花子,スズキ ハナコ,530-0001,大阪府 北区,090\r\n佐藤,サトウ,,札幌,\r\n")
-        .toUtf8();
+const QByteArray kOwnBook =
+    platform::Sjis::bytes(QStringLiteral("やまだ,山田　太郎,123-4567,東京都,,,,,,,,,友人\r\n"));
+const QByteArray kSheet = QStringLiteral(
+                              "氏名,フリガナ,〒,住所,携帯\r\n鈴木 花子,スズキ "
+                              "ハナコ,530-0001,大阪府 北区,090\r\n佐藤,サトウ,,札幌,\r\n")
+                              .toUtf8();
 
 }  // namespace
 
@@ -98,7 +99,8 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
         EXPECT_FALSE(f.isBookModified());
     };
 
-    dialogs.files = {FileDialogResult{writeFile(home.filePath("cut.vcf"), "BEGIN:VCARD\nFN:A\n"), 0}};
+    dialogs.files = {
+        FileDialogResult{writeFile(home.filePath("cut.vcf"), "BEGIN:VCARD\nFN:A\n"), 0}};
     whenImportDialogOpens([](book::ImportDialog& d) {
         EXPECT_TRUE(d.messageLabel()->text().contains(QStringLiteral("END:VCARD")));
         d.resize(640, 240);
@@ -108,8 +110,10 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     unchanged();
 
     // 𠮷 has no CP932 form: the user is told before anything changes.
-    dialogs.files = {FileDialogResult{
-        writeFile(home.filePath("one.vcf"), QStringLiteral("BEGIN:VCARD\nFN:𠮷田\nEND:VCARD\n").toUtf8()), 0}};
+    dialogs.files = {
+        FileDialogResult{writeFile(home.filePath("one.vcf"),
+                                   QStringLiteral("BEGIN:VCARD\nFN:𠮷田\nEND:VCARD\n").toUtf8()),
+                         0}};
     dialogs.answers = {Answer::No};
     whenImportDialogOpens();
     f.runCommand("ActImport");
@@ -127,8 +131,10 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
 
 TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
     app::TMirelForm& f = make();
-    f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook + platform::Sjis::bytes(QStringLiteral(
-                                                               "すずき,\"鈴木, 花子\",,大阪府 北区,\"ビル 3F\",一郎,,03,090,06,ABC,課長,親戚\r\n"))));
+    f.OpenDocument(writeFile(home.filePath("family.csv"),
+                             kOwnBook + platform::Sjis::bytes(QStringLiteral(
+                                            "すずき,\"鈴木, 花子\",,大阪府 北区,\"ビル "
+                                            "3F\",一郎,,03,090,06,ABC,課長,親戚\r\n"))));
     const book::AddressRows book = f.wholeBook().records();
     for (const char* name : {"out.csv", "out.vcf"}) {
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
@@ -166,7 +172,8 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     f.OpenDocument(sheet);
     ASSERT_EQ(f.wholeBook().rowCount(), 3);
     EXPECT_TRUE(f.bookFileName().isEmpty());
-    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）"))) << f.windowTitle().toStdString();
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）")))
+        << f.windowTitle().toStdString();
     EXPECT_FALSE(f.statusText().isEmpty());
     f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/foreign-book-opened.png"));
     EXPECT_FALSE(f.ActSaveExecute());  // the save dialog, cancelled
@@ -177,11 +184,13 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     EXPECT_EQ(kept.readAll(), kSheet);
 
     // A dropped vCard file opens the same way.
-    f.WMDropFiles({writeFile(home.filePath("phone.vcf"), "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
-                                                         "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
+    f.WMDropFiles({writeFile(home.filePath("phone.vcf"),
+                             "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
+                             "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
     EXPECT_EQ(dialogs.count("notice"), 0);
     ASSERT_EQ(f.wholeBook().rowCount(), 2);
     EXPECT_EQ(f.wholeBook().cell(book::ColMobile, 1), QStringLiteral("090"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
-    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf"))) << f.windowTitle().toStdString();
+    EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf")))
+        << f.windowTitle().toStdString();
 }

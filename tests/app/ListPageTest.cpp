@@ -133,8 +133,8 @@ TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
 TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
     app::TMirelForm& f = make();
     platform::StringGrid& g = *wholeGrid(f);
-    const QStringList names = {QStringLiteral("山田太郎"), QStringLiteral("佐藤花"), QStringLiteral("鈴木"),
-                               QStringLiteral("長谷川美穂子")};
+    const QStringList names = {QStringLiteral("山田太郎"), QStringLiteral("佐藤花"),
+                               QStringLiteral("鈴木"), QStringLiteral("長谷川美穂子")};
     g.setRowCount(names.size() + 1);
     for (int r = 1; r <= names.size(); ++r) {
         g.setCell(book::ColName, r, names[r - 1]);
@@ -156,5 +156,7 @@ TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
 
     f.runCommand("ActPrintIchiran");
     ASSERT_EQ(printer.pages.size(), 1);
-    EXPECT_TRUE(printer.pages[0].copy(0, 0, 900, 300).save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-printed.png")));
+    EXPECT_TRUE(printer.pages[0]
+                    .copy(0, 0, 900, 300)
+                    .save(QStringLiteral(PELCOR_TEST_OUTPUT "/list-printed.png")));
 }

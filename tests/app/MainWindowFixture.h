@@ -14,10 +14,10 @@
 #include <memory>
 
 #include "app/TMirelForm.h"
-#include "platform/AppPaths.h"
 #include "book/EntryPage.h"
 #include "book/SenderPage.h"
 #include "message/BodyPage.h"
+#include "platform/AppPaths.h"
 #include "platform/StringGrid.h"
 #include "print/ListPage.h"
 #include "render/PreviewBox.h"
@@ -35,14 +35,26 @@ inline platform::StringGrid* filteredGrid(app::TMirelForm& f) {
 }
 
 // The pages, found by name as the tab widget holds them.
-inline render::PreviewPage* previewPage(app::TMirelForm& f) { return f.findChild<render::PreviewPage*>("Preview"); }
-inline book::SenderPage* senderPage(app::TMirelForm& f) { return f.findChild<book::SenderPage*>("Sasidasininn"); }
-inline book::EntryPage* entryPage(app::TMirelForm& f) { return f.findChild<book::EntryPage*>("MirelEdit"); }
-inline print::ListPage* listPage(app::TMirelForm& f) { return f.findChild<print::ListPage*>("Ichiran"); }
-inline message::BodyPage* bodyPage(app::TMirelForm& f) { return f.findChild<message::BodyPage*>("HRimen"); }
+inline render::PreviewPage* previewPage(app::TMirelForm& f) {
+    return f.findChild<render::PreviewPage*>("Preview");
+}
+inline book::SenderPage* senderPage(app::TMirelForm& f) {
+    return f.findChild<book::SenderPage*>("Sasidasininn");
+}
+inline book::EntryPage* entryPage(app::TMirelForm& f) {
+    return f.findChild<book::EntryPage*>("MirelEdit");
+}
+inline print::ListPage* listPage(app::TMirelForm& f) {
+    return f.findChild<print::ListPage*>("Ichiran");
+}
+inline message::BodyPage* bodyPage(app::TMirelForm& f) {
+    return f.findChild<message::BodyPage*>("HRimen");
+}
 
 // Controls of the preview page a test looks at or chooses with.
-inline render::PreviewBox* previewBox(app::TMirelForm& f) { return f.findChild<render::PreviewBox*>("PaintBox1"); }
+inline render::PreviewBox* previewBox(app::TMirelForm& f) {
+    return f.findChild<render::PreviewBox*>("PaintBox1");
+}
 inline QComboBox* kindChoice(app::TMirelForm& f) { return f.findChild<QComboBox*>("ComboBox2"); }
 inline QRadioButton* envelopeSide(app::TMirelForm& f, bool back) {
     return f.findChild<QRadioButton*>(back ? "FuutouR" : "FuutouF");
@@ -88,7 +100,7 @@ struct EntryControls {
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
         platform::AppPaths::setOverrideFolder(home.path());

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +13,6 @@
 #include "app/PdfExport.h"
 #include "platform/PictureFiles.h"
 #include "platform/Sjis.h"
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -39,14 +38,14 @@ PdfInfo readPdf(const QString& path) {
 }
 
 class PdfExport : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         QFile book(dir.filePath("book.csv"));
         ASSERT_TRUE(book.open(QIODevice::WriteOnly));
-        book.write(platform::Sjis::bytes(QStringLiteral(
-            "やまだ,山田　太郎,123-4567,東京都港区芝公園四丁目２－８,,,,,,,,,\r\n"
-            "すずき,鈴木　一郎,5300001,大阪府大阪市北区梅田３－１－１,,,,,,,,,\r\n"
-            "さとう,佐藤　花子,,北海道札幌市,,,,,,,,,\r\n")));
+        book.write(platform::Sjis::bytes(
+            QStringLiteral("やまだ,山田　太郎,123-4567,東京都港区芝公園四丁目２－８,,,,,,,,,\r\n"
+                           "すずき,鈴木　一郎,5300001,大阪府大阪市北区梅田３－１－１,,,,,,,,,\r\n"
+                           "さとう,佐藤　花子,,北海道札幌市,,,,,,,,,\r\n")));
         QFile ini(dir.filePath("mirel36.ini"));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[Kind]\r\nintCB2=1\r\n");
@@ -77,11 +76,14 @@ TEST_F(PdfExport, OnePagePerRecordAtTheCardsSize) {
 TEST_F(PdfExport, ForeignBooksAndContactsAreAccepted) {
     QFile csv(dir.filePath("sheet.csv"));
     ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
-    csv.write(QStringLiteral("\uFEFF氏名,郵便番号,住所\n山田 太郎,105-0011,東京都 港区\n鈴木,,大阪\n").toUtf8());
+    csv.write(
+        QStringLiteral("\uFEFF氏名,郵便番号,住所\n山田 太郎,105-0011,東京都 港区\n鈴木,,大阪\n")
+            .toUtf8());
     csv.close();
     QFile vcf(dir.filePath("contacts.vcf"));
     ASSERT_TRUE(vcf.open(QIODevice::WriteOnly));
-    vcf.write(QStringLiteral("BEGIN:VCARD\nVERSION:3.0\nN:山田;太郎;;;\nADR:;;芝公園;港区;東京都;105-0011;\nEND:VCARD\n")
+    vcf.write(QStringLiteral("BEGIN:VCARD\nVERSION:3.0\nN:山田;太郎;;;\nADR:;;芝公園;港区;東京都;"
+                             "105-0011;\nEND:VCARD\n")
                   .toUtf8());
     vcf.close();
     const QString out = dir.filePath("foreign.pdf");
@@ -93,7 +95,8 @@ TEST_F(PdfExport, ForeignBooksAndContactsAreAccepted) {
 
 TEST_F(PdfExport, KindAndRowsChooseWhatIsWritten) {
     const QString out = dir.filePath("envelopes.pdf");
-    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--kind", "3", "--rows", "2-3"})),
+    EXPECT_EQ(app::exportPdf(request(
+                  {"--export-pdf", out, dir.filePath("book.csv"), "--kind", "3", "--rows", "2-3"})),
               QString());
     const PdfInfo info = readPdf(out);
     EXPECT_EQ(info.pages, 2);
@@ -105,17 +108,22 @@ TEST_F(PdfExport, KindAndRowsChooseWhatIsWritten) {
 TEST_F(PdfExport, MistakesAreRefusedWithAReason) {
     app::PdfExportRequest r;
     QString error;
-    EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--kind", "9"}, r, error));
-    EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--rows", "3-1"}, r, error));
+    EXPECT_FALSE(
+        app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--kind", "9"}, r, error));
+    EXPECT_FALSE(
+        app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--rows", "3-1"}, r, error));
     for (const char* rows : {"1-2-3", "1--2", "-2", "1-x"})
-        EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--rows", rows}, r, error)) << rows;
+        EXPECT_FALSE(
+            app::parsePdfExport({"--export-pdf", "x.pdf", "book.csv", "--rows", rows}, r, error))
+            << rows;
     EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf"}, r, error));
     EXPECT_FALSE(app::parsePdfExport({"--export-pdf", "x.pdf", "a.csv", "--colour"}, r, error));
-    const QString missing = app::exportPdf(request({"--export-pdf", dir.filePath("x.pdf"), dir.filePath("none.csv")}));
+    const QString missing =
+        app::exportPdf(request({"--export-pdf", dir.filePath("x.pdf"), dir.filePath("none.csv")}));
     EXPECT_FALSE(missing.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath("x.pdf")));
-    EXPECT_FALSE(app::exportPdf(request({"--export-pdf", dir.filePath("x.pdf"), dir.filePath("book.csv"), "--rows",
-                                         "7-9"}))
+    EXPECT_FALSE(app::exportPdf(request({"--export-pdf", dir.filePath("x.pdf"),
+                                         dir.filePath("book.csv"), "--rows", "7-9"}))
                      .isEmpty());
 }
 
@@ -130,7 +138,8 @@ TEST_F(PdfExport, TheProgramExportsWithoutADisplay) {
     env.insert("PELCOR_HOME", dir.path());
     p.setProcessEnvironment(env);
     const QString out = dir.filePath("cli.pdf");
-    p.start(QStringLiteral(PELCOR_BINARY), {"--export-pdf", out, dir.filePath("book.csv"), "--rows", "1-2"});
+    p.start(QStringLiteral(PELCOR_BINARY),
+            {"--export-pdf", out, dir.filePath("book.csv"), "--rows", "1-2"});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_EQ(p.readAllStandardError(), QByteArray());  // a command that succeeds says nothing
@@ -160,7 +169,8 @@ TEST_F(PdfExport, AnOutputThatIsAnInputOrNoPdfIsLeftAlone) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
 
     for (const QString& out : {book, link, dir.filePath("other.csv"), fifo})
-        EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, book})).isEmpty()) << out.toStdString();
+        EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, book})).isEmpty())
+            << out.toStdString();
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
     EXPECT_FALSE(QFileInfo(fifo).isFile());
@@ -178,33 +188,41 @@ TEST_F(PdfExport, BackWritesTheSenderSideOfAnEnvelope) {
     if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
     QFile ini(dir.filePath("mirel36.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(platform::Sjis::bytes(QStringLiteral("[Kind]\r\nintCB2=2\r\n[Edit]\r\ntext1=差出太郎\r\n")));
+    ini.write(platform::Sjis::bytes(
+        QStringLiteral("[Kind]\r\nintCB2=2\r\n[Edit]\r\ntext1=差出太郎\r\n")));
     ini.close();
     const QString out = dir.filePath("back.pdf");
-    ASSERT_EQ(app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--rows", "1", "--back"})),
+    ASSERT_EQ(app::exportPdf(request(
+                  {"--export-pdf", out, dir.filePath("book.csv"), "--rows", "1", "--back"})),
               QString());
     QProcess text;
-    text.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
+    text.start(pdftotext,
+               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), out, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(30000));
-    const QString written = QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression("\\s"));
+    const QString written =
+        QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression("\\s"));
     EXPECT_TRUE(written.contains(QStringLiteral("差出太郎"))) << written.toStdString();
     EXPECT_FALSE(written.contains(QStringLiteral("山田"))) << written.toStdString();
 
-    EXPECT_FALSE(
-        app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--kind", "1", "--back"})).isEmpty());
+    EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, dir.filePath("book.csv"), "--kind",
+                                         "1", "--back"}))
+                     .isEmpty());
 }
 
 // A book whose name is CP932 bytes, as unpacked from a Windows archive.
 TEST_F(PdfExport, ABookNamedInCp932OpensFromTheCommandLine) {
     const QByteArray raw = QFile::encodeName(dir.path()) + "/\x83\x65\x83\x58\x83\x67.csv";
-    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("book.csv")).constData(), raw.constData()), 0);
+    ASSERT_EQ(::rename(QFile::encodeName(dir.filePath("book.csv")).constData(), raw.constData()),
+              0);
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("PELCOR_HOME", dir.path());
     env.insert("QT_QPA_PLATFORM", "offscreen");
     p.setProcessEnvironment(env);
     const QString out = dir.filePath("cp932.pdf");
-    p.start("sh", {"-c", "exec \"$0\" --export-pdf \"$1\" \"$(printf '%s/\\203\\145\\203\\130\\203\\147.csv' \"$2\")\"",
+    p.start("sh", {"-c",
+                   "exec \"$0\" --export-pdf \"$1\" \"$(printf "
+                   "'%s/\\203\\145\\203\\130\\203\\147.csv' \"$2\")\"",
                    QStringLiteral(PELCOR_BINARY), out, dir.path()});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
@@ -222,14 +240,15 @@ TEST_F(PdfExport, TheMessageSideIsOneCardWithItsPicture) {
     ASSERT_EQ(platform::writeBmp(dir.filePath("photo.bmp"), photo), QString());
 
     const QString out = dir.filePath("back.pdf");
-    const QString error =
-        app::exportPdf(request({"--export-pdf", out, dir.filePath("body.txt"), dir.filePath("photo.bmp")}));
+    const QString error = app::exportPdf(
+        request({"--export-pdf", out, dir.filePath("body.txt"), dir.filePath("photo.bmp")}));
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     const PdfInfo info = readPdf(out);
     EXPECT_EQ(info.pages, 1);
     ASSERT_FALSE(info.sizes.isEmpty());
     EXPECT_NEAR(info.sizes[0].width(), 283.5, 1.0);
-    EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, dir.filePath("body.txt"), dir.filePath("none.jpg")}))
+    EXPECT_FALSE(app::exportPdf(request({"--export-pdf", out, dir.filePath("body.txt"),
+                                         dir.filePath("none.jpg")}))
                      .isEmpty());
 }
 
@@ -240,7 +259,8 @@ TEST_F(PdfExport, AlignedJointNamesPutBothHonorificsOnOneLine) {
     if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) not installed";
     QFile book(dir.filePath("joint.csv"));
     ASSERT_TRUE(book.open(QIODevice::WriteOnly));
-    book.write(platform::Sjis::bytes(QStringLiteral("やまだ,山田　太郎,1234567,東京都港区芝公園4-2-8,,花子,,,,,,,\r\n")));
+    book.write(platform::Sjis::bytes(
+        QStringLiteral("やまだ,山田　太郎,1234567,東京都港区芝公園4-2-8,,花子,,,,,,,\r\n")));
     book.close();
     QFile ini(dir.filePath("mirel36.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Append));
@@ -250,14 +270,16 @@ TEST_F(PdfExport, AlignedJointNamesPutBothHonorificsOnOneLine) {
     for (const char* kind : {"0", "2", "3", "4", "5"}) {
         SCOPED_TRACE(kind);
         const QString out = dir.filePath(QStringLiteral("joint%1.pdf").arg(QLatin1String(kind)));
-        ASSERT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName(), "--kind", kind})), QString());
+        ASSERT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName(), "--kind", kind})),
+                  QString());
         QProcess p;
         p.start(pdftotext, {QStringLiteral("-bbox"), out, QStringLiteral("-")});
         ASSERT_TRUE(p.waitForFinished(20000));
         const QString html = QString::fromUtf8(p.readAllStandardOutput());
         static const QRegularExpression word(QStringLiteral("yMin=\"([0-9.]+)\"[^>]*>様<"));
         QVector<double> tops;
-        for (auto it = word.globalMatch(html); it.hasNext();) tops.append(it.next().captured(1).toDouble());
+        for (auto it = word.globalMatch(html); it.hasNext();)
+            tops.append(it.next().captured(1).toDouble());
         ASSERT_EQ(tops.size(), 2) << html.toStdString();
         EXPECT_NEAR(tops[0], tops[1], 0.5 / 25.4 * 72);  // 0.5 mm in points
     }

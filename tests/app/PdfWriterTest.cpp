@@ -50,7 +50,7 @@ constexpr int kKinds = 6;
 constexpr int kFaces = 4;
 
 class PdfWriter : public ::testing::Test {
-protected:
+  protected:
     render::AddressSideInput card(int kind, int face) {
         render::AddressSideInput in = app::addressSideInputFromSettings(dir.filePath("none.ini"));
         in.mediaKind = kind;
@@ -74,7 +74,8 @@ protected:
     std::vector<platform::PagePicture> allPages() {
         std::vector<platform::PagePicture> pages;
         for (int face = 0; face < kFaces; ++face)
-            for (int kind = 0; kind < kKinds; ++kind) pages.push_back(render::DrawAddressSide(card(kind, face)));
+            for (int kind = 0; kind < kKinds; ++kind)
+                pages.push_back(render::DrawAddressSide(card(kind, face)));
         for (int kind = 0; kind < kKinds; ++kind) {
             render::AddressSideInput marked = card(kind, 0);
             marked.target = render::OutputTarget::Screen;
@@ -82,7 +83,8 @@ protected:
         }
         message::MessageSideInput m = app::messageSideInputFromSettings(dir.filePath("none.ini"));
         m.target = render::ReferenceDevice::Printer;
-        m.lines = QStringList{QStringLiteral("謹賀新年"), QStringLiteral("旧年中はお世話になりました")};
+        m.lines =
+            QStringList{QStringLiteral("謹賀新年"), QStringLiteral("旧年中はお世話になりました")};
         QImage photo(120, 160, QImage::Format_RGB32);
         photo.fill(QColor(40, 120, 200));
         QPainter(&photo).fillRect(0, 80, 120, 80, QColor(220, 160, 40));
@@ -94,13 +96,13 @@ protected:
 
     QString write(const QString& name, const std::vector<platform::PagePicture>& pages) {
         const QString path = dir.filePath(name);
-        const QString error = platform::pdf::writePdf(
-            path, int(pages.size()),
-            [&](int i, platform::pdf::PdfPage& page) {
-                page.picture = pages[size_t(i)];
-                return QString();
-            },
-            {QStringLiteral("test"), QStringLiteral("Pelcor")});
+        const QString error =
+            platform::pdf::writePdf(path, int(pages.size()),
+                                    [&](int i, platform::pdf::PdfPage& page) {
+                                        page.picture = pages[size_t(i)];
+                                        return QString();
+                                    },
+                                    {QStringLiteral("test"), QStringLiteral("Pelcor")});
         EXPECT_EQ(error, QString());
         return path;
     }
@@ -113,7 +115,8 @@ protected:
 // and brought down to 300 dpi, so that its pattern pixels have their size.
 QImage paint(const platform::PagePicture& picture, QSize size) {
     bool pattern = false;
-    for (const platform::PageOp& op : picture.ops) pattern = pattern || std::holds_alternative<platform::op::BrushPattern>(op);
+    for (const platform::PageOp& op : picture.ops)
+        pattern = pattern || std::holds_alternative<platform::op::BrushPattern>(op);
     const int factor = pattern ? 4 : 1;
     QImage image(size * factor, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -123,11 +126,13 @@ QImage paint(const platform::PagePicture& picture, QSize size) {
         QPainter p(&image);
         platform::PagePlayer::playAtNaturalSize(p, picture, QPointF(0, 0));
     }
-    return factor == 1 ? image : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return factor == 1 ? image
+                       : image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 int channelDistance(QRgb a, QRgb b) {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
 }
 
 // Share of the pixels of `a` with no pixel of `b` close in colour (within a
@@ -161,36 +166,45 @@ TEST_F(PdfWriter, EveryKindPassesTheCheckAtItsExactSize) {
     const ToolRun check = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
     EXPECT_EQ(check.exitCode, 0) << check.out.toStdString() << check.err.toStdString();
 
-    const ToolRun info = run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                                     QString::number(pages.size()), path});
-    static const QRegularExpression size(QStringLiteral("Page +(\\d+) size: +([0-9.]+) x ([0-9.]+) pts"));
+    const ToolRun info =
+        run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                        QStringLiteral("-l"), QString::number(pages.size()), path});
+    static const QRegularExpression size(
+        QStringLiteral("Page +(\\d+) size: +([0-9.]+) x ([0-9.]+) pts"));
     int seen = 0;
     for (auto it = size.globalMatch(info.out); it.hasNext(); ++seen) {
         const auto m = it.next();
         const platform::PagePicture& page = pages[size_t(m.captured(1).toInt() - 1)];
         // Points to two decimals, from the page's 0.01 mm, nothing rounded to whole points.
-        EXPECT_EQ(qRound(m.captured(2).toDouble() * 100), qRound(page.widthHundredths / 2540.0 * 7200));
-        EXPECT_EQ(qRound(m.captured(3).toDouble() * 100), qRound(page.heightHundredths / 2540.0 * 7200));
+        EXPECT_EQ(qRound(m.captured(2).toDouble() * 100),
+                  qRound(page.widthHundredths / 2540.0 * 7200));
+        EXPECT_EQ(qRound(m.captured(3).toDouble() * 100),
+                  qRound(page.heightHundredths / 2540.0 * 7200));
     }
     EXPECT_EQ(seen, int(pages.size()));
-    EXPECT_TRUE(info.out.contains(QStringLiteral("Page    1 size:  283.46 x 419.53 pts"))) << info.out.toStdString();
+    EXPECT_TRUE(info.out.contains(QStringLiteral("Page    1 size:  283.46 x 419.53 pts")))
+        << info.out.toStdString();
 }
 
 TEST_F(PdfWriter, TextExtractionGivesBackEveryField) {
     const render::AddressSideInput in = card(0, 0);
     const QString path = write(QStringLiteral("card.pdf"), {render::DrawAddressSide(in)});
-    const QString text = withoutBlanks(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out);
-    QStringList columns = {in.record[book::ColAddress1], in.record[book::ColAddress2], in.record[book::ColCompany],
-                           in.record[book::ColTitle], in.sender.SJuusho1};
+    const QString text =
+        withoutBlanks(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out);
+    QStringList columns = {in.record[book::ColAddress1], in.record[book::ColAddress2],
+                           in.record[book::ColCompany], in.record[book::ColTitle],
+                           in.sender.SJuusho1};
     // Names are drawn as family and given name apart.
     columns += in.record[book::ColName].split(QChar(u'\u3000'));
     columns += in.sender.SSimei.split(QChar(u'\u3000'));
     for (const QString& field : columns)
-        EXPECT_TRUE(text.contains(render::ConvertForVertical(field))) << field.toStdString() << " in\n"
-                                                                     << text.toStdString();
+        EXPECT_TRUE(text.contains(render::ConvertForVertical(field)))
+            << field.toStdString() << " in\n"
+            << text.toStdString();
     // Postal codes are drawn digit by digit in their boxes, as digits.
     EXPECT_TRUE(text.contains(in.record[book::ColPostal])) << text.toStdString();
-    EXPECT_TRUE(text.contains(in.sender.SYuubinBangou1 + in.sender.SYuubinBangou2)) << text.toStdString();
+    EXPECT_TRUE(text.contains(in.sender.SYuubinBangou1 + in.sender.SYuubinBangou2))
+        << text.toStdString();
     // The long-vowel mark in its vertical form still reads as itself.
     EXPECT_TRUE(text.contains(QStringLiteral("コーポ・ハーモニー")));
 }
@@ -205,13 +219,18 @@ TEST_F(PdfWriter, RepeatedTextDrawsAsOnTheFirstPage) {
     EXPECT_TRUE(file.readAll().contains("/Subtype /Form"));
     const auto text = [&](int n) {
         const QString at = QString::number(n);
-        return run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), at, QStringLiteral("-l"), at, path,
-                                                 QStringLiteral("-")}).out;
+        return run(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-f"), at, QStringLiteral("-l"), at, path, QStringLiteral("-")})
+            .out;
     };
     EXPECT_EQ(text(3), text(1));
-    ASSERT_EQ(run(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
-                                               path, dir.filePath(QStringLiteral("same"))}).exitCode, 0);
-    const QImage first(dir.filePath(QStringLiteral("same-1.png"))), third(dir.filePath(QStringLiteral("same-3.png")));
+    ASSERT_EQ(run(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"), path,
+                   dir.filePath(QStringLiteral("same"))})
+                  .exitCode,
+              0);
+    const QImage first(dir.filePath(QStringLiteral("same-1.png"))),
+        third(dir.filePath(QStringLiteral("same-3.png")));
     ASSERT_FALSE(first.isNull());
     EXPECT_EQ(first, third);
 }
@@ -220,17 +239,18 @@ TEST_F(PdfWriter, PagesMatchThePainterAt300Dpi) {
     const std::vector<platform::PagePicture> pages = allPages();
     const QString path = write(QStringLiteral("all.pdf"), pages);
     const ToolRun raster = run(QStringLiteral("pdftoppm"),
-                           {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), path,
-                            dir.filePath(QStringLiteral("page"))});
+                               {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+                                path, dir.filePath(QStringLiteral("page"))});
     ASSERT_EQ(raster.exitCode, 0) << raster.err.toStdString();
-    const QStringList files = QDir(dir.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
+    const QStringList files =
+        QDir(dir.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name);
     ASSERT_EQ(files.size(), int(pages.size()));
     for (int i = 0; i < files.size(); ++i) {
         const QImage ours = QImage(dir.filePath(files[i])).convertToFormat(QImage::Format_RGB32);
         const QImage painted = paint(pages[size_t(i)], ours.size());
         const double share = std::max(differingShare(ours, painted), differingShare(painted, ours));
-        EXPECT_LE(share, 0.005) << "page " << i + 1 << " (kind " << i % kKinds << ", face or marks " << i / kKinds
-                                << ")";
+        EXPECT_LE(share, 0.005) << "page " << i + 1 << " (kind " << i % kKinds << ", face or marks "
+                                << i / kKinds << ")";
         if (i == 0 || share > 0.005) {
             ours.save(QStringLiteral(PELCOR_TEST_OUTPUT "/pdf-writer-%1.png").arg(i + 1));
             painted.save(QStringLiteral(PELCOR_TEST_OUTPUT "/pdf-painter-%1.png").arg(i + 1));
@@ -250,7 +270,8 @@ TEST_F(PdfWriter, FacesAreEmbeddedOnceAndSubset) {
         const QStringList cols = line.simplified().split(QLatin1Char(' '));
         // name, type (2 words), encoding, emb, sub, uni, object id
         ASSERT_GE(cols.size(), 8) << line.toStdString();
-        EXPECT_TRUE(cols[0].contains(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+")))) << line.toStdString();
+        EXPECT_TRUE(cols[0].contains(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+"))))
+            << line.toStdString();
         EXPECT_EQ(cols.mid(4, 3), QStringList({"yes", "yes", "yes"})) << line.toStdString();
         programs << cols[0].chopped(2);  // the -H and -V fonts share one program
     }
@@ -264,7 +285,8 @@ TEST_F(PdfWriter, AFailedWriteLeavesNothingBehind) {
     QFile book(dir.filePath("book.csv"));
     ASSERT_TRUE(book.open(QIODevice::WriteOnly));
     for (int i = 0; i < 200; ++i)
-        book.write(platform::Sjis::bytes(QStringLiteral("やまだ,山田　太郎%1,123-4567,東京都港区芝公園,,,,,,,,,\r\n").arg(i)));
+        book.write(platform::Sjis::bytes(
+            QStringLiteral("やまだ,山田　太郎%1,123-4567,東京都港区芝公園,,,,,,,,,\r\n").arg(i)));
     book.close();
     QDir(dir.path()).mkdir(QStringLiteral("out"));
     const QString target = dir.filePath(QStringLiteral("out/cards.pdf"));
@@ -279,21 +301,23 @@ TEST_F(PdfWriter, AFailedWriteLeavesNothingBehind) {
     env.insert(QStringLiteral("PELCOR_HOME"), dir.path());
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral("/bin/bash"), {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 16; exec \"$@\""),
-                                          QStringLiteral("bash"), QStringLiteral(PELCOR_BINARY),
-                                          QStringLiteral("--export-pdf"), target, book.fileName(),
-                                          QStringLiteral("--kind"), QStringLiteral("0")});
+    p.start(QStringLiteral("/bin/bash"),
+            {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 16; exec \"$@\""),
+             QStringLiteral("bash"), QStringLiteral(PELCOR_BINARY), QStringLiteral("--export-pdf"),
+             target, book.fileName(), QStringLiteral("--kind"), QStringLiteral("0")});
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_NE(p.exitCode(), 0);
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(target));
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), QByteArray("the previous export"));
-    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden), QStringList({"cards.pdf"}));
+    EXPECT_EQ(QDir(dir.filePath("out")).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"cards.pdf"}));
 
     // A folder that does not exist.
     app::PdfExportRequest r;
     QString error;
-    ASSERT_TRUE(app::parsePdfExport({"--export-pdf", dir.filePath("missing/cards.pdf"), book.fileName()}, r, error));
+    ASSERT_TRUE(app::parsePdfExport(
+        {"--export-pdf", dir.filePath("missing/cards.pdf"), book.fileName()}, r, error));
     r.settingsFile = dir.filePath("none.ini");
     r.kind = 0;
     EXPECT_FALSE(app::exportPdf(r).isEmpty());
@@ -301,8 +325,8 @@ TEST_F(PdfWriter, AFailedWriteLeavesNothingBehind) {
 
     // A page with no size is refused, not written as a zero-sized page.
     const QString empty = dir.filePath("empty.pdf");
-    EXPECT_FALSE(platform::pdf::writePdf(
-                     empty, 1, [](int, platform::pdf::PdfPage&) { return QString(); }, {})
+    EXPECT_FALSE(platform::pdf::writePdf(empty, 1,
+                                         [](int, platform::pdf::PdfPage&) { return QString(); }, {})
                      .isEmpty());
     EXPECT_FALSE(QFileInfo::exists(empty));
 }
@@ -320,8 +344,8 @@ TEST_F(PdfWriter, AJpegPictureIsEmbeddedAsItsOwnBytes) {
 
     app::PdfExportRequest r;
     QString error;
-    ASSERT_TRUE(app::parsePdfExport({"--export-pdf", dir.filePath("back.pdf"), body.fileName(), jpeg.fileName()}, r,
-                                    error));
+    ASSERT_TRUE(app::parsePdfExport(
+        {"--export-pdf", dir.filePath("back.pdf"), body.fileName(), jpeg.fileName()}, r, error));
     r.settingsFile = dir.filePath("none.ini");
     ASSERT_EQ(app::exportPdf(r), QString());
     QFile pdf(dir.filePath("back.pdf"));

@@ -23,7 +23,8 @@ namespace {
 
 // Typing, one key a character, also where QTest knows no key for it.
 void type(QLineEdit* field, const QString& text) {
-    for (QChar c : text) QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // The entry page on a new, empty record.
@@ -66,7 +67,8 @@ TEST_F(MainWindowTest, AnAddressAlreadyTypedIsOnlyOfferedOverAndF2TakesIt) {
     type(r.p.Ju1, QStringLiteral("港区芝公園"));
     r.typeCode("1000005");
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("港区芝公園"));
-    EXPECT_TRUE(r.status().contains(QStringLiteral("東京都千代田区丸の内"))) << r.status().toStdString();
+    EXPECT_TRUE(r.status().contains(QStringLiteral("東京都千代田区丸の内")))
+        << r.status().toStdString();
     QTest::keyClick(r.p.Ju1, Qt::Key_F2);
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区丸の内"));
     QTest::keyClick(r.p.Ju1, Qt::Key_Z, Qt::ControlModifier);  // and undo gives it back
@@ -144,7 +146,8 @@ TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
 TEST(PostalCommandLine, LooksUpBothWaysWithoutADisplay) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QString::fromLatin1(v));
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(v));
     p.setProcessEnvironment(env);
     auto run = [&p](const QString& arg) {
         p.start(QStringLiteral(PELCOR_BINARY), {QStringLiteral("--postal"), arg});
@@ -153,7 +156,8 @@ TEST(PostalCommandLine, LooksUpBothWaysWithoutADisplay) {
     };
     EXPECT_EQ(run(QStringLiteral("1000005")), QStringLiteral("東京都千代田区丸の内\n"));
     EXPECT_EQ(p.exitCode(), 0);
-    EXPECT_TRUE(run(QStringLiteral("東京都千代田区丸の内１－１")).startsWith(QStringLiteral("100-0005\n")));
+    EXPECT_TRUE(
+        run(QStringLiteral("東京都千代田区丸の内１－１")).startsWith(QStringLiteral("100-0005\n")));
     EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(run(QStringLiteral("9999999")).isEmpty());
     EXPECT_EQ(p.exitCode(), 1);

@@ -90,7 +90,8 @@ TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
     f.findChild<QLineEdit*>("SSimei")->setText(QStringLiteral("鈴木一郎"));
     f.findChild<QLineEdit*>("SYuubinBangou1")->setText(QStringLiteral("530"));
     f.findChild<QLineEdit*>("SYuubinBangou2")->setText(QStringLiteral("0001"));
-    f.findChild<QLineEdit*>("SJuusho1")->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
+    f.findChild<QLineEdit*>("SJuusho1")
+        ->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));
     f.show();
     const QString dir = QStringLiteral(PELCOR_TEST_OUTPUT);
     QDir().mkpath(dir);
@@ -98,6 +99,7 @@ TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
         kindChoice(f)->setCurrentIndex(kind);
         f.RefreshPreview();
         QCoreApplication::processEvents();
-        EXPECT_TRUE(f.grab().save(QDir(dir).filePath(QStringLiteral("preview-kind%1.png").arg(kind))));
+        EXPECT_TRUE(
+            f.grab().save(QDir(dir).filePath(QStringLiteral("preview-kind%1.png").arg(kind))));
     }
 }

@@ -15,8 +15,10 @@ void fillNames(app::TMirelForm& f, const QStringList& names) {
     f.wholeBook().setRowCount(int(names.size()) + 1);
     for (int r = 1; r <= names.size(); ++r) {
         f.wholeBook().setCell(book::ColName, r, names[r - 1]);
-        f.wholeBook().setCell(book::ColAddress1, r, QStringLiteral("東京都港区芝公園%1丁目").arg(r));
-        f.wholeBook().setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("仕事"));
+        f.wholeBook().setCell(book::ColAddress1, r,
+                              QStringLiteral("東京都港区芝公園%1丁目").arg(r));
+        f.wholeBook().setCell(book::ColRelation, r,
+                              r % 2 ? QStringLiteral("友人") : QStringLiteral("仕事"));
     }
     f.RenumberRows();
 }

@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
-
 #include <utility>
 
 #include "app/Settings.h"
@@ -50,10 +49,17 @@ TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
     for (int i = 1; i <= 6; ++i) expected << QStringLiteral("[Edit]text%1").arg(i);
     // The numbering has gaps.
     for (const auto& [from, to] : {std::pair{1, 8}, {11, 34}, {38, 41}, {45, 58}})
-        for (int i = from; i <= to; ++i) expected << QStringLiteral("[SE]int%1").arg(i, 3, 10, QLatin1Char('0'));
-    expected << "[Font]intCB1" << "[Font]intCB4" << "[Kind]intCB2" << "[Kind]intCB5" << "[Keishou]intCB3";
+        for (int i = from; i <= to; ++i)
+            expected << QStringLiteral("[SE]int%1").arg(i, 3, 10, QLatin1Char('0'));
+    expected << "[Font]intCB1"
+             << "[Font]intCB4"
+             << "[Kind]intCB2"
+             << "[Kind]intCB5"
+             << "[Keishou]intCB3";
     ASSERT_EQ(expected.size(), 61);
-    expected << "[Typeset]JointAlign" << "[Typeset]BlockDash" << "[Typeset]HalfKana";
+    expected << "[Typeset]JointAlign"
+             << "[Typeset]BlockDash"
+             << "[Typeset]HalfKana";
     EXPECT_EQ(written, expected);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("int001=0\r\n")));
@@ -62,10 +68,12 @@ TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
 }
 
 TEST_F(MainWindowTest, ValuesComeBackInTheirControls) {
-    writeIni(home.filePath("mirel36.ini"),
-             QStringLiteral("; mine\r\n[Edit]\r\ntext1=  山田　太郎  \r\ntext3=\"123\"\r\n[SE]\r\nint001=12\r\n"
-                            "int002=0x1F\r\nint003=abc\r\nint005=99\r\nint052=500\r\nint053=$10\r\n"
-                            "[Kind]\r\nintCB2=7\r\n[Font]\r\nintCB1=2\r\n[Mine]\r\nx=1\r\n"));
+    writeIni(
+        home.filePath("mirel36.ini"),
+        QStringLiteral(
+            "; mine\r\n[Edit]\r\ntext1=  山田　太郎  \r\ntext3=\"123\"\r\n[SE]\r\nint001=12\r\n"
+            "int002=0x1F\r\nint003=abc\r\nint005=99\r\nint052=500\r\nint053=$10\r\n"
+            "[Kind]\r\nintCB2=7\r\n[Font]\r\nintCB1=2\r\n[Mine]\r\nx=1\r\n"));
     app::TMirelForm& f = make();
     EXPECT_EQ(f.findChild<QLineEdit*>("SSimei")->text(), QStringLiteral("山田　太郎"));
     EXPECT_EQ(f.findChild<QLineEdit*>("SYuubinBangou1")->text(), QStringLiteral("123"));
@@ -107,8 +115,11 @@ TEST_F(MainWindowTest, TypedSenderTextAndChoicesAreWrittenAsTyped) {
     }
     form.reset();
     const QByteArray written = readAll(home.filePath("mirel36.ini"));
-    EXPECT_TRUE(written.contains("text1=1\x81\x60" "3\r\n"));
-    for (const char* key : {"intCB1=-1", "intCB2=-1", "intCB3=-1"}) EXPECT_TRUE(written.contains(key)) << key;
+    EXPECT_TRUE(
+        written.contains("text1=1\x81\x60"
+                         "3\r\n"));
+    for (const char* key : {"intCB1=-1", "intCB2=-1", "intCB3=-1"})
+        EXPECT_TRUE(written.contains(key)) << key;
 }
 
 TEST_F(MainWindowTest, RangesAreAppliedWhenValuesReachTheirControls) {
@@ -126,7 +137,8 @@ TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReported) {
     ASSERT_TRUE(QDir(home.path()).mkdir("mirel36.ini"));
     form.reset();
     ASSERT_EQ(dialogs.count("error"), 1);
-    EXPECT_EQ(dialogs.texts("error")[0], home.filePath("mirel36.ini") + QStringLiteral(" に書き込めません"));
+    EXPECT_EQ(dialogs.texts("error")[0],
+              home.filePath("mirel36.ini") + QStringLiteral(" に書き込めません"));
 }
 
 TEST_F(MainWindowTest, TypesettingChoicesRoundTripAndOldFilesStayClassic) {

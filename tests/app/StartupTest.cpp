@@ -1,8 +1,8 @@
 #include <QAction>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFontInfo>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -26,7 +26,8 @@ TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
     EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
     for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.wholeBook().cell(c, 1).isEmpty());
     EXPECT_EQ(f.wholeBook().rowCells(0).join(QLatin1Char(',')),
-              QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係"));
+              QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,"
+                             "FAX番号,会社名,役　職,関　係"));
     EXPECT_EQ(f.currentPage(), app::Page::Preview);
     EXPECT_FALSE(f.isCommandEnabled("ActPrint"));
     EXPECT_TRUE(f.showingAll());
@@ -57,7 +58,8 @@ TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
     EXPECT_EQ(QFontInfo(f.font()).family(), QStringLiteral("IPAPGothic"));
     EXPECT_EQ(f.font().pixelSize(), 12);
 
-    const QStringList captions = {"印刷プレビュー", "差出人の編集", "宛名の編集", "一覧表", "はがき裏面"};
+    const QStringList captions = {"印刷プレビュー", "差出人の編集", "宛名の編集", "一覧表",
+                                  "はがき裏面"};
     const QStringList names = {"Preview", "Sasidasininn", "MirelEdit", "Ichiran", "HRimen"};
     const auto* tabs = f.findChild<QTabWidget*>("PageControl1");
     ASSERT_EQ(tabs->count(), 5);
@@ -78,19 +80,22 @@ TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
     EXPECT_FALSE(filteredGrid(f)->isVisibleTo(&f));
     EXPECT_EQ(wholeGrid(f)->selectedColour(), QColor(0, 255, 0));
     EXPECT_EQ(filteredGrid(f)->selectedColour(), QColor(0, 255, 255));
-    EXPECT_EQ(wholeGrid(f)->statusTip(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
+    EXPECT_EQ(wholeGrid(f)->statusTip(),
+              QStringLiteral("クリックされたデータをプレビュー表示します。"));
     EXPECT_EQ(filteredGrid(f)->statusTip(), QStringLiteral("関係で注出されたデータを表示します"));
 }
 
 TEST_F(MainWindowTest, ChoiceListsStartOnTheirFirstItem) {
     app::TMirelForm& f = make();
-    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6", "ComboBox7"}) {
+    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5",
+                             "ComboBox6", "ComboBox7"}) {
         auto* box = f.findChild<QComboBox*>(QLatin1String(name));
         ASSERT_NE(box, nullptr) << name;
         EXPECT_EQ(box->currentIndex(), 0) << name;
     }
-    for (const char* name : {"SSimei", "SRenmei", "SYuubinBangou1", "SYuubinBangou2", "SJuusho1", "SJuusho2",
-                             "Kana1", "Nam1", "Nam2", "Shamei", "Yakushoku", "Ub1", "Ub2", "Ju1", "Ju2"}) {
+    for (const char* name :
+         {"SSimei", "SRenmei", "SYuubinBangou1", "SYuubinBangou2", "SJuusho1", "SJuusho2", "Kana1",
+          "Nam1", "Nam2", "Shamei", "Yakushoku", "Ub1", "Ub2", "Ju1", "Ju2"}) {
         auto* edit = f.findChild<QLineEdit*>(QLatin1String(name));
         ASSERT_NE(edit, nullptr) << name;
         EXPECT_TRUE(edit->text().isEmpty()) << name;
@@ -114,7 +119,8 @@ TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
     f.show();
     const QImage shot = f.grab().toImage();
     ASSERT_FALSE(shot.isNull());
-    const QString out = QDir(QStringLiteral(PELCOR_TEST_OUTPUT)).filePath(QStringLiteral("main-window.png"));
+    const QString out =
+        QDir(QStringLiteral(PELCOR_TEST_OUTPUT)).filePath(QStringLiteral("main-window.png"));
     QDir().mkpath(QFileInfo(out).path());
     EXPECT_TRUE(shot.save(out));
     // The tab captions are drawn with a Japanese face, not the box glyph.

@@ -17,9 +17,10 @@ QByteArray sjis(const QString& s) { return platform::Sjis::bytes(s); }
 
 // A book of `n` records full of awkward text.
 AddressRows awkwardBook(int n) {
-    const QStringList pieces = {"山田　太郎", "a,b", "say \"hi\"", " lead", "trail ", "①㈱髙﨑",
-                                "表示ソフト", "ｶﾀｶﾅ", "", "x\ty", "東京都 港区", "\"", "№Ⅱ",
-                                "東京都\r\n港区", "\"a\",\nb"};
+    const QStringList pieces = {
+        "山田　太郎", "a,b", "say \"hi\"", " lead",       "trail ", "①㈱髙﨑", "表示ソフト",
+        "ｶﾀｶﾅ",       "",    "x\ty",       "東京都 港区", "\"",     "№Ⅱ",      "東京都\r\n港区",
+        "\"a\",\nb"};
     AddressRows rows;
     for (int r = 0; r < n; ++r) {
         QStringList row;
@@ -53,17 +54,18 @@ TEST(AddressFile, ReadsTheThirteenFieldsWithTheReadingFirst) {
 }
 
 TEST(AddressFile, LineEndsEndOfFileAndExtraFields) {
-    const QByteArray bytes = QByteArray("a,b\nc,d\r\ne,f\rignored\n") + "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\r\n" +
-                             "\x1a" + "after,eof\r\n";
+    const QByteArray bytes = QByteArray("a,b\nc,d\r\ne,f\rignored\n") +
+                             "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15\r\n" + "\x1a" + "after,eof\r\n";
     const AddressRows rows = parseAddressFile(bytes);
     ASSERT_EQ(rows.size(), 4);
     EXPECT_EQ(rows[0][1], QStringLiteral("b"));
     EXPECT_EQ(rows[1][1], QStringLiteral("d"));
     EXPECT_EQ(rows[2][1], QStringLiteral("f"));
     EXPECT_EQ(rows[3][12], QStringLiteral("13"));
-    EXPECT_EQ(rows[3][book::ColKana], QStringLiteral("1"));  // the seventh field gives way to the reading
+    EXPECT_EQ(rows[3][book::ColKana],
+              QStringLiteral("1"));  // the seventh field gives way to the reading
     EXPECT_TRUE(parseAddressFile(QByteArray()).isEmpty());
-    EXPECT_EQ(parseAddressFile("x").size(), 1);             // no line end on the last line
+    EXPECT_EQ(parseAddressFile("x").size(), 1);               // no line end on the last line
     EXPECT_EQ(parseAddressFile("a\r\n\r\nb\r\n").size(), 3);  // an empty line is an empty record
     // A quote never closed ends with its line, not with the file.
     EXPECT_EQ(parseAddressFile("k,\"open\r\nb,c\r\n").size(), 2);
@@ -101,9 +103,10 @@ TEST(AddressFile, AThousandAwkwardRecordsComeBackByteIdentical) {
     ASSERT_EQ(read.size(), 1000);
     for (int r = 0; r < 1000; ++r) {
         for (int c = 1; c < book::kColumnCount; ++c) {
-            const QString expected = c == book::ColPostal && rows[r][c] == QStringLiteral("1234567 ")
-                                         ? QStringLiteral("123-4567")
-                                         : rows[r][c];
+            const QString expected =
+                c == book::ColPostal && rows[r][c] == QStringLiteral("1234567 ")
+                    ? QStringLiteral("123-4567")
+                    : rows[r][c];
             ASSERT_EQ(read[r][c], expected) << r << "," << c;
         }
     }

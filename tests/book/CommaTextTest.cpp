@@ -30,7 +30,8 @@ TEST(CommaText, BlanksAroundFieldsAreSkippedAndBlanksInsideAreKept) {
     // A spreadsheet writes "東京都 港区" without quotes: it stays one field,
     // and the fields after it stay in their columns.
     EXPECT_EQ(split("x,Tokyo Minato ,y"), QList<QByteArray>({"x", "Tokyo Minato", "y"}));
-    const QList<QByteArray> spreadsheet = sjis({u"やまだ", u"山田 太郎", u"東京都 港区 芝公園1-2", u"y"});
+    const QList<QByteArray> spreadsheet =
+        sjis({u"やまだ", u"山田 太郎", u"東京都 港区 芝公園1-2", u"y"});
     EXPECT_EQ(splitCommaText(spreadsheet.join(',')), spreadsheet);
     EXPECT_EQ(split("\"Tokyo Minato\""), QList<QByteArray>({"Tokyo Minato"}));
     EXPECT_EQ(split("a\tb"), QList<QByteArray>({"a\tb"}));

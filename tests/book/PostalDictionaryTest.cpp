@@ -27,7 +27,9 @@ QStringList addresses(int code) {
     return out;
 }
 
-std::vector<int> codes(const char16_t* address) { return shipped().find(QString::fromUtf16(address)); }
+std::vector<int> codes(const char16_t* address) {
+    return shipped().find(QString::fromUtf16(address));
+}
 
 // A made-up list of two prefectures, small enough to damage by hand.
 book::PostalTable smallTable() {
@@ -36,9 +38,11 @@ book::PostalTable smallTable() {
     t.date = QStringLiteral("2024-01-31");
     t.prefectures = {{QStringLiteral("北海道"), QStringLiteral("ホッカイドウ")},
                      {QStringLiteral("東京都"), QStringLiteral("トウキョウト")}};
-    t.municipalities = {{1408, 0, QStringLiteral("余市郡余市町"), QStringLiteral("ヨイチグンヨイチチョウ")},
-                        {13101, 1, QStringLiteral("千代田区"), QStringLiteral("チヨダク")}};
-    t.places = {{1000005, 1, QStringLiteral("丸の内")}, {460003, 0, QStringLiteral("黒川町")},
+    t.municipalities = {
+        {1408, 0, QStringLiteral("余市郡余市町"), QStringLiteral("ヨイチグンヨイチチョウ")},
+        {13101, 1, QStringLiteral("千代田区"), QStringLiteral("チヨダク")}};
+    t.places = {{1000005, 1, QStringLiteral("丸の内")},
+                {460003, 0, QStringLiteral("黒川町")},
                 {1000000, 1, QString()}};
     return t;
 }
@@ -93,11 +97,16 @@ TEST(PostalDictionary, FindsCodesFromAddressesAsPeopleWriteThem) {
 
 TEST(PostalDictionary, PreviewRemarkOnUnknownAndMismatchedCodes) {
     const PostalDictionary& d = shipped();
-    EXPECT_TRUE(book::postalCodeRemark(d, QStringLiteral("1000005 "), QStringLiteral("東京都千代田区丸の内1-1")).isEmpty());
-    EXPECT_TRUE(book::postalCodeRemark(d, QStringLiteral("1000005"), QStringLiteral("千代田区丸の内1-1")).isEmpty());
+    EXPECT_TRUE(book::postalCodeRemark(d, QStringLiteral("1000005 "),
+                                       QStringLiteral("東京都千代田区丸の内1-1"))
+                    .isEmpty());
+    EXPECT_TRUE(
+        book::postalCodeRemark(d, QStringLiteral("1000005"), QStringLiteral("千代田区丸の内1-1"))
+            .isEmpty());
     EXPECT_TRUE(book::postalCodeRemark(d, QStringLiteral("1000005"), QString()).isEmpty());
     EXPECT_TRUE(book::postalCodeRemark(d, QString(), QStringLiteral("東京都港区")).isEmpty());
-    EXPECT_EQ(book::postalCodeRemark(d, QStringLiteral("1000005"), QStringLiteral("東京都港区芝公園4-2-8")),
+    EXPECT_EQ(book::postalCodeRemark(d, QStringLiteral("1000005"),
+                                     QStringLiteral("東京都港区芝公園4-2-8")),
               QStringLiteral("〒100-0005 は 東京都千代田区 の番号です。住所と合いません。"));
     EXPECT_EQ(book::postalCodeRemark(d, QStringLiteral("9999999"), QStringLiteral("東京都港区")),
               QStringLiteral("〒999-9999 は郵便番号辞書にありません。"));
@@ -127,7 +136,8 @@ TEST(PostalDictionary, DamagedOrMissingFileTurnsTheDictionaryOff) {
         QString error;
         const bool loaded = d.loadData(bytes, &error);
         EXPECT_FALSE(error.isEmpty());
-        return !loaded && !d.isLoaded() && d.lookup(1000005).empty() && d.find(QStringLiteral("千代田区")).empty();
+        return !loaded && !d.isLoaded() && d.lookup(1000005).empty() &&
+               d.find(QStringLiteral("千代田区")).empty();
     };
     EXPECT_TRUE(fails(good.left(good.size() / 2)));
     QByteArray flipped = good;

@@ -25,7 +25,8 @@ TEST(RelationFilter, CopiesTheMatchingRowsInOrder) {
     ASSERT_EQ(filtered.rowCount(), 3);
     EXPECT_EQ(filtered.cell(book::ColName, 1), QStringLiteral("n1"));
     EXPECT_EQ(filtered.cell(book::ColName, 2), QStringLiteral("n3"));
-    EXPECT_EQ(filtered.cell(book::ColNumber, 2), QStringLiteral("3"));  // numbers are copied, not renumbered
+    EXPECT_EQ(filtered.cell(book::ColNumber, 2),
+              QStringLiteral("3"));  // numbers are copied, not renumbered
     EXPECT_EQ(filtered.rowCells(0), book::gridHeaderCells());
 }
 

@@ -53,7 +53,8 @@ TEST(RowOperations, InsertPutsEmptyRowsAtTheTopOfTheSelection) {
     const int current = book::insertRows(g, rows(3, 5));
     EXPECT_EQ(current, 3);
     ASSERT_EQ(g.rowCount(), 14);
-    EXPECT_EQ(names(g), QStringList({"r1", "r2", "", "", "", "r3", "r4", "r5", "r6", "r7", "r8", "r9", "r10"}));
+    EXPECT_EQ(names(g), QStringList({"r1", "r2", "", "", "", "r3", "r4", "r5", "r6", "r7", "r8",
+                                     "r9", "r10"}));
     for (int c = 1; c < book::kColumnCount; ++c) EXPECT_TRUE(g.cell(c, 4).isEmpty()) << c;
     EXPECT_EQ(g.cell(book::ColRelation, 6), QStringLiteral("友人"));  // whole rows move
     EXPECT_EQ(numbers(g).last(), QStringLiteral("13"));

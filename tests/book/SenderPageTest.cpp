@@ -32,13 +32,18 @@ TEST(SenderPage, ShowingThePageExplainsItAndFocusesTheName) {
     s.page->SasidasininnShow();
     EXPECT_TRUE(s.page->isActive());
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SSimei")->hasFocus());
-    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QString::fromUtf16(book::SenderPage::kShowHelp));
-    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Base), QColor(Qt::black));
-    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Text), QColor(Qt::white));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->toPlainText(),
+              QString::fromUtf16(book::SenderPage::kShowHelp));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Base),
+              QColor(Qt::black));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Text),
+              QColor(Qt::white));
 
     QTest::keyClicks(s.page->findChild<QLineEdit*>("SSimei"), QStringLiteral("x"));
-    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->toPlainText(), QString::fromUtf16(book::SenderPage::kChangeHelp));
-    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Text), QColor(0, 255, 0));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->toPlainText(),
+              QString::fromUtf16(book::SenderPage::kChangeHelp));
+    EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Text),
+              QColor(0, 255, 0));
     s.page->SasidasininnExit();
     EXPECT_FALSE(s.page->isActive());
 }
@@ -50,7 +55,8 @@ TEST(SenderPage, PostalPartsMoveOnWhenFullButOnlyWhileShown) {
     QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"), QStringLiteral("12"));
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SYuubinBangou1")->hasFocus());
     QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"), QStringLiteral("34"));
-    EXPECT_EQ(s.page->findChild<QLineEdit*>("SYuubinBangou1")->text(), QStringLiteral("123"));  // a fourth character cannot go in
+    EXPECT_EQ(s.page->findChild<QLineEdit*>("SYuubinBangou1")->text(),
+              QStringLiteral("123"));  // a fourth character cannot go in
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SYuubinBangou2")->hasFocus());
     QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou2"), QStringLiteral("4567"));
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho1")->hasFocus());
@@ -65,16 +71,23 @@ TEST(SenderPage, PostalPartsMoveOnWhenFullButOnlyWhileShown) {
 TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
     ShownPage s;
     s.page->SasidasininnShow();
-    QLineEdit* order[] = {s.page->findChild<QLineEdit*>("SSimei"), s.page->findChild<QLineEdit*>("SRenmei"), s.page->findChild<QLineEdit*>("SYuubinBangou1"), s.page->findChild<QLineEdit*>("SYuubinBangou2"),
-                          s.page->findChild<QLineEdit*>("SJuusho1"), s.page->findChild<QLineEdit*>("SJuusho2")};
+    QLineEdit* order[] = {s.page->findChild<QLineEdit*>("SSimei"),
+                          s.page->findChild<QLineEdit*>("SRenmei"),
+                          s.page->findChild<QLineEdit*>("SYuubinBangou1"),
+                          s.page->findChild<QLineEdit*>("SYuubinBangou2"),
+                          s.page->findChild<QLineEdit*>("SJuusho1"),
+                          s.page->findChild<QLineEdit*>("SJuusho2")};
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(order[i]->hasFocus()) << i;
         QTest::keyClick(order[i], Qt::Key_Return);
     }
     ASSERT_TRUE(s.page->findChild<QLineEdit*>("SJuusho2")->hasFocus());
     QTest::keyClick(s.page->findChild<QLineEdit*>("SJuusho2"), Qt::Key_Return);
-    EXPECT_FALSE(s.page->findChild<QLineEdit*>("SSimei")->hasFocus());  // no wrap back to the first field
-    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho2")->text().isEmpty());  // the key itself was swallowed
+    EXPECT_FALSE(
+        s.page->findChild<QLineEdit*>("SSimei")->hasFocus());  // no wrap back to the first field
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho2")
+                    ->text()
+                    .isEmpty());  // the key itself was swallowed
 }
 
 // The settings file is CP932: what it cannot hold is named on leaving the
@@ -88,7 +101,8 @@ TEST(SenderPage, LeavingAFieldNamesTheCharactersTheSettingsFileCannotKeep) {
     const QString shown = s.page->findChild<QLineEdit*>("SenderStatusLine")->text();
     EXPECT_TRUE(shown.contains(QStringLiteral("𠮷 😀"))) << shown.toStdString();
     EXPECT_FALSE(shown.contains(QStringLiteral("〜")));
-    EXPECT_EQ(s.page->findChild<QLineEdit*>("SenderStatusLine")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(s.page->findChild<QLineEdit*>("SenderStatusLine")->palette().color(QPalette::Text),
+              QColor(255, 0, 0));
 }
 
 TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
@@ -101,18 +115,23 @@ TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
         s.page->findChild<QLineEdit*>("SYuubinBangou1")->clear();
         s.page->findChild<QLineEdit*>("SYuubinBangou2")->clear();
         s.page->findChild<QLineEdit*>("SYuubinBangou1")->setFocus();
-        QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"), QString::fromLatin1(code, 3));
-        QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou2"), QString::fromLatin1(code + 3));
+        QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"),
+                         QString::fromLatin1(code, 3));
+        QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou2"),
+                         QString::fromLatin1(code + 3));
         QCoreApplication::processEvents();
     };
     typeCode("9000001");
-    EXPECT_EQ(s.page->findChild<QLineEdit*>("SJuusho1")->text(), QStringLiteral("沖縄県那覇市港町"));
+    EXPECT_EQ(s.page->findChild<QLineEdit*>("SJuusho1")->text(),
+              QStringLiteral("沖縄県那覇市港町"));
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho1")->hasFocus());
 
     s.page->findChild<QLineEdit*>("SJuusho1")->clear();
     s.page->setPostalDictionary(&missing);
     typeCode("1000005");
-    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SenderStatusLine")->text().contains(QStringLiteral("no-such-file.bin")));
+    EXPECT_TRUE(s.page->findChild<QLineEdit*>("SenderStatusLine")
+                    ->text()
+                    .contains(QStringLiteral("no-such-file.bin")));
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho1")->text().isEmpty());
     s.page->findChild<QLineEdit*>("SenderStatusLine")->clear();
     typeCode("1000005");

@@ -40,10 +40,11 @@ QStringList column(const BookModel& b, int col) {
 }  // namespace
 
 TEST(BookModel, FileToModelToFileIsByteForByte) {
-    const QByteArray file = platform::Sjis::bytes(QStringLiteral(
-        "やまだ,山田　太郎,123-4567,東京都港区,\"１－２,３\",花子,,03-1234-5678,,,㈱髙﨑,\"say \"\"hi\"\"\",友人\r\n"
-        "すずき,鈴木,1234,大阪,,,,,,,,,\r\n"
-        ",,,,,,,,,,,,\r\n"));
+    const QByteArray file = platform::Sjis::bytes(
+        QStringLiteral("やまだ,山田　太郎,123-4567,東京都港区,\"１－２,３\",花子,,03-1234-5678,,,"
+                       "㈱髙﨑,\"say \"\"hi\"\"\",友人\r\n"
+                       "すずき,鈴木,1234,大阪,,,,,,,,,\r\n"
+                       ",,,,,,,,,,,,\r\n"));
     BookModel b;
     b.load(book::parseAddressFile(file));
     b.removeHyphens();  // as the program shows a book it has opened

@@ -22,9 +22,10 @@ TEST(ProgramSettings, ReadsEachKeyIntoItsFieldAndKeepsDefaultsForTheRest) {
     const QString path = dir.filePath(QStringLiteral("mirel36.ini"));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(platform::Sjis::bytes(QStringLiteral(
-        "[Edit]\r\ntext2=花子\r\n[SE]\r\nint001=-7\r\nint031=0x10\r\nint058=3\r\n[Kind]\r\nintCB5=1\r\n"
-        "[Typeset]\r\nHalfKana=1\r\n")));
+    f.write(
+        platform::Sjis::bytes(QStringLiteral("[Edit]\r\ntext2=花子\r\n[SE]\r\nint001=-7\r\nint031="
+                                             "0x10\r\nint058=3\r\n[Kind]\r\nintCB5=1\r\n"
+                                             "[Typeset]\r\nHalfKana=1\r\n")));
     f.close();
 
     app::ProgramSettings defaults;

@@ -5,15 +5,17 @@
 #include "book/exchange/TextEncoding.h"
 #include "platform/Sjis.h"
 
-using book::TextEncoding;
 using book::decodeText;
 using book::detectTextEncoding;
+using book::TextEncoding;
 
 namespace {
 
 const QString kText = QStringLiteral("山田　太郎,東京都 港区,①");
 
-QByteArray utf16(QStringConverter::Encoding e) { return QStringEncoder(e, QStringConverter::Flag::WriteBom)(kText); }
+QByteArray utf16(QStringConverter::Encoding e) {
+    return QStringEncoder(e, QStringConverter::Flag::WriteBom)(kText);
+}
 
 }  // namespace
 
@@ -38,7 +40,8 @@ TEST(TextEncoding, WithoutAMarkValidMultiByteUtf8IsUnicodeAndAnythingElseCp932) 
     // Half-width katakana in CP932 can look like the start of a UTF-8
     // sequence; one cut sequence at the end is enough to refuse UTF-8.
     EXPECT_EQ(detectTextEncoding(kText.toUtf8() + "\xE3\x81"), TextEncoding::Cp932);
-    EXPECT_EQ(detectTextEncoding(platform::Sjis::bytes(QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ"))), TextEncoding::Cp932);
+    EXPECT_EQ(detectTextEncoding(platform::Sjis::bytes(QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ"))),
+              TextEncoding::Cp932);
     // Overlong forms and surrogates are not UTF-8.
     EXPECT_FALSE(book::isMultiByteUtf8("\xC0\xAF", 2));
     EXPECT_FALSE(book::isMultiByteUtf8("\xED\xA0\x80", 3));

@@ -9,17 +9,19 @@
 using namespace book;
 
 TEST(VCard, ReadsThreeVersionsWithFoldingAndPhoneticNames) {
-    const QByteArray file = QStringLiteral(
-        "BEGIN:VCARD\r\nVERSION:3.0\r\nN:山田;太郎;;;\r\nFN:山田 太郎\r\n"
-        "X-PHONETIC-LAST-NAME:ヤマダ\r\nX-PHONETIC-FIRST-NAME:タロウ\r\n"
-        "item1.ADR;TYPE=WORK:;;丸の内1-1;千代田区;東京都;100-0005;日本\r\n"
-        "ADR;TYPE=HOME:;コーポ 101;芝公園\r\n 2-3;港区;東京都;105-0011;\r\n"
-        "TEL;TYPE=WORK,VOICE:03-1111-1111\r\nTEL;TYPE=HOME:03-2222-2222\r\nTEL;TYPE=CELL:090-1\r\n"
-        "TEL;TYPE=HOME,FAX:03-3\r\nORG:ABC商事;営業部\r\nTITLE:課長\r\nEND:VCARD\r\n"
-        "BEGIN:VCARD\nVERSION:4.0\nN;SORT-AS=\"すずき,はなこ\":鈴木;花子;;;\n"
-        "TEL;VALUE=uri;TYPE=\"cell,voice\":tel:+81-90-2\nEND:VCARD\n"
-        "BEGIN:VCARD\nVERSION:3.0\nFN:Only A Name\nSORT-STRING:おんりー\nEND:VCARD\n")
-                                .toUtf8();
+    const QByteArray file =
+        QStringLiteral(
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:山田;太郎;;;\r\nFN:山田 太郎\r\n"
+            "X-PHONETIC-LAST-NAME:ヤマダ\r\nX-PHONETIC-FIRST-NAME:タロウ\r\n"
+            "item1.ADR;TYPE=WORK:;;丸の内1-1;千代田区;東京都;100-0005;日本\r\n"
+            "ADR;TYPE=HOME:;コーポ 101;芝公園\r\n 2-3;港区;東京都;105-0011;\r\n"
+            "TEL;TYPE=WORK,VOICE:03-1111-1111\r\nTEL;TYPE=HOME:03-2222-2222\r\nTEL;TYPE=CELL:090-"
+            "1\r\n"
+            "TEL;TYPE=HOME,FAX:03-3\r\nORG:ABC商事;営業部\r\nTITLE:課長\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\nVERSION:4.0\nN;SORT-AS=\"すずき,はなこ\":鈴木;花子;;;\n"
+            "TEL;VALUE=uri;TYPE=\"cell,voice\":tel:+81-90-2\nEND:VCARD\n"
+            "BEGIN:VCARD\nVERSION:3.0\nFN:Only A Name\nSORT-STRING:おんりー\nEND:VCARD\n")
+            .toUtf8();
     const VCardReadResult r = parseVCards(file);
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     ASSERT_EQ(r.rows.size(), 3);
@@ -46,10 +48,12 @@ TEST(VCard, Version21QuotedPrintableCharsetsAndShiftJisFiles) {
     // The name in UTF-8 quoted-printable with a soft line break; the address
     // in raw Shift_JIS named by CHARSET; the reading as phones of that era
     // keep it.
-    QByteArray file = "BEGIN:VCARD\r\nVERSION:2.1\r\n"
-                      "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=B1=B1=E7=94=B0;=E5=A4=AA=\r\n=E9=83=8E\r\n"
-                      "SOUND;X-IRMC-N;CHARSET=SHIFT_JIS:";
-    file += platform::Sjis::bytes(QStringLiteral("ﾔﾏﾀﾞ;ﾀﾛｳ;;;\r\nADR;HOME;CHARSET=SHIFT_JIS:;;港区芝;;;;\r\n"));
+    QByteArray file =
+        "BEGIN:VCARD\r\nVERSION:2.1\r\n"
+        "N;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:=E5=B1=B1=E7=94=B0;=E5=A4=AA=\r\n=E9=83=8E\r\n"
+        "SOUND;X-IRMC-N;CHARSET=SHIFT_JIS:";
+    file += platform::Sjis::bytes(
+        QStringLiteral("ﾔﾏﾀﾞ;ﾀﾛｳ;;;\r\nADR;HOME;CHARSET=SHIFT_JIS:;;港区芝;;;;\r\n"));
     file += "TEL;CELL:090\r\nTEL;VOICE:03\r\nEND:VCARD\r\n";
     const VCardReadResult r = parseVCards(file);
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
@@ -60,7 +64,8 @@ TEST(VCard, Version21QuotedPrintableCharsetsAndShiftJisFiles) {
     EXPECT_EQ(r.rows[0][ColMobile], QStringLiteral("090"));
     EXPECT_EQ(r.rows[0][ColPhone], QStringLiteral("03"));
     // A whole file in Shift_JIS without any CHARSET.
-    const VCardReadResult sjis = parseVCards(platform::Sjis::bytes(QStringLiteral("BEGIN:VCARD\nFN:髙橋\nEND:VCARD\n")));
+    const VCardReadResult sjis =
+        parseVCards(platform::Sjis::bytes(QStringLiteral("BEGIN:VCARD\nFN:髙橋\nEND:VCARD\n")));
     ASSERT_EQ(sjis.rows.size(), 1);
     EXPECT_EQ(sjis.rows[0][ColName], QStringLiteral("髙橋"));
 }
@@ -70,7 +75,8 @@ TEST(VCard, ExportReadsBackAsTheSameRecords) {
     QStringList full(kColumnCount);
     full[ColName] = QStringLiteral("山田　太郎");
     full[ColPostal] = QStringLiteral("1234567 ");
-    full[ColAddress1] = QStringLiteral("東京都港区芝公園1-2;3,4\\5 とても長い住所がここに続いて折り返しが起きるまで続きます");
+    full[ColAddress1] = QStringLiteral(
+        "東京都港区芝公園1-2;3,4\\5 とても長い住所がここに続いて折り返しが起きるまで続きます");
     full[ColAddress2] = QStringLiteral("ビル 3F");
     full[ColJointName] = QStringLiteral("花子");
     full[ColKana] = QStringLiteral("やまだ　たろう");
@@ -94,7 +100,8 @@ TEST(VCard, BrokenFilesAreRefusedWhole) {
     const QByteArray cut = "BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\n";
     const ImportResult r = importVCard(cut);
     EXPECT_TRUE(r.rows.isEmpty());
-    EXPECT_TRUE(r.error.contains(QStringLiteral("4 行目")) && r.error.contains(QStringLiteral("END:VCARD")))
+    EXPECT_TRUE(r.error.contains(QStringLiteral("4 行目")) &&
+                r.error.contains(QStringLiteral("END:VCARD")))
         << r.error.toStdString();
     EXPECT_FALSE(importVCard("just some text\n").ok());
     EXPECT_FALSE(importVCard(QByteArray("BEGIN:VCARD\nFN:\0x\nEND:VCARD\n", 27)).ok());

@@ -1,7 +1,6 @@
-#include "editor/Canvas.h"
-
 #include <gtest/gtest.h>
 
+#include "editor/Canvas.h"
 #include "tests/editor/PictureHelpers.h"
 
 using namespace editor;
@@ -16,10 +15,14 @@ TEST(Canvas, NewPictureIsAPostcardFilledWithTheColour) {
 }
 
 TEST(Canvas, SizeLabelInMillimetresOrPixels) {
-    EXPECT_EQ(canvasSizeText(QSize(341, 504), SizeUnit::Millimetres), QStringLiteral("ヨコ 100\r\nタテ 148"));
-    EXPECT_EQ(canvasSizeText(QSize(341, 504), SizeUnit::Pixels), QStringLiteral("ヨコ 341\r\nタテ 504"));
-    EXPECT_EQ(canvasSizeText(QSize(504, 341), SizeUnit::Millimetres), QStringLiteral("ヨコ 148\r\nタテ 100"));
-    EXPECT_EQ(canvasSizeText(QSize(0, 3), SizeUnit::Millimetres), QStringLiteral("ヨコ 0\r\nタテ 0"));
+    EXPECT_EQ(canvasSizeText(QSize(341, 504), SizeUnit::Millimetres),
+              QStringLiteral("ヨコ 100\r\nタテ 148"));
+    EXPECT_EQ(canvasSizeText(QSize(341, 504), SizeUnit::Pixels),
+              QStringLiteral("ヨコ 341\r\nタテ 504"));
+    EXPECT_EQ(canvasSizeText(QSize(504, 341), SizeUnit::Millimetres),
+              QStringLiteral("ヨコ 148\r\nタテ 100"));
+    EXPECT_EQ(canvasSizeText(QSize(0, 3), SizeUnit::Millimetres),
+              QStringLiteral("ヨコ 0\r\nタテ 0"));
 }
 
 TEST(Canvas, ScaleTruncatesBothWays) {

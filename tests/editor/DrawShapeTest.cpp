@@ -1,7 +1,6 @@
-#include "editor/DrawShape.h"
-
 #include <gtest/gtest.h>
 
+#include "editor/DrawShape.h"
 #include "tests/editor/PictureHelpers.h"
 
 using namespace editor;
@@ -9,9 +8,11 @@ using namespace editortest;
 
 namespace {
 
-constexpr ShapeKind kAllKinds[] = {ShapeKind::Line, ShapeKind::Rect, ShapeKind::Ellipse, ShapeKind::RoundRect};
+constexpr ShapeKind kAllKinds[] = {ShapeKind::Line, ShapeKind::Rect, ShapeKind::Ellipse,
+                                   ShapeKind::RoundRect};
 
-QImage drawn(ShapeKind kind, QPoint a, QPoint b, int width, QRgb colour = kBlack, QImage img = filled(40, 40)) {
+QImage drawn(ShapeKind kind, QPoint a, QPoint b, int width, QRgb colour = kBlack,
+             QImage img = filled(40, 40)) {
     drawShape(img, kind, a, b, width, colour, RasterOp::Copy);
     return img;
 }
@@ -42,9 +43,11 @@ TEST(DrawShape, ThinRectangleLeavesOutTheRightAndBottomEdges) {
     const QImage img = drawn(ShapeKind::Rect, QPoint(8, 6), QPoint(2, 2), 1);
     // Columns 2 and 7, rows 2 and 5.
     EXPECT_EQ(countColour(img, kBlack), 2 * 6 + 2 * 2);
-    for (QPoint p : {QPoint(2, 2), QPoint(7, 2), QPoint(2, 5), QPoint(7, 5), QPoint(4, 2), QPoint(7, 4)})
+    for (QPoint p :
+         {QPoint(2, 2), QPoint(7, 2), QPoint(2, 5), QPoint(7, 5), QPoint(4, 2), QPoint(7, 4)})
         EXPECT_EQ(img.pixel(p), kBlack) << p.x() << "," << p.y();
-    for (QPoint p : {QPoint(8, 2), QPoint(2, 6), QPoint(4, 4)}) EXPECT_EQ(img.pixel(p), kWhite) << p.x() << "," << p.y();
+    for (QPoint p : {QPoint(8, 2), QPoint(2, 6), QPoint(4, 4)})
+        EXPECT_EQ(img.pixel(p), kWhite) << p.x() << "," << p.y();
 }
 
 TEST(DrawShape, EllipseAndRoundRectangleKeepTheirCornersFree) {

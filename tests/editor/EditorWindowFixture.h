@@ -22,7 +22,7 @@
 namespace editortest {
 
 class EditorWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
         savedHome = qgetenv("HOME");
@@ -54,7 +54,9 @@ protected:
     QString tempFile() const { return pictureFolder() + QStringLiteral("_.bmp"); }
     QString path(const QString& name) const { return home.filePath(name); }
 
-    editor::PictureView* image() const { return form->findChild<editor::PictureView*>(QStringLiteral("Image1")); }
+    editor::PictureView* image() const {
+        return form->findChild<editor::PictureView*>(QStringLiteral("Image1"));
+    }
     QAction* act(const char* name) const { return form->action(name); }
     template <typename T>
     T* child(const char* name) const {

@@ -2,30 +2,33 @@
 // pointer display, undo, the palette and the colour dialogs.
 
 #include <QLabel>
-#include <cerrno>
-#include <cstring>
 #include <QScrollArea>
 #include <QToolButton>
+#include <cerrno>
+#include <cstring>
 
 #include "editor/ColourPalette.h"
 #include "editor/ColourSwatch.h"
+#include "platform/SpinField.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/editor/PictureHelpers.h"
-#include "platform/SpinField.h"
 
 using namespace editortest;
 
 namespace {
 
 class PictanDrawing : public EditorWindowTest {
-protected:
-    editor::ColourSwatch* swatch(const char* name) const { return child<editor::ColourSwatch>(name); }
+  protected:
+    editor::ColourSwatch* swatch(const char* name) const {
+        return child<editor::ColourSwatch>(name);
+    }
     editor::ColourPalette* palette() const { return child<editor::ColourPalette>("ColorGrid1"); }
     void chooseTool(const char* button) { child<QToolButton>(button)->click(); }
 
     void paletteMouse(QEvent::Type type, int cell, Qt::MouseButton button, Qt::MouseButtons held) {
         const QPoint pos = palette()->cellRect(cell).center();
-        QMouseEvent e(type, QPointF(pos), palette()->mapToGlobal(QPointF(pos)), button, held, Qt::NoModifier);
+        QMouseEvent e(type, QPointF(pos), palette()->mapToGlobal(QPointF(pos)), button, held,
+                      Qt::NoModifier);
         QApplication::sendEvent(palette(), &e);
     }
 };
@@ -116,7 +119,8 @@ TEST_F(PictanDrawing, ReleasingOneOfTwoButtonsDrawsInTheOtherColour) {
     chooseTool("Rect1");
     mouse(QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
     mouse(QEvent::MouseMove, QPoint(20, 20), Qt::NoButton, Qt::LeftButton);
-    mouse(QEvent::MouseButtonPress, QPoint(20, 20), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    mouse(QEvent::MouseButtonPress, QPoint(20, 20), Qt::RightButton,
+          Qt::LeftButton | Qt::RightButton);
     mouse(QEvent::MouseButtonRelease, QPoint(40, 40), Qt::LeftButton, Qt::RightButton);
     EXPECT_EQ(form->currentPicture().pixel(10, 10), kRed);
     EXPECT_EQ(form->currentPicture().pixel(39, 20), kRed);
@@ -182,10 +186,10 @@ TEST_F(PictanDrawing, ColourDialogsChangeTheLeftColourAndTheBackground) {
     QWidget* area = child<QScrollArea>("ScrollBox1")->widget();
     dialogs.colours = {QColor(Qt::yellow)};
     const QPoint corner(2, 2);
-    QMouseEvent press(QEvent::MouseButtonPress, corner, area->mapToGlobal(corner), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, corner, area->mapToGlobal(corner), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, corner, area->mapToGlobal(corner), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, corner, area->mapToGlobal(corner),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(area, &press);
     QApplication::sendEvent(area, &release);
     EXPECT_EQ(area->palette().color(QPalette::Window), QColor(Qt::yellow));

@@ -22,7 +22,8 @@ namespace {
 
 using PictanFiles = EditorWindowTest;
 
-const QString kQuestionNew = QStringLiteral("『 新規画像 』　が保存されていません。\r\n\r\n　保存しますか？");
+const QString kQuestionNew =
+    QStringLiteral("『 新規画像 』　が保存されていません。\r\n\r\n　保存しますか？");
 
 QByteArray head(const QString& path, int n) {
     QFile f(path);
@@ -39,7 +40,8 @@ platform::FileDialogResult chosen(const QString& path, int filter) {
 QImage quarters() {
     QImage p = filled(30, 20);
     for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 30; ++x) p.setPixel(x, y, x < 15 ? (y < 10 ? kRed : kBlue) : (y < 10 ? kGreen : kBlack));
+        for (int x = 0; x < 30; ++x)
+            p.setPixel(x, y, x < 15 ? (y < 10 ? kRed : kBlue) : (y < 10 ? kGreen : kBlack));
     return p;
 }
 
@@ -135,8 +137,8 @@ TEST_F(PictanFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
     dialogs.files = {chosen(path("missing/folder/c.bmp"), 0)};
     EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Failed);
     ASSERT_EQ(dialogs.count("error"), 1);
-    EXPECT_TRUE(dialogs.texts("error")[0].startsWith(QStringLiteral("ファイル \"") + path("missing/folder/c.bmp") +
-                                                     QStringLiteral("\". ")));
+    EXPECT_TRUE(dialogs.texts("error")[0].startsWith(
+        QStringLiteral("ファイル \"") + path("missing/folder/c.bmp") + QStringLiteral("\". ")));
     EXPECT_TRUE(dialogs.texts("error")[0].endsWith(QStringLiteral(" を作成できません")));
     EXPECT_FALSE(QFileInfo::exists(tempFile()));
     // The name was taken before the write failed.
@@ -191,7 +193,8 @@ TEST_F(PictanFiles, BitmapRoundTripKeepsEveryPixel) {
     EXPECT_EQ(form->currentPicture(), quarters());
     EXPECT_EQ(form->editorFileName(), file);
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pictan   Zandor     round.bmp"));
-    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Size"))->text(), QStringLiteral("ヨコ 8\r\nタテ 5"));
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Size"))->text(),
+              QStringLiteral("ヨコ 8\r\nタテ 5"));
 }
 
 TEST_F(PictanFiles, JpegRoundTripKeepsColoursClose) {
@@ -331,7 +334,8 @@ TEST_F(PictanFiles, WithoutADesktopTheFolderGoesInHome) {
     QDir(home.filePath(QStringLiteral("Desktop"))).removeRecursively();
     form->ActSaveAsExecute();
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
-    EXPECT_TRUE(editor::sameFile(dialogs.fileRequests[0].folder, home.filePath(QStringLiteral("はがき画像"))));
+    EXPECT_TRUE(editor::sameFile(dialogs.fileRequests[0].folder,
+                                 home.filePath(QStringLiteral("はがき画像"))));
     EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("Desktop"))));
 }
 

@@ -60,11 +60,15 @@ TEST_F(PictanForm, CommandsCarryCaptionsHintsAndMenuPlaces) {
     ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("ファイル(&F)"));
     QStringList fileItems;
-    for (QAction* a : menus[0]->menu()->actions()) fileItems << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(fileItems.join(' '), QStringLiteral("ActOpen ActNew ActPrint ActSave ActSaveAs - ActClose"));
+    for (QAction* a : menus[0]->menu()->actions())
+        fileItems << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    EXPECT_EQ(fileItems.join(' '),
+              QStringLiteral("ActOpen ActNew ActPrint ActSave ActSaveAs - ActClose"));
     QStringList editItems;
-    for (QAction* a : menus[1]->menu()->actions()) editItems << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(editItems.join(' '), QStringLiteral("Act90 Act180 Act270 - ActHanRL ActHanTB - ActUndo - ActSize"));
+    for (QAction* a : menus[1]->menu()->actions())
+        editItems << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    EXPECT_EQ(editItems.join(' '),
+              QStringLiteral("Act90 Act180 Act270 - ActHanRL ActHanTB - ActUndo - ActSize"));
     EXPECT_EQ(menus[2]->menu()->actions().value(0), act("ActAbout"));
 }
 
@@ -74,9 +78,11 @@ TEST_F(PictanForm, ToolBarRunsTopToBottomInItsOrder) {
     EXPECT_EQ(bar->orientation(), Qt::Vertical);
     QStringList names;
     for (QAction* a : bar->actions()) names << bar->widgetForAction(a)->objectName();
-    EXPECT_EQ(names.join(' '), QStringLiteral("Open1 New1 Print1 Save1 Close1 Kaiten901 HantenRL1 HantenTB1 Undo1 "
-                                              "Pen1 Line1 Rect1 Ellipse1 RRect1 Paint1 Spoid1 Size1"));
-    EXPECT_EQ(child<QToolButton>("Size1")->statusTip(), QStringLiteral("キャンバスのサイズを変更できます"));
+    EXPECT_EQ(names.join(' '),
+              QStringLiteral("Open1 New1 Print1 Save1 Close1 Kaiten901 HantenRL1 HantenTB1 Undo1 "
+                             "Pen1 Line1 Rect1 Ellipse1 RRect1 Paint1 Spoid1 Size1"));
+    EXPECT_EQ(child<QToolButton>("Size1")->statusTip(),
+              QStringLiteral("キャンバスのサイズを変更できます"));
     EXPECT_EQ(child<QToolButton>("Paint1")->toolTip(), QStringLiteral("塗潰し"));
 }
 
@@ -110,7 +116,8 @@ TEST_F(PictanForm, FrameIsCentredAndGoesNegativeForLargePictures) {
     EXPECT_EQ(offset.y(), (300 - 506) / 2);
 
     form->replacePicture(filled(20, 10), QSize(20, 10));
-    EXPECT_EQ(panel->mapTo(box, QPoint(0, 0)), QPoint((box->width() - 22) / 2, (box->height() - 12) / 2));
+    EXPECT_EQ(panel->mapTo(box, QPoint(0, 0)),
+              QPoint((box->width() - 22) / 2, (box->height() - 12) / 2));
     form->hide();
 }
 

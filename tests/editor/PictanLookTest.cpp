@@ -34,7 +34,9 @@ TEST_F(PictanLook, PictureSitsInItsFrameOnTheArea) {
     EXPECT_EQ(shot.pixel(area), 0xFF008000u);
 
     act("ActSize")->trigger();
-    resize->findChild<QWidget*>(QStringLiteral("RadioGroup1"))->findChildren<QRadioButton*>()[1]->click();
+    resize->findChild<QWidget*>(QStringLiteral("RadioGroup1"))
+        ->findChildren<QRadioButton*>()[1]
+        ->click();
     resize->grab().toImage().save(QStringLiteral(PELCOR_TEST_OUTPUT "/pictan-resize.png"));
     act("ActAbout")->trigger();
     about->grab().toImage().save(QStringLiteral(PELCOR_TEST_OUTPUT "/pictan-about.png"));

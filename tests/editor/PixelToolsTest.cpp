@@ -1,7 +1,6 @@
-#include "editor/PixelTools.h"
-
 #include <gtest/gtest.h>
 
+#include "editor/PixelTools.h"
 #include "tests/editor/PictureHelpers.h"
 
 using namespace editor;

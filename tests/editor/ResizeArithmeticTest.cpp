@@ -1,6 +1,6 @@
-#include "editor/ResizeArithmetic.h"
-
 #include <gtest/gtest.h>
+
+#include "editor/ResizeArithmetic.h"
 
 using namespace editor;
 

@@ -1,7 +1,6 @@
-#include "editor/StretchPicture.h"
-
 #include <gtest/gtest.h>
 
+#include "editor/StretchPicture.h"
 #include "tests/editor/PictureHelpers.h"
 
 using namespace editor;
@@ -18,7 +17,8 @@ TEST(StretchPicture, EnlargingRepeatsEveryPixel) {
     // An uneven factor still uses every source pixel, in order.
     const StretchResult odd = stretchPicture(numbered(3, 1), QSize(7, 1));
     const int expected[] = {0, 0, 0, 1, 1, 2, 2};
-    for (int x = 0; x < 7; ++x) EXPECT_EQ(odd.picture.pixel(x, 0), numbered(3, 1).pixel(expected[x], 0)) << x;
+    for (int x = 0; x < 7; ++x)
+        EXPECT_EQ(odd.picture.pixel(x, 0), numbered(3, 1).pixel(expected[x], 0)) << x;
 }
 
 TEST(StretchPicture, ShrinkingKeepsThinDarkLinesByAndingDroppedRowsAndColumns) {
@@ -28,8 +28,9 @@ TEST(StretchPicture, ShrinkingKeepsThinDarkLinesByAndingDroppedRowsAndColumns) {
     for (int x = 0; x < 8; ++x) src.setPixel(x, 5, kRed);
     const StretchResult r = stretchPicture(src, QSize(4, 4));
     ASSERT_TRUE(r.ok);
-    for (int y = 0; y < 4; ++y) EXPECT_EQ(r.picture.pixel(1, y), kBlack) << y;  // columns 2,3 merged
-    for (int x : {0, 2, 3}) EXPECT_EQ(r.picture.pixel(x, 2), kRed) << x;     // rows 4,5 merged
+    for (int y = 0; y < 4; ++y)
+        EXPECT_EQ(r.picture.pixel(1, y), kBlack) << y;                    // columns 2,3 merged
+    for (int x : {0, 2, 3}) EXPECT_EQ(r.picture.pixel(x, 2), kRed) << x;  // rows 4,5 merged
     EXPECT_EQ(r.picture.pixel(0, 0), kWhite);
     EXPECT_EQ(r.picture.pixel(3, 3), kWhite);
 }

@@ -21,7 +21,7 @@ using editor::ResizeUnit;
 namespace {
 
 class ResizeDialog : public EditorWindowTest {
-protected:
+  protected:
     void SetUp() override {
         EditorWindowTest::SetUp();
         act("ActSize")->trigger();
@@ -37,8 +37,8 @@ protected:
     void cancel() { resize->findChild<QPushButton*>(QStringLiteral("CancelBtn"))->click(); }
     QStringList column() const {
         QStringList t;
-        for (ResizeField f : {ResizeField::P2, ResizeField::P3, ResizeField::X4, ResizeField::X5, ResizeField::M6,
-                              ResizeField::M7})
+        for (ResizeField f : {ResizeField::P2, ResizeField::P3, ResizeField::X4, ResizeField::X5,
+                              ResizeField::M6, ResizeField::M7})
             t << text(f);
         return t;
     }
@@ -71,7 +71,8 @@ TEST_F(ResizeDialog, UniformPercentageScalesBothSides) {
     type(ResizeField::P1, QStringLiteral("0"));
     ok();
     EXPECT_EQ(form->pictureSize(), QSize(0, 0));
-    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Size"))->text(), QStringLiteral("ヨコ 0\r\nタテ 0"));
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("Size"))->text(),
+              QStringLiteral("ヨコ 0\r\nタテ 0"));
 }
 
 TEST_F(ResizeDialog, SeparateModeStartsFromThePicture) {

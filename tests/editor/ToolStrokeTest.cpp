@@ -1,8 +1,7 @@
-#include "editor/ToolStroke.h"
-
 #include <gtest/gtest.h>
 
 #include "editor/DrawShape.h"
+#include "editor/ToolStroke.h"
 #include "tests/editor/PictureHelpers.h"
 
 using namespace editor;
@@ -46,7 +45,8 @@ TEST(ToolStroke, OnlyOneButtonAloneCounts) {
     HeldSet both = leftOnly();
     both.right = true;
     EXPECT_EQ(exactButton(both), StrokeButton::None);
-    for (bool HeldSet::*mark : {&HeldSet::middle, &HeldSet::shift, &HeldSet::ctrl, &HeldSet::alt, &HeldSet::doubleClick}) {
+    for (bool HeldSet::*mark : {&HeldSet::middle, &HeldSet::shift, &HeldSet::ctrl, &HeldSet::alt,
+                                &HeldSet::doubleClick}) {
         HeldSet h = leftOnly();
         h.*mark = true;
         EXPECT_EQ(exactButton(h), StrokeButton::None);
@@ -61,7 +61,8 @@ TEST(ToolStroke, EveryPressPushesUndoEvenWhenNothingIsDrawn) {
     EXPECT_EQ(countColour(e.picture, kBlack), 0);
     EXPECT_EQ(e.undo.count(), 1);
 
-    const auto picked = e.stroke.press(e.picture, e.undo, QPoint(5, 5), rightOnly(), with(DrawingTool::Picker));
+    const auto picked =
+        e.stroke.press(e.picture, e.undo, QPoint(5, 5), rightOnly(), with(DrawingTool::Picker));
     ASSERT_TRUE(picked.has_value());
     EXPECT_EQ(picked->swatch, StrokeButton::Right);
     EXPECT_EQ(picked->colour, kWhite);
@@ -102,7 +103,8 @@ TEST(ToolStroke, DraggedLineEndsOffsetByThePenWidth) {
 
     // Only the last rubber band is left, exactly as one figure to (53, 23).
     QImage expected = filled(80, 60);
-    drawShape(expected, ShapeKind::Line, QPoint(10, 10), QPoint(53, 23), 3, kBlack, RasterOp::NotXor);
+    drawShape(expected, ShapeKind::Line, QPoint(10, 10), QPoint(53, 23), 3, kBlack,
+              RasterOp::NotXor);
     EXPECT_EQ(e.picture, expected);
 }
 
@@ -114,7 +116,8 @@ TEST(ToolStroke, ReleasingOneOfTwoButtonsDrawsInTheOtherOnesColour) {
     // The right button went down too (no stroke change), then the left came up.
     e.stroke.release(e.picture, QPoint(40, 20), rightOnly(), rect);
     QImage expected = filled(80, 60);
-    drawShape(expected, ShapeKind::Rect, QPoint(10, 10), QPoint(31, 31), 1, kBlack, RasterOp::NotXor);
+    drawShape(expected, ShapeKind::Rect, QPoint(10, 10), QPoint(31, 31), 1, kBlack,
+              RasterOp::NotXor);
     drawShape(expected, ShapeKind::Rect, QPoint(10, 10), QPoint(40, 20), 1, kRed, RasterOp::Copy);
     EXPECT_EQ(e.picture, expected);
 }

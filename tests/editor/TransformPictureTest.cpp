@@ -1,7 +1,6 @@
-#include "editor/TransformPicture.h"
-
 #include <gtest/gtest.h>
 
+#include "editor/TransformPicture.h"
 #include "tests/editor/PictureHelpers.h"
 
 using namespace editor;
@@ -80,8 +79,9 @@ TEST(TransformPicture, CombinationsThatUndoEachOtherRestoreThePixels) {
 
 TEST(TransformPicture, OnePixelStaysAndEmptyStaysEmpty) {
     const QImage one = filled(1, 1, kGreen);
-    for (TransformMode m : {TransformMode::Rotate90, TransformMode::Rotate180, TransformMode::Rotate270,
-                            TransformMode::MirrorLeftRight, TransformMode::MirrorTopBottom}) {
+    for (TransformMode m :
+         {TransformMode::Rotate90, TransformMode::Rotate180, TransformMode::Rotate270,
+          TransformMode::MirrorLeftRight, TransformMode::MirrorTopBottom}) {
         EXPECT_EQ(transformPicture(one, m), one);
         EXPECT_TRUE(transformPicture(QImage(), m).isNull());
     }

@@ -1,7 +1,6 @@
-#include "editor/UndoRing.h"
-
 #include <gtest/gtest.h>
 
+#include "editor/UndoRing.h"
 #include "tests/editor/PictureHelpers.h"
 
 using namespace editor;

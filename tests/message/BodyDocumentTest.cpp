@@ -56,7 +56,8 @@ TEST_F(BodyPageTest, SavingANewBodyAsksForANameAndCancellingKeepsItUnsaved) {
     ASSERT_EQ(dialogs.count("save"), 1);
     EXPECT_EQ(dialogs.fileRequests[0].defaultExtension, QStringLiteral("txt"));
     EXPECT_EQ(dialogs.fileRequests[0].filters,
-              QStringList({QStringLiteral("テキストファイル(*.txt)"), QStringLiteral("全てのファイル(*.*)")}));
+              QStringList({QStringLiteral("テキストファイル(*.txt)"),
+                           QStringLiteral("全てのファイル(*.*)")}));
     EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
     EXPECT_TRUE(page->isModified());
     EXPECT_TRUE(page->bodyFileName().isEmpty());
@@ -66,7 +67,8 @@ TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
     type(QStringLiteral("謹賀新年\n元旦"));
     dialogs.files = {FileDialogResult{path(QStringLiteral("賀状.txt")), 0}};
     ASSERT_TRUE(page->ActHSaveExecute());
-    EXPECT_EQ(readAll(path(QStringLiteral("賀状.txt"))), QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x8c\xb3\x92\x55"));
+    EXPECT_EQ(readAll(path(QStringLiteral("賀状.txt"))),
+              QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x8c\xb3\x92\x55"));
     EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("賀状.txt"), kGreen}));
     EXPECT_EQ(page->bodyFileName(), path(QStringLiteral("賀状.txt")));
     EXPECT_FALSE(page->isModified());
@@ -89,7 +91,8 @@ TEST_F(BodyPageTest, ANameWithoutExtensionMakesSaveAskForOne) {
 }
 
 TEST_F(BodyPageTest, ReopeningATextShowsItsNameAndKeepsThePicture) {
-    ASSERT_TRUE(message::writeBodyFile(path(QStringLiteral("card.txt")), QStringLiteral("一\n二")).ok);
+    ASSERT_TRUE(
+        message::writeBodyFile(path(QStringLiteral("card.txt")), QStringLiteral("一\n二")).ok);
     page->setBackPicture(page->backPicture(), path(QStringLiteral("photo.jpg")));
     type(QStringLiteral("typed"));
     page->openDocument(path(QStringLiteral("card.txt")));

@@ -11,10 +11,16 @@
 #include "message/MessageFieldsPanel.h"
 #include "message/MessagePreviewBox.h"
 
-inline QPlainTextEdit* bodyEditor(message::BodyPage& p) { return p.findChild<QPlainTextEdit*>("RichEdit2"); }
+inline QPlainTextEdit* bodyEditor(message::BodyPage& p) {
+    return p.findChild<QPlainTextEdit*>("RichEdit2");
+}
 inline QLineEdit* bodyStatusLine(message::BodyPage& p) { return p.findChild<QLineEdit*>("Mode2"); }
-inline QToolButton* bodySaveButton(message::BodyPage& p) { return p.findChild<QToolButton*>("SpeedButton2"); }
-inline QComboBox* messageKindChoice(message::BodyPage& p) { return p.findChild<QComboBox*>("ComboBox5"); }
+inline QToolButton* bodySaveButton(message::BodyPage& p) {
+    return p.findChild<QToolButton*>("SpeedButton2");
+}
+inline QComboBox* messageKindChoice(message::BodyPage& p) {
+    return p.findChild<QComboBox*>("ComboBox5");
+}
 inline message::MessagePreviewBox* messagePreview(message::BodyPage& p) {
     return p.findChild<message::MessagePreviewBox*>("PaintBox2");
 }

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-
 #include <memory>
 
 #include "message/BodyPage.h"
@@ -18,13 +17,14 @@
 #include "tests/support/ScriptedDialogs.h"
 
 class BodyPageTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(home.isValid());
         platform::AppPaths::setOverrideFolder(home.path());
         page = std::make_unique<message::BodyPage>(dialogs);
         page->resize(679, 430);
-        page->setCommandSwitch([this](const char* name, bool on) { commands[QLatin1String(name)] = on; });
+        page->setCommandSwitch(
+            [this](const char* name, bool on) { commands[QLatin1String(name)] = on; });
         page->setPageActivator([this] { ++activations; });
         page->NewBody();
     }
@@ -38,7 +38,9 @@ protected:
     void type(const QString& text) { bodyEditor(*page)->insertPlainText(text); }
     QString path(const QString& name) const { return home.filePath(name); }
     // The text columns the preview shows now.
-    std::vector<message_ops::Column> shown() const { return message_ops::columns(messagePreview(*page)->picture()); }
+    std::vector<message_ops::Column> shown() const {
+        return message_ops::columns(messagePreview(*page)->picture());
+    }
 
     QTemporaryDir home;
     testsupport::ScriptedDialogs dialogs;

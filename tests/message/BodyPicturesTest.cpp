@@ -31,7 +31,8 @@ bool showsPicture(const platform::PagePicture& page) {
 }  // namespace
 
 TEST_F(BodyPageTest, OpensThePictureKindsItKnowsWhateverTheCase) {
-    for (const char* ext : {".txt", ".jpg", ".JPG", ".jpeg", ".bmp", ".Bmp", ".wmf", ".emf", ".EMF"})
+    for (const char* ext :
+         {".txt", ".jpg", ".JPG", ".jpeg", ".bmp", ".Bmp", ".wmf", ".emf", ".EMF"})
         EXPECT_TRUE(message::BodyPage::opensExtension(QLatin1String(ext))) << ext;
     for (const char* ext : {".gif", ".png", ".csv", "", ".jpgx"})
         EXPECT_FALSE(message::BodyPage::opensExtension(QLatin1String(ext))) << ext;
@@ -92,7 +93,8 @@ TEST_F(BodyPageTest, APictureThenNewShowsAndPrintsAWhiteCard) {
     ASSERT_TRUE(showsPicture(messagePreview(*page)->picture()));
     page->ActHNewExecute();
     EXPECT_FALSE(showsPicture(messagePreview(*page)->picture()));
-    const message::MessageSideInput print = page->messageSideInput(render::ReferenceDevice::Printer);
+    const message::MessageSideInput print =
+        page->messageSideInput(render::ReferenceDevice::Printer);
     EXPECT_FALSE(print.showPicture);
     EXPECT_FALSE(showsPicture(message::RenderMessageSide(print).picture));
 }

@@ -12,14 +12,18 @@ namespace {
 constexpr int kNewYear = int(CardKind::NewYear);
 constexpr int kOrdinary = int(CardKind::Ordinary);
 
-std::vector<Column> drawn(const MessageSideInput& in) { return columns(RenderMessageSide(in).picture); }
+std::vector<Column> drawn(const MessageSideInput& in) {
+    return columns(RenderMessageSide(in).picture);
+}
 }  // namespace
 
 TEST(MessageLineLayout, NewYearGreetingThenMessageInSmallerColumns) {
-    const auto cols = drawn(body(kNewYear, {u"謹賀新年"_qs, u"旧年中は"_qs, u"本年も"_qs, u"皆様の"_qs, u"ご多幸を"_qs}));
+    const auto cols = drawn(body(
+        kNewYear, {u"謹賀新年"_qs, u"旧年中は"_qs, u"本年も"_qs, u"皆様の"_qs, u"ご多幸を"_qs}));
     const std::vector<Column> expected = {
-        {950, -50, 100, u"謹賀新年"_qs}, {850, -50, 100, u"旧年中は"_qs}, {750, -50, 100, u"本年も"_qs},
-        {600, -100, 60, u"皆様の"_qs},   {525, -100, 60, u"ご多幸を"_qs},
+        {950, -50, 100, u"謹賀新年"_qs}, {850, -50, 100, u"旧年中は"_qs},
+        {750, -50, 100, u"本年も"_qs},   {600, -100, 60, u"皆様の"_qs},
+        {525, -100, 60, u"ご多幸を"_qs},
     };
     EXPECT_EQ(cols, expected);
 }
@@ -30,7 +34,8 @@ TEST(MessageLineLayout, OrdinaryCardLinesStepBySizeAndGap) {
 }
 
 TEST(MessageLineLayout, EmptyLinesTakeNoColumnAndDoNotMoveTheNext) {
-    EXPECT_EQ(xs(RenderMessageSide(body(kNewYear, {"", "a", "b"})).picture), (std::vector<int>{950, 850}));
+    EXPECT_EQ(xs(RenderMessageSide(body(kNewYear, {"", "a", "b"})).picture),
+              (std::vector<int>{950, 850}));
     // An empty line in the middle: the following one takes its place.
     EXPECT_EQ(xs(RenderMessageSide(body(kOrdinary, {"a", "", "b", "c"})).picture),
               (std::vector<int>{970, 905, 840}));
@@ -59,7 +64,7 @@ TEST(MessageLineLayout, KindsDrawSeventeenAndTwentyOneLinesAtMost) {
 
 TEST(MessageLineLayout, NewYearFieldsMoveEachGroupAndCountTheRightMarginTwice) {
     MessageSideInput in = body(kNewYear, {"a", "b", "c", "d", "e"});
-    in.layout.NES0 = 20;   // h 120
+    in.layout.NES0 = 20;  // h 120
     in.layout.NEG0 = 5;
     in.layout.NEX0 = 10;
     in.layout.NEY0 = 7;
@@ -68,11 +73,11 @@ TEST(MessageLineLayout, NewYearFieldsMoveEachGroupAndCountTheRightMarginTwice) {
     in.layout.NEX1 = 40;
     in.layout.NEY1 = -20;
     const std::vector<Column> expected = {
-        {940, -57, 120, u"Ａ"_qs},          // 950 - NEX0
-        {950 - 135, -57, 120, u"Ｂ"_qs},    // D = 120 + 5 + 10
-        {950 - 260, -57, 120, u"Ｃ"_qs},    // D += 120 + 5
-        {900 - 430, -80, 50, u"Ｄ"_qs},     // D += 120 + NEX1 + NEX0
-        {900 - 498, -80, 50, u"Ｅ"_qs},     // D += 50 + 3 + 15
+        {940, -57, 120, u"Ａ"_qs},        // 950 - NEX0
+        {950 - 135, -57, 120, u"Ｂ"_qs},  // D = 120 + 5 + 10
+        {950 - 260, -57, 120, u"Ｃ"_qs},  // D += 120 + 5
+        {900 - 430, -80, 50, u"Ｄ"_qs},   // D += 120 + NEX1 + NEX0
+        {900 - 498, -80, 50, u"Ｅ"_qs},   // D += 50 + 3 + 15
     };
     EXPECT_EQ(drawn(in), expected);
 }

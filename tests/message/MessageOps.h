@@ -13,17 +13,21 @@ namespace message_ops {
 struct Column {
     int x = 0, y = 0, height = 0;
     QString text;
-    bool operator==(const Column& o) const { return x == o.x && y == o.y && height == o.height && text == o.text; }
+    bool operator==(const Column& o) const {
+        return x == o.x && y == o.y && height == o.height && text == o.text;
+    }
 };
 
 inline std::ostream& operator<<(std::ostream& os, const Column& c) {
-    return os << "\"" << c.text.toStdString() << "\" at (" << c.x << ", " << c.y << ") h" << c.height;
+    return os << "\"" << c.text.toStdString() << "\" at (" << c.x << ", " << c.y << ") h"
+              << c.height;
 }
 
 inline std::vector<Column> columns(const platform::PagePicture& page) {
     std::vector<Column> out;
     for (const platform::PageOp& o : page.ops)
-        if (auto* t = std::get_if<platform::op::Text>(&o)) out.push_back({t->x, t->y, t->font.height, t->text});
+        if (auto* t = std::get_if<platform::op::Text>(&o))
+            out.push_back({t->x, t->y, t->font.height, t->text});
     return out;
 }
 

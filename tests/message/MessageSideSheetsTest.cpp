@@ -80,7 +80,9 @@ TEST(MessageSideSheets, PreviewsOfBothKinds) {
         QImage box(270, 400, QImage::Format_RGB32);
         {
             QPainter p(&box);
-            showMessagePreview(p, box.size(), RenderMessageSide(card(kind, render::ReferenceDevice::Screen)).picture);
+            showMessagePreview(
+                p, box.size(),
+                RenderMessageSide(card(kind, render::ReferenceDevice::Screen)).picture);
         }
         EXPECT_GT(darkPixels(box), 500) << "the greeting is on the card";
         EXPECT_EQ(box.pixelColor(60, 15), QColor(Qt::white)) << "white band above the photo";

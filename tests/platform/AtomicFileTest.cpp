@@ -1,13 +1,12 @@
-#include "platform/AtomicFile.h"
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <cerrno>
 #include <csignal>
-#include <sys/resource.h>
+
+#include "platform/AtomicFile.h"
 
 // A full disk first cuts a write short, without a reason, and fails the next
 // one. A file-size limit does the same without needing a full disk.

@@ -14,9 +14,7 @@ using namespace platform;
 
 namespace {
 
-void put16(QByteArray& b, int v) {
-    b.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
-}
+void put16(QByteArray& b, int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
 void put32(QByteArray& b, qint64 v) {
     for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
 }
@@ -81,7 +79,9 @@ TEST(BmpFile, FourBitTopDownAndEightBitWithShortTable) {
     QByteArray table;
     for (int i = 0; i < 16; ++i) table += quad(i * 16, 0, 0);
     const QByteArray four = infoHeader(3, -2, 4) + table;
-    const QByteArray rows = QByteArray::fromHex("12300000" "fed00000");
+    const QByteArray rows = QByteArray::fromHex(
+        "12300000"
+        "fed00000");
     DecodedPicture p = decodeBmp(bmpFile(four, rows));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     EXPECT_EQ(at(p.image, 0, 0), qRgb(16, 0, 0));
@@ -91,7 +91,8 @@ TEST(BmpFile, FourBitTopDownAndEightBitWithShortTable) {
     // Two colours declared; an index past the table is black, not a read
     // beyond it.
     const QByteArray eight = infoHeader(2, 1, 8, 0, 2) + quad(0, 255, 0) + quad(255, 255, 255);
-    p = decodeBmp(bmpFile(eight, QByteArray::fromHex("0007" "0000")));
+    p = decodeBmp(bmpFile(eight, QByteArray::fromHex("0007"
+                                                     "0000")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     EXPECT_EQ(at(p.image, 0, 0), kGreen);
     EXPECT_EQ(at(p.image, 1, 0), kBlack);
@@ -99,7 +100,8 @@ TEST(BmpFile, FourBitTopDownAndEightBitWithShortTable) {
 
 TEST(BmpFile, SixteenBitsFiveFiveFiveAndFiveSixFive) {
     // Default 16-bit layout is 5-5-5: 0x7c00 is full red.
-    DecodedPicture p = decodeBmp(bmpFile(infoHeader(2, 1, 16), QByteArray::fromHex("007c" "1f00")));
+    DecodedPicture p = decodeBmp(bmpFile(infoHeader(2, 1, 16), QByteArray::fromHex("007c"
+                                                                                   "1f00")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     EXPECT_EQ(at(p.image, 0, 0), kRed);
     EXPECT_EQ(at(p.image, 1, 0), kBlue);
@@ -110,7 +112,8 @@ TEST(BmpFile, SixteenBitsFiveFiveFiveAndFiveSixFive) {
     put32(info, 0xf800);
     put32(info, 0x07e0);
     put32(info, 0x001f);
-    p = decodeBmp(bmpFile(info, QByteArray::fromHex("e007" "0004")));
+    p = decodeBmp(bmpFile(info, QByteArray::fromHex("e007"
+                                                    "0004")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     EXPECT_EQ(at(p.image, 0, 0), kGreen);
     EXPECT_EQ(at(p.image, 1, 0), qRgb(0, 32 * 255 / 63, 0));
@@ -118,8 +121,15 @@ TEST(BmpFile, SixteenBitsFiveFiveFiveAndFiveSixFive) {
 
 TEST(BmpFile, TwentyFourAndThirtyTwoBits) {
     // Width 3 at 24 bits: 9 bytes of pixels and 3 of padding per row.
-    const QByteArray rows = QByteArray::fromHex("0000ff" "00ff00" "ff0000" "000000"
-                                                "ffffff" "000000" "808080" "000000");
+    const QByteArray rows = QByteArray::fromHex(
+        "0000ff"
+        "00ff00"
+        "ff0000"
+        "000000"
+        "ffffff"
+        "000000"
+        "808080"
+        "000000");
     DecodedPicture p = decodeBmp(bmpFile(infoHeader(3, 2, 24), rows));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     EXPECT_EQ(at(p.image, 0, 1), kRed);
@@ -160,7 +170,9 @@ TEST(BmpFile, CoreHeaderWithThreeByteTable) {
     put16(info, 1);
     put16(info, 1);
     put16(info, 8);
-    info += QByteArray::fromHex("0000ff" "ff0000");  // 256 entries declared, two given...
+    info += QByteArray::fromHex(
+        "0000ff"
+        "ff0000");  // 256 entries declared, two given...
     info += QByteArray(254 * 3, '\0');
     const DecodedPicture p = decodeBmp(bmpFile(info, QByteArray::fromHex("01000000")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
@@ -173,10 +185,16 @@ TEST(BmpFile, RunLengthEightAndFour) {
     // middle row, a literal run of three, then end of bitmap.
     QByteArray table = quad(255, 255, 255) + quad(255, 0, 0) + quad(0, 0, 255);
     table += QByteArray(253 * 4, '\0');
-    const QByteArray rle8 = QByteArray::fromHex("0401" "0000" "00020001" "0003020102" "00" "0001");
+    const QByteArray rle8 = QByteArray::fromHex(
+        "0401"
+        "0000"
+        "00020001"
+        "0003020102"
+        "00"
+        "0001");
     DecodedPicture p = decodeBmp(bmpFile(infoHeader(4, 3, 8, 1) + table, rle8));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(at(p.image, x, 2), kRed) << x;  // bottom row
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(at(p.image, x, 2), kRed) << x;    // bottom row
     for (int x = 0; x < 4; ++x) EXPECT_EQ(at(p.image, x, 1), kWhite) << x;  // skipped
     EXPECT_EQ(at(p.image, 0, 0), kBlue);
     EXPECT_EQ(at(p.image, 1, 0), kRed);
@@ -186,7 +204,8 @@ TEST(BmpFile, RunLengthEightAndFour) {
     // RLE4: a run alternates the two nibbles of its value.
     QByteArray table4 = quad(0, 0, 0) + quad(255, 0, 0) + quad(0, 0, 255);
     table4 += QByteArray(13 * 4, '\0');
-    p = decodeBmp(bmpFile(infoHeader(5, 1, 4, 2) + table4, QByteArray::fromHex("0512" "0001")));
+    p = decodeBmp(bmpFile(infoHeader(5, 1, 4, 2) + table4, QByteArray::fromHex("0512"
+                                                                               "0001")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     EXPECT_EQ(at(p.image, 0, 0), kRed);
     EXPECT_EQ(at(p.image, 1, 0), kBlue);
@@ -206,7 +225,10 @@ TEST(BmpFile, WriterMakesBottomUpTwentyFourBitRowsPaddedToFour) {
     EXPECT_EQ(file.mid(0, 2), QByteArray("BM"));
     EXPECT_EQ(file[28], char(24));
     // First stored row is the bottom one: white, black, (1,2,3) as BGR.
-    EXPECT_EQ(file.mid(54, 12), QByteArray::fromHex("ffffff" "000000" "030201" "000000"));
+    EXPECT_EQ(file.mid(54, 12), QByteArray::fromHex("ffffff"
+                                                    "000000"
+                                                    "030201"
+                                                    "000000"));
 
     const DecodedPicture back = decodeBmp(file);
     ASSERT_TRUE(back.ok()) << back.error.toStdString();
@@ -227,8 +249,10 @@ TEST(BmpFile, DamagedFilesAreRefusedWithAMessage) {
     EXPECT_FALSE(decodeBmp("GIF89a").error.isEmpty());
 
     // Compressed forms we cannot show are named, not drawn as noise.
-    const DecodedPicture jpegInside = decodeBmp(bmpFile(infoHeader(1, 1, 24, 4), QByteArray(4, '\0')));
-    EXPECT_TRUE(jpegInside.error.contains(QStringLiteral("圧縮形式"))) << jpegInside.error.toStdString();
+    const DecodedPicture jpegInside =
+        decodeBmp(bmpFile(infoHeader(1, 1, 24, 4), QByteArray(4, '\0')));
+    EXPECT_TRUE(jpegInside.error.contains(QStringLiteral("圧縮形式")))
+        << jpegInside.error.toStdString();
     // Bit fields claimed for an 8-bit bitmap make no sense.
     EXPECT_FALSE(decodeBmp(bmpFile(infoHeader(1, 1, 8, 3), QByteArray(16, '\0'))).ok());
     // Odd bit counts.
@@ -257,9 +281,10 @@ TEST(BmpFile, DeclaredSizeIsCheckedBeforeAnythingIsAllocated) {
 }
 
 TEST(BmpFile, PackedBitmapFindsItsPixelsAfterTheTable) {
-    const QByteArray packed = infoHeader(1, 1, 1) + quad(0, 0, 0) + quad(0, 255, 0) +
-                              QByteArray::fromHex("80000000");
-    const LittleEndian view(reinterpret_cast<const uchar*>(packed.constData()), size_t(packed.size()));
+    const QByteArray packed =
+        infoHeader(1, 1, 1) + quad(0, 0, 0) + quad(0, 255, 0) + QByteArray::fromHex("80000000");
+    const LittleEndian view(reinterpret_cast<const uchar*>(packed.constData()),
+                            size_t(packed.size()));
     EXPECT_EQ(packedDibPixelOffset(view), 48u);
     const DecodedPicture p = decodePackedDib(view, {});
     ASSERT_TRUE(p.ok()) << p.error.toStdString();

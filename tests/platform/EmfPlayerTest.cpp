@@ -80,18 +80,18 @@ TEST(EmfPlayer, MetricMappingCountsUpwardsAndWorldTransformScales) {
 TEST(EmfPlayer, PathIsCollectedThenFilled) {
     Emf e;
     brush(e, 1, kRed);
-    e.ints(59, {});                 // begin path
-    e.ints(27, {10, 10});           // move
-    e.ints(54, {80, 10});           // line
+    e.ints(59, {});        // begin path
+    e.ints(27, {10, 10});  // move
+    e.ints(54, {80, 10});  // line
     e.ints(54, {80, 40});
-    e.ints(61, {});                 // close figure
-    e.ints(60, {});                 // end path
-    e.ints(43, {0, 0, 5, 5});       // drawn after the path, normally
-    e.ints(62, {0, 0, 0, 0});       // fill path
+    e.ints(61, {});            // close figure
+    e.ints(60, {});            // end path
+    e.ints(43, {0, 0, 5, 5});  // drawn after the path, normally
+    e.ints(62, {0, 0, 0, 0});  // fill path
     const DecodedPicture p = decodeEmf(e.bytes(2540, 1270));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 70, 15), kRed);   // inside the triangle
-    EXPECT_EQ(at(p.image, 20, 35), kWhite); // outside it
+    EXPECT_EQ(at(p.image, 70, 15), kRed);    // inside the triangle
+    EXPECT_EQ(at(p.image, 20, 35), kWhite);  // outside it
     EXPECT_EQ(at(p.image, 2, 2), kRed);
 }
 
@@ -153,13 +153,13 @@ TEST(EmfPlayer, WideTextIsDrawnInTheTextColour) {
     e.ints(24, {0x00ff0000});  // blue text
     e.ints(18, {1});           // transparent
     QByteArray text;
-    for (int i = 0; i < 4; ++i) put32(text, 0);  // bounds
-    put32(text, 1), put32(text, 0), put32(text, 0);  // graphics mode, scales
-    put32(text, 20), put32(text, 10);                // reference point
-    put32(text, 2), put32(text, 76), put32(text, 0); // characters, string offset, options
-    for (int i = 0; i < 4; ++i) put32(text, 0);      // rectangle
-    put32(text, 80);                                 // advances after the string
-    put16(text, 'A'), put16(text, 0x6F22);           // "A漢"
+    for (int i = 0; i < 4; ++i) put32(text, 0);       // bounds
+    put32(text, 1), put32(text, 0), put32(text, 0);   // graphics mode, scales
+    put32(text, 20), put32(text, 10);                 // reference point
+    put32(text, 2), put32(text, 76), put32(text, 0);  // characters, string offset, options
+    for (int i = 0; i < 4; ++i) put32(text, 0);       // rectangle
+    put32(text, 80);                                  // advances after the string
+    put16(text, 'A'), put16(text, 0x6F22);            // "A漢"
     put32(text, 40), put32(text, 40);
     e.record(84, text);
     const DecodedPicture p = decodeEmf(e.bytes(2540, 1270));
@@ -202,9 +202,9 @@ TEST(EmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
 
     // Counts far beyond their records, objects beyond the table, unknown records.
     Emf lies;
-    lies.ints(3, {0, 0, 0, 0, 0x7fffffff, 1, 2});         // polygon
-    lies.ints(91, {0, 0, 0, 0, 0x40000000, 5, 1, 1});      // poly-polygon
-    lies.ints(84, {0, 0, 0, 0, 1, 0, 0, 1, 1, 0x7ffffff0, 1000, 0}); // text
+    lies.ints(3, {0, 0, 0, 0, 0x7fffffff, 1, 2});                     // polygon
+    lies.ints(91, {0, 0, 0, 0, 0x40000000, 5, 1, 1});                 // poly-polygon
+    lies.ints(84, {0, 0, 0, 0, 1, 0, 0, 1, 1, 0x7ffffff0, 1000, 0});  // text
     lies.ints(81, {0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 0x7ffffff0, 40, 9999, 8, 0, 0xcc0020, 9, 9});
     lies.ints(39, {0x7fffffff, 0, 0xff, 0});
     lies.ints(37, {0x7fffffff});

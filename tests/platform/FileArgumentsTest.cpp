@@ -1,15 +1,13 @@
-#include "platform/FileArguments.h"
-
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "platform/AtomicFile.h"
 #include "platform/BoundedRead.h"
+#include "platform/FileArguments.h"
 
 // "テスト.csv" in CP932: no UTF-8 string names it.
 TEST(FileArguments, AFileNamedInCp932IsReadAndSavedUnderItsOwnName) {
@@ -25,8 +23,9 @@ TEST(FileArguments, AFileNamedInCp932IsReadAndSavedUnderItsOwnName) {
     EXPECT_EQ(platform::readRegularFile(shown, 100).bytes, QByteArray("old"));
     EXPECT_EQ(platform::writeFileAtomically(shown, "new"), QString());
     EXPECT_EQ(platform::readRegularFile(shown, 100).bytes, QByteArray("new"));
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("テスト.csv"))));  // no second file under a UTF-8 name
-    ::unlink(raw.constData());  // the temporary folder cannot name it either
+    EXPECT_FALSE(QFile::exists(
+        dir.filePath(QStringLiteral("テスト.csv"))));  // no second file under a UTF-8 name
+    ::unlink(raw.constData());                         // the temporary folder cannot name it either
 
     EXPECT_EQ(platform::fileArgument("住所録.csv"), QStringLiteral("住所録.csv"));
     EXPECT_EQ(platform::nativeFileName(QStringLiteral("住所録.csv")), QByteArray("住所録.csv"));

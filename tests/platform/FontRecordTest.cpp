@@ -1,8 +1,8 @@
-#include "platform/FontRecord.h"
-
 #include <gtest/gtest.h>
 
 #include <cstddef>
+
+#include "platform/FontRecord.h"
 
 using platform::FontRecord;
 

@@ -6,8 +6,10 @@
 #include "platform/Hint.h"
 
 TEST(Hint, SplitsAtTheFirstBar) {
-    EXPECT_EQ(platform::shortHint(QStringLiteral("開く|ファイルを開きます。")), QStringLiteral("開く"));
-    EXPECT_EQ(platform::longHint(QStringLiteral("開く|ファイルを開きます。")), QStringLiteral("ファイルを開きます。"));
+    EXPECT_EQ(platform::shortHint(QStringLiteral("開く|ファイルを開きます。")),
+              QStringLiteral("開く"));
+    EXPECT_EQ(platform::longHint(QStringLiteral("開く|ファイルを開きます。")),
+              QStringLiteral("ファイルを開きます。"));
     // Without a bar the whole hint serves as both parts.
     EXPECT_EQ(platform::longHint(QStringLiteral("プレビュー")), QStringLiteral("プレビュー"));
     EXPECT_EQ(platform::shortHint(QStringLiteral("プレビュー")), QStringLiteral("プレビュー"));
@@ -16,7 +18,8 @@ TEST(Hint, SplitsAtTheFirstBar) {
 
 TEST(Hint, WidgetsGetToolTipAndStatusTip) {
     QWidget w;
-    platform::applyHint(&w, QStringLiteral("宛名データ|クリックされたデータをプレビュー表示します。"), false);
+    platform::applyHint(
+        &w, QStringLiteral("宛名データ|クリックされたデータをプレビュー表示します。"), false);
     EXPECT_TRUE(w.toolTip().isEmpty());
     EXPECT_EQ(w.statusTip(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
     QAction a(QStringLiteral("x"));

@@ -2,14 +2,12 @@
 // the forms our encoder never writes (grey, CMYK, progressive).
 
 #include <gtest/gtest.h>
-
-#include <csetjmp>
-#include <cstdlib>
-
 #include <jpeglib.h>
 
 #include <QByteArray>
 #include <QImage>
+#include <csetjmp>
+#include <cstdlib>
 
 #include "platform/JpegCodec.h"
 
@@ -23,21 +21,24 @@ QImage fourColours(int w, int h) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             const bool right = x >= w / 2, bottom = y >= h / 2;
-            image.setPixel(x, y, right ? (bottom ? qRgb(255, 255, 255) : qRgb(0, 0, 255))
-                                       : (bottom ? qRgb(0, 160, 0) : qRgb(255, 0, 0)));
+            image.setPixel(x, y,
+                           right ? (bottom ? qRgb(255, 255, 255) : qRgb(0, 0, 255))
+                                 : (bottom ? qRgb(0, 160, 0) : qRgb(255, 0, 0)));
         }
     return image;
 }
 
 bool near(QRgb a, QRgb b, int tolerance = 12) {
-    return std::abs(qRed(a) - qRed(b)) <= tolerance && std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
+    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
 // Writes a file with libjpeg itself: `components` bytes per pixel from
 // `pixel(x, y, out)`, in the given colour space.
 template <typename PixelFn>
-QByteArray libjpegFile(int w, int h, int components, J_COLOR_SPACE space, bool progressive, PixelFn pixel) {
+QByteArray libjpegFile(int w, int h, int components, J_COLOR_SPACE space, bool progressive,
+                       PixelFn pixel) {
     jpeg_compress_struct cinfo{};
     jpeg_error_mgr err;
     cinfo.err = jpeg_std_error(&err);
@@ -56,7 +57,8 @@ QByteArray libjpegFile(int w, int h, int components, J_COLOR_SPACE space, bool p
     QByteArray row(w * components, '\0');
     while (cinfo.next_scanline < cinfo.image_height) {
         for (int x = 0; x < w; ++x)
-            pixel(x, int(cinfo.next_scanline), reinterpret_cast<unsigned char*>(row.data()) + x * components);
+            pixel(x, int(cinfo.next_scanline),
+                  reinterpret_cast<unsigned char*>(row.data()) + x * components);
         auto* p = reinterpret_cast<JSAMPROW>(row.data());
         jpeg_write_scanlines(&cinfo, &p, 1);
     }
@@ -112,16 +114,18 @@ TEST(JpegCodec, QualityNinetyKeepsDetailCloserThanQualityTen) {
 }
 
 TEST(JpegCodec, GreyProgressiveAndCmykFiles) {
-    const QByteArray grey = libjpegFile(16, 16, 1, JCS_GRAYSCALE, false,
-                                        [](int x, int, unsigned char* o) { o[0] = x < 8 ? 40 : 200; });
+    const QByteArray grey =
+        libjpegFile(16, 16, 1, JCS_GRAYSCALE, false,
+                    [](int x, int, unsigned char* o) { o[0] = x < 8 ? 40 : 200; });
     DecodedPicture p = decodeJpeg(grey);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     EXPECT_TRUE(near(p.image.pixel(2, 2), qRgb(40, 40, 40), 4));
     EXPECT_TRUE(near(p.image.pixel(13, 2), qRgb(200, 200, 200), 4));
 
-    const QByteArray progressive = libjpegFile(40, 24, 3, JCS_RGB, true, [](int x, int, unsigned char* o) {
-        o[0] = x < 20 ? 255 : 0, o[1] = 0, o[2] = x < 20 ? 0 : 255;
-    });
+    const QByteArray progressive =
+        libjpegFile(40, 24, 3, JCS_RGB, true, [](int x, int, unsigned char* o) {
+            o[0] = x < 20 ? 255 : 0, o[1] = 0, o[2] = x < 20 ? 0 : 255;
+        });
     ASSERT_GE(findMarker(progressive, 0xc2), 0);
     p = decodeJpeg(progressive);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
@@ -131,13 +135,14 @@ TEST(JpegCodec, GreyProgressiveAndCmykFiles) {
     // libjpeg marks CMYK files with an Adobe marker, so the stored values are
     // read in Adobe's inverted form (255 = no ink): red is C=255, M=0, Y=0,
     // K=255; black is K=0.
-    const QByteArray cmyk = libjpegFile(16, 16, 4, JCS_CMYK, false, [](int x, int, unsigned char* o) {
-        if (x < 8) {
-            o[0] = 255, o[1] = 0, o[2] = 0, o[3] = 255;  // red
-        } else {
-            o[0] = 255, o[1] = 255, o[2] = 255, o[3] = 0;  // black
-        }
-    });
+    const QByteArray cmyk =
+        libjpegFile(16, 16, 4, JCS_CMYK, false, [](int x, int, unsigned char* o) {
+            if (x < 8) {
+                o[0] = 255, o[1] = 0, o[2] = 0, o[3] = 255;  // red
+            } else {
+                o[0] = 255, o[1] = 255, o[2] = 255, o[3] = 0;  // black
+            }
+        });
     ASSERT_GE(findMarker(cmyk, 0xee), 0);  // APP14 "Adobe"
     p = decodeJpeg(cmyk);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
@@ -156,7 +161,8 @@ TEST(JpegCodec, TruncatedAndForeignFilesAreRefused) {
         EXPECT_FALSE(p.ok()) << n;
         EXPECT_FALSE(p.error.isEmpty()) << n;
     }
-    EXPECT_TRUE(decodeJpeg(file.left(file.size() / 2)).error.contains(QStringLiteral("途中で切れて")));
+    EXPECT_TRUE(
+        decodeJpeg(file.left(file.size() / 2)).error.contains(QStringLiteral("途中で切れて")));
     EXPECT_FALSE(decodeJpeg(QByteArray("BM not a jpeg at all")).ok());
     // Cut short but closed with an end marker: the decoder would invent the
     // missing rows grey.
@@ -165,7 +171,8 @@ TEST(JpegCodec, TruncatedAndForeignFilesAreRefused) {
 
     // A scrambled entropy segment decodes to something or fails, but returns.
     QByteArray scrambled = file;
-    for (int i = sos + 20; i < scrambled.size() - 2; i += 7) scrambled[i] = char(scrambled[i] ^ 0x5a);
+    for (int i = sos + 20; i < scrambled.size() - 2; i += 7)
+        scrambled[i] = char(scrambled[i] ^ 0x5a);
     (void)decodeJpeg(scrambled);
 }
 

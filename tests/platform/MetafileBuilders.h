@@ -3,13 +3,11 @@
 // word by word exactly as a metafile stores them.
 
 #include <QByteArray>
+#include <QRgb>
 #include <QString>
 #include <QVector>
-
 #include <cstring>
 #include <initializer_list>
-
-#include <QRgb>
 
 namespace testpictures {
 
@@ -24,9 +22,11 @@ inline void putFloat(QByteArray& b, float f) {
 }
 
 class Wmf {
-public:
+  public:
     // Parameters as 16-bit words, in stored order.
-    Wmf& record(int function, std::initializer_list<int> words) { return record(function, QVector<int>(words)); }
+    Wmf& record(int function, std::initializer_list<int> words) {
+        return record(function, QVector<int>(words));
+    }
     Wmf& record(int function, const QVector<int>& words) {
         QByteArray params;
         for (int w : words) put16(params, w);
@@ -67,12 +67,12 @@ public:
         return out;
     }
 
-private:
+  private:
     QByteArray records_;
 };
 
 class Emf {
-public:
+  public:
     // A record of `type` whose body (after type and size) is `body`.
     Emf& record(int type, const QByteArray& body) {
         put32(records_, type);
@@ -87,7 +87,8 @@ public:
     }
     // Frame in 0.01 mm; the reference device is 96 dpi (960 × 480 pixels on
     // 254 × 127 mm).
-    QByteArray bytes(int frameRight, int frameBottom, int boundsRight = 0, int boundsBottom = 0) const {
+    QByteArray bytes(int frameRight, int frameBottom, int boundsRight = 0,
+                     int boundsBottom = 0) const {
         QByteArray h;
         put32(h, 1);
         put32(h, 88);
@@ -106,7 +107,7 @@ public:
         return out;
     }
 
-private:
+  private:
     QByteArray records_;
 };
 

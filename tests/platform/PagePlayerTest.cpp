@@ -1,7 +1,5 @@
 // The player checked on pixels: placement, pens, brushes and text.
 
-#include "platform/PagePlayer.h"
-
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -12,6 +10,8 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include "platform/PagePlayer.h"
 
 using namespace platform;
 
@@ -187,7 +187,8 @@ TEST(PagePlayer, PatternBrushPixelsAreDevicePixels) {
     PagePlayer::playStretched(painter, page, QRectF(0, 0, 270, 399));
     painter.end();
     // Columns alternate black and white one pixel apart, from the page's corner.
-    for (int x = 0; x < 10; ++x) EXPECT_EQ(image.pixel(x, 50), x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0)) << x;
+    for (int x = 0; x < 10; ++x)
+        EXPECT_EQ(image.pixel(x, 50), x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0)) << x;
 }
 
 TEST(PagePlayer, StretchedBitmapFillsItsRectangle) {
@@ -232,7 +233,8 @@ TEST(PagePlayer, PdfPagesKeepTheTextSelectable) {
         PagePlayer::playAtNaturalSize(painter, page, QPointF(0, 0));
     }
     QProcess proc;
-    proc.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    proc.start(pdftotext,
+               {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
     ASSERT_TRUE(proc.waitForFinished(20000));
     QString text = QString::fromUtf8(proc.readAllStandardOutput());
     text.remove(QRegularExpression(QStringLiteral("\\s")));

@@ -13,7 +13,9 @@ using namespace testpictures;
 
 namespace {
 
-bool refusedAsTooLarge(const DecodedPicture& p) { return p.error.contains(QStringLiteral("大きすぎ")); }
+bool refusedAsTooLarge(const DecodedPicture& p) {
+    return p.error.contains(QStringLiteral("大きすぎ"));
+}
 
 }  // namespace
 
@@ -21,7 +23,8 @@ bool refusedAsTooLarge(const DecodedPicture& p) { return p.error.contains(QStrin
 TEST(PictureBombs, TwentyThousandSquarePixelsAreRefusedInEveryFormat) {
     QByteArray bmp("BM");
     put32(bmp, 14 + 40 + 4), put32(bmp, 0), put32(bmp, 14 + 40);
-    put32(bmp, 40), put32(bmp, 20000), put32(bmp, 20000), put16(bmp, 1), put16(bmp, 8), put32(bmp, 1);  // RLE8
+    put32(bmp, 40), put32(bmp, 20000), put32(bmp, 20000), put16(bmp, 1), put16(bmp, 8),
+        put32(bmp, 1);  // RLE8
     for (int i = 0; i < 5; ++i) put32(bmp, 0);
     bmp += QByteArray::fromHex("00010000");  // end of line, end of picture
     EXPECT_TRUE(refusedAsTooLarge(decodeBmp(bmp)));

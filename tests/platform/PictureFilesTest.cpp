@@ -68,7 +68,8 @@ TEST(PictureFiles, IoErrorsNameTheFileAndTheSystemsReason) {
     QTemporaryDir dir;
     const QString missing = dir.filePath("none.bmp");
     const QString error = readPicture(missing).error;
-    EXPECT_TRUE(error.startsWith(QStringLiteral("ファイル \"%1\". ").arg(missing))) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("ファイル \"%1\". ").arg(missing)))
+        << error.toStdString();
     EXPECT_TRUE(error.endsWith(QStringLiteral(" は開けません")));
     EXPECT_GT(error.size(), QStringLiteral("ファイル \"%1\".  は開けません").arg(missing).size());
 
@@ -78,7 +79,8 @@ TEST(PictureFiles, IoErrorsNameTheFileAndTheSystemsReason) {
     blocker.close();
     const QString target = dir.filePath("blocker/out.bmp");
     for (const QString& e : {writeBmp(target, sample()), writeJpeg(target, sample())}) {
-        EXPECT_TRUE(e.startsWith(QStringLiteral("ファイル \"%1\". ").arg(target))) << e.toStdString();
+        EXPECT_TRUE(e.startsWith(QStringLiteral("ファイル \"%1\". ").arg(target)))
+            << e.toStdString();
         EXPECT_TRUE(e.endsWith(QStringLiteral(" を作成できません")));
     }
     EXPECT_FALSE(writeBmp(dir.filePath("empty.bmp"), QImage()).isEmpty());

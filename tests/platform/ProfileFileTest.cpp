@@ -1,14 +1,12 @@
-#include "platform/ProfileFile.h"
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <unistd.h>
-
+#include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
 
 using platform::ProfileFile;
@@ -16,7 +14,7 @@ using platform::ProfileFile;
 namespace {
 
 class ProfileFileTest : public ::testing::Test {
-protected:
+  protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("mirel36.ini"));
 
@@ -36,7 +34,8 @@ protected:
         return p;
     }
     int intOf(const QByteArray& value, int fallback = -7) {
-        return loaded("[SE]\r\nint001=" + value + "\r\n").readInt(QStringLiteral("SE"), QStringLiteral("int001"), fallback);
+        return loaded("[SE]\r\nint001=" + value + "\r\n")
+            .readInt(QStringLiteral("SE"), QStringLiteral("int001"), fallback);
     }
     QString textOf(const QByteArray& value) {
         return loaded("[Edit]\r\ntext1=" + value + "\r\n")
@@ -53,7 +52,8 @@ TEST_F(ProfileFileTest, AMissingFileGivesEveryDefault) {
     const platform::ProfileResult r = p.load();
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(p.readInt(SE, QStringLiteral("int001"), 5), 5);
-    EXPECT_EQ(p.readText(QStringLiteral("Edit"), QStringLiteral("text1"), QStringLiteral("x")), QStringLiteral("x"));
+    EXPECT_EQ(p.readText(QStringLiteral("Edit"), QStringLiteral("text1"), QStringLiteral("x")),
+              QStringLiteral("x"));
 }
 
 TEST_F(ProfileFileTest, OnlyTheKeysPresentOverrideTheDefaults) {
@@ -76,21 +76,23 @@ TEST_F(ProfileFileTest, IntegersInDecimalOrHexadecimal) {
 }
 
 TEST_F(ProfileFileTest, AnythingElseGivesTheDefault) {
-    for (const char* bad : {"abc", "12abc", "", "-", "0x", "$", "0xG1", "1 2", "2147483648", "-2147483649", "0x100000000",
-                            "１２"})
+    for (const char* bad : {"abc", "12abc", "", "-", "0x", "$", "0xG1", "1 2", "2147483648",
+                            "-2147483649", "0x100000000", "１２"})
         EXPECT_EQ(intOf(bad), -7) << bad;
 }
 
 TEST_F(ProfileFileTest, TextsLoseSurroundingBlanksAndOnePairOfQuotes) {
-    EXPECT_EQ(textOf(platform::Sjis::bytes(QStringLiteral("  山田 太郎 \t"))), QStringLiteral("山田 太郎"));
+    EXPECT_EQ(textOf(platform::Sjis::bytes(QStringLiteral("  山田 太郎 \t"))),
+              QStringLiteral("山田 太郎"));
     EXPECT_EQ(textOf("\" padded \""), QStringLiteral(" padded "));
     EXPECT_EQ(textOf("'single'"), QStringLiteral("single"));
     EXPECT_EQ(textOf("\"\"twice\"\""), QStringLiteral("\"twice\""));
     EXPECT_EQ(textOf("\"unbalanced"), QStringLiteral("\"unbalanced"));
     EXPECT_EQ(textOf("'mixed\""), QStringLiteral("'mixed\""));
-    EXPECT_EQ(textOf(platform::Sjis::bytes(QStringLiteral("　全角　"))), QStringLiteral("　全角　"));  // ideographic spaces are not blanks
-    EXPECT_EQ(textOf("a=b"), QStringLiteral("a=b"));         // only the first '=' separates
-    EXPECT_EQ(textOf(""), QString());                           // present but empty is not the default
+    EXPECT_EQ(textOf(platform::Sjis::bytes(QStringLiteral("　全角　"))),
+              QStringLiteral("　全角　"));            // ideographic spaces are not blanks
+    EXPECT_EQ(textOf("a=b"), QStringLiteral("a=b"));  // only the first '=' separates
+    EXPECT_EQ(textOf(""), QString());                 // present but empty is not the default
 }
 
 TEST_F(ProfileFileTest, LongTextsStopAt2047BytesOnACharacterBoundary) {
@@ -114,7 +116,8 @@ TEST_F(ProfileFileTest, NamesMatchWithoutRegardToCase) {
 TEST_F(ProfileFileTest, TwoByteNamesWhoseSecondByteIsABracket) {
     // ゾ is 83 5D in CP932: its second byte looks like ']'.
     const ProfileFile p = loaded(platform::Sjis::bytes(QStringLiteral("[ゾーン]\r\nキー=値\r\n")));
-    EXPECT_EQ(p.readText(QStringLiteral("ゾーン"), QStringLiteral("キー"), QString()), QStringLiteral("値"));
+    EXPECT_EQ(p.readText(QStringLiteral("ゾーン"), QStringLiteral("キー"), QString()),
+              QStringLiteral("値"));
 }
 
 TEST_F(ProfileFileTest, TheFirstOfDuplicateKeysAndSectionsWins) {
@@ -141,22 +144,22 @@ TEST_F(ProfileFileTest, WritingKeepsWhatItDoesNotKnowAndAppendsInOrder) {
     p.writeInt(SE, QStringLiteral("int001"), 12);
     p.writeText(QStringLiteral("Edit"), QStringLiteral("text3"), QStringLiteral("三"));
     ASSERT_TRUE(p.save().ok);
-    const QByteArray expected = platform::Sjis::bytes(QStringLiteral(
-        "; written by hand\r\n"
-        "[Edit]\r\n"
-        "text1 =新しい\r\n"
-        "unknown=keep me\r\n"
-        "text2=二\r\n"
-        "text3=三\r\n"
-        "\r\n"
-        "[Other]\r\n"
-        "; a comment in another section\r\n"
-        "stray line without equals\r\n"
-        "x=1\r\n"
-        "\r\n"
-        "[SE]\r\n"
-        "int002=-5\r\n"
-        "int001=12\r\n"));
+    const QByteArray expected =
+        platform::Sjis::bytes(QStringLiteral("; written by hand\r\n"
+                                             "[Edit]\r\n"
+                                             "text1 =新しい\r\n"
+                                             "unknown=keep me\r\n"
+                                             "text2=二\r\n"
+                                             "text3=三\r\n"
+                                             "\r\n"
+                                             "[Other]\r\n"
+                                             "; a comment in another section\r\n"
+                                             "stray line without equals\r\n"
+                                             "x=1\r\n"
+                                             "\r\n"
+                                             "[SE]\r\n"
+                                             "int002=-5\r\n"
+                                             "int001=12\r\n"));
     EXPECT_EQ(fileBytes(), expected);
 }
 
@@ -177,7 +180,8 @@ TEST_F(ProfileFileTest, ANewFileRoundTripsCp932Texts) {
 
 TEST_F(ProfileFileTest, ALineBreakInATextCannotSplitTheFile) {
     ProfileFile p(path);
-    p.writeText(QStringLiteral("Edit"), QStringLiteral("text1"), QStringLiteral("one\r\n[SE]\nint001=99"));
+    p.writeText(QStringLiteral("Edit"), QStringLiteral("text1"),
+                QStringLiteral("one\r\n[SE]\nint001=99"));
     ASSERT_TRUE(p.save().ok);
     ProfileFile again(path);
     ASSERT_TRUE(again.load().ok);

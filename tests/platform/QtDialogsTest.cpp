@@ -11,7 +11,8 @@
 TEST(QtDialogs, TheExtensionAddedToABareNameFollowsTheChosenFilter) {
     QTemporaryDir folder;
     platform::FileDialogRequest request;
-    request.filters = {QStringLiteral("ビットマップ (*.bmp)"), QStringLiteral("JPEG イメージファイル (*.jpg *.jpeg)")};
+    request.filters = {QStringLiteral("ビットマップ (*.bmp)"),
+                       QStringLiteral("JPEG イメージファイル (*.jpg *.jpeg)")};
     request.defaultExtension = QStringLiteral("bmp");
     request.folder = folder.path();
     QFileDialog dialog;

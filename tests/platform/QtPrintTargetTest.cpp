@@ -10,10 +10,10 @@ namespace {
 
 // The print dialog, answered by the test instead of a person.
 class AnsweredPrintTarget : public platform::QtPrintTarget {
-public:
+  public:
     std::function<void(QPrintDialog&)> user;
 
-protected:
+  protected:
     int runDialog(QPrintDialog& dialog) override {
         dialog.show();
         user(dialog);
@@ -40,7 +40,8 @@ bool offered(QPrintDialog& dialog, const char* name) {
 TEST(QtPrintTarget, TheDialogOffersNoPageRangeCopiesOrOrderAndNoJobKeepsThem) {
     AnsweredPrintTarget target;
     target.user = [](QPrintDialog& dialog) {
-        for (const char* name : {"printRange", "from", "pagesLineEdit", "copies", "collate", "reverse"})
+        for (const char* name :
+             {"printRange", "from", "pagesLineEdit", "copies", "collate", "reverse"})
             EXPECT_FALSE(offered(dialog, name)) << name;
         // As a dialog that offered them would leave the printer.
         QPrinter& p = *dialog.printer();

@@ -1,9 +1,6 @@
 // Qt's own buttons speak Japanese when its translation is there, and the
 // dialogs work in English when it is not.
 
-#include "platform/QtDialogs.h"
-#include "platform/QtTranslation.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -12,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
+
+#include "platform/QtDialogs.h"
+#include "platform/QtTranslation.h"
 
 namespace {
 
@@ -46,12 +46,15 @@ void removeTranslators() {
 }  // namespace
 
 TEST(QtTranslation, JapaneseButtonsAndTheConfirmTitleWhenInstalled) {
-    ASSERT_TRUE(platform::installQtTranslation(*qApp)) << "qtbase_ja.qm missing: run scripts/install-deps.sh";
+    ASSERT_TRUE(platform::installQtTranslation(*qApp))
+        << "qtbase_ja.qm missing: run scripts/install-deps.sh";
     platform::QtDialogs dialogs;
-    const SeenBox seen = cancelNextBox([&] { return dialogs.confirm(nullptr, QStringLiteral("保存しますか？")); });
+    const SeenBox seen =
+        cancelNextBox([&] { return dialogs.confirm(nullptr, QStringLiteral("保存しますか？")); });
     removeTranslators();
     EXPECT_EQ(seen.title, QStringLiteral("確認"));
-    EXPECT_TRUE(seen.buttons.contains(QStringLiteral("はい(&Y)"))) << seen.buttons.join(u' ').toStdString();
+    EXPECT_TRUE(seen.buttons.contains(QStringLiteral("はい(&Y)")))
+        << seen.buttons.join(u' ').toStdString();
     EXPECT_TRUE(seen.buttons.contains(QStringLiteral("いいえ(&N)")));
     EXPECT_TRUE(seen.buttons.contains(QStringLiteral("キャンセル")));
 }
@@ -60,6 +63,8 @@ TEST(QtTranslation, WithoutTheFileQuestionsStillWorkInEnglish) {
     QTemporaryDir empty;
     EXPECT_FALSE(platform::installQtTranslation(*qApp, empty.path()));
     platform::QtDialogs dialogs;
-    const SeenBox seen = cancelNextBox([&] { return dialogs.question(nullptr, QStringLiteral("保存しますか？")); });
-    EXPECT_TRUE(seen.buttons.contains(QStringLiteral("&Yes"))) << seen.buttons.join(u' ').toStdString();
+    const SeenBox seen =
+        cancelNextBox([&] { return dialogs.question(nullptr, QStringLiteral("保存しますか？")); });
+    EXPECT_TRUE(seen.buttons.contains(QStringLiteral("&Yes")))
+        << seen.buttons.join(u' ').toStdString();
 }

@@ -32,7 +32,8 @@ TEST(Sjis, EncodesWhatTheInputMethodTypesForCharactersWithTwoForms) {
     // U+FF0D; both must be saved and printed as the CP932 character.
     const platform::SjisEncoded e = encode(QStringLiteral("1〜3−‖—¢£¬"));
     EXPECT_TRUE(e.ok());
-    EXPECT_EQ(e.bytes, QByteArray("1\x81\x60" "3\x81\x7C\x81\x61\x81\x5C\x81\x91\x81\x92\x81\xCA"));
+    EXPECT_EQ(e.bytes, QByteArray("1\x81\x60"
+                                  "3\x81\x7C\x81\x61\x81\x5C\x81\x91\x81\x92\x81\xCA"));
     EXPECT_EQ(byteLength(QStringLiteral("〜")), 2);
     // Decoding still gives the one form the table decodes to.
     EXPECT_EQ(decode(e.bytes).left(2), QStringLiteral("1～"));
@@ -40,7 +41,12 @@ TEST(Sjis, EncodesWhatTheInputMethodTypesForCharactersWithTwoForms) {
 
 TEST(Sjis, InvalidBytesBecomeReplacementCharactersWithoutReadingPastTheEnd) {
     // A lone trail-less lead byte at the very end, an invalid pair, and 0x80.
-    const QByteArray bytes("\x82\xa0" "A\x80" "B\x85\x40" "C\x88", 9);
+    const QByteArray bytes(
+        "\x82\xa0"
+        "A\x80"
+        "B\x85\x40"
+        "C\x88",
+        9);
     const QString s = decode(bytes.constData(), bytes.size());
     EXPECT_TRUE(s.startsWith(QStringLiteral("あA")));
     EXPECT_TRUE(s.endsWith(QChar(QChar::ReplacementCharacter)));

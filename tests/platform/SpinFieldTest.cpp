@@ -67,5 +67,6 @@ TEST(SpinField, AMousePressHidesTheCaretUntilTheFocusReturns) {
     window.show();
     QTest::mouseClick(f->lineEdit(), Qt::LeftButton);
     EXPECT_TRUE(f->caretHidden());
-    EXPECT_EQ(f->lineEdit()->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, f->lineEdit()), 0);
+    EXPECT_EQ(
+        f->lineEdit()->style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, f->lineEdit()), 0);
 }

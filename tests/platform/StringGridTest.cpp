@@ -137,6 +137,7 @@ TEST(StringGrid, SelectedCellsUseTheSelectionColour) {
     const QImage image = g.grab().toImage();
     const QRect selected = g.visualRect(g.model()->index(1, 0)).translated(g.viewport()->pos());
     const QRect plain = g.visualRect(g.model()->index(0, 0)).translated(g.viewport()->pos());
-    EXPECT_EQ(QColor(image.pixel(selected.right() - 3, selected.bottom() - 3)), QColor(0, 255, 255));
+    EXPECT_EQ(QColor(image.pixel(selected.right() - 3, selected.bottom() - 3)),
+              QColor(0, 255, 255));
     EXPECT_NE(QColor(image.pixel(plain.right() - 3, plain.bottom() - 3)), QColor(0, 255, 255));
 }

@@ -1,24 +1,23 @@
 // Geometry of vertical columns and upright digits, checked on the layout the
 // player draws from.
 
+#include <gtest/gtest.h>
+
+#include <QPainterPath>
+#include <cmath>
+
 #include "platform/FontFaces.h"
 #include "platform/FontRecord.h"
 #include "platform/Sjis.h"
 #include "platform/VerticalText.h"
-
-#include <gtest/gtest.h>
-
-#include <QPainterPath>
-
-#include <cmath>
 
 using namespace platform;
 
 namespace {
 
 const QString kMincho = QStringLiteral("@ＭＳ 明朝");
-const QStringList kFaces = {kMincho, QStringLiteral("@ＭＳ ゴシック"), QStringLiteral("@HG正楷書体-PRO"),
-                            QStringLiteral("@HG行書体")};
+const QStringList kFaces = {kMincho, QStringLiteral("@ＭＳ ゴシック"),
+                            QStringLiteral("@HG正楷書体-PRO"), QStringLiteral("@HG行書体")};
 
 FontRecord column(int height, const QString& face = kMincho) {
     FontRecord f;
@@ -59,7 +58,8 @@ TEST(VerticalText, NameWithHonorificMakesOneColumnInTheBand) {
     // The space's own advance, read straight from the font.
     const FontFace* face = FontFaces::faceFor(kMincho);
     ASSERT_NE(face, nullptr);
-    const double space = face->horizontalAdvance(face->nominalGlyph(U' ')) * double(h) / face->unitsPerEm();
+    const double space =
+        face->horizontalAdvance(face->nominalGlyph(U' ')) * double(h) / face->unitsPerEm();
     EXPECT_GT(space, 0);
     EXPECT_NEAR(layout.length, 4 * h + space + h, 0.01);
     EXPECT_EQ(layout.cells, QRectF(-h, 0, h, layout.length));
@@ -77,7 +77,8 @@ TEST(VerticalText, PunctuationTakesItsVerticalFormInEveryFace) {
         const FontFace* face = FontFaces::faceFor(faceName);
         ASSERT_NE(face, nullptr);
         for (char16_t ch : {u'「', u'ー', u'（', u'、'}) {
-            const TextLayout layout = VerticalText::layout(column(100, faceName), QString(QChar(ch)));
+            const TextLayout layout =
+                VerticalText::layout(column(100, faceName), QString(QChar(ch)));
             ASSERT_EQ(layout.pieces.size(), 1u) << faceName.toStdString();
             EXPECT_FALSE(layout.pieces[0].turned);
             EXPECT_NE(layout.pieces[0].run.glyphIndexes().value(0), face->nominalGlyph(ch))
@@ -152,10 +153,12 @@ TEST(VerticalText, EmptyBrushGlyphsComeFromTheFallbackFace) {
     char32_t hollow = 0;
     for (char32_t cp = 0x4E00; cp < 0x9FA0 && !hollow; ++cp) {
         const unsigned g = brush->nominalGlyph(cp);
-        if (g != 0 && !brush->hasInk(g) && fallback->covers(cp) && Sjis::isDoubleByte(cp)) hollow = cp;
+        if (g != 0 && !brush->hasInk(g) && fallback->covers(cp) && Sjis::isDoubleByte(cp))
+            hollow = cp;
     }
     if (!hollow) GTEST_SKIP() << "no empty glyph in this version of the brush face";
-    const QString text = QStringLiteral("山") + QString::fromUcs4(&hollow, 1) + QStringLiteral("川");
+    const QString text =
+        QStringLiteral("山") + QString::fromUcs4(&hollow, 1) + QStringLiteral("川");
     const TextLayout layout = VerticalText::layout(column(100, QStringLiteral("@HG行書体")), text);
     int fromFallback = 0;
     for (const GlyphPiece& p : layout.pieces) {
@@ -199,7 +202,8 @@ TEST(VerticalText, UprightDigitsHangBelowAndTakeTheGivenAverageWidth) {
 
 TEST(VerticalText, SizesAtTheEndsOfTheRanges) {
     // Height 0 asks for the default size; a negative height gives -h.
-    EXPECT_DOUBLE_EQ(VerticalText::layout(column(0), QStringLiteral("山")).length, VerticalText::kDefaultEm);
+    EXPECT_DOUBLE_EQ(VerticalText::layout(column(0), QStringLiteral("山")).length,
+                     VerticalText::kDefaultEm);
     EXPECT_DOUBLE_EQ(VerticalText::layout(column(-50), QStringLiteral("山")).length, 50);
     const TextLayout empty = VerticalText::layout(column(100), QString());
     EXPECT_TRUE(empty.pieces.empty());
@@ -208,9 +212,12 @@ TEST(VerticalText, SizesAtTheEndsOfTheRanges) {
 
 TEST(FontFaces, TheFourFacesMapToTheirInstalledFamilies) {
     EXPECT_EQ(FontFaces::familyForFace(QStringLiteral("@ＭＳ 明朝")), QStringLiteral("IPAMincho"));
-    EXPECT_EQ(FontFaces::familyForFace(QStringLiteral("@ＭＳ ゴシック")), QStringLiteral("IPAGothic"));
-    EXPECT_EQ(FontFaces::familyForFace(QStringLiteral("@HG正楷書体-PRO")), QStringLiteral("Klee One"));
-    EXPECT_EQ(FontFaces::familyForFace(QStringLiteral("@HG行書体")), QStringLiteral("KouzanBrushFontGyousyo"));
+    EXPECT_EQ(FontFaces::familyForFace(QStringLiteral("@ＭＳ ゴシック")),
+              QStringLiteral("IPAGothic"));
+    EXPECT_EQ(FontFaces::familyForFace(QStringLiteral("@HG正楷書体-PRO")),
+              QStringLiteral("Klee One"));
+    EXPECT_EQ(FontFaces::familyForFace(QStringLiteral("@HG行書体")),
+              QStringLiteral("KouzanBrushFontGyousyo"));
     EXPECT_TRUE(FontFaces::familyForFace(QString()).isEmpty());
     for (const QString& name : kFaces) {
         const FontFace* face = FontFaces::faceFor(name);
@@ -227,6 +234,8 @@ TEST(FontFaces, AMissingFaceFallsBackToAJapaneseFace) {
     EXPECT_TRUE(face->covers(U'様'));
     EXPECT_EQ(FontFaces::faceFor(QString()), FontFaces::fallback());
     // Drawing with it still makes a column.
-    EXPECT_NEAR(VerticalText::layout(column(100, QStringLiteral("@No Such Family 42")), QStringLiteral("様")).length,
+    EXPECT_NEAR(VerticalText::layout(column(100, QStringLiteral("@No Such Family 42")),
+                                     QStringLiteral("様"))
+                    .length,
                 100, 0.01);
 }

@@ -33,9 +33,9 @@ Wmf& solid(Wmf& w, QRgb brush, bool pen) {
 TEST(WmfPlayer, PlaceableHeaderSetsSizeAndWindow) {
     // 1440 × 960 twips at 1440 per inch is 96 × 64 pixels; the window maps onto it.
     Wmf w;
-    w.record(0x0103, {8});           // anisotropic
-    w.record(0x020B, {0, 0});        // window origin
-    w.record(0x020C, {960, 1440});   // window extent (y, x)
+    w.record(0x0103, {8});          // anisotropic
+    w.record(0x020B, {0, 0});       // window origin
+    w.record(0x020C, {960, 1440});  // window extent (y, x)
     solid(w, kRed, true);
     w.record(0x041B, {480, 720, 0, 0});  // rectangle: bottom, right, top, left
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 1440, 960, 1440));
@@ -53,12 +53,17 @@ TEST(WmfPlayer, PlaceableHeaderSetsSizeAndWindow) {
 
 TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot) {
     Wmf w;
-    w.raw(0x02FA, QByteArray::fromHex("0500" "00000000") + Wmf::colour(0, 0, 0));               // 0: null pen
-    w.raw(0x02FC, QByteArray::fromHex("0000") + Wmf::colour(255, 0, 0) + QByteArray(2, '\0'));  // 1: red
-    w.record(0x00F7, {0x300, 0});                                                                // 2: palette
-    w.record(0x01F0, {1});                                                                       // free 1
-    w.raw(0x02FC, QByteArray::fromHex("0000") + Wmf::colour(0, 0, 255) + QByteArray(2, '\0'));  // → 1: blue
-    w.raw(0x02FC, QByteArray::fromHex("0000") + Wmf::colour(0, 255, 0) + QByteArray(2, '\0'));  // → 3: green
+    w.raw(0x02FA, QByteArray::fromHex("0500"
+                                      "00000000") +
+                      Wmf::colour(0, 0, 0));  // 0: null pen
+    w.raw(0x02FC,
+          QByteArray::fromHex("0000") + Wmf::colour(255, 0, 0) + QByteArray(2, '\0'));  // 1: red
+    w.record(0x00F7, {0x300, 0});  // 2: palette
+    w.record(0x01F0, {1});         // free 1
+    w.raw(0x02FC,
+          QByteArray::fromHex("0000") + Wmf::colour(0, 0, 255) + QByteArray(2, '\0'));  // → 1: blue
+    w.raw(0x02FC, QByteArray::fromHex("0000") + Wmf::colour(0, 255, 0) +
+                      QByteArray(2, '\0'));  // → 3: green
     w.record(0x012D, {0});
     w.record(0x012D, {1});
     w.record(0x041B, {20, 20, 0, 0});
@@ -115,7 +120,8 @@ TEST(WmfPlayer, StretchDibDrawsTheBitmapTheRightWayUp) {
     const QByteArray dib = testpictures::packedDib24(2, 2, {kRed, kBlue, kWhite, kBlack});
     QByteArray params;
     testpictures::put32(params, 0x00CC0020);
-    for (int v : {0, 2, 2, 0, 0, 40, 40, 10, 10}) testpictures::put16(params, v);  // usage, src h w y x, dest h w y x
+    for (int v : {0, 2, 2, 0, 0, 40, 40, 10, 10})
+        testpictures::put16(params, v);  // usage, src h w y x, dest h w y x
     Wmf w;
     w.raw(0x0F43, params + dib);
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 60, 60, 96));
@@ -132,8 +138,12 @@ TEST(WmfPlayer, TextInShiftJisLandsAtItsReferencePoint) {
     Wmf w;
     QByteArray font;
     for (int v : {-40, 0, 0, 0, 400}) testpictures::put16(font, v);
-    font += QByteArray::fromHex("000000" "80" "00000000");  // italic.. charset SHIFTJIS .. pitch
-    font += QByteArray("\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 9) + QByteArray(23, '\0');  // "ＭＳ 明朝"
+    font += QByteArray::fromHex(
+        "000000"
+        "80"
+        "00000000");  // italic.. charset SHIFTJIS .. pitch
+    font += QByteArray("\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 9) +
+            QByteArray(23, '\0');  // "ＭＳ 明朝"
     w.raw(0x02FB, font);
     w.record(0x012D, {0});
     w.raw(0x0209, Wmf::colour(255, 0, 0));
@@ -188,7 +198,8 @@ TEST(WmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
 
     // A record of size zero would never advance: refused, not looped on.
     QByteArray zero = w.bytes(0, 0, 20, 20, 96);
-    zero.insert(22 + 18, QByteArray::fromHex("00000000" "1b04"));
+    zero.insert(22 + 18, QByteArray::fromHex("00000000"
+                                             "1b04"));
     EXPECT_FALSE(decodeWmf(zero).ok());
 
     // A polygon claiming 30000 points in a short record, a poly-polygon
@@ -215,15 +226,15 @@ TEST(WmfPlayer, OversizedPictureIsRefusedBeforeDrawing) {
 TEST(WmfPlayer, ClipRectanglesFollowSavedStates) {
     Wmf w;
     solid(w, kRed, false);
-    w.record(0x001E, {});                    // save: no clip
-    w.record(0x0416, {50, 50, 10, 10});      // intersect 10..50
-    w.record(0x0415, {30, 30, 20, 20});      // exclude 20..30
-    w.record(0x041B, {40, 100, 0, 0});       // wide rectangle, clipped
-    w.record(0x0127, {-1});                  // clip gone again
+    w.record(0x001E, {});                // save: no clip
+    w.record(0x0416, {50, 50, 10, 10});  // intersect 10..50
+    w.record(0x0415, {30, 30, 20, 20});  // exclude 20..30
+    w.record(0x041B, {40, 100, 0, 0});   // wide rectangle, clipped
+    w.record(0x0127, {-1});              // clip gone again
     w.record(0x041B, {100, 100, 80, 0});
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 100, 100, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 5, 15), kWhite);   // left of the clip
+    EXPECT_EQ(at(p.image, 5, 15), kWhite);  // left of the clip
     EXPECT_EQ(at(p.image, 15, 15), kRed);
     EXPECT_EQ(at(p.image, 25, 25), kWhite);  // the excluded hole
     EXPECT_EQ(at(p.image, 60, 15), kWhite);  // right of the clip
@@ -261,9 +272,13 @@ TEST(WmfPlayer, VerticalFacesStandTwoByteCharactersUpright) {
         Wmf w;
         QByteArray font;
         for (int v : {-40, 0, 2700, 2700, 400}) testpictures::put16(font, v);
-        font += QByteArray::fromHex("000000" "80" "00000000");
-        const QByteArray face = verticalFace ? QByteArray("@\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 10)
-                                             : QByteArray("\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 9);
+        font += QByteArray::fromHex(
+            "000000"
+            "80"
+            "00000000");
+        const QByteArray face = verticalFace
+                                    ? QByteArray("@\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 10)
+                                    : QByteArray("\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9", 9);
         font += face + QByteArray(32 - face.size(), '\0');
         w.raw(0x02FB, font);
         w.record(0x012D, {0});

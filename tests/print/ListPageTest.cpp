@@ -17,7 +17,7 @@
 namespace {
 
 class FakeHost : public print::ListHost {
-public:
+  public:
     platform::MemoryGrid grid{book::kColumnCount, 2};
     QMap<QString, bool> enabled;
     QStringList events;
@@ -30,7 +30,9 @@ public:
         events.append(QStringLiteral("hyphens"));
         book::addHyphens(grid);
     }
-    void setCommandEnabled(const char* action, bool on) override { enabled[QLatin1String(action)] = on; }
+    void setCommandEnabled(const char* action, bool on) override {
+        enabled[QLatin1String(action)] = on;
+    }
     void refreshAddressPreview() override { events.append(QStringLiteral("preview")); }
 };
 
@@ -66,11 +68,15 @@ TEST(ListPage, ControlsAreSetUpAsTheListNeedsThem) {
     EXPECT_EQ(QFontInfo(edit->font()).family(), QStringLiteral("IPAGothic"));
     EXPECT_DOUBLE_EQ(edit->tabStopDistance(), 0.5 * edit->logicalDpiX());
     EXPECT_TRUE(rig.page.findChild<QRadioButton*>("JAddres")->isChecked());
-    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->toolTip(), QStringLiteral("住所録表示"));
-    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->statusTip(), QStringLiteral("住所録を表示します"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->toolTip(),
+              QStringLiteral("住所録表示"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->statusTip(),
+              QStringLiteral("住所録を表示します"));
     EXPECT_EQ(rig.page.findChild<QRadioButton*>("Phone")->toolTip(), QStringLiteral("電話帳表示"));
-    EXPECT_EQ(rig.page.findChild<QRadioButton*>("Phone")->statusTip(), QStringLiteral("電話帳を表示します"));
-    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->parentWidget(), rig.page.findChild<QToolBar*>("ToolBar2"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("Phone")->statusTip(),
+              QStringLiteral("電話帳を表示します"));
+    EXPECT_EQ(rig.page.findChild<QRadioButton*>("JAddres")->parentWidget(),
+              rig.page.findChild<QToolBar*>("ToolBar2"));
     // On paper the 12-pixel screen font is 9 points at the usual 96 dpi.
     EXPECT_NEAR(rig.page.printFont().pointSizeF(), 12 * 72.0 / edit->logicalDpiY(), 1e-9);
 }
@@ -82,13 +88,16 @@ TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
     ASSERT_GE(rig.host.events.size(), 2);
     EXPECT_EQ(rig.host.events.first(), QStringLiteral("hyphens"));
     EXPECT_EQ(rig.host.grid.cell(book::ColPostal, 1), QStringLiteral("123-4567"));
-    EXPECT_EQ(rig.page.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(), shownText(rig.host.grid, print::ListKind::Address));
+    EXPECT_EQ(rig.page.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(),
+              shownText(rig.host.grid, print::ListKind::Address));
     // The hyphenated code is 8 bytes: no extra tab after it.
-    EXPECT_TRUE(rig.page.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText().contains(QStringLiteral("  \t123-4567  \t")));
+    EXPECT_TRUE(rig.page.findChild<QPlainTextEdit*>("RichEdit1")
+                    ->toPlainText()
+                    .contains(QStringLiteral("  \t123-4567  \t")));
 
-    for (const char* off : {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
-                            "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns", "ActDel",
-                            "ActSave", "ActSaveAs", "ActReNum"})
+    for (const char* off : {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort",
+                            "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll",
+                            "ActPrint", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"})
         EXPECT_EQ(rig.host.enabled.value(QLatin1String(off), true), false) << off;
     for (const char* on : {"ActPrintIchiran", "ActPrinter", "ActEditData"})
         EXPECT_EQ(rig.host.enabled.value(QLatin1String(on), false), true) << on;
@@ -114,8 +123,9 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
     rig.printer.calls.clear();
     rig.host.events.clear();
     rig.page.ActPrintIchiranExecute();
-    EXPECT_EQ(rig.printer.calls, (QStringList{QStringLiteral("dialog"), QStringLiteral("begin 住所録"),
-                                              QStringLiteral("end")}));
+    EXPECT_EQ(rig.printer.calls,
+              (QStringList{QStringLiteral("dialog"), QStringLiteral("begin 住所録"),
+                           QStringLiteral("end")}));
     ASSERT_EQ(rig.printer.pages.size(), 1);
     const QImage& page = rig.printer.pages[0];
     bool inked = false;
@@ -133,7 +143,8 @@ TEST(ListPage, APrinterThatCannotStartIsReportedAndThePreviewStillRedrawn) {
     rig.host.events.clear();
     rig.printer.failBegin = true;
     rig.page.ActPrintIchiranExecute();
-    EXPECT_EQ(rig.dialogs.texts(QStringLiteral("error")), QStringList{QStringLiteral("no printer")});
+    EXPECT_EQ(rig.dialogs.texts(QStringLiteral("error")),
+              QStringList{QStringLiteral("no printer")});
     EXPECT_EQ(rig.host.events, QStringList{QStringLiteral("preview")});
 
     rig.printer.failBegin = false;

@@ -39,8 +39,8 @@ platform::MemoryGrid gridOf(const QVector<Row>& rows) {
 TEST(ListText, AddressListPutsTheExtraTabAfterShortValuesOnly) {
     const auto grid = gridOf({
         {"1", "山田太郎", "123-4567", "東京都千代田区", "一ノ二ノ三", "", "", ""},  // 8-byte name
-        {"2", "山田花", "", "大阪市", "", "", "", ""},                              // 6-byte name, no code
-        {"10", "Abe", "12345", "札幌市", "北一条", "", "", ""},                     // short code
+        {"2", "山田花", "", "大阪市", "", "", "", ""},           // 6-byte name, no code
+        {"10", "Abe", "12345", "札幌市", "北一条", "", "", ""},  // short code
     });
     const QString expected = QStringLiteral(
         "  \t1  \t山田太郎  \t123-4567  \t東京都千代田区一ノ二ノ三\r\n\r\n"
@@ -82,7 +82,8 @@ TEST(ListText, ShortIsCountedInCp932BytesNotCharactersOrUtf8) {
 }
 
 TEST(ListText, WholeTextIsAnEmptyLineTheHeadsAndEveryRecordRowInOrder) {
-    const auto grid = gridOf({{"2", "乙", "", "", "", "", "", ""}, {"1", "甲", "", "", "", "", "", ""}});
+    const auto grid =
+        gridOf({{"2", "乙", "", "", "", "", "", ""}, {"1", "甲", "", "", "", "", "", ""}});
     const QString address = print::buildListText(grid, ListKind::Address);
     EXPECT_EQ(address, QStringLiteral("\r\n\tNo.\t名　前\t\t〒        \t住所\r\n") +
                            print::listRecord(grid, 1, ListKind::Address) +
@@ -92,13 +93,16 @@ TEST(ListText, WholeTextIsAnEmptyLineTheHeadsAndEveryRecordRowInOrder) {
     EXPECT_FALSE(address.contains(QStringLiteral("ふりがな")));
 
     EXPECT_TRUE(print::buildListText(grid, ListKind::Phone)
-                    .startsWith(QStringLiteral("\r\n\tNo.\t名　前\t\t電話番号\t携帯番号\tFAX番号\r\n  \t2")));
+                    .startsWith(QStringLiteral(
+                        "\r\n\tNo.\t名　前\t\t電話番号\t携帯番号\tFAX番号\r\n  \t2")));
 }
 
 TEST(ListText, AnEmptyRowGivesARecordOfEmptyValues) {
     platform::MemoryGrid grid(book::kColumnCount, 2);
-    EXPECT_EQ(print::listRecords(grid, ListKind::Address), QStringLiteral("  \t  \t\t  \t\t  \t\r\n\r\n"));
-    EXPECT_EQ(print::listRecords(grid, ListKind::Phone), QStringLiteral("  \t  \t\t  \t\t  \t\t  \t\t\r\n\r\n"));
+    EXPECT_EQ(print::listRecords(grid, ListKind::Address),
+              QStringLiteral("  \t  \t\t  \t\t  \t\r\n\r\n"));
+    EXPECT_EQ(print::listRecords(grid, ListKind::Phone),
+              QStringLiteral("  \t  \t\t  \t\t  \t\t  \t\t\r\n\r\n"));
     // A grid of the header row alone lists nothing.
     platform::MemoryGrid headerOnly(book::kColumnCount, 1);
     EXPECT_EQ(print::listRecords(headerOnly, ListKind::Phone), QString());

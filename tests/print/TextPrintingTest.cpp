@@ -58,7 +58,8 @@ TEST(TextPrinting, LongTextRunsOverPagesWithoutLosingOrSplittingALine) {
     testsupport::RecordingPrintTarget target;
     target.dotsPerInch = 300;
     const int lines = 200;
-    EXPECT_EQ(print::printText(target, QStringLiteral("住所録"), ninePoint(squareLines(lines))), QString());
+    EXPECT_EQ(print::printText(target, QStringLiteral("住所録"), ninePoint(squareLines(lines))),
+              QString());
 
     ASSERT_GE(target.pages.size(), 2);
     EXPECT_EQ(target.calls.first(), QStringLiteral("begin 住所録"));
@@ -80,7 +81,8 @@ TEST(TextPrinting, LongTextRunsOverPagesWithoutLosingOrSplittingALine) {
 TEST(TextPrinting, FontKeepsItsPointSizeAndTabsStopEveryHalfInch) {
     testsupport::RecordingPrintTarget target;
     target.dotsPerInch = 300;
-    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(QStringLiteral("\t■"))), QString());
+    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(QStringLiteral("\t■"))),
+              QString());
     ASSERT_EQ(target.pages.size(), 1);
     const QVector<int> bands = inkBands(target.pages[0]);
     ASSERT_EQ(bands.size(), 1);
@@ -107,19 +109,22 @@ TEST(TextPrinting, PrinterFailuresAreReportedAndNeverBlockTheNextJob) {
     testsupport::RecordingPrintTarget target;
     target.dotsPerInch = 300;
     target.failBegin = true;
-    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(squareLines(5))), QStringLiteral("no printer"));
+    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(squareLines(5))),
+              QStringLiteral("no printer"));
     EXPECT_TRUE(target.pages.isEmpty());
 
     // Failing in the middle still ends the job.
     target.failBegin = false;
     target.failNewPage = true;
     target.calls.clear();
-    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(squareLines(200))), QStringLiteral("paper jam"));
+    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(squareLines(200))),
+              QStringLiteral("paper jam"));
     EXPECT_EQ(target.calls.last(), QStringLiteral("end"));
 
     target.failNewPage = false;
     target.pages.clear();
     target.calls.clear();
-    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(squareLines(200))), QString());
+    EXPECT_EQ(print::printText(target, QStringLiteral("t"), ninePoint(squareLines(200))),
+              QString());
     EXPECT_EQ(target.pages.size(), 3);
 }

@@ -1,13 +1,12 @@
 // Which fields each side of the sheet carries, and that they are drawn after
 // the preprinted marks so their opaque cells cover the box lines.
 
-#include "tests/render/TextOps.h"
+#include <gtest/gtest.h>
 
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
-
-#include <gtest/gtest.h>
+#include "tests/render/TextOps.h"
 
 using namespace render;
 using namespace testing_text;
@@ -42,7 +41,8 @@ const QStringList kSender = {"大阪府", "鈴木一郎", "530"};
 
 TEST(AddressFieldSides, PostcardsCarryRecipientThenSenderOnEitherSide) {
     for (int kind : {0, 1}) {
-        for (bool back : {false, true}) EXPECT_EQ(texts(everything(kind, back)), kRecipient + kSender);
+        for (bool back : {false, true})
+            EXPECT_EQ(texts(everything(kind, back)), kRecipient + kSender);
     }
 }
 
@@ -56,7 +56,8 @@ TEST(AddressFieldSides, EnvelopeFrontCarriesTheRecipientAndBackTheSender) {
 TEST(AddressFieldSides, TextsFollowTheMarksOnScreen) {
     for (int kind = 0; kind < kMediaKindCount; ++kind) {
         for (bool back : {false, true}) {
-            const platform::PagePicture page = DrawAddressSide(everything(kind, back, OutputTarget::Screen));
+            const platform::PagePicture page =
+                DrawAddressSide(everything(kind, back, OutputTarget::Screen));
             bool textSeen = false;
             int texts = 0;
             for (const platform::PageOp& o : page.ops) {

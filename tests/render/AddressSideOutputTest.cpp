@@ -1,14 +1,14 @@
 // Where the finished address side lands: the preview box and the printer page.
 
-#include "render/AddressSideOutput.h"
-#include "render/DrawAddressSide.h"
-
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+
+#include "render/AddressSideOutput.h"
+#include "render/DrawAddressSide.h"
 
 using namespace render;
 
@@ -63,7 +63,8 @@ TEST(AddressSideOutput, InvalidPageLeavesThePreviewBoxUntouched) {
     showAddressPreview(painter, box.size(), 0, platform::PagePicture{});
     painter.end();
     for (int y = 0; y < box.height(); y += 7)
-        for (int x = 0; x < box.width(); x += 7) ASSERT_EQ(box.pixel(x, y), QColor(Qt::magenta).rgb());
+        for (int x = 0; x < box.width(); x += 7)
+            ASSERT_EQ(box.pixel(x, y), QColor(Qt::magenta).rgb());
 }
 
 TEST(AddressSideOutput, PrinterPlacementShiftsThePageToMinus20Minus60) {

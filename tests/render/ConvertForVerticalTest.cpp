@@ -1,13 +1,14 @@
-#include "render/ConvertForVertical.h"
-
 #include <gtest/gtest.h>
+
+#include "render/ConvertForVertical.h"
 
 using render::ConvertForVertical;
 
 TEST(ConvertForVertical, DigitsBecomeKanjiNumeralsOneByOne) {
     EXPECT_EQ(ConvertForVertical(QStringLiteral("2024年")), QStringLiteral("二〇二四年"));
     EXPECT_EQ(ConvertForVertical(QStringLiteral("3-12-5")), QStringLiteral("三-一二-五"));
-    EXPECT_EQ(ConvertForVertical(QStringLiteral("0123456789")), QStringLiteral("〇一二三四五六七八九"));
+    EXPECT_EQ(ConvertForVertical(QStringLiteral("0123456789")),
+              QStringLiteral("〇一二三四五六七八九"));
 }
 
 TEST(ConvertForVertical, LettersOfEitherCaseBecomeFullWidthCapitals) {
@@ -32,7 +33,8 @@ TEST(ConvertForVertical, TableHasOneDoubleByteEntryPerKeyCharacter) {
     ASSERT_EQ(std::strlen(render::VerticalCharKey), render::VerticalCharTable.size());
     for (size_t k = 0; k < render::VerticalCharTable.size(); ++k) {
         const QChar key = QChar::fromLatin1(render::VerticalCharKey[k]);
-        EXPECT_EQ(ConvertForVertical(QString(key)), QString(QChar(render::VerticalCharTable[k]))) << k;
+        EXPECT_EQ(ConvertForVertical(QString(key)), QString(QChar(render::VerticalCharTable[k])))
+            << k;
         EXPECT_GE(render::VerticalCharTable[k], 0x3000) << k;  // full-width, never ASCII
     }
 }

@@ -1,12 +1,12 @@
 // The frame of the address side read back from the recorded operations: the
 // page size, and each preprinted mark with the pen and brush it is drawn with.
 
-#include "render/DrawAddressSide.h"
-#include "render/MediaKind.h"
-
 #include <gtest/gtest.h>
 
 #include <variant>
+
+#include "render/DrawAddressSide.h"
+#include "render/MediaKind.h"
 
 using namespace render;
 using platform::PageRect;
@@ -25,8 +25,9 @@ struct Mark {
 };
 
 std::ostream& operator<<(std::ostream& os, const Mark& m) {
-    return os << "(" << m.rect.x1 << "," << m.rect.y1 << ")-(" << m.rect.x2 << "," << m.rect.y2 << ") pen "
-              << m.pen.name().toStdString() << " w" << m.penWidth << " brush " << m.brush.name().toStdString();
+    return os << "(" << m.rect.x1 << "," << m.rect.y1 << ")-(" << m.rect.x2 << "," << m.rect.y2
+              << ") pen " << m.pen.name().toStdString() << " w" << m.penWidth << " brush "
+              << m.brush.name().toStdString();
 }
 
 // Every rectangle with the drawing state it was drawn with, in order.
@@ -38,13 +39,15 @@ std::vector<Mark> marksOf(const platform::PagePicture& page) {
         if (auto* p = std::get_if<op::PenColour>(&o)) pen = p->colour;
         if (auto* w = std::get_if<op::PenWidth>(&o)) width = w->width;
         if (auto* b = std::get_if<op::BrushColour>(&o)) brush = b->colour;
-        EXPECT_FALSE(std::holds_alternative<op::SetBrushStyle>(o)) << "the address side keeps a solid brush";
+        EXPECT_FALSE(std::holds_alternative<op::SetBrushStyle>(o))
+            << "the address side keeps a solid brush";
         if (auto* r = std::get_if<op::Rectangle>(&o)) marks.push_back({r->rect, pen, width, brush});
     }
     return marks;
 }
 
-const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kBlack(0, 0, 0), kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kBlack(0, 0, 0),
+    kWhite(255, 255, 255);
 
 struct KindFrame {
     int widthHundredths, heightHundredths;
@@ -66,9 +69,13 @@ const KindFrame kFrames[kMediaKindCount] = {
 
 std::vector<Mark> recipientBoxes(int L) {
     const PageRect rects[] = {
-        {L, -122, L + 60, -212},       {L + 70, -122, L + 130, -212},  {L + 140, -122, L + 200, -212},
+        {L, -122, L + 60, -212},
+        {L + 70, -122, L + 130, -212},
+        {L + 140, -122, L + 200, -212},
         {L + 199, -167, L + 210, -169},  // hyphen mark, between the third and fourth box
-        {L + 210, -122, L + 270, -212}, {L + 280, -122, L + 340, -212}, {L + 350, -122, L + 410, -212},
+        {L + 210, -122, L + 270, -212},
+        {L + 280, -122, L + 340, -212},
+        {L + 350, -122, L + 410, -212},
         {L + 420, -122, L + 480, -212},
     };
     std::vector<Mark> out;
@@ -78,7 +85,8 @@ std::vector<Mark> recipientBoxes(int L) {
 
 std::vector<Mark> senderBoxes(int top, int bottom) {
     std::vector<Mark> out;
-    for (int x : {54, 94, 134, 185, 225, 265, 305}) out.push_back({{x, top, x + 40, bottom}, kRed, 1, kWhite});
+    for (int x : {54, 94, 134, 185, 225, 265, 305})
+        out.push_back({{x, top, x + 40, bottom}, kRed, 1, kWhite});
     return out;
 }
 
@@ -132,8 +140,8 @@ TEST(DrawAddressSide, EnvelopeFrontShowsStampAndRecipientBoxes) {
 TEST(DrawAddressSide, EnvelopeBackShowsSenderBoxesOnly) {
     for (int kind = 2; kind < kMediaKindCount; ++kind) {
         const KindFrame& f = kFrames[kind];
-        const std::vector<Mark> expected =
-            std::vector<Mark>{{f.outline, kBlack, 1, kWhite}} + senderBoxes(f.senderTop, f.senderBottom);
+        const std::vector<Mark> expected = std::vector<Mark>{{f.outline, kBlack, 1, kWhite}} +
+                                           senderBoxes(f.senderTop, f.senderBottom);
         EXPECT_EQ(marksOf(draw(kind, true)), expected) << "kind " << kind;
     }
 }
@@ -177,9 +185,12 @@ TEST(MediaKind, ItemsAndIndexes) {
     EXPECT_FALSE(mediaKindFromIndex(-1));
     EXPECT_FALSE(mediaKindFromIndex(6));
     EXPECT_EQ(mediaKindFromIndex(5), MediaKind::You2Envelope);
-    const QStringList items = {QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ"),
-                               QStringLiteral("長３封筒（235 x 120）"), QStringLiteral("長４封筒（205 x 90）一般封書用"),
-                               QStringLiteral("洋封筒１（176 x 120）"), QStringLiteral("洋封筒２（162 x 114）")};
+    const QStringList items = {QStringLiteral("年賀ハガキ"),
+                               QStringLiteral("普通ハガキ"),
+                               QStringLiteral("長３封筒（235 x 120）"),
+                               QStringLiteral("長４封筒（205 x 90）一般封書用"),
+                               QStringLiteral("洋封筒１（176 x 120）"),
+                               QStringLiteral("洋封筒２（162 x 114）")};
     for (int k = 0; k < kMediaKindCount; ++k) {
         EXPECT_EQ(QString::fromUtf16(mediaKindInfo(MediaKind(k)).item), items[k]);
         EXPECT_EQ(mediaKindInfo(MediaKind(k)).isEnvelope(), k >= 2);

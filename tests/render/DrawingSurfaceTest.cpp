@@ -1,8 +1,8 @@
-#include "render/DrawingSurface.h"
-
 #include <gtest/gtest.h>
 
 #include <variant>
+
+#include "render/DrawingSurface.h"
 
 using namespace render;
 namespace op = platform::op;

@@ -1,12 +1,12 @@
 // On a screen with two device pixels to the pixel the preview is drawn at the
 // screen's resolution, not drawn small and blown up.
 
-#include "render/DrawAddressSide.h"
-#include "render/PreviewBox.h"
-
 #include <gtest/gtest.h>
 
 #include <QImage>
+
+#include "render/DrawAddressSide.h"
+#include "render/PreviewBox.h"
 
 using namespace render;
 

@@ -2,16 +2,15 @@
 // every kind: positions, font sizes, converted texts, the name's moves for a
 // company and a title, skipped empty fields and the drawing order.
 
-#include "tests/render/TextOps.h"
+#include <gtest/gtest.h>
+
+#include <climits>
 
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
 #include "render/VerticalFont.h"
-
-#include <gtest/gtest.h>
-
-#include <climits>
+#include "tests/render/TextOps.h"
 
 using namespace render;
 using namespace testing_text;
@@ -65,10 +64,12 @@ std::vector<TextOp> columns(const AddressSideInput& in) {
     return out;
 }
 
-std::vector<TextOp> postalDigits(int kind, const QString& code, int x0 = 0, int y0 = 0, int dh = 0, int dw = 0) {
+std::vector<TextOp> postalDigits(int kind, const QString& code, int x0 = 0, int y0 = 0, int dh = 0,
+                                 int dw = 0) {
     std::vector<TextOp> out;
     for (int i = 0; i < code.size(); ++i)
-        out.push_back(digits(x0 + kBase[kind].P + 70 * i, y0 - 138, code.mid(i, 1), 69 + dh, kBase[kind].Wd + dw));
+        out.push_back(digits(x0 + kBase[kind].P + 70 * i, y0 - 138, code.mid(i, 1), 69 + dh,
+                             kBase[kind].Wd + dw));
     return out;
 }
 
@@ -104,8 +105,10 @@ TEST(RecipientFields, CompanyMovesTheNameLeftAndATitleMovesItDown) {
                 AddressSideInput in = fullRecipient(k);
                 // The tests look at the raw cell: a lone space counts.
                 if (!company) in.record[Company].clear();
-                if (title) in.record[Title] = QStringLiteral(" ");
-                else in.record[Title].clear();
+                if (title)
+                    in.record[Title] = QStringLiteral(" ");
+                else
+                    in.record[Title].clear();
                 const std::vector<TextOp> cols = columns(in);
                 ASSERT_EQ(cols.size(), 4u + company + title);
                 const int x = b.Nx - (company ? 80 : 0), y = title ? belowTitle[k] : -b.Ny;
@@ -113,7 +116,8 @@ TEST(RecipientFields, CompanyMovesTheNameLeftAndATitleMovesItDown) {
                 const TextOp& joint = cols.back();
                 EXPECT_EQ(name, column(x, y, QStringLiteral("山田太郎 様"), b.Hn)) << "kind " << k;
                 // The joint name stays beside the name, at the same height.
-                EXPECT_EQ(joint, column(x - b.Nx + b.Jx, y, QStringLiteral("花子 様"), b.Hn)) << "kind " << k;
+                EXPECT_EQ(joint, column(x - b.Nx + b.Jx, y, QStringLiteral("花子 様"), b.Hn))
+                    << "kind " << k;
             }
         }
     }
@@ -158,7 +162,8 @@ TEST(RecipientFields, EveryAdjustmentMovesOrSizesItsOwnField) {
         L.SNXPos = 47, L.SJHeight = 49;
         std::vector<TextOp> expected = postalDigits(k, QStringLiteral("1000005"), 3, -5, -9, 7);
         for (const TextOp& t : std::vector<TextOp>{
-                 column(11 + b.A1x, 15 - 300, QStringLiteral("東京都千代田区丸の内一-二-三"), 19 + b.Ha),
+                 column(11 + b.A1x, 15 - 300, QStringLiteral("東京都千代田区丸の内一-二-三"),
+                        19 + b.Ha),
                  column(-13 + b.A2x, -17 - b.A2y, QStringLiteral("ＡＢＣビル一二Ｆ"), 19 + b.Ha),
                  column(29 + b.Cx, -31 - b.Cy, QStringLiteral("ＡＢＣ商事"), 33 + 70),
                  column(-21 - 80 + b.Nx, 23 - b.Ny, QStringLiteral("山田太郎 様"), -25 + b.Hn),
@@ -188,11 +193,13 @@ TEST(RecipientFields, TitleKeepsAnUnlimitedSidewaysAdjustment) {
 TEST(RecipientFields, EmptyCellsDrawNothing) {
     for (int k = 0; k < kMediaKindCount; ++k) {
         const Base& b = kBase[k];
-        EXPECT_TRUE(drawn(recipient(k)).empty()) << "an empty row leaves the front bare, kind " << k;
+        EXPECT_TRUE(drawn(recipient(k)).empty())
+            << "an empty row leaves the front bare, kind " << k;
 
         AddressSideInput in = recipient(k);
         in.record[Joint] = QStringLiteral("花子");
-        EXPECT_EQ(drawn(in), std::vector<TextOp>{column(b.Jx, -b.Ny, QStringLiteral("花子 様"), b.Hn)})
+        EXPECT_EQ(drawn(in),
+                  std::vector<TextOp>{column(b.Jx, -b.Ny, QStringLiteral("花子 様"), b.Hn)})
             << "a joint name without a name still gets its honorific, kind " << k;
 
         in = fullRecipient(k);
@@ -230,11 +237,12 @@ TEST(RecipientFields, HonorificIsTheTypedTextAfterAHalfWidthSpace) {
 
 TEST(RecipientFields, PostalCodeIsDrawnCharacterByCharacterAsTyped) {
     for (int k = 0; k < kMediaKindCount; ++k) {
-        for (const QString& code : {QStringLiteral("100"), QStringLiteral("100-0005"), QStringLiteral("123456789"),
-                                    QStringLiteral("ab1")}) {
+        for (const QString& code : {QStringLiteral("100"), QStringLiteral("100-0005"),
+                                    QStringLiteral("123456789"), QStringLiteral("ab1")}) {
             AddressSideInput in = recipient(k);
             in.record[Postal] = code;
-            EXPECT_EQ(drawn(in), postalDigits(k, code)) << "kind " << k << " " << code.toStdString();
+            EXPECT_EQ(drawn(in), postalDigits(k, code))
+                << "kind " << k << " " << code.toStdString();
         }
     }
     // A character beyond the basic plane takes one box, not two halves.

@@ -3,6 +3,12 @@
 // samples in each face. Set PELCOR_SAMPLE_DIR to keep the PNGs; the checks
 // run either way.
 
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
 #include "platform/PagePlayer.h"
 #include "render/AddressSideOutput.h"
 #include "render/ConvertForVertical.h"
@@ -10,12 +16,6 @@
 #include "render/DrawingSurface.h"
 #include "render/MediaKind.h"
 #include "render/VerticalFont.h"
-
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QImage>
-#include <QPainter>
 
 using namespace render;
 
@@ -84,7 +84,8 @@ TEST(SampleSheet, EveryKindAtFourTimesThePreview) {
                 if (!t || !t->font.isVertical()) continue;
                 ++columns;
                 const int h = t->font.height;
-                const QRect band(int((t->x - h) * scale), int(-t->y * scale), int(h * scale), int(2 * h * scale));
+                const QRect band(int((t->x - h) * scale), int(-t->y * scale), int(h * scale),
+                                 int(2 * h * scale));
                 EXPECT_GT(inkIn(image, band), band.width() * band.height() / 20)
                     << "kind " << k << " \"" << t->text.toStdString() << "\"";
             }
@@ -121,7 +122,8 @@ TEST(SampleSheet, VerticalSamplesInEveryFace) {
         painter.end();
         const double scale = kPreviewWidth / 1000.0;
         for (int i = 0; i < columns.size(); ++i) {
-            const QRect band(int((960 - 130 * i - 110) * scale), int(60 * scale), int(110 * scale), int(1300 * scale));
+            const QRect band(int((960 - 130 * i - 110) * scale), int(60 * scale), int(110 * scale),
+                             int(1300 * scale));
             EXPECT_GT(inkIn(image, band), 200) << "face " << face << " column " << i;
         }
         keep(image, QStringLiteral("face%1.png").arg(face));

@@ -2,13 +2,12 @@
 // kind: positions, font sizes, which texts are converted, the joint name's
 // distance, skipped empty fields and the drawing order.
 
-#include "tests/render/TextOps.h"
+#include <gtest/gtest.h>
 
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
-
-#include <gtest/gtest.h>
+#include "tests/render/TextOps.h"
 
 using namespace render;
 using namespace testing_text;
@@ -20,7 +19,7 @@ struct Base {
 };
 
 const Base kBase[kMediaKindCount] = {
-    {600, 800, 900, 1253, 61, 196, 35, 36},   {800, 1000, 1050, 1403, 61, 196, 35, 36},
+    {600, 800, 900, 1253, 61, 196, 35, 36},    {800, 1000, 1050, 1403, 61, 196, 35, 36},
     {1500, 1700, 1720, 2155, 61, 194, 50, 36}, {1200, 1400, 1420, 1855, 61, 196, 35, 36},
     {910, 1110, 1130, 1565, 56, 189, 35, 39},  {770, 970, 990, 1425, 56, 189, 35, 39},
 };
@@ -68,12 +67,14 @@ TEST(SenderFields, EveryAdjustmentMovesOrSizesItsOwnField) {
         LayoutSettings& L = in.layout;
         L.SJ1XPos = 3, L.SJ1YPos = -5, L.SJ2XPos = 7, L.SJ2YPos = -9, L.SJHeight = 11;
         L.SNXPos = -13, L.SNYPos = 15, L.SNHeight = -17, L.SNGyokan = 19;
-        L.SUXPos1 = 21, L.SUXPos2 = -23, L.SUYPos1 = 25, L.SUYPos2 = -27, L.SUWidth = 5, L.SUHeight = -7;
+        L.SUXPos1 = 21, L.SUXPos2 = -23, L.SUYPos1 = 25, L.SUYPos2 = -27, L.SUWidth = 5,
+        L.SUHeight = -7;
         // The recipient's adjustments leave the sender alone.
         L.NXPos = 31, L.NGyokan = 33, L.UHeight = 35, L.JHeight = 37;
         const std::vector<TextOp> expected = {
             column(3 + 300, -5 - b.S1y, QStringLiteral("大阪府大阪市北区梅田三-一-一"), 11 + 40),
-            column(7 + 250, -9 - b.S2y, QStringLiteral("ＵＭＥＤＡ ＨＥＩＧＨＴＳ 二〇一"), 11 + 40),
+            column(7 + 250, -9 - b.S2y, QStringLiteral("ＵＭＥＤＡ ＨＥＩＧＨＴＳ 二〇一"),
+                   11 + 40),
             column(-13 + 180, 15 - b.Sny, QStringLiteral("鈴木一郎 2"), -17 + 60),
             // SNGyokan moves only the joint name, further left when positive.
             column(-13 + 100 - 19, 15 - b.Sny, QStringLiteral("美咲 ab"), -17 + 60),
@@ -93,8 +94,9 @@ TEST(SenderFields, EmptyFieldsDrawNothing) {
 
         in.sender.SRenmei = QStringLiteral("美咲");
         in.sender.SYuubinBangou2 = QStringLiteral("0001");
-        EXPECT_EQ(drawn(in), (std::vector<TextOp>{column(100, -b.Sny, QStringLiteral("美咲"), 60),
-                                                  digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw)}))
+        EXPECT_EQ(drawn(in),
+                  (std::vector<TextOp>{column(100, -b.Sny, QStringLiteral("美咲"), 60),
+                                       digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw)}))
             << "a joint name stands in its own place even without a name, kind " << k;
     }
 }

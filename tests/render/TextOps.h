@@ -2,12 +2,12 @@
 // The text operations of a recorded address side, in drawing order, in a form
 // that compares and prints well in test failures.
 
-#include "platform/PagePicture.h"
-#include "render/DrawAddressSide.h"
-
 #include <ostream>
 #include <variant>
 #include <vector>
+
+#include "platform/PagePicture.h"
+#include "render/DrawAddressSide.h"
 
 namespace testing_text {
 
@@ -30,7 +30,9 @@ inline std::ostream& operator<<(std::ostream& os, const TextOp& t) {
 }
 
 // A vertical column and upright digits as the expected side of a comparison.
-inline TextOp column(int x, int y, const QString& text, int height) { return {x, y, text, height, 0, true}; }
+inline TextOp column(int x, int y, const QString& text, int height) {
+    return {x, y, text, height, 0, true};
+}
 inline TextOp digits(int x, int y, const QString& text, int height, int width) {
     return {x, y, text, height, width, false};
 }
@@ -39,7 +41,8 @@ inline std::vector<TextOp> textOps(const platform::PagePicture& page) {
     std::vector<TextOp> out;
     for (const platform::PageOp& o : page.ops)
         if (auto* t = std::get_if<platform::op::Text>(&o))
-            out.push_back({t->x, t->y, t->text, t->font.height, t->font.width, t->font.isVertical()});
+            out.push_back(
+                {t->x, t->y, t->text, t->font.height, t->font.width, t->font.isVertical()});
     return out;
 }
 

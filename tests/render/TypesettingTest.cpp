@@ -2,7 +2,7 @@
 // joint names aligned with the given name (both honorifics on one line, the
 // columns apart), hyphens between numerals, half-width katakana.
 
-#include "tests/render/TextOps.h"
+#include <gtest/gtest.h>
 
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
@@ -10,8 +10,7 @@
 #include "render/NameColumns.h"
 #include "render/Typesetting.h"
 #include "render/VerticalFont.h"
-
-#include <gtest/gtest.h>
+#include "tests/render/TextOps.h"
 
 using namespace render;
 using namespace testing_text;
@@ -52,7 +51,8 @@ TEST(Typesetting, JointNameAlignsWithTheGivenNameOnEveryKind) {
     const QString name = QStringLiteral("山田　太郎"), joint = QStringLiteral("花子");
     for (int k = 0; k < kMediaKindCount; ++k) {
         for (bool companyAndTitle : {false, true}) {
-            SCOPED_TRACE(testing::Message() << "kind " << k << (companyAndTitle ? " with company and title" : ""));
+            SCOPED_TRACE(testing::Message()
+                         << "kind " << k << (companyAndTitle ? " with company and title" : ""));
             AddressSideInput in = card(k);
             in.record[Name] = name;
             in.record[Joint] = joint;
@@ -133,19 +133,21 @@ TEST(Typesetting, HyphensBetweenNumeralsOnlyChangeWhenAsked) {
         const std::vector<TextOp> ops = textOps(DrawAddressSide(in));
         std::vector<QString> out;
         for (const TextOp& t : ops)
-            if (t.text.startsWith(QStringLiteral("芝")) || t.text.startsWith(QStringLiteral("１")) ||
-                t.text.startsWith(QStringLiteral("梅")))
+            if (t.text.startsWith(QStringLiteral("芝")) ||
+                t.text.startsWith(QStringLiteral("１")) || t.text.startsWith(QStringLiteral("梅")))
                 out.push_back(t.text);
         return out;
     };
-    EXPECT_EQ(addresses(BlockDash::AsTyped),
-              (std::vector<QString>{QStringLiteral("芝公園四-二-八"),
-                                    QStringLiteral("１－２－３ 四‐二 Ａ-Ｂ 三ー五 ビール 四-二 -一 二-"),
-                                    QStringLiteral("梅田一-一")}));
-    EXPECT_EQ(addresses(BlockDash::Bar),
-              (std::vector<QString>{QStringLiteral("芝公園四―二―八"),
-                                    QStringLiteral("１―２―３ 四―二 Ａ-Ｂ 三―五 ビール 四―二 -一 二-"),
-                                    QStringLiteral("梅田一―一")}));
+    EXPECT_EQ(
+        addresses(BlockDash::AsTyped),
+        (std::vector<QString>{QStringLiteral("芝公園四-二-八"),
+                              QStringLiteral("１－２－３ 四‐二 Ａ-Ｂ 三ー五 ビール 四-二 -一 二-"),
+                              QStringLiteral("梅田一-一")}));
+    EXPECT_EQ(
+        addresses(BlockDash::Bar),
+        (std::vector<QString>{QStringLiteral("芝公園四―二―八"),
+                              QStringLiteral("１―２―３ 四―二 Ａ-Ｂ 三―五 ビール 四―二 -一 二-"),
+                              QStringLiteral("梅田一―一")}));
     EXPECT_EQ(addresses(BlockDash::No)[0], QStringLiteral("芝公園四ノ二ノ八"));
 }
 

@@ -1,9 +1,9 @@
-#include "render/DrawingSurface.h"
-#include "render/VerticalFont.h"
-
 #include <gtest/gtest.h>
 
 #include <variant>
+
+#include "render/DrawingSurface.h"
+#include "render/VerticalFont.h"
 
 using namespace render;
 
@@ -49,7 +49,8 @@ TEST(VerticalFont, FaceListShowsAndStoresTheExactNames) {
     // No item selected: the face name is all zero bytes.
     for (int none : {-1, 4}) {
         const VerticalFont f = verticalFontRecord(none, 100);
-        EXPECT_TRUE(std::all_of(std::begin(f.faceName), std::end(f.faceName), [](char c) { return c == 0; }));
+        EXPECT_TRUE(std::all_of(std::begin(f.faceName), std::end(f.faceName),
+                                [](char c) { return c == 0; }));
     }
 }
 

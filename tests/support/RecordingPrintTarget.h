@@ -12,14 +12,14 @@
 namespace testsupport {
 
 class RecordingPrintTarget : public platform::PrintTarget {
-public:
-    bool acceptDialog = true;          // answer of the print dialog
-    bool failBegin = false;            // the job cannot start
-    bool failNewPage = false;          // the printer gives up at the second page
-    QSize pageSize{2480, 3508};        // A4 at 300 dpi
-    int dotsPerInch = 0;               // resolution the pages report; 0: the image default
-    QStringList calls;                 // "dialog", "setup", "begin NAME", "page", "end"
-    QVector<QImage> pages;             // white where nothing was drawn
+  public:
+    bool acceptDialog = true;    // answer of the print dialog
+    bool failBegin = false;      // the job cannot start
+    bool failNewPage = false;    // the printer gives up at the second page
+    QSize pageSize{2480, 3508};  // A4 at 300 dpi
+    int dotsPerInch = 0;         // resolution the pages report; 0: the image default
+    QStringList calls;           // "dialog", "setup", "begin NAME", "page", "end"
+    QVector<QImage> pages;       // white where nothing was drawn
 
     bool choosePrinter(QWidget* parent) override;
     void setupPrinter(QWidget* parent) override;
@@ -28,7 +28,7 @@ public:
     bool endJob() override;
     QString errorString() const override { return error_; }
 
-private:
+  private:
     QPainter painter_;
     QString error_;
 };

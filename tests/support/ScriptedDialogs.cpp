@@ -6,7 +6,8 @@ namespace testsupport {
 
 ScriptedDialogs::~ScriptedDialogs() {
     for (auto it = expected.cbegin(); it != expected.cend(); ++it)
-        if (it.value() > 0) ADD_FAILURE() << it.value() << " expected " << it.key().toStdString() << " never came";
+        if (it.value() > 0)
+            ADD_FAILURE() << it.value() << " expected " << it.key().toStdString() << " never came";
 }
 
 int ScriptedDialogs::count(const QString& kind) const {
@@ -53,13 +54,15 @@ void ScriptedDialogs::error(QWidget*, const QString& text) {
     takeExpected(expected, QStringLiteral("error"), text);
 }
 
-platform::FileDialogResult ScriptedDialogs::openFile(QWidget*, const platform::FileDialogRequest& request) {
+platform::FileDialogResult ScriptedDialogs::openFile(QWidget*,
+                                                     const platform::FileDialogRequest& request) {
     calls.append({QStringLiteral("open"), request.title});
     fileRequests.append(request);
     return files.isEmpty() ? platform::FileDialogResult() : files.takeFirst();
 }
 
-platform::FileDialogResult ScriptedDialogs::saveFile(QWidget*, const platform::FileDialogRequest& request) {
+platform::FileDialogResult ScriptedDialogs::saveFile(QWidget*,
+                                                     const platform::FileDialogRequest& request) {
     calls.append({QStringLiteral("save"), request.title});
     fileRequests.append(request);
     return files.isEmpty() ? platform::FileDialogResult() : files.takeFirst();

@@ -23,14 +23,17 @@ bool readMaster(const QString& folder, const QString& name, QJsonObject& table, 
     const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parse);
     table = doc.object().value(name).toObject();
     if (parse.error != QJsonParseError::NoError || table.isEmpty()) {
-        error = QStringLiteral("%1: not the expected table (%2)").arg(file.fileName(), parse.errorString());
+        error = QStringLiteral("%1: not the expected table (%2)")
+                    .arg(file.fileName(), parse.errorString());
         return false;
     }
     return true;
 }
 
 // Readings come in half-width katakana; the book writes them full-width.
-QString fullWidth(const QString& reading) { return reading.normalized(QString::NormalizationForm_KC); }
+QString fullWidth(const QString& reading) {
+    return reading.normalized(QString::NormalizationForm_KC);
+}
 
 }  // namespace
 
@@ -59,8 +62,8 @@ bool readPackage(const QString& folder, book::PostalTable& table, QString& error
             return false;
         }
         municipalityIndex.insert(code, int(table.municipalities.size()));
-        table.municipalities.push_back({code, prefectureIndex.value(code / 1000), v.at(0).toString(),
-                                        fullWidth(v.at(1).toString())});
+        table.municipalities.push_back({code, prefectureIndex.value(code / 1000),
+                                        v.at(0).toString(), fullWidth(v.at(1).toString())});
     }
     auto municipality = [&](int code, const QString& where, int& index) {
         index = municipalityIndex.value(code, -1);
@@ -98,10 +101,12 @@ bool readPackage(const QString& folder, book::PostalTable& table, QString& error
         const Default d = defaults.value(it.key().left(5));
         int current = d.municipality;
         if (d.hasTown) table.places.push_back({code, current, d.town});
-        const QJsonArray items = it.value().isArray() ? it.value().toArray() : QJsonArray{it.value()};
+        const QJsonArray items =
+            it.value().isArray() ? it.value().toArray() : QJsonArray{it.value()};
         for (const QJsonValue& item : items) {
             if (item.isDouble()) {
-                if (!municipality(item.toInt(), QStringLiteral("zip7 ") + it.key(), current)) return false;
+                if (!municipality(item.toInt(), QStringLiteral("zip7 ") + it.key(), current))
+                    return false;
             } else if (current < 0) {
                 error = QStringLiteral("zip7 %1 has a town but no city").arg(it.key());
                 return false;

@@ -30,16 +30,18 @@ int main(int argc, char** argv) {
     // Read back what was written before it replaces the old file.
     book::PostalDictionary check;
     if (!check.loadData(bytes, &error) || check.lookup(table.places.front().code).empty()) {
-        std::fprintf(stderr, "pelcor-postal-data: the new file does not read back: %s\n", qPrintable(error));
+        std::fprintf(stderr, "pelcor-postal-data: the new file does not read back: %s\n",
+                     qPrintable(error));
         return 1;
     }
     QSaveFile out(args[2]);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        std::fprintf(stderr, "pelcor-postal-data: %s: %s\n", qPrintable(args[2]), qPrintable(out.errorString()));
+        std::fprintf(stderr, "pelcor-postal-data: %s: %s\n", qPrintable(args[2]),
+                     qPrintable(out.errorString()));
         return 1;
     }
-    std::printf("%s: %zu prefectures, %zu municipalities, %zu towns, %lld bytes\n", qPrintable(args[2]),
-                table.prefectures.size(), table.municipalities.size(), table.places.size(),
-                static_cast<long long>(bytes.size()));
+    std::printf("%s: %zu prefectures, %zu municipalities, %zu towns, %lld bytes\n",
+                qPrintable(args[2]), table.prefectures.size(), table.municipalities.size(),
+                table.places.size(), static_cast<long long>(bytes.size()));
     return 0;
 }
