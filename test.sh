@@ -7,6 +7,8 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 # No widget may reach a core library (the archives are checked again by ctest).
 ./scripts/check-core.sh
+# Every source as .clang-format writes it.
+./scripts/check-format.sh
 
 dir=build
 flags=()

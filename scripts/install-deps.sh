@@ -12,6 +12,7 @@ packages=(
   xvfb xauth
   poppler-utils qpdf
   desktop-file-utils appstream file
+  clang-format
 )
 if [ "${PELCOR_WITH_CLANG:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 
