@@ -92,7 +92,11 @@ QByteArray encodePostalTable(const PostalTable& table) {
                std::tie(places[b].municipality, townKeys[b]);
     });
     std::vector<uint32_t> townStart(table.municipalities.size() + 1, 0);
-    for (const auto& p : places) ++townStart[size_t(p.municipality) + 1];
+    // A place naming no municipality is written as it is (the reader refuses
+    // such a file) but counted nowhere.
+    for (const auto& p : places)
+        if (size_t(p.municipality) < table.municipalities.size())
+            ++townStart[size_t(p.municipality) + 1];
     std::partial_sum(townStart.begin(), townStart.end(), townStart.begin());
     for (uint32_t s : townStart) put(s);
 
