@@ -15,13 +15,6 @@ using platform::Answer;
 
 namespace {
 
-QString writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-}
-
 QByteArray readFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -25,13 +25,6 @@ using platform::FileDialogResult;
 
 namespace {
 
-QString writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-}
-
 // Runs `adjust` on the import dialog once it is open, then confirms it.
 void whenImportDialogOpens(std::function<void(book::ImportDialog&)> adjust = {}) {
     QTimer::singleShot(0, [adjust] {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -119,3 +120,11 @@ class MainWindowTest : public ::testing::Test {
     testsupport::RecordingPrintTarget printer;
     std::unique_ptr<app::TMirelForm> form;
 };
+
+// Writes `bytes` to `path` (a file the test then opens) and returns the path.
+inline QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+}
