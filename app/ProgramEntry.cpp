@@ -1,6 +1,7 @@
 #include "app/ProgramEntry.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
@@ -73,16 +74,24 @@ void printHeldMessages() {
 int runPdfExport(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(holdMessage);
-    QGuiApplication application(argc, argv);
     PdfExportRequest request;
     QString error;
-    request.settingsFile = platform::AppPaths::settingsFile();
     // Arguments as the system names files (Qt's own list is UTF-8 only).
-    if (!parsePdfExport(platform::fileArguments(argc, argv), request, error)) {
+    const bool parsed = parsePdfExport(platform::fileArguments(argc, argv), request, error);
+    // The address sides are laid out from the font files alone and need no
+    // GUI, whose start costs more than a hundred cards. A message side may
+    // carry a metafile whose text Qt's painter draws, which does.
+    const bool messageSide =
+        parsed &&
+        QFileInfo(request.inputs.first()).suffix().compare(u"txt", Qt::CaseInsensitive) == 0;
+    const std::unique_ptr<QCoreApplication> application(
+        messageSide ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    if (!parsed) {
         std::fprintf(stderr, "mirel36: %s\n%s", qPrintable(error), kUsage);
         printHeldMessages();
         return 2;
     }
+    request.settingsFile = platform::AppPaths::settingsFile();
     error = exportPdf(request);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(error));

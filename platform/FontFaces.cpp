@@ -5,8 +5,6 @@
 
 #include <QCoreApplication>
 #include <QFont>
-#include <QFontDatabase>
-#include <QGuiApplication>
 #include <QHash>
 #include <QRecursiveMutex>
 #include <memory>
@@ -16,16 +14,6 @@
 
 namespace platform {
 namespace {
-
-// HarfBuzz reads the tables Qt draws with, so glyph ids agree by construction.
-hb_blob_t* referenceTable(hb_face_t*, hb_tag_t tag, void* userData) {
-    const auto* raw = static_cast<const QRawFont*>(userData);
-    const char name[5] = {char(tag >> 24), char(tag >> 16), char(tag >> 8), char(tag), 0};
-    auto* table = new QByteArray(raw->fontTable(name));
-    return hb_blob_create(table->constData(), static_cast<unsigned>(table->size()),
-                          HB_MEMORY_MODE_READONLY, table,
-                          [](void* p) { delete static_cast<QByteArray*>(p); });
-}
 
 QString compact(QString s) {
     s.remove(QChar(u' ')).remove(QChar(u'\u3000')).remove(QChar(u'@'));
@@ -48,6 +36,16 @@ struct FaceCache {
     const FontFace* fallback = nullptr;
     ~FaceCache() { qDeleteAll(faces); }
 };
+
+// The bytes of one table of a face, empty when it has none.
+QByteArray tableOf(hb_face_t* face, hb_tag_t tag) {
+    hb_blob_t* blob = hb_face_reference_table(face, tag);
+    unsigned length = 0;
+    const char* data = hb_blob_get_data(blob, &length);
+    QByteArray out(data, int(length));
+    hb_blob_destroy(blob);
+    return out;
+}
 
 // The PDF writer lays out pages on several threads; they find faces here
 // while the thread that orders the pages may be loading one.
@@ -77,18 +75,11 @@ FaceCache* cache() {
 
 }  // namespace
 
-FontFace::FontFace(const QRawFont& raw, const QString& family) : raw_(raw), family_(family) {
-    // Drawing at one pixel per font unit keeps every position in font units;
-    // the painter's transform brings the glyphs to their size.
-    const int upem = qMax(1, qRound(raw.unitsPerEm()));
-    if (!qFuzzyCompare(raw_.pixelSize(), qreal(upem))) raw_ = rawFontOf(family_, upem);
-    // The mapped file when there is one: the outlines stay on disk until
-    // read, instead of being copied table by table.
-    hb_face_t* face = mappedFaceFor(family_, raw_);
-    if (!face) face = hb_face_create_for_tables(referenceTable, &raw_, nullptr);
-    hb_ = hb_font_create(face);
-    hb_face_destroy(face);
-    upem_ = qMax(1, int(hb_face_get_upem(hb_font_get_face(hb_))));
+FontFace::FontFace(hb_face_t* face, const QString& family, const QString& file)
+    : family_(family), file_(file), hb_(hb_font_create(face)) {
+    upem_ = qMax(1, int(hb_face_get_upem(face)));
+    // One unit per font unit: every position stays in font units and the
+    // transform of the text brings the glyphs to their size.
     hb_font_set_scale(hb_, upem_, upem_);
     hb_position_t top = 0, bottom = 0;
     const hb_tag_t hani = HB_TAG('h', 'a', 'n', 'i'), jan = HB_TAG('J', 'A', 'N', ' ');
@@ -104,6 +95,19 @@ FontFace::FontFace(const QRawFont& raw, const QString& family) : raw_(raw), fami
         emTop_ = upem_ * 88 / 100;
         emBottom_ = emTop_ - upem_;
     }
+}
+
+const QRawFont& FontFace::raw() const {
+    std::call_once(rawMade_, [this] {
+        // Qt's own engine for the family when it is the very file we shape
+        // with (equal headers hold the same checksum and dates), so glyph
+        // ids agree; otherwise the file itself.
+        raw_ = rawFontOf(family_, upem_);
+        if (!raw_.isValid() ||
+            raw_.fontTable("head") != tableOf(hb_font_get_face(hb_), HB_TAG('h', 'e', 'a', 'd')))
+            raw_ = QRawFont(file_, upem_, QFont::PreferNoHinting);
+    });
+    return raw_;
 }
 
 FontFace::~FontFace() { hb_font_destroy(hb_); }
@@ -141,21 +145,22 @@ QString FontFaces::familyForFace(const QString& faceName) {
 }
 
 const FontFace* FontFaces::load(const QString& family) {
-    if (family.isEmpty() || !qGuiApp) return nullptr;
+    if (family.isEmpty()) return nullptr;
     const QMutexLocker lock(&cacheMutex());
     FaceCache* c = cache();
     const auto it = c->faces.constFind(family);
     if (it != c->faces.constEnd()) return it.value();
     FontFace* face = nullptr;
-    const QRawFont raw = rawFontOf(family, 16);
-    if (raw.isValid() && raw.familyName().compare(family, Qt::CaseInsensitive) == 0)
-        face = new FontFace(raw, family);
+    const FontFile file = fontFileFor(family);
+    if (hb_face_t* opened = openFace(file)) {
+        face = new FontFace(opened, family, file.path);
+        hb_face_destroy(opened);
+    }
     c->faces.insert(family, face);
     return face;
 }
 
 const FontFace* FontFaces::fallback() {
-    if (!qGuiApp) return nullptr;
     const QMutexLocker lock(&cacheMutex());
     FaceCache* c = cache();
     if (c->fallbackChosen) return c->fallback;
@@ -165,12 +170,11 @@ const FontFace* FontFaces::fallback() {
           "Noto Sans CJK JP", "TakaoMincho", "VL Gothic"}) {
         if ((c->fallback = load(QString::fromLatin1(family)))) return c->fallback;
     }
-    for (const QString& family : QFontDatabase::families(QFontDatabase::Japanese)) {
+    for (const QString& family : japaneseFamilies()) {
         if ((c->fallback = load(family))) return c->fallback;
     }
     // No Japanese face at all: whatever the default font is still draws ASCII.
-    const QRawFont raw = rawFontOf(QGuiApplication::font().family(), 16);
-    if (raw.isValid()) c->fallback = load(raw.familyName());
+    c->fallback = load(defaultFamily());
     return c->fallback;
 }
 

@@ -1,25 +1,31 @@
 #pragma once
 // The faces the renderers name, realised with the Japanese fonts installed
-// here: each face becomes a QRawFont (for drawing, so that PDF output keeps
-// real text) and a HarfBuzz font over the very same tables (for shaping).
-// Faces are loaded once and kept until the application ends.
+// here: each face is a HarfBuzz font over its installed file (for shaping,
+// measuring and embedding), and, when a painter asks, a QRawFont with the
+// same glyphs (for drawing). Laying text out needs no running GUI, so the
+// PDF export starts without one. Faces are loaded once and kept until the
+// application ends.
 
 #include <QRawFont>
 #include <QString>
+#include <mutex>
 
 struct hb_font_t;
+struct hb_face_t;
 
 namespace platform {
 
 class FontFace {
   public:
-    FontFace(const QRawFont& raw, const QString& family);
+    // Takes a reference to `face`, opened from `file`.
+    FontFace(hb_face_t* face, const QString& family, const QString& file);
     ~FontFace();
     FontFace(const FontFace&) = delete;
     FontFace& operator=(const FontFace&) = delete;
 
-    // Pixel size equals units per em, so glyph positions are in font units.
-    const QRawFont& raw() const { return raw_; }
+    // For painting; needs the GUI application. Pixel size equals units per
+    // em, so glyph positions are in font units.
+    const QRawFont& raw() const;
     hb_font_t* hb() const { return hb_; }
     const QString& family() const { return family_; }
     int unitsPerEm() const { return upem_; }
@@ -39,9 +45,11 @@ class FontFace {
     int horizontalAdvance(unsigned glyph) const;
 
   private:
-    QRawFont raw_;
     QString family_;
+    QString file_;
     hb_font_t* hb_ = nullptr;
+    mutable std::once_flag rawMade_;
+    mutable QRawFont raw_;
     int upem_ = 1000;
     int emTop_ = 880;
     int emBottom_ = -120;
@@ -63,7 +71,7 @@ const FontFace* faceFor(const QString& faceName);
 const FontFace* fallback();
 
 // Loads one installed family; null when it is not installed (the font
-// matcher silently substitutes another family, which is not accepted).
+// matcher would substitute another family, which is not accepted).
 const FontFace* load(const QString& family);
 
 }  // namespace FontFaces

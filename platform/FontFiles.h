@@ -1,18 +1,33 @@
 #pragma once
-// The installed file behind a face Qt draws with, opened for HarfBuzz by
-// mapping it: no copy of the outlines in memory, and a face whose tables can
-// be listed (which the subsetter needs).
+// The installed font files, found through fontconfig. Faces are opened from
+// their files by mapping them: no copy of the outlines in memory, tables the
+// subsetter can list, and no need for a running GUI to lay text out.
 
 #include <hb.h>
 
 #include <QString>
-
-class QRawFont;
+#include <QStringList>
 
 namespace platform {
 
-// The file fontconfig finds for `family`, when its header matches the one
-// of `raw` (so glyph ids agree); null otherwise. The caller owns the face.
-hb_face_t* mappedFaceFor(const QString& family, const QRawFont& raw);
+struct FontFile {
+    QString path;  // empty when the family is not installed
+    int index = 0;
+};
+
+// The file of `family` in its regular style. Empty when no installed face
+// carries that family name (fontconfig would offer a substitute, which is
+// not accepted).
+FontFile fontFileFor(const QString& family);
+
+// The families that cover Japanese, sorted by name.
+QStringList japaneseFamilies();
+
+// The family the system draws with when none is named.
+QString defaultFamily();
+
+// The face of a font file opened by mapping it; null when it cannot be read.
+// The caller owns the face.
+hb_face_t* openFace(const FontFile& file);
 
 }  // namespace platform

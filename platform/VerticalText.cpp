@@ -2,6 +2,7 @@
 
 #include <hb.h>
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <cmath>
 
@@ -97,10 +98,17 @@ bool turnsInColumn(char32_t cp) {
 
 bool isBlank(char32_t cp) { return QChar::isSpace(cp); }
 
+// One shaping buffer per thread, kept: a layout is a few microseconds of
+// shaping, and making a buffer for each costs a good part of that.
 struct HbBuffer {
     hb_buffer_t* b = hb_buffer_create();
     ~HbBuffer() { hb_buffer_destroy(b); }
 };
+
+hb_buffer_t* shapingBuffer() {
+    thread_local HbBuffer buffer;
+    return buffer.b;
+}
 
 class Builder {
   public:
@@ -185,13 +193,14 @@ class Builder {
     }
 
     void shape(const FontFace& face, int from, int to, hb_direction_t dir) {
-        hb_buffer_clear_contents(buffer_.b);
-        hb_buffer_add_utf32(buffer_.b, codepoints_.data(), int(codepoints_.size()), unsigned(from),
+        static const hb_language_t japanese = hb_language_from_string("ja", 2);
+        hb_buffer_clear_contents(buffer_);
+        hb_buffer_add_utf32(buffer_, codepoints_.data(), int(codepoints_.size()), unsigned(from),
                             to - from);
-        hb_buffer_set_direction(buffer_.b, dir);
-        hb_buffer_set_language(buffer_.b, hb_language_from_string("ja", 2));
-        hb_buffer_guess_segment_properties(buffer_.b);
-        hb_shape(face.hb(), buffer_.b, nullptr, 0);
+        hb_buffer_set_direction(buffer_, dir);
+        hb_buffer_set_language(buffer_, japanese);
+        hb_buffer_guess_segment_properties(buffer_);
+        hb_shape(face.hb(), buffer_, nullptr, 0);
     }
 
     // A glyph without outline for a visible character: draw it from the fallback.
@@ -209,31 +218,31 @@ class Builder {
         return (face.emBoxTop() + face.emBoxBottom()) / 2.0 * s;
     }
 
-    void addPiece(const FontFace& face, QVector<quint32> glyphs, QVector<QPointF> positions,
-                  QVector<char32_t> chars, const QTransform& toText, bool turned) {
-        if (glyphs.isEmpty()) return;
-        GlyphPiece piece;
-        piece.face = &face;
-        piece.chars = std::move(chars);
-        piece.run.setRawFont(face.raw());
-        piece.run.setGlyphIndexes(glyphs);
-        piece.run.setPositions(positions);
-        piece.toText = toText;
-        piece.turned = turned;
-        out_.pieces.push_back(std::move(piece));
+    GlyphPiece emptyPiece(const FontFace& face, unsigned capacity) const {
+        GlyphPiece p;
+        p.face = &face;
+        p.glyphs.reserve(capacity);
+        p.positions.reserve(capacity);
+        p.chars.reserve(capacity);
+        return p;
+    }
+
+    void addPiece(GlyphPiece&& p, const QTransform& toText, bool turned) {
+        if (p.glyphs.empty()) return;
+        p.toText = toText;
+        p.turned = turned;
+        out_.pieces.push_back(std::move(p));
     }
 
     // Two-byte characters: upright, shaped top to bottom, centred in the band.
     void placeUpright(const FontFace& face, int from, int to) {
         shape(face, from, to, HB_DIRECTION_TTB);
         unsigned count = 0;
-        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_.b, &count);
-        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer_.b, &count);
+        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_, &count);
+        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer_, &count);
         const double s = em_ / face.unitsPerEm();
         const double centre = -em_ / 2;
-        QVector<quint32> glyphs;
-        QVector<QPointF> positions;
-        QVector<char32_t> chars;
+        GlyphPiece column = emptyPiece(face, count);
         double penY = 0;  // font units, y down, from the run's start
         for (unsigned g = 0; g < count; ++g) {
             divertToFallback(face, info[g].codepoint, info[g].cluster);
@@ -247,18 +256,22 @@ class Builder {
                 t.rotate(90);
                 t.translate(-width / 2, centredBaseline(face, s));
                 t.scale(s, s);
-                addPiece(face, {info[g].codepoint}, {QPointF(0, 0)}, {cp}, t, true);
+                GlyphPiece mark = emptyPiece(face, 1);
+                mark.glyphs.push_back(info[g].codepoint);
+                mark.positions.push_back(QPointF(0, 0));
+                mark.chars.push_back(cp);
+                addPiece(std::move(mark), t, true);
             } else {
-                glyphs.push_back(info[g].codepoint);
-                positions.push_back(QPointF(pos[g].x_offset, penY - pos[g].y_offset));
-                chars.push_back(cp);
+                column.glyphs.push_back(info[g].codepoint);
+                column.positions.push_back(QPointF(pos[g].x_offset, penY - pos[g].y_offset));
+                column.chars.push_back(cp);
             }
             penY += advance;
         }
         QTransform t;
         t.translate(centre, pen_);
         t.scale(s, s);
-        addPiece(face, glyphs, positions, chars, t, false);
+        addPiece(std::move(column), t, false);
         pen_ += penY * s;
     }
 
@@ -288,23 +301,18 @@ class Builder {
     // Adds the shaped horizontal run as one piece; returns its advance in font units.
     double collectHorizontal(const FontFace& face, const QTransform& toText, bool turned) {
         unsigned count = 0;
-        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_.b, &count);
-        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer_.b, &count);
-        QVector<quint32> glyphs;
-        QVector<QPointF> positions;
-        QVector<char32_t> chars;
-        glyphs.reserve(int(count));
-        positions.reserve(int(count));
-        chars.reserve(int(count));
+        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_, &count);
+        const hb_glyph_position_t* pos = hb_buffer_get_glyph_positions(buffer_, &count);
+        GlyphPiece run = emptyPiece(face, count);
         double penX = 0;
         for (unsigned g = 0; g < count; ++g) {
             divertToFallback(face, info[g].codepoint, info[g].cluster);
-            glyphs.push_back(info[g].codepoint);
-            positions.push_back(QPointF(penX + pos[g].x_offset, -pos[g].y_offset));
-            chars.push_back(chars_[info[g].cluster].cp);
+            run.glyphs.push_back(info[g].codepoint);
+            run.positions.push_back(QPointF(penX + pos[g].x_offset, -pos[g].y_offset));
+            run.chars.push_back(chars_[info[g].cluster].cp);
             penX += pos[g].x_advance;
         }
-        addPiece(face, glyphs, positions, chars, toText, turned);
+        addPiece(std::move(run), toText, turned);
         return penX;
     }
 
@@ -318,7 +326,7 @@ class Builder {
     double pen_ = 0;
     double xScale_ = 1;
     bool retry_ = false;
-    HbBuffer buffer_;
+    hb_buffer_t* buffer_ = shapingBuffer();
     TextLayout out_;
 };
 
@@ -350,9 +358,12 @@ void VerticalText::draw(QPainter& painter, const TextLayout& layout, QPointF ori
     const QTransform base = painter.worldTransform();
     const QPen oldPen = painter.pen();
     painter.setPen(QPen(Qt::black));
+    QGlyphRun run;
     for (const GlyphPiece& piece : layout.pieces) {
+        run.setRawFont(piece.face->raw());
+        run.setRawData(piece.glyphs.data(), piece.positions.data(), int(piece.glyphs.size()));
         painter.setWorldTransform(pieceTransform(piece, origin) * base);
-        painter.drawGlyphRun(QPointF(0, 0), piece.run);
+        painter.drawGlyphRun(QPointF(0, 0), run);
     }
     painter.setWorldTransform(base);
     painter.setPen(oldPen);

@@ -19,7 +19,6 @@
 // origin; the player converts from the y-up page frame.
 
 #include <QColor>
-#include <QGlyphRun>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
@@ -35,10 +34,11 @@ class FontFace;
 
 struct GlyphPiece {
     const FontFace* face = nullptr;
-    QGlyphRun run;            // positions in font units, y down, in the piece's own frame
-    QVector<char32_t> chars;  // the character each glyph stands for (text extraction)
-    QTransform toText;        // piece frame -> text frame
-    bool turned = false;      // drawn turned 90° clockwise
+    std::vector<quint32> glyphs;     // glyph ids of `face`
+    std::vector<QPointF> positions;  // font units, y down, in the piece's own frame
+    std::vector<char32_t> chars;     // the character each glyph stands for (text extraction)
+    QTransform toText;               // piece frame -> text frame
+    bool turned = false;             // drawn turned 90° clockwise
 };
 
 struct TextLayout {

@@ -3,8 +3,6 @@
 #include <hb-subset.h>
 #include <hb.h>
 
-#include <QRawFont>
-
 #include "platform/FontFaces.h"
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/PdfSyntax.h"
@@ -12,14 +10,14 @@
 namespace platform::pdf {
 namespace {
 
-// The tables a PDF reader or the subsetter may want; the rest (layout,
-// colour, hinting programs it cannot use) stays out.
-constexpr const char* kTables[] = {"head", "hhea", "hmtx", "maxp", "cmap", "OS/2", "post",
-                                   "name", "glyf", "loca", "cvt ", "fpgm", "prep", "CFF "};
-
-int be16(const QByteArray& t, int at) {
-    if (t.size() < at + 2) return 0;
-    return int16_t((uint8_t(t[at]) << 8) | uint8_t(t[at + 1]));
+// A signed 16-bit value at `at` of a table of the face, 0 past its end.
+int be16(const FontFace& face, hb_tag_t table, unsigned at) {
+    hb_blob_t* blob = hb_face_reference_table(hb_font_get_face(face.hb()), table);
+    unsigned length = 0;
+    const auto* data = reinterpret_cast<const uint8_t*>(hb_blob_get_data(blob, &length));
+    const int value = length >= at + 2 ? int16_t((data[at] << 8) | data[at + 1]) : 0;
+    hb_blob_destroy(blob);
+    return value;
 }
 
 std::string postScriptName(const FontFace& face) {
@@ -48,34 +46,11 @@ void appendUtf16Hex(std::string& out, char32_t c) {
     }
 }
 
-// The face rebuilt from the tables Qt draws with.
-hb_face_t* faceFromTables(const FontFace& face) {
-    hb_face_t* builder = hb_face_builder_create();
-    for (const char* tag : kTables) {
-        const QByteArray table = face.raw().fontTable(tag);
-        if (table.isEmpty()) continue;
-        hb_blob_t* blob = hb_blob_create(table.constData(), unsigned(table.size()),
-                                         HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
-        hb_face_builder_add_table(builder, hb_tag_from_string(tag, 4), blob);
-        hb_blob_destroy(blob);
-    }
-    hb_blob_t* whole = hb_face_reference_blob(builder);
-    hb_face_destroy(builder);
-    hb_face_t* out = hb_face_create(whole, 0);
-    hb_blob_destroy(whole);
-    return out;
-}
-
 }  // namespace
 
 QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& glyphs,
                       bool* isCff) {
-    // The shaping face is the mapped file when there is one; the subsetter
-    // needs a face whose tables it can list.
-    hb_face_t* source = hb_font_get_face(face.hb());
-    unsigned none = 0;
-    const unsigned tables = hb_face_get_table_tags(source, 0, &none, nullptr);
-    source = tables > 0 ? hb_face_reference(source) : faceFromTables(face);
+    hb_face_t* source = hb_face_reference(hb_font_get_face(face.hb()));
     hb_blob_t* cff = hb_face_reference_table(source, HB_TAG('C', 'F', 'F', ' '));
     *isCff = hb_blob_get_length(cff) > 0;
     hb_blob_destroy(cff);
@@ -176,19 +151,18 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
     s += "]>>";
     out.object(cidFont, s);
 
-    const QByteArray head = face.raw().fontTable("head");
-    const QByteArray hhea = face.raw().fontTable("hhea");
+    const hb_tag_t head = HB_TAG('h', 'e', 'a', 'd'), hhea = HB_TAG('h', 'h', 'e', 'a');
     s = "<</Type /FontDescriptor /FontName " + name + " /Flags 4 /FontBBox [";
     for (int at : {36, 38, 40, 42}) {
-        appendNumber(s, be16(head, at) * toThousandths, 0);
+        appendNumber(s, be16(face, head, unsigned(at)) * toThousandths, 0);
         s.push_back(' ');
     }
     s += "] /ItalicAngle 0 /Ascent ";
-    appendNumber(s, be16(hhea, 4) * toThousandths, 0);
+    appendNumber(s, be16(face, hhea, 4) * toThousandths, 0);
     s += " /Descent ";
-    appendNumber(s, be16(hhea, 6) * toThousandths, 0);
+    appendNumber(s, be16(face, hhea, 6) * toThousandths, 0);
     s += " /CapHeight ";
-    appendNumber(s, be16(hhea, 4) * toThousandths, 0);
+    appendNumber(s, be16(face, hhea, 4) * toThousandths, 0);
     s += " /StemV 80 ";
     s += cff ? "/FontFile3 " : "/FontFile2 ";
     appendInt(s, file);

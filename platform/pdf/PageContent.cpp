@@ -287,12 +287,12 @@ class ContentBuilder {
         num(m.m11(), 5), num(m.m12(), 5), num(m.m21(), 5), num(m.m22(), 5), num(m.dx(), 4),
             num(m.dy(), 4);
         out_ += "Tm\n";
-        const QVector<quint32> ids = piece.run.glyphIndexes();
-        const QVector<QPointF> positions = piece.run.positions();
+        const std::vector<quint32>& ids = piece.glyphs;
+        const std::vector<QPointF>& positions = piece.positions;
         double lineX = 0, lineY = 0, nextX = 0;
         bool open = false;
         double nextY = 0;
-        for (int g = 0; g < ids.size(); ++g) {
+        for (size_t g = 0; g < ids.size(); ++g) {
             const double advance = face.horizontalAdvance(ids[g]) / upem;
             double x = positions[g].x() / upem, y = -positions[g].y() / upem;
             if (column) {

@@ -39,11 +39,10 @@ FontRecord upright(int height, int width, const QString& face = kMincho) {
 QRectF inkBounds(const TextLayout& layout) {
     QRectF all;
     for (const GlyphPiece& piece : layout.pieces) {
-        const QRawFont& raw = piece.run.rawFont();
-        const QVector<quint32> glyphs = piece.run.glyphIndexes();
-        const QVector<QPointF> positions = piece.run.positions();
-        for (int i = 0; i < glyphs.size(); ++i) {
-            const QPainterPath path = raw.pathForGlyph(glyphs[i]).translated(positions[i]);
+        const QRawFont& raw = piece.face->raw();
+        for (size_t i = 0; i < piece.glyphs.size(); ++i) {
+            const QPainterPath path =
+                raw.pathForGlyph(piece.glyphs[i]).translated(piece.positions[i]);
             all |= piece.toText.map(path).boundingRect();
         }
     }
@@ -81,7 +80,7 @@ TEST(VerticalText, PunctuationTakesItsVerticalFormInEveryFace) {
                 VerticalText::layout(column(100, faceName), QString(QChar(ch)));
             ASSERT_EQ(layout.pieces.size(), 1u) << faceName.toStdString();
             EXPECT_FALSE(layout.pieces[0].turned);
-            EXPECT_NE(layout.pieces[0].run.glyphIndexes().value(0), face->nominalGlyph(ch))
+            EXPECT_NE(layout.pieces[0].glyphs.at(0), face->nominalGlyph(ch))
                 << faceName.toStdString() << " U+" << std::hex << int(ch);
         }
     }
@@ -134,7 +133,7 @@ TEST(VerticalText, DashWithoutVerticalFormIsTurnedInItsCell) {
     for (const GlyphPiece& p : layout.pieces) {
         if (!p.turned) continue;
         ++turned;
-        EXPECT_EQ(p.run.glyphIndexes().value(0), face->nominalGlyph(U'－'));
+        EXPECT_EQ(p.glyphs.at(0), face->nominalGlyph(U'－'));
     }
     EXPECT_EQ(turned, 1);
     EXPECT_NEAR(layout.length, 300, 0.01);
@@ -163,8 +162,8 @@ TEST(VerticalText, EmptyBrushGlyphsComeFromTheFallbackFace) {
     int fromFallback = 0;
     for (const GlyphPiece& p : layout.pieces) {
         if (p.face == fallback) {
-            fromFallback += p.run.glyphIndexes().size();
-            EXPECT_EQ(p.run.glyphIndexes().value(0), fallback->nominalGlyph(hollow));
+            fromFallback += p.glyphs.size();
+            EXPECT_EQ(p.glyphs.at(0), fallback->nominalGlyph(hollow));
         }
     }
     EXPECT_EQ(fromFallback, 1);
@@ -177,7 +176,7 @@ TEST(VerticalText, CharactersWithoutCp932FormAreDrawnAsQuestionMarks) {
     const TextLayout question = VerticalText::layout(font, QStringLiteral("?野"));
     ASSERT_EQ(unmappable.pieces.size(), question.pieces.size());
     for (size_t i = 0; i < question.pieces.size(); ++i) {
-        EXPECT_EQ(unmappable.pieces[i].run.glyphIndexes(), question.pieces[i].run.glyphIndexes());
+        EXPECT_EQ(unmappable.pieces[i].glyphs, question.pieces[i].glyphs);
         EXPECT_EQ(unmappable.pieces[i].turned, question.pieces[i].turned);
     }
     EXPECT_DOUBLE_EQ(unmappable.length, question.length);

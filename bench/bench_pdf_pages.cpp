@@ -1,0 +1,92 @@
+// The work behind each page of an exported PDF, one thread, on the cards of a
+// generated book: recording a card, laying out and writing its content, and
+// compressing it. The whole export runs these on all cores.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "bench/BookGenerator.h"
+#include "bench/QtBenchMain.h"
+#include "platform/VerticalText.h"
+#include "platform/pdf/Deflate.h"
+#include "platform/pdf/PageContent.h"
+#include "platform/pdf/PdfResources.h"
+#include "render/DrawAddressSide.h"
+
+namespace {
+
+constexpr int kCards = 1000;
+
+render::AddressSideInput card(const QStringList& row) {
+    render::AddressSideInput in;
+    in.mediaKind = 0;
+    for (int c = 0; c < row.size() && c < int(in.record.size()); ++c) in.record[size_t(c)] = row[c];
+    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.SSimei = QStringLiteral("鈴木一郎");
+    in.sender.SYuubinBangou1 = QStringLiteral("530");
+    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    return in;
+}
+
+const std::vector<platform::PagePicture>& pictures() {
+    static const std::vector<platform::PagePicture> all = [] {
+        std::vector<platform::PagePicture> out;
+        for (const QStringList& row : benchdata::makeRecords(kCards))
+            out.push_back(render::DrawAddressSide(card(row)));
+        return out;
+    }();
+    return all;
+}
+
+void BM_RecordCard(benchmark::State& state) {
+    const QVector<QStringList> rows = benchdata::makeRecords(kCards);
+    int i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(render::DrawAddressSide(card(rows[i++ % kCards])));
+    }
+}
+
+void BM_LayoutAddressColumn(benchmark::State& state) {
+    platform::FontRecord font;
+    font.height = 60;
+    font.escapement = font.orientation = 900;
+    font.setFaceName(QStringLiteral("@ＭＳ 明朝"));
+    const QString text = QStringLiteral("東京都千代田区千代田3丁目12番地");
+    for (auto _ : state) benchmark::DoNotOptimize(platform::VerticalText::layout(font, text));
+}
+
+void BM_PageContent(benchmark::State& state) {
+    const auto& pages = pictures();
+    platform::pdf::PdfResources resources;
+    for (const auto& p : pages) platform::pdf::prepare(p, resources);
+    std::string out;
+    size_t i = 0;
+    for (auto _ : state) {
+        platform::pdf::pageContent(pages[i++ % pages.size()], QPointF(), resources, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["bytes"] = double(out.size());
+}
+
+void BM_DeflatePage(benchmark::State& state) {
+    const auto& pages = pictures();
+    platform::pdf::PdfResources resources;
+    for (const auto& p : pages) platform::pdf::prepare(p, resources);
+    std::vector<std::string> contents(pages.size());
+    for (size_t i = 0; i < pages.size(); ++i)
+        platform::pdf::pageContent(pages[i], QPointF(), resources, contents[i]);
+    size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            platform::pdf::deflate(contents[i++ % contents.size()], platform::pdf::Packing::Fast));
+}
+
+}  // namespace
+
+BENCHMARK(BM_RecordCard);
+BENCHMARK(BM_LayoutAddressColumn);
+BENCHMARK(BM_PageContent);
+BENCHMARK(BM_DeflatePage);
+
+PELCOR_QT_BENCHMARK_MAIN(QGuiApplication)
