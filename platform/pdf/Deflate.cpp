@@ -24,14 +24,17 @@ libdeflate_compressor* compressor(Packing packing) {
 
 }  // namespace
 
-std::string deflate(std::string_view data, Packing packing) {
+void deflateInto(std::string_view data, Packing packing, std::string& out) {
     libdeflate_compressor* c = compressor(packing);
-    // Compressed into a buffer the thread keeps, then copied at its size.
-    thread_local std::string scratch;
     const size_t bound = libdeflate_zlib_compress_bound(c, data.size());
-    if (scratch.size() < bound) scratch.resize(bound);
-    const size_t n = libdeflate_zlib_compress(c, data.data(), data.size(), scratch.data(), bound);
-    return scratch.substr(0, n);
+    if (out.size() < bound) out.resize(bound);
+    out.resize(libdeflate_zlib_compress(c, data.data(), data.size(), out.data(), bound));
+}
+
+std::string deflate(std::string_view data, Packing packing) {
+    std::string out;
+    deflateInto(data, packing, out);
+    return out;
 }
 
 }  // namespace platform::pdf

@@ -11,4 +11,7 @@ enum class Packing { Fast, Small };
 
 std::string deflate(std::string_view data, Packing packing = Packing::Small);
 
+// The same into `out`, whose room is kept for the next use.
+void deflateInto(std::string_view data, Packing packing, std::string& out);
+
 }  // namespace platform::pdf

@@ -8,6 +8,7 @@
 
 #include "platform/FontFaces.h"
 #include "platform/VerticalText.h"
+#include "platform/pdf/MetBefore.h"
 #include "platform/pdf/PdfSyntax.h"
 
 namespace platform::pdf {
@@ -30,7 +31,8 @@ struct Box {
 
 // Laid-out texts of this thread by font record and text. Every card repeats
 // the sender, the honorific and the postal-code digits, and shaping is the
-// dearest step of a page.
+// dearest step of a page. A text is kept from its second meeting on: most
+// belong to a single card, and keeping those would only churn memory.
 class LayoutCache {
   public:
     const TextLayout& get(const FontRecord& font, const QString& text) {
@@ -41,6 +43,10 @@ class LayoutCache {
         if (it != layouts_.end()) {
             it->second.used = true;
             return it->second.layout;
+        }
+        if (!met_.check(key_)) {
+            once_ = VerticalText::layout(font, text);
+            return once_;
         }
         if (layouts_.size() >= kLimit) forgetUnused();
         return layouts_.emplace(key_, Entry{VerticalText::layout(font, text), false})
@@ -54,7 +60,7 @@ class LayoutCache {
     };
 
     // Keeps the texts that came back (the sender, the digits), drops the
-    // ones that belong to a single card.
+    // rest.
     void forgetUnused() {
         for (auto it = layouts_.begin(); it != layouts_.end();) {
             if (it->second.used) {
@@ -69,6 +75,8 @@ class LayoutCache {
 
     static constexpr size_t kLimit = 1024;
     std::unordered_map<std::string, Entry> layouts_;
+    MetBefore met_;
+    TextLayout once_;  // the layout of a text met for the first time
     std::string key_;  // reused, so a hit allocates nothing
 };
 

@@ -1,5 +1,7 @@
 #include "platform/pdf/PdfDocument.h"
 
+#include <pthread.h>
+
 #include <QSaveFile>
 #include <algorithm>
 #include <condition_variable>
@@ -22,7 +24,7 @@ namespace {
 struct Slot {
     PdfPage page;
     double widthPt = 0, heightPt = 0;
-    std::string content;
+    std::string content;  // compressed; its room is reused page after page
     bool ready = false;
 };
 
@@ -31,7 +33,11 @@ class Workers {
     Workers(std::vector<Slot>& pending, PdfResources& resources)
         : slots_(pending), resources_(resources) {
         const unsigned n = std::max(1u, std::thread::hardware_concurrency());
-        for (unsigned i = 0; i < n; ++i) threads_.emplace_back([this] { work(); });
+        for (unsigned i = 0; i < n; ++i) {
+            threads_.emplace_back([this] { work(); });
+            // Named, so that a look at the running program shows what they do.
+            pthread_setname_np(threads_.back().native_handle(), "pdf-pages");
+        }
     }
     ~Workers() {
         {
@@ -72,19 +78,21 @@ class Workers {
                 job = queue_.front();
                 queue_.pop_front();
             }
-            for (int i = job.first; i < job.first + job.second; ++i) {
-                Slot& s = slots_[size_t(i)];
-                pageContent(s.page.picture, s.page.offset, resources_, content);
-                s.content = deflate(content, Packing::Fast);
-                s.page = PdfPage();  // the recording is no longer needed
-            }
-            {
-                std::lock_guard<std::mutex> lock(mutex_);
-                for (int i = job.first; i < job.first + job.second; ++i)
-                    slots_[size_t(i)].ready = true;
-            }
-            done_.notify_all();
+            run(job, content);
         }
+    }
+
+    void run(std::pair<int, int> job, std::string& content) {
+        for (int i = job.first; i < job.first + job.second; ++i) {
+            Slot& s = slots_[size_t(i)];
+            pageContent(s.page.picture, s.page.offset, resources_, content);
+            deflateInto(content, Packing::Fast, s.content);
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            for (int i = job.first; i < job.first + job.second; ++i) slots_[size_t(i)].ready = true;
+        }
+        done_.notify_all();
     }
 
     std::vector<Slot>& slots_;
@@ -163,7 +171,9 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source,
             dict += " 0 R>>";
             out.object(pageId, dict);
             out.stream(contentId, " /Filter /FlateDecode", s.content);
-            s.content = std::string();
+            // Memory goes back to the thread that took it: the recording
+            // here, the content (kept for the slot's next page) there.
+            s.page = PdfPage();
             kids.push_back(pageId);
         }
     }

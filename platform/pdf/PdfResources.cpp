@@ -38,7 +38,7 @@ int PdfResources::formFor(const std::string& key) {
     std::lock_guard<std::mutex> lock(mutex_);
     const auto it = formIndex_.find(key);
     if (it != formIndex_.end()) return it->second;
-    return metOnce_.insert(std::hash<std::string>()(key)).second ? -1 : kNeedsContent;
+    return met_.check(key) ? kNeedsContent : -1;
 }
 
 int PdfResources::addForm(const std::string& key, std::string content) {

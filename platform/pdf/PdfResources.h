@@ -12,10 +12,10 @@
 #include <mutex>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/FontRecord.h"
+#include "platform/pdf/MetBefore.h"
 
 namespace platform {
 class FontFace;
@@ -72,9 +72,10 @@ class PdfResources {
     std::vector<ImageUse> images_;
     std::unordered_map<qint64, int> imageIndex_;
     std::vector<FontRecord> seen_;  // only the registering thread touches it
-    // Keys met once, by hash only: a document has a few texts per card that
-    // never repeat. Two keys of one hash at worst give a form used once.
-    std::unordered_set<size_t> metOnce_;
+    // A document has a few texts per card that never repeat; they are
+    // remembered by hash only. Two keys of one hash at worst give a form
+    // used once.
+    MetBefore met_;
     std::unordered_map<std::string, int> formIndex_;
     std::vector<std::string> forms_;  // content streams, uncompressed
 };
