@@ -35,8 +35,13 @@ unset PELCOR_HOME
 
 printf 'やまだたろう,山田　太郎,100-0001,東京都千代田区千代田１－１,,花子,,03-0000-0000,,,,,家族\r\n' |
   iconv -f UTF-8 -t CP932 >book.csv
-"$prefix/bin/mirel36" --export-pdf out.pdf book.csv || fail "--export-pdf"
+# Without a display the export lays the card out from the font files alone,
+# silently.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/mirel36" --export-pdf out.pdf book.csv 2>err.txt ||
+  fail "--export-pdf"
+[ ! -s err.txt ] || fail "--export-pdf printed: $(cat err.txt)"
 [ "$(head -c 5 out.pdf)" = "%PDF-" ] || fail "out.pdf is not a PDF"
+pdftotext out.pdf - | grep -q '山田' || fail "out.pdf does not give back the name"
 
 # Started with a window, the installed program keeps the user's folders in
 # the XDG data folder, never beside itself, even though bin/ is writable here.
