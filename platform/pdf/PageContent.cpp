@@ -8,6 +8,7 @@
 
 #include "platform/FontFaces.h"
 #include "platform/VerticalText.h"
+#include "platform/pdf/Deflate.h"
 #include "platform/pdf/MetBefore.h"
 #include "platform/pdf/PdfSyntax.h"
 
@@ -237,7 +238,9 @@ class ContentBuilder {
             drawing.fillNow_ = QColor();
             drawing.drawText(o);
             drawing.reportGlyphs();
-            form = res_.addForm(key, std::move(content));
+            // Compressed here, on the page builder's thread, rather than
+            // all together once the pages are done.
+            form = res_.addForm(key, deflate(content, Packing::Fast));
         }
         // The form's colours end with it.
         out_ += "/Fm";

@@ -222,7 +222,7 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source,
     appendInt(formDict, resourcesId);
     formDict += " 0 R /Filter /FlateDecode";
     for (size_t i = 0; i < formIds.size(); ++i)
-        out.stream(formIds[i], formDict, deflate(resources.forms()[i]));
+        out.stream(formIds[i], formDict, resources.forms()[i]);
     for (size_t i = 0; i < fontIds.size(); ++i)
         writeFont(out, fontIds[i], verticalIds[i], resources.fonts()[i]);
     for (size_t i = 0; i < imageIds.size(); ++i)

@@ -41,11 +41,11 @@ int PdfResources::formFor(const std::string& key) {
     return met_.check(key) ? kNeedsContent : -1;
 }
 
-int PdfResources::addForm(const std::string& key, std::string content) {
+int PdfResources::addForm(const std::string& key, std::string compressedContent) {
     std::lock_guard<std::mutex> lock(mutex_);
     // Another page may have made it meanwhile: both are the same drawing.
     const auto [it, added] = formIndex_.try_emplace(key, int(forms_.size()));
-    if (added) forms_.push_back(std::move(content));
+    if (added) forms_.push_back(std::move(compressedContent));
     return it->second;
 }
 

@@ -58,7 +58,7 @@ class PdfResources {
     // and has no form yet: the caller makes the form with addForm.
     static constexpr int kNeedsContent = -2;
     int formFor(const std::string& key);
-    int addForm(const std::string& key, std::string content);
+    int addForm(const std::string& key, std::string compressedContent);
 
     // For writing, once every page is done.
     const std::vector<FontUse>& fonts() const { return fonts_; }
@@ -77,7 +77,7 @@ class PdfResources {
     // used once.
     MetBefore met_;
     std::unordered_map<std::string, int> formIndex_;
-    std::vector<std::string> forms_;  // content streams, uncompressed
+    std::vector<std::string> forms_;  // content streams, compressed
 };
 
 }  // namespace platform::pdf
