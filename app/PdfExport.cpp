@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <future>
 #include <optional>
 
 #include "app/SettingsInput.h"
@@ -19,6 +20,7 @@
 #include "platform/FileArguments.h"
 #include "platform/PictureFiles.h"
 #include "platform/pdf/ImageEmbedding.h"
+#include "platform/pdf/PageContent.h"
 #include "platform/pdf/PdfDocument.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
@@ -40,6 +42,9 @@ platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
 }
 
 QString exportAddressSides(const PdfExportRequest& request) {
+    // The faces are opened while the book is read; the future waits for
+    // them whichever way this returns.
+    const std::future<void> faces = std::async(std::launch::async, platform::pdf::preloadFaces);
     // A .csv reads as opening it would; a .vcf as importing it would.
     const book::ImportResult read = book::importFile(request.inputs.first());
     if (!read.ok()) return read.error;

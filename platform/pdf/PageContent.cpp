@@ -368,6 +368,10 @@ void warm(const FontFace& face) {
 
 double pointsFromHundredths(int hundredths) { return hundredths / 100.0 / 25.4 * 72.0; }
 
+void preloadFaces() {
+    if (const FontFace* face = FontFaces::fallback()) warm(*face);
+}
+
 void prepare(const PagePicture& picture, PdfResources& resources) {
     auto use = [&](const FontFace* face) {
         if (!face) return;

@@ -26,6 +26,11 @@ double pointsFromHundredths(int hundredths);
 void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources,
                  std::string& out);
 
+// Finds, opens and warms the face every card falls back on. Finding fonts
+// and loading the shaper's tables take as long as reading a book of a
+// thousand cards, so an export starts this on another thread meanwhile.
+void preloadFaces();
+
 // Registers the faces and pictures a page uses. Loads fonts, so it runs on
 // the thread that owns them before the page is built anywhere else.
 void prepare(const PagePicture& picture, PdfResources& resources);
