@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QHash>
 #include <QRecursiveMutex>
 #include <memory>
@@ -99,9 +100,12 @@ FontFace::FontFace(hb_face_t* face, const QString& family, const QString& file)
 
 const QRawFont& FontFace::raw() const {
     std::call_once(rawMade_, [this] {
+        // Without the GUI there is no painter to draw with, nor font engine.
+        if (!qGuiApp) return;
         // Qt's own engine for the family when it is the very file we shape
         // with (equal headers hold the same checksum and dates), so glyph
-        // ids agree; otherwise the file itself.
+        // ids agree; otherwise the file itself (its first face, should it
+        // be a collection).
         raw_ = rawFontOf(family_, upem_);
         if (!raw_.isValid() ||
             raw_.fontTable("head") != tableOf(hb_font_get_face(hb_), HB_TAG('h', 'e', 'a', 'd')))

@@ -85,7 +85,8 @@ hb_face_t* openFace(const FontFile& file) {
     if (file.path.isEmpty()) return nullptr;
     hb_blob_t* blob = hb_blob_create_from_file_or_fail(file.path.toLocal8Bit().constData());
     if (!blob) return nullptr;
-    hb_face_t* face = hb_face_create(blob, unsigned(file.index));
+    // fontconfig keeps a variable font's named instance in the upper bits.
+    hb_face_t* face = hb_face_create(blob, unsigned(file.index) & 0xFFFF);
     hb_blob_destroy(blob);
     if (hb_face_get_glyph_count(face) == 0) {
         hb_face_destroy(face);
