@@ -249,8 +249,8 @@ class ContentBuilder {
     }
 
     void reportGlyphs() {
-        for (const auto& [font, glyphs] : glyphs_) res_.addGlyphs(font, glyphs);
-        glyphs_.clear();
+        for (const FaceUse& use : uses_) res_.addGlyphs(use.font, use.glyphs);
+        uses_.clear();
     }
 
     void drawText(const op::Text& o) {
@@ -271,11 +271,18 @@ class ContentBuilder {
         out_ += "ET\n";
     }
 
-    std::vector<std::pair<unsigned, char32_t>>& usesOf(int font) {
-        for (auto& [f, uses] : glyphs_)
-            if (f == font) return uses;
-        glyphs_.emplace_back(font, std::vector<std::pair<unsigned, char32_t>>{});
-        return glyphs_.back().second;
+    // The faces this page drew with, found without asking the shared
+    // resources (and taking their lock) for every piece.
+    struct FaceUse {
+        const FontFace* face;
+        int font;
+        std::vector<std::pair<unsigned, char32_t>> glyphs;  // glyph, character
+    };
+    FaceUse& useOf(const FontFace& face) {
+        for (FaceUse& use : uses_)
+            if (use.face == &face) return use;
+        uses_.push_back({&face, res_.font(&face), {}});
+        return uses_.back();
     }
 
     // One piece: its matrix once, then each glyph moved to by Td from the
@@ -286,8 +293,8 @@ class ContentBuilder {
     // 0.88 em up) to land where the layout put them.
     void glyphs(const GlyphPiece& piece, QPointF origin, bool column) {
         const FontFace& face = *piece.face;
-        const int font = res_.font(&face);
-        auto& uses = usesOf(font);
+        FaceUse& use = useOf(face);
+        const int font = use.font;
         const double upem = face.unitsPerEm();
         const QTransform m = QTransform(upem, 0, 0, -upem, 0, 0) *
                              VerticalText::pieceTransform(piece, origin) *
@@ -323,14 +330,14 @@ class ContentBuilder {
             appendHex4(out_, ids[g]);
             nextX = column ? x : x + advance;
             nextY = column ? y - 1 : y;
-            uses.emplace_back(ids[g], g < piece.chars.size() ? piece.chars[g] : U'\0');
+            use.glyphs.emplace_back(ids[g], g < piece.chars.size() ? piece.chars[g] : U'\0');
         }
         if (open) out_ += ">Tj\n";
     }
 
     PdfResources& res_;
     std::string& out_;
-    std::vector<std::pair<int, std::vector<std::pair<unsigned, char32_t>>>> glyphs_;
+    std::vector<FaceUse> uses_;
     QColor brushColour_ = Qt::white;
     BrushStyle brushStyle_ = BrushStyle::Solid;
     QImage pattern_;
