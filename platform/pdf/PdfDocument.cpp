@@ -104,6 +104,16 @@ class Workers {
     bool stop_ = false;
 };
 
+// One entry of a resource dictionary: "/Fm3 17 0 R ", the name the pages
+// use and the object it stands for.
+void resourceEntry(std::string& dict, const char* prefix, size_t index, int id) {
+    dict += prefix;
+    appendInt(dict, (long long)index);
+    dict.push_back(' ');
+    appendInt(dict, id);
+    dict += " 0 R ";
+}
+
 // A PDF text string: UTF-16 with its byte-order mark, in hex.
 std::string textString(const QString& s) {
     std::string out = "<FEFF";
@@ -187,31 +197,18 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source,
     for (size_t i = 0; i < resources.fonts().size(); ++i) {
         fontIds.push_back(out.reserve());
         verticalIds.push_back(out.reserve());
-        for (const bool vertical : {false, true}) {
-            dict += vertical ? "/V" : "/F";
-            appendInt(dict, (long long)i);
-            dict.push_back(' ');
-            appendInt(dict, vertical ? verticalIds.back() : fontIds.back());
-            dict += " 0 R ";
-        }
+        resourceEntry(dict, "/F", i, fontIds.back());
+        resourceEntry(dict, "/V", i, verticalIds.back());
     }
     dict += ">> /XObject <<";
     for (size_t i = 0; i < resources.images().size(); ++i) {
         imageIds.push_back(out.reserve());
-        dict += "/Im";
-        appendInt(dict, (long long)i);
-        dict.push_back(' ');
-        appendInt(dict, imageIds.back());
-        dict += " 0 R ";
+        resourceEntry(dict, "/Im", i, imageIds.back());
     }
     std::vector<int> formIds;
     for (size_t i = 0; i < resources.forms().size(); ++i) {
         formIds.push_back(out.reserve());
-        dict += "/Fm";
-        appendInt(dict, (long long)i);
-        dict.push_back(' ');
-        appendInt(dict, formIds.back());
-        dict += " 0 R ";
+        resourceEntry(dict, "/Fm", i, formIds.back());
     }
     dict += ">>>>";
     out.object(resourcesId, dict);
