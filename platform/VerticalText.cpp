@@ -4,6 +4,7 @@
 
 #include <QGlyphRun>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/FontFaces.h"
@@ -11,6 +12,23 @@
 
 namespace platform {
 namespace {
+
+bool isVariationSelector(uint cp) {
+    return (cp >= 0xFE00 && cp <= 0xFE0F) || (cp >= 0xE0100 && cp <= 0xE01EF);
+}
+
+// CP932 has no variation selectors: left in, each would print as '?'
+// beside its character.
+QString withoutVariationSelectors(const QString& text) {
+    // U+E0100..E01EF are written with the high surrogate U+DB40.
+    const bool any = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return (c.unicode() >= 0xFE00 && c.unicode() <= 0xFE0F) || c.unicode() == 0xDB40;
+    });
+    if (!any) return text;
+    QList<uint> kept = text.toUcs4();
+    kept.removeIf(isVariationSelector);
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(kept.constData()), kept.size());
+}
 
 struct DeviceChar {
     char32_t cp;
@@ -20,7 +38,8 @@ struct DeviceChar {
 // The characters as the device receives them: their CP932 form decides
 // whether they stand upright (two bytes) or lie turned (one byte), and a
 // character with no CP932 form arrives as '?'.
-std::vector<DeviceChar> deviceChars(const QString& text) {
+std::vector<DeviceChar> deviceChars(const QString& original) {
+    const QString text = withoutVariationSelectors(original);
     const SjisEncoded encoded = Sjis::encode(text);
     const QByteArray& bytes = encoded.bytes;
     std::vector<DeviceChar> out;
@@ -201,15 +220,44 @@ class Builder {
         hb_buffer_set_language(buffer_, japanese);
         hb_buffer_guess_segment_properties(buffer_);
         hb_shape(face.hb(), buffer_, nullptr, 0);
+        assignCharacters(to);
+    }
+
+    // The character each shaped glyph stands for: the glyphs of a cluster
+    // take its characters in turn (a half-width kana and its sound mark
+    // shape as one cluster of two glyphs); a glyph past them stands for
+    // none (-1). Clusters rise through the buffer in both directions used.
+    void assignCharacters(int runEnd) {
+        unsigned count = 0;
+        const hb_glyph_info_t* info = hb_buffer_get_glyph_infos(buffer_, &count);
+        glyphChars_.resize(count);
+        for (unsigned g = 0; g < count;) {
+            const unsigned cluster = info[g].cluster;
+            unsigned end = g + 1;
+            while (end < count && info[end].cluster == cluster) ++end;
+            const unsigned next = end == count                  ? unsigned(runEnd)
+                                  : info[end].cluster > cluster ? info[end].cluster
+                                                                : cluster + 1;
+            for (unsigned k = g; k < end; ++k) {
+                const unsigned c = cluster + (k - g);
+                glyphChars_[k] = c < next ? int(c) : -1;
+            }
+            g = end;
+        }
+    }
+
+    char32_t charOf(unsigned g) const {
+        return glyphChars_[g] < 0 ? U'\0' : chars_[size_t(glyphChars_[g])].cp;
     }
 
     // A glyph without outline for a visible character: draw it from the fallback.
-    bool divertToFallback(const FontFace& face, unsigned glyph, unsigned cluster) {
-        const char32_t cp = chars_[cluster].cp;
+    bool divertToFallback(const FontFace& face, unsigned glyph, int index) {
+        if (index < 0) return false;
+        const char32_t cp = chars_[size_t(index)].cp;
         if (!fallback_ || &face == fallback_ || isBlank(cp) || face.hasInk(glyph) ||
             !fallback_->covers(cp))
             return false;
-        faces_[cluster] = fallback_;
+        faces_[size_t(index)] = fallback_;
         retry_ = true;
         return true;
     }
@@ -245,8 +293,8 @@ class Builder {
         GlyphPiece column = emptyPiece(face, count);
         double penY = 0;  // font units, y down, from the run's start
         for (unsigned g = 0; g < count; ++g) {
-            divertToFallback(face, info[g].codepoint, info[g].cluster);
-            const char32_t cp = chars_[info[g].cluster].cp;
+            divertToFallback(face, info[g].codepoint, glyphChars_[g]);
+            const char32_t cp = charOf(g);
             const double advance = -pos[g].y_advance;
             if (turnsInColumn(cp) && info[g].codepoint == face.nominalGlyph(cp)) {
                 const double cellTop = pen_ + penY * s, cellHeight = advance * s;
@@ -306,10 +354,10 @@ class Builder {
         GlyphPiece run = emptyPiece(face, count);
         double penX = 0;
         for (unsigned g = 0; g < count; ++g) {
-            divertToFallback(face, info[g].codepoint, info[g].cluster);
+            divertToFallback(face, info[g].codepoint, glyphChars_[g]);
             run.glyphs.push_back(info[g].codepoint);
             run.positions.push_back(QPointF(penX + pos[g].x_offset, -pos[g].y_offset));
-            run.chars.push_back(chars_[info[g].cluster].cp);
+            run.chars.push_back(charOf(g));
             penX += pos[g].x_advance;
         }
         addPiece(std::move(run), toText, turned);
@@ -320,6 +368,7 @@ class Builder {
     std::vector<DeviceChar> chars_;
     std::vector<uint32_t> codepoints_;
     std::vector<const FontFace*> faces_;
+    std::vector<int> glyphChars_;  // by glyph of the last shaping: index into chars_, or -1
     const FontFace* primary_ = nullptr;
     const FontFace* fallback_ = nullptr;
     double em_;
@@ -334,6 +383,13 @@ class Builder {
 
 double VerticalText::emSize(const FontRecord& font) {
     return font.height == 0 ? kDefaultEm : std::abs(double(font.height));
+}
+
+QStringList VerticalText::unprintable(const QString& text) {
+    QStringList out;
+    for (const QString& c : Sjis::encode(withoutVariationSelectors(text)).unmappable)
+        if (!out.contains(c)) out.append(c);
+    return out;
 }
 
 TextLayout VerticalText::layout(const FontRecord& font, const QString& text) {

@@ -13,7 +13,9 @@
 // horizontally so that the average advance of the digits equals it.
 //
 // The text reaches the glyphs through CP932, as on the device the program was
-// designed for: a character with no CP932 form is drawn as '?'.
+// designed for: a character with no CP932 form is drawn as '?'. Variation
+// selectors (a family name's particular form of 葛 or 辻) are dropped first,
+// so that the base character prints.
 //
 // Layouts are in page units (0.1 mm) with y DOWN and the reference point at the
 // origin; the player converts from the y-up page frame.
@@ -21,6 +23,7 @@
 #include <QColor>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
 #include <vector>
 
@@ -55,6 +58,9 @@ double emSize(const FontRecord& font);
 constexpr double kDefaultEm = 37;  // about 10.5 pt, the usual Japanese text size
 
 TextLayout layout(const FontRecord& font, const QString& text);
+
+// The characters of `text` that print as '?', each once, in order.
+QStringList unprintable(const QString& text);
 
 // Where a piece's glyphs go: its frame (font units, y down) onto the frame
 // of the caller (page units, y down) with the text's reference point at

@@ -182,6 +182,44 @@ TEST(VerticalText, CharactersWithoutCp932FormAreDrawnAsQuestionMarks) {
     EXPECT_DOUBLE_EQ(unmappable.length, question.length);
 }
 
+// Family names written with a variation selector print their base
+// character, in a column and on a line alike; only characters CP932 lacks
+// are reported as printing as '?'.
+TEST(VerticalText, VariationSelectorsGiveWayToTheirBaseCharacter) {
+    const QString plain = QStringLiteral("葛飾辻");
+    const QString marked = QString::fromUcs4(U"葛\U000E0100飾\uFE00辻\U000E01EF");
+    for (const FontRecord& font : {column(100), upright(100, 0)}) {
+        const TextLayout a = VerticalText::layout(font, plain),
+                         b = VerticalText::layout(font, marked);
+        ASSERT_EQ(a.pieces.size(), b.pieces.size());
+        for (size_t i = 0; i < a.pieces.size(); ++i) {
+            EXPECT_EQ(a.pieces[i].glyphs, b.pieces[i].glyphs);
+            EXPECT_EQ(a.pieces[i].chars, b.pieces[i].chars);
+        }
+        EXPECT_DOUBLE_EQ(a.length, b.length);
+    }
+    EXPECT_TRUE(VerticalText::unprintable(marked).isEmpty());
+    EXPECT_EQ(VerticalText::unprintable(QString::fromUcs4(U"𠮷野\U000E0100髙𠮷")),
+              QStringList{QString::fromUcs4(U"𠮷")});
+}
+
+// A kana and its sound mark make one cluster of two glyphs: each glyph
+// keeps its own character, so that copying the text gives back the mark.
+TEST(VerticalText, EveryGlyphOfAClusterKeepsItsOwnCharacter) {
+    const QString text = QStringLiteral("ｶﾞｽﾋﾟﾙ");
+    const QList<uint> ucs4 = text.toUcs4();
+    const std::vector<char32_t> expected(ucs4.begin(), ucs4.end());
+    for (const FontRecord& font : {column(100), upright(100, 0)}) {
+        const TextLayout layout = VerticalText::layout(font, text);
+        std::vector<char32_t> chars;
+        for (const GlyphPiece& piece : layout.pieces) {
+            EXPECT_EQ(piece.chars.size(), piece.glyphs.size());
+            chars.insert(chars.end(), piece.chars.begin(), piece.chars.end());
+        }
+        EXPECT_EQ(chars, expected);
+    }
+}
+
 TEST(VerticalText, UprightDigitsHangBelowAndTakeTheGivenAverageWidth) {
     constexpr int h = 69, w = 38;
     const TextLayout layout = VerticalText::layout(upright(h, w), QStringLiteral("1000005"));
