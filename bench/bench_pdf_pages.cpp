@@ -72,16 +72,19 @@ void BM_LayoutAddressColumn(benchmark::State& state) {
 void BM_PageContent(benchmark::State& state) {
     const auto& pages = pictures();
     std::unique_ptr<platform::pdf::PdfResources> resources;
+    std::vector<platform::pdf::FormChoices> forms(pages.size());
     std::string out;
     size_t i = 0;
     for (auto _ : state) {
         if (i % pages.size() == 0) {
             state.PauseTiming();
             resources = std::make_unique<platform::pdf::PdfResources>();
-            for (const auto& p : pages) platform::pdf::prepare(p, *resources);
+            for (size_t p = 0; p < pages.size(); ++p)
+                platform::pdf::prepare(pages[p], *resources, forms[p]);
             state.ResumeTiming();
         }
-        platform::pdf::pageContent(pages[i++ % pages.size()], QPointF(), *resources, out);
+        const size_t p = i++ % pages.size();
+        platform::pdf::pageContent(pages[p], QPointF(), *resources, forms[p], out);
         benchmark::DoNotOptimize(out.data());
     }
     state.counters["bytes"] = double(out.size());
@@ -90,10 +93,11 @@ void BM_PageContent(benchmark::State& state) {
 void BM_DeflatePage(benchmark::State& state) {
     const auto& pages = pictures();
     platform::pdf::PdfResources resources;
-    for (const auto& p : pages) platform::pdf::prepare(p, resources);
+    std::vector<platform::pdf::FormChoices> forms(pages.size());
+    for (size_t i = 0; i < pages.size(); ++i) platform::pdf::prepare(pages[i], resources, forms[i]);
     std::vector<std::string> contents(pages.size());
     for (size_t i = 0; i < pages.size(); ++i)
-        platform::pdf::pageContent(pages[i], QPointF(), resources, contents[i]);
+        platform::pdf::pageContent(pages[i], QPointF(), resources, forms[i], contents[i]);
     size_t i = 0;
     for (auto _ : state)
         benchmark::DoNotOptimize(

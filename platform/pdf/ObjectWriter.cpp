@@ -47,7 +47,10 @@ void ObjectWriter::stream(int id, std::string_view dictionary, std::string_view 
 }
 
 void ObjectWriter::finish(int catalog, int info) {
-    const long long xref = offset_ + (long long)buffer_.size();
+    flush();
+    const std::string id = digest_.result().toHex().toUpper().toStdString();
+    digested_ = true;
+    const long long xref = offset_;
     std::string s = "xref\n0 ";
     appendInt(s, (long long)offsets_.size());
     s += "\n0000000000 65535 f \n";
@@ -68,7 +71,7 @@ void ObjectWriter::finish(int catalog, int info) {
     appendInt(s, catalog);
     s += " 0 R /Info ";
     appendInt(s, info);
-    s += " 0 R>>\nstartxref\n";
+    s += " 0 R /ID [<" + id + "> <" + id + ">]>>\nstartxref\n";
     appendInt(s, xref);
     s += "\n%%EOF\n";
     put(s);
@@ -81,6 +84,7 @@ void ObjectWriter::put(std::string_view s) {
 }
 
 void ObjectWriter::flush() {
+    if (!digested_) digest_.addData(QByteArrayView(buffer_.data(), qsizetype(buffer_.size())));
     if (buffer_.empty() || failed_) {
         offset_ += (long long)buffer_.size();
         buffer_.clear();

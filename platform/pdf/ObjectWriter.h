@@ -3,6 +3,7 @@
 // a device as they are made, their offsets kept for the cross-reference
 // table at the end. Nothing but the offsets stays in memory.
 
+#include <QCryptographicHash>
 #include <QString>
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ class ObjectWriter {
     // Writes object `id` as a stream; `dictionary` holds the entries besides
     // /Length, without the angle brackets. The data is written as given.
     void stream(int id, std::string_view dictionary, std::string_view data);
-    // Cross-reference table and trailer; then flushes.
+    // Cross-reference table and trailer, whose /ID is a digest of all that
+    // came before, so that equal files carry equal IDs; then flushes.
     void finish(int catalog, int info);
 
     bool failed() const { return failed_; }
@@ -38,6 +40,8 @@ class ObjectWriter {
     std::string buffer_;
     long long offset_ = 0;
     std::vector<long long> offsets_{0};  // by object number; 0 is the free head
+    QCryptographicHash digest_{QCryptographicHash::Md5};
+    bool digested_ = false;
     bool failed_ = false;
     QString error_;
 };

@@ -92,20 +92,48 @@ Box boxOf(const PageRect& r) {
     return {left, bottom, right - left, top - bottom};
 }
 
+// The brush a text is drawn over, as the page's operations leave it.
+struct Brush {
+    QColor colour = Qt::white;
+    BrushStyle style = BrushStyle::Solid;
+
+    void follow(const PageOp& op) {
+        if (const auto* c = std::get_if<op::BrushColour>(&op))
+            colour = c->colour;
+        else if (const auto* s = std::get_if<op::SetBrushStyle>(&op))
+            style = s->style;
+        else if (std::holds_alternative<op::BrushPattern>(op))
+            style = BrushStyle::Pattern;
+    }
+};
+
+// What a text's drawing depends on: the font, the text, the place and the
+// brush behind it.
+void formKey(const op::Text& o, const Brush& brush, std::string& key) {
+    key.assign(reinterpret_cast<const char*>(&o.font), sizeof o.font);
+    key.append(reinterpret_cast<const char*>(o.text.constData()),
+               size_t(o.text.size()) * sizeof(QChar));
+    const int place[3] = {o.x, o.y, int(brush.style)};
+    const QRgb colour = brush.colour.rgba();
+    key.append(reinterpret_cast<const char*>(place), sizeof place);
+    key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
+}
+
 class ContentBuilder {
   public:
     ContentBuilder(PdfResources& resources, std::string& out) : res_(resources), out_(out) {}
 
-    void run(const std::vector<PageOp>& ops) {
+    void run(const std::vector<PageOp>& ops, const FormChoices& forms) {
+        forms_ = &forms;
         for (const PageOp& op : ops) {
             std::visit(
                 Overloaded{
-                    [&](const op::BrushColour& o) { brushColour_ = o.colour; },
-                    [&](const op::SetBrushStyle& o) { brushStyle_ = o.style; },
+                    [&](const op::BrushColour& o) { brush_.colour = o.colour; },
+                    [&](const op::SetBrushStyle& o) { brush_.style = o.style; },
                     [&](const op::BrushPattern& o) {
                         pattern_ = o.pattern;
                         patternJpeg_ = o.jpeg;
-                        brushStyle_ = BrushStyle::Pattern;
+                        brush_.style = BrushStyle::Pattern;
                     },
                     [&](const op::PenColour& o) { penColour_ = o.colour; },
                     [&](const op::PenWidth& o) { penWidth_ = o.width; },
@@ -129,10 +157,17 @@ class ContentBuilder {
         num(b.x), num(b.y), num(b.w), num(b.h);
         out_ += "re ";
     }
+    // Greys, black above all, in DeviceGray: a print shop turns RGB black
+    // into black of all four inks.
     void colour(const QColor& c, bool stroke) {
         QColor& current = stroke ? strokeNow_ : fillNow_;
         if (current == c) return;
         current = c;
+        if (c.red() == c.green() && c.green() == c.blue()) {
+            num(c.redF());
+            out_ += stroke ? "G\n" : "g\n";
+            return;
+        }
         num(c.redF()), num(c.greenF()), num(c.blueF());
         out_ += stroke ? "RG\n" : "rg\n";
     }
@@ -145,9 +180,9 @@ class ContentBuilder {
 
     // The brush over `b`; false when it paints nothing.
     bool fillWithBrush(const Box& b, bool strokeToo) {
-        switch (brushStyle_) {
+        switch (brush_.style) {
             case BrushStyle::Solid:
-                colour(brushColour_, false);
+                colour(brush_.colour, false);
                 rect(b);
                 out_ += strokeToo ? "B\n" : "f\n";
                 return true;
@@ -216,31 +251,20 @@ class ContentBuilder {
 
     void text(const op::Text& o) {
         if (o.text.isEmpty()) return;
-        // What the drawing depends on: the font, the text, the place and the
-        // brush behind it.
-        std::string& key = formKey_;
-        key.assign(reinterpret_cast<const char*>(&o.font), sizeof o.font);
-        key.append(reinterpret_cast<const char*>(o.text.constData()),
-                   size_t(o.text.size()) * sizeof(QChar));
-        const int place[3] = {o.x, o.y, int(brushStyle_)};
-        const QRgb brush = brushColour_.rgba();
-        key.append(reinterpret_cast<const char*>(place), sizeof place);
-        key.append(reinterpret_cast<const char*>(&brush), sizeof brush);
-        int form = res_.formFor(key);
-        if (form == -1) return drawText(o);
-        if (form == PdfResources::kNeedsContent) {
+        const int form = forms_ && next_ < forms_->size() ? (*forms_)[next_++] : -1;
+        if (form < 0) return drawText(o);
+        if (res_.formNeedsContent(form)) {
             // Drawn from a blank state: a form inherits the colour of
             // whatever page places it.
             std::string content;
             ContentBuilder drawing(res_, content);
-            drawing.brushColour_ = brushColour_;
-            drawing.brushStyle_ = brushStyle_;
+            drawing.brush_ = brush_;
             drawing.fillNow_ = QColor();
             drawing.drawText(o);
             drawing.reportGlyphs();
             // Compressed here, on the page builder's thread, rather than
             // all together once the pages are done.
-            form = res_.addForm(key, deflate(content, Packing::Fast));
+            res_.setFormContent(form, deflate(content, Packing::Fast));
         }
         // The form's colours end with it.
         out_ += "/Fm";
@@ -257,9 +281,9 @@ class ContentBuilder {
         const TextLayout& layout = layoutCache().get(o.font, o.text);
         // The layout's frame has y down; ours has y up.
         const QPointF origin(o.x, -o.y);
-        if (brushStyle_ == BrushStyle::Solid && !layout.cells.isEmpty()) {
+        if (brush_.style == BrushStyle::Solid && !layout.cells.isEmpty()) {
             const QRectF c = layout.cells.translated(origin);
-            colour(brushColour_, false);
+            colour(brush_.colour, false);
             rect({c.left(), -c.bottom(), c.width(), c.height()});
             out_ += "f\n";
         }
@@ -338,8 +362,9 @@ class ContentBuilder {
     PdfResources& res_;
     std::string& out_;
     std::vector<FaceUse> uses_;
-    QColor brushColour_ = Qt::white;
-    BrushStyle brushStyle_ = BrushStyle::Solid;
+    Brush brush_;
+    const FormChoices* forms_ = nullptr;
+    size_t next_ = 0;  // the next text's entry in forms_
     QImage pattern_;
     QByteArray patternJpeg_;
     QColor penColour_ = Qt::black;
@@ -347,7 +372,6 @@ class ContentBuilder {
     PenStyle penStyle_ = PenStyle::Solid;
     QColor fillNow_ = Qt::black, strokeNow_ = Qt::black;
     double widthNow_ = 1;
-    std::string formKey_;
 };
 
 // Loads what the shaper reads lazily, so that page builders on other threads
@@ -379,15 +403,22 @@ void preloadFaces() {
     if (const FontFace* face = FontFaces::fallback()) warm(*face);
 }
 
-void prepare(const PagePicture& picture, PdfResources& resources) {
+void prepare(const PagePicture& picture, PdfResources& resources, FormChoices& forms) {
     auto use = [&](const FontFace* face) {
         if (!face) return;
         bool added = false;
         resources.font(face, &added);
         if (added) warm(*face);
     };
+    forms.clear();
+    Brush brush;
+    thread_local std::string key;  // reused, so a page allocates nothing for it
     for (const PageOp& op : picture.ops) {
+        brush.follow(op);
         if (const auto* t = std::get_if<op::Text>(&op)) {
+            if (t->text.isEmpty()) continue;
+            formKey(*t, brush, key);
+            forms.push_back(resources.formFor(key));
             // Cards of one document use a handful of records; look each up once.
             if (!resources.firstSight(t->font)) continue;
             use(FontFaces::faceFor(t->font.faceNameText()));
@@ -401,7 +432,7 @@ void prepare(const PagePicture& picture, PdfResources& resources) {
 }
 
 void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources,
-                 std::string& out) {
+                 const FormChoices& forms, std::string& out) {
     out.clear();
     const double height = pointsFromHundredths(picture.heightHundredths);
     // Page units to points, the card's top-left corner at `offset`.
@@ -414,7 +445,7 @@ void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resou
     out.push_back(' ');
     appendNumber(out, height - offset.y() * kPointsPerTenth, 4);
     out += " cm\n";
-    ContentBuilder(resources, out).run(picture.ops);
+    ContentBuilder(resources, out).run(picture.ops, forms);
     out += "Q\n";
 }
 

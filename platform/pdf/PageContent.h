@@ -5,6 +5,7 @@
 
 #include <QPointF>
 #include <string>
+#include <vector>
 
 #include "platform/PagePicture.h"
 #include "platform/pdf/PdfResources.h"
@@ -19,20 +20,25 @@ constexpr double kDeviceDpi = 1200;
 // Page size in points, unrounded, from the picture's 0.01 mm.
 double pointsFromHundredths(int hundredths);
 
+// For each text of a page, in order: -1 when the page draws it itself, else
+// the form that draws it (see PdfResources::formFor).
+using FormChoices = std::vector<int>;
+
 // The content of a page whose top-left corner is at `offset` (page units,
 // x right, y down) on a sheet of the picture's size. Fonts and pictures are
 // looked up in `resources`, which must already know them (see prepare), and
 // the glyphs drawn are reported to it. `out` is replaced (its storage reused).
 void pageContent(const PagePicture& picture, QPointF offset, PdfResources& resources,
-                 std::string& out);
+                 const FormChoices& forms, std::string& out);
 
 // Finds, opens and warms the face every card falls back on. Finding fonts
 // and loading the shaper's tables take as long as reading a book of a
 // thousand cards, so an export starts this on another thread meanwhile.
 void preloadFaces();
 
-// Registers the faces and pictures a page uses. Loads fonts, so it runs on
-// the thread that owns them before the page is built anywhere else.
-void prepare(const PagePicture& picture, PdfResources& resources);
+// Registers the faces and pictures a page uses and chooses which of its texts
+// are drawn from forms. Loads fonts, so it runs on the thread that owns them,
+// page after page, before the page is built anywhere else.
+void prepare(const PagePicture& picture, PdfResources& resources, FormChoices& forms);
 
 }  // namespace platform::pdf

@@ -23,6 +23,7 @@ namespace {
 // content by a worker, written by the calling thread.
 struct Slot {
     PdfPage page;
+    FormChoices forms;
     double widthPt = 0, heightPt = 0;
     std::string content;  // compressed; its room is reused page after page
     bool ready = false;
@@ -85,7 +86,7 @@ class Workers {
     void run(std::pair<int, int> job, std::string& content) {
         for (int i = job.first; i < job.first + job.second; ++i) {
             Slot& s = slots_[size_t(i)];
-            pageContent(s.page.picture, s.page.offset, resources_, content);
+            pageContent(s.page.picture, s.page.offset, resources_, s.forms, content);
             deflateInto(content, Packing::Fast, s.content);
         }
         {
@@ -158,7 +159,7 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source,
                             QStringLiteral("page %1 has nothing to draw").arg(submitted + i + 1);
                     s.widthPt = pointsFromHundredths(s.page.picture.widthHundredths);
                     s.heightPt = pointsFromHundredths(s.page.picture.heightHundredths);
-                    prepare(s.page.picture, resources);
+                    prepare(s.page.picture, resources, s.forms);
                 }
                 if (!error.isEmpty()) break;
                 workers.submit(first, count);

@@ -27,26 +27,35 @@ bool PdfResources::firstSight(const FontRecord& font) {
 void PdfResources::addGlyphs(int font, const std::vector<std::pair<unsigned, char32_t>>& glyphs) {
     std::lock_guard<std::mutex> lock(mutex_);
     auto& used = fonts_[size_t(font)].characters;
-    // The first character seen for a glyph keeps it, so a glyph shared by two
-    // characters extracts as one of them.
-    for (const auto& [glyph, ch] : glyphs)
-        if (glyph < used.size() && used[glyph] == FontUse::kUnused)
-            used[glyph] = ch == 0 ? FontUse::kNoCharacter : ch;
+    // A glyph shared by two characters extracts as the lower of them (any
+    // character before none), the same in every run.
+    for (const auto& [glyph, ch] : glyphs) {
+        if (glyph >= used.size()) continue;
+        const char32_t c = ch == 0 ? FontUse::kNoCharacter : ch;
+        if (used[glyph] == FontUse::kUnused || c < used[glyph]) used[glyph] = c;
+    }
 }
 
 int PdfResources::formFor(const std::string& key) {
-    std::lock_guard<std::mutex> lock(mutex_);
     const auto it = formIndex_.find(key);
     if (it != formIndex_.end()) return it->second;
-    return met_.check(key) ? kNeedsContent : -1;
+    if (!met_.check(key)) return -1;
+    std::lock_guard<std::mutex> lock(mutex_);
+    const int form = int(forms_.size());
+    forms_.emplace_back();
+    formIndex_.emplace(key, form);
+    return form;
 }
 
-int PdfResources::addForm(const std::string& key, std::string compressedContent) {
+bool PdfResources::formNeedsContent(int form) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return forms_[size_t(form)].empty();
+}
+
+void PdfResources::setFormContent(int form, std::string compressedContent) {
     std::lock_guard<std::mutex> lock(mutex_);
     // Another page may have made it meanwhile: both are the same drawing.
-    const auto [it, added] = formIndex_.try_emplace(key, int(forms_.size()));
-    if (added) forms_.push_back(std::move(compressedContent));
-    return it->second;
+    if (forms_[size_t(form)].empty()) forms_[size_t(form)] = std::move(compressedContent);
 }
 
 std::map<unsigned, char32_t> FontUse::glyphs() const {

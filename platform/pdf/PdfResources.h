@@ -30,7 +30,9 @@ struct FontUse {
     std::vector<char32_t> characters;
     static constexpr char32_t kUnused = 0, kNoCharacter = 0xFFFFFFFF;
 
-    // The glyphs drawn, with their characters (0 when none is known).
+    // The glyphs drawn, with their characters (0 when none is known). A
+    // glyph drawn for several characters keeps the lowest, whatever order
+    // the pages reported them in.
     std::map<unsigned, char32_t> glyphs() const;
 };
 
@@ -52,14 +54,16 @@ class PdfResources {
     bool firstSight(const FontRecord& font);
 
     // Text drawn the same way on several pages (the sender on every card)
-    // is written once, as a form the pages place by name. The form number
-    // of the text `key` stands for; -1 the first time the key is met, when
-    // the page draws the text itself; kNeedsContent when it is met again
-    // and has no form yet: the caller makes the form with addForm.
-    static constexpr int kNeedsContent = -2;
+    // is written once, as a form the pages place by name. The registering
+    // thread decides, page after page, so that the file does not depend on
+    // which thread builds which page first: -1 the first time the text
+    // `key` stands for is met, when the page draws it itself; from the
+    // second time on the number of its form.
     int formFor(const std::string& key);
-    int addForm(const std::string& key, std::string compressedContent);
-
+    // True when the form's drawing is still to be made; the page builder
+    // that meets it first makes it with setFormContent.
+    bool formNeedsContent(int form);
+    void setFormContent(int form, std::string compressedContent);
     // For writing, once every page is done.
     const std::vector<FontUse>& fonts() const { return fonts_; }
     const std::vector<ImageUse>& images() const { return images_; }
@@ -74,10 +78,10 @@ class PdfResources {
     std::vector<FontRecord> seen_;  // only the registering thread touches it
     // A document has a few texts per card that never repeat; they are
     // remembered by hash only. Two keys of one hash at worst give a form
-    // used once.
+    // used once. Only the registering thread touches these two.
     MetBefore met_;
     std::unordered_map<std::string, int> formIndex_;
-    std::vector<std::string> forms_;  // content streams, compressed
+    std::vector<std::string> forms_;  // content streams, compressed; empty until made
 };
 
 }  // namespace platform::pdf
