@@ -3,6 +3,8 @@
 #include <hb-subset.h>
 #include <hb.h>
 
+#include <cmath>
+
 #include "platform/FontFaces.h"
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/PdfSyntax.h"
@@ -94,7 +96,7 @@ std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
         "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
     std::vector<std::pair<unsigned, char32_t>> pairs;
     for (const auto& [g, c] : glyphs)
-        if (c != 0 && g <= 0xFFFF) pairs.emplace_back(g, c);
+        if (c != 0 && g != 0 && g <= 0xFFFF) pairs.emplace_back(g, c);
     for (size_t i = 0; i < pairs.size(); i += 100) {
         const size_t n = std::min<size_t>(100, pairs.size() - i);
         appendInt(s, (long long)n);
@@ -112,11 +114,52 @@ std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
     return s;
 }
 
+std::string cidWidths(const std::vector<std::pair<unsigned, double>>& widths, double defaultWidth) {
+    std::vector<std::pair<unsigned, double>> listed;
+    for (const auto& [glyph, w] : widths) {
+        const double rounded = std::round(w * 1000) / 1000;  // as written
+        if (rounded != defaultWidth) listed.emplace_back(glyph, rounded);
+    }
+    std::string s = "[";
+    for (size_t i = 0; i < listed.size();) {
+        size_t same = i + 1;
+        while (same < listed.size() && listed[same].second == listed[i].second) ++same;
+        if (same - i >= 2) {
+            appendInt(s, listed[i].first);
+            s.push_back(' ');
+            appendInt(s, listed[same - 1].first);
+            s.push_back(' ');
+            appendNumber(s, listed[i].second, 3);
+            s.push_back(' ');
+            i = same;
+            continue;
+        }
+        // Consecutive glyphs of differing widths share one array.
+        appendInt(s, listed[i].first);
+        s += " [";
+        size_t k = i;
+        do {
+            appendNumber(s, listed[k].second, 3);
+            s.push_back(' ');
+            ++k;
+        } while (k < listed.size() && listed[k].first == listed[k - 1].first + 1 &&
+                 !(k + 1 < listed.size() && listed[k + 1].second == listed[k].second));
+        s.back() = ']';
+        s.push_back(' ');
+        i = k;
+    }
+    if (s.back() == ' ') s.pop_back();
+    s.push_back(']');
+    return s;
+}
+
 void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use) {
     const FontFace& face = *use.face;
     const std::map<unsigned, char32_t> glyphs = use.glyphs();
     const int cidFont = out.reserve(), descriptor = out.reserve(), file = out.reserve(),
               toUnicode = out.reserve();
+    // The subset tag names the font program; the CIDFont and its descriptor
+    // carry it.
     const std::string name = "/" + subsetTag(glyphs) + "+" + postScriptName(face);
     const double toThousandths = 1000.0 / face.unitsPerEm();
 
@@ -124,9 +167,12 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
     const QByteArray program = subsetFont(face, glyphs, &cff);
 
     for (const bool vertical : {false, true}) {
+        // A Type0 font over a CFF CIDFont is named after the CIDFont and its
+        // CMap; over a TrueType CIDFont, after the CIDFont alone.
+        const std::string cmap = vertical ? "Identity-V" : "Identity-H";
         std::string s = "<</Type /Font /Subtype /Type0 /BaseFont " + name +
-                        (vertical ? "-V" : "-H") + " /Encoding /Identity-" +
-                        (vertical ? "V" : "H") + " /DescendantFonts [";
+                        (cff ? "-" + cmap : std::string()) + " /Encoding /" + cmap +
+                        " /DescendantFonts [";
         appendInt(s, cidFont);
         s += " 0 R] /ToUnicode ";
         appendInt(s, toUnicode);
@@ -142,15 +188,12 @@ void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use
     appendInt(s, descriptor);
     s += " 0 R";
     if (!cff) s += " /CIDToGIDMap /Identity";
-    s += " /DW 1000 /W [";
     // Widths so that extraction and selection see each glyph's true advance.
-    for (const auto& entry : glyphs) {
-        appendInt(s, entry.first);
-        s += " [";
-        appendNumber(s, face.horizontalAdvance(entry.first) * toThousandths, 3);
-        s += "] ";
-    }
-    s += "]>>";
+    std::vector<std::pair<unsigned, double>> widths;
+    widths.reserve(glyphs.size());
+    for (const auto& entry : glyphs)
+        widths.emplace_back(entry.first, face.horizontalAdvance(entry.first) * toThousandths);
+    s += " /DW 1000 /W " + cidWidths(widths, 1000) + ">>";
     out.object(cidFont, s);
 
     const hb_tag_t head = HB_TAG('h', 'e', 'a', 'd'), hhea = HB_TAG('h', 'h', 'e', 'a');

@@ -5,6 +5,9 @@
 // characters, vertical forms included.
 
 #include <QByteArray>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/pdf/ObjectWriter.h"
 #include "platform/pdf/PdfResources.h"
@@ -21,7 +24,14 @@ QByteArray subsetFont(const FontFace& face, const std::map<unsigned, char32_t>& 
 // embedded program.
 void writeFont(ObjectWriter& out, int fontId, int verticalId, const FontUse& use);
 
-// The ToUnicode CMap for glyph -> character pairs.
+// The ToUnicode CMap for glyph -> character pairs. Glyph 0, drawn for any
+// character a face lacks, is left out.
 std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs);
+
+// The W array of a CID font for (glyph, width) pairs in rising glyph order,
+// widths in thousandths of the em: glyphs of `defaultWidth` are left out,
+// neighbours of equal width share one "first last width" entry (the glyphs
+// between them are never drawn), others are listed as "first [w1 w2 ...]".
+std::string cidWidths(const std::vector<std::pair<unsigned, double>>& widths, double defaultWidth);
 
 }  // namespace platform::pdf

@@ -43,7 +43,7 @@ void writeImage(ObjectWriter& out, int id, const ImageUse& use) {
         dict += " /Height ";
         appendInt(dict, jpeg.height);
         dict += jpeg.components == 1 ? " /ColorSpace /DeviceGray" : " /ColorSpace /DeviceRGB";
-        dict += " /BitsPerComponent 8 /Interpolate true /Filter /DCTDecode";
+        dict += " /BitsPerComponent 8 /Filter /DCTDecode";
         out.stream(id, dict, std::string_view(use.jpeg.constData(), size_t(use.jpeg.size())));
         return;
     }
@@ -63,7 +63,7 @@ void writeImage(ObjectWriter& out, int id, const ImageUse& use) {
     appendInt(dict, rgb.width());
     dict += " /Height ";
     appendInt(dict, rgb.height());
-    dict += " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Interpolate true /Filter /FlateDecode";
+    dict += " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode";
     out.stream(id, dict, deflate(samples));
 }
 

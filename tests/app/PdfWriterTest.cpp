@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <thread>
 
 #include "app/PdfExport.h"
 #include "app/SettingsInput.h"
@@ -273,7 +275,8 @@ TEST_F(PdfWriter, FacesAreEmbeddedOnceAndSubset) {
         EXPECT_TRUE(cols[0].contains(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+"))))
             << line.toStdString();
         EXPECT_EQ(cols.mid(4, 3), QStringList({"yes", "yes", "yes"})) << line.toStdString();
-        programs << cols[0].chopped(2);  // the -H and -V fonts share one program
+        // The horizontal and vertical fonts share one program.
+        programs << QString(cols[0]).remove(QRegularExpression(QStringLiteral("-Identity-[HV]$")));
     }
     programs.removeDuplicates();
     EXPECT_EQ(programs.size(), 1);
@@ -352,6 +355,113 @@ TEST_F(PdfWriter, AJpegPictureIsEmbeddedAsItsOwnBytes) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_EQ(bytes.count("/DCTDecode"), 1);
+    // A print shop's RIP scales the picture as it was taken.
+    EXPECT_FALSE(bytes.contains("/Interpolate"));
     EXPECT_TRUE(bytes.contains(jpeg.readAll()));
     EXPECT_EQ(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf.fileName()}).exitCode, 0);
+}
+
+// The marks of half-width kana and a family name's variation selector come
+// back from the file as they were written.
+TEST_F(PdfWriter, SoundMarksAndVariantNamesReadBack) {
+    render::AddressSideInput in = card(0, 0);
+    in.record[book::ColAddress2] = QStringLiteral("ｶﾞｽﾋﾞﾙ");
+    in.record[book::ColName] = QString::fromUcs4(U"葛\U000E0100西　太郎");
+    const QString path = write(QStringLiteral("marks.pdf"), {render::DrawAddressSide(in)});
+    const QString text =
+        withoutBlanks(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out);
+    EXPECT_TRUE(text.contains(render::ConvertForVertical(QStringLiteral("ｶﾞｽﾋﾞﾙ"))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("葛西"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QLatin1Char('?'))) << text.toStdString();
+}
+
+// A Type0 font is named after its CIDFont, and after the CMap too when the
+// program is CFF; the CIDFont's name carries the subset tag.
+TEST_F(PdfWriter, FontNamesFollowTheirDescendants) {
+    const QString path = write(QStringLiteral("names.pdf"), allPages());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString bytes = QString::fromLatin1(file.readAll());
+    static const QRegularExpression cid(QStringLiteral(
+        "(\\d+) 0 obj\n<</Type /Font /Subtype /CIDFontType([02]) /BaseFont /(\\S+) "));
+    static const QRegularExpression type0(
+        QStringLiteral("/Subtype /Type0 /BaseFont /(\\S+) /Encoding /(Identity-[HV]) "
+                       "/DescendantFonts \\[(\\d+) 0 R"));
+    QHash<QString, QString> cidName, cidType;
+    for (auto it = cid.globalMatch(bytes); it.hasNext();) {
+        const auto m = it.next();
+        EXPECT_TRUE(m.captured(3).contains(QRegularExpression(QStringLiteral("^[A-Z]{6}\\+"))));
+        cidName[m.captured(1)] = m.captured(3);
+        cidType[m.captured(1)] = m.captured(2);
+    }
+    int seen = 0;
+    for (auto it = type0.globalMatch(bytes); it.hasNext(); ++seen) {
+        const auto m = it.next();
+        const QString d = m.captured(3);
+        ASSERT_TRUE(cidName.contains(d));
+        EXPECT_EQ(m.captured(1), cidType[d] == QLatin1String("0")
+                                     ? cidName[d] + QLatin1Char('-') + m.captured(2)
+                                     : cidName[d]);
+    }
+    EXPECT_EQ(seen, 2 * cidName.size());
+    EXPECT_GE(seen, 2);
+}
+
+// Pages are built on every core; the file must not depend on which thread
+// got to a page first. Several exports run at once, as a busy machine would.
+TEST_F(PdfWriter, TheSameBookGivesTheSameBytes) {
+    QFile book(dir.filePath("book.csv"));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 300; ++i)
+        book.write(platform::Sjis::bytes(
+            QStringLiteral("やまだ,山田　太郎%1,123-45%2,東京都港区芝公園%3,,,,,,,,,\r\n")
+                .arg(i % 7)
+                .arg(i % 100, 2, 10, QLatin1Char('0'))
+                .arg(i % 3)));
+    book.close();
+    QFile ini(dir.filePath("mirel36.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(platform::Sjis::bytes(
+        QStringLiteral("[Edit]\r\ntext1=鈴木　一郎\r\ntext3=530\r\ntext4=0001\r\n"
+                       "text5=大阪府大阪市北区梅田\r\n")));
+    ini.close();
+    const auto exportTo = [&](const QString& folder, const QString& input) {
+        QDir(dir.path()).mkpath(folder);
+        app::PdfExportRequest r;
+        QString error;
+        const QString out = dir.filePath(folder + QStringLiteral("/cards.pdf"));
+        EXPECT_TRUE(app::parsePdfExport({"--export-pdf", out, input, "--kind", "0"}, r, error));
+        r.settingsFile = ini.fileName();
+        EXPECT_EQ(app::exportPdf(r), QString());
+        QFile f(out);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    constexpr int kThreads = 3, kRounds = 2;
+    std::vector<QByteArray> files(kThreads * kRounds);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int k = 0; k < kRounds; ++k)
+                files[size_t(t * kRounds + k)] =
+                    exportTo(QStringLiteral("run%1-%2").arg(t).arg(k), book.fileName());
+        });
+    for (std::thread& t : threads) t.join();
+    ASSERT_FALSE(files[0].isEmpty());
+    EXPECT_TRUE(files[0].contains("/Subtype /Form"));
+    for (size_t i = 1; i < files.size(); ++i) EXPECT_TRUE(files[i] == files[0]) << "export " << i;
+
+    // The trailer's ID is a digest of the content: another book, another ID.
+    static const QRegularExpression id(QStringLiteral("/ID \\[<([0-9A-F]{32})> <\\1>\\]"));
+    const auto idOf = [](const QByteArray& pdf) {
+        return id.match(QString::fromLatin1(pdf.right(400))).captured(1);
+    };
+    ASSERT_FALSE(idOf(files[0]).isEmpty()) << files[0].right(400).toStdString();
+    ASSERT_TRUE(book.open(QIODevice::Append));
+    book.write(
+        platform::Sjis::bytes(QStringLiteral("さとう,佐藤　花子,,北海道札幌市,,,,,,,,,\r\n")));
+    book.close();
+    const QByteArray other = exportTo(QStringLiteral("other"), book.fileName());
+    EXPECT_NE(idOf(other), idOf(files[0]));
+    EXPECT_FALSE(idOf(other).isEmpty());
 }
