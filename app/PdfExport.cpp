@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cstdio>
 #include <future>
 #include <optional>
 
+#include "app/ExportCharacters.h"
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
@@ -53,6 +55,7 @@ QString exportAddressSides(const PdfExportRequest& request) {
     book::BookModel records;
     records.load(read.rows);
     records.removeHyphens();
+    if (const QString why = japaneseFontProblem(); !why.isEmpty()) return why;
     const int recordCount = int(read.rows.size());
     render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
     if (request.kind >= 0) in.mediaKind = request.kind;
@@ -68,20 +71,26 @@ QString exportAddressSides(const PdfExportRequest& request) {
     const int first = std::max(1, request.firstRow);
     if (first > last) return QStringLiteral("the book has no records in the rows asked for");
 
+    UnprintableCharacters unprintable;
     const auto card = [&](int page, platform::pdf::PdfPage& out) {
         const int row = first + page;
         for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
         // The card is the page: its corner at the page's corner.
         out.picture = render::DrawAddressSide(in);
+        unprintable.check(row, in, out.picture);
         out.offset = QPointF();
         return QString();
     };
     const QString why = platform::pdf::writePdf(request.output, last - first + 1, card,
                                                 documentInfo(request.output));
-    return why.isEmpty() ? QString() : request.output + QStringLiteral(": ") + why;
+    if (!why.isEmpty()) return request.output + QStringLiteral(": ") + why;
+    for (const QString& line : unprintable.lines())
+        std::fprintf(stderr, "mirel36: %s\n", qPrintable(line));
+    return QString();
 }
 
 QString exportMessageSide(const PdfExportRequest& request) {
+    if (const QString why = japaneseFontProblem(); !why.isEmpty()) return why;
     message::MessageSideInput in = messageSideInputFromSettings(request.settingsFile);
     in.target = render::ReferenceDevice::Printer;
     const message::BodyReadResult body = message::readBodyFile(request.inputs.first());

@@ -155,6 +155,52 @@ TEST_F(PdfExport, TheProgramExportsWithoutADisplay) {
     EXPECT_TRUE(p.readAllStandardOutput().contains("--export-pdf"));
 }
 
+// Characters the cards cannot carry are named, record by record, and a
+// family name's variation selector is no such character.
+TEST_F(PdfExport, RecordsThatPrintQuestionMarksAreNamed) {
+    QFile book(dir.filePath("marks.csv"));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write(QString::fromUcs4(U"\uFEFF氏名,郵便番号,住所\n"
+                                 U"葛\U000E0100西 太郎,1000005,東京都千代田区丸の内\n"
+                                 U"𠮷田 花子,1000005,東京都千代田区丸の内\n")
+                   .toUtf8());
+    book.close();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PELCOR_HOME", dir.path());
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(PELCOR_BINARY),
+            {"--export-pdf", dir.filePath("marks.pdf"), book.fileName()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), 0);
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_TRUE(err.contains(QString::fromUcs4(U"2行目（𠮷田"))) << err.toStdString();
+    EXPECT_FALSE(err.contains(QStringLiteral("1行目"))) << err.toStdString();
+}
+
+// Without a Japanese face every card would come out blank.
+TEST_F(PdfExport, NoJapaneseFontIsRefused) {
+    QFile conf(dir.filePath("fonts.conf"));
+    ASSERT_TRUE(conf.open(QIODevice::WriteOnly));
+    conf.write(QStringLiteral("<?xml version=\"1.0\"?>\n<fontconfig><dir>/usr/share/fonts/"
+                              "truetype/dejavu</dir><cachedir>%1</cachedir></fontconfig>\n")
+                   .arg(dir.filePath("fc-cache"))
+                   .toUtf8());
+    conf.close();
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PELCOR_HOME", dir.path());
+    env.insert("FONTCONFIG_FILE", conf.fileName());
+    p.setProcessEnvironment(env);
+    const QString out = dir.filePath("blank.pdf");
+    p.start(QStringLiteral(PELCOR_BINARY), {"--export-pdf", out, dir.filePath("book.csv")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_NE(p.exitCode(), 0);
+    EXPECT_TRUE(
+        QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("日本語のフォント")));
+    EXPECT_FALSE(QFileInfo::exists(out));
+}
+
 // OUT is replaced only when it is new or an earlier PDF.
 TEST_F(PdfExport, AnOutputThatIsAnInputOrNoPdfIsLeftAlone) {
     const QString book = dir.filePath("book.csv");
