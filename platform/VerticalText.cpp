@@ -386,6 +386,13 @@ double VerticalText::emSize(const FontRecord& font) {
 }
 
 QStringList VerticalText::unprintable(const QString& text) {
+    // Asked of every text of every card: most are kana, kanji and digits,
+    // told apart without building their CP932 form.
+    const bool plain = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x80 || (u >= 0xFF61 && u <= 0xFF9F) || Sjis::isDoubleByte(u);
+    });
+    if (plain) return {};
     QStringList out;
     for (const QString& c : Sjis::encode(withoutVariationSelectors(text)).unmappable)
         if (!out.contains(c)) out.append(c);

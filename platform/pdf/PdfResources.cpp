@@ -37,9 +37,11 @@ void PdfResources::addGlyphs(int font, const std::vector<std::pair<unsigned, cha
 }
 
 int PdfResources::formFor(const std::string& key) {
+    // Most texts are met once: they cost one hash. A form's key whose mark
+    // another key took since is drawn in place once more, and marked again.
+    if (!met_.check(key)) return -1;
     const auto it = formIndex_.find(key);
     if (it != formIndex_.end()) return it->second;
-    if (!met_.check(key)) return -1;
     std::lock_guard<std::mutex> lock(mutex_);
     const int form = int(forms_.size());
     forms_.emplace_back();
