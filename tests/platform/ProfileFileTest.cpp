@@ -218,6 +218,16 @@ TEST_F(ProfileFileTest, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("mirel36.ini")});
 }
 
+TEST_F(ProfileFileTest, TheFirstSaveMakesTheMissingFolders) {
+    // A new account has no settings folder yet.
+    ProfileFile p(dir.filePath(QStringLiteral("config/pelcor/mirel36.ini")));
+    p.writeInt(SE, QStringLiteral("int001"), 2);
+    EXPECT_TRUE(p.save().ok);
+    ProfileFile again(dir.filePath(QStringLiteral("config/pelcor/mirel36.ini")));
+    ASSERT_TRUE(again.load().ok);
+    EXPECT_EQ(again.readInt(SE, QStringLiteral("int001"), 0), 2);
+}
+
 TEST_F(ProfileFileTest, AFileThatCannotBeReadIsNotReplaced) {
     // A folder under the file's name cannot be read as a file.
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("mirel36.ini")));
