@@ -18,6 +18,7 @@
 #include "book/SenderPage.h"
 #include "book/Sorting.h"
 #include "book/UnmappableList.h"
+#include "platform/AppPaths.h"
 #include "platform/AtomicFile.h"
 #include "platform/Dialogs.h"
 #include "platform/StringGrid.h"
@@ -26,9 +27,10 @@
 namespace app {
 namespace {
 
-const QStringList kOpenFilters = {QStringLiteral("全てのファイル(*.*) (*)"),
-                                  QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
-const QStringList kSaveFilters = {QStringLiteral("CSVファイル（*.CSV） (*.csv)")};
+// The dialog shows the patterns after each name itself.
+const QStringList kOpenFilters = {QStringLiteral("全てのファイル (*)"),
+                                  QStringLiteral("CSVファイル (*.csv)")};
+const QStringList kSaveFilters = {QStringLiteral("CSVファイル (*.csv)")};
 
 // Runs `change` on the book a grid shows, keeping the grid's selection.
 template <typename F>
@@ -133,8 +135,9 @@ bool TMirelForm::ActSaveAsExecute() {
     platform::FileDialogRequest request;
     request.filters = kSaveFilters;
     request.defaultExtension = QStringLiteral("csv");
-    request.folder =
-        QFileInfo(AddressFileName.isEmpty() ? ForeignFileName : AddressFileName).absolutePath();
+    request.folder = AddressFileName.isEmpty() && !ForeignFileName.isEmpty()
+                         ? QFileInfo(ForeignFileName).absolutePath()
+                         : bookFolder();
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) {
         RefreshPreview();
@@ -143,9 +146,15 @@ bool TMirelForm::ActSaveAsExecute() {
     return SaveAddressFile(chosen.path);
 }
 
+QString TMirelForm::bookFolder() const {
+    return AddressFileName.isEmpty() ? platform::AppPaths::addressBookFolder()
+                                     : QFileInfo(AddressFileName).absolutePath();
+}
+
 void TMirelForm::ActOpenExecute() {
     platform::FileDialogRequest request;
     request.filters = kOpenFilters;
+    request.folder = bookFolder();
     const platform::FileDialogResult chosen = dialogs_.openFile(this, request);
     if (chosen.accepted()) OpenDocument(chosen.path);
 }

@@ -67,9 +67,9 @@ const QVector<CommandDefinition>& commandDefinitions() {
         {"ActOpen2", u"", u"画像の挿入", u"画像の挿入", u"裏面に画像を読み込みます", "", 0, true},
         {"ActSavePic", u"", u"画像の保存", u"", u"", "", 2, true},
         {"ActPictan", u"", u"Pictan", u"エディタ", u"Pictanを起動します", "", 22, true},
-        {"ActImport", u"ファイル", u"インポート...", u"インポート",
+        {"ActImport", u"ファイル", u"インポート(&I)...", u"インポート",
          u"CSV ファイルや vCard の連絡先を宛名データに取り込みます。", "", -1, true},
-        {"ActExport", u"ファイル", u"エクスポート...", u"エクスポート",
+        {"ActExport", u"ファイル", u"エクスポート(&E)...", u"エクスポート",
          u"宛名データを UTF-8 の CSV ファイルか vCard に書き出します。", "", -1, true},
     };
     return table;

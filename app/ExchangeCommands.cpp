@@ -27,12 +27,13 @@
 namespace app {
 namespace {
 
-const QStringList kImportFilters = {
-    QStringLiteral("住所録・連絡先（*.csv *.txt *.tsv *.vcf） (*.csv *.txt *.tsv *.vcf)"),
-    QStringLiteral("CSVファイル（*.CSV） (*.csv)"), QStringLiteral("vCard（*.VCF） (*.vcf)"),
-    QStringLiteral("全てのファイル(*.*) (*)")};
-const QStringList kExportFilters = {QStringLiteral("CSVファイル UTF-8（*.CSV） (*.csv)"),
-                                    QStringLiteral("vCard 3.0（*.VCF） (*.vcf)")};
+// The dialog shows the patterns after each name itself.
+const QStringList kImportFilters = {QStringLiteral("住所録・連絡先 (*.csv *.txt *.tsv *.vcf)"),
+                                    QStringLiteral("CSVファイル (*.csv)"),
+                                    QStringLiteral("vCard (*.vcf)"),
+                                    QStringLiteral("全てのファイル (*)")};
+const QStringList kExportFilters = {QStringLiteral("CSVファイル UTF-8 (*.csv)"),
+                                    QStringLiteral("vCard 3.0 (*.vcf)")};
 
 }  // namespace
 
@@ -40,7 +41,7 @@ void TMirelForm::ActImportExecute() {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("インポート");
     request.filters = kImportFilters;
-    request.folder = QFileInfo(AddressFileName).absolutePath();
+    request.folder = bookFolder();
     const platform::FileDialogResult chosen = dialogs_.openFile(this, request);
     if (!chosen.accepted()) return;
     const book::ImportBytes read = book::readImportBytes(chosen.path);
@@ -64,12 +65,17 @@ void TMirelForm::ActImportExecute() {
             QStringLiteral("\n\nこのまま取り込みますか？（保存するときに「?」に置き換わります）");
         if (dialogs_.question(this, text) != platform::Answer::Yes) return;
     }
-    if (dialog.mode() == book::ImportMode::Replace && AddressModified) {
+    book::ImportMode mode = dialog.mode();
+    if (mode == book::ImportMode::Replace && AddressModified) {
         const QString text = QStringLiteral(
-            "今の宛名データは保存されていません。\n\n取り込んだデータと置き換えますか？");
-        if (dialogs_.question(this, text) != platform::Answer::Yes) return;
+            "今の宛名データは保存されていません。\n\n"
+            "取り込んだデータを今の宛名データに追加しますか、それとも置き換えますか？");
+        const int answer =
+            dialogs_.choose(this, text, {QStringLiteral("追加"), QStringLiteral("置き換え")});
+        if (answer < 0) return;
+        if (answer == 0) mode = book::ImportMode::Append;
     }
-    ImportRows(rows, dialog.mode());
+    ImportRows(rows, mode);
     if (dialog.isCsv()) book::writeRememberedMapping(settings, dialog.mappingToRemember());
 }
 
@@ -106,7 +112,7 @@ void TMirelForm::ActExportExecute() {
     request.title = QStringLiteral("エクスポート");
     request.filters = kExportFilters;
     request.defaultExtension = QStringLiteral("csv");
-    request.folder = QFileInfo(AddressFileName).absolutePath();
+    request.folder = bookFolder();
     request.fileName = QFileInfo(AddressFileName).completeBaseName();
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) return;

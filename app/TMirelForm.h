@@ -160,6 +160,9 @@ class TMirelForm : public QMainWindow, public book::EntryHost, public print::Lis
     // Puts imported records into the book as `mode` says, marks it changed
     // and shows the first of them.
     void ImportRows(const book::AddressRows& rows, book::ImportMode mode);
+    // Where the book's file dialogs start: the open book's folder, or the
+    // 住所録 folder the program made.
+    QString bookFolder() const;
 
     // Sorting, relation filter and postal-code hyphens.
     void ActSortExecute();

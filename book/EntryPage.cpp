@@ -13,6 +13,7 @@
 #include "book/EntryHost.h"
 #include "book/FieldStyle.h"
 #include "book/PostalAssist.h"
+#include "book/PostalChoiceList.h"
 #include "book/PostalCode.h"
 #include "platform/Hint.h"
 
@@ -33,6 +34,7 @@ const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kCyan(0, 255, 255);
 const QColor kGreen(0, 255, 0);
+const QString kUnregistered = QStringLiteral("　　このデータは未登録です。");
 
 QLabel* hintLabel(const char* name, const char16_t* text, const QColor& colour, QWidget* parent) {
     auto* l = new QLabel(QString::fromUtf16(text), parent);
@@ -215,7 +217,13 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     connect(ToEndButton, &QPushButton::clicked, this, &EntryPage::ToEndButtonClick);
     postalAssist = new PostalAssist(
         {Ub1, Ub2, Ju1, Ju2},
-        [this](const QString& text, bool error) { setStatus(text, error ? kRed : kYellow); },
+        [this](const QString& text, bool error) {
+            // A withdrawn offer gives the line back to the record's state.
+            if (text.isEmpty() && EditOKButton->isEnabled())
+                setStatus(kUnregistered, kRed);
+            else
+                setStatus(text, error ? kRed : kYellow);
+        },
         [this] { Nam1Change(); }, this);
 }
 
@@ -227,7 +235,7 @@ void EntryPage::focusFirstField() { Kana1->setFocus(); }
 
 void EntryPage::showRecordNumber(int number) { Num1->setText(QString::number(number)); }
 
-QMenu* EntryPage::postalChoices() const { return postalAssist->choices(); }
+PostalChoiceList* EntryPage::postalChoices() const { return postalAssist->choices(); }
 
 void EntryPage::clearForStartup() {
     EntryPageActive = false;
@@ -415,7 +423,7 @@ void EntryPage::Nam1Change() {
     Label11->hide();
     EditOKButton->setEnabled(true);
     NewDataButton->setEnabled(false);
-    setStatus(QStringLiteral("　　このデータは未登録です。"), kRed);
+    setStatus(kUnregistered, kRed);
     showHelp(EntryHelpPanel, kChangeHelp, kGreen);
 }
 

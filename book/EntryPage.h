@@ -7,7 +7,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -15,6 +14,7 @@ namespace book {
 
 class EntryHost;
 class PostalAssist;
+class PostalChoiceList;
 class PostalDictionaryFile;
 
 class EntryPage : public QWidget {
@@ -32,7 +32,7 @@ class EntryPage : public QWidget {
     void focusFirstField();
     void showRecordNumber(int number);
     // The list of towns the postal code offers now, if one is open.
-    QMenu* postalChoices() const;
+    PostalChoiceList* postalChoices() const;
 
     void MirelEditShow();
     void MirelEditExit();

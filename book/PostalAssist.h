@@ -1,6 +1,6 @@
 #pragma once
 // The postal-code dictionary at work on a page's code and address fields:
-// a complete code fills an empty 住所1 (or offers its address when 住所1
+// a code typed whole fills an empty 住所1 (or offers its address when 住所1
 // already holds text), and leaving 住所1 with no code offers the code. An
 // offer is said in the page's status line and taken with F2 in the address
 // or code fields; several candidates open a small list. Nothing the user
@@ -10,12 +10,14 @@
 #include <functional>
 #include <vector>
 
+#include "book/PostalDictionary.h"
+
 class QLineEdit;
-class QMenu;
+class QWidget;
 
 namespace book {
 
-class PostalDictionary;
+class PostalChoiceList;
 class PostalDictionaryFile;
 
 class PostalAssist : public QObject {
@@ -28,35 +30,50 @@ class PostalAssist : public QObject {
         QLineEdit* address2;
     };
     // `status` shows a line in the page's status display (`error` in the
-    // error colour); `edited` tells the page that the record changed.
+    // error colour); an empty line takes back the helper's last one, which
+    // no longer holds. `edited` tells the page that the record changed.
     PostalAssist(const Fields& fields, std::function<void(const QString&, bool error)> status,
                  std::function<void()> edited, QObject* parent);
 
     void setDictionary(PostalDictionaryFile* file) { file_ = file; }
 
     // The list of candidates while it is open, for the tests.
-    QMenu* choices() const { return choices_; }
+    PostalChoiceList* choices() const { return choices_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     const PostalDictionary* dictionary();
+    void codeEntered();
+    void codeTyped(int box, const QString& text);
+    void codeChanged(int box, const QString& text);
     void codeEdited();
     void addressLeft();
     bool takeOffer();
-    void fillAddress(const QString& address);
+    void offerPlaces(const std::vector<PostalPlace>& places);
+    void applyCandidate(const PostalPlace& place);
+    void settleInAddress();
     void fillCode(int code);
-    void offerChoices(const QStringList& items, const std::function<void(int)>& take);
+    void openChoices(const QStringList& items, const std::function<void(int)>& take);
+    void say(const QString& text, bool error);
     void clearOffer();
 
     Fields f_;
     std::function<void(const QString&, bool)> status_;
     std::function<void()> edited_;
     PostalDictionaryFile* file_ = nullptr;
-    QMenu* choices_ = nullptr;
-    QStringList offeredAddresses_;
+    PostalChoiceList* choices_ = nullptr;
+    std::vector<PostalPlace> offeredPlaces_;
     std::vector<int> offeredCodes_;
+    QString said_;
+    // Per code box: every digit in it was typed (or pasted) since the user
+    // came to the code, so a lookup never mixes new digits with old ones.
+    bool typedWhole_[2] = {true, true};
+    bool keyStartsAfresh_[2] = {false, false};
+    QString lastTyped_[2];
+    QString changedTo_[2];
+    bool wholeBefore_[2] = {true, true};
 };
 
 }  // namespace book

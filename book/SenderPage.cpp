@@ -66,9 +66,9 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     SenderStatusLine->setObjectName(QStringLiteral("SenderStatusLine"));
     SenderStatusLine->setReadOnly(true);
     SenderStatusLine->setFocusPolicy(Qt::NoFocus);
-    SenderStatusLine->setFixedWidth(262);
     setBlackDisplay(SenderStatusLine, Qt::white);
-    grid->addWidget(SenderStatusLine, 6, 4);
+    // Across the page, so that a long address or file name is read whole.
+    grid->addWidget(SenderStatusLine, 6, 0, 1, 5);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(5, 1);
 
@@ -93,6 +93,7 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
             setBlackDisplay(SenderStatusLine, error ? QColor(255, 0, 0) : QColor(255, 255, 0));
             SenderStatusLine->setText(text);
             SenderStatusLine->setCursorPosition(0);
+            SenderStatusLine->setToolTip(text);  // a file name may be longer than the page
         },
         [this] { SSimeiChange(); }, this);
 }

@@ -37,4 +37,7 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-mincho, fonts-ipafont-gothic, fonts-klee, fonts-kouzan-mouhitsu")
+# Qt 6 has no XIM: Japanese typed through fcitx5 reaches the fields only with
+# its Qt 6 frontend (ibus needs nothing, Qt carries its plugin).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fcitx5-frontend-qt6")
 include(CPack)

@@ -54,6 +54,10 @@ QString AppPaths::dataFolder() {
     return userFolder(QStandardPaths::GenericDataLocation);
 }
 
+QString AppPaths::addressBookFolder() {
+    return QDir(dataFolder()).filePath(QStringLiteral("住所録"));
+}
+
 QString AppPaths::settingsFile() {
     return QDir(configFolder()).filePath(QStringLiteral("mirel36.ini"));
 }

@@ -21,6 +21,10 @@ QString configFolder();
 // writable and not installed, otherwise $XDG_DATA_HOME/pelcor.
 QString dataFolder();
 
+// The "住所録" folder made there: where the address-book dialogs start
+// before a book is open.
+QString addressBookFolder();
+
 // Full path of the settings file "mirel36.ini".
 QString settingsFile();
 

@@ -35,6 +35,14 @@ class Dialogs {
     virtual Answer question(QWidget* parent, const QString& text) = 0;
     // The same question in a box titled "確認" instead of the program's name.
     virtual Answer confirm(QWidget* parent, const QString& text) { return question(parent, text); }
+    // A question answered with one of `answers` (button captions, in their
+    // order) or キャンセル: the index of the answer, or -1 for キャンセル.
+    // Unless overridden, the first answer is Yes and the second No.
+    virtual int choose(QWidget* parent, const QString& text, const QStringList& answers) {
+        (void)answers;
+        const Answer a = question(parent, text);
+        return a == Answer::Yes ? 0 : a == Answer::No ? 1 : -1;
+    }
     // Information with OK.
     virtual void notice(QWidget* parent, const QString& text) = 0;
     // An error with OK; `text` already carries the system's reason.

@@ -1,6 +1,8 @@
 #include "platform/ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <limits>
 #include <optional>
 
@@ -202,6 +204,8 @@ QByteArray ProfileFile::contents() const {
 
 ProfileResult ProfileFile::save() const {
     if (!loadFailure_.isEmpty()) return {false, loadFailure_};
+    // A new account has no settings folder yet.
+    QDir().mkpath(QFileInfo(path_).absolutePath());
     const QString reason = writeFileAtomically(path_, contents());
     if (!reason.isEmpty()) return {false, reason};
     return {};

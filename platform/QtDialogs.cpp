@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 
 namespace platform {
@@ -71,6 +72,19 @@ Answer QtDialogs::question(QWidget* parent, const QString& text) {
 
 Answer QtDialogs::confirm(QWidget* parent, const QString& text) {
     return askYesNoCancel(parent, QStringLiteral("確認"), text);
+}
+
+int QtDialogs::choose(QWidget* parent, const QString& text, const QStringList& answers) {
+    QApplication::beep();
+    QMessageBox box(QMessageBox::Question, boxTitle(parent), text, QMessageBox::NoButton, parent);
+    QList<QAbstractButton*> buttons;
+    // One role for all answers keeps them in the order given.
+    for (const QString& a : answers) buttons << box.addButton(a, QMessageBox::ActionRole);
+    QAbstractButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setEscapeButton(cancel);
+    if (!buttons.isEmpty()) box.setDefaultButton(qobject_cast<QPushButton*>(buttons.front()));
+    box.exec();
+    return int(buttons.indexOf(box.clickedButton()));
 }
 
 void QtDialogs::notice(QWidget* parent, const QString& text) {

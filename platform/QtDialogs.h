@@ -13,6 +13,7 @@ class QtDialogs : public Dialogs {
   public:
     Answer question(QWidget* parent, const QString& text) override;
     Answer confirm(QWidget* parent, const QString& text) override;
+    int choose(QWidget* parent, const QString& text, const QStringList& answers) override;
     void notice(QWidget* parent, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     FileDialogResult openFile(QWidget* parent, const FileDialogRequest& request) override;

@@ -9,7 +9,8 @@ packages=(
   libharfbuzz-dev libjpeg62-turbo-dev libdeflate-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-klee fonts-kouzan-mouhitsu
-  xvfb xauth
+  xvfb xauth xdotool
+  fcitx5 fcitx5-mozc fcitx5-frontend-qt6 dbus-daemon dbus-bin
   poppler-utils qpdf
   desktop-file-utils appstream file
   clang-format

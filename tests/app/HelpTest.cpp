@@ -81,6 +81,19 @@ TEST(HelpDocument, ExplainsEveryPageAndEveryContentsLinkLeadsSomewhere) {
     EXPECT_TRUE(anchors.contains(QStringLiteral("contents")));
 }
 
+TEST(HelpDocument, GivesTheNewerFeaturesASectionOfTheirOwn) {
+    QFile file(shippedHelp());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QStringList headings;
+    const QRegularExpression heading(QStringLiteral("<h[23]>(.*?)</h[23]>"));
+    for (auto m = heading.globalMatch(html); m.hasNext();) headings << m.next().captured(1);
+    for (const char16_t* topic : {u"文字の整形", u"インポート", u"エクスポート", u"郵便番号辞書",
+                                  u"印刷位置の調整", u"--print", u"--export-pdf"})
+        EXPECT_FALSE(headings.filter(QString::fromUtf16(topic)).isEmpty())
+            << QString::fromUtf16(topic).toStdString();
+}
+
 TEST_F(MainWindowTest, HelpWindowScreenshot) {
     HelpFile file(shippedHelp());
     app::TMirelForm& f = make();

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -68,7 +71,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
         d.setColumnField(3, book::ImportField::Relation);
         d.replaceButton()->setChecked(true);
     });
-    dialogs.answers = {Answer::Yes};  // replace the unsaved book
+    dialogs.answers = {Answer::No};  // 置き換え: replace the unsaved book
     f.runCommand("ActImport");
     ASSERT_EQ(f.wholeBook().rowCount(), 3);
     EXPECT_EQ(f.wholeBook().cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
@@ -186,4 +189,55 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf")))
         << f.windowTitle().toStdString();
+}
+
+TEST_F(MainWindowTest, FileDialogsStartInTheBookFolderAndNameEachPatternOnce) {
+    app::TMirelForm& f = make();
+    const QString books = QDir(home.path()).filePath(QStringLiteral("住所録"));
+    for (const char* command : {"ActOpen", "ActImport", "ActExport"}) {
+        f.runCommand(command);
+        ASSERT_FALSE(dialogs.fileRequests.isEmpty()) << command;
+        const platform::FileDialogRequest asked = dialogs.fileRequests.takeLast();
+        EXPECT_EQ(QDir(asked.folder).canonicalPath(), QDir(books).canonicalPath()) << command;
+        for (const QString& filter : asked.filters)
+            EXPECT_EQ(filter.count(QLatin1Char('*')),
+                      filter.mid(filter.lastIndexOf(QLatin1Char('('))).count(QLatin1Char('*')))
+                << filter.toStdString();
+    }
+    // Both commands can be reached from the keyboard, each with a letter of its own.
+    QMenu* file = f.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
+    ASSERT_NE(file, nullptr);
+    auto mnemonic = [](const QString& text) {
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        return at < 0 ? QChar() : text.at(at + 1).toUpper();
+    };
+    for (const char* command : {"ActImport", "ActExport"}) {
+        const QChar key = mnemonic(f.findChild<QAction*>(command)->text());
+        EXPECT_FALSE(key.isNull()) << command;
+        for (QAction* other : file->actions()) {
+            if (other->objectName() != QLatin1String(command)) {
+                EXPECT_NE(mnemonic(other->text()), key) << command;
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AnUnsavedBookCanTakeTheImportedRowsAsWellAsBeReplaced) {
+    app::TMirelForm& f = make();
+    f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
+    f.setBookModified(true);
+    const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
+    auto importReplacing = [&](Answer answer) {
+        dialogs.files = {FileDialogResult{sheet, 0}};
+        dialogs.answers = {answer};
+        whenImportDialogOpens([](book::ImportDialog& d) { d.replaceButton()->setChecked(true); });
+        f.runCommand("ActImport");
+    };
+    importReplacing(Answer::Cancel);
+    EXPECT_EQ(f.wholeBook().rowCount(), 2);
+    importReplacing(Answer::Yes);  // 追加
+    EXPECT_EQ(f.wholeBook().rowCount(), 4);
+    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
+    EXPECT_TRUE(dialogs.texts("question").last().contains(QStringLiteral("追加")));
 }

@@ -2,12 +2,15 @@
 // command line, with the list the program ships.
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QStatusTipEvent>
 #include <QTabWidget>
 #include <QTest>
 
@@ -15,6 +18,7 @@
 #include "book/AddressRecord.h"
 #include "book/EntryPage.h"
 #include "book/PostalAssist.h"
+#include "book/PostalChoiceList.h"
 #include "platform/StringGrid.h"
 #include "render/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
@@ -75,24 +79,94 @@ TEST_F(MainWindowTest, AnAddressAlreadyTypedIsOnlyOfferedOverAndF2TakesIt) {
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("港区芝公園"));
 }
 
-TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysAndMouse) {
+TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
     NewRecord r(make());
     r.typeCode("4100867");
-    QMenu* list = entryPage(r.f)->postalChoices();
+    book::PostalChoiceList* list = entryPage(r.f)->postalChoices();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->actions().size(), 7);
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->list()->count(), 7);
+    QTest::keyClick(list->searchLine(), Qt::Key_Down);
+    QTest::keyClick(list->searchLine(), Qt::Key_Return);
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市千本"));
 
     entryPage(r.f)->NewDataButtonClick();
     r.typeCode("4100867");
     list = entryPage(r.f)->postalChoices();
     ASSERT_NE(list, nullptr);
-    QAction* third = list->actions().at(2);
-    QTest::mouseMove(list, list->actionGeometry(third).center());
-    QTest::mouseClick(list, Qt::LeftButton, {}, list->actionGeometry(third).center());
+    const QPoint third = list->list()->visualItemRect(list->list()->item(2)).center();
+    QTest::mouseClick(list->list()->viewport(), Qt::LeftButton, {}, third);
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市出口町"));
+
+    // A code of many towns scrolls within the window; typing narrows it.
+    entryPage(r.f)->NewDataButtonClick();
+    r.typeCode("4520961");
+    list = entryPage(r.f)->postalChoices();
+    ASSERT_NE(list, nullptr);
+    EXPECT_LT(list->height(), r.f.height() / 2);
+    type(list->searchLine(), QStringLiteral("夢の森"));
+    QTest::keyClick(list->searchLine(), Qt::Key_Return);
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("愛知県清須市春日夢の森"));
+}
+
+// A user selects the first box of a stored code and types a new one over it.
+TEST_F(MainWindowTest, RetypingACodeLooksUpOnlyOnceAllSevenDigitsAreNew) {
+    app::TMirelForm& f = make();
+    f.wholeBook().setRowCount(2);
+    f.wholeBook().setCell(book::ColPostal, 1, QStringLiteral("0600001"));
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    f.setCurrentRecord(1);
+    f.showPage(app::Page::Entry);
+    EntryControls p(f);
+    ASSERT_EQ(p.Ub2->text(), QStringLiteral("0001"));
+    QTest::mouseClick(p.Ub1, Qt::LeftButton);
+    p.Ub1->selectAll();
+    for (QChar digit : QStringLiteral("4520961")) {
+        QTest::keyClick(QApplication::focusWidget(), digit.toLatin1());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(p.Ub1->text() + p.Ub2->text(), QStringLiteral("4520961"));
+    // 452-0961 is a code of many towns: its list, nothing written yet.
+    EXPECT_TRUE(p.Ju1->text().isEmpty()) << p.Ju1->text().toStdString();
+    ASSERT_NE(entryPage(f)->postalChoices(), nullptr);
+    EXPECT_EQ(entryPage(f)->postalChoices()->list()->count(), 66);
+    entryPage(f)->postalChoices()->close();
+
+    // A single digit changed is no new code: the address stays as it is.
+    p.Ju1->clear();
+    p.Ub2->setFocus();
+    p.Ub2->end(false);
+    QTest::keyClick(p.Ub2, Qt::Key_Backspace);
+    QTest::keyClick(p.Ub2, '2');
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(p.Ju1->text().isEmpty());
+}
+
+// An address already there is not left selected; Esc on the list, then F2
+// brings it back; a found address ends the code's hint in the status bar.
+TEST_F(MainWindowTest, TheHelperLeavesTheAddressReadyToType) {
+    NewRecord r(make());
+    r.p.Ju1->setText(QStringLiteral("港区芝公園"));
+    r.typeCode("1000005");
+    EXPECT_TRUE(r.p.Ju1->hasFocus());
+    EXPECT_FALSE(r.p.Ju1->hasSelectedText());
+    EXPECT_EQ(r.p.Ju1->cursorPosition(), r.p.Ju1->text().size());
+
+    for (QLineEdit* e : {r.p.Ju1, r.p.Ub1, r.p.Ub2}) e->clear();
+    r.p.Ub1->setFocus();
+    QStatusTipEvent hover(r.p.Ub1->statusTip());
+    QCoreApplication::sendEvent(r.p.Ub1, &hover);
+    r.typeCode("4100867");
+    ASSERT_NE(entryPage(r.f)->postalChoices(), nullptr);
+    entryPage(r.f)->postalChoices()->close();
+    QCoreApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    ASSERT_NE(entryPage(r.f)->postalChoices(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市下中溝"));
+    EXPECT_NE(r.f.statusText(), r.p.Ub1->statusTip());
 }
 
 TEST_F(MainWindowTest, AnUnknownCodeIsSaidInTheErrorColour) {

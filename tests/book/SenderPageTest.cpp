@@ -137,3 +137,43 @@ TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
     typeCode("1000005");
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SenderStatusLine")->text().isEmpty());
 }
+
+TEST(SenderPage, AnOfferGoesWhenTheCodeChangesAndRetypingLooksUpTheNewCode) {
+    book::PostalDictionaryFile shipped(QStringLiteral(PELCOR_SOURCE_RESOURCES "/postal-codes.bin"));
+    ShownPage s;
+    s.page->setPostalDictionary(&shipped);
+    auto field = [&s](const char* name) { return s.page->findChild<QLineEdit*>(name); };
+    QLineEdit* status = field("SenderStatusLine");
+    s.page->setTexts({QStringLiteral("山田"),
+                      {},
+                      QStringLiteral("060"),
+                      QStringLiteral("0001"),
+                      QStringLiteral("港区芝公園"),
+                      {}});
+    s.page->SasidasininnShow();
+
+    // Typed over the first box: nothing is looked up before the seventh new digit.
+    field("SYuubinBangou1")->setFocus();
+    field("SYuubinBangou1")->selectAll();
+    const QString code = QStringLiteral("6050035");
+    for (int i = 0; i < code.size(); ++i) {
+        EXPECT_TRUE(status->text().isEmpty()) << i;
+        QTest::keyClick(QApplication::focusWidget(), code[i].toLatin1());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(status->text(), QStringLiteral("F2: 京都府京都市東山区粟田口三条坊町"));
+
+    field("SYuubinBangou2")->setFocus();
+    QTest::keyClick(field("SYuubinBangou2"), Qt::Key_Backspace);
+    EXPECT_TRUE(status->text().isEmpty());
+    QTest::keyClick(field("SYuubinBangou2"), Qt::Key_F2);
+    EXPECT_EQ(field("SJuusho1")->text(), QStringLiteral("港区芝公園"));
+
+    // Read whole, not cut off at the help panel's width.
+    field("SYuubinBangou1")->setFocus();
+    field("SYuubinBangou1")->selectAll();
+    for (int i = 0; i < 7; ++i) QTest::keyClick(QApplication::focusWidget(), '9');
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(status->text().contains(QStringLiteral("ありません")));
+    EXPECT_GT(status->width(), status->fontMetrics().horizontalAdvance(status->text()) + 8);
+}

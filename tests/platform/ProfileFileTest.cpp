@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +7,7 @@
 
 #include "platform/ProfileFile.h"
 #include "platform/Sjis.h"
+#include "tests/support/FileSizeLimit.h"
 
 using platform::ProfileFile;
 
@@ -202,19 +202,30 @@ TEST_F(ProfileFileTest, AFailedSaveReportsTheReason) {
               QStringLiteral("/x/mirel36.ini に書き込めません"));
 }
 
-TEST_F(ProfileFileTest, ASaveIntoAReadOnlyFolderFailsAndLeavesTheOldFile) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+TEST_F(ProfileFileTest, AFailedWriteLeavesTheOldFile) {
     writeFile("[SE]\r\nint001=1\r\n");
     ProfileFile p(path);
     ASSERT_TRUE(p.load().ok);
     p.writeInt(SE, QStringLiteral("int001"), 2);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const platform::ProfileResult ro = p.save();
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_FALSE(ro.ok);
-    EXPECT_FALSE(ro.reason.isEmpty());
+    platform::ProfileResult r;
+    {
+        const testsupport::FileSizeLimit full;
+        r = p.save();
+    }
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.reason.isEmpty());
     EXPECT_EQ(fileBytes(), QByteArray("[SE]\r\nint001=1\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("mirel36.ini")});
+}
+
+TEST_F(ProfileFileTest, TheFirstSaveMakesTheMissingFolders) {
+    // A new account has no settings folder yet.
+    ProfileFile p(dir.filePath(QStringLiteral("config/pelcor/mirel36.ini")));
+    p.writeInt(SE, QStringLiteral("int001"), 2);
+    EXPECT_TRUE(p.save().ok);
+    ProfileFile again(dir.filePath(QStringLiteral("config/pelcor/mirel36.ini")));
+    ASSERT_TRUE(again.load().ok);
+    EXPECT_EQ(again.readInt(SE, QStringLiteral("int001"), 0), 2);
 }
 
 TEST_F(ProfileFileTest, AFileThatCannotBeReadIsNotReplaced) {
