@@ -17,6 +17,7 @@
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
 #include "platform/BoundedRead.h"
+#include "platform/ExifOrientation.h"
 #include "platform/FileArguments.h"
 #include "platform/PictureFiles.h"
 #include "platform/pdf/ImageEmbedding.h"
@@ -29,11 +30,13 @@ namespace app {
 namespace {
 
 // The picture's file when it is a JPEG a PDF reader decodes to the very
-// pixels we read (same size, so no orientation was applied), else nothing.
+// pixels we read (same size, and not turned by its EXIF orientation, which
+// PDF readers ignore), else nothing.
 QByteArray jpegFileOf(const QString& path, const QImage& decoded) {
     const QByteArray bytes = platform::readRegularFile(path, platform::kMaxPictureFileBytes).bytes;
     const platform::pdf::JpegShape shape = platform::pdf::jpegShape(bytes);
     if (QSize(shape.width, shape.height) != decoded.size()) return QByteArray();
+    if (platform::jpegExifOrientation(bytes) != 1) return QByteArray();
     return bytes;
 }
 
