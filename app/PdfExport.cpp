@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cstdio>
 #include <future>
 #include <optional>
 
@@ -14,6 +15,7 @@
 #include "book/BookModel.h"
 #include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
+#include "message/MessageFit.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
 #include "platform/BoundedRead.h"
@@ -97,6 +99,10 @@ QString exportMessageSide(const PdfExportRequest& request) {
         in.showPicture = true;
         in.pictureJpeg = jpegFileOf(request.inputs[1], picture.image);
     }
+    // Lines the card cannot hold are said, not lost silently; the page is written.
+    if (const QString fit = message::messageFitWarning(message::checkMessageFit(in));
+        !fit.isEmpty())
+        std::fprintf(stderr, "mirel36: %s\n", qPrintable(fit));
     const message::MessageSidePage page = message::RenderMessageSide(in);
     const auto side = [&](int, platform::pdf::PdfPage& out) {
         out.picture = page.picture;
