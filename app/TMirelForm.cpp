@@ -21,6 +21,7 @@
 #include <QToolBar>
 
 #include "app/CommandTable.h"
+#include "app/FileDrops.h"
 #include "app/PreviewPostalCheck.h"
 #include "app/Settings.h"
 #include "book/AddressGrids.h"
@@ -59,6 +60,7 @@ TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printe
     setObjectName(QStringLiteral("TMirelForm"));
     buildWindow();
     connectCommands();
+    routeFileDrops(this, [this](const QStringList& paths) { WMDropFiles(paths); });
     FormCreate();
 }
 
@@ -333,9 +335,7 @@ void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TMirelForm::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    const QStringList paths = droppedFiles(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
     WMDropFiles(paths);
