@@ -64,7 +64,8 @@ const QVector<CommandDefinition>& commandDefinitions() {
         {"ActHelp", u"ヘルプ", u"使い方", u"使い方", u"使い方のヘルプを表示します", "", 17, true},
         {"ActSample", u"ヘルプ", u"本文のサンプル", u"本文サンプル",
          u"本文のサンプルを表示します。", "", 18, true},
-        {"ActOpen2", u"", u"画像の挿入", u"画像の挿入", u"裏面に画像を読み込みます", "", 0, true},
+        {"ActOpen2", u"ファイル", u"画像を開く...", u"画像を開く", u"裏面に画像を読み込みます", "",
+         0, true},
         {"ActSavePic", u"", u"画像の保存", u"", u"", "", 2, true},
         {"ActPictan", u"", u"Pictan", u"エディタ", u"Pictanを起動します", "", 22, true},
         {"ActImport", u"ファイル", u"インポート(&I)...", u"インポート",
@@ -138,8 +139,8 @@ void CommandTable::buildMenuBar(QMenuBar* bar) {
     };
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
     file->setObjectName(QStringLiteral("File1"));
-    add(file, {"ActOpen", "ActImport", "ActExport", "-", "ActNew", "ActHNew", "-", "ActSave",
-               "ActHSave", "-"});
+    add(file, {"ActOpen", "ActImport", "ActExport", "-", "ActNew", "ActHNew", "ActOpen2", "-",
+               "ActSave", "ActHSave", "-"});
     QMenu* saveAs = file->addMenu(QStringLiteral("名前を付けて保存"));
     saveAs->setObjectName(QStringLiteral("SaveAs1"));
     platform::applyHint(saveAs->menuAction(),

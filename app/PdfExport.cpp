@@ -16,9 +16,11 @@
 #include "book/BookModel.h"
 #include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
+#include "message/MessageFit.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
 #include "platform/BoundedRead.h"
+#include "platform/ExifOrientation.h"
 #include "platform/FileArguments.h"
 #include "platform/PictureFiles.h"
 #include "platform/pdf/ImageEmbedding.h"
@@ -31,11 +33,13 @@ namespace app {
 namespace {
 
 // The picture's file when it is a JPEG a PDF reader decodes to the very
-// pixels we read (same size, so no orientation was applied), else nothing.
+// pixels we read (same size, and not turned by its EXIF orientation, which
+// PDF readers ignore), else nothing.
 QByteArray jpegFileOf(const QString& path, const QImage& decoded) {
     const QByteArray bytes = platform::readRegularFile(path, platform::kMaxPictureFileBytes).bytes;
     const platform::pdf::JpegShape shape = platform::pdf::jpegShape(bytes);
     if (QSize(shape.width, shape.height) != decoded.size()) return QByteArray();
+    if (platform::jpegExifOrientation(bytes) != 1) return QByteArray();
     return bytes;
 }
 
@@ -103,6 +107,10 @@ QString exportMessageSide(const PdfExportRequest& request) {
         in.showPicture = true;
         in.pictureJpeg = jpegFileOf(request.inputs[1], picture.image);
     }
+    // Lines the card cannot hold are said, not lost silently; the page is written.
+    if (const QString fit = message::messageFitWarning(message::checkMessageFit(in));
+        !fit.isEmpty())
+        std::fprintf(stderr, "mirel36: %s\n", qPrintable(fit));
     const message::MessageSidePage page = message::RenderMessageSide(in);
     const auto side = [&](int, platform::pdf::PdfPage& out) {
         out.picture = page.picture;

@@ -24,6 +24,7 @@ ProgramSettings TMirelForm::currentSettings() const {
     const message::BodyPage::ChoiceIndexes body = bodyPage->choiceIndexes();
     s.messageFace = body.face;
     s.messageKind = body.kind;
+    s.pictureFit = body.fit;
     const render::TypesetTab::ChoiceIndexes typeset = previewPage->typesetIndexes();
     s.jointAlign = typeset.jointAlign;
     s.blockDash = typeset.blockDash;
@@ -36,7 +37,7 @@ void TMirelForm::applySettings(const ProgramSettings& settings) {
     previewPage->setLayoutSettings(settings.addressLayout);
     previewPage->setChoiceIndexes({settings.addressFace, settings.mediaKind, settings.honorific});
     bodyPage->setMessageLayout(settings.messageLayout);
-    bodyPage->setChoiceIndexes({settings.messageFace, settings.messageKind});
+    bodyPage->setChoiceIndexes({settings.messageFace, settings.messageKind, settings.pictureFit});
     previewPage->setTypesetIndexes({settings.jointAlign, settings.blockDash, settings.halfKana});
 }
 

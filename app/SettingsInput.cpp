@@ -43,6 +43,8 @@ message::MessageSideInput messageSideInputFromSettings(const QString& settingsFi
                        ? s.messageFace
                        : -1;
     in.cardKind = s.messageKind == 0 || s.messageKind == 1 ? s.messageKind : -1;
+    if (s.pictureFit >= 0 && s.pictureFit <= int(message::PictureFit::Inside))
+        in.pictureFit = message::PictureFit(s.pictureFit);
     return in;
 }
 

@@ -21,6 +21,7 @@
 #include <QToolBar>
 
 #include "app/CommandTable.h"
+#include "app/FileDrops.h"
 #include "app/PreviewPostalCheck.h"
 #include "app/Settings.h"
 #include "book/AddressGrids.h"
@@ -59,6 +60,7 @@ TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printe
     setObjectName(QStringLiteral("TMirelForm"));
     buildWindow();
     connectCommands();
+    routeFileDrops(this, [this](const QStringList& paths) { WMDropFiles(paths); });
     FormCreate();
 }
 
@@ -187,6 +189,7 @@ void TMirelForm::connectCommands() {
         [this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
     bodyPage->setPageActivator([this] { pages->setCurrentWidget(bodyPage); });
     on("ActHNew", [this] { bodyPage->ActHNewExecute(); });
+    on("ActOpen2", [this] { bodyPage->ActOpen2Execute(); });
     on("ActHSave", [this] { bodyPage->ActHSaveExecute(); });
     on("ActHSaveAs", [this] { bodyPage->ActHSaveAsExecute(); });
     on("ActSample", [this] { OpenDocument(message::BodyPage::sampleTextPath()); });
@@ -297,18 +300,7 @@ void TMirelForm::FormCloseQuery(bool& canClose) {
 }
 
 void TMirelForm::AskSaveBody(bool& canClose) {
-    if (!bodyPage->isModified()) return;
-    const auto answer = dialogs_.question(
-        this, unsavedQuestion(shownName(bodyPage->bodyFileName(), QStringLiteral("新規文書"))));
-    if (answer == platform::Answer::Cancel) {
-        canClose = false;
-        return;
-    }
-    if (answer == platform::Answer::Yes) {
-        bodyPage->ActHSaveExecute();
-        // Still modified: the dialog was cancelled or the write failed.
-        if (bodyPage->isModified()) canClose = false;
-    }
+    if (!bodyPage->settleUnsavedText()) canClose = false;
 }
 
 void TMirelForm::closeEvent(QCloseEvent* event) {
@@ -333,9 +325,7 @@ void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TMirelForm::dropEvent(QDropEvent* event) {
-    QStringList paths;
-    for (const QUrl& url : event->mimeData()->urls())
-        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    const QStringList paths = droppedFiles(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
     WMDropFiles(paths);

@@ -21,6 +21,7 @@ const QStringList kSaveFilters = {
     QStringLiteral("JPEG イメージファイル (*.jpg *.jpeg)"),
 };
 constexpr int kBitmapFilter = 0;
+constexpr int kJpegFilter = 1;
 
 const QStringList kOpenFilters = {
     QStringLiteral("画像ファイル (*.bmp *.jpg *.jpeg *.wmf *.emf)"),
@@ -190,8 +191,13 @@ SaveOutcome TPictanForm1::ActSaveAsExecute() {
     bool savedOverTemp = false;
     if (chosen.accepted()) {
         editorFileName_ = chosen.path;
-        saveFilterIndex_ = chosen.filterIndex;
-        const bool bitmap = chosen.filterIndex == kBitmapFilter;
+        // A picture extension typed by the user wins over the filter: the
+        // file is read back by its extension.
+        const QString typed = lowerExtension(chosen.path);
+        const bool bitmap = typed == QLatin1String("bmp") ||
+                            (typed != QLatin1String("jpg") && typed != QLatin1String("jpeg") &&
+                             chosen.filterIndex == kBitmapFilter);
+        saveFilterIndex_ = bitmap ? kBitmapFilter : kJpegFilter;
         saveDefaultExtension_ = bitmap ? QStringLiteral("bmp") : QStringLiteral("jpg");
         const bool ok = bitmap ? WriteBitmapFile(editorFileName_) : WriteJpegFile(editorFileName_);
         outcome = ok ? SaveOutcome::Saved : SaveOutcome::Failed;
@@ -201,7 +207,8 @@ SaveOutcome TPictanForm1::ActSaveAsExecute() {
     return outcome;
 }
 
-// One printer dot per picture pixel, at the top left of the printable area.
+// A picture pixel is 1/360 inch, as on the message side, whatever the
+// printer's resolution; at the top left of the printable area.
 void TPictanForm1::ActPrintExecute() {
     if (printer_.choosePrinter(this)) {
         QPainter* painter = printer_.beginJob(windowTitle().trimmed());
@@ -209,7 +216,13 @@ void TPictanForm1::ActPrintExecute() {
             dialogs_.error(this, printer_.errorString());
         } else {
             painter->resetTransform();
-            if (!Image1->picture().isNull()) painter->drawImage(QPoint(0, 0), Image1->picture());
+            const QImage& picture = Image1->picture();
+            if (!picture.isNull()) {
+                const QPaintDevice* device = painter->device();
+                const QSizeF size(picture.width() * device->logicalDpiX() / 360.0,
+                                  picture.height() * device->logicalDpiY() / 360.0);
+                painter->drawImage(QRectF(QPointF(0, 0), size), picture);
+            }
             if (!printer_.endJob()) dialogs_.error(this, printer_.errorString());
         }
     }

@@ -13,8 +13,8 @@ class PictureHost {
     virtual const QImage& currentPicture() const = 0;
     // W by H, meaningful also for an empty picture.
     virtual QSize pictureSize() const = 0;
-    // Shows `picture` of nominal size `size` in place of the current one;
-    // neither marks it unsaved nor takes an undo level.
+    // Shows `picture` of nominal size `size` in place of the current one and
+    // marks it unsaved; takes no undo level.
     virtual void replacePicture(const QImage& picture, QSize size) = 0;
 };
 

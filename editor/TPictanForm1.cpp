@@ -130,6 +130,7 @@ QSize TPictanForm1::pictureSize() const { return Image1->pictureSize(); }
 
 void TPictanForm1::replacePicture(const QImage& picture, QSize size) {
     Image1->setPicture(picture, size);
+    editorModified_ = true;
     CentreCanvas();
     ShowCanvasSize();
 }

@@ -1,5 +1,6 @@
 #include "message/BodyFile.h"
 
+#include "book/exchange/TextEncoding.h"
 #include "platform/AtomicFile.h"
 #include "platform/BoundedRead.h"
 #include "platform/Sjis.h"
@@ -11,14 +12,8 @@ QByteArray bodyFileBytes(const QString& text) {
     crlf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     crlf.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     crlf.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return platform::Sjis::bytes(crlf);
-}
-
-QVector<QString> unmappableInBody(const QString& text) {
-    QVector<QString> out;
-    for (const QString& c : platform::Sjis::encode(text).unmappable)
-        if (!out.contains(c)) out.append(c);
-    return out;
+    const platform::SjisEncoded cp932 = platform::Sjis::encode(crlf);
+    return cp932.ok() ? cp932.bytes : crlf.toUtf8();
 }
 
 BodyWriteResult writeBodyFile(const QString& path, const QString& text) {
@@ -37,10 +32,14 @@ BodyReadResult readBodyFile(const QString& path) {
                       : file.error;
         return r;
     }
-    QString text = platform::Sjis::decode(file.bytes);
+    const book::TextEncoding encoding = book::detectTextEncoding(file.bytes);
+    QString text = encoding == book::TextEncoding::Cp932 ? platform::Sjis::decode(file.bytes)
+                                                         : book::decodeText(file.bytes, encoding);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     r.text = text;
+    r.foreign = encoding != book::TextEncoding::Cp932;
+    r.encoding = book::encodingName(encoding);
     r.ok = true;
     return r;
 }

@@ -2,13 +2,17 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "message/MessageFieldsPanel.h"
+#include "message/MessageFit.h"
 #include "message/MessagePreviewBox.h"
 #include "message/RenderMessageSide.h"
 #include "platform/Hint.h"
@@ -26,7 +30,7 @@ BodyPage::BodyPage(platform::Dialogs& dialogs, QWidget* parent)
 
     RichEdit2 = new QPlainTextEdit(this);
     RichEdit2->setObjectName(QStringLiteral("RichEdit2"));
-    RichEdit2->setGeometry(273, 32, 403, 160);
+    RichEdit2->setGeometry(273, 56, 403, 136);
     // One paragraph is one column on the card, so the editor shows it as one
     // line too and scrolls sideways instead of wrapping.
     RichEdit2->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -37,6 +41,12 @@ BodyPage::BodyPage(platform::Dialogs& dialogs, QWidget* parent)
 
     PageControl3 = new MessageFieldsPanel(this);
     PageControl3->setGeometry(273, 196, 403, 232);
+    buildPictureFitChoice();
+    // The print offsets move the whole card on the paper, so a larger
+    // right margin here moves it right, unlike the text's margins.
+    platform::applyHint(PageControl3->field("PIndL"),
+                        QStringLiteral("右余白|大きくすると画像と文字が右へ動きます"
+                                       "（文字調整の右余白とは逆向きです）"));
     connectHandlers();
 }
 
@@ -62,7 +72,10 @@ void BodyPage::buildToolStrip() {
     SpeedButton2->setText(QStringLiteral("保存"));
     SpeedButton2->setAutoRaise(true);
 
-    Mode2 = new QLineEdit(strip);
+    // The status line has a row of its own: it names files and what does not
+    // fit the card.
+    Mode2 = new QLineEdit(this);
+    Mode2->setGeometry(273, 32, 403, 22);
     Mode2->setObjectName(QStringLiteral("Mode2"));
     Mode2->setReadOnly(true);
     Mode2->setFocusPolicy(Qt::NoFocus);
@@ -78,14 +91,34 @@ void BodyPage::buildToolStrip() {
                                  QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
     platform::applyHint(messageFaceChoice, QStringLiteral("フォント|フォントを選択できます"));
 
-    // The status line takes what the choosers leave; it names files.
     messageKindChoice->setFixedWidth(84);
     messageFaceChoice->setFixedWidth(96);
     row->addWidget(messageKindChoice);
     row->addWidget(SpeedButton1);
     row->addWidget(SpeedButton2);
-    row->addWidget(Mode2, 1);
+    row->addStretch(1);
     row->addWidget(messageFaceChoice);
+}
+
+// Beside the picture's print fields; it acts on the preview too.
+void BodyPage::buildPictureFitChoice() {
+    QWidget* page = PageControl3->page(PrintPage);
+    auto* box = new QGroupBox(QStringLiteral("画像の合わせ方"), page);
+    auto* rows = new QVBoxLayout(box);
+    rows->setContentsMargins(6, 2, 6, 2);
+    pictureFitChoice = new QComboBox(box);
+    pictureFitChoice->setObjectName(QStringLiteral("PictureFit"));
+    // In the order of PictureFit.
+    pictureFitChoice->addItems({QStringLiteral("はがきの形に伸ばす"),
+                                QStringLiteral("はがき全体を埋める（端を切る）"),
+                                QStringLiteral("画像全体を収める")});
+    platform::applyHint(
+        pictureFitChoice,
+        QStringLiteral("画像の合わせ方|画像の縦横の比がはがきと違うときの扱いです"));
+    rows->addWidget(pictureFitChoice);
+    rows->addStretch(1);
+    auto* grid = static_cast<QGridLayout*>(page->layout());
+    grid->addWidget(box, 0, 1);
 }
 
 void BodyPage::connectHandlers() {
@@ -98,6 +131,7 @@ void BodyPage::connectHandlers() {
             &BodyPage::RichEdit2SelectionChange);
     connect(messageFaceChoice, &QComboBox::activated, this, &BodyPage::ComboBox4Click);
     connect(messageKindChoice, &QComboBox::activated, this, &BodyPage::ComboBox5Click);
+    connect(pictureFitChoice, &QComboBox::activated, this, [this] { renderPreview(); });
     connect(SpeedButton1, &QToolButton::clicked, this, &BodyPage::ActHNewExecute);
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { ActHSaveExecute(); });
     connect(PageControl3, &MessageFieldsPanel::fieldChanged, this,
@@ -125,7 +159,8 @@ void BodyPage::setBackPicture(const QImage& picture, const QString& path) {
 }
 
 BodyPage::ChoiceIndexes BodyPage::choiceIndexes() const {
-    return {messageFaceChoice->currentIndex(), messageKindChoice->currentIndex()};
+    return {messageFaceChoice->currentIndex(), messageKindChoice->currentIndex(),
+            pictureFitChoice->currentIndex()};
 }
 
 void BodyPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
@@ -134,6 +169,7 @@ void BodyPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
     };
     choose(messageFaceChoice, indexes.face);
     choose(messageKindChoice, indexes.kind);
+    choose(pictureFitChoice, indexes.fit);
 }
 
 MessageLayout BodyPage::messageLayout() const { return PageControl3->layout(); }
@@ -159,14 +195,19 @@ MessageSideInput BodyPage::messageSideInput(render::ReferenceDevice target) cons
     if (!text.isEmpty()) in.lines = text.split(QLatin1Char('\n'));
     in.picture = BackPicture;
     in.showPicture = !PictureFileName.isEmpty();
+    const int fit = pictureFitChoice->currentIndex();
+    in.pictureFit =
+        fit >= 0 && fit <= int(PictureFit::Inside) ? PictureFit(fit) : PictureFit::Stretch;
     in.layout = PageControl3->layout();
     in.target = target;
     return in;
 }
 
 void BodyPage::renderPreview() {
-    PaintBox2->showPicture(
-        RenderMessageSide(messageSideInput(render::ReferenceDevice::Screen)).picture);
+    const MessageSideInput in = messageSideInput(render::ReferenceDevice::Screen);
+    PaintBox2->showPicture(RenderMessageSide(in).picture);
+    fitWarning_ = messageFitWarning(checkMessageFit(in));
+    showStatusLine();
 }
 
 void BodyPage::setCommand(const char* name, bool on) {
@@ -177,12 +218,18 @@ void BodyPage::setCommand(const char* name, bool on) {
 
 void BodyPage::showStatus(const BodyStatus& status) {
     status_ = status;
+    showStatusLine();
+}
+
+void BodyPage::showStatusLine() {
     QPalette p = Mode2->palette();
     p.setColor(QPalette::Base, Qt::black);
-    p.setColor(QPalette::Text, status.colour);
+    p.setColor(QPalette::Text, status_.colour);
     Mode2->setPalette(p);
-    Mode2->setText(status.text);
-    Mode2->setToolTip(status.text);  // long file names do not fit the line
+    const QString text =
+        fitWarning_.isEmpty() ? status_.text : status_.text + QStringLiteral("　※") + fitWarning_;
+    Mode2->setText(text);
+    Mode2->setToolTip(text);  // long file names do not fit the line
     Mode2->setCursorPosition(0);
 }
 

@@ -56,6 +56,7 @@ class BodyPage : public QWidget {
     struct ChoiceIndexes {
         int face = 0;
         int kind = 0;
+        int fit = 0;  // how the picture meets the card (PictureFit)
     };
     ChoiceIndexes choiceIndexes() const;
     // An index outside a list chooses nothing.
@@ -90,6 +91,8 @@ class BodyPage : public QWidget {
 
     // Commands.
     void ActHNewExecute();
+    // Asks for a picture for the back and opens it.
+    void ActOpen2Execute();
     // The save commands return true when the body was written.
     bool ActHSaveExecute();
     bool ActHSaveAsExecute();
@@ -97,6 +100,10 @@ class BodyPage : public QWidget {
     void ActCutExecute();
     void ActPasteExecute();
     void ActSelectAllExecute();
+
+    // Before modified text is replaced or the program quits: asks whether to
+    // save it, as closing does. True when it may go (saved, or let go).
+    bool settleUnsavedText();
 
     // Empties the document: no text, no names, not modified.
     void NewBody();
@@ -116,9 +123,12 @@ class BodyPage : public QWidget {
 
   private:
     void buildToolStrip();
+    void buildPictureFitChoice();
     void connectHandlers();
     void setCommand(const char* name, bool on);
     void showStatus(const BodyStatus& status);
+    // The status line: the document's state, then what does not fit the card.
+    void showStatusLine();
     void showKindPage();
     void focusEditor();
     // The common tail of most handlers: draw, show the kind's page, and when
@@ -139,11 +149,15 @@ class BodyPage : public QWidget {
     QToolButton* SpeedButton2;     // save body
     QLineEdit* Mode2;              // the body status line
     QComboBox* messageFaceChoice;  // face
+    QComboBox* pictureFitChoice;   // how the picture meets the card
     QPlainTextEdit* RichEdit2;
     MessagePreviewBox* PaintBox2;
     MessageFieldsPanel* PageControl3;
 
     QString BodyFileName;
+    // What the status line calls a text that was opened but has no name to
+    // save under (another encoding's file, the sample); empty otherwise.
+    QString unnamedSource_;
     QString PictureFileName;
     QImage BackPicture;
 
@@ -151,6 +165,7 @@ class BodyPage : public QWidget {
     CommandSwitch commands_;
     std::function<void()> activate_;
     BodyStatus status_;
+    QString fitWarning_;  // lines the card cannot hold, or empty
 };
 
 }  // namespace message

@@ -19,6 +19,7 @@ void BodyPage::NewBody() {
     showStatus(newBodyStatus());
     // The bitmap stays; without a name it is neither shown nor printed.
     BodyFileName.clear();
+    unnamedSource_.clear();
     PictureFileName.clear();
     renderPreview();
     RichEdit2SelectionChange();
@@ -29,6 +30,17 @@ void BodyPage::ActHNewExecute() {
     PictureFileName.clear();
     NewBody();
     focusEditor();
+}
+
+void BodyPage::ActOpen2Execute() {
+    if (activate_) activate_();
+    platform::FileDialogRequest req;
+    req.title = QStringLiteral("画像を開く");
+    req.filters = {QStringLiteral("画像ファイル (*.jpg *.jpeg *.bmp *.wmf *.emf)"),
+                   QStringLiteral("全てのファイル (*)")};
+    if (!PictureFileName.isEmpty()) req.folder = QFileInfo(PictureFileName).absolutePath();
+    const platform::FileDialogResult chosen = dialogs_.openFile(this, req);
+    if (chosen.accepted()) openDocument(chosen.path);
 }
 
 bool BodyPage::ActHSaveExecute() {
@@ -53,17 +65,6 @@ bool BodyPage::ActHSaveAsExecute() {
 
 bool BodyPage::SaveBody(const QString& path) {
     const QString text = RichEdit2->toPlainText();
-    const QVector<QString> missing = unmappableInBody(text);
-    if (!missing.isEmpty()) {
-        QStringList shown(missing.begin(),
-                          missing.begin() + std::min<qsizetype>(missing.size(), 20));
-        const QString question =
-            QStringLiteral("本文には、ファイルに保存できない文字が含まれています。\n  ") +
-            shown.join(QStringLiteral(" ")) +
-            (missing.size() > 20 ? QStringLiteral(" ほか") : QString()) +
-            QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
-        if (dialogs_.question(this, question) != platform::Answer::Yes) return false;
-    }
     const BodyWriteResult written = writeBodyFile(path, text);
     if (!written.ok) {
         dialogs_.error(this, path + QStringLiteral("\n") + written.error);
@@ -73,6 +74,7 @@ bool BodyPage::SaveBody(const QString& path) {
     reRender();
     RichEdit2->document()->setModified(false);
     BodyFileName = path;
+    unnamedSource_.clear();
     showStatus(savedBodyStatus(path));
     focusEditor();
     return true;
@@ -89,10 +91,28 @@ void BodyPage::openDocument(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     const bool opened = suffix == QLatin1String("txt") ? openText(path) : openPicture(path);
     if (!opened) return;
-    showStatus(openedBodyStatus(BodyFileName, PictureFileName));
-    setCommand("ActHSave", false);
-    focusEditor();
+    if (isModified()) {
+        // A picture came under text that is still unsaved.
+        markModified(true);
+    } else {
+        showStatus(openedBodyStatus(BodyFileName.isEmpty() ? unnamedSource_ : BodyFileName,
+                                    PictureFileName));
+        setCommand("ActHSave", false);
+        focusEditor();
+    }
     RichEdit2SelectionChange();
+}
+
+bool BodyPage::settleUnsavedText() {
+    if (!isModified()) return true;
+    const QFileInfo info(BodyFileName);
+    const QString name = info.suffix().isEmpty() ? QStringLiteral("新規文書") : info.fileName();
+    const platform::Answer answer = dialogs_.question(
+        this, QStringLiteral(" 『 %1 』 が保存されていません。\n\n     保存しますか？").arg(name));
+    if (answer == platform::Answer::Cancel) return false;
+    // Still modified after Yes: the save dialog was cancelled or the write failed.
+    if (answer == platform::Answer::Yes) ActHSaveExecute();
+    return !isModified() || answer == platform::Answer::No;
 }
 
 bool BodyPage::openText(const QString& path) {
@@ -101,8 +121,17 @@ bool BodyPage::openText(const QString& path) {
         dialogs_.error(this, path + QStringLiteral("\n") + read.error);
         return false;
     }
+    if (!settleUnsavedText()) return false;
     replaceText(read.text);
-    BodyFileName = path;
+    // Neither another encoding's file nor the shipped sample is written over
+    // by a plain save: both open as text that still needs a name.
+    const bool sample = QFileInfo(path) == QFileInfo(sampleTextPath());
+    BodyFileName = read.foreign || sample ? QString() : path;
+    unnamedSource_ =
+        sample ? QStringLiteral("サンプル（新規文書）")
+        : read.foreign
+            ? QStringLiteral("%1（%2 から読み込み）").arg(QFileInfo(path).fileName(), read.encoding)
+            : QString();
     // The text changed: the change handler draws it.
     RichEdit2Change();
     return true;

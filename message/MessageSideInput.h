@@ -27,6 +27,11 @@ struct MessageLayout {
     int PGsize1 = 0, PIndL = 0, PIndT = 0;
 };
 
+// How the picture meets the card's shape (the settings keep the number):
+// stretched to it, scaled to cover it with the overhang cut off, or scaled to
+// lie inside it on white.
+enum class PictureFit { Stretch = 0, Fill = 1, Inside = 2 };
+
 struct MessageSideInput {
     int cardKind = int(CardKind::NewYear);
     int faceIndex = 0;
@@ -36,6 +41,7 @@ struct MessageSideInput {
     QImage picture;            // the picture for the back
     QByteArray pictureJpeg;    // its JPEG file, when it was one (a PDF embeds it as it is)
     bool showPicture = false;  // a picture is current (its file name is set)
+    PictureFit pictureFit = PictureFit::Stretch;
     MessageLayout layout;
     render::ReferenceDevice target = render::ReferenceDevice::Screen;
 };

@@ -11,14 +11,16 @@ namespace {
 
 const platform::PageRect kCard{0, 0, kCardWidth, -kCardHeight};
 
-// Stretches the picture into `target` of a white image of `size` pixels.
-QImage tile(QSize size, const QImage& picture, const QRect& target) {
+// The picture placed in `box` of a white image of `size` pixels, as the fit
+// choice asks; whatever falls outside the box is cut off.
+QImage tile(QSize size, const MessageSideInput& in, const QRect& box) {
     QImage t(size, QImage::Format_RGB32);
     t.fill(Qt::white);
-    if (!picture.isNull() && !target.isEmpty()) {
+    if (!in.picture.isNull() && !box.isEmpty()) {
         QPainter p(&t);
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(target, picture);
+        p.setClipRect(box);
+        p.drawImage(fittedPictureRect(in.picture.size(), box, in.pictureFit), in.picture);
     }
     return t;
 }
@@ -32,11 +34,19 @@ void printBackground(render::DrawingSurface& s, const MessageSideInput& in) {
     s.fillRect(kCard);
     const QSize size = printPatternSize(in.layout.PGsize1);
     if (!in.showPicture || in.picture.isNull() || size.isEmpty()) return;
-    // Once, from the card's corner, at its physical size: the same on every
-    // printer and in a PDF, as the preview shows it.
-    const platform::PageRect where{0, 0, printerPixelsToTenths(size.width()),
-                                   -printerPixelsToTenths(size.height())};
-    s.stretchBitmap(where, tile(size, in.picture, QRect(QPoint(0, 0), size)), in.pictureJpeg);
+    const QImage pattern = tile(size, in, QRect(QPoint(0, 0), size));
+    // A PDF may embed the file itself only when the tile is the whole file.
+    const QByteArray jpeg = in.pictureFit == PictureFit::Stretch ? in.pictureJpeg : QByteArray();
+    // From the card's corner at its physical size, repeated while the card
+    // is not covered: the same on every printer and in a PDF. Edges are
+    // converted from whole pixels, so neighbours meet without a gap.
+    for (int top = 0; printerPixelsToTenths(top) < kCardHeight; top += size.height())
+        for (int left = 0; printerPixelsToTenths(left) < kCardWidth; left += size.width()) {
+            const platform::PageRect where{printerPixelsToTenths(left), -printerPixelsToTenths(top),
+                                           printerPixelsToTenths(left + size.width()),
+                                           -printerPixelsToTenths(top + size.height())};
+            s.stretchBitmap(where, pattern, jpeg);
+        }
 }
 
 void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
@@ -45,7 +55,7 @@ void previewBackground(render::DrawingSurface& s, const MessageSideInput& in) {
         const QSize size(kPreviewTileWidth, kPreviewTileHeight);
         const QRect picture(0, kPreviewPictureTop, kPreviewTileWidth,
                             kPreviewTileHeight - kPreviewPictureTop);
-        s.setBrushPattern(tile(size, in.picture, picture));
+        s.setBrushPattern(tile(size, in, picture));
         s.fillRect(kCard);
         s.setBrushStyle(platform::BrushStyle::Clear);
         s.rectangle(kCard);
@@ -62,6 +72,20 @@ QSize printPatternSize(int pictureSizeField) {
     const int percent = pictureSizeField + 142;
     if (percent <= 0) return QSize();
     return QSize(kCardWidth * percent / 100, kCardHeight * percent / 100);
+}
+
+QRect fittedPictureRect(QSize picture, const QRect& box, PictureFit fit) {
+    if (fit == PictureFit::Stretch || picture.isEmpty() || box.isEmpty()) return box;
+    const qint64 pw = picture.width(), ph = picture.height();
+    const qint64 bw = box.width(), bh = box.height();
+    // Width-bound when the picture is relatively wider than the box (inside)
+    // or narrower (fill).
+    const bool wider = pw * bh > bw * ph;
+    const bool widthBound = fit == PictureFit::Inside ? wider : !wider;
+    const QSize size = widthBound ? QSize(int(bw), int((ph * bw + pw / 2) / pw))
+                                  : QSize(int((pw * bh + ph / 2) / ph), int(bh));
+    return QRect(box.x() + (box.width() - size.width()) / 2,
+                 box.y() + (box.height() - size.height()) / 2, size.width(), size.height());
 }
 
 void MakeMessageFont(render::DrawingSurface& surface, int faceIndex, int height) {

@@ -26,9 +26,15 @@ MessageSidePage RenderMessageSide(const MessageSideInput& input);
 void MakeMessageFont(render::DrawingSurface& surface, int faceIndex, int height);
 
 // The printed picture's size for a picture size field: PGsize1 + 142 percent
-// of 1000 x 1480 printer pixels of 1/360 inch, integer division; it is drawn
-// once from the card's corner. Empty when the percentage is not positive.
+// of 1000 x 1480 printer pixels of 1/360 inch, integer division; it repeats
+// from the card's corner when smaller than the card. Empty when the
+// percentage is not positive.
 QSize printPatternSize(int pictureSizeField);
+
+// Where a picture of `picture` pixels goes for `box`: the box itself when
+// stretched or when the picture has no size, else centred on it with the
+// picture's own shape (larger than the box when filling it).
+QRect fittedPictureRect(QSize picture, const QRect& box, PictureFit fit);
 
 // The preview's tile: 270 x 429 screen pixels, the picture in the lower
 // 270 x 399, the top 30 rows white.

@@ -7,6 +7,8 @@
 #include <csetjmp>
 #include <cstdio>
 
+#include "platform/ExifOrientation.h"
+
 namespace platform {
 namespace {
 
@@ -173,7 +175,11 @@ DecodedPicture decodeJpeg(const QByteArray& file, const PictureLimits& limits) {
         if (result.ok() && !readPixels(cinfo, err, result.image)) result.image = QImage();
     }
     jpeg_destroy_decompress(&cinfo);
-    if (result.ok()) return result;
+    if (result.ok()) {
+        // As the camera meant it to be seen.
+        result.image = orientedPicture(result.image, jpegExifOrientation(file));
+        return result;
+    }
     if (!result.error.isEmpty()) return result;  // size refused before decoding
     if (err.truncated) return pictureError(QStringLiteral("JPEG ファイルが途中で切れています。"));
     if (err.base.msg_code == JERR_NO_BACKING_STORE || err.base.msg_code == JERR_OUT_OF_MEMORY)

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   libharfbuzz-dev libjpeg62-turbo-dev libdeflate-dev libfontconfig-dev
+  libexif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fonts-klee fonts-kouzan-mouhitsu
   xvfb xauth xdotool

@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
     EXPECT_EQ(dialogs.calls.size(), 0);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
     EXPECT_TRUE(bodyEditor(*bodyPage(f))->toPlainText().startsWith(QStringLiteral("謹んで")));
-    EXPECT_EQ(bodyPage(f)->bodyFileName(), message::BodyPage::sampleTextPath());
+    EXPECT_TRUE(bodyPage(f)->bodyFileName().isEmpty());
     EXPECT_FALSE(bodyPage(f)->isModified());
 }
 
@@ -131,6 +131,39 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
     const QString written = platform::Sjis::decode(ini.readAll());
     EXPECT_TRUE(written.contains(QStringLiteral("int048=-250")));
     EXPECT_TRUE(written.contains(QStringLiteral("int031=15")));
+}
+
+TEST_F(MainWindowTest, ThePictureFitIsKeptInTheSettingsFile) {
+    QFile ini(home.filePath(QStringLiteral("mirel36.ini")));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Picture]\r\nFit=2\r\n");
+    ini.close();
+    app::TMirelForm& f = make();
+    auto* fit = f.findChild<QComboBox*>(QStringLiteral("PictureFit"));
+    ASSERT_NE(fit, nullptr);
+    EXPECT_EQ(fit->currentIndex(), 2);
+    EXPECT_EQ(bodyPage(f)->messageSideInput(render::ReferenceDevice::Printer).pictureFit,
+              message::PictureFit::Inside);
+    fit->setCurrentIndex(1);
+    form.reset();
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ini.readAll().contains("Fit=1"));
+}
+
+TEST_F(MainWindowTest, TheFileMenuOpensAPictureForTheBack) {
+    QImage img(20, 30, QImage::Format_RGB32);
+    img.fill(Qt::darkGreen);
+    const QString photo = home.filePath(QStringLiteral("写真.jpg"));
+    ASSERT_TRUE(platform::writeJpeg(photo, img).isEmpty());
+    app::TMirelForm& f = make();
+    f.showPage(app::Page::Body);
+    ASSERT_TRUE(enabled(f, "ActOpen2"));
+    dialogs.files = {platform::FileDialogResult{photo, 0}};
+    f.runCommand("ActOpen2");
+    ASSERT_EQ(dialogs.fileRequests.size(), 1);
+    EXPECT_TRUE(dialogs.fileRequests[0].filters.first().contains(QStringLiteral("*.jpg")));
+    EXPECT_EQ(bodyPage(f)->pictureFileName(), photo);
+    EXPECT_EQ(bodyPage(f)->backPicture().size(), QSize(20, 30));
 }
 
 TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {

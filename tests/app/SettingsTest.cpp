@@ -59,7 +59,8 @@ TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
     ASSERT_EQ(expected.size(), 61);
     expected << "[Typeset]JointAlign"
              << "[Typeset]BlockDash"
-             << "[Typeset]HalfKana";
+             << "[Typeset]HalfKana"
+             << "[Picture]Fit";
     EXPECT_EQ(written, expected);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("int001=0\r\n")));

@@ -7,10 +7,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QPushButton>
 #include <QUrl>
 
 #include "editor/PictureFolder.h"
 #include "editor/PictureIO.h"
+#include "platform/PictureFiles.h"
 #include "tests/editor/EditorWindowFixture.h"
 #include "tests/editor/PictureHelpers.h"
 #include "tests/platform/MetafileBuilders.h"
@@ -99,21 +101,35 @@ TEST_F(PictanFiles, SaveAsOffersTheTemporaryPictureAndRemembersTheFilter) {
     EXPECT_FALSE(QFileInfo::exists(tempFile()));
 }
 
-TEST_F(PictanFiles, FilterDecidesTheFormatAndLaterSavesGoByExtension) {
+TEST_F(PictanFiles, TheTypedExtensionDecidesTheFormatOverTheFilter) {
     click(QPoint(3, 3));
     const QString target = path("b.jpg");
-    dialogs.files = {chosen(target, 0)};
+    dialogs.files = {chosen(target, 0)};  // the bitmap filter, a JPEG name
     EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Saved);
-    EXPECT_EQ(head(target, 2), QByteArray("BM"));
+    EXPECT_EQ(head(target, 2), QByteArray("\xFF\xD8"));
     EXPECT_EQ(form->editorFileName(), target);
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pictan   Zandor     b.jpg"));
     EXPECT_FALSE(form->editorModified());
+    EXPECT_TRUE(platform::readPicture(target).ok()) << "the program opens its own file";
 
-    click(QPoint(9, 9));
-    act("ActSave")->trigger();
-    EXPECT_EQ(head(target, 2), QByteArray("\xFF\xD8"));
-    EXPECT_FALSE(form->editorModified());
-    EXPECT_EQ(dialogs.count("save"), 1);
+    dialogs.files = {chosen(path("c.bmp"), 1)};  // the JPEG filter, a bitmap name
+    EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Saved);
+    EXPECT_EQ(head(path("c.bmp"), 2), QByteArray("BM"));
+    EXPECT_EQ(dialogs.count("save"), 2);
+}
+
+TEST_F(PictanFiles, TurningFlippingAndResizingMarkThePictureUnsaved) {
+    for (const char* command : {"Act90", "Act180", "Act270", "ActHanRL", "ActHanTB"}) {
+        SCOPED_TRACE(command);
+        act(command)->trigger();
+        EXPECT_TRUE(form->editorModified());
+        dialogs.answers = {Answer::No};
+        act("ActNew")->trigger();  // asks, and the answer lets the picture go
+        EXPECT_EQ(dialogs.answers.size(), 0);
+    }
+    resize->show();
+    resize->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    EXPECT_TRUE(form->editorModified());
 }
 
 TEST_F(PictanFiles, PictureSavedUnderTheTemporaryNameSurvives) {
@@ -302,8 +318,11 @@ TEST_F(PictanFiles, CloseQueryHidesUnlessCancelled) {
     EXPECT_EQ(dialogs.count("question"), 3);
 }
 
-TEST_F(PictanFiles, PrintPutsOnePrinterDotPerPixelAtTheTopLeft) {
+// A picture pixel is 1/360 inch on paper, as on the message side: at 720
+// dpi each one takes two printer dots each way.
+TEST_F(PictanFiles, PrintSizesPixelsIn360thsOfAnInchAtTheTopLeft) {
     dialogs.expect("error");
+    printer.dotsPerInch = 720;
     QImage p = filled(40, 30, kWhite);
     p.setPixel(0, 0, kRed);
     p.setPixel(39, 29, kBlue);
@@ -312,8 +331,9 @@ TEST_F(PictanFiles, PrintPutsOnePrinterDotPerPixelAtTheTopLeft) {
     ASSERT_EQ(printer.pages.size(), 1);
     const QImage& page = printer.pages[0];
     EXPECT_EQ(page.pixel(0, 0), kRed);
-    EXPECT_EQ(page.pixel(39, 29), kBlue);
-    EXPECT_EQ(page.pixel(40, 30), kWhite);
+    EXPECT_EQ(page.pixel(1, 1), kRed);
+    EXPECT_EQ(page.pixel(79, 59), kBlue);
+    EXPECT_EQ(page.pixel(80, 60), kWhite);
     EXPECT_EQ(printer.calls.last(), QStringLiteral("end"));
 
     printer.acceptDialog = false;

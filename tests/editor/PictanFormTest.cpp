@@ -121,7 +121,7 @@ TEST_F(PictanForm, FrameIsCentredAndGoesNegativeForLargePictures) {
     form->hide();
 }
 
-TEST_F(PictanForm, TransformsTurnThePictureWithoutMarkingIt) {
+TEST_F(PictanForm, TransformsTurnThePictureAndMarkItUnsaved) {
     QImage p = filled(2, 1);
     p.setPixel(0, 0, kRed);
     p.setPixel(1, 0, kBlue);
@@ -136,7 +136,7 @@ TEST_F(PictanForm, TransformsTurnThePictureWithoutMarkingIt) {
     act("ActHanTB")->trigger();
     act("Act180")->trigger();
     EXPECT_EQ(form->currentPicture().pixel(0, 0), kRed);
-    EXPECT_FALSE(form->editorModified());
+    EXPECT_TRUE(form->editorModified());
     EXPECT_EQ(form->undoRing().count(), 0);
 
     form->NewPicture(kWhite);

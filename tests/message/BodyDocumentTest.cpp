@@ -95,6 +95,7 @@ TEST_F(BodyPageTest, ReopeningATextShowsItsNameAndKeepsThePicture) {
         message::writeBodyFile(path(QStringLiteral("card.txt")), QStringLiteral("一\n二")).ok);
     page->setBackPicture(page->backPicture(), path(QStringLiteral("photo.jpg")));
     type(QStringLiteral("typed"));
+    dialogs.answers = {Answer::No};  // let the typed text go
     page->openDocument(path(QStringLiteral("card.txt")));
     EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("一\n二"));
     EXPECT_EQ(page->bodyFileName(), path(QStringLiteral("card.txt")));
@@ -136,20 +137,63 @@ TEST_F(BodyPageTest, AFailedWriteIsReportedAndTheBodyStaysUnsaved) {
     EXPECT_EQ(page->bodyFileName(), target);
 }
 
-TEST_F(BodyPageTest, CharactersWithoutCp932FormAreAskedAboutBeforeWriting) {
+TEST_F(BodyPageTest, CharactersWithoutCp932FormAreSavedWithoutLoss) {
     type(QStringLiteral("よいお年を🎍"));
     const QString target = path(QStringLiteral("emoji.txt"));
-    dialogs.answers = {Answer::No};
-    EXPECT_FALSE(page->SaveBody(target));
-    ASSERT_EQ(dialogs.count("question"), 1);
-    EXPECT_TRUE(dialogs.texts("question")[0].contains(QStringLiteral("🎍")));
-    EXPECT_FALSE(QFile::exists(target));
-    EXPECT_TRUE(page->isModified());
-
-    dialogs.answers = {Answer::Yes};
     EXPECT_TRUE(page->SaveBody(target));
-    EXPECT_TRUE(readAll(target).endsWith("?"));
+    EXPECT_EQ(dialogs.calls.size(), 0);
+    EXPECT_EQ(message::readBodyFile(target).text, QStringLiteral("よいお年を🎍"));
     EXPECT_FALSE(page->isModified());
+}
+
+TEST_F(BodyPageTest, ModifiedTextIsAskedAboutBeforeAnOpenReplacesIt) {
+    ASSERT_TRUE(message::writeBodyFile(path(QStringLiteral("b.txt")), QStringLiteral("別")).ok);
+    type(QStringLiteral("書きかけ"));
+    dialogs.answers = {Answer::Cancel};
+    page->openDocument(path(QStringLiteral("b.txt")));
+    ASSERT_EQ(dialogs.count("question"), 1);
+    EXPECT_TRUE(dialogs.texts("question")[0].contains(QStringLiteral("保存しますか")));
+    EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("書きかけ"));
+    EXPECT_TRUE(page->isModified());
+    EXPECT_TRUE(bodyEditor(*page)->document()->isUndoAvailable());
+
+    // Yes saves first (here under a new name), then opens.
+    dialogs.answers = {Answer::Yes};
+    dialogs.files = {FileDialogResult{path(QStringLiteral("a.txt")), 0}};
+    page->openDocument(path(QStringLiteral("b.txt")));
+    EXPECT_EQ(message::readBodyFile(path(QStringLiteral("a.txt"))).text,
+              QStringLiteral("書きかけ"));
+    EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("別"));
+    EXPECT_EQ(page->bodyFileName(), path(QStringLiteral("b.txt")));
+}
+
+TEST_F(BodyPageTest, APictureOpenedOverUnsavedTextLeavesItUnsaved) {
+    QImage img(8, 8, QImage::Format_RGB32);
+    img.fill(Qt::blue);
+    ASSERT_TRUE(img.save(path(QStringLiteral("p.bmp"))));
+    type(QStringLiteral("書きかけ"));
+    page->openDocument(path(QStringLiteral("p.bmp")));
+    EXPECT_EQ(dialogs.count("question"), 0) << "a picture replaces no text";
+    EXPECT_EQ(page->pictureFileName(), path(QStringLiteral("p.bmp")));
+    EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
+    EXPECT_TRUE(on("ActHSave"));
+}
+
+TEST_F(BodyPageTest, AUtf8TextOpensAsWrittenAndSavingAsksForAName) {
+    QFile f(path(QStringLiteral("挨拶.txt")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("謹賀新年\r\n令和八年　元旦\r\n").toUtf8());
+    f.close();
+    page->openDocument(path(QStringLiteral("挨拶.txt")));
+    EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("謹賀新年\n令和八年　元旦\n"));
+    EXPECT_EQ(shown().front().text, QStringLiteral("謹賀新年"));
+    EXPECT_TRUE(page->bodyFileName().isEmpty()) << "a save must not rewrite it unasked";
+    EXPECT_TRUE(page->status().text.contains(QStringLiteral("UTF-8")));
+    type(QStringLiteral("。"));
+    dialogs.answers = {};
+    dialogs.files = {FileDialogResult{}};  // the save dialog comes up, and is cancelled
+    EXPECT_FALSE(page->ActHSaveExecute());
+    EXPECT_EQ(dialogs.count("save"), 1);
 }
 
 TEST_F(BodyPageTest, NewDiscardsTextAndPictureNameWithoutAsking) {
@@ -176,7 +220,9 @@ TEST_F(BodyPageTest, SampleTextIsAShortNewYearGreetingThatFitsTheCard) {
     EXPECT_EQ(bytes.count('\n'), bytes.count("\r\n"));
     page->openDocument(sample);
     EXPECT_TRUE(bodyEditor(*page)->toPlainText().startsWith(QStringLiteral("謹んで")));
-    EXPECT_EQ(page->status().text, QStringLiteral("サンプル.txt * "));
+    // A new text to write into: saving never overwrites the shipped file.
+    EXPECT_TRUE(page->bodyFileName().isEmpty());
+    EXPECT_FALSE(page->isModified());
     // Every column stays on the card: inside its width and above its bottom.
     const auto cols = shown();
     ASSERT_GE(cols.size(), 4u);
@@ -184,4 +230,14 @@ TEST_F(BodyPageTest, SampleTextIsAShortNewYearGreetingThatFitsTheCard) {
         EXPECT_GE(c.x - c.height, 0) << c;
         EXPECT_GE(c.y - c.text.size() * c.height, -1480) << c;
     }
+}
+
+TEST_F(BodyPageTest, LinesTheCardCannotHoldAreNamedInTheStatusLine) {
+    QStringList lines;
+    for (int i = 1; i <= 19; ++i) lines.append(QString::number(i));
+    type(lines.join(QLatin1Char('\n')));
+    EXPECT_TRUE(
+        bodyStatusLine(*page)->text().contains(QStringLiteral("18 行目から後は印刷されません")))
+        << bodyStatusLine(*page)->text().toStdString();
+    EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
 }

@@ -50,13 +50,39 @@ TEST(BodyFile, EveryKindOfLineEndStartsANewLine) {
     EXPECT_EQ(read.text, QStringLiteral("a\nb\nc\nd\n"));
 }
 
-TEST(BodyFile, CharactersWithoutCp932FormAreListedOnceAndWrittenAsQuestionMarks) {
+TEST(BodyFile, TextWithCharactersOutsideCp932IsWrittenAsUtf8AndNothingIsLost) {
     const QString text = QStringLiteral("よいお年を😀\n🎍門松😀");
-    const QVector<QString> missing = unmappableInBody(text);
-    EXPECT_EQ(missing, (QVector<QString>{QStringLiteral("😀"), QStringLiteral("🎍")}));
-    EXPECT_TRUE(unmappableInBody(QStringLiteral("①㈱№髙")).isEmpty());
-    const QByteArray bytes = bodyFileBytes(text);
-    EXPECT_TRUE(bytes.endsWith("\x96\xe5\x8f\xbc?"));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("emoji.txt"));
+    ASSERT_TRUE(writeBodyFile(path, text).ok);
+    EXPECT_EQ(readAll(path), QStringLiteral("よいお年を😀\r\n🎍門松😀").toUtf8());
+    const BodyReadResult read = readBodyFile(path);
+    EXPECT_EQ(read.text, text);
+}
+
+TEST(BodyFile, Utf8AndUtf16FilesReadAsWrittenAndAreMarkedForeign) {
+    QTemporaryDir dir;
+    const QString text = QStringLiteral("謹賀新年\n本年もよろしく");
+    const QString utf8 = dir.filePath(QStringLiteral("u8.txt"));
+    writeRaw(utf8, QStringLiteral("謹賀新年\r\n本年もよろしく").toUtf8());
+    BodyReadResult read = readBodyFile(utf8);
+    ASSERT_TRUE(read.ok);
+    EXPECT_EQ(read.text, text);
+    EXPECT_TRUE(read.foreign);
+    EXPECT_EQ(read.encoding, QStringLiteral("UTF-8"));
+
+    const QString utf16 = dir.filePath(QStringLiteral("u16.txt"));
+    QByteArray le("\xff\xfe");
+    const QString crlf = QStringLiteral("謹賀新年\r\n本年もよろしく");
+    le.append(reinterpret_cast<const char*>(crlf.utf16()), crlf.size() * 2);
+    writeRaw(utf16, le);
+    read = readBodyFile(utf16);
+    EXPECT_EQ(read.text, text);
+    EXPECT_TRUE(read.foreign);
+
+    const QString own = dir.filePath(QStringLiteral("own.txt"));
+    ASSERT_TRUE(writeBodyFile(own, text).ok);
+    EXPECT_FALSE(readBodyFile(own).foreign);
 }
 
 TEST(BodyFile, MissingFileGivesTheSystemReason) {

@@ -115,4 +115,6 @@ TEST_F(BodyPageTest, WholePageWithTheSample) {
     page->renderPreview();
     page->show();
     EXPECT_TRUE(page->grab().save(outputPath(QStringLiteral("message-page.png"))));
+    messageFields(*page)->setCurrentIndex(PrintPage);
+    EXPECT_TRUE(page->grab().save(outputPath(QStringLiteral("message-page-print.png"))));
 }

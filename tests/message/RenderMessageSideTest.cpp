@@ -156,3 +156,61 @@ TEST(RenderMessageSide, PrintWithoutPictureFillsTheCardWhite) {
     ASSERT_FALSE(colours.empty());
     EXPECT_EQ(colours.front().colour, QColor(Qt::white));
 }
+
+// A picture smaller than the card repeats from the corner, in the same
+// 1/360-inch units as a full-size one: 720 x 1065 pixels are 50.8 x 75.1 mm.
+TEST(RenderMessageSide, SmallPrintedPictureRepeatsAcrossTheCard) {
+    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    in.layout.PGsize1 = -70;
+    const auto bitmaps = opsOf<op::StretchBitmap>(RenderMessageSide(in).picture);
+    std::vector<platform::PageRect> rects;
+    for (const op::StretchBitmap& b : bitmaps) {
+        EXPECT_EQ(b.image.size(), QSize(720, 1065));
+        rects.push_back(b.rect);
+    }
+    const std::vector<platform::PageRect> expected = {
+        {0, 0, 508, -751}, {508, 0, 1016, -751}, {0, -751, 508, -1503}, {508, -751, 1016, -1503}};
+    EXPECT_EQ(rects, expected);
+}
+
+TEST(RenderMessageSide, FitChoicesKeepThePicturesShapeOrStretchIt) {
+    const QRect box(0, 30, 270, 400);
+    const QSize landscape(600, 400);
+    EXPECT_EQ(fittedPictureRect(landscape, box, PictureFit::Stretch), box);
+    EXPECT_EQ(fittedPictureRect(landscape, box, PictureFit::Inside), QRect(0, 140, 270, 180));
+    EXPECT_EQ(fittedPictureRect(landscape, box, PictureFit::Fill), QRect(-165, 30, 600, 400));
+    EXPECT_EQ(fittedPictureRect(QSize(), box, PictureFit::Inside), box);
+}
+
+TEST(RenderMessageSide, FittedPictureStaysInItsBoxAndKeepsItsJpegOnlyWhenStretched) {
+    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    in.picture = quarters(600, 400);  // landscape on a portrait card
+    in.pictureJpeg = QByteArray("jpeg bytes");
+    in.pictureFit = PictureFit::Inside;
+    auto bitmaps = opsOf<op::StretchBitmap>(RenderMessageSide(in).picture);
+    ASSERT_EQ(bitmaps.size(), 1u);
+    QImage tile = bitmaps[0].image;
+    // 1420 wide, so 947 high, centred in 2101: white above and below.
+    EXPECT_EQ(tile.pixelColor(710, 570), QColor(Qt::white));
+    EXPECT_EQ(tile.pixelColor(3, 580), QColor(Qt::red));
+    EXPECT_EQ(tile.pixelColor(1416, 1520), QColor(Qt::yellow));
+    EXPECT_EQ(tile.pixelColor(710, 1530), QColor(Qt::white));
+    EXPECT_TRUE(bitmaps[0].jpeg.isEmpty()) << "the file's pixels are not the tile's";
+
+    in.pictureFit = PictureFit::Fill;
+    tile = opsOf<op::StretchBitmap>(RenderMessageSide(in).picture)[0].image;
+    // Full height; the sides are cut, so the quarters meet at the centre.
+    EXPECT_EQ(tile.pixelColor(3, 3), QColor(Qt::red));
+    EXPECT_EQ(tile.pixelColor(700, 1040), QColor(Qt::red));
+    EXPECT_EQ(tile.pixelColor(720, 1060), QColor(Qt::yellow));
+
+    in.pictureFit = PictureFit::Stretch;
+    EXPECT_EQ(opsOf<op::StretchBitmap>(RenderMessageSide(in).picture)[0].jpeg, in.pictureJpeg);
+
+    // The preview follows the same choice inside its picture area.
+    in.target = render::ReferenceDevice::Screen;
+    in.pictureFit = PictureFit::Inside;
+    const QImage preview = opsOf<op::BrushPattern>(RenderMessageSide(in).picture)[0].pattern;
+    EXPECT_EQ(preview.pixelColor(135, 135), QColor(Qt::white));
+    EXPECT_EQ(preview.pixelColor(2, 145), QColor(Qt::red));
+}
