@@ -8,6 +8,7 @@
 #include <future>
 #include <optional>
 
+#include "app/OverflowLines.h"
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
@@ -41,7 +42,7 @@ platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
     return {QFileInfo(output).completeBaseName(), QStringLiteral("Pelcor")};
 }
 
-QString exportAddressSides(const PdfExportRequest& request) {
+QString exportAddressSides(const PdfExportRequest& request, QStringList* overflows) {
     // The faces are opened while the book is read; the future waits for
     // them whichever way this returns.
     const std::future<void> faces = std::async(std::launch::async, platform::pdf::preloadFaces);
@@ -78,7 +79,9 @@ QString exportAddressSides(const PdfExportRequest& request) {
     };
     const QString why = platform::pdf::writePdf(request.output, last - first + 1, card,
                                                 documentInfo(request.output));
-    return why.isEmpty() ? QString() : request.output + QStringLiteral(": ") + why;
+    if (!why.isEmpty()) return request.output + QStringLiteral(": ") + why;
+    if (overflows) *overflows = overflowLines(findRecordOverflows(in, records, first, last));
+    return QString();
 }
 
 QString exportMessageSide(const PdfExportRequest& request) {
@@ -180,11 +183,11 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
     return true;
 }
 
-QString exportPdf(const PdfExportRequest& request) {
+QString exportPdf(const PdfExportRequest& request, QStringList* overflows) {
     if (const QString why = outputProblem(request); !why.isEmpty()) return why;
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
     if (ext == QLatin1String("csv") || ext == QLatin1String("vcf"))
-        return exportAddressSides(request);
+        return exportAddressSides(request, overflows);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
     return request.inputs.first() +
            QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");

@@ -25,6 +25,7 @@ struct ProgramSettings {
     int jointAlign = 0;   // the typesetting choices
     int blockDash = 0;
     int halfKana = 0;
+    int fitColumns = 0;
 };
 
 // Reads every key of `path`; a missing file, key or value keeps the value of
