@@ -115,6 +115,7 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
     f.RefreshPreview();
     EXPECT_FALSE(note->isHidden());
     EXPECT_EQ(note->text(), QStringLiteral("住所１がはがきの下端からはみ出します。"));
+    EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/preview-overflow.png")));
     f.wholeBook().setCell(book::ColAddress1, 1, QStringLiteral("東京都港区芝公園"));
     f.RefreshPreview();
     EXPECT_TRUE(note->isHidden());
