@@ -130,15 +130,17 @@ ColumnStyle fitColumnStyle(double leading, double last, int height, double allow
     return style;
 }
 
-void drawColumn(DrawingSurface& s, int faceIndex, long long x, long long y,
-                const ColumnText& column, const ColumnStyle& style) {
+void drawColumn(DrawingSurface& s, long long x, long long y, const ColumnText& column,
+                const ColumnStyle& style) {
     if (column.isEmpty()) return;
     if (style.natural) {
         s.textOut(clampedSum(x), clampedSum(y), column.text);
         return;
     }
+    // The caller's column font, at the fitted size and width.
     const VerticalFont before = s.font();
-    VerticalFont font = verticalFontRecord(faceIndex, style.height);
+    VerticalFont font = before;
+    font.height = style.height;
     font.width = style.width;
     s.selectFont(font);
     const bool solid = s.brushStyle() == platform::BrushStyle::Solid;

@@ -60,7 +60,7 @@ ColumnStyle fitColumnStyle(double leading, double last, int height, double allow
 // when natural, else one text per character at the tightened pitch, with the
 // brush clear so that no cell blanks its neighbour. The surface's font
 // is left as it was.
-void drawColumn(DrawingSurface& surface, int faceIndex, long long x, long long y,
-                const ColumnText& column, const ColumnStyle& style);
+void drawColumn(DrawingSurface& surface, long long x, long long y, const ColumnText& column,
+                const ColumnStyle& style);
 
 }  // namespace render

@@ -54,7 +54,7 @@ PageBox FieldPlacer::column(AddressField field, long long x, long long y, const 
     const ColumnText col(face_, text);
     const double allowed = std::min(cap, y - limit(double(x - height), double(x), double(y)));
     const ColumnStyle style = fitColumnStyle(col.leading(), col.last(), height, allowed);
-    drawColumn(surface_, face_, x, y, col, style);
+    drawColumn(surface_, x, y, col, style);
     const double right = double(x - style.xShift);
     const PageBox box{right - style.height, right, double(y), double(y) - col.length(style)};
     if (!col.isEmpty()) obstacles_.push_back(box);

@@ -68,15 +68,15 @@ void placeFittedAligned(FieldPlacer& p, const NameColumns& n) {
     const auto down = [&](double em) { return n.y - (long long)std::floor(em * step + 1e-9); };
 
     s.setField(n.nameField);
-    drawColumn(s, face, n.nameX, n.y, name, style);
+    drawColumn(s, n.nameX, n.y, name, style);
     s.setField(n.jointField);
-    drawColumn(s, face, jointX, down(jointOffset), joint, style);
+    drawColumn(s, jointX, down(jointOffset), joint, style);
     const double length = leading * step + last * style.condense() * style.height;
     if (!honorific.isEmpty()) {
         s.setField(n.nameField);
-        drawColumn(s, face, n.nameX, down(leading), honorific, style);
+        drawColumn(s, n.nameX, down(leading), honorific, style);
         s.setField(n.jointField);
-        drawColumn(s, face, jointX, down(leading), honorific, style);
+        drawColumn(s, jointX, down(leading), honorific, style);
     }
     for (long long right : {n.nameX, jointX})
         p.addObstacle({double(right - style.xShift - style.height), double(right - style.xShift),
