@@ -116,6 +116,10 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
     EXPECT_FALSE(note->isHidden());
     EXPECT_EQ(note->text(), QStringLiteral("住所１がはがきの下端からはみ出します。"));
     EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/preview-overflow.png")));
+    auto* typeset = f.findChild<QWidget*>("TypesetPage");
+    ASSERT_NE(typeset, nullptr);
+    typeset->resize(420, 200);
+    EXPECT_TRUE(typeset->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/typeset-tab.png")));
     f.wholeBook().setCell(book::ColAddress1, 1, QStringLiteral("東京都港区芝公園"));
     f.RefreshPreview();
     EXPECT_TRUE(note->isHidden());
