@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/ExportCharacters.h"
+#include "app/OverflowLines.h"
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
@@ -47,7 +48,7 @@ platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
     return {QFileInfo(output).completeBaseName(), QStringLiteral("Pelcor")};
 }
 
-QString exportAddressSides(const PdfExportRequest& request) {
+QString exportAddressSides(const PdfExportRequest& request, QStringList* overflows) {
     // The faces are opened while the book is read; the future waits for
     // them whichever way this returns.
     const std::future<void> faces = std::async(std::launch::async, platform::pdf::preloadFaces);
@@ -90,6 +91,7 @@ QString exportAddressSides(const PdfExportRequest& request) {
     if (!why.isEmpty()) return request.output + QStringLiteral(": ") + why;
     for (const QString& line : unprintable.lines())
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(line));
+    if (overflows) *overflows = overflowLines(findRecordOverflows(in, records, first, last));
     return QString();
 }
 
@@ -197,11 +199,11 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
     return true;
 }
 
-QString exportPdf(const PdfExportRequest& request) {
+QString exportPdf(const PdfExportRequest& request, QStringList* overflows) {
     if (const QString why = outputProblem(request); !why.isEmpty()) return why;
     const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
     if (ext == QLatin1String("csv") || ext == QLatin1String("vcf"))
-        return exportAddressSides(request);
+        return exportAddressSides(request, overflows);
     if (ext == QLatin1String("txt")) return exportMessageSide(request);
     return request.inputs.first() +
            QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");

@@ -26,6 +26,8 @@ bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QSt
 
 // Writes the PDF; returns an empty string or what went wrong. OUT must not be
 // one of the inputs, nor anything but a regular file if it exists.
-QString exportPdf(const PdfExportRequest& request);
+// `overflows`, when given, receives the lines that name the records whose
+// address side runs off the card; the PDF is written all the same.
+QString exportPdf(const PdfExportRequest& request, QStringList* overflows = nullptr);
 
 }  // namespace app

@@ -3,6 +3,7 @@
 
 #include <QTabWidget>
 
+#include "app/OverflowLines.h"
 #include "app/TMirelForm.h"
 #include "message/BodyPage.h"
 #include "message/MessageSideOutput.h"
@@ -18,6 +19,13 @@
 namespace app {
 
 void TMirelForm::ActPrintExecute() {
+    if (pages->currentWidget() == previewPage) {
+        const platform::GridRect rows = activeGrid()->selection();
+        render::AddressSideInput card = addressSideInput(rows.top);
+        card.target = render::OutputTarget::Printer;
+        if (!printDespiteOverflows(dialogs_, this, card, activeBook(), rows.top, rows.bottom))
+            return;
+    }
     const bool confirmed = printer_.choosePrinter(this);
     RefreshPreview();  // whenever the dialog closes
     if (!confirmed) return;

@@ -92,12 +92,15 @@ int runPdfExport(int argc, char** argv) {
         return 2;
     }
     request.settingsFile = platform::AppPaths::settingsFile();
-    error = exportPdf(request);
+    QStringList overflows;
+    error = exportPdf(request, &overflows);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(error));
         printHeldMessages();
         return 1;
     }
+    // Cards that run off are written all the same; the user learns which.
+    for (const QString& line : overflows) std::fprintf(stderr, "mirel36: %s\n", qPrintable(line));
     return 0;
 }
 

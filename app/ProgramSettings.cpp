@@ -38,6 +38,7 @@ int* numberOf(ProgramSettings& s, const char* control) {
         {"ComboBox3", &ProgramSettings::honorific},   {"ComboBox4", &ProgramSettings::messageFace},
         {"ComboBox5", &ProgramSettings::messageKind}, {"JointAlign", &ProgramSettings::jointAlign},
         {"BlockDash", &ProgramSettings::blockDash},   {"HalfKana", &ProgramSettings::halfKana},
+        {"FitColumns", &ProgramSettings::fitColumns},
         {"PictureFit", &ProgramSettings::pictureFit},
     };
     for (const auto& c : choices)

@@ -26,6 +26,7 @@ struct ProgramSettings {
     int blockDash = 0;
     int halfKana = 0;
     int pictureFit = 0;  // how the message side's picture meets the card
+    int fitColumns = 0;
 };
 
 // Reads every key of `path`; a missing file, key or value keeps the value of

@@ -69,6 +69,7 @@ const QVector<SettingKey>& settingKeys() {
         {"Typeset", "JointAlign", SettingType::Choice, "JointAlign"},
         {"Typeset", "BlockDash", SettingType::Choice, "BlockDash"},
         {"Typeset", "HalfKana", SettingType::Choice, "HalfKana"},
+        {"Typeset", "FitColumns", SettingType::Choice, "FitColumns"},
         {"Picture", "Fit", SettingType::Choice, "PictureFit"},
     };
     return keys;

@@ -29,6 +29,7 @@ ProgramSettings TMirelForm::currentSettings() const {
     s.jointAlign = typeset.jointAlign;
     s.blockDash = typeset.blockDash;
     s.halfKana = typeset.halfKana;
+    s.fitColumns = typeset.fitColumns;
     return s;
 }
 
@@ -38,7 +39,8 @@ void TMirelForm::applySettings(const ProgramSettings& settings) {
     previewPage->setChoiceIndexes({settings.addressFace, settings.mediaKind, settings.honorific});
     bodyPage->setMessageLayout(settings.messageLayout);
     bodyPage->setChoiceIndexes({settings.messageFace, settings.messageKind, settings.pictureFit});
-    previewPage->setTypesetIndexes({settings.jointAlign, settings.blockDash, settings.halfKana});
+    previewPage->setTypesetIndexes(
+        {settings.jointAlign, settings.blockDash, settings.halfKana, settings.fitColumns});
 }
 
 void readSettings(TMirelForm& window, const QString& path) {

@@ -28,7 +28,8 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
     const QStringList honorifics = render::honorificItems();
     in.honorific =
         s.honorific >= 0 && s.honorific < honorifics.size() ? honorifics[s.honorific] : QString();
-    in.typeset = render::typesetChoicesFromNumbers(s.jointAlign, s.blockDash, s.halfKana);
+    in.typeset =
+        render::typesetChoicesFromNumbers(s.jointAlign, s.blockDash, s.halfKana, s.fitColumns);
     return in;
 }
 

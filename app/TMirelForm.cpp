@@ -22,6 +22,7 @@
 
 #include "app/CommandTable.h"
 #include "app/FileDrops.h"
+#include "app/PreviewOverflowNote.h"
 #include "app/PreviewPostalCheck.h"
 #include "app/Settings.h"
 #include "book/AddressGrids.h"
@@ -156,6 +157,7 @@ void TMirelForm::buildWindow() {
     entryPage->setPostalDictionary(postalDictionary_.get());
     senderPage->setPostalDictionary(postalDictionary_.get());
     postalCheck_ = new PreviewPostalCheck(StatusBar1, *postalDictionary_, this);
+    overflowNote_ = new PreviewOverflowNote(StatusBar1, this);
 
     // The client area is 679 x 505 below the menu bar, and the frame is fixed.
     const int height = 505 + menuBar()->sizeHint().height();
@@ -440,6 +442,7 @@ void TMirelForm::PreviewShow() {
 
 void TMirelForm::PreviewExit() {
     postalCheck_->clear();
+    overflowNote_->clear();
     CurrentRecord = activeGrid()->row();
     FilteredCurrentRow = CurrentRecord;
 }
@@ -471,9 +474,11 @@ render::AddressSideInput TMirelForm::addressSideInput(int row) const {
 void TMirelForm::RefreshPreview() {
     const render::AddressSideInput in = addressSideInput(activeGrid()->row());
     previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
-    if (shownPage_ == previewPage)
+    if (shownPage_ == previewPage) {
         postalCheck_->check(in.record[book::ColPostal],
                             in.record[book::ColAddress1] + in.record[book::ColAddress2]);
+        overflowNote_->check(in);
+    }
     // The side buttons only mean something for envelopes.
     const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) &&
                           in.mediaKind < render::kMediaKindCount;

@@ -48,6 +48,7 @@ namespace app {
 
 class CommandTable;
 class HelpWindow;
+class PreviewOverflowNote;
 class PreviewPostalCheck;
 
 // The window's pages, in the order of their tabs.
@@ -264,6 +265,7 @@ class TMirelForm : public QMainWindow, public book::EntryHost, public print::Lis
     // Read on first use, shared by the entry, sender and preview pages.
     std::unique_ptr<book::PostalDictionaryFile> postalDictionary_;
     PreviewPostalCheck* postalCheck_ = nullptr;
+    PreviewOverflowNote* overflowNote_ = nullptr;
 };
 
 }  // namespace app

@@ -62,6 +62,25 @@ void BM_RecordFullPostcardTypeset(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(DrawAddressSide(input));
 }
 
+// With long columns fitted: the columns are measured from the faces'
+// advances, and the long ones drawn a character at a time.
+void BM_RecordFullPostcardFitted(benchmark::State& state) {
+    AddressSideInput input = fullRecord();
+    input.typeset.fitColumns = FitColumns::Fit;
+    for (auto _ : state) benchmark::DoNotOptimize(DrawAddressSide(input));
+}
+
+void BM_RecordLongPostcardFitted(benchmark::State& state) {
+    AddressSideInput input = fullRecord();
+    input.record[3] = QStringLiteral("北海道札幌市中央区北一条西二丁目１番地");
+    input.record[4] = QStringLiteral("札幌中央ビルディング北館１２階");
+    input.record[10] = QStringLiteral("株式会社北海道ほっかいどう総合企画開発研究所");
+    input.record[11] = QStringLiteral("代表取締役社長");
+    input.sender.SJuusho1 = QStringLiteral("東京都千代田区丸の内一丁目一番一号丸の内ビル");
+    input.typeset.fitColumns = FitColumns::Fit;
+    for (auto _ : state) benchmark::DoNotOptimize(DrawAddressSide(input));
+}
+
 // What a preview refresh costs once the controls are read: record the page
 // with every field placed, then shape and paint it into the 270-pixel box.
 void BM_RecordAndPreview(benchmark::State& state) {
@@ -131,6 +150,8 @@ BENCHMARK(BM_PdfFurtherPage)
 BENCHMARK(BM_RecordFrame)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordFullPostcard)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordFullPostcardTypeset)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecordFullPostcardFitted)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecordLongPostcardFitted)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordAndPreview)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(9)

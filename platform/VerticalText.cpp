@@ -183,6 +183,10 @@ class Builder {
 
     void buildColumn() {
         pen_ = 0;
+        // A width on a column condenses the glyphs along it: the width is half
+        // the pitch of a full-width character, as the average width of a
+        // Japanese face is half its em.
+        along_ = font_.width != 0 ? 2.0 * std::abs(double(font_.width)) / em_ : 1.0;
         forEachRun(true, &Builder::placeColumnRun);
         out_.length = pen_;
         out_.cells = QRectF(-em_, 0, em_, pen_);
@@ -297,11 +301,12 @@ class Builder {
             const char32_t cp = charOf(g);
             const double advance = -pos[g].y_advance;
             if (turnsInColumn(cp) && info[g].codepoint == face.nominalGlyph(cp)) {
-                const double cellTop = pen_ + penY * s, cellHeight = advance * s;
+                const double cellTop = pen_ + penY * s * along_, cellHeight = advance * s * along_;
                 const double width = face.horizontalAdvance(info[g].codepoint) * s;
                 QTransform t;
                 t.translate(centre, cellTop + cellHeight / 2);
                 t.rotate(90);
+                t.scale(along_, 1);
                 t.translate(-width / 2, centredBaseline(face, s));
                 t.scale(s, s);
                 GlyphPiece mark = emptyPiece(face, 1);
@@ -318,9 +323,9 @@ class Builder {
         }
         QTransform t;
         t.translate(centre, pen_);
-        t.scale(s, s);
+        t.scale(s, s * along_);
         addPiece(std::move(column), t, false);
-        pen_ += penY * s;
+        pen_ += penY * s * along_;
     }
 
     // One-byte characters: shaped left to right and turned 90° clockwise
@@ -331,9 +336,10 @@ class Builder {
         QTransform t;
         t.translate(-em_ / 2, pen_);
         t.rotate(90);
+        t.scale(along_, 1);
         t.translate(0, centredBaseline(face, s));
         t.scale(s, s);
-        pen_ += collectHorizontal(face, t, true) * s;
+        pen_ += collectHorizontal(face, t, true) * s * along_;
     }
 
     // Upright mode: left to right, the em box hanging below the reference point.
@@ -374,6 +380,7 @@ class Builder {
     double em_;
     double pen_ = 0;
     double xScale_ = 1;
+    double along_ = 1;  // a column's scale along its length
     bool retry_ = false;
     hb_buffer_t* buffer_ = shapingBuffer();
     TextLayout out_;

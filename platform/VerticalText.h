@@ -6,7 +6,9 @@
 // (used as the em size). Characters that take two bytes in CP932 stand upright,
 // shaped top to bottom so the font's vertical forms and placements are used;
 // one-byte characters (ASCII, half-width kana) are turned 90° clockwise, tops
-// facing right, with the ideographic em box centred in the band.
+// facing right, with the ideographic em box centred in the band. A non-zero
+// width condenses the column along its length by 2·|width|/h (half the em,
+// the average width of a Japanese face, leaves it as it is).
 //
 // Upright (escapement 0, and any escapement other than 900): the text runs to
 // the right, cells hanging below the reference point; a non-zero width scales the glyphs

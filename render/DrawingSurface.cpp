@@ -71,6 +71,7 @@ void DrawingSurface::selectFont(const VerticalFont& font) {
 }
 
 void DrawingSurface::textOut(int x, int y, const QString& text) {
+    if (sink_ && !finished_) sink_->push_back({field_, x, y, text, font_});
     record(op::Text{x, y, text, font_});
 }
 

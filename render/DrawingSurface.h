@@ -9,8 +9,10 @@
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <vector>
 
 #include "platform/PagePicture.h"
+#include "render/PlacedText.h"
 #include "render/VerticalFont.h"
 
 namespace render {
@@ -57,6 +59,12 @@ class DrawingSurface {
     platform::PenStyle penStyle() const { return penStyle_; }
     const VerticalFont& font() const { return font_; }
 
+    // The field the following text operations belong to, and where a copy of
+    // each goes (nothing when unset); neither is part of the recording.
+    void setField(AddressField field) { field_ = field; }
+    AddressField field() const { return field_; }
+    void setPlacementSink(std::vector<PlacedText>* sink) { sink_ = sink; }
+
     // Closes the surface and yields the recording.
     platform::PagePicture finish();
 
@@ -72,6 +80,8 @@ class DrawingSurface {
     int penWidth_ = 1;
     platform::PenStyle penStyle_ = platform::PenStyle::Solid;
     VerticalFont font_;  // all zero: default size, default face
+    AddressField field_ = AddressField::None;
+    std::vector<PlacedText>* sink_ = nullptr;
 };
 
 }  // namespace render

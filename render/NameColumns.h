@@ -13,11 +13,12 @@
 #include <optional>
 
 #include "platform/FontRecord.h"
+#include "render/PlacedText.h"
 #include "render/Typesetting.h"
 
 namespace render {
 
-class DrawingSurface;
+class FieldPlacer;
 
 struct NameColumns {
     long long nameX = 0;   // top-right corner of the name's column
@@ -26,10 +27,15 @@ struct NameColumns {
     QString name;          // as drawn (already converted)
     QString joint;
     std::optional<QString> honorific;  // none in the sender block
+    AddressField nameField = AddressField::None;
+    AddressField jointField = AddressField::None;
 };
 
 // Draws with the surface's current (vertical) font; empty names draw nothing.
-void placeNameColumns(DrawingSurface& surface, const NameColumns& names, JointAlign align);
+// Fitted, the two columns and their honorifics keep one style, so the
+// honorifics stay level; aligned to the given name, a joint name with a
+// family name of its own starts level with the name's family name.
+void placeNameColumns(FieldPlacer& placer, const NameColumns& names, JointAlign align);
 
 // The length along the column of `text` in `font`, in page units, rounded.
 int columnLength(const platform::FontRecord& font, const QString& text);

@@ -2,10 +2,13 @@
 
 #include <QStringList>
 #include <array>
+#include <cmath>
 
+#include "platform/VerticalText.h"
 #include "render/ConvertForVertical.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
+#include "render/FieldPlacer.h"
 #include "render/NameColumns.h"
 #include "render/VerticalFont.h"
 
@@ -25,6 +28,7 @@ constexpr int kTitleHeight = 50;
 constexpr int kCompanyShift = 80;   // the name steps left to make room for the company
 constexpr int kTitleSizeShift = 5;  // name moves down per unit of title size
 constexpr int kTitleNameDistance = 100;
+constexpr double kTitleShare = 0.4;  // of its band a fitted title may take
 
 // By kind index: postcards share their positions.
 constexpr std::array<RecipientBase, kMediaKindCount> kBases{{
@@ -74,6 +78,12 @@ NameBase nameBasePoint(const AddressSideInput& in, const RecipientBase& b) {
 const RecipientBase& recipientBase(MediaKind kind) { return kBases[size_t(kind)]; }
 
 void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKind kind) {
+    FieldPlacer placer(s, in, kind);
+    placeRecipientFields(placer, in, kind);
+}
+
+void placeRecipientFields(FieldPlacer& placer, const AddressSideInput& in, MediaKind kind) {
+    DrawingSurface& s = placer.surface();
     const RecipientBase& b = recipientBase(kind);
     const LayoutSettings& L = in.layout;
     const auto& cell = in.record;
@@ -87,6 +97,7 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
     };
 
     // Postal digits, one box each, drawn as typed: the caller removes hyphens.
+    s.setField(AddressField::Postal);
     MakeVerticalFont(s, face, clampedSum(W(L.UHeight) + kPostalHeight),
                      clampedSum(W(L.UWidth) + b.postalWidth));
     const QStringList digits = characters(cell[kPostal]);
@@ -96,21 +107,27 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
 
     MakeVerticalFont(s, face, clampedSum(W(L.JHeight) + b.addressHeight));
     if (!cell[kAddress1].isEmpty())
-        s.textOut(clampedSum(W(L.J1XPos) + b.address1X), clampedSum(W(L.J1YPos) - kAddress1Below),
-                  address(kAddress1));
+        placer.column(AddressField::Address1, W(L.J1XPos) + b.address1X,
+                      W(L.J1YPos) - kAddress1Below, address(kAddress1));
     if (!cell[kAddress2].isEmpty())
-        s.textOut(clampedSum(W(L.J2XPos) + b.address2X), clampedSum(W(L.J2YPos) - b.address2Below),
-                  address(kAddress2));
+        placer.column(AddressField::Address2, W(L.J2XPos) + b.address2X,
+                      W(L.J2YPos) - b.address2Below, address(kAddress2));
 
     MakeVerticalFont(s, face, clampedSum(W(L.ShameiSize) + kCompanyHeight));
     if (!cell[kCompany].isEmpty())
-        s.textOut(clampedSum(W(L.ShameiXPos) + b.companyX),
-                  clampedSum(W(L.ShameiYPos) - b.companyBelow), text(kCompany));
+        placer.column(AddressField::Company, W(L.ShameiXPos) + b.companyX,
+                      W(L.ShameiYPos) - b.companyBelow, text(kCompany));
 
     MakeVerticalFont(s, face, clampedSum(W(L.YakushokuSize) + kTitleHeight));
-    if (!cell[kTitle].isEmpty())
-        s.textOut(clampedSum(W(L.YakushokuXPos) + b.titleX),
-                  clampedSum(W(L.YakushokuYPos) - b.titleBelow), text(kTitle));
+    PageBox title;
+    const bool hasTitle = !cell[kTitle].isEmpty();
+    if (hasTitle) {
+        const long long x = W(L.YakushokuXPos) + b.titleX, y = W(L.YakushokuYPos) - b.titleBelow;
+        const int height = int(platform::VerticalText::emSize(s.font()));
+        // A fitted title leaves most of its band to the name below it.
+        const double cap = kTitleShare * (y - placer.limit(double(x - height), double(x), y));
+        title = placer.column(AddressField::Title, x, y, text(kTitle), cap);
+    }
 
     // Name and joint name: the joint name one column to the left, each
     // followed by a half-width space and the honorific.
@@ -123,7 +140,17 @@ void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKi
     names.name = text(kName);
     names.joint = text(kJointName);
     names.honorific = ConvertForVertical(in.honorific);
-    placeNameColumns(s, names, in.typeset.jointAlign);
+    names.nameField = AddressField::Name;
+    names.jointField = AddressField::Joint;
+    if (placer.fitting() && hasTitle) {
+        // The name starts below the title it would otherwise cover.
+        const long long height = std::llround(platform::VerticalText::emSize(s.font()));
+        const bool beside =
+            title.right > double(names.jointX - height) && title.left < double(names.nameX);
+        if (beside)
+            names.y = std::min(names.y, (long long)std::floor(title.bottom) - (height + 3) / 4);
+    }
+    placeNameColumns(placer, names, in.typeset.jointAlign);
 }
 
 }  // namespace render

@@ -9,6 +9,7 @@
 namespace render {
 
 class DrawingSurface;
+class FieldPlacer;
 
 // Base positions and font sizes of one kind, in 0.1 mm. The y values are
 // distances below the top edge (the field's y is the adjustment minus them).
@@ -34,5 +35,6 @@ const RecipientBase& recipientBase(MediaKind kind);
 
 // Draws the recipient's fields in their fixed order; empty cells draw nothing.
 void placeRecipientFields(DrawingSurface& surface, const AddressSideInput& input, MediaKind kind);
+void placeRecipientFields(FieldPlacer& placer, const AddressSideInput& input, MediaKind kind);
 
 }  // namespace render

@@ -5,6 +5,7 @@
 #include "render/ConvertForVertical.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
+#include "render/FieldPlacer.h"
 #include "render/NameColumns.h"
 #include "render/VerticalFont.h"
 
@@ -35,6 +36,12 @@ void textOutIfAny(DrawingSurface& s, long long x, long long y, const QString& te
 const SenderBase& senderBase(MediaKind kind) { return kBases[size_t(kind)]; }
 
 void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind kind) {
+    FieldPlacer placer(s, in, kind);
+    placeSenderFields(placer, in, kind);
+}
+
+void placeSenderFields(FieldPlacer& placer, const AddressSideInput& in, MediaKind kind) {
+    DrawingSurface& s = placer.surface();
     const SenderBase& b = senderBase(kind);
     const LayoutSettings& L = in.layout;
     const SenderTexts& t = in.sender;
@@ -45,8 +52,13 @@ void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind 
     const auto address = [&](const QString& line) {
         return ConvertForVertical(typesetAddress(line, in.typeset));
     };
-    textOutIfAny(s, W(L.SJ1XPos) + kAddress1X, W(L.SJ1YPos) - b.address1Below, address(t.SJuusho1));
-    textOutIfAny(s, W(L.SJ2XPos) + kAddress2X, W(L.SJ2YPos) - b.address2Below, address(t.SJuusho2));
+    const QString address1 = address(t.SJuusho1), address2 = address(t.SJuusho2);
+    if (!address1.isEmpty())
+        placer.column(AddressField::SenderAddress1, W(L.SJ1XPos) + kAddress1X,
+                      W(L.SJ1YPos) - b.address1Below, address1);
+    if (!address2.isEmpty())
+        placer.column(AddressField::SenderAddress2, W(L.SJ2XPos) + kAddress2X,
+                      W(L.SJ2YPos) - b.address2Below, address2);
 
     // The sender's own name has no honorific and no vertical conversion.
     MakeVerticalFont(s, face, clampedSum(W(L.SNHeight) + kNameHeight));
@@ -56,9 +68,12 @@ void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind 
     names.y = W(L.SNYPos) - b.nameBelow;
     names.name = typesetText(t.SSimei, in.typeset);
     names.joint = typesetText(t.SRenmei, in.typeset);
-    placeNameColumns(s, names, in.typeset.jointAlign);
+    names.nameField = AddressField::SenderName;
+    names.jointField = AddressField::SenderJoint;
+    placeNameColumns(placer, names, in.typeset.jointAlign);
 
     // Each group is one string; its digits keep the font's own advance.
+    s.setField(AddressField::SenderPostal);
     MakeVerticalFont(s, face, clampedSum(W(L.SUHeight) + b.postalHeight),
                      clampedSum(W(L.SUWidth) + b.postalWidth));
     textOutIfAny(s, W(L.SUXPos1) + b.postal1X, W(L.SUYPos1) - b.postalBelow, t.SYuubinBangou1);

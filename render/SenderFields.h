@@ -9,6 +9,7 @@
 namespace render {
 
 class DrawingSurface;
+class FieldPlacer;
 
 // Base positions and digit sizes of one kind, in 0.1 mm; the y values are
 // distances below the top edge.
@@ -27,5 +28,6 @@ const SenderBase& senderBase(MediaKind kind);
 
 // Draws the sender block in its fixed order; empty fields draw nothing.
 void placeSenderFields(DrawingSurface& surface, const AddressSideInput& input, MediaKind kind);
+void placeSenderFields(FieldPlacer& placer, const AddressSideInput& input, MediaKind kind);
 
 }  // namespace render

@@ -27,7 +27,7 @@ TypesetTab::TypesetTab(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(8, 6, 8, 6);
     grid->setVerticalSpacing(4);
-    auto* heading = new QLabel(QStringLiteral("連名・番地・半角カナの書き方"), this);
+    auto* heading = new QLabel(QStringLiteral("連名・番地・半角カナ・長い行の書き方"), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
@@ -46,10 +46,15 @@ TypesetTab::TypesetTab(QWidget* parent) : QWidget(parent) {
     HalfKana =
         choiceBox(this, "HalfKana", {QStringLiteral("そのまま"), QStringLiteral("全角にする")},
                   QStringLiteral("半角カナ|半角カタカナを全角にして縦に立てます（ｶﾞ→ガ）"));
+    FitColumns = choiceBox(
+        this, "FitColumns", {QStringLiteral("そのまま"), QStringLiteral("詰める")},
+        QStringLiteral("長い行を詰める|"
+                       "はがきに収まらない行を、字間・長体・文字の大きさの順に詰めて収めます"));
     int row = 1;
     for (auto [label, box] : {std::pair{QStringLiteral("連名の揃え"), JointAlign},
                               std::pair{QStringLiteral("番地の区切り"), BlockDash},
-                              std::pair{QStringLiteral("半角カナ"), HalfKana}}) {
+                              std::pair{QStringLiteral("半角カナ"), HalfKana},
+                              std::pair{QStringLiteral("長い行を詰める"), FitColumns}}) {
         grid->addWidget(new QLabel(label, this), row, 0);
         grid->addWidget(box, row++, 1, Qt::AlignLeft);
         connect(box, &QComboBox::currentIndexChanged, this, [this] {
@@ -62,7 +67,8 @@ TypesetTab::TypesetTab(QWidget* parent) : QWidget(parent) {
     TypesetDefault->setObjectName(QStringLiteral("TypesetDefault"));
     TypesetDefault->setEnabled(false);
     connect(TypesetDefault, &QPushButton::clicked, this, [this] {
-        for (QComboBox* box : {JointAlign, BlockDash, HalfKana}) box->setCurrentIndex(0);
+        for (QComboBox* box : {JointAlign, BlockDash, HalfKana, FitColumns})
+            box->setCurrentIndex(0);
     });
     grid->addWidget(TypesetDefault, row, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
@@ -71,17 +77,19 @@ TypesetTab::TypesetTab(QWidget* parent) : QWidget(parent) {
 
 TypesetChoices TypesetTab::choices() const {
     return typesetChoicesFromNumbers(JointAlign->currentIndex(), BlockDash->currentIndex(),
-                                     HalfKana->currentIndex());
+                                     HalfKana->currentIndex(), FitColumns->currentIndex());
 }
 
 void TypesetTab::updateReset() {
     bool any = false;
-    for (QComboBox* box : {JointAlign, BlockDash, HalfKana}) any = any || box->currentIndex() > 0;
+    for (QComboBox* box : {JointAlign, BlockDash, HalfKana, FitColumns})
+        any = any || box->currentIndex() > 0;
     TypesetDefault->setEnabled(any);
 }
 
 TypesetTab::ChoiceIndexes TypesetTab::choiceIndexes() const {
-    return {JointAlign->currentIndex(), BlockDash->currentIndex(), HalfKana->currentIndex()};
+    return {JointAlign->currentIndex(), BlockDash->currentIndex(), HalfKana->currentIndex(),
+            FitColumns->currentIndex()};
 }
 
 void TypesetTab::setChoiceIndexes(const ChoiceIndexes& indexes) {
@@ -91,6 +99,7 @@ void TypesetTab::setChoiceIndexes(const ChoiceIndexes& indexes) {
     choose(JointAlign, indexes.jointAlign);
     choose(BlockDash, indexes.blockDash);
     choose(HalfKana, indexes.halfKana);
+    choose(FitColumns, indexes.fitColumns);
 }
 
 }  // namespace render

@@ -1,7 +1,7 @@
 #pragma once
-// The adjustment panel's tab "文字の整形": the three typesetting choices of
-// the address side, each a list whose first item is the classic behaviour,
-// and a button that brings all three back to it.
+// The adjustment panel's tab "文字の整形": the typesetting choices of the
+// address side, each a list whose first item is the classic behaviour, and a
+// button that brings them all back to it.
 
 #include <QWidget>
 
@@ -24,6 +24,7 @@ class TypesetTab : public QWidget {
         int jointAlign = 0;
         int blockDash = 0;
         int halfKana = 0;
+        int fitColumns = 0;
     };
     ChoiceIndexes choiceIndexes() const;
     // An index outside a list chooses nothing.
@@ -39,6 +40,7 @@ class TypesetTab : public QWidget {
     QComboBox* JointAlign;
     QComboBox* BlockDash;
     QComboBox* HalfKana;
+    QComboBox* FitColumns;
     QPushButton* TypesetDefault;
 };
 

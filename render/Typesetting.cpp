@@ -41,11 +41,13 @@ bool isHyphenLike(QChar c) {
 
 }  // namespace
 
-TypesetChoices typesetChoicesFromNumbers(int jointAlign, int blockDash, int halfKana) {
+TypesetChoices typesetChoicesFromNumbers(int jointAlign, int blockDash, int halfKana,
+                                         int fitColumns) {
     TypesetChoices c;
     if (jointAlign == 1) c.jointAlign = JointAlign::GivenName;
     if (blockDash == 1 || blockDash == 2) c.blockDash = BlockDash(blockDash);
     if (halfKana == 1) c.halfKana = HalfKana::FullWidth;
+    if (fitColumns == 1) c.fitColumns = FitColumns::Fit;
     return c;
 }
 

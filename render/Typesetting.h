@@ -26,14 +26,22 @@ enum class HalfKana {
     FullWidth = 1,
 };
 
+// A column longer than the room it has.
+enum class FitColumns {
+    Classic = 0,  // drawn as typed, whatever its length
+    Fit = 1,      // tightened, condensed and at last reduced until it fits
+};
+
 struct TypesetChoices {
     JointAlign jointAlign = JointAlign::NameTop;
     BlockDash blockDash = BlockDash::AsTyped;
     HalfKana halfKana = HalfKana::AsTyped;
+    FitColumns fitColumns = FitColumns::Classic;
 };
 
 // From the stored numbers; a number outside a choice's list is the classic choice.
-TypesetChoices typesetChoicesFromNumbers(int jointAlign, int blockDash, int halfKana);
+TypesetChoices typesetChoicesFromNumbers(int jointAlign, int blockDash, int halfKana,
+                                         int fitColumns = 0);
 
 // Half-width katakana and punctuation (U+FF61..U+FF9F) become full-width; a
 // voiced or semi-voiced mark joins the kana before it where the joined kana

@@ -330,3 +330,26 @@ TEST_F(PdfExport, AlignedJointNamesPutBothHonorificsOnOneLine) {
         EXPECT_NEAR(tops[0], tops[1], 0.5 / 25.4 * 72);  // 0.5 mm in points
     }
 }
+
+TEST_F(PdfExport, RecordsThatRunOffAreNamedAndTheCardsWrittenAllTheSame) {
+    QFile book(dir.filePath("long.csv"));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write(platform::Sjis::bytes(QStringLiteral(
+        "やまだ,山田　太郎,0600002,北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館,,,,,,,,,"
+        "\r\nすずき,鈴木　一郎,5300001,大阪府大阪市北区梅田３－１－１,,,,,,,,,\r\n")));
+    book.close();
+    const QString out = dir.filePath("long.pdf");
+    QStringList lines;
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName()}), &lines), QString());
+    EXPECT_EQ(readPdf(out).pages, 2);
+    EXPECT_EQ(lines, QStringList({QStringLiteral("1 枚の宛名がはみ出します。"),
+                                  QStringLiteral("宛名 1（山田　太郎）: "
+                                                 "住所１がはがきの下端からはみ出します。")}));
+
+    QFile ini(dir.filePath("mirel36.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::Append));
+    ini.write("[Typeset]\r\nFitColumns=1\r\n");
+    ini.close();
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName()}), &lines), QString());
+    EXPECT_EQ(lines, QStringList());
+}

@@ -103,3 +103,24 @@ TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
             f.grab().save(QDir(dir).filePath(QStringLiteral("preview-kind%1.png").arg(kind))));
     }
 }
+
+TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
+    app::TMirelForm& f = make();
+    f.showPage(app::Page::Preview);
+    auto* note = f.findChild<QLabel*>("OverflowRemark");
+    ASSERT_NE(note, nullptr);
+    f.wholeBook().setCell(book::ColAddress1, 1,
+                          QStringLiteral("北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館"));
+    wholeGrid(f)->setRow(1);
+    f.RefreshPreview();
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->text(), QStringLiteral("住所１がはがきの下端からはみ出します。"));
+    EXPECT_TRUE(f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/preview-overflow.png")));
+    auto* typeset = f.findChild<QWidget*>("TypesetPage");
+    ASSERT_NE(typeset, nullptr);
+    typeset->resize(420, 200);
+    EXPECT_TRUE(typeset->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/typeset-tab.png")));
+    f.wholeBook().setCell(book::ColAddress1, 1, QStringLiteral("東京都港区芝公園"));
+    f.RefreshPreview();
+    EXPECT_TRUE(note->isHidden());
+}

@@ -118,3 +118,28 @@ TEST_F(MainWindowTest, PrinterSetupRunsTheSetupDialog) {
     f.runCommand("ActPrinter");
     EXPECT_EQ(printer.calls, QStringList({"setup"}));
 }
+
+TEST_F(MainWindowTest, CardsThatRunOffAreAskedAboutOnceBeforePrinting) {
+    app::TMirelForm& f = make();
+    fillNames(f, kNames);
+    const QString longLine =
+        QStringLiteral("北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館");
+    f.wholeBook().setCell(book::ColAddress1, 2, longLine);
+    f.wholeBook().setCell(book::ColAddress1, 4, longLine);
+    selectRows(*wholeGrid(f), 1, 5);
+    dialogs.answers = {platform::Answer::No};
+    f.ActPrintExecute();
+    ASSERT_EQ(dialogs.texts("question").size(), 1);
+    EXPECT_TRUE(dialogs.texts("question")[0].startsWith(
+        QStringLiteral("2 枚の宛名がはみ出します。印刷しますか？")));
+    EXPECT_TRUE(dialogs.texts("question")[0].contains(QStringLiteral("2、4")));
+    EXPECT_TRUE(printer.pages.isEmpty());
+
+    dialogs.answers = {platform::Answer::Yes};
+    f.ActPrintExecute();
+    EXPECT_EQ(printer.pages.size(), 5);
+    // Cards that fit print without a question.
+    selectRows(*wholeGrid(f), 5, 6);
+    f.ActPrintExecute();
+    EXPECT_EQ(dialogs.texts("question").size(), 2);
+}

@@ -60,6 +60,7 @@ TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
     expected << "[Typeset]JointAlign"
              << "[Typeset]BlockDash"
              << "[Typeset]HalfKana"
+             << "[Typeset]FitColumns"
              << "[Picture]Fit";
     EXPECT_EQ(written, expected);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
@@ -150,22 +151,26 @@ TEST_F(MainWindowTest, TypesettingChoicesRoundTripAndOldFilesStayClassic) {
     EXPECT_EQ(old.jointAlign, render::JointAlign::NameTop);
     EXPECT_EQ(old.blockDash, render::BlockDash::AsTyped);
     EXPECT_EQ(old.halfKana, render::HalfKana::AsTyped);
+    EXPECT_EQ(old.fitColumns, render::FitColumns::Classic);
     app::TMirelForm& f = make();
-    for (const char* name : {"JointAlign", "BlockDash", "HalfKana"})
+    for (const char* name : {"JointAlign", "BlockDash", "HalfKana", "FitColumns"})
         EXPECT_EQ(f.findChild<QComboBox*>(name)->currentIndex(), 0) << name;
 
     f.findChild<QComboBox*>("JointAlign")->setCurrentIndex(1);
     f.findChild<QComboBox*>("BlockDash")->setCurrentIndex(2);
     f.findChild<QComboBox*>("HalfKana")->setCurrentIndex(1);
+    f.findChild<QComboBox*>("FitColumns")->setCurrentIndex(1);
     form.reset();
     const QByteArray written = readAll(ini);
     EXPECT_TRUE(written.contains("int001=3\r\n"));
-    EXPECT_TRUE(written.contains("[Typeset]\r\nJointAlign=1\r\nBlockDash=2\r\nHalfKana=1\r\n"));
+    EXPECT_TRUE(written.contains(
+        "[Typeset]\r\nJointAlign=1\r\nBlockDash=2\r\nHalfKana=1\r\nFitColumns=1\r\n"));
 
     const render::TypesetChoices read = app::addressSideInputFromSettings(ini).typeset;
     EXPECT_EQ(read.jointAlign, render::JointAlign::GivenName);
     EXPECT_EQ(read.blockDash, render::BlockDash::No);
     EXPECT_EQ(read.halfKana, render::HalfKana::FullWidth);
+    EXPECT_EQ(read.fitColumns, render::FitColumns::Fit);
     app::TMirelForm& again = make();
     EXPECT_EQ(again.findChild<QComboBox*>("BlockDash")->currentIndex(), 2);
     EXPECT_EQ(again.findChild<QComboBox*>("HalfKana")->currentIndex(), 1);

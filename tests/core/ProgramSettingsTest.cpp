@@ -53,9 +53,10 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     s.messageLayout.FHY0 = -3;
     s.mediaKind = -1;
     s.blockDash = 2;
+    s.fitColumns = 1;
     ASSERT_TRUE(app::writeSettingsFile(path, s));
     const QString text = platform::Sjis::decode(readAll(path));
-    EXPECT_EQ(text.count(QLatin1Char('=')), 65);
+    EXPECT_EQ(text.count(QLatin1Char('=')), 66);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
 
     const app::ProgramSettings back = app::readSettingsFile(path, app::ProgramSettings());
@@ -64,6 +65,7 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     EXPECT_EQ(back.messageLayout.FHY0, -3);
     EXPECT_EQ(back.mediaKind, -1);
     EXPECT_EQ(back.blockDash, 2);
+    EXPECT_EQ(back.fitColumns, 1);
 
     // A folder in the file's place cannot be replaced.
     const QString folder = dir.filePath(QStringLiteral("taken"));
