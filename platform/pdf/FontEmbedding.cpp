@@ -115,35 +115,40 @@ std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs) {
 }
 
 std::string cidWidths(const std::vector<std::pair<unsigned, double>>& widths, double defaultWidth) {
-    std::vector<std::pair<unsigned, double>> listed;
-    for (const auto& [glyph, w] : widths) {
-        const double rounded = std::round(w * 1000) / 1000;  // as written
-        if (rounded != defaultWidth) listed.emplace_back(glyph, rounded);
-    }
+    std::vector<std::pair<unsigned, double>> all;
+    all.reserve(widths.size());
+    for (const auto& [glyph, w] : widths)
+        all.emplace_back(glyph, std::round(w * 1000) / 1000);  // as written
+    const auto listed = [&](size_t k) { return k < all.size() && all[k].second != defaultWidth; };
     std::string s = "[";
-    for (size_t i = 0; i < listed.size();) {
+    for (size_t i = 0; i < all.size();) {
+        if (!listed(i)) {
+            ++i;
+            continue;
+        }
+        // A drawn glyph of another width, the default's too, ends a range.
         size_t same = i + 1;
-        while (same < listed.size() && listed[same].second == listed[i].second) ++same;
+        while (same < all.size() && all[same].second == all[i].second) ++same;
         if (same - i >= 2) {
-            appendInt(s, listed[i].first);
+            appendInt(s, all[i].first);
             s.push_back(' ');
-            appendInt(s, listed[same - 1].first);
+            appendInt(s, all[same - 1].first);
             s.push_back(' ');
-            appendNumber(s, listed[i].second, 3);
+            appendNumber(s, all[i].second, 3);
             s.push_back(' ');
             i = same;
             continue;
         }
         // Consecutive glyphs of differing widths share one array.
-        appendInt(s, listed[i].first);
+        appendInt(s, all[i].first);
         s += " [";
         size_t k = i;
         do {
-            appendNumber(s, listed[k].second, 3);
+            appendNumber(s, all[k].second, 3);
             s.push_back(' ');
             ++k;
-        } while (k < listed.size() && listed[k].first == listed[k - 1].first + 1 &&
-                 !(k + 1 < listed.size() && listed[k + 1].second == listed[k].second));
+        } while (listed(k) && all[k].first == all[k - 1].first + 1 &&
+                 !(k + 1 < all.size() && all[k + 1].second == all[k].second));
         s.back() = ']';
         s.push_back(' ');
         i = k;

@@ -30,8 +30,9 @@ std::string toUnicodeCMap(const std::map<unsigned, char32_t>& glyphs);
 
 // The W array of a CID font for (glyph, width) pairs in rising glyph order,
 // widths in thousandths of the em: glyphs of `defaultWidth` are left out,
-// neighbours of equal width share one "first last width" entry (the glyphs
-// between them are never drawn), others are listed as "first [w1 w2 ...]".
+// drawn neighbours of equal width share one "first last width" entry (the
+// glyphs between them are never drawn), others are listed as
+// "first [w1 w2 ...]".
 std::string cidWidths(const std::vector<std::pair<unsigned, double>>& widths, double defaultWidth);
 
 }  // namespace platform::pdf

@@ -112,4 +112,8 @@ TEST(PdfContent, WidthsGroupRunsOfEqualWidthAndLeaveOutTheDefault) {
                              1000),
               "[1 3 500 9 [250 300] 12 14 250 20 [312.5]]");
     EXPECT_EQ(pdf::cidWidths({{4, 1000}}, 1000), "[]");
+    // A drawn glyph of the default width lies between two of equal width:
+    // one range over all three would give it theirs.
+    EXPECT_EQ(pdf::cidWidths({{1, 500}, {2, 1000}, {3, 500}, {4, 250}, {5, 1000}, {6, 300}}, 1000),
+              "[1 [500] 3 [500 250] 6 [300]]");
 }
