@@ -69,6 +69,10 @@ const QVector<SettingKey>& settingKeys() {
         {"Typeset", "JointAlign", SettingType::Choice, "JointAlign"},
         {"Typeset", "BlockDash", SettingType::Choice, "BlockDash"},
         {"Typeset", "HalfKana", SettingType::Choice, "HalfKana"},
+        {"Barcode", "Print", SettingType::Choice, "BarcodePrint"},
+        {"Barcode", "Size", SettingType::Text, "BarcodeSize"},
+        {"Barcode", "XPos", SettingType::Integer, "BarcodeXPos"},
+        {"Barcode", "YPos", SettingType::Integer, "BarcodeYPos"},
     };
     return keys;
 }

@@ -55,7 +55,7 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     s.blockDash = 2;
     ASSERT_TRUE(app::writeSettingsFile(path, s));
     const QString text = platform::Sjis::decode(readAll(path));
-    EXPECT_EQ(text.count(QLatin1Char('=')), 64);
+    EXPECT_EQ(text.count(QLatin1Char('=')), 68);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
 
     const app::ProgramSettings back = app::readSettingsFile(path, app::ProgramSettings());
