@@ -81,8 +81,9 @@ QString attachRecordBarcode(render::AddressSideInput& input, PostalDictionaryFil
                    ? QStringLiteral("郵便番号辞書が読めないため、バーコードは付きません。")
                    : why;
     }
-    const RecordBarcode r = recordBarcode(*d, input.record[ColPostal],
-                                          input.record[ColAddress1] + input.record[ColAddress2]);
+    // A blank between the lines: "1-3-2" and "503" are two numbers, not "1-3-2503".
+    const RecordBarcode r = recordBarcode(
+        *d, input.record[ColPostal], input.record[ColAddress1] + u' ' + input.record[ColAddress2]);
     input.barcode.symbols = r.symbols;
     return r.failure;
 }

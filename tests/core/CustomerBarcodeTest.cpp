@@ -7,6 +7,7 @@
 #include "book/BarcodeAddress.h"
 #include "book/CustomerBarcode.h"
 #include "book/PostalDictionary.h"
+#include "book/PostalDictionaryFile.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ TEST(CustomerBarcode, TheManualsExamplesGiveItsData) {
         {"3丁目80-25 J1ビル2-B", "3-80-25J1-2B"},
         {"3丁目30-8 郵便ビル403号", "3-30-8-403"},
         {"4丁目 郵便センター6号館", "4-6"},
+        {"8丁目 郵便センター10号館", "8-10"},
+        {"私書箱第215号", "215"},
     };
     for (const auto& e : examples)
         EXPECT_EQ(book::addressNumber(QString::fromUtf8(e.afterTown)), QString::fromUtf8(e.number))
@@ -50,6 +53,10 @@ TEST(CustomerBarcode, TheManualsExamplesGiveItsData) {
     // code of B falls on the thirteenth place, it alone is kept.
     EXPECT_EQ(line(9100067, QStringLiteral("3丁目80-25 J1ビル2-B")),
               QStringLiteral("9 1 0 0 0 6 7 3 - 8 0 - 2 5 CC1 9 1 - 2 CC1 9"));
+    // A business's own code carries no address number.
+    EXPECT_EQ(
+        book::symbolLine(book::barcodeSymbols(1008792, QString())),
+        QStringLiteral("1 0 0 8 7 9 2 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 CC4 0"));
 }
 
 TEST(CustomerBarcode, TheCheckCharacterMakesTheSumAMultipleOf19) {
@@ -107,4 +114,19 @@ TEST(CustomerBarcode, ARecordThatCannotBeSplitGetsNoneAndAReason) {
         EXPECT_TRUE(r.failure.endsWith(QStringLiteral("バーコードは付きません。")))
             << r.failure.toStdString();
     }
+}
+
+TEST(CustomerBarcode, TheTwoAddressLinesOfARecordStayApart) {
+    book::PostalDictionaryFile file(QStringLiteral(PELCOR_SOURCE_RESOURCES "/postal-codes.bin"));
+    render::AddressSideInput in;
+    in.barcode.print = true;
+    in.record[2] = QStringLiteral("1000013 ");
+    in.record[3] = QStringLiteral("東京都千代田区霞が関1-3-2");
+    in.record[4] = QStringLiteral("503");
+    EXPECT_EQ(book::attachRecordBarcode(in, file), QString());
+    EXPECT_EQ(book::symbolLine(in.barcode.symbols),
+              QStringLiteral("1 0 0 0 0 1 3 1 - 3 - 2 - 5 0 3 CC4 CC4 CC4 CC4 9"));
+    in.barcode.print = false;
+    EXPECT_EQ(book::attachRecordBarcode(in, file), QString());
+    EXPECT_TRUE(in.barcode.symbols.empty());
 }
