@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/SettingsInput.h"
 #include "app/TMirelForm.h"
 #include "book/SenderPage.h"
 #include "message/BodyPage.h"
@@ -28,6 +29,11 @@ ProgramSettings TMirelForm::currentSettings() const {
     s.jointAlign = typeset.jointAlign;
     s.blockDash = typeset.blockDash;
     s.halfKana = typeset.halfKana;
+    const render::CustomerBarcodeInput barcode = previewPage->barcodeInput();
+    s.barcodePrint = barcode.print ? 1 : 0;
+    s.barcodeSize = QString::number(barcode.points);
+    s.barcodeXPos = barcode.xPos;
+    s.barcodeYPos = barcode.yPos;
     return s;
 }
 
@@ -38,6 +44,7 @@ void TMirelForm::applySettings(const ProgramSettings& settings) {
     bodyPage->setMessageLayout(settings.messageLayout);
     bodyPage->setChoiceIndexes({settings.messageFace, settings.messageKind});
     previewPage->setTypesetIndexes({settings.jointAlign, settings.blockDash, settings.halfKana});
+    previewPage->setBarcodeInput(barcodeInputOf(settings));
 }
 
 void readSettings(TMirelForm& window, const QString& path) {
