@@ -14,7 +14,9 @@
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
+#include "book/BarcodeAddress.h"
 #include "book/BookModel.h"
+#include "book/PostalDictionaryFile.h"
 #include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageFit.h"
@@ -77,9 +79,13 @@ QString exportAddressSides(const PdfExportRequest& request, QStringList* overflo
     if (first > last) return QStringLiteral("the book has no records in the rows asked for");
 
     UnprintableCharacters unprintable;
+    // The customer barcode needs the dictionary; without it none is printed.
+    book::PostalDictionaryFile dictionary(book::PostalDictionaryFile::defaultPath());
+    if (in.barcode.print && !in.envelopeBack && !dictionary.get()) return dictionary.takeFailure();
     const auto card = [&](int page, platform::pdf::PdfPage& out) {
         const int row = first + page;
         for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
+        book::attachRecordBarcode(in, dictionary);
         // The card is the page: its corner at the page's corner.
         out.picture = render::DrawAddressSide(in);
         unprintable.check(row, in, out.picture);

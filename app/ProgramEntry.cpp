@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/BarcodeCommand.h"
 #include "app/PdfExport.h"
 #include "app/PostalCommand.h"
 #include "app/TAboutBox1.h"
@@ -51,6 +52,10 @@ const char kUsage[] =
     "               look up the postal-code dictionary: the address(es) of a\n"
     "               seven-digit code, or the code(s) of an address, best first;\n"
     "               exit status 0 when found, 1 when not\n"
+    "  --barcode CODE ADDRESS\n"
+    "               the customer barcode's data of an address: the code and\n"
+    "               address number, then the 21 symbols; exit status 1 when the\n"
+    "               address cannot be split at its town\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 
@@ -122,6 +127,7 @@ int runProgram(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--export-pdf") == 0) return runPdfExport(argc, argv);
         if (std::strcmp(argv[i], "--postal") == 0) return runPostalCommand(argc, argv);
+        if (std::strcmp(argv[i], "--barcode") == 0) return runBarcodeCommand(argc, argv);
     }
 
     QApplication application(argc, argv);

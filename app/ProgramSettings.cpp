@@ -18,6 +18,7 @@ QString* textOf(ProgramSettings& s, const char* control) {
     if (name == QLatin1String("SYuubinBangou2")) return &t.SYuubinBangou2;
     if (name == QLatin1String("SJuusho1")) return &t.SJuusho1;
     if (name == QLatin1String("SJuusho2")) return &t.SJuusho2;
+    if (name == QLatin1String("BarcodeSize")) return &s.barcodeSize;
     return nullptr;
 }
 
@@ -41,6 +42,9 @@ int* numberOf(ProgramSettings& s, const char* control) {
         {"FitColumns", &ProgramSettings::fitColumns},
         {"PictureFit", &ProgramSettings::pictureFit},
     };
+    if (qstrcmp(control, "BarcodePrint") == 0) return &s.barcodePrint;
+    if (qstrcmp(control, "BarcodeXPos") == 0) return &s.barcodeXPos;
+    if (qstrcmp(control, "BarcodeYPos") == 0) return &s.barcodeYPos;
     for (const auto& c : choices)
         if (qstrcmp(c.control, control) == 0) return &(s.*c.member);
     return nullptr;

@@ -27,6 +27,11 @@ struct ProgramSettings {
     int halfKana = 0;
     int pictureFit = 0;  // how the message side's picture meets the card
     int fitColumns = 0;
+    // [Barcode]: the customer barcode, off by default; its size in points
+    // as written, and its adjustment in 0.1 mm.
+    int barcodePrint = 0;
+    QString barcodeSize = QStringLiteral("10");
+    int barcodeXPos = 0, barcodeYPos = 0;
 };
 
 // Reads every key of `path`; a missing file, key or value keeps the value of

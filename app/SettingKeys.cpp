@@ -71,6 +71,10 @@ const QVector<SettingKey>& settingKeys() {
         {"Typeset", "HalfKana", SettingType::Choice, "HalfKana"},
         {"Typeset", "FitColumns", SettingType::Choice, "FitColumns"},
         {"Picture", "Fit", SettingType::Choice, "PictureFit"},
+        {"Barcode", "Print", SettingType::Choice, "BarcodePrint"},
+        {"Barcode", "Size", SettingType::Text, "BarcodeSize"},
+        {"Barcode", "XPos", SettingType::Integer, "BarcodeXPos"},
+        {"Barcode", "YPos", SettingType::Integer, "BarcodeYPos"},
     };
     return keys;
 }

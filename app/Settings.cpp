@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/SettingsInput.h"
 #include "app/TMirelForm.h"
 #include "book/SenderPage.h"
 #include "message/BodyPage.h"
@@ -30,6 +31,11 @@ ProgramSettings TMirelForm::currentSettings() const {
     s.blockDash = typeset.blockDash;
     s.halfKana = typeset.halfKana;
     s.fitColumns = typeset.fitColumns;
+    const render::CustomerBarcodeInput barcode = previewPage->barcodeInput();
+    s.barcodePrint = barcode.print ? 1 : 0;
+    s.barcodeSize = QString::number(barcode.points);
+    s.barcodeXPos = barcode.xPos;
+    s.barcodeYPos = barcode.yPos;
     return s;
 }
 
@@ -41,6 +47,7 @@ void TMirelForm::applySettings(const ProgramSettings& settings) {
     bodyPage->setChoiceIndexes({settings.messageFace, settings.messageKind, settings.pictureFit});
     previewPage->setTypesetIndexes(
         {settings.jointAlign, settings.blockDash, settings.halfKana, settings.fitColumns});
+    previewPage->setBarcodeInput(barcodeInputOf(settings));
 }
 
 void readSettings(TMirelForm& window, const QString& path) {

@@ -9,6 +9,17 @@
 
 namespace app {
 
+render::CustomerBarcodeInput barcodeInputOf(const ProgramSettings& s) {
+    render::CustomerBarcodeInput b;
+    b.print = s.barcodePrint == 1;
+    b.points = render::barcodePointsFromText(s.barcodeSize);
+    b.xPos =
+        std::clamp(s.barcodeXPos, render::kBarcodeAdjustMinimum, render::kBarcodeAdjustMaximum);
+    b.yPos =
+        std::clamp(s.barcodeYPos, render::kBarcodeAdjustMinimum, render::kBarcodeAdjustMaximum);
+    return b;
+}
+
 render::AddressSideInput addressSideInputFromSettings(const QString& settingsFile) {
     const ProgramSettings s = readSettingsFile(settingsFile, ProgramSettings());
     render::AddressSideInput in;
@@ -30,6 +41,7 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
         s.honorific >= 0 && s.honorific < honorifics.size() ? honorifics[s.honorific] : QString();
     in.typeset =
         render::typesetChoicesFromNumbers(s.jointAlign, s.blockDash, s.halfKana, s.fitColumns);
+    in.barcode = barcodeInputOf(s);
     return in;
 }
 

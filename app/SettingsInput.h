@@ -12,6 +12,10 @@ namespace app {
 
 render::AddressSideInput addressSideInputFromSettings(const QString& settingsFile);
 
+struct ProgramSettings;
+// The barcode's switch, size and adjustment as the window would take them.
+render::CustomerBarcodeInput barcodeInputOf(const ProgramSettings& settings);
+
 // The message side's card kind, face and adjustment fields; no text, no picture.
 message::MessageSideInput messageSideInputFromSettings(const QString& settingsFile);
 

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +28,7 @@
 #include "app/Settings.h"
 #include "book/AddressGrids.h"
 #include "book/AddressRecord.h"
+#include "book/BarcodeAddress.h"
 #include "book/BookModel.h"
 #include "book/EntryPage.h"
 #include "book/PostalDictionaryFile.h"
@@ -158,6 +160,10 @@ void TMirelForm::buildWindow() {
     senderPage->setPostalDictionary(postalDictionary_.get());
     postalCheck_ = new PreviewPostalCheck(StatusBar1, *postalDictionary_, this);
     overflowNote_ = new PreviewOverflowNote(StatusBar1, this);
+    barcodeRemark_ = new QLabel(StatusBar1);
+    barcodeRemark_->setObjectName(QStringLiteral("BarcodeRemark"));
+    StatusBar1->addPermanentWidget(barcodeRemark_);
+    barcodeRemark_->hide();
 
     // The client area is 679 x 505 below the menu bar, and the frame is fixed.
     const int height = 505 + menuBar()->sizeHint().height();
@@ -443,6 +449,7 @@ void TMirelForm::PreviewShow() {
 void TMirelForm::PreviewExit() {
     postalCheck_->clear();
     overflowNote_->clear();
+    barcodeRemark_->hide();
     CurrentRecord = activeGrid()->row();
     FilteredCurrentRow = CurrentRecord;
 }
@@ -457,7 +464,7 @@ void TMirelForm::SasidasininnShow() {
     senderPage->SasidasininnShow();
 }
 
-render::AddressSideInput TMirelForm::addressSideInput(int row) const {
+render::AddressSideInput TMirelForm::addressSideInput(int row, QString* barcodeRemark) const {
     render::AddressSideInput in;
     in.mediaKind = previewPage->mediaKind();
     in.envelopeBack = previewPage->envelopeBack();
@@ -468,12 +475,18 @@ render::AddressSideInput TMirelForm::addressSideInput(int row) const {
     in.sender = senderPage->texts();
     in.layout = previewPage->layoutSettings();
     in.typeset = previewPage->typesetChoices();
+    in.barcode = previewPage->barcodeInput();
+    const QString remark = book::attachRecordBarcode(in, *postalDictionary_);
+    if (barcodeRemark) *barcodeRemark = remark;
     return in;
 }
 
 void TMirelForm::RefreshPreview() {
-    const render::AddressSideInput in = addressSideInput(activeGrid()->row());
+    QString barcodeRemark;
+    const render::AddressSideInput in = addressSideInput(activeGrid()->row(), &barcodeRemark);
     previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
+    barcodeRemark_->setText(barcodeRemark);
+    barcodeRemark_->setVisible(shownPage_ == previewPage && !barcodeRemark.isEmpty());
     if (shownPage_ == previewPage) {
         postalCheck_->check(in.record[book::ColPostal],
                             in.record[book::ColAddress1] + in.record[book::ColAddress2]);

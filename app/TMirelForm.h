@@ -13,6 +13,7 @@
 #include "print/ListHost.h"
 
 class QComboBox;
+class QLabel;
 class QDialog;
 class QMenu;
 class QStatusBar;
@@ -177,7 +178,8 @@ class TMirelForm : public QMainWindow, public book::EntryHost, public print::Lis
     void RefreshPreview();
     // What the address side of `row` of the active grid is drawn from: the
     // record, the sender fields, the choices and the adjustment fields.
-    render::AddressSideInput addressSideInput(int row) const;
+    // `barcodeRemark`, when given, says why the record gets no barcode.
+    render::AddressSideInput addressSideInput(int row, QString* barcodeRemark = nullptr) const;
 
     // Printing (PrintCommands.cpp).
     void ActPrintExecute();
@@ -266,6 +268,7 @@ class TMirelForm : public QMainWindow, public book::EntryHost, public print::Lis
     std::unique_ptr<book::PostalDictionaryFile> postalDictionary_;
     PreviewPostalCheck* postalCheck_ = nullptr;
     PreviewOverflowNote* overflowNote_ = nullptr;
+    QLabel* barcodeRemark_ = nullptr;  // why the previewed record has no barcode
 };
 
 }  // namespace app

@@ -60,6 +60,11 @@ struct Rectangle {
 struct FillRect {
     PageRect rect;
 };
+// As FillRect, with corners between whole units: marks whose printed size
+// must be exact to a hundredth of a millimetre (the customer barcode's bars).
+struct FillExactRect {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
 // The reference point is the top-left corner of the first character cell in
 // the font's own (possibly turned) frame: for a vertical font the top-right
 // corner of the column.
@@ -76,9 +81,9 @@ struct StretchBitmap {
 };
 }  // namespace op
 
-using PageOp =
-    std::variant<op::BrushColour, op::SetBrushStyle, op::BrushPattern, op::PenColour, op::PenWidth,
-                 op::SetPenStyle, op::Rectangle, op::FillRect, op::Text, op::StretchBitmap>;
+using PageOp = std::variant<op::BrushColour, op::SetBrushStyle, op::BrushPattern, op::PenColour,
+                            op::PenWidth, op::SetPenStyle, op::Rectangle, op::FillRect, op::Text,
+                            op::StretchBitmap, op::FillExactRect>;
 
 struct PagePicture {
     // Page size in 0.01 mm; a default-constructed picture is empty and invalid

@@ -48,6 +48,11 @@ class Replay {
                            [&](const op::StretchBitmap& o) {
                                if (!o.image.isNull()) p_.drawImage(toPainter(o.rect), o.image);
                            },
+                           [&](const op::FillExactRect& o) {
+                               rectangle(
+                                   QRectF(QPointF(o.x1, -o.y1), QPointF(o.x2, -o.y2)).normalized(),
+                                   false);
+                           },
                        },
                        op);
         }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 
+#include "render/CustomerBarcodeDrawing.h"
 #include "render/LayoutSettings.h"
 #include "render/Typesetting.h"
 
@@ -26,6 +27,7 @@ struct AddressSideInput {
     SenderTexts sender;
     LayoutSettings layout;
     TypesetChoices typeset;
+    CustomerBarcodeInput barcode;  // drawn on a postcard or an envelope's front
     OutputTarget target = OutputTarget::Screen;
 };
 

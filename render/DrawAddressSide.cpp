@@ -1,6 +1,7 @@
 #include "render/DrawAddressSide.h"
 
 #include "render/AddressFields.h"
+#include "render/CustomerBarcodeDrawing.h"
 #include "render/DrawingSurface.h"
 #include "render/MediaKind.h"
 
@@ -57,6 +58,8 @@ platform::PagePicture DrawAddressSide(const AddressSideInput& input) {
                            printer ? ReferenceDevice::Printer : ReferenceDevice::Screen);
     if (!printer) drawPreprintedMarks(surface, info, input.envelopeBack);
     placeAddressFields(surface, input);
+    if (!info.isEnvelope() || !input.envelopeBack)
+        placeCustomerBarcode(surface, input.barcode, *kind);
     return surface.finish();
 }
 

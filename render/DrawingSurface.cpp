@@ -60,6 +60,10 @@ void DrawingSurface::rectangle(int x1, int y1, int x2, int y2) {
 
 void DrawingSurface::fillRect(const platform::PageRect& r) { record(op::FillRect{r}); }
 
+void DrawingSurface::fillExactRect(double x1, double y1, double x2, double y2) {
+    record(op::FillExactRect{x1, y1, x2, y2});
+}
+
 void DrawingSurface::stretchBitmap(const platform::PageRect& r, const QImage& image,
                                    const QByteArray& jpeg) {
     record(op::StretchBitmap{r, image, jpeg});

@@ -41,6 +41,8 @@ class DrawingSurface {
     void rectangle(const platform::PageRect& r) { rectangle(r.x1, r.y1, r.x2, r.y2); }
     // Interior filled with the brush, no outline.
     void fillRect(const platform::PageRect& r);
+    // The same with corners between whole units, for marks of exact size.
+    void fillExactRect(double x1, double y1, double x2, double y2);
     // `jpeg`: the JPEG file `image` was scaled from whole, if it was.
     void stretchBitmap(const platform::PageRect& r, const QImage& image,
                        const QByteArray& jpeg = QByteArray());

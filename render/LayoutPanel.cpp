@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "platform/SpinField.h"
+#include "render/BarcodeTab.h"
 #include "render/LayoutFields.h"
 #include "render/TypesetTab.h"
 
@@ -69,6 +70,9 @@ LayoutPanel::LayoutPanel(QWidget* parent) : QTabWidget(parent) {
     typeset_ = new TypesetTab(this);
     connect(typeset_, &TypesetTab::changed, this, &LayoutPanel::refreshRequested);
     addTab(typeset_, QStringLiteral("文字の整形"));
+    barcode_ = new BarcodeTab(this);
+    connect(barcode_, &BarcodeTab::changed, this, &LayoutPanel::refreshRequested);
+    addTab(barcode_, QStringLiteral("バーコード"));
     setCurrentIndex(0);
 }
 

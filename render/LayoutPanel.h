@@ -19,6 +19,7 @@ class SpinField;
 namespace render {
 
 class TypesetTab;
+class BarcodeTab;
 
 class LayoutPanel : public QTabWidget {
     Q_OBJECT
@@ -36,6 +37,8 @@ class LayoutPanel : public QTabWidget {
     // The choices of the tab "文字の整形".
     TypesetChoices typesetChoices() const;
     TypesetTab* typesetTab() const { return typeset_; }
+    // The tab "バーコード".
+    BarcodeTab* barcodeTab() const { return barcode_; }
 
     // The tab's change handling: its reset button is on while any of its
     // fields is not 0.
@@ -51,6 +54,7 @@ class LayoutPanel : public QTabWidget {
     QHash<QString, platform::SpinField*> fields_;
     QVector<QPushButton*> resets_;
     TypesetTab* typeset_;
+    BarcodeTab* barcode_;
 };
 
 }  // namespace render

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "platform/Hint.h"
+#include "render/BarcodeTab.h"
 #include "render/Honorifics.h"
 #include "render/LayoutPanel.h"
 #include "render/PreviewBox.h"
@@ -156,6 +157,13 @@ TypesetTab::ChoiceIndexes PreviewPage::typesetIndexes() const {
 }
 void PreviewPage::setTypesetIndexes(const TypesetTab::ChoiceIndexes& indexes) {
     PageControl2->typesetTab()->setChoiceIndexes(indexes);
+}
+
+CustomerBarcodeInput PreviewPage::barcodeInput() const {
+    return PageControl2->barcodeTab()->input();
+}
+void PreviewPage::setBarcodeInput(const CustomerBarcodeInput& input) {
+    PageControl2->barcodeTab()->setInput(input);
 }
 
 void PreviewPage::showAddressSide(int mediaKind, const platform::PagePicture& picture) {

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "render/CustomerBarcodeDrawing.h"
 #include "render/LayoutPanel.h"
 #include "render/TypesetTab.h"
 
@@ -66,6 +67,9 @@ class PreviewPage : public QWidget {
     TypesetChoices typesetChoices() const;
     TypesetTab::ChoiceIndexes typesetIndexes() const;
     void setTypesetIndexes(const TypesetTab::ChoiceIndexes& indexes);
+    // The barcode's switch, size and adjustment (no symbols).
+    CustomerBarcodeInput barcodeInput() const;
+    void setBarcodeInput(const CustomerBarcodeInput& input);
 
     // Shows a drawn address side in the preview box.
     void showAddressSide(int mediaKind, const platform::PagePicture& picture);

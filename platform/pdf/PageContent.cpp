@@ -142,6 +142,10 @@ class ContentBuilder {
                     [&](const op::FillRect& o) { fill(boxOf(o.rect)); },
                     [&](const op::Text& o) { text(o); },
                     [&](const op::StretchBitmap& o) { bitmap(boxOf(o.rect), o.image, o.jpeg); },
+                    [&](const op::FillExactRect& o) {
+                        fill({std::min(o.x1, o.x2), std::min(o.y1, o.y2), std::abs(o.x2 - o.x1),
+                              std::abs(o.y2 - o.y1)});
+                    },
                 },
                 op);
         }

@@ -62,6 +62,10 @@ TEST_F(MainWindowTest, AFreshStartWritesEveryKnownKeyInOrder) {
              << "[Typeset]HalfKana"
              << "[Typeset]FitColumns"
              << "[Picture]Fit";
+    expected << "[Barcode]Print"
+             << "[Barcode]Size"
+             << "[Barcode]XPos"
+             << "[Barcode]YPos";
     EXPECT_EQ(written, expected);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
     EXPECT_TRUE(text.contains(QStringLiteral("int001=0\r\n")));

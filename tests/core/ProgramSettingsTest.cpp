@@ -56,7 +56,7 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     s.fitColumns = 1;
     ASSERT_TRUE(app::writeSettingsFile(path, s));
     const QString text = platform::Sjis::decode(readAll(path));
-    EXPECT_EQ(text.count(QLatin1Char('=')), 66);
+    EXPECT_EQ(text.count(QLatin1Char('=')), 70);
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
 
     const app::ProgramSettings back = app::readSettingsFile(path, app::ProgramSettings());

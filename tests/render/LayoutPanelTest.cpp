@@ -13,10 +13,11 @@ using render::LayoutPanel;
 
 TEST(LayoutPanel, HasEveryFieldWithItsRangeAndStartsAtZero) {
     LayoutPanel p;
-    EXPECT_EQ(p.count(), 9);
+    EXPECT_EQ(p.count(), 10);
     EXPECT_EQ(p.tabText(0), QStringLiteral("郵便番号"));
     EXPECT_EQ(p.tabText(7), QStringLiteral("役職名"));
     EXPECT_EQ(p.tabText(8), QStringLiteral("文字の整形"));
+    EXPECT_EQ(p.tabText(9), QStringLiteral("バーコード"));
     int fields = 0;
     for (const render::AdjustmentTab& tab : render::layoutTabs()) {
         for (const render::AdjustmentField& f : tab.fields) {
