@@ -49,7 +49,8 @@ void TMirelForm::ActImportExecute() {
         return;
     }
     const QString settings = platform::AppPaths::settingsFile();
-    book::ImportDialog dialog(chosen.path, read.bytes, book::readRememberedMapping(settings), this);
+    book::ImportDialog dialog(chosen.path, read.bytes, book::readRememberedMappings(settings),
+                              this);
     if (dialog.exec() != QDialog::Accepted || !dialog.result().ok()) return;
     const book::AddressRows& rows = dialog.result().rows;
 
@@ -70,7 +71,7 @@ void TMirelForm::ActImportExecute() {
         if (dialogs_.question(this, text) != platform::Answer::Yes) return;
     }
     ImportRows(rows, dialog.mode());
-    if (dialog.isCsv()) book::writeRememberedMapping(settings, dialog.mappingToRemember());
+    if (dialog.isCsv()) book::rememberMapping(settings, dialog.mappingToRemember());
 }
 
 void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode) {
