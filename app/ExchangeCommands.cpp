@@ -50,7 +50,8 @@ void TMirelForm::ActImportExecute() {
         return;
     }
     const QString settings = platform::AppPaths::settingsFile();
-    book::ImportDialog dialog(chosen.path, read.bytes, book::readRememberedMapping(settings), this);
+    book::ImportDialog dialog(chosen.path, read.bytes, book::readRememberedMappings(settings),
+                              this);
     if (dialog.exec() != QDialog::Accepted || !dialog.result().ok()) return;
     const book::AddressRows& rows = dialog.result().rows;
 
@@ -76,7 +77,7 @@ void TMirelForm::ActImportExecute() {
         if (answer == 0) mode = book::ImportMode::Append;
     }
     ImportRows(rows, mode);
-    if (dialog.isCsv()) book::writeRememberedMapping(settings, dialog.mappingToRemember());
+    if (dialog.isCsv()) book::rememberMapping(settings, dialog.mappingToRemember());
 }
 
 void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode) {

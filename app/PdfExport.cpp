@@ -1,11 +1,13 @@
 #include "app/PdfExport.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <cstdio>
+#include <cstring>
 #include <future>
 #include <optional>
 
@@ -50,45 +52,80 @@ platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
     return {QFileInfo(output).completeBaseName(), QStringLiteral("Pelcor")};
 }
 
-QString exportAddressSides(const PdfExportRequest& request, QStringList* overflows) {
+// Cards that print without any address, named by their rows.
+QString missingAddressNote(const book::AddressRows& rows, int firstRow) {
+    QStringList named;
+    int count = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList& r = rows[i];
+        if (!r.value(book::ColAddress1).trimmed().isEmpty() ||
+            !r.value(book::ColAddress2).trimmed().isEmpty())
+            continue;
+        if (++count <= 10) named << QString::number(firstRow + i);
+    }
+    if (count == 0) return QString();
+    return QStringLiteral(
+               "%1 件の宛名には住所がありません（%2%3 行目）。"
+               "住所の列が読み取れているか確かめてください。")
+        .arg(count)
+        .arg(named.join(QStringLiteral(", ")), count > 10 ? QStringLiteral(" ほか") : QString());
+}
+
+QString exportAddressSides(const PdfExportRequest& request, QStringList* notes) {
     // The faces are opened while the book is read; the future waits for
     // them whichever way this returns.
     const std::future<void> faces = std::async(std::launch::async, platform::pdf::preloadFaces);
-    // A .csv reads as opening it would; a .vcf as importing it would.
-    const book::ImportResult read = book::importFile(request.inputs.first());
+    // A .csv reads as opening it would; a .vcf as importing it would. Only
+    // the records asked for are kept, so a few cards of a huge file take
+    // little memory.
+    const int first = std::max(1, request.firstRow);
+    const book::ImportResult read =
+        book::importFile(request.inputs.first(), first, request.lastRow);
     if (!read.ok()) return read.error;
-    // The book as the program holds it once opened: numbered, postal codes
-    // without their hyphen.
+    // The records as the program holds them once opened: numbered, postal
+    // codes without their hyphen.
     book::BookModel records;
     records.load(read.rows);
     records.removeHyphens();
+    // Only rows first..last were kept: number them as the whole book would.
+    for (int r = 1; r < records.rowCount(); ++r)
+        records.setCell(book::ColNumber, r, QString::number(first + r - 1));
     if (const QString why = japaneseFontProblem(); !why.isEmpty()) return why;
-    const int recordCount = int(read.rows.size());
+    const int recordCount = read.total;
     render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
     if (request.kind >= 0) in.mediaKind = request.kind;
     const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
-    if (!kind) return QStringLiteral("no kind of card is chosen: give --kind 0..5");
+    if (!kind)
+        return QStringLiteral(
+            "はがき・封筒の種類が選ばれていません。--kind 0 から 5 で指定してください。");
     if (request.envelopeBack && !render::mediaKindInfo(*kind).isEnvelope())
         return QStringLiteral(
-            "--back is for envelopes (--kind 2 to 5): a postcard has one address side");
+            "--back は封筒（--kind 2 から "
+            "5）のためのオプションです。はがきの宛名面は一つだけです。");
     in.envelopeBack = request.envelopeBack;
     in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
 
     const int last = request.lastRow > 0 ? std::min(request.lastRow, recordCount) : recordCount;
-    const int first = std::max(1, request.firstRow);
-    if (first > last) return QStringLiteral("the book has no records in the rows asked for");
+    if (first > last)
+        return QStringLiteral("指定した行（--rows）に宛名がありません（宛名は %1 件です）。")
+            .arg(recordCount);
 
     UnprintableCharacters unprintable;
     // The customer barcode needs the dictionary; without it none is printed.
     book::PostalDictionaryFile dictionary(book::PostalDictionaryFile::defaultPath());
     if (in.barcode.print && !in.envelopeBack && !dictionary.get()) return dictionary.takeFailure();
+    if (notes && !request.envelopeBack) {
+        *notes << read.notes;
+        if (const QString missing = missingAddressNote(read.rows, first); !missing.isEmpty())
+            *notes << missing;
+    }
     const auto card = [&](int page, platform::pdf::PdfPage& out) {
-        const int row = first + page;
+        const int row = 1 + page;  // of the records kept
         for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
         book::attachRecordBarcode(in, dictionary);
         // The card is the page: its corner at the page's corner.
         out.picture = render::DrawAddressSide(in);
-        unprintable.check(row, in, out.picture);
+        unprintable.check(first + page, in, out.picture);
         out.offset = QPointF();
         return QString();
     };
@@ -97,7 +134,7 @@ QString exportAddressSides(const PdfExportRequest& request, QStringList* overflo
     if (!why.isEmpty()) return request.output + QStringLiteral(": ") + why;
     for (const QString& line : unprintable.lines())
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(line));
-    if (overflows) *overflows = overflowLines(findRecordOverflows(in, records, first, last));
+    if (notes) *notes << overflowLines(findRecordOverflows(in, records, 1, last - first + 1));
     return QString();
 }
 
@@ -138,19 +175,26 @@ QString outputProblem(const PdfExportRequest& request) {
     if (::stat(platform::nativeFileName(request.output).constData(), &out) != 0)
         return QString();  // a new file
     if (!S_ISREG(out.st_mode))
-        return request.output + QStringLiteral(": exists and is not a regular file; not replaced");
+        return request.output + QStringLiteral(": 通常のファイルではないため、置き換えません。");
     for (const QString& input : request.inputs) {
         struct stat in {};
         if (::stat(platform::nativeFileName(input).constData(), &in) == 0 &&
             in.st_dev == out.st_dev && in.st_ino == out.st_ino)
-            return request.output + QStringLiteral(": is the input ") + input +
-                   QStringLiteral("; give the PDF file first: --export-pdf OUT.pdf INPUT");
+            return request.output + QStringLiteral(": 入力のファイル ") + input +
+                   QStringLiteral(
+                       " と同じです。書き出す PDF ファイルを先に指定してください"
+                       "（--export-pdf 出力.pdf 入力ファイル）。");
     }
     // An earlier PDF is replaced; anything else was most likely meant as an input.
-    QFile existing(request.output);
-    if (out.st_size > 0 &&
-        (!existing.open(QIODevice::ReadOnly) || !existing.read(5).startsWith("%PDF-")))
-        return request.output + QStringLiteral(": exists and is not a PDF file; not replaced");
+    // Read by the name's own bytes, as it was looked at above.
+    char head[5] = {};
+    const int fd =
+        ::open(platform::nativeFileName(request.output).constData(), O_RDONLY | O_CLOEXEC);
+    const bool pdf = fd >= 0 && ::read(fd, head, 5) == 5 && std::memcmp(head, "%PDF-", 5) == 0;
+    if (fd >= 0) ::close(fd);
+    if (out.st_size > 0 && !pdf)
+        return request.output +
+               QStringLiteral(": PDF ではないファイルがすでにあるため、置き換えません。");
     return QString();
 }
 
@@ -158,61 +202,29 @@ QString outputProblem(const PdfExportRequest& request) {
 
 bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error) {
     const int at = int(arguments.indexOf(QStringLiteral("--export-pdf")));
-    if (at < 0 || at + 1 >= arguments.size()) {
-        error = QStringLiteral("--export-pdf needs an output file");
-        return false;
-    }
     const QString settings = request.settingsFile;
     request = PdfExportRequest();
     request.settingsFile = settings;
-    request.output = arguments[at + 1];
-    for (int i = at + 2; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QLatin1String("--marks")) {
-            request.marks = true;
-        } else if (a == QLatin1String("--back")) {
-            request.envelopeBack = true;
-        } else if (a == QLatin1String("--kind") && i + 1 < arguments.size()) {
-            bool ok = false;
-            request.kind = arguments[++i].toInt(&ok);
-            if (!ok || request.kind < 0 || request.kind >= render::kMediaKindCount) {
-                error = QStringLiteral("--kind takes 0 to 5");
-                return false;
-            }
-        } else if (a == QLatin1String("--rows") && i + 1 < arguments.size()) {
-            // "A", "A-" (to the end) or "A-B", digits only.
-            static const QRegularExpression range(QStringLiteral("^([0-9]{1,9})(-([0-9]{0,9}))?$"));
-            const QRegularExpressionMatch m = range.match(arguments[++i]);
-            request.firstRow = m.captured(1).toInt();
-            request.lastRow = !m.hasCaptured(2) ? request.firstRow : m.captured(3).toInt();
-            if (!m.hasMatch() || request.firstRow < 1 ||
-                (request.lastRow && request.lastRow < request.firstRow)) {
-                error = QStringLiteral("--rows takes A-B with 1 <= A <= B");
-                return false;
-            }
-        } else if (a.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("unknown option ") + a;
-            return false;
-        } else {
-            request.inputs.append(a);
-        }
-    }
-    if (request.inputs.isEmpty()) {
-        error =
-            QStringLiteral("--export-pdf needs a book (.csv) or a message text (.txt) to export");
+    if (at < 0 || at + 1 >= arguments.size() || arguments[at + 1].startsWith(QLatin1String("--"))) {
+        error = QStringLiteral(
+            "--export-pdf の直後に書き出す PDF ファイルの名前を指定してください"
+            "（--export-pdf 出力.pdf 入力ファイル）。");
+        if (at >= 0 && at + 1 < arguments.size()) error += QStringLiteral(" ") + arguments[at + 1];
         return false;
     }
-    return true;
+    request.output = arguments[at + 1];
+    error = parseCardJob(arguments.mid(at + 2), request);
+    return error.isEmpty();
 }
 
-QString exportPdf(const PdfExportRequest& request, QStringList* overflows) {
+QString exportPdf(const PdfExportRequest& request, QStringList* notes) {
     if (const QString why = outputProblem(request); !why.isEmpty()) return why;
-    const QString ext = QFileInfo(request.inputs.first()).suffix().toLower();
-    if (ext == QLatin1String("csv") || ext == QLatin1String("vcf"))
-        return exportAddressSides(request, overflows);
-    if (ext == QLatin1String("txt")) return exportMessageSide(request);
-    return request.inputs.first() +
-           QStringLiteral(": not a book (.csv, .vcf) or a message text (.txt)");
+    CardSide side = CardSide::Address;
+    if (request.inputs.isEmpty() || !cardSideOf(request.inputs.first(), side))
+        return request.inputs.value(0) +
+               QStringLiteral(": 宛名データ（.csv, .vcf）でも文面（.txt）でもありません。");
+    return side == CardSide::Address ? exportAddressSides(request, notes)
+                                     : exportMessageSide(request);
 }
 
 }  // namespace app

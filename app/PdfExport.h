@@ -6,28 +6,25 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/CardJobArguments.h"
+
 namespace app {
 
-struct PdfExportRequest {
-    QString output;      // the PDF file
-    QStringList inputs;  // a book (.csv), or a message text (.txt) and a picture
-    int kind = -1;       // MediaKind, -1: the settings file's choice
-    int firstRow = 1;    // records, 1-based and inclusive; 0: to the end
-    int lastRow = 0;
-    bool marks = false;         // draw the screen-only marks too
-    bool envelopeBack = false;  // the sender side of an envelope
-    QString settingsFile;       // where the choices, sender and layout values come from
+struct PdfExportRequest : CardJob {
+    QString output;        // the PDF file
+    QString settingsFile;  // where the choices, sender and layout values come from
 };
 
 // Parses "--export-pdf OUT BOOK.csv [--kind N] [--rows A-B] [--marks] [--back]" or
-// "--export-pdf OUT BODY.txt [PICTURE]"; on a
-// mistake returns false with `error` set.
+// "--export-pdf OUT BODY.txt [PICTURE]"; on a mistake returns false with
+// `error` set, in Japanese.
 bool parsePdfExport(const QStringList& arguments, PdfExportRequest& request, QString& error);
 
 // Writes the PDF; returns an empty string or what went wrong. OUT must not be
-// one of the inputs, nor anything but a regular file if it exists.
-// `overflows`, when given, receives the lines that name the records whose
-// address side runs off the card; the PDF is written all the same.
-QString exportPdf(const PdfExportRequest& request, QStringList* overflows = nullptr);
+// one of the inputs, nor anything but a regular file if it exists. `notes`
+// (if given) receives warnings in Japanese about cards that were written
+// but may not be what was meant (cards without an address, stray bytes,
+// fields that run off the card).
+QString exportPdf(const PdfExportRequest& request, QStringList* notes = nullptr);
 
 }  // namespace app

@@ -86,26 +86,24 @@ int runPdfExport(int argc, char** argv) {
     // The address sides are laid out from the font files alone and need no
     // GUI, whose start costs more than a hundred cards. A message side may
     // carry a metafile whose text Qt's painter draws, which does.
-    const bool messageSide =
-        parsed &&
-        QFileInfo(request.inputs.first()).suffix().compare(u"txt", Qt::CaseInsensitive) == 0;
+    const bool messageSide = parsed && request.side == CardSide::Message;
     const std::unique_ptr<QCoreApplication> application(
         messageSide ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     if (!parsed) {
-        std::fprintf(stderr, "mirel36: %s\n%s", qPrintable(error), kUsage);
+        std::fprintf(stderr, "mirel36: %s\n使い方は mirel36 --help で表示します。\n",
+                     qPrintable(error));
         printHeldMessages();
         return 2;
     }
     request.settingsFile = platform::AppPaths::settingsFile();
-    QStringList overflows;
-    error = exportPdf(request, &overflows);
+    QStringList notes;
+    error = exportPdf(request, &notes);
+    for (const QString& note : notes) std::fprintf(stderr, "mirel36: 注意: %s\n", qPrintable(note));
     if (!error.isEmpty()) {
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(error));
         printHeldMessages();
         return 1;
     }
-    // Cards that run off are written all the same; the user learns which.
-    for (const QString& line : overflows) std::fprintf(stderr, "mirel36: %s\n", qPrintable(line));
     return 0;
 }
 

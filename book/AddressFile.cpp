@@ -109,8 +109,8 @@ AddressReadResult readAddressFile(const QString& path) {
         r.error = file.error;
         return r;
     }
-    r.rows = parseAnyAddressFile(file.bytes, &r.foreign);
-    r.ok = true;
+    r.rows = parseAnyAddressFile(file.bytes, &r.foreign, &r.error);
+    r.ok = r.error.isEmpty();
     return r;
 }
 

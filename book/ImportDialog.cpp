@@ -30,7 +30,7 @@ int encodingIndex(TextEncoding e) {
 }  // namespace
 
 ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes,
-                           const RememberedMapping& remembered, QWidget* parent)
+                           const RememberedMappings& remembered, QWidget* parent)
     : QDialog(parent), bytes_(bytes), kind_(importKindOf(path)) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("インポート"));
@@ -98,9 +98,11 @@ ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes,
     choices_ = guessCsvChoices(bytes_);
     preview_ = previewCsv(bytes_, choices_, kPreviewRows + 1);
     const QStringList header = choices_.header ? preview_.value(0) : QStringList();
-    if (fitsRemembered(remembered, header, int(choices_.mapping.size()))) {
+    if (const RememberedMapping known =
+            findRemembered(remembered, header, int(choices_.mapping.size()));
+        !known.mapping.isEmpty()) {
         const qsizetype widest = choices_.mapping.size();
-        choices_.mapping = remembered.mapping;
+        choices_.mapping = known.mapping;
         choices_.mapping.resize(std::max(widest, choices_.mapping.size()));
     }
     encodingBox_->setCurrentIndex(encodingIndex(choices_.encoding));
@@ -167,6 +169,15 @@ void ImportDialog::rebuildCsvPreview() {
     choices_.mapping.resize(columns);
 
     table_->clear();
+    columnBoxes_.clear();
+    if (columns > kMaxImportColumns) {
+        // A choice box for each of a hundred thousand columns would take
+        // minutes and gigabytes; such a file is no address book anyway.
+        table_->setColumnCount(0);
+        table_->setRowCount(0);
+        showRefusal(tooManyColumnsError(columns));
+        return;
+    }
     table_->setColumnCount(columns);
     table_->setRowCount(int(preview_.size()) + 1);
     QStringList labels;
@@ -178,7 +189,6 @@ void ImportDialog::rebuildCsvPreview() {
                                                 : QString::number(r + (choices_.header ? 0 : 1)));
     table_->setVerticalHeaderLabels(rowLabels);
 
-    columnBoxes_.clear();
     for (int c = 0; c < columns; ++c) {
         auto* box = new QComboBox(table_);
         box->setObjectName(QStringLiteral("ImportColumn%1").arg(c + 1));
@@ -214,16 +224,31 @@ void ImportDialog::showCards() {
     refreshResult();
 }
 
+void ImportDialog::showRefusal(QString why) {  // a copy: it may be result_.error
+    result_ = ImportResult();
+    result_.error = why;
+    message_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    message_->setText(why);
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
+}
+
 void ImportDialog::refreshResult() {
     if (kind_ == ImportKind::Csv) result_ = importCsv(bytes_, choices_);
-    if (result_.ok()) {
-        message_->setStyleSheet(QString());
-        message_->setText(QStringLiteral("%1 件の宛名を取り込みます。").arg(result_.rows.size()));
-    } else {
-        message_->setStyleSheet(QStringLiteral("color: #b00000;"));
-        message_->setText(result_.error);
+    if (!result_.ok()) {
+        showRefusal(result_.error);
+        return;
     }
-    buttons_->button(QDialogButtonBox::Ok)->setEnabled(result_.ok());
+    // Said before anything is imported: cards without an address would
+    // print blank.
+    QStringList lines = result_.notes;
+    if (kind_ == ImportKind::Csv) {
+        if (const QString missing = missingAddressNote(choices_.mapping); !missing.isEmpty())
+            lines.prepend(missing);
+    }
+    lines << QStringLiteral("%1 件の宛名を取り込みます。").arg(result_.rows.size());
+    message_->setStyleSheet(lines.size() > 1 ? QStringLiteral("color: #b00000;") : QString());
+    message_->setText(lines.join(QLatin1Char('\n')));
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(true);
 }
 
 }  // namespace book

@@ -24,9 +24,9 @@ namespace book {
 class ImportDialog : public QDialog {
     Q_OBJECT
   public:
-    // `remembered` is the mapping last used; it is offered again for a file
-    // of the same layout.
-    ImportDialog(const QString& path, const QByteArray& bytes, const RememberedMapping& remembered,
+    // `remembered` are the mappings used before; the one for a file of this
+    // layout is offered again.
+    ImportDialog(const QString& path, const QByteArray& bytes, const RememberedMappings& remembered,
                  QWidget* parent = nullptr);
 
     bool isCsv() const { return kind_ == ImportKind::Csv; }
@@ -54,6 +54,7 @@ class ImportDialog : public QDialog {
     void rebuildCsvPreview();
     void showCards();
     void refreshResult();
+    void showRefusal(QString why);
 
     QByteArray bytes_;
     ImportKind kind_;

@@ -1,25 +1,48 @@
 // CSV files from elsewhere: detecting, previewing and importing them must
 // never crash, hang or read past the buffer; every record has 13 cells on
-// one line, and an export of what was read imports back the same.
+// one line, a file with a quote that never closes or too many columns is
+// refused whole, the header is mapped to at most one column per field
+// (labelled phone numbers aside), and an export of what was read imports
+// back the same.
 
+#include <QSet>
 #include <cstddef>
 #include <cstdint>
 
 #include "FuzzMain.h"
 #include "book/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
+#include "book/exchange/CsvTable.h"
+#include "book/exchange/FieldMapping.h"
 #include "book/exchange/ImportSource.h"
+#include "book/exchange/TextEncoding.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzsupport::bytes(data, size);
     const book::CsvChoices choices = book::guessCsvChoices(bytes);
     book::previewCsv(bytes, choices, 20);
     const book::ImportResult result = book::importCsv(bytes, choices);
-    for (const QStringList& row : result.rows) {
-        if (row.size() != book::kColumnCount) __builtin_trap();
-        for (const QString& cell : row)
-            if (cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r')))
-                __builtin_trap();
+    const QString text = book::decodeText(bytes, choices.encoding);
+    int unclosed = 0;
+    const book::CsvTable table = book::parseCsv(text, choices.separator, -1, &unclosed);
+    if (result.ok() && unclosed != 0) __builtin_trap();
+    if (unclosed < 0 ||
+        unclosed > text.count(QLatin1Char('\n')) + text.count(QLatin1Char('\r')) + 1)
+        __builtin_trap();
+    if (result.ok() != (result.total > 0) || result.total != result.rows.size()) __builtin_trap();
+    book::strayBytesNote(bytes, choices.encoding, text);
+    if (!table.isEmpty()) {
+        const book::FieldMapping mapping = book::mapHeader(table.first());
+        book::missingAddressNote(mapping);
+        QSet<int> seen;
+        for (int c = 0; c < mapping.size(); ++c) {
+            const book::ImportField f = mapping[c];
+            const bool labelled = c > 0 && mapping[c - 1] == book::ImportField::PhoneLabel;
+            if (f == book::ImportField::None || f == book::ImportField::PhoneLabel || labelled)
+                continue;
+            if (seen.contains(int(f))) __builtin_trap();
+            seen.insert(int(f));
+        }
     }
     if (result.ok()) {
         const QByteArray exported = book::writeUtf8Csv(result.rows);

@@ -12,6 +12,8 @@ class CsvReader {
         : p_(text.constData()), end_(p_ + text.size()), sep_(separator) {}
 
     bool atEnd() const { return p_ >= end_; }
+    // Where a quote opened that never closed, or null.
+    const QChar* unclosedQuote() const { return unclosed_; }
 
     // One record; false at the end of the text.
     bool readRow(QStringList& row) {
@@ -46,21 +48,24 @@ class CsvReader {
     QString readField() {
         QString field;
         if (!atEnd() && *p_ == QLatin1Char('"')) {
-            ++p_;
+            const QChar* opened = p_++;
+            bool closed = false;
             while (!atEnd()) {
                 const QChar* quote = p_;
                 while (quote < end_ && *quote != QLatin1Char('"')) ++quote;
                 field.append(p_, quote - p_);
                 p_ = quote;
-                if (atEnd()) break;  // no closing quote: the field runs to the end
+                if (atEnd()) break;
                 if (p_ + 1 < end_ && p_[1] == QLatin1Char('"')) {
                     field.append(QLatin1Char('"'));
                     p_ += 2;
                     continue;
                 }
                 ++p_;
+                closed = true;
                 break;
             }
+            if (!closed && !unclosed_) unclosed_ = opened;  // the field ran to the end
         }
         // Unquoted text, or stray text after a closing quote, up to the
         // separator or the line end; blanks at its end are not part of it.
@@ -75,7 +80,18 @@ class CsvReader {
     const QChar* p_;
     const QChar* end_;
     QChar sep_;
+    const QChar* unclosed_ = nullptr;
 };
+
+// 1-based line of `at` in `text`: LF, CR LF and CR alone each end a line.
+int lineOf(const QString& text, const QChar* at) {
+    int line = 1;
+    for (const QChar* p = text.constData(); p < at; ++p)
+        if (*p == QLatin1Char('\n') ||
+            (*p == QLatin1Char('\r') && (p + 1 >= at || p[1] != QLatin1Char('\n'))))
+            ++line;
+    return line;
+}
 
 bool needsQuotes(const QString& field, QChar separator) {
     if (field.isEmpty()) return false;
@@ -91,11 +107,14 @@ bool needsQuotes(const QString& field, QChar separator) {
 
 }  // namespace
 
-CsvTable parseCsv(const QString& text, QChar separator, int maxRows) {
+CsvTable parseCsv(const QString& text, QChar separator, int maxRows, int* unclosedQuoteLine) {
+    if (unclosedQuoteLine) *unclosedQuoteLine = 0;
     CsvTable table;
     CsvReader reader(text, separator);
     QStringList row;
     while ((maxRows < 0 || table.size() < maxRows) && reader.readRow(row)) table.append(row);
+    if (unclosedQuoteLine && reader.unclosedQuote())
+        *unclosedQuoteLine = lineOf(text, reader.unclosedQuote());
     return table;
 }
 

@@ -12,8 +12,11 @@ namespace book {
 using CsvTable = QVector<QStringList>;
 
 // Reads `text`; empty lines are skipped. `maxRows` >= 0 stops after that many
-// rows (for a preview).
-CsvTable parseCsv(const QString& text, QChar separator, int maxRows = -1);
+// rows (for a preview). A quote that never closes would take the rest of
+// the text into one field: `unclosedQuoteLine` (if given) receives the
+// 1-based line where such a quote opened, or 0.
+CsvTable parseCsv(const QString& text, QChar separator, int maxRows = -1,
+                  int* unclosedQuoteLine = nullptr);
 
 // The separator among comma, tab and semicolon that the first lines use most.
 QChar guessSeparator(const QString& text);

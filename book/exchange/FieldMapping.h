@@ -33,6 +33,7 @@ enum class ImportField {
     Company,
     Title,
     Relation,
+    PhoneLabel,  // the kind of the phone number in the next column
 };
 
 struct ImportFieldInfo {
@@ -52,10 +53,20 @@ using FieldMapping = QVector<ImportField>;  // one per source column
 
 // The field a header cell names, or None.
 ImportField fieldForHeader(const QString& header);
+// Every column's field by its header. Headers are read by their parts: a
+// home or work prefix ("Home Street", 自宅郵便番号, 勤務先電話), a numbered
+// address group ("Address 1 - City"), a label column before a phone number
+// ("Phone 1 - Label"). One address group is taken, home before one without a
+// prefix before work, and its parts before a formatted whole; of other
+// fields named twice, the home one or else the first.
 FieldMapping mapHeader(const QStringList& header);
 
 // True when `row` reads as a header: at least two cells name a field.
 bool isHeaderRow(const QStringList& row);
+
+// A warning in Japanese when `mapping` fills no postal code or no address,
+// else an empty string.
+QString missingAddressNote(const FieldMapping& mapping);
 
 // The program's own column order: the reading first, the seventh column empty.
 FieldMapping ownFileMapping(int columns);
@@ -63,7 +74,9 @@ FieldMapping ownFileMapping(int columns);
 // Records from `table` from row `firstRow` on. Name and reading parts are
 // joined with an ideographic space, address parts directly; readings become
 // hiragana; postal codes lose their hyphen and a leading 〒; every cell is
-// one line. Rows that fill no field are left out.
+// one line. A phone number after a label column goes where its label says
+// (mobile, fax, else the phone), home before work, when no other column
+// filled that field. Rows that fill no field are left out.
 AddressRows rowsFromTable(const CsvTable& table, int firstRow, const FieldMapping& mapping);
 
 }  // namespace book

@@ -1,5 +1,7 @@
 #include "book/exchange/FieldText.h"
 
+#include <QRegularExpression>
+
 #include "book/PostalCode.h"
 
 namespace book {
@@ -61,6 +63,12 @@ QString importedPostalCode(const QString& text) {
     // book's plain form.
     QString code = singleLine(text).normalized(QString::NormalizationForm_KC).trimmed();
     while (code.startsWith(QChar(0x3012))) code = code.mid(1).trimmed();
+    // Three digits and four with blanks (or a hyphen among blanks) between
+    // them are a code written loosely: "100 0005" is 100-0005, not an
+    // eight-character cell whose last digit the plain form would cut.
+    static const QRegularExpression loose(QStringLiteral("^([0-9]{3})\\s*-?\\s*([0-9]{4})$"));
+    if (const QRegularExpressionMatch m = loose.match(code); m.hasMatch())
+        code = m.captured(1) + QLatin1Char('-') + m.captured(2);
     // The plain form pads to eight characters; a code that is shorter once
     // its hyphen is gone keeps no padding. Repeated until nothing changes, so
     // that an exported code (without blanks) reads back as the same cell.

@@ -1,6 +1,8 @@
 #pragma once
-// The CSV column choices last used, kept in the settings file (section
-// [Import]) so that the next file of the same layout is read the same way.
+// The CSV column choices last used for each layout of file (its header, or
+// its number of columns), kept in the settings file (section [Import]) so
+// that the next file of a layout met before is read the same way. The
+// latest few layouts are kept.
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +16,21 @@ struct RememberedMapping {
     FieldMapping mapping;  // empty when nothing is remembered
 };
 
-RememberedMapping readRememberedMapping(const QString& settingsFile);
+using RememberedMappings = QVector<RememberedMapping>;
+constexpr int kRememberedLayouts = 16;
+
+// The latest first.
+RememberedMappings readRememberedMappings(const QString& settingsFile);
+// Keeps `remembered` as the latest, in place of one for the same layout.
 // Returns false when the settings file could not be written.
+bool rememberMapping(const QString& settingsFile, const RememberedMapping& remembered);
+// The latest that fits a file with `header` and `columns` (see
+// fitsRemembered), or an empty mapping.
+RememberedMapping findRemembered(const RememberedMappings& all, const QStringList& header,
+                                 int columns);
+
+// The latest alone, and remembering one.
+RememberedMapping readRememberedMapping(const QString& settingsFile);
 bool writeRememberedMapping(const QString& settingsFile, const RememberedMapping& remembered);
 
 // The remembered mapping when it fits a file with `header` (its header row,

@@ -23,6 +23,13 @@ bool hasOwnShape(const QStringList& row) {
     return row.size() == kColumnCount && row[ColKana].isEmpty();
 }
 
+QString unclosedQuoteError(int line) {
+    return QStringLiteral(
+               "%1 行目で始まる引用符（\"）が閉じられていないため、そこから後が一つの項目に"
+               "なってしまいます。ファイルが途中で切れていないか、引用符の数を確かめてください。")
+        .arg(line);
+}
+
 int widestRow(const CsvTable& table) {
     int widest = 0;
     for (const QStringList& row : table) widest = std::max(widest, int(row.size()));
@@ -78,7 +85,16 @@ ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices) {
         r.error = kNotText;
         return r;
     }
-    const CsvTable table = parseCsv(text, choices.separator);
+    int unclosed = 0;
+    const CsvTable table = parseCsv(text, choices.separator, -1, &unclosed);
+    if (unclosed > 0) {
+        r.error = unclosedQuoteError(unclosed);
+        return r;
+    }
+    if (const int columns = widestRow(table); columns > kMaxImportColumns) {
+        r.error = tooManyColumnsError(columns);
+        return r;
+    }
     int firstRagged = 0, usual = 0;
     if (isRaggedTable(table, &firstRagged, &usual)) {
         r.error = QStringLiteral(
@@ -90,13 +106,16 @@ ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices) {
         return r;
     }
     r.rows = rowsFromTable(table, choices.header ? 1 : 0, choices.mapping);
+    if (const QString note = strayBytesNote(bytes, choices.encoding, text); !note.isEmpty())
+        r.notes.append(note);
+    r.total = int(r.rows.size());
     if (r.rows.isEmpty())
         r.error =
             QStringLiteral("取り込めるデータがありません。項目の割り当てを確かめてください。");
     return r;
 }
 
-ImportResult importVCard(const QByteArray& bytes) {
+ImportResult importVCard(const QByteArray& bytes, int keepFrom, int keepTo) {
     ImportResult r;
     const TextEncoding encoding = detectTextEncoding(bytes);
     // Only a NUL marks a vCard as binary: its own CHARSETs may be anything.
@@ -106,22 +125,43 @@ ImportResult importVCard(const QByteArray& bytes) {
         r.error = kNotText;
         return r;
     }
-    VCardReadResult cards = parseVCards(bytes);
+    VCardReadResult cards = parseVCards(bytes, keepFrom, keepTo);
     r.rows = std::move(cards.rows);
+    r.total = cards.count;
     r.error = cards.error;
     return r;
 }
 
-ImportResult importFile(const QString& path) {
+ImportResult importFile(const QString& path, int keepFrom, int keepTo) {
+    ImportResult r;
     const ImportBytes read = readImportBytes(path);
-    if (!read.ok()) return {AddressRows(), read.error};
-    if (importKindOf(path) == ImportKind::VCard) return importVCard(read.bytes);
+    if (!read.ok()) {
+        r.error = read.error;
+        return r;
+    }
+    if (importKindOf(path) == ImportKind::VCard) return importVCard(read.bytes, keepFrom, keepTo);
     // As opening reads it, so that record numbers match the open book.
-    return {parseAnyAddressFile(read.bytes), QString()};
+    r.rows = parseAnyAddressFile(read.bytes, nullptr, &r.error, &r.notes);
+    r.total = int(r.rows.size());
+    const int first = std::max(1, keepFrom);
+    const int last = keepTo > 0 ? std::min(keepTo, r.total) : r.total;
+    r.rows = first <= last ? r.rows.mid(first - 1, last - first + 1) : AddressRows();
+    return r;
 }
 
-AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign) {
+QString tooManyColumnsError(int columns) {
+    return QStringLiteral(
+               "列が多すぎます（%1 列）。取り込めるのは %2 列までの表です。"
+               "区切り文字を確かめてください。")
+        .arg(columns)
+        .arg(kMaxImportColumns);
+}
+
+AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign, QString* error,
+                                QStringList* notes) {
     if (foreign) *foreign = false;
+    if (error) error->clear();
+    if (notes) notes->clear();
     const TextEncoding encoding = detectTextEncoding(bytes);
     if (encoding == TextEncoding::Cp932) {
         // Only the first line decides, and only a header changes anything.
@@ -135,7 +175,15 @@ AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign) {
     if (foreign) *foreign = true;
     QString text = decodeText(bytes, encoding);
     if (const qsizetype eof = text.indexOf(QChar(0x1A)); eof >= 0) text.truncate(eof);
-    const CsvTable table = parseCsv(text, QLatin1Char(','));
+    int unclosed = 0;
+    const CsvTable table = parseCsv(text, QLatin1Char(','), -1, &unclosed);
+    if (unclosed > 0) {
+        if (error) *error = unclosedQuoteError(unclosed);
+        return AddressRows();
+    }
+    if (notes)
+        if (const QString note = strayBytesNote(bytes, encoding, text); !note.isEmpty())
+            notes->append(note);
     const QStringList first = table.value(0);
     const bool header = !hasOwnShape(first) && isHeaderRow(first);
     return rowsFromTable(table, header ? 1 : 0,

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include "book/AddressFile.h"
 #include "book/exchange/FieldMapping.h"
@@ -17,6 +18,11 @@ namespace book {
 // records is about 2 MB, and even a phone's contacts with photos stay well
 // below this.
 constexpr qint64 kMaxImportBytes = 64LL * 1024 * 1024;
+
+// Wider tables are refused: the widest address books from elsewhere have
+// under a hundred columns, and each column is a choice in the dialog.
+constexpr int kMaxImportColumns = 300;
+QString tooManyColumnsError(int columns);
 
 enum class ImportKind { Csv, VCard };
 // By the file's extension: ".vcf" and ".vcard" are vCard, anything else CSV.
@@ -52,22 +58,31 @@ CsvTable previewCsv(const QByteArray& bytes, const CsvChoices& choices, int rows
 struct ImportResult {
     AddressRows rows;
     QString error;
+    QStringList notes;  // what was read but deserves a word (stray bytes)
+    int total = 0;      // records in the file, whether kept in `rows` or not
     bool ok() const { return error.isEmpty(); }
 };
 
 // Records as `choices` read them; refuses what is not text, a table whose
-// rows have wildly different lengths, and a file without any record.
+// rows have wildly different lengths, a quote that never closes, a table of
+// more than kMaxImportColumns columns, and a file without any record.
 ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices);
-ImportResult importVCard(const QByteArray& bytes);
+// Keeps records keepFrom to keepTo (1-based; keepTo 0: to the end) of all
+// the file's, which are still read and counted.
+ImportResult importVCard(const QByteArray& bytes, int keepFrom = 1, int keepTo = 0);
 
-// A whole file by its kind, as opening reads a ".csv" (the command line's way).
-ImportResult importFile(const QString& path);
+// A whole file by its kind, as opening reads a ".csv" (the command line's
+// way), keeping records keepFrom to keepTo.
+ImportResult importFile(const QString& path, int keepFrom = 1, int keepTo = 0);
 
 // Opening a ".csv": the program's own files (CP932 without a header) read
 // exactly as parseAddressFile reads them; a Unicode file, or one with a
 // recognised header row, is read as a table and mapped. `foreign` (if given)
 // tells whether the file was in another format than the program's own, which
-// saving would not write back as it was.
-AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign = nullptr);
+// saving would not write back as it was. A table that cannot be read
+// whole gives no rows and the reason in `error` (if given); `notes` receives
+// what was read but deserves a word.
+AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign = nullptr,
+                                QString* error = nullptr, QStringList* notes = nullptr);
 
 }  // namespace book

@@ -103,28 +103,21 @@ QStringList splitValue(const QString& value, QChar separator) {
 
 QString unescaped(const QString& value) { return splitValue(value, QChar()).join(QString()); }
 
-class CardReader {
-  public:
-    explicit CardReader(bool utf8Default) : utf8Default_(utf8Default) {}
-
-    QString text(const Property& p) const {
-        QByteArray raw = p.value;
-        if (p.quotedPrintable()) raw = decodeQuotedPrintable(raw);
-        const QByteArray charset = p.param("CHARSET").toUpper();
-        if (charset.isEmpty())
-            return utf8Default_ ? QString::fromUtf8(raw) : platform::Sjis::decode(raw);
-        if (charset == "UTF-8" || charset == "UTF8") return QString::fromUtf8(raw);
-        if (charset == "SHIFT_JIS" || charset == "SJIS" || charset == "CP932" ||
-            charset == "WINDOWS-31J" || charset == "X-SJIS" || charset == "SHIFT-JIS")
-            return platform::Sjis::decode(raw);
-        QStringDecoder decoder(charset.constData());
-        if (decoder.isValid()) return decoder(raw);
-        return QString::fromLatin1(raw);
-    }
-
-  private:
-    bool utf8Default_;
-};
+// Decodes a value: by its CHARSET, else as the card it belongs to is
+// written (cards of one file may come from different phones).
+QString decodedValue(const Property& p, bool cardIsUtf8) {
+    QByteArray raw = p.value;
+    if (p.quotedPrintable()) raw = decodeQuotedPrintable(raw);
+    const QByteArray charset = p.param("CHARSET").toUpper();
+    if (charset.isEmpty()) return cardIsUtf8 ? QString::fromUtf8(raw) : platform::Sjis::decode(raw);
+    if (charset == "UTF-8" || charset == "UTF8") return QString::fromUtf8(raw);
+    if (charset == "SHIFT_JIS" || charset == "SJIS" || charset == "CP932" ||
+        charset == "WINDOWS-31J" || charset == "X-SJIS" || charset == "SHIFT-JIS")
+        return platform::Sjis::decode(raw);
+    QStringDecoder decoder(charset.constData());
+    if (decoder.isValid()) return decoder(raw);
+    return QString::fromLatin1(raw);
+}
 
 // What one card holds, gathered property by property.
 struct Card {
@@ -245,89 +238,133 @@ bool parseProperty(const QByteArray& line, Property& p) {
     return true;
 }
 
-bool isQuotedPrintableStart(const QByteArray& line) {
-    const int colon = line.indexOf(':');
-    return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+bool isCardEnd(const QByteArray& line) { return line.trimmed().toUpper() == "END:VCARD"; }
+
+// Logical lines of the file, one at a time: line ends may be CR LF, LF or
+// CR alone; a line starting with a blank continues the one before (folding),
+// and a quoted-printable value ending in '=' continues on the next line (a
+// soft line break). Each physical line is looked at once, so a value folded
+// over millions of lines takes linear time.
+class LineReader {
+  public:
+    explicit LineReader(const QByteArray& bytes) : p_(bytes.constData()), end_(p_ + bytes.size()) {}
+
+    // The next logical line that is not blank; false at the end.
+    bool next(QByteArray& line, int& number) {
+        do {
+            if (!havePending_ && !readPhysical()) return false;
+            havePending_ = false;
+        } while (pending_.trimmed().isEmpty());
+        line = pending_;
+        number = pendingNumber_;
+        qsizetype scanned = 0;  // how far the line was searched for its colon
+        int colon = -1;
+        while (readPhysical()) {
+            // An empty line ends the value, whatever came before it.
+            if (pending_.isEmpty()) break;
+            if (line.endsWith('=') && !isCardEnd(pending_)) {
+                if (colon < 0) {
+                    colon = int(line.indexOf(':', scanned));
+                    scanned = line.size();
+                }
+                if (colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE")) {
+                    line.chop(1);
+                    line.append(pending_);
+                    continue;
+                }
+            }
+            if (pending_[0] == ' ' || pending_[0] == '\t') {
+                line.append(pending_.constData() + 1, pending_.size() - 1);
+                continue;
+            }
+            havePending_ = true;
+            break;
+        }
+        return true;
+    }
+
+  private:
+    bool readPhysical() {
+        if (p_ >= end_) return false;
+        const char* q = p_;
+        while (q < end_ && *q != '\n' && *q != '\r') ++q;
+        pending_ = QByteArray(p_, qsizetype(q - p_));
+        pendingNumber_ = ++physical_;
+        if (q < end_ && *q == '\r' && q + 1 < end_ && q[1] == '\n') ++q;
+        p_ = q < end_ ? q + 1 : end_;
+        return true;
+    }
+
+    const char* p_;
+    const char* end_;
+    QByteArray pending_;
+    int pendingNumber_ = 0;
+    int physical_ = 0;
+    bool havePending_ = false;
+};
+
+// True when the card's values without a CHARSET read as UTF-8: valid UTF-8,
+// or UTF-8 but for a stray byte.
+bool cardIsUtf8(const QVector<Property>& properties) {
+    QByteArray raw;
+    for (const Property& p : properties)
+        if (p.param("CHARSET").isEmpty())
+            raw += p.quotedPrintable() ? decodeQuotedPrintable(p.value) : p.value;
+    return readsAsUtf8(raw);
 }
 
 }  // namespace
 
-VCardReadResult parseVCards(const QByteArray& input) {
+VCardReadResult parseVCards(const QByteArray& input, int keepFrom, int keepTo) {
     VCardReadResult result;
     // UTF-16 files are read as UTF-8 bytes; any other file keeps its bytes,
-    // and values without a CHARSET are UTF-8 when the file as a whole is.
+    // and each card's values without a CHARSET are read as that card is
+    // written.
     QByteArray bytes;
     const TextEncoding encoding = detectTextEncoding(input);
     if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
         bytes = decodeText(input, encoding).toUtf8();
     else
         bytes = input.mid(byteOrderMarkLength(input, encoding));
-    const CardReader reader(encoding != TextEncoding::Cp932);
 
-    // Physical lines, then logical ones: a line starting with a blank
-    // continues the one before (folding), and a quoted-printable value ending
-    // in '=' continues on the next line (a soft line break).
-    struct Line {
-        QByteArray text;
-        int number;
-    };
-    QVector<Line> lines;
-    const char* p = bytes.constData();
-    const char* end = p + bytes.size();
-    int number = 0;
-    bool softBreak = false;
-    while (p < end) {
-        const char* lf = static_cast<const char*>(memchr(p, '\n', size_t(end - p)));
-        const char* lineEnd = lf ? lf : end;
-        const char* textEnd = lineEnd > p && lineEnd[-1] == '\r' ? lineEnd - 1 : lineEnd;
-        QByteArray text(p, int(textEnd - p));
-        ++number;
-        p = lf ? lf + 1 : end;
-        if (softBreak && !lines.isEmpty()) {
-            lines.last().text.chop(1);  // the '='
-            lines.last().text.append(text);
-        } else if (!lines.isEmpty() && !text.isEmpty() && (text[0] == ' ' || text[0] == '\t')) {
-            lines.last().text.append(text.constData() + 1, text.size() - 1);
-        } else if (!text.trimmed().isEmpty()) {
-            lines.append({text, number});
-        } else {
-            softBreak = false;
-            continue;
-        }
-        const QByteArray& joined = lines.last().text;
-        softBreak = joined.endsWith('=') && isQuotedPrintableStart(joined);
-    }
-
-    int depth = 0, cardStart = 0;
-    Card card;
-    for (const Line& line : lines) {
+    LineReader lines(bytes);
+    QByteArray line;
+    int number = 0, depth = 0, cardStart = 0;
+    QVector<Property> properties;  // of the open card
+    while (lines.next(line, number)) {
         Property prop;
-        if (!parseProperty(line.text, prop)) continue;
+        if (!parseProperty(line, prop)) continue;
         const QByteArray value = prop.value.trimmed().toUpper();
         if (prop.name == "BEGIN" && value == "VCARD") {
             if (depth++ == 0) {
-                card = Card();
-                cardStart = line.number;
+                properties.clear();
+                cardStart = number;
             }
         } else if (prop.name == "END" && value == "VCARD") {
             if (depth == 0) continue;  // a stray end
-            if (--depth == 0) {
-                const QStringList row = card.record();
-                bool any = false;
-                for (const QString& cell : row) any = any || !cell.isEmpty();
-                if (any) result.rows.append(row);
-            }
+            if (--depth > 0) continue;
+            Card card;
+            const bool utf8 = cardIsUtf8(properties);
+            for (const Property& p : properties) card.take(p, decodedValue(p, utf8));
+            const QStringList row = card.record();
+            bool any = false;
+            for (const QString& cell : row) any = any || !cell.isEmpty();
+            if (!any) continue;
+            ++result.count;
+            if (result.count >= keepFrom && (keepTo <= 0 || result.count <= keepTo))
+                result.rows.append(row);
         } else if (depth == 1) {
-            card.take(prop, reader.text(prop));
+            properties.append(std::move(prop));
         }
     }
     if (depth > 0) {
         result.rows.clear();
+        result.count = 0;
         result.error = QStringLiteral(
                            "%1 行目から始まる連絡先に END:VCARD がありません。"
                            "ファイルが途中で切れている可能性があります。")
                            .arg(cardStart);
-    } else if (result.rows.isEmpty()) {
+    } else if (result.count == 0) {
         result.error =
             QStringLiteral("vCard の連絡先（BEGIN:VCARD から END:VCARD まで）が見つかりません。");
     }

@@ -59,7 +59,7 @@ void ObjectWriter::finish(int catalog, int info) {
         // A number reserved but never written would make a broken file.
         if (offsets_[i] < 0) {
             failed_ = true;
-            error_ = QStringLiteral("object %1 was never written").arg(i);
+            error_ = QStringLiteral("PDF のオブジェクト %1 が書かれていません。").arg(i);
             return;
         }
         std::snprintf(line, sizeof line, "%010lld 00000 n \n", offsets_[i]);
@@ -90,9 +90,17 @@ void ObjectWriter::flush() {
         buffer_.clear();
         return;
     }
-    if (device_.write(buffer_.data(), qint64(buffer_.size())) != qint64(buffer_.size())) {
-        failed_ = true;
-        error_ = device_.errorString();
+    // Written until every byte is out: a full disk first shows as a short
+    // write, which carries no reason; the next write fails with the
+    // system's (ENOSPC), which is what the user needs to read.
+    for (size_t done = 0; done < buffer_.size();) {
+        const qint64 n = device_.write(buffer_.data() + done, qint64(buffer_.size() - done));
+        if (n <= 0) {
+            failed_ = true;
+            error_ = device_.errorString();
+            break;
+        }
+        done += size_t(n);
     }
     offset_ += (long long)buffer_.size();
     buffer_.clear();

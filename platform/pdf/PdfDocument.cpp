@@ -2,13 +2,13 @@
 
 #include <pthread.h>
 
-#include <QSaveFile>
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
 
+#include "platform/NativeSaveFile.h"
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/FontEmbedding.h"
 #include "platform/pdf/ImageEmbedding.h"
@@ -127,9 +127,9 @@ std::string textString(const QString& s) {
 
 QString writePdf(const QString& path, int pageCount, const PageSource& source,
                  const PdfDocumentInfo& info) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    ObjectWriter out(file);
+    platform::NativeSaveFile file(path);
+    if (!file.open()) return file.errorString();
+    ObjectWriter out(file.device());
     const int catalog = out.reserve(), pages = out.reserve(), resourcesId = out.reserve(),
               infoId = out.reserve();
 
@@ -155,8 +155,8 @@ QString writePdf(const QString& path, int pageCount, const PageSource& source,
                     Slot& s = pending[size_t(first + i)];
                     error = source(submitted + i, s.page);
                     if (error.isEmpty() && !s.page.picture.isValid())
-                        error =
-                            QStringLiteral("page %1 has nothing to draw").arg(submitted + i + 1);
+                        error = QStringLiteral("%1 ページ目に描くものがありません。")
+                                    .arg(submitted + i + 1);
                     s.widthPt = pointsFromHundredths(s.page.picture.widthHundredths);
                     s.heightPt = pointsFromHundredths(s.page.picture.heightHundredths);
                     prepare(s.page.picture, resources, s.forms);

@@ -241,3 +241,47 @@ TEST_F(MainWindowTest, AnUnsavedBookCanTakeTheImportedRowsAsWellAsBeReplaced) {
     EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
     EXPECT_TRUE(dialogs.texts("question").last().contains(QStringLiteral("追加")));
 }
+
+// Before anything is imported the dialog says in red what a file lacks, and
+// a table of a hundred thousand columns is refused without a box for each.
+TEST_F(MainWindowTest, ImportDialogWarnsOfMissingAddressesAndRefusesHugeTables) {
+    book::ImportDialog names(home.filePath("names.csv"),
+                             QStringLiteral("氏名,電話\n山田,03\n").toUtf8(), {});
+    EXPECT_TRUE(names.messageLabel()->text().contains(QStringLiteral("住所の列")))
+        << names.messageLabel()->text().toStdString();
+    EXPECT_TRUE(names.messageLabel()->styleSheet().contains(QStringLiteral("color")));
+    names.resize(640, 240);
+    names.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/import-dialog-no-address.png"));
+    book::ImportDialog full(home.filePath("sheet.csv"), kSheet, {});
+    EXPECT_FALSE(full.messageLabel()->text().contains(QStringLiteral("住所の列")));
+
+    QByteArray wide = "a";
+    for (int c = 1; c < 120000; ++c) wide += ",a";
+    wide += "\n" + wide + "\n";
+    book::ImportDialog d(home.filePath("wide.csv"), wide, {});
+    EXPECT_EQ(d.columnBox(0), nullptr);
+    EXPECT_FALSE(d.result().ok());
+    EXPECT_TRUE(d.messageLabel()->text().contains(QStringLiteral("120000")))
+        << d.messageLabel()->text().toStdString();
+}
+
+// A mapping chosen for one layout does not displace the one of another.
+TEST_F(MainWindowTest, EachLayoutOfFileIsOfferedItsOwnMapping) {
+    app::TMirelForm& f = make();
+    const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
+    const QString other =
+        writeFile(home.filePath("other.csv"), QStringLiteral("名前,メモ\n山田,友人\n").toUtf8());
+    dialogs.files = {FileDialogResult{sheet, 0}};
+    whenImportDialogOpens(
+        [](book::ImportDialog& d) { d.setColumnField(4, book::ImportField::Fax); });
+    f.runCommand("ActImport");
+    dialogs.files = {FileDialogResult{other, 0}};
+    whenImportDialogOpens(
+        [](book::ImportDialog& d) { d.setColumnField(1, book::ImportField::Relation); });
+    f.runCommand("ActImport");
+    dialogs.files = {FileDialogResult{sheet, 0}};
+    whenImportDialogOpens([](book::ImportDialog& d) {
+        EXPECT_EQ(d.columnBox(4)->currentData().toInt(), int(book::ImportField::Fax));
+    });
+    f.runCommand("ActImport");
+}

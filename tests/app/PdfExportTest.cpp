@@ -353,3 +353,64 @@ TEST_F(PdfExport, RecordsThatRunOffAreNamedAndTheCardsWrittenAllTheSame) {
     EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName()}), &lines), QString());
     EXPECT_EQ(lines, QStringList());
 }
+
+// Contacts as the web address book exports them print with their addresses;
+// records that still have none are counted on standard error.
+TEST_F(PdfExport, ContactsOfElsewhereKeepTheirAddressAndMissingOnesAreSaid) {
+    QFile csv(dir.filePath("web.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(QStringLiteral("First Name,Last Name,Address 1 - Street,Address 1 - City,"
+                             "Address 1 - Region,Address 1 - Postal Code\n"
+                             "太郎,山田,芝公園2-3,港区,東京都,105-0011\n花子,鈴木,,,,\n")
+                  .toUtf8());
+    csv.close();
+    QFile vcard(dir.filePath("phone.VCARD"));
+    ASSERT_TRUE(vcard.open(QIODevice::WriteOnly));
+    for (const char* name : {"A", "B", "C"})
+        vcard.write(QByteArray("BEGIN:VCARD\r\nFN:") + name +
+                    "\r\nADR:;;1-1;港区;東京都;;\r\nEND:VCARD\r\n");
+    vcard.close();
+
+    const QString out = dir.filePath("web.pdf");
+    QStringList notes;
+    ASSERT_EQ(app::exportPdf(request({"--export-pdf", out, csv.fileName()}), &notes), QString());
+    EXPECT_EQ(readPdf(out).pages, 2);
+    ASSERT_EQ(notes.size(), 1);
+    EXPECT_TRUE(notes[0].contains(QStringLiteral("1 件")) &&
+                notes[0].contains(QStringLiteral("2 行目")))
+        << notes[0].toStdString();
+
+    // Rows of a contacts file are its cards in order, whatever is kept.
+    notes.clear();
+    ASSERT_EQ(
+        app::exportPdf(request({"--export-pdf", out, vcard.fileName(), "--rows", "2-"}), &notes),
+        QString());
+    EXPECT_EQ(readPdf(out).pages, 2);
+    EXPECT_TRUE(notes.isEmpty());
+    EXPECT_TRUE(app::exportPdf(request({"--export-pdf", out, vcard.fileName(), "--rows", "4"}))
+                    .contains(QStringLiteral("3 件")));
+}
+
+// An output named in CP932 bytes is written under those bytes, and an
+// earlier PDF of that name is the one checked and replaced.
+TEST_F(PdfExport, AnOutputNamedInCp932IsWrittenUnderItsOwnName) {
+    const QByteArray raw = QFile::encodeName(dir.path()) + "/\x83\x65\x83\x58\x83\x67.pdf";
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PELCOR_HOME", dir.path());
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    p.setProcessEnvironment(env);
+    const QString script = QStringLiteral(
+        "exec \"$0\" --export-pdf \"$(printf '%s/\\203\\145\\203\\130\\203\\147.pdf' \"$1\")\" "
+        "\"$1/book.csv\"");
+    for (int run = 0; run < 2; ++run) {  // the second replaces the first
+        p.start("sh", {"-c", script, QStringLiteral(PELCOR_BINARY), dir.path()});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    }
+    struct stat written {};
+    EXPECT_EQ(::stat(raw.constData(), &written), 0);
+    EXPECT_FALSE(
+        QFile::exists(dir.filePath(QStringLiteral("テスト.pdf"))));  // its UTF-8 look-alike
+    ::unlink(raw.constData());  // the temporary folder cannot name it
+}

@@ -132,3 +132,15 @@ TEST(AddressFile, MissingFileReportsTheSystemsReason) {
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.isEmpty());
 }
+
+// A foreign table whose quote never closes would open as an empty book.
+TEST(AddressFile, AQuoteThatNeverClosesIsNotOpened) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath("sheet.csv"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QStringLiteral("名前,電話\n山田,03\n\"鈴木,04\n佐藤,05\n").toUtf8());
+    f.close();
+    const book::AddressReadResult r = book::readAddressFile(f.fileName());
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.error.contains(QStringLiteral("3 行目"))) << r.error.toStdString();
+}

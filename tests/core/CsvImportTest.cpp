@@ -171,3 +171,137 @@ TEST(CsvImport, TheLastMappingIsRememberedInTheSettingsFile) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_TRUE(f.readAll().startsWith("[Edit]\r\ntext1=x\r\n"));
 }
+
+TEST(CsvImport, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
+    QString text = QStringLiteral("名前,電話\n");
+    for (int i = 1; i <= 50; ++i)
+        text += i == 10 ? QStringLiteral("\"山田,03\n") : QStringLiteral("名%1,03\n").arg(i);
+    const ImportResult r =
+        importCsv(text.toUtf8(), utf8Header({ImportField::Name, ImportField::Phone}));
+    EXPECT_TRUE(r.rows.isEmpty());
+    EXPECT_TRUE(r.error.contains(QStringLiteral("11 行目"))) << r.error.toStdString();
+    // Opening the file (and the command line's export) refuses it too.
+    QString error;
+    EXPECT_TRUE(parseAnyAddressFile(text.toUtf8(), nullptr, &error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("11 行目"))) << error.toStdString();
+    // A quoted line break counts as a line; a closed quote is no fault.
+    int unclosed = -1;
+    parseCsv(QStringLiteral("a,\"b\nc\"\r\nd,\"e"), QLatin1Char(','), -1, &unclosed);
+    EXPECT_EQ(unclosed, 3);
+    parseCsv(QStringLiteral("a,\"b\nc\"\r\nd,\"\"\"e\""), QLatin1Char(','), -1, &unclosed);
+    EXPECT_EQ(unclosed, 0);
+}
+
+TEST(CsvImport, APostalCodeWithABlankKeepsEveryDigit) {
+    for (const char16_t* written :
+         {u"100 0005", u"１００　０００５", u"〒100 - 0005", u"100　0005"})
+        EXPECT_EQ(importedPostalCode(QString::fromUtf16(written)), QStringLiteral("1000005 "))
+            << QString::fromUtf16(written).toStdString();
+    EXPECT_EQ(importedPostalCode(QStringLiteral("10 00005")), QStringLiteral("10 00005"));
+}
+
+TEST(FieldMapping, ContactsOfTheWebAndMailProgramsKeepTheirAddresses) {
+    const CsvTable web = {
+        row({u"First Name",
+             u"Last Name",
+             u"Phonetic First Name",
+             u"Phonetic Last Name",
+             u"Organization Name",
+             u"Organization Title",
+             u"E-mail 1 - Value",
+             u"Phone 1 - Label",
+             u"Phone 1 - Value",
+             u"Phone 2 - Label",
+             u"Phone 2 - Value",
+             u"Phone 3 - Label",
+             u"Phone 3 - Value",
+             u"Address 1 - Formatted",
+             u"Address 1 - Street",
+             u"Address 1 - City",
+             u"Address 1 - Region",
+             u"Address 1 - Postal Code",
+             u"Address 1 - Extended Address",
+             u"Address 2 - Street",
+             u"Address 2 - Postal Code"}),
+        row({u"太郎",         u"山田",
+             u"タロウ",       u"ヤマダ",
+             u"ABC商事",      u"課長",
+             u"t@example.jp", u"Work",
+             u"03-2",         u"Mobile",
+             u"090-1",        u"Home",
+             u"03-1",         u"芝公園2-3\n港区 東京都 105-0011",
+             u"芝公園2-3",    u"港区",
+             u"東京都",       u"105-0011",
+             u"コーポ 101",   u"丸の内1-1",
+             u"100-0005"}),
+        row({u"花子", u"鈴木", u"", u"", u"", u"", u"", u"Home Fax", u"06-9", u"", u"",
+             u"",     u"",     u"", u"", u"", u"", u"", u"",         u"",     u""})};
+    const AddressRows rows = rowsFromTable(web, 1, mapHeader(web[0]));
+    ASSERT_EQ(rows.size(), 2);
+    const QStringList& a = rows[0];
+    EXPECT_EQ(a[ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(a[ColKana], QStringLiteral("やまだ　たろう"));
+    EXPECT_EQ(a[ColPostal], QStringLiteral("1050011 "));
+    EXPECT_EQ(a[ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
+    EXPECT_EQ(a[ColAddress2], QStringLiteral("コーポ 101"));
+    EXPECT_EQ(a[ColPhone], QStringLiteral("03-1"));  // home before work
+    EXPECT_EQ(a[ColMobile], QStringLiteral("090-1"));
+    EXPECT_EQ(a[ColCompany], QStringLiteral("ABC商事"));
+    EXPECT_EQ(a[ColTitle], QStringLiteral("課長"));
+    EXPECT_EQ(rows[1][ColFax], QStringLiteral("06-9"));
+
+    const CsvTable mail = {
+        row({u"Company", u"Job Title", u"Business Street", u"Business Postal Code", u"Home Street",
+             u"Home City", u"Home State", u"Home Postal Code", u"Business Phone", u"Home Phone",
+             u"Mobile Phone", u"Business Fax"}),
+        row({u"ABC", u"部長", u"丸の内1-1", u"100-0005", u"芝公園2-3", u"港区", u"東京都",
+             u"105-0011", u"03-2", u"03-1", u"090", u"03-9"})};
+    const QStringList m = rowsFromTable(mail, 1, mapHeader(mail[0])).value(0);
+    EXPECT_EQ(m[ColPostal], QStringLiteral("1050011 "));
+    EXPECT_EQ(m[ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
+    EXPECT_EQ(m[ColPhone], QStringLiteral("03-1"));
+    EXPECT_EQ(m[ColMobile], QStringLiteral("090"));
+    EXPECT_EQ(m[ColFax], QStringLiteral("03-9"));
+    EXPECT_EQ(m[ColCompany], QStringLiteral("ABC"));
+    EXPECT_EQ(m[ColTitle], QStringLiteral("部長"));
+
+    EXPECT_EQ(mapHeader(row({u"氏名", u"勤務先郵便番号", u"自宅郵便番号", u"自宅都道府県",
+                             u"自宅市区町村", u"自宅番地", u"自宅電話", u"勤務先電話", u"勤務先"})),
+              FieldMapping({ImportField::Name, ImportField::None, ImportField::Postal,
+                            ImportField::Prefecture, ImportField::City, ImportField::Street,
+                            ImportField::Phone, ImportField::None, ImportField::Company}));
+}
+
+TEST(FieldMapping, AFileWithoutPostalCodeOrAddressIsSaid) {
+    EXPECT_TRUE(missingAddressNote(mapHeader(row({u"名前", u"〒", u"住所"}))).isEmpty());
+    const QString none = missingAddressNote(mapHeader(row({u"名前", u"電話"})));
+    EXPECT_TRUE(none.contains(QStringLiteral("郵便番号")) && none.contains(QStringLiteral("住所")))
+        << none.toStdString();
+    const QString noCode = missingAddressNote(mapHeader(row({u"名前", u"市区町村"})));
+    EXPECT_TRUE(noCode.contains(QStringLiteral("郵便番号の列")));
+    EXPECT_FALSE(noCode.contains(QStringLiteral("住所の列")));
+}
+
+TEST(CsvImport, EachLayoutKeepsItsOwnRememberedMapping) {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("mirel36.ini"));
+    const RememberedMapping web{row({u"First Name", u"Notes"}),
+                                {ImportField::GivenName, ImportField::Title}};
+    const RememberedMapping mail{row({u"氏名", u"メモ"}),
+                                 {ImportField::Name, ImportField::Relation}};
+    const RememberedMapping bare{QStringList(),
+                                 {ImportField::Name, ImportField::None, ImportField::Phone}};
+    for (const RememberedMapping& m : {web, mail, bare, mail}) ASSERT_TRUE(rememberMapping(ini, m));
+    const RememberedMappings all = readRememberedMappings(ini);
+    ASSERT_EQ(all.size(), 3);
+    EXPECT_EQ(all[0].header, mail.header);  // the latest first
+    EXPECT_EQ(findRemembered(all, web.header, 2).mapping, web.mapping);
+    EXPECT_EQ(findRemembered(all, mail.header, 2).mapping, mail.mapping);
+    EXPECT_EQ(findRemembered(all, QStringList(), 3).mapping, bare.mapping);
+    EXPECT_TRUE(findRemembered(all, QStringList(), 4).mapping.isEmpty());
+    // The oldest are forgotten, not the file's other settings grown without end.
+    for (int i = 0; i < 40; ++i)
+        ASSERT_TRUE(rememberMapping(ini, {row({u"a", u"b"}) << QString::number(i),
+                                          {ImportField::Name, ImportField::Phone}}));
+    EXPECT_LE(readRememberedMappings(ini).size(), 20);
+}

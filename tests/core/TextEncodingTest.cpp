@@ -38,8 +38,7 @@ TEST(TextEncoding, WithoutAMarkValidMultiByteUtf8IsUnicodeAndAnythingElseCp932) 
     EXPECT_EQ(detectTextEncoding(cp932), TextEncoding::Cp932);
     EXPECT_EQ(decodeText(cp932, TextEncoding::Cp932), kText);
     // Half-width katakana in CP932 can look like the start of a UTF-8
-    // sequence; one cut sequence at the end is enough to refuse UTF-8.
-    EXPECT_EQ(detectTextEncoding(kText.toUtf8() + "\xE3\x81"), TextEncoding::Cp932);
+    // sequence; a few of them among many bytes that are not UTF-8 stay CP932.
     EXPECT_EQ(detectTextEncoding(platform::Sjis::bytes(QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ"))),
               TextEncoding::Cp932);
     // Overlong forms and surrogates are not UTF-8.
@@ -51,4 +50,33 @@ TEST(TextEncoding, TextWithNulOrManyControlCharactersIsNotText) {
     EXPECT_TRUE(book::looksLikeText(kText + QStringLiteral("\r\n\t\x1a")));
     EXPECT_FALSE(book::looksLikeText(QStringLiteral("abc") + QChar(0) + QStringLiteral("def")));
     EXPECT_FALSE(book::looksLikeText(QString(50, QChar(3)) + QString(50, QLatin1Char('a'))));
+}
+
+TEST(TextEncoding, AFewStrayBytesDoNotTurnUtf8IntoCp932) {
+    const QByteArray file = QStringLiteral("名前,住所\n山田,東京都\n").toUtf8() +
+                            "Ren\xE9,Paris\n" + QStringLiteral("鈴木,大阪\n").toUtf8() +
+                            "\xE5\xB1";  // the last character cut
+    ASSERT_EQ(detectTextEncoding(file), TextEncoding::Utf8);
+    const QString text = decodeText(file, TextEncoding::Utf8);
+    EXPECT_TRUE(text.contains(QStringLiteral("鈴木,大阪")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Ren\uFFFD,Paris")));
+    const QString note = book::strayBytesNote(file, TextEncoding::Utf8, text);
+    EXPECT_TRUE(note.contains(QStringLiteral("3, 5 行目"))) << note.toStdString();
+    EXPECT_TRUE(book::strayBytesNote(kText.toUtf8(), TextEncoding::Utf8, kText).isEmpty());
+}
+
+TEST(TextEncoding, AByteOrderMarkThatLiesIsSeenThrough) {
+    for (const char* mark : {"\xFF\xFE", "\xFE\xFF"}) {
+        const QByteArray utf8 = mark + kText.toUtf8();
+        ASSERT_EQ(detectTextEncoding(utf8), TextEncoding::Utf8) << mark;
+        EXPECT_EQ(decodeText(utf8, TextEncoding::Utf8), kText);
+    }
+    const QByteArray cp932 = "\xEF\xBB\xBF" + platform::Sjis::bytes(kText);
+    ASSERT_EQ(detectTextEncoding(cp932), TextEncoding::Cp932);
+    EXPECT_EQ(decodeText(cp932, TextEncoding::Cp932), kText);
+    // An odd byte at the end of UTF-16 is left out and said.
+    const QByteArray odd = utf16(QStringConverter::Utf16LE) + "\x0A";
+    ASSERT_EQ(detectTextEncoding(odd), TextEncoding::Utf16LE);
+    EXPECT_EQ(decodeText(odd, TextEncoding::Utf16LE), kText);
+    EXPECT_FALSE(book::strayBytesNote(odd, TextEncoding::Utf16LE, kText).isEmpty());
 }

@@ -106,3 +106,36 @@ TEST(VCard, BrokenFilesAreRefusedWhole) {
     EXPECT_FALSE(importVCard("just some text\n").ok());
     EXPECT_FALSE(importVCard(QByteArray("BEGIN:VCARD\nFN:\0x\nEND:VCARD\n", 27)).ok());
 }
+
+TEST(VCard, LineEndsSoftBreaksAndCharsetsStayWithTheirCard) {
+    // Old Macs end lines with CR alone.
+    const VCardReadResult mac = parseVCards(
+        "BEGIN:VCARD\rFN:A\rEND:VCARD\rBEGIN:VCARD\rFN:B\r"
+        " C\rEND:VCARD\r");
+    ASSERT_TRUE(mac.ok()) << mac.error.toStdString();
+    ASSERT_EQ(mac.rows.size(), 2);
+    EXPECT_EQ(mac.rows[1][ColName], QStringLiteral("BC"));
+    // A soft line break left before the card's end does not swallow it.
+    const VCardReadResult qp = parseVCards(
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:A\r\n"
+        "TITLE;ENCODING=QUOTED-PRINTABLE:=E8=AA=B2=E9=95=B7=\r\nEND:VCARD\r\n"
+        "BEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n");
+    ASSERT_TRUE(qp.ok()) << qp.error.toStdString();
+    ASSERT_EQ(qp.rows.size(), 2);
+    EXPECT_EQ(qp.rows[0][ColTitle], QStringLiteral("課長"));
+    // Cards in UTF-8 and in Shift_JIS, none naming its CHARSET, in one file.
+    const QByteArray mixed =
+        QStringLiteral("BEGIN:VCARD\nFN:山田\nEND:VCARD\n").toUtf8() +
+        platform::Sjis::bytes(QStringLiteral("BEGIN:VCARD\nFN:髙橋\nEND:VCARD\n")) +
+        QStringLiteral("BEGIN:VCARD\nFN:鈴木\nEND:VCARD\n").toUtf8();
+    const VCardReadResult r = parseVCards(mixed);
+    ASSERT_EQ(r.rows.size(), 3);
+    EXPECT_EQ(r.rows[0][ColName], QStringLiteral("山田"));
+    EXPECT_EQ(r.rows[1][ColName], QStringLiteral("髙橋"));
+    EXPECT_EQ(r.rows[2][ColName], QStringLiteral("鈴木"));
+    // Only the cards asked for are kept; all are counted.
+    const VCardReadResult some = parseVCards(mixed, 2, 2);
+    EXPECT_EQ(some.count, 3);
+    ASSERT_EQ(some.rows.size(), 1);
+    EXPECT_EQ(some.rows[0][ColName], QStringLiteral("髙橋"));
+}
