@@ -30,8 +30,11 @@ class Marks {
         ops_.push_back(op::FillRect{r});
     }
 
+    // Drawn without a background box, then back to solid fills.
     void text(double x, double y, const QString& s) {
+        ops_.push_back(op::SetBrushStyle{platform::BrushStyle::Clear});
         ops_.push_back(op::Text{unit(x), -unit(y), s, label_});
+        ops_.push_back(op::SetBrushStyle{platform::BrushStyle::Solid});
     }
 
   private:
@@ -76,8 +79,8 @@ std::vector<QPointF> calibrationMarks(int kind) {
     if (!k) return {};
     const render::MediaKindInfo& info = render::mediaKindInfo(*k);
     const double w = info.widthHundredths / 100.0, h = info.heightHundredths / 100.0;
-    // Clear of the stamp box (top left) and the postal-code boxes (top right).
-    return {QPointF(w / 2, h / 2), QPointF(15, h - 15), QPointF(w - 15, h - 15)};
+    // Clear of the stamp box, the postal-code boxes and the sender's boxes.
+    return {QPointF(w / 2, h / 2), QPointF(15, h / 2 + 35), QPointF(w - 15, h - 15)};
 }
 
 platform::PagePicture calibrationCard(int kind) {
