@@ -68,6 +68,8 @@ const QVector<CommandDefinition>& commandDefinitions() {
          0, true},
         {"ActSavePic", u"", u"画像の保存", u"", u"", "", 2, true},
         {"ActPictan", u"", u"Pictan", u"エディタ", u"Pictanを起動します", "", 22, true},
+        {"ActCalibrate", u"ツール", u"印刷位置の調整...", u"印刷位置の調整",
+         u"プリンタごとに、ハガキや封筒の印刷位置のずれを調整します。", "", -1, true},
         {"ActImport", u"ファイル", u"インポート(&I)...", u"インポート",
          u"CSV ファイルや vCard の連絡先を宛名データに取り込みます。", "", -1, true},
         {"ActExport", u"ファイル", u"エクスポート(&E)...", u"エクスポート",
@@ -157,7 +159,7 @@ void CommandTable::buildMenuBar(QMenuBar* bar) {
     add(insert, {"ActSample"});
     QMenu* tools = bar->addMenu(QStringLiteral("ツール"));
     tools->setObjectName(QStringLiteral("Tool1"));
-    add(tools, {"ActPictan"});
+    add(tools, {"ActPictan", "-", "ActCalibrate"});
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
     help->setObjectName(QStringLiteral("Help1"));
     add(help, {"ActHelp", "-", "ActAbout"});

@@ -1,22 +1,44 @@
 // The main window's print commands: the address side of the selected
 // records, one page each, or the message side on one page.
 
+#include <QFileInfo>
 #include <QTabWidget>
 
 #include "app/OverflowLines.h"
 #include "app/TMirelForm.h"
 #include "message/BodyPage.h"
 #include "message/MessageSideOutput.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/PrintTarget.h"
 #include "platform/StringGrid.h"
+#include "print/CalibrationDialog.h"
+#include "print/CardPaper.h"
+#include "print/ListPage.h"
 #include "print/PrintJob.h"
+#include "print/PrinterMemory.h"
 #include "render/AddressSideInput.h"
 #include "render/AddressSideOutput.h"
 #include "render/DrawAddressSide.h"
+#include "render/MediaKind.h"
 #include "render/PreviewPage.h"
 
 namespace app {
+
+int TMirelForm::printKind() {
+    if (pages->currentWidget() == listPage) return print::kListSheet;
+    if (pages->currentWidget() == bodyPage)
+        return int(render::MediaKind::PlainPostcard);  // a card back is always a postcard
+    return addressSideInput(activeGrid()->selection().top).mediaKind;
+}
+
+bool TMirelForm::choosePrinterFor(int kind) {
+    // Printing into a file proposes the book's name.
+    const QString book = QFileInfo(bookFileName()).completeBaseName();
+    printer_.setDocumentName(book.isEmpty() ? QStringLiteral("Pelcor") : book);
+    return print::withKindPaper(printer_, platform::AppPaths::settingsFile(), kind,
+                                [this] { return printer_.choosePrinter(this); });
+}
 
 void TMirelForm::ActPrintExecute() {
     if (pages->currentWidget() == previewPage) {
@@ -26,7 +48,8 @@ void TMirelForm::ActPrintExecute() {
         if (!printDespiteOverflows(dialogs_, this, card, activeBook(), rows.top, rows.bottom))
             return;
     }
-    const bool confirmed = printer_.choosePrinter(this);
+    const int kind = printKind();
+    const bool confirmed = choosePrinterFor(kind);
     RefreshPreview();  // whenever the dialog closes
     if (!confirmed) return;
 
@@ -55,7 +78,21 @@ void TMirelForm::ActPrintExecute() {
 }
 
 void TMirelForm::ActPrinterExecute() {
-    printer_.setupPrinter(this);
+    // The setup dialog shows the paper of what would print now, and what
+    // the user picks there is kept for that printer and kind.
+    print::withKindPaper(printer_, platform::AppPaths::settingsFile(), printKind(), [this] {
+        printer_.setupPrinter(this);
+        return true;
+    });
+    RefreshPreview();
+}
+
+void TMirelForm::ActCalibrateExecute() {
+    // The kind of the address side, whichever page is shown.
+    const int kind = addressSideInput(activeGrid()->selection().top).mediaKind;
+    print::CalibrationDialog dialog(printer_, dialogs_, platform::AppPaths::settingsFile(),
+                                    std::max(kind, 0), this);
+    dialog.exec();
     RefreshPreview();
 }
 

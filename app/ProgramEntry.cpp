@@ -12,6 +12,7 @@
 #include "app/BarcodeCommand.h"
 #include "app/PdfExport.h"
 #include "app/PostalCommand.h"
+#include "app/PrintCommand.h"
 #include "app/TAboutBox1.h"
 #include "app/TMirelForm.h"
 #include "editor/TAboutBox.h"
@@ -48,6 +49,13 @@ const char kUsage[] =
     "               write the message side of a postcard: the text of BODY.txt\n"
     "               over the picture (.jpg, .jpeg, .bmp, .wmf, .emf), with the\n"
     "               card kind, face and adjustments of the settings file\n"
+    "  --print BOOK.csv [--printer NAME] [--kind N] [--rows A-B] [--marks] [--back]\n"
+    "               print the address side of every record (or of rows A to B)\n"
+    "               on NAME (else the system's default printer), on the card's\n"
+    "               own paper, with the settings file's choices, the paper kept\n"
+    "               for that printer and its 印刷位置の調整; the options as above\n"
+    "  --print BODY.txt [PICTURE] [--printer NAME]\n"
+    "               print the message side of a postcard the same way\n"
     "  --postal CODE|ADDRESS\n"
     "               look up the postal-code dictionary: the address(es) of a\n"
     "               seven-digit code, or the code(s) of an address, best first;\n"
@@ -126,6 +134,7 @@ int runProgram(int argc, char** argv) {
         if (std::strcmp(argv[i], "--export-pdf") == 0) return runPdfExport(argc, argv);
         if (std::strcmp(argv[i], "--postal") == 0) return runPostalCommand(argc, argv);
         if (std::strcmp(argv[i], "--barcode") == 0) return runBarcodeCommand(argc, argv);
+        if (std::strcmp(argv[i], "--print") == 0) return runPrintCommand(argc, argv);
     }
 
     QApplication application(argc, argv);

@@ -211,6 +211,7 @@ void TMirelForm::connectCommands() {
     on("ActPrinter", [this] { ActPrinterExecute(); });
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
+    on("ActCalibrate", [this] { ActCalibrateExecute(); });
     on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
     on("ActHelp", [this] { ActHelpExecute(); });
     connect(previewPage, &render::PreviewPage::choicesChanged, this, &TMirelForm::RefreshPreview);

@@ -184,10 +184,15 @@ class TMirelForm : public QMainWindow, public book::EntryHost, public print::Lis
     // Printing (PrintCommands.cpp).
     void ActPrintExecute();
     void ActPrinterExecute();
+    // The kind whose paper the print commands use now, and the print dialog
+    // started and closed on that kind's paper.
+    int printKind();
+    bool choosePrinterFor(int kind);
 
     void ActExitExecute();
     void ActAboutExecute();
     void ActPictanExecute();
+    void ActCalibrateExecute();
     // Shows the help document named by the application property "helpFile"
     // in the help window, at its contents.
     void ActHelpExecute();

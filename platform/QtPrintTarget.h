@@ -14,6 +14,13 @@ class QtPrintTarget : public PrintTarget {
     QtPrintTarget();
     bool choosePrinter(QWidget* parent) override;
     void setupPrinter(QWidget* parent) override;
+    bool selectPrinter(const QString& name) override;
+    QString printerName() const override;
+    QList<QPageSize> offeredPaperSizes() const override;
+    QPageSize defaultPaperSize() const override;
+    void setJobPaper(const JobPaper& paper) override;
+    JobPaper jobPaper() const override;
+    void setDocumentName(const QString& name) override;
     QPainter* beginJob(const QString& documentName) override;
     bool newPage() override;
     bool endJob() override;
@@ -22,10 +29,12 @@ class QtPrintTarget : public PrintTarget {
   protected:
     // Shows the print dialog and returns its result; tests answer it here.
     virtual int runDialog(QPrintDialog& dialog);
+    QPrinter& printer() { return printer_; }
 
   private:
     QPrinter printer_;
     QPainter painter_;
+    QPointF offsetMm_;
     QString error_;
 };
 

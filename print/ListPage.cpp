@@ -5,11 +5,14 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
 #include "platform/Hint.h"
 #include "platform/PrintTarget.h"
 #include "platform/WindowFonts.h"
+#include "print/CardPaper.h"
 #include "print/ListHost.h"
+#include "print/PrinterMemory.h"
 #include "print/TextPrinting.h"
 
 namespace print {
@@ -81,7 +84,9 @@ QFont ListPage::printFont() const {
 }
 
 void ListPage::ActPrintIchiranExecute() {
-    if (printer_.choosePrinter(this)) {
+    // The list keeps its own paper (A4 unless the user chose another).
+    if (withKindPaper(printer_, platform::AppPaths::settingsFile(), kListSheet,
+                      [this] { return printer_.choosePrinter(this); })) {
         PrintedText content{RichEdit1->toPlainText(), printFont(), kTabStopInch};
         const QString failure = printText(printer_, QStringLiteral("住所録"), content);
         if (!failure.isEmpty()) dialogs_.error(this, failure);

@@ -4,12 +4,39 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextOption>
 
 #include "platform/PrintTarget.h"
 
 namespace print {
+namespace {
+
+// A line of the list too long for the paper wraps under its own (last)
+// column, not back at the margin under the No. column: each tabbed
+// paragraph hangs from where the text after its last tab starts.
+void hangFromLastColumn(QTextDocument& doc) {
+    doc.pageCount();  // lays every block out
+    const qreal widest = doc.pageSize().width() * 0.7;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        const int tab = int(block.text().lastIndexOf(QLatin1Char('\t')));
+        const QTextLayout* layout = block.layout();
+        if (tab < 0 || !layout || layout->lineCount() == 0) continue;
+        const QTextLine first = layout->lineAt(0);
+        if (tab + 1 > first.textStart() + first.textLength()) continue;
+        const qreal column = first.cursorToX(tab + 1) - first.x();
+        if (column <= 0 || column > widest) continue;
+        QTextBlockFormat format = block.blockFormat();
+        format.setLeftMargin(column);
+        format.setTextIndent(-column);
+        QTextCursor(block).setBlockFormat(format);
+    }
+}
+
+}  // namespace
 
 std::unique_ptr<QTextDocument> layoutOnDevice(const PrintedText& text, QPaintDevice* device) {
     auto doc = std::make_unique<QTextDocument>();
@@ -27,6 +54,7 @@ std::unique_ptr<QTextDocument> layoutOnDevice(const PrintedText& text, QPaintDev
     doc->setDocumentMargin(0);
     doc->setPageSize(QSizeF(device->width(), device->height()));
     doc->setPlainText(text.text);
+    hangFromLastColumn(*doc);
     return doc;
 }
 

@@ -30,7 +30,7 @@ void showAddressPreview(QPainter& painter, QSize boxSize, int mediaKind,
 
 void printAddressSide(QPainter& printerPainter, const platform::PagePicture& picture) {
     if (!picture.isValid()) return;
-    platform::PagePlayer::playAtNaturalSize(printerPainter, picture, kPrinterPagePosition);
+    platform::PagePlayer::playAtNaturalSize(printerPainter, picture, QPointF(0, 0));
 }
 
 }  // namespace render

@@ -1,6 +1,7 @@
 #pragma once
 // Where a finished address side goes: stretched into the preview box, or at
-// its natural size on the printer page, shifted to device position (-20, -60).
+// its natural size on the printer page with the sheet's corner at the page's
+// origin (the paper's corner when the job prints from there).
 
 #include <QPoint>
 #include <QRect>
@@ -12,9 +13,6 @@ class QPainter;
 
 namespace render {
 
-// The printer page position of the sheet's top-left corner, in device pixels.
-inline constexpr QPoint kPrinterPagePosition{-20, -60};
-
 // The preview rectangle (0, 0)-(trunc(W x fw), trunc(W x fh)) for a box of
 // width W; an empty rectangle for a kind index outside 0..5. The factors are
 // exact thousandths, so no rounding of the product can cost a pixel.
@@ -25,8 +23,8 @@ QRect previewRect(int mediaKind, int boxWidth);
 void showAddressPreview(QPainter& painter, QSize boxSize, int mediaKind,
                         const platform::PagePicture& picture);
 
-// Places the page on the printer canvas at natural size. An invalid picture
-// draws nothing, so the page stays blank.
+// Places the page on the printer canvas at natural size, its corner at the origin. An invalid
+// picture draws nothing, so the page stays blank.
 void printAddressSide(QPainter& printerPainter, const platform::PagePicture& picture);
 
 }  // namespace render

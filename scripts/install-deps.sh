@@ -15,6 +15,7 @@ packages=(
   poppler-utils qpdf
   desktop-file-utils appstream file
   clang-format
+  cups cups-client printer-driver-cups-pdf qt6-l10n-tools libcups2-dev
 )
 if [ "${PELCOR_WITH_CLANG:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 

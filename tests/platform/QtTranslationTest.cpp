@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -67,4 +69,16 @@ TEST(QtTranslation, WithoutTheFileQuestionsStillWorkInEnglish) {
         cancelNextBox([&] { return dialogs.question(nullptr, QStringLiteral("保存しますか？")); });
     EXPECT_TRUE(seen.buttons.contains(QStringLiteral("&Yes")))
         << seen.buttons.join(u' ').toStdString();
+}
+
+TEST(QtTranslation, ThePrintDialogsDuplexChoicesAreJapanese) {
+    platform::installQtTranslation(*qApp);
+    QPrinter printer;
+    QPrintDialog dialog(&printer);
+    auto* longSide = dialog.findChild<QAbstractButton*>(QStringLiteral("duplexLong"));
+    ASSERT_TRUE(longSide);
+    EXPECT_EQ(longSide->text(), QStringLiteral("長辺綴じ"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintPropertiesWidget", "Advanced"),
+              QStringLiteral("詳細設定"));
+    removeTranslators();
 }

@@ -128,3 +128,28 @@ TEST(TextPrinting, PrinterFailuresAreReportedAndNeverBlockTheNextJob) {
               QString());
     EXPECT_EQ(target.pages.size(), 3);
 }
+
+TEST(TextPrinting, ALongAddressWrapsInsideItsOwnColumn) {
+    testsupport::RecordingPrintTarget target;
+    target.dotsPerInch = 300;
+    target.pageSize = QSize(1200, 600);  // 4 inches wide: the address cannot fit
+    const QString address = QString(QStringLiteral("東京都千代田区丸の内")).repeated(4);
+    ASSERT_TRUE(print::printText(target, QStringLiteral("住所録"),
+                                 ninePoint(QStringLiteral("1\t■■\t") + address))
+                    .isEmpty());
+    // Every inked row below the first line starts where the address column
+    // starts (the second tab stop), never back at the left margin.
+    const QImage& page = target.pages.first();
+    const QVector<int> bands = inkBands(page);
+    ASSERT_GE(bands.size(), 2);
+    const int column = 2 * 150;  // half-inch stops at 300 dpi
+    int y = 0;
+    while (!inkInRow(page, y)) ++y;
+    y += bands[0];
+    int wrappedLeft = page.width();
+    for (; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 128) wrappedLeft = std::min(wrappedLeft, x);
+    EXPECT_GE(wrappedLeft, column - 5);
+    EXPECT_LT(wrappedLeft, column + 40);
+}

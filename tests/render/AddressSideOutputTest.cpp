@@ -67,7 +67,7 @@ TEST(AddressSideOutput, InvalidPageLeavesThePreviewBoxUntouched) {
             ASSERT_EQ(box.pixel(x, y), QColor(Qt::magenta).rgb());
 }
 
-TEST(AddressSideOutput, PrinterPlacementShiftsThePageToMinus20Minus60) {
+TEST(AddressSideOutput, PrinterPlacementPutsTheSheetOnThePaperCorner) {
     QImage page(1200, 1800, QImage::Format_RGB32);
     page.fill(Qt::white);
     page.setDotsPerMeterX(11811);  // 300 dpi
@@ -77,8 +77,8 @@ TEST(AddressSideOutput, PrinterPlacementShiftsThePageToMinus20Minus60) {
     // A screen page, so that the stamp box is there to find.
     printAddressSide(painter, screenPage(0));
     painter.end();
-    const int left = qRound(-20 + 70 * scale), top = qRound(-60 + 70 * scale);
-    const int midY = qRound(-60 + 200 * scale);
+    const int left = qRound(70 * scale), top = qRound(70 * scale);
+    const int midY = qRound(200 * scale);
     bool leftEdge = false, topEdge = false;
     for (int d = -1; d <= 1; ++d) {
         leftEdge |= isRed(page.pixel(left + d, midY));

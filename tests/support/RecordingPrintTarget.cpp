@@ -18,6 +18,7 @@ QImage blankPage(QSize size, int dotsPerInch) {
 
 bool RecordingPrintTarget::choosePrinter(QWidget*) {
     calls.append(QStringLiteral("dialog"));
+    if (inDialog) inDialog();
     return acceptDialog;
 }
 
@@ -29,10 +30,29 @@ QPainter* RecordingPrintTarget::beginJob(const QString& documentName) {
     }
     pages.append(blankPage(pageSize, dotsPerInch));
     painter_.begin(&pages.last());
+    startPage();
     return &painter_;
 }
 
 void RecordingPrintTarget::setupPrinter(QWidget*) { calls.append(QStringLiteral("setup")); }
+
+bool RecordingPrintTarget::selectPrinter(const QString& name) {
+    calls.append(QStringLiteral("select ") + name);
+    const QString wanted = name.isEmpty() && !printers.isEmpty() ? printers.first() : name;
+    if (!printers.contains(wanted)) {
+        error_ = QStringLiteral("no such printer");
+        return false;
+    }
+    chosen = wanted;
+    return true;
+}
+
+// The feed correction moves the page, as on a real printer.
+void RecordingPrintTarget::startPage() {
+    const QImage& page = pages.last();
+    painter_.translate(paper.offsetMm.x() * page.logicalDpiX() / 25.4,
+                       paper.offsetMm.y() * page.logicalDpiY() / 25.4);
+}
 
 bool RecordingPrintTarget::newPage() {
     calls.append(QStringLiteral("page"));
@@ -43,6 +63,7 @@ bool RecordingPrintTarget::newPage() {
     painter_.end();
     pages.append(blankPage(pageSize, dotsPerInch));
     painter_.begin(&pages.last());
+    startPage();
     return true;
 }
 

@@ -1,0 +1,133 @@
+#include "app/CardPrinting.h"
+
+#include <QFileInfo>
+#include <cstdio>
+#include <optional>
+
+#include "app/OverflowLines.h"
+#include "app/SettingsInput.h"
+#include "book/AddressRecord.h"
+#include "book/BarcodeAddress.h"
+#include "book/BookModel.h"
+#include "book/PostalDictionaryFile.h"
+#include "book/exchange/ImportSource.h"
+#include "message/BodyFile.h"
+#include "message/MessageFit.h"
+#include "message/MessageSideOutput.h"
+#include "message/RenderMessageSide.h"
+#include "platform/PictureFiles.h"
+#include "platform/PrintTarget.h"
+#include "print/CardPaper.h"
+#include "print/PrintJob.h"
+#include "render/AddressSideOutput.h"
+#include "render/DrawAddressSide.h"
+#include "render/MediaKind.h"
+
+namespace app {
+namespace {
+
+QString jobTitle(const QString& input) {
+    const QString name = QFileInfo(input).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Pelcor") : name;
+}
+
+QString printAddressSides(platform::PrintTarget& target, const PrintRequest& request) {
+    // Only the records asked for are kept, numbered as in the whole book.
+    const int first = std::max(1, request.firstRow);
+    const book::ImportResult read =
+        book::importFile(request.inputs.first(), first, request.lastRow);
+    if (!read.ok()) return read.error;
+    book::BookModel records;
+    records.load(read.rows);
+    records.removeHyphens();
+    for (int r = 1; r < records.rowCount(); ++r)
+        records.setCell(book::ColNumber, r, QString::number(first + r - 1));
+    const int recordCount = read.total;
+    render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
+    if (request.kind >= 0) in.mediaKind = request.kind;
+    const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
+    if (!kind)
+        return QStringLiteral("印刷する用紙の種類が決まっていません。--kind 0～5 で選んでください");
+    if (request.envelopeBack && !render::mediaKindInfo(*kind).isEnvelope())
+        return QStringLiteral("--back は封筒（--kind 2～5）の裏面です。ハガキの宛名面は一つです");
+    in.envelopeBack = request.envelopeBack;
+    in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
+
+    const int last = request.lastRow > 0 ? std::min(request.lastRow, recordCount) : recordCount;
+    if (first > last) return QStringLiteral("指定された行に宛名がありません");
+    // The customer barcode needs the dictionary; without it none is printed.
+    book::PostalDictionaryFile dictionary(book::PostalDictionaryFile::defaultPath());
+    if (in.barcode.print && !in.envelopeBack && !dictionary.get()) return dictionary.takeFailure();
+
+    if (!target.selectPrinter(request.printer)) return target.errorString();
+    print::preparePaper(target, request.settingsFile, in.mediaKind);
+    const QString error =
+        print::runPrintJob(target, jobTitle(request.inputs.first()), last - first + 1,
+                           [&](QPainter& painter, int page) {
+                               for (int c = 0; c < book::kColumnCount; ++c)
+                                   in.record[size_t(c)] = records.cell(c, 1 + page);
+                               book::attachRecordBarcode(in, dictionary);
+                               render::printAddressSide(painter, render::DrawAddressSide(in));
+                           });
+    if (!error.isEmpty()) return error;
+    // Cards that run off are printed all the same; the user learns which.
+    for (const QString& line : overflowLines(findRecordOverflows(in, records, 1, last - first + 1)))
+        std::fprintf(stderr, "mirel36: 注意: %s\n", qPrintable(line));
+    return QString();
+}
+
+QString printMessageSide(platform::PrintTarget& target, const PrintRequest& request) {
+    message::MessageSideInput in = messageSideInputFromSettings(request.settingsFile);
+    in.target = render::ReferenceDevice::Printer;
+    const message::BodyReadResult body = message::readBodyFile(request.inputs.first());
+    if (!body.ok) return request.inputs.first() + QStringLiteral(": ") + body.error;
+    if (!body.text.isEmpty()) in.lines = body.text.split(QLatin1Char('\n'));
+    if (request.inputs.size() > 1) {
+        const platform::DecodedPicture picture = platform::readPicture(request.inputs[1]);
+        if (!picture.ok()) return picture.error;
+        in.picture = picture.image;
+        in.showPicture = true;
+    }
+    // Lines the card cannot hold are said, not lost silently; the card is printed.
+    if (const QString fit = message::messageFitWarning(message::checkMessageFit(in));
+        !fit.isEmpty())
+        std::fprintf(stderr, "mirel36: %s\n", qPrintable(fit));
+    const message::MessageSidePage page = message::RenderMessageSide(in);
+    if (!target.selectPrinter(request.printer)) return target.errorString();
+    print::preparePaper(target, request.settingsFile, int(render::MediaKind::PlainPostcard));
+    return print::runPrintJob(
+        target, jobTitle(request.inputs.first()), 1,
+        [&](QPainter& painter, int) { message::printMessageSide(painter, page); });
+}
+
+}  // namespace
+
+bool parsePrintRequest(const QStringList& arguments, PrintRequest& request, QString& error) {
+    const int at = int(arguments.indexOf(QStringLiteral("--print")));
+    QStringList rest = at >= 0 ? arguments.mid(at + 1) : QStringList();
+    // --printer is printing's own; everything else is read as the export reads it.
+    QString printer;
+    for (int i = 0; i < rest.size(); ++i) {
+        if (rest[i] != QLatin1String("--printer")) continue;
+        if (i + 1 >= rest.size() || rest[i + 1].isEmpty()) {
+            error = QStringLiteral("--printer にはプリンタ名が必要です");
+            return false;
+        }
+        printer = rest[i + 1];
+        rest.remove(i, 2);
+        --i;
+    }
+    const QString settings = request.settingsFile;
+    request = PrintRequest();
+    request.settingsFile = settings;
+    request.printer = printer;
+    error = parseCardJob(rest, request);
+    return error.isEmpty();
+}
+
+QString printCards(platform::PrintTarget& target, const PrintRequest& request) {
+    if (request.side == CardSide::Address) return printAddressSides(target, request);
+    return printMessageSide(target, request);
+}
+
+}  // namespace app
