@@ -39,8 +39,7 @@ int* numberOf(ProgramSettings& s, const char* control) {
         {"ComboBox3", &ProgramSettings::honorific},   {"ComboBox4", &ProgramSettings::messageFace},
         {"ComboBox5", &ProgramSettings::messageKind}, {"JointAlign", &ProgramSettings::jointAlign},
         {"BlockDash", &ProgramSettings::blockDash},   {"HalfKana", &ProgramSettings::halfKana},
-        {"FitColumns", &ProgramSettings::fitColumns},
-        {"PictureFit", &ProgramSettings::pictureFit},
+        {"FitColumns", &ProgramSettings::fitColumns}, {"PictureFit", &ProgramSettings::pictureFit},
     };
     if (qstrcmp(control, "BarcodePrint") == 0) return &s.barcodePrint;
     if (qstrcmp(control, "BarcodeXPos") == 0) return &s.barcodeXPos;

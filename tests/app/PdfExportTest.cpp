@@ -350,6 +350,7 @@ TEST_F(PdfExport, RecordsThatRunOffAreNamedAndTheCardsWrittenAllTheSame) {
     ASSERT_TRUE(ini.open(QIODevice::Append));
     ini.write("[Typeset]\r\nFitColumns=1\r\n");
     ini.close();
+    lines.clear();
     EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName()}), &lines), QString());
     EXPECT_EQ(lines, QStringList());
 }
