@@ -36,8 +36,8 @@ int runPostalCommand(int argc, char** argv) {
     book::PostalDictionaryFile file(book::PostalDictionaryFile::defaultPath());
     const book::PostalDictionary* dictionary = file.get();
     if (!dictionary) {
-        std::fprintf(stderr, "mirel36: %s\n", qPrintable(file.takeFailure()));
-        return 1;
+        std::fprintf(stderr, "mirel36: %s\n", file.takeFailure().toUtf8().constData());
+        return kPostalDictionaryUnreadable;
     }
     if (code >= 0) {
         const std::vector<book::PostalPlace> places = dictionary->lookup(code);

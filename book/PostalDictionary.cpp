@@ -1,12 +1,15 @@
 #include "book/PostalDictionary.h"
 
-#include <QFile>
+#include <libdeflate.h>
+
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "book/PostalFileLayout.h"
 #include "book/PostalKey.h"
+#include "platform/BoundedRead.h"
 
 namespace book {
 
@@ -36,31 +39,48 @@ QString damaged(const QString& what) {
 }  // namespace
 
 bool PostalDictionary::load(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A FIFO, a device or a huge file in its place must neither hang nor
+    // fill the memory.
+    const platform::FileBytes file = platform::readRegularFile(path, kMaxFileBytes);
+    if (!file.ok()) {
         body_.clear();
         if (error)
-            *error =
-                QStringLiteral("郵便番号辞書 %1 を開けません: %2").arg(path, file.errorString());
+            *error = QStringLiteral("郵便番号辞書 %1 を開けません: %2").arg(path, file.error);
         return false;
     }
-    return loadData(file.readAll(), error);
+    return loadData(file.bytes, error);
 }
 
 bool PostalDictionary::loadData(const QByteArray& file, QString* error) {
     body_.clear();
     QString why;
+    const quint32 claimed = file.size() < kHeaderBytes + 4
+                                ? 0
+                                : qFromBigEndian<quint32>(file.constData() + kHeaderBytes);
     if (file.size() < kHeaderBytes + 4 ||
         std::memcmp(file.constData(), kMagic, sizeof kMagic) != 0) {
         why = damaged(QStringLiteral("郵便番号辞書のファイルではありません"));
     } else if (qFromLittleEndian<quint32>(file.constData() + sizeof kMagic) != kVersion) {
         why = damaged(QStringLiteral("形式の版が違います"));
-    } else if (qFromBigEndian<quint32>(file.constData() + kHeaderBytes) > kMaxBodyBytes) {
+    } else if (claimed > kMaxBodyBytes) {
         why = damaged(QStringLiteral("大きさが合いません"));
     } else {
-        body_ = qUncompress(reinterpret_cast<const uchar*>(file.constData()) + kHeaderBytes,
-                            file.size() - kHeaderBytes);
-        if (body_.isEmpty()) why = damaged(QStringLiteral("圧縮されたデータが読めません"));
+        // Inflated into exactly the size the header claims: a stream that
+        // would give more stops there, however much it holds.
+        const std::unique_ptr<libdeflate_decompressor, void (*)(libdeflate_decompressor*)> inflater(
+            libdeflate_alloc_decompressor(), libdeflate_free_decompressor);
+        body_.resize(qsizetype(claimed));
+        size_t inflated = 0;
+        const libdeflate_result result =
+            inflater ? libdeflate_zlib_decompress(
+                           inflater.get(), file.constData() + kHeaderBytes + 4,
+                           size_t(file.size() - kHeaderBytes - 4), body_.data(), claimed, &inflated)
+                     : LIBDEFLATE_BAD_DATA;
+        if (result == LIBDEFLATE_INSUFFICIENT_SPACE ||
+            (result == LIBDEFLATE_SUCCESS && inflated != claimed))
+            why = damaged(QStringLiteral("大きさが合いません"));
+        else if (result != LIBDEFLATE_SUCCESS)
+            why = damaged(QStringLiteral("圧縮されたデータが読めません"));
     }
     if (why.isEmpty() && validate(&why)) return true;
     body_.clear();

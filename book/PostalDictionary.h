@@ -21,7 +21,8 @@ struct PostalPlace {
 
 class PostalDictionary {
   public:
-    // Reads and checks a data file. On failure the dictionary stays empty
+    // Reads and checks a data file (a regular file, of a bounded size, whose
+    // body inflates to no more than it says). On failure the dictionary stays empty
     // and `error` says why, in words for the user.
     bool load(const QString& path, QString* error = nullptr);
     bool loadData(const QByteArray& file, QString* error = nullptr);

@@ -2,11 +2,13 @@
 // The layout of the postal-code data file, shared by its writer and reader.
 //
 // The file is an 8-byte magic, a 32-bit format version, then the body
-// compressed with qCompress (zlib, whose checksum catches damage). The body
+// compressed with qCompress (its 32-bit size, big-endian, then a zlib
+// stream, whose checksum catches damage). The body
 // is little-endian 32-bit words in the sections below, then a string pool;
 // a string is referred to by its offset in the pool, where a 16-bit length
 // precedes its UTF-8 bytes. "Key" strings are book::postal::matchKey forms.
 
+#include <QtGlobal>
 #include <cstdint>
 
 namespace book {
@@ -15,8 +17,11 @@ namespace postalfile {
 constexpr char kMagic[8] = {'P', 'E', 'L', 'P', 'O', 'S', 'T', '\0'};
 constexpr uint32_t kVersion = 1;
 constexpr int kHeaderBytes = 12;
-// No real list comes near this; a larger claim means a damaged file.
-constexpr uint32_t kMaxBodyBytes = 64u << 20;
+// No real list comes near these (the file is under 3 MB, its body about
+// 9 MB); a larger file or claim means a damaged one, refused before any of
+// it is held.
+constexpr qint64 kMaxFileBytes = 16 << 20;
+constexpr uint32_t kMaxBodyBytes = 32u << 20;
 
 enum Counts {
     Prefectures,

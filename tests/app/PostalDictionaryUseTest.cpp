@@ -1,15 +1,21 @@
 // The postal-code dictionary on the entry page, in the preview and on the
 // command line, with the list the program ships.
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "app/PreviewPostalCheck.h"
 #include "book/AddressRecord.h"
@@ -18,6 +24,7 @@
 #include "platform/StringGrid.h"
 #include "render/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ZeroBomb.h"
 
 namespace {
 
@@ -163,4 +170,43 @@ TEST(PostalCommandLine, LooksUpBothWaysWithoutADisplay) {
     EXPECT_EQ(p.exitCode(), 1);
     run(QStringLiteral("12345"));
     EXPECT_EQ(p.exitCode(), 2);
+}
+
+// A dictionary that cannot be read is its own failure, told apart from a
+// code that is not found, and never a hang: a FIFO, a device, a file that
+// inflates without end, a cut file.
+TEST(PostalCommandLine, AnUnreadableDictionaryHasItsOwnStatus) {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("mirel36"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELCOR_BINARY), program));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("resources")));
+    const QString data = dir.filePath(QStringLiteral("resources/postal-codes.bin"));
+    QFile shipped(QStringLiteral(PELCOR_SOURCE_RESOURCES "/postal-codes.bin"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray good = shipped.readAll();
+    const QByteArray bomb = tests::postalZeroBomb(16, 4'000'000);  // a gigabyte of zeros
+
+    auto run = [&](const std::function<void()>& place) {
+        QFile::remove(data);
+        place();
+        QProcess p;
+        p.start(program, {QStringLiteral("--postal"), QStringLiteral("1000005")});
+        const bool finished = p.waitForFinished(20000);
+        if (!finished) p.kill(), p.waitForFinished();
+        EXPECT_TRUE(finished);
+        EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+        EXPECT_TRUE(
+            QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("郵便番号辞書")));
+        return finished ? p.exitCode() : -1;
+    };
+    auto write = [&](const QByteArray& bytes) {
+        QFile f(data);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    EXPECT_EQ(run([&] { ASSERT_EQ(::mkfifo(QFile::encodeName(data).constData(), 0600), 0); }), 3);
+    EXPECT_EQ(run([&] { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data)); }), 3);
+    EXPECT_EQ(run([&] { write(bomb); }), 3);
+    EXPECT_EQ(run([&] { write(good.left(good.size() / 2)); }), 3);
+    EXPECT_EQ(run([&] {}), 3);  // missing
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 #include "book/PostalDictionaryFile.h"
 #include "book/PostalKey.h"
 #include "book/PostalTable.h"
+#include "tests/support/ZeroBomb.h"
 
 using book::PostalDictionary;
 
@@ -45,6 +47,12 @@ book::PostalTable smallTable() {
                 {460003, 0, QStringLiteral("黒川町")},
                 {1000000, 1, QString()}};
     return t;
+}
+
+long peakResidentKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 }  // namespace
@@ -150,6 +158,13 @@ TEST(PostalDictionary, DamagedOrMissingFileTurnsTheDictionaryOff) {
     book::PostalTable bad = smallTable();
     bad.places.push_back({1000001, 7, QStringLiteral("外")});
     EXPECT_TRUE(fails(book::encodePostalTable(bad)));
+
+    // A body that inflates far beyond what the header says is refused
+    // without ever being held.
+    const QByteArray bomb = tests::postalZeroBomb(16, 520'000);  // 134 MB of zeros
+    const long before = peakResidentKb();
+    EXPECT_TRUE(fails(bomb));
+    EXPECT_LT(peakResidentKb() - before, 32 * 1024);
 
     // The program's file: off, and said once.
     QTemporaryDir dir;
