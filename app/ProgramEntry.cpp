@@ -47,10 +47,11 @@ const char kUsage[] =
     "               write the message side of a postcard: the text of BODY.txt\n"
     "               over the picture (.jpg, .jpeg, .bmp, .wmf, .emf), with the\n"
     "               card kind, face and adjustments of the settings file\n"
-    "  --postal CODE|ADDRESS\n"
+    "  --postal [--reading] CODE|ADDRESS\n"
     "               look up the postal-code dictionary: the address(es) of a\n"
     "               seven-digit code, or the code(s) of an address, best first;\n"
-    "               exit status 0 when found, 1 when not\n"
+    "               --reading prints the readings in hiragana; exit status 0\n"
+    "               when found, 1 when not, 3 when the dictionary is unreadable\n"
     "  --help       show this text\n"
     "  --version    show the version\n";
 

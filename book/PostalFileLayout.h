@@ -15,7 +15,7 @@ namespace book {
 namespace postalfile {
 
 constexpr char kMagic[8] = {'P', 'E', 'L', 'P', 'O', 'S', 'T', '\0'};
-constexpr uint32_t kVersion = 1;
+constexpr uint32_t kVersion = 2;
 constexpr int kHeaderBytes = 12;
 // No real list comes near these (the file is under 3 MB, its body about
 // 9 MB); a larger file or claim means a damaged one, refused before any of
@@ -32,6 +32,7 @@ enum Counts {
     PoolBytes,
     SourceRef,
     DateRef,
+    Offices,
     CountWords
 };
 
@@ -41,9 +42,18 @@ constexpr int kMunicipalityWords =
     6;  // code, prefecture, name, reading, key, key without the district (郡)
 // then (municipalities + 1) words: where each municipality's towns begin in the town index
 constexpr int kMunicipalityKeyWords = 2;  // key, municipality; sorted by key bytes
-constexpr int kPlaceWords = 4;            // code, municipality, town, town key; sorted by code
-// then places words: the town index, place numbers sorted by municipality, then town key bytes
-constexpr int kRangeWords = 3;  // five-digit prefix, municipality, town; sorted by prefix
+// code, municipality, town, town key, town reading, street, office name;
+// sorted by code, and stored a field at a time (every place's code, then
+// every place's municipality, …). Only a code an office has of its own has
+// a street and a name ("大手町" "１丁目３－３" "東京国税局").
+constexpr int kPlaceWords = 7;
+// then (places - offices) words: the town index, the numbers of the places
+// without an office sorted by municipality, then town key bytes;
+// then (municipalities + 1) words: where each municipality's offices begin
+// in the office index;
+// then offices words: the office index, the numbers of the places with an
+// office sorted by municipality, town key bytes, then street
+constexpr int kRangeWords = 4;  // five-digit prefix, municipality, town, reading; sorted by prefix
 
 }  // namespace postalfile
 }  // namespace book

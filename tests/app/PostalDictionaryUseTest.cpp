@@ -166,10 +166,19 @@ TEST(PostalCommandLine, LooksUpBothWaysWithoutADisplay) {
     EXPECT_TRUE(
         run(QStringLiteral("東京都千代田区丸の内１－１")).startsWith(QStringLiteral("100-0005\n")));
     EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(run(QStringLiteral("1008102")),
+              QStringLiteral("東京都千代田区大手町１丁目３－３　東京国税局\n"));
+    EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(run(QStringLiteral("9999999")).isEmpty());
     EXPECT_EQ(p.exitCode(), 1);
     run(QStringLiteral("12345"));
     EXPECT_EQ(p.exitCode(), 2);
+
+    p.start(QStringLiteral(PELCOR_BINARY),
+            {QStringLiteral("--postal"), QStringLiteral("--reading"), QStringLiteral("1000005")});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
+              QStringLiteral("とうきょうと ちよだく まるのうち\n"));
 }
 
 // A dictionary that cannot be read is its own failure, told apart from a
