@@ -12,6 +12,7 @@
 #include "book/AddressRecord.h"
 #include "book/EntryHost.h"
 #include "book/FieldStyle.h"
+#include "book/OfficeNameOffer.h"
 #include "book/PostalAssist.h"
 #include "book/PostalCode.h"
 #include "platform/Hint.h"
@@ -217,6 +218,11 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
         {Ub1, Ub2, Ju1, Ju2},
         [this](const QString& text, bool error) { setStatus(text, error ? kRed : kYellow); },
         [this] { Nam1Change(); }, this);
+    // An office's own code also offers the office's name for 会社名.
+    postalAssist->setFilledHook([this](const std::vector<PostalPlace>& places) {
+        const QString said = offerOfficeName(Shamei, places);
+        if (!said.isEmpty()) setStatus(said, kYellow);
+    });
 }
 
 void EntryPage::setPostalDictionary(PostalDictionaryFile* file) {

@@ -56,7 +56,8 @@ void PostalAssist::codeEdited() {
     const int code = postal::parseCode(f_.code3->text() + f_.code4->text());
     const PostalDictionary* d = code < 0 ? nullptr : dictionary();
     if (!d) return;
-    const QStringList addresses = addressesOf(d->lookup(code));
+    places_ = d->lookup(code);
+    const QStringList addresses = addressesOf(places_);
     if (addresses.isEmpty()) {
         status_(QStringLiteral("〒%1 は郵便番号辞書にありません。").arg(postal::formatCode(code)),
                 true);
@@ -126,6 +127,12 @@ void PostalAssist::fillAddress(const QString& address) {
     f_.address1->insert(address);
     f_.address1->deselect();
     f_.address1->setCursorPosition(int(f_.address1->text().size()));
+    if (filled_) {
+        std::vector<PostalPlace> filled;
+        for (const PostalPlace& p : places_)
+            if (p.address() == address) filled.push_back(p);
+        filled_(filled);
+    }
 }
 
 void PostalAssist::fillCode(int code) {

@@ -10,6 +10,8 @@
 #include <functional>
 #include <vector>
 
+#include "book/PostalDictionary.h"
+
 class QLineEdit;
 class QMenu;
 
@@ -33,6 +35,10 @@ class PostalAssist : public QObject {
                  std::function<void()> edited, QObject* parent);
 
     void setDictionary(PostalDictionaryFile* file) { file_ = file; }
+    // Called with the dictionary's entries for an address just filled in.
+    void setFilledHook(std::function<void(const std::vector<PostalPlace>&)> hook) {
+        filled_ = std::move(hook);
+    }
 
     // The list of candidates while it is open, for the tests.
     QMenu* choices() const { return choices_; }
@@ -57,6 +63,8 @@ class PostalAssist : public QObject {
     QMenu* choices_ = nullptr;
     QStringList offeredAddresses_;
     std::vector<int> offeredCodes_;
+    std::vector<PostalPlace> places_;  // of the code typed last
+    std::function<void(const std::vector<PostalPlace>&)> filled_;
 };
 
 }  // namespace book

@@ -82,6 +82,22 @@ TEST_F(MainWindowTest, AnAddressAlreadyTypedIsOnlyOfferedOverAndF2TakesIt) {
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("港区芝公園"));
 }
 
+TEST_F(MainWindowTest, AnOfficeCodeFillsTheAddressAndOffersTheNameForTheCompany) {
+    NewRecord r(make());
+    r.typeCode("1008102");
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区大手町１丁目３－３"));
+    EXPECT_EQ(r.p.Shamei->text(), QStringLiteral("東京国税局"));
+    EXPECT_TRUE(r.p.EditOKButton->isEnabled());
+
+    // A company already typed stays; the name is only said.
+    entryPage(r.f)->NewDataButtonClick();
+    r.p.Shamei->setFocus();
+    type(r.p.Shamei, QStringLiteral("国税庁"));
+    r.typeCode("1008102");
+    EXPECT_EQ(r.p.Shamei->text(), QStringLiteral("国税庁"));
+    EXPECT_TRUE(r.status().contains(QStringLiteral("東京国税局"))) << r.status().toStdString();
+}
+
 TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysAndMouse) {
     NewRecord r(make());
     r.typeCode("4100867");
