@@ -88,6 +88,8 @@ TEST_F(MainWindowTest, AnOfficeCodeFillsTheAddressAndOffersTheNameForTheCompany)
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区大手町１丁目３－３"));
     EXPECT_EQ(r.p.Shamei->text(), QStringLiteral("東京国税局"));
     EXPECT_TRUE(r.p.EditOKButton->isEnabled());
+    QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT));
+    EXPECT_TRUE(r.f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/entry-office-code.png")));
 
     // A company already typed stays; the name is only said.
     entryPage(r.f)->NewDataButtonClick();
