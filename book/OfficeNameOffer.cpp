@@ -14,12 +14,12 @@ QString offerOfficeName(QLineEdit* company, const std::vector<PostalPlace>& plac
         // Typed in rather than set, so that undo takes it out again.
         company->selectAll();
         company->insert(names.front());
-        return QStringLiteral("会社名に「%1」を入れました。").arg(names.front());
+        return QStringLiteral("社名に入れました: %1").arg(names.front());
     }
     // Several offices share the code (the faculties of one university), or
     // the field already says something: only name them.
     const QStringList shown = names.mid(0, 3);
-    return QStringLiteral("会社名の候補: %1%2")
+    return QStringLiteral("社名の候補: %1%2")
         .arg(shown.join(QStringLiteral("、")),
              names.size() > shown.size()
                  ? QStringLiteral(" ほか %1 件").arg(names.size() - shown.size())
