@@ -12,6 +12,7 @@
 #include "book/AddressRecord.h"
 #include "book/EntryHost.h"
 #include "book/FieldStyle.h"
+#include "book/OfficeNameOffer.h"
 #include "book/PostalAssist.h"
 #include "book/PostalChoiceList.h"
 #include "book/PostalCode.h"
@@ -225,6 +226,11 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
                 setStatus(text, error ? kRed : kYellow);
         },
         [this] { Nam1Change(); }, this);
+    // An office's own code also offers the office's name for 会社名.
+    postalAssist->setFilledHook([this](const std::vector<PostalPlace>& places) {
+        const QString said = offerOfficeName(Shamei, places);
+        if (!said.isEmpty()) setStatus(said, kYellow);
+    });
 }
 
 void EntryPage::setPostalDictionary(PostalDictionaryFile* file) {

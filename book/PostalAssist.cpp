@@ -106,7 +106,8 @@ void PostalAssist::codeEdited() {
     const int code = postal::parseCode(f_.code3->text() + f_.code4->text());
     const PostalDictionary* d = code < 0 ? nullptr : dictionary();
     if (!d) return;
-    const std::vector<PostalPlace> places = distinctPlaces(d->lookup(code));
+    places_ = d->lookup(code);
+    const std::vector<PostalPlace> places = distinctPlaces(places_);
     if (places.empty()) {
         say(QStringLiteral("〒%1 は郵便番号辞書にありません。").arg(postal::formatCode(code)),
             true);
@@ -186,6 +187,13 @@ void PostalAssist::applyCandidate(const PostalPlace& place) {
     f_.address1->selectAll();
     f_.address1->insert(place.address());
     settleInAddress();
+    if (!filled_) return;
+    // The dictionary's entries behind the address taken (an office's name among them).
+    std::vector<PostalPlace> filled;
+    for (const PostalPlace& p : places_)
+        if (p.address() == place.address()) filled.push_back(p);
+    if (filled.empty()) filled.push_back(place);
+    filled_(filled);
 }
 
 // The caret after the address, nothing selected (the next key adds the

@@ -36,6 +36,10 @@ class PostalAssist : public QObject {
                  std::function<void()> edited, QObject* parent);
 
     void setDictionary(PostalDictionaryFile* file) { file_ = file; }
+    // Called with the dictionary's entries for an address just filled in.
+    void setFilledHook(std::function<void(const std::vector<PostalPlace>&)> hook) {
+        filled_ = std::move(hook);
+    }
 
     // The list of candidates while it is open, for the tests.
     PostalChoiceList* choices() const { return choices_; }
@@ -74,6 +78,8 @@ class PostalAssist : public QObject {
     QString lastTyped_[2];
     QString changedTo_[2];
     bool wholeBefore_[2] = {true, true};
+    std::vector<PostalPlace> places_;  // of the code typed last
+    std::function<void(const std::vector<PostalPlace>&)> filled_;
 };
 
 }  // namespace book

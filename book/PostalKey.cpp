@@ -88,6 +88,27 @@ QString matchKey(const QString& text) {
     return key;
 }
 
+QString blockKey(const QString& text) {
+    QString key = matchKey(text);
+    key.replace(QStringLiteral("丁目"), QStringLiteral("-"))
+        .replace(QStringLiteral("番地"), QStringLiteral("-"))
+        .replace(u'番', u'-')
+        .replace(u'号', u'-');
+    QString out;
+    out.reserve(key.size());
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const QChar c = key[i];
+        const bool dash = c == u'-' || c == u'‐' || c == u'−' || c == u'―' ||
+                          (c == u'ー' && i > 0 && key[i - 1].isDigit());
+        if (!dash) {
+            out += c;
+        } else if (i + 1 < key.size() && key[i + 1].isDigit() && !out.endsWith(u'-')) {
+            out += u'-';
+        }
+    }
+    return out;
+}
+
 bool looksLikeCode(const QString& text) {
     bool digit = false;
     for (QChar c : text) {

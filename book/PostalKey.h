@@ -13,6 +13,11 @@ namespace postal {
 // compare equal). Only ever compared with other keys, never shown.
 QString matchKey(const QString& text);
 
+// The comparable form of the block numbers after a town ("１丁目３番３号",
+// "1-3-3", "一丁目3－3" all give "1-3-3"): matchKey's form with 丁目, 番地,
+// 番 and 号 as hyphens, and a hyphen kept only before a digit.
+QString blockKey(const QString& text);
+
 // The seven digits of a postal code written in any usual way ("100-0005",
 // "１００－０００５", "〒100 0005") as a number, or -1 when the text is not
 // exactly one postal code.

@@ -1,5 +1,7 @@
 #include "book/PostalTable.h"
 
+#include <libdeflate.h>
+
 #include <QHash>
 #include <QtEndian>
 #include <algorithm>
@@ -82,42 +84,60 @@ QByteArray encodePostalTable(const PostalTable& table) {
     std::vector<PostalTable::Place> places = table.places;
     std::stable_sort(places.begin(), places.end(),
                      [](const auto& a, const auto& b) { return a.code < b.code; });
-    std::vector<QByteArray> townKeys;
+    std::vector<QByteArray> townKeys, streetKeys;
     townKeys.reserve(places.size());
-    for (const auto& p : places) townKeys.push_back(postal::matchKey(p.town).toUtf8());
-    std::vector<uint32_t> townIndex(places.size());
-    std::iota(townIndex.begin(), townIndex.end(), 0);
-    std::stable_sort(townIndex.begin(), townIndex.end(), [&](uint32_t a, uint32_t b) {
-        return std::tie(places[a].municipality, townKeys[a]) <
-               std::tie(places[b].municipality, townKeys[b]);
-    });
-    std::vector<uint32_t> townStart(table.municipalities.size() + 1, 0);
-    // A place naming no municipality is written as it is (the reader refuses
-    // such a file) but counted nowhere.
-    for (const auto& p : places)
-        if (size_t(p.municipality) < table.municipalities.size())
-            ++townStart[size_t(p.municipality) + 1];
-    std::partial_sum(townStart.begin(), townStart.end(), townStart.begin());
-    for (uint32_t s : townStart) put(s);
+    streetKeys.reserve(places.size());
+    for (const auto& p : places) {
+        townKeys.push_back(postal::matchKey(p.town).toUtf8());
+        streetKeys.push_back(postal::blockKey(p.street).toUtf8());
+    }
+    // Towns and offices are looked up apart, so that an address finds the
+    // offices of its town only when it also names their street.
+    std::vector<uint32_t> townIndex, officeIndex;
+    for (uint32_t i = 0; i < places.size(); ++i)
+        (places[i].office.isEmpty() ? townIndex : officeIndex).push_back(i);
+    auto byKeys = [&](uint32_t a, uint32_t b) {
+        return std::tie(places[a].municipality, townKeys[a], streetKeys[a]) <
+               std::tie(places[b].municipality, townKeys[b], streetKeys[b]);
+    };
+    std::stable_sort(townIndex.begin(), townIndex.end(), byKeys);
+    std::stable_sort(officeIndex.begin(), officeIndex.end(), byKeys);
+    // Where each municipality's entries begin in an index. A place naming no
+    // municipality is written as it is (the reader refuses such a file) but
+    // counted nowhere.
+    auto starts = [&](const std::vector<uint32_t>& index) {
+        std::vector<uint32_t> start(table.municipalities.size() + 1, 0);
+        for (uint32_t i : index)
+            if (size_t(places[i].municipality) < table.municipalities.size())
+                ++start[size_t(places[i].municipality) + 1];
+        std::partial_sum(start.begin(), start.end(), start.begin());
+        return start;
+    };
+    for (uint32_t s : starts(townIndex)) put(s);
 
     for (const Key& k : municipalityKeys) {
         put(k.ref);
         put(k.owner);
     }
-    for (size_t i = 0; i < places.size(); ++i) {
-        put(uint32_t(places[i].code));
-        put(uint32_t(places[i].municipality));
-        put(pool.add(places[i].town));
-        put(pool.add(QString::fromUtf8(townKeys[i])));
-    }
+    // A field at a time: long runs of alike words pack far smaller.
+    for (const auto& p : places) put(uint32_t(p.code));
+    for (const auto& p : places) put(uint32_t(p.municipality));
+    for (const auto& p : places) put(pool.add(p.town));
+    for (const QByteArray& k : townKeys) put(pool.add(QString::fromUtf8(k)));
+    for (const auto& p : places) put(pool.add(p.reading));
+    for (const auto& p : places) put(pool.add(p.street));
+    for (const auto& p : places) put(pool.add(p.office));
     for (uint32_t i : townIndex) put(i);
+    for (uint32_t s : starts(officeIndex)) put(s);
+    for (uint32_t i : officeIndex) put(i);
     std::vector<PostalTable::Range> ranges = table.ranges;
-    std::sort(ranges.begin(), ranges.end(),
-              [](const auto& a, const auto& b) { return a.prefix < b.prefix; });
+    std::stable_sort(ranges.begin(), ranges.end(),
+                     [](const auto& a, const auto& b) { return a.prefix < b.prefix; });
     for (const auto& r : ranges) {
         put(uint32_t(r.prefix));
         put(uint32_t(r.municipality));
         put(pool.add(r.town));
+        put(pool.add(r.reading));
     }
 
     words[Prefectures] = uint32_t(table.prefectures.size());
@@ -125,6 +145,7 @@ QByteArray encodePostalTable(const PostalTable& table) {
     words[Places] = uint32_t(places.size());
     words[Ranges] = uint32_t(ranges.size());
     words[MunicipalityKeys] = uint32_t(municipalityKeys.size());
+    words[Offices] = uint32_t(officeIndex.size());
     words[PoolBytes] = uint32_t(pool.bytes().size());
 
     QByteArray body(qsizetype(words.size() * 4), Qt::Uninitialized);
@@ -136,8 +157,19 @@ QByteArray encodePostalTable(const PostalTable& table) {
     char version[4];
     qToLittleEndian<quint32>(kVersion, version);
     file.append(version, 4);
-    file += qCompress(body, 9);
-    return file;
+    // qCompress's form (the size, big-endian, then a zlib stream), packed
+    // as tightly as libdeflate can.
+    char size[4];
+    qToBigEndian<quint32>(quint32(body.size()), size);
+    file.append(size, 4);
+    libdeflate_compressor* packer = libdeflate_alloc_compressor(12);
+    if (!packer) return {};  // out of memory: no file, which the reader refuses
+    QByteArray packed(qsizetype(libdeflate_zlib_compress_bound(packer, size_t(body.size()))),
+                      Qt::Uninitialized);
+    packed.resize(qsizetype(libdeflate_zlib_compress(packer, body.constData(), size_t(body.size()),
+                                                     packed.data(), size_t(packed.size()))));
+    libdeflate_free_compressor(packer);
+    return file + packed;
 }
 
 }  // namespace book

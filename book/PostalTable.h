@@ -19,17 +19,21 @@ struct PostalTable {
         QString name, reading;
     };
     // One town under one code; a code with several towns has several places,
-    // a code for a whole municipality has an empty town.
+    // a code for a whole municipality has an empty town. A code an office
+    // has of its own also names the street and the office.
     struct Place {
         int code = 0;
         int municipality = 0;  // index into municipalities
         QString town;
+        QString reading;  // the town's, full-width katakana; may be empty
+        QString street, office;
     };
     // Every code beginning with five digits (the floors of one building).
     struct Range {
         int prefix = 0;
         int municipality = 0;
         QString town;
+        QString reading;
     };
 
     QString source;  // where the list comes from, with its version

@@ -1,9 +1,13 @@
 // The postal-code dictionary on the entry page, in the preview and on the
 // command line, with the list the program ships.
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -12,7 +16,9 @@
 #include <QPushButton>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "app/PreviewPostalCheck.h"
 #include "book/AddressRecord.h"
@@ -22,6 +28,7 @@
 #include "platform/StringGrid.h"
 #include "render/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/ZeroBomb.h"
 
 namespace {
 
@@ -77,6 +84,24 @@ TEST_F(MainWindowTest, AnAddressAlreadyTypedIsOnlyOfferedOverAndF2TakesIt) {
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区丸の内"));
     QTest::keyClick(r.p.Ju1, Qt::Key_Z, Qt::ControlModifier);  // and undo gives it back
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("港区芝公園"));
+}
+
+TEST_F(MainWindowTest, AnOfficeCodeFillsTheAddressAndOffersTheNameForTheCompany) {
+    NewRecord r(make());
+    r.typeCode("1008102");
+    EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("東京都千代田区大手町１丁目３－３"));
+    EXPECT_EQ(r.p.Shamei->text(), QStringLiteral("東京国税局"));
+    EXPECT_TRUE(r.p.EditOKButton->isEnabled());
+    QDir().mkpath(QStringLiteral(PELCOR_TEST_OUTPUT));
+    EXPECT_TRUE(r.f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/entry-office-code.png")));
+
+    // A company already typed stays; the name is only said.
+    entryPage(r.f)->NewDataButtonClick();
+    r.p.Shamei->setFocus();
+    type(r.p.Shamei, QStringLiteral("国税庁"));
+    r.typeCode("1008102");
+    EXPECT_EQ(r.p.Shamei->text(), QStringLiteral("国税庁"));
+    EXPECT_TRUE(r.status().contains(QStringLiteral("東京国税局"))) << r.status().toStdString();
 }
 
 TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
@@ -233,8 +258,56 @@ TEST(PostalCommandLine, LooksUpBothWaysWithoutADisplay) {
     EXPECT_TRUE(
         run(QStringLiteral("東京都千代田区丸の内１－１")).startsWith(QStringLiteral("100-0005\n")));
     EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_EQ(run(QStringLiteral("1008102")),
+              QStringLiteral("東京都千代田区大手町１丁目３－３　東京国税局\n"));
+    EXPECT_EQ(p.exitCode(), 0);
     EXPECT_TRUE(run(QStringLiteral("9999999")).isEmpty());
     EXPECT_EQ(p.exitCode(), 1);
     run(QStringLiteral("12345"));
     EXPECT_EQ(p.exitCode(), 2);
+
+    p.start(QStringLiteral(PELCOR_BINARY),
+            {QStringLiteral("--postal"), QStringLiteral("--reading"), QStringLiteral("1000005")});
+    EXPECT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()),
+              QStringLiteral("とうきょうと ちよだく まるのうち\n"));
+}
+
+// A dictionary that cannot be read is its own failure, told apart from a
+// code that is not found, and never a hang: a FIFO, a device, a file that
+// inflates without end, a cut file.
+TEST(PostalCommandLine, AnUnreadableDictionaryHasItsOwnStatus) {
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("mirel36"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PELCOR_BINARY), program));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("resources")));
+    const QString data = dir.filePath(QStringLiteral("resources/postal-codes.bin"));
+    QFile shipped(QStringLiteral(PELCOR_SOURCE_RESOURCES "/postal-codes.bin"));
+    ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
+    const QByteArray good = shipped.readAll();
+    const QByteArray bomb = tests::postalZeroBomb(16, 4'000'000);  // a gigabyte of zeros
+
+    auto run = [&](const std::function<void()>& place) {
+        QFile::remove(data);
+        place();
+        QProcess p;
+        p.start(program, {QStringLiteral("--postal"), QStringLiteral("1000005")});
+        const bool finished = p.waitForFinished(20000);
+        if (!finished) p.kill(), p.waitForFinished();
+        EXPECT_TRUE(finished);
+        EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+        EXPECT_TRUE(
+            QString::fromUtf8(p.readAllStandardError()).contains(QStringLiteral("郵便番号辞書")));
+        return finished ? p.exitCode() : -1;
+    };
+    auto write = [&](const QByteArray& bytes) {
+        QFile f(data);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    EXPECT_EQ(run([&] { ASSERT_EQ(::mkfifo(QFile::encodeName(data).constData(), 0600), 0); }), 3);
+    EXPECT_EQ(run([&] { ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data)); }), 3);
+    EXPECT_EQ(run([&] { write(bomb); }), 3);
+    EXPECT_EQ(run([&] { write(good.left(good.size() / 2)); }), 3);
+    EXPECT_EQ(run([&] {}), 3);  // missing
 }

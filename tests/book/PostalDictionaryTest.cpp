@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 #include "book/PostalDictionaryFile.h"
 #include "book/PostalKey.h"
 #include "book/PostalTable.h"
+#include "tests/support/ZeroBomb.h"
 
 using book::PostalDictionary;
 
@@ -41,10 +43,16 @@ book::PostalTable smallTable() {
     t.municipalities = {
         {1408, 0, QStringLiteral("余市郡余市町"), QStringLiteral("ヨイチグンヨイチチョウ")},
         {13101, 1, QStringLiteral("千代田区"), QStringLiteral("チヨダク")}};
-    t.places = {{1000005, 1, QStringLiteral("丸の内")},
-                {460003, 0, QStringLiteral("黒川町")},
-                {1000000, 1, QString()}};
+    t.places = {{1000005, 1, QStringLiteral("丸の内"), {}, {}, {}},
+                {460003, 0, QStringLiteral("黒川町"), {}, {}, {}},
+                {1000000, 1, QString(), {}, {}, {}}};
     return t;
+}
+
+long peakResidentKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
 }
 
 }  // namespace
@@ -73,6 +81,38 @@ TEST(PostalDictionary, ShippedFileKnowsCodesAcrossTheCountry) {
     EXPECT_EQ(addresses(1006001), QStringList{QStringLiteral("東京都千代田区霞が関霞が関ビル")});
     EXPECT_TRUE(addresses(9999999).isEmpty());
     EXPECT_TRUE(addresses(-1).isEmpty());
+}
+
+TEST(PostalDictionary, OfficeCodesGiveTheirStreetAndNameAndTownsTheirReading) {
+    struct Office {
+        int code;
+        const char16_t *address, *name;
+    } offices[] = {
+        {1008102, u"東京都千代田区大手町１丁目３－３", u"東京国税局"},
+        {1006150, u"東京都千代田区永田町２丁目１１－１", u"株式会社　エヌ・ティ・ティ・ドコモ"},
+        {1138654, u"東京都文京区本郷７丁目３－１", u"東京大学　本部事務組織"},
+        // In a building whose floors have codes of their own.
+        {1006066, u"東京都千代田区霞が関３丁目２－５霞ヶ関ビル６階", u"森六　株式会社"},
+    };
+    for (const Office& o : offices) {
+        const std::vector<book::PostalPlace> found = shipped().lookup(o.code);
+        ASSERT_EQ(found.size(), 1u) << o.code;
+        EXPECT_EQ(found[0].address(), QString::fromUtf16(o.address));
+        EXPECT_EQ(found[0].office, QString::fromUtf16(o.name));
+    }
+    EXPECT_GT(shipped().lookup(368560).size(), 1u);  // the faculties of one university
+    EXPECT_TRUE(shipped().lookup(1000005).at(0).office.isEmpty());
+    EXPECT_EQ(shipped().lookup(1000005).at(0).townReading, QStringLiteral("マルノウチ"));
+    EXPECT_EQ(shipped().lookup(600042).at(0).townReading, QStringLiteral("オオドオリニシ"));
+
+    // Town codes first, then the offices whose street the address names.
+    const std::vector<int> otemachi = codes(u"東京都千代田区大手町１丁目３番３号");
+    ASSERT_GE(otemachi.size(), 2u);
+    EXPECT_EQ(otemachi[0], 1000004);
+    EXPECT_EQ(otemachi[1], 1008102);
+    EXPECT_EQ(codes(u"千代田区大手町1-3-3"), otemachi);
+    EXPECT_EQ(codes(u"東京都千代田区大手町1-3-33"), std::vector<int>{1000004});
+    EXPECT_EQ(codes(u"東京都千代田区大手町"), std::vector<int>{1000004});
 }
 
 TEST(PostalDictionary, FindsCodesFromAddressesAsPeopleWriteThem) {
@@ -108,6 +148,9 @@ TEST(PostalDictionary, PreviewRemarkOnUnknownAndMismatchedCodes) {
     EXPECT_EQ(book::postalCodeRemark(d, QStringLiteral("1000005"),
                                      QStringLiteral("東京都港区芝公園4-2-8")),
               QStringLiteral("〒100-0005 は 東京都千代田区 の番号です。住所と合いません。"));
+    EXPECT_TRUE(book::postalCodeRemark(d, QStringLiteral("1008102"),
+                                       QStringLiteral("東京都千代田区大手町1-3-3"))
+                    .isEmpty());
     EXPECT_EQ(book::postalCodeRemark(d, QStringLiteral("9999999"), QStringLiteral("東京都港区")),
               QStringLiteral("〒999-9999 は郵便番号辞書にありません。"));
 }
@@ -129,6 +172,23 @@ TEST(PostalDictionary, MadeUpListRoundTripsAndDistrictMayBeLeftOut) {
     EXPECT_EQ(d.lookup(460003).at(0).municipalityReading, QStringLiteral("ヨイチグンヨイチチョウ"));
 }
 
+TEST(PostalDictionary, OfficesAreFoundByTheirStreetAndOnlyAfterTowns) {
+    book::PostalTable t = smallTable();
+    t.places.push_back({1008102, 1, QStringLiteral("丸の内"), QStringLiteral("マルノウチ"),
+                        QStringLiteral("２丁目７－３"), QStringLiteral("ある会社")});
+    PostalDictionary d;
+    ASSERT_TRUE(d.loadData(book::encodePostalTable(t)));
+    EXPECT_EQ(d.lookup(1008102).at(0).address(),
+              QStringLiteral("東京都千代田区丸の内２丁目７－３"));
+    EXPECT_EQ(d.lookup(1008102).at(0).townReading, QStringLiteral("マルノウチ"));
+    EXPECT_EQ(d.find(QStringLiteral("千代田区丸の内二丁目7番3号 5階")),
+              (std::vector<int>{1000005, 1008102}));
+    EXPECT_EQ(d.find(QStringLiteral("千代田区丸の内2-7")), std::vector<int>{1000005});
+    EXPECT_EQ(d.find(QStringLiteral("千代田区丸の内2-7-31")), std::vector<int>{1000005});
+    // An office is no whole-municipality code.
+    EXPECT_EQ(d.find(QStringLiteral("千代田区どこか")), std::vector<int>{1000000});
+}
+
 TEST(PostalDictionary, DamagedOrMissingFileTurnsTheDictionaryOff) {
     const QByteArray good = book::encodePostalTable(smallTable());
     auto fails = [](const QByteArray& bytes) {
@@ -148,8 +208,15 @@ TEST(PostalDictionary, DamagedOrMissingFileTurnsTheDictionaryOff) {
 
     // A body that unpacks but points outside itself is refused too.
     book::PostalTable bad = smallTable();
-    bad.places.push_back({1000001, 7, QStringLiteral("外")});
+    bad.places.push_back({1000001, 7, QStringLiteral("外"), {}, {}, {}});
     EXPECT_TRUE(fails(book::encodePostalTable(bad)));
+
+    // A body that inflates far beyond what the header says is refused
+    // without ever being held.
+    const QByteArray bomb = tests::postalZeroBomb(16, 520'000);  // 134 MB of zeros
+    const long before = peakResidentKb();
+    EXPECT_TRUE(fails(bomb));
+    EXPECT_LT(peakResidentKb() - before, 32 * 1024);
 
     // The program's file: off, and said once.
     QTemporaryDir dir;

@@ -89,7 +89,7 @@ bool readPackage(const QString& folder, book::PostalTable& table, QString& error
         if (v.isArray()) {
             d.hasTown = true;
             d.town = v.toArray().at(1).toString();
-            table.ranges.push_back({it.key().toInt(), d.municipality, d.town});
+            table.ranges.push_back({it.key().toInt(), d.municipality, d.town, {}});
         }
         defaults.insert(it.key(), d);
     }
@@ -100,7 +100,7 @@ bool readPackage(const QString& folder, book::PostalTable& table, QString& error
         const int code = it.key().toInt();
         const Default d = defaults.value(it.key().left(5));
         int current = d.municipality;
-        if (d.hasTown) table.places.push_back({code, current, d.town});
+        if (d.hasTown) table.places.push_back({code, current, d.town, {}, {}, {}});
         const QJsonArray items =
             it.value().isArray() ? it.value().toArray() : QJsonArray{it.value()};
         for (const QJsonValue& item : items) {
@@ -111,7 +111,7 @@ bool readPackage(const QString& folder, book::PostalTable& table, QString& error
                 error = QStringLiteral("zip7 %1 has a town but no city").arg(it.key());
                 return false;
             } else {
-                table.places.push_back({code, current, item.toString()});
+                table.places.push_back({code, current, item.toString(), {}, {}, {}});
             }
         }
     }
