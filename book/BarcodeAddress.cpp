@@ -54,6 +54,11 @@ RecordBarcode recordBarcode(const PostalDictionary& dictionary, const QString& p
     const QString shown = QStringLiteral("〒") + postal::formatCode(r.code);
     const std::vector<PostalPlace> places = dictionary.lookup(r.code);
     if (places.empty()) return none(shown + QStringLiteral(" が郵便番号辞書にない"));
+    // An office's own code names its address by itself: the seven digits alone.
+    if (!places.front().office.isEmpty()) {
+        r.symbols = barcodeSymbols(r.code, QString());
+        return r;
+    }
     bool townless = true;
     for (const PostalPlace& p : places) townless = townless && p.town.isEmpty();
     // A catch-all code stands for "any town not listed": no barcode by the

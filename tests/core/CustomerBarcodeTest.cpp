@@ -101,6 +101,11 @@ TEST(CustomerBarcode, TheAddressIsSplitAfterTheCodesTown) {
                                   QStringLiteral("札幌市東区北6条東４丁目 郵便センター6号館"))
                   .dataText(),
               QStringLiteral("06009064-6"));
+    // An office's own code is its address: the seven digits alone, whatever follows.
+    const book::RecordBarcode office = book::recordBarcode(
+        d, QStringLiteral("1008102"), QStringLiteral("東京都千代田区大手町１丁目３－３"));
+    EXPECT_EQ(office.dataText(), QStringLiteral("1008102"));
+    EXPECT_EQ(book::symbolLine(office.symbols).count(QStringLiteral("CC4")), 13);
 }
 
 TEST(CustomerBarcode, ARecordThatCannotBeSplitGetsNoneAndAReason) {
