@@ -4,13 +4,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/OverflowLines.h"
+#include "app/AddressCardJob.h"
 #include "app/SettingsInput.h"
-#include "book/AddressRecord.h"
-#include "book/BarcodeAddress.h"
-#include "book/BookModel.h"
-#include "book/PostalDictionaryFile.h"
-#include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageFit.h"
 #include "message/MessageSideOutput.h"
@@ -32,46 +27,20 @@ QString jobTitle(const QString& input) {
 }
 
 QString printAddressSides(platform::PrintTarget& target, const PrintRequest& request) {
-    // Only the records asked for are kept, numbered as in the whole book.
-    const int first = std::max(1, request.firstRow);
-    const book::ImportResult read =
-        book::importFile(request.inputs.first(), first, request.lastRow);
-    if (!read.ok()) return read.error;
-    book::BookModel records;
-    records.load(read.rows);
-    records.removeHyphens();
-    for (int r = 1; r < records.rowCount(); ++r)
-        records.setCell(book::ColNumber, r, QString::number(first + r - 1));
-    const int recordCount = read.total;
-    render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
-    if (request.kind >= 0) in.mediaKind = request.kind;
-    const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
-    if (!kind)
-        return QStringLiteral("印刷する用紙の種類が決まっていません。--kind 0～5 で選んでください");
-    if (request.envelopeBack && !render::mediaKindInfo(*kind).isEnvelope())
-        return QStringLiteral("--back は封筒（--kind 2～5）の裏面です。ハガキの宛名面は一つです");
-    in.envelopeBack = request.envelopeBack;
-    in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
-
-    const int last = request.lastRow > 0 ? std::min(request.lastRow, recordCount) : recordCount;
-    if (first > last) return QStringLiteral("指定された行に宛名がありません");
-    // The customer barcode needs the dictionary; without it none is printed.
-    book::PostalDictionaryFile dictionary(book::PostalDictionaryFile::defaultPath());
-    if (in.barcode.print && !in.envelopeBack && !dictionary.get()) return dictionary.takeFailure();
-
+    AddressCardJob job;
+    if (const QString why = job.prepare(request, request.settingsFile); !why.isEmpty()) return why;
+    for (const QString& note : job.readNotes())
+        std::fprintf(stderr, "mirel36: 注意: %s\n", qPrintable(note));
     if (!target.selectPrinter(request.printer)) return target.errorString();
-    print::preparePaper(target, request.settingsFile, in.mediaKind);
-    const QString error =
-        print::runPrintJob(target, jobTitle(request.inputs.first()), last - first + 1,
-                           [&](QPainter& painter, int page) {
-                               for (int c = 0; c < book::kColumnCount; ++c)
-                                   in.record[size_t(c)] = records.cell(c, 1 + page);
-                               book::attachRecordBarcode(in, dictionary);
-                               render::printAddressSide(painter, render::DrawAddressSide(in));
-                           });
+    print::preparePaper(target, request.settingsFile, job.mediaKind());
+    const QString error = print::runPrintJob(
+        target, jobTitle(request.inputs.first()), job.cardCount(),
+        [&](QPainter& painter, int page) {
+            render::printAddressSide(painter, render::DrawAddressSide(job.card(page)));
+        });
     if (!error.isEmpty()) return error;
     // Cards that run off are printed all the same; the user learns which.
-    for (const QString& line : overflowLines(findRecordOverflows(in, records, 1, last - first + 1)))
+    for (const QString& line : job.overflowLines())
         std::fprintf(stderr, "mirel36: 注意: %s\n", qPrintable(line));
     return QString();
 }

@@ -5,21 +5,14 @@
 #include <unistd.h>
 
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <cstdio>
 #include <cstring>
 #include <future>
-#include <optional>
 
+#include "app/AddressCardJob.h"
 #include "app/ExportCharacters.h"
-#include "app/OverflowLines.h"
 #include "app/SettingsInput.h"
 #include "book/AddressFile.h"
-#include "book/AddressRecord.h"
-#include "book/BarcodeAddress.h"
-#include "book/BookModel.h"
-#include "book/PostalDictionaryFile.h"
-#include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "message/MessageFit.h"
 #include "message/MessageSideOutput.h"
@@ -52,89 +45,28 @@ platform::pdf::PdfDocumentInfo documentInfo(const QString& output) {
     return {QFileInfo(output).completeBaseName(), QStringLiteral("Pelcor")};
 }
 
-// Cards that print without any address, named by their rows.
-QString missingAddressNote(const book::AddressRows& rows, int firstRow) {
-    QStringList named;
-    int count = 0;
-    for (int i = 0; i < rows.size(); ++i) {
-        const QStringList& r = rows[i];
-        if (!r.value(book::ColAddress1).trimmed().isEmpty() ||
-            !r.value(book::ColAddress2).trimmed().isEmpty())
-            continue;
-        if (++count <= 10) named << QString::number(firstRow + i);
-    }
-    if (count == 0) return QString();
-    return QStringLiteral(
-               "%1 件の宛名には住所がありません（%2%3 行目）。"
-               "住所の列が読み取れているか確かめてください。")
-        .arg(count)
-        .arg(named.join(QStringLiteral(", ")), count > 10 ? QStringLiteral(" ほか") : QString());
-}
-
 QString exportAddressSides(const PdfExportRequest& request, QStringList* notes) {
     // The faces are opened while the book is read; the future waits for
     // them whichever way this returns.
     const std::future<void> faces = std::async(std::launch::async, platform::pdf::preloadFaces);
-    // A .csv reads as opening it would; a .vcf as importing it would. Only
-    // the records asked for are kept, so a few cards of a huge file take
-    // little memory.
-    const int first = std::max(1, request.firstRow);
-    const book::ImportResult read =
-        book::importFile(request.inputs.first(), first, request.lastRow);
-    if (!read.ok()) return read.error;
-    // The records as the program holds them once opened: numbered, postal
-    // codes without their hyphen.
-    book::BookModel records;
-    records.load(read.rows);
-    records.removeHyphens();
-    // Only rows first..last were kept: number them as the whole book would.
-    for (int r = 1; r < records.rowCount(); ++r)
-        records.setCell(book::ColNumber, r, QString::number(first + r - 1));
-    if (const QString why = japaneseFontProblem(); !why.isEmpty()) return why;
-    const int recordCount = read.total;
-    render::AddressSideInput in = addressSideInputFromSettings(request.settingsFile);
-    if (request.kind >= 0) in.mediaKind = request.kind;
-    const std::optional<render::MediaKind> kind = render::mediaKindFromIndex(in.mediaKind);
-    if (!kind)
-        return QStringLiteral(
-            "はがき・封筒の種類が選ばれていません。--kind 0 から 5 で指定してください。");
-    if (request.envelopeBack && !render::mediaKindInfo(*kind).isEnvelope())
-        return QStringLiteral(
-            "--back は封筒（--kind 2 から "
-            "5）のためのオプションです。はがきの宛名面は一つだけです。");
-    in.envelopeBack = request.envelopeBack;
-    in.target = request.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
-
-    const int last = request.lastRow > 0 ? std::min(request.lastRow, recordCount) : recordCount;
-    if (first > last)
-        return QStringLiteral("指定した行（--rows）に宛名がありません（宛名は %1 件です）。")
-            .arg(recordCount);
-
+    AddressCardJob job;
+    if (const QString why = job.prepare(request, request.settingsFile); !why.isEmpty()) return why;
+    if (notes) *notes << job.readNotes();
     UnprintableCharacters unprintable;
-    // The customer barcode needs the dictionary; without it none is printed.
-    book::PostalDictionaryFile dictionary(book::PostalDictionaryFile::defaultPath());
-    if (in.barcode.print && !in.envelopeBack && !dictionary.get()) return dictionary.takeFailure();
-    if (notes && !request.envelopeBack) {
-        *notes << read.notes;
-        if (const QString missing = missingAddressNote(read.rows, first); !missing.isEmpty())
-            *notes << missing;
-    }
     const auto card = [&](int page, platform::pdf::PdfPage& out) {
-        const int row = 1 + page;  // of the records kept
-        for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
-        book::attachRecordBarcode(in, dictionary);
+        const render::AddressSideInput& in = job.card(page);
         // The card is the page: its corner at the page's corner.
         out.picture = render::DrawAddressSide(in);
-        unprintable.check(first + page, in, out.picture);
+        unprintable.check(job.firstRow() + page, in, out.picture);
         out.offset = QPointF();
         return QString();
     };
-    const QString why = platform::pdf::writePdf(request.output, last - first + 1, card,
+    const QString why = platform::pdf::writePdf(request.output, job.cardCount(), card,
                                                 documentInfo(request.output));
     if (!why.isEmpty()) return request.output + QStringLiteral(": ") + why;
     for (const QString& line : unprintable.lines())
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(line));
-    if (notes) *notes << overflowLines(findRecordOverflows(in, records, 1, last - first + 1));
+    if (notes) *notes << job.overflowLines();
     return QString();
 }
 
