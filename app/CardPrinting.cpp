@@ -5,12 +5,9 @@
 #include <optional>
 
 #include "app/AddressCardJob.h"
-#include "app/SettingsInput.h"
-#include "message/BodyFile.h"
-#include "message/MessageFit.h"
+#include "app/MessageCardJob.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
-#include "platform/PictureFiles.h"
 #include "platform/PrintTarget.h"
 #include "print/CardPaper.h"
 #include "print/PrintJob.h"
@@ -46,21 +43,9 @@ QString printAddressSides(platform::PrintTarget& target, const PrintRequest& req
 }
 
 QString printMessageSide(platform::PrintTarget& target, const PrintRequest& request) {
-    message::MessageSideInput in = messageSideInputFromSettings(request.settingsFile);
-    in.target = render::ReferenceDevice::Printer;
-    const message::BodyReadResult body = message::readBodyFile(request.inputs.first());
-    if (!body.ok) return request.inputs.first() + QStringLiteral(": ") + body.error;
-    if (!body.text.isEmpty()) in.lines = body.text.split(QLatin1Char('\n'));
-    if (request.inputs.size() > 1) {
-        const platform::DecodedPicture picture = platform::readPicture(request.inputs[1]);
-        if (!picture.ok()) return picture.error;
-        in.picture = picture.image;
-        in.showPicture = true;
-    }
-    // Lines the card cannot hold are said, not lost silently; the card is printed.
-    if (const QString fit = message::messageFitWarning(message::checkMessageFit(in));
-        !fit.isEmpty())
-        std::fprintf(stderr, "mirel36: %s\n", qPrintable(fit));
+    message::MessageSideInput in;
+    if (const QString why = readMessageCard(request, request.settingsFile, in); !why.isEmpty())
+        return why;
     const message::MessageSidePage page = message::RenderMessageSide(in);
     if (!target.selectPrinter(request.printer)) return target.errorString();
     print::preparePaper(target, request.settingsFile, int(render::MediaKind::PlainPostcard));

@@ -11,10 +11,8 @@
 
 #include "app/AddressCardJob.h"
 #include "app/ExportCharacters.h"
-#include "app/SettingsInput.h"
+#include "app/MessageCardJob.h"
 #include "book/AddressFile.h"
-#include "message/BodyFile.h"
-#include "message/MessageFit.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
 #include "platform/BoundedRead.h"
@@ -71,23 +69,11 @@ QString exportAddressSides(const PdfExportRequest& request, QStringList* notes) 
 }
 
 QString exportMessageSide(const PdfExportRequest& request) {
-    if (const QString why = japaneseFontProblem(); !why.isEmpty()) return why;
-    message::MessageSideInput in = messageSideInputFromSettings(request.settingsFile);
-    in.target = render::ReferenceDevice::Printer;
-    const message::BodyReadResult body = message::readBodyFile(request.inputs.first());
-    if (!body.ok) return request.inputs.first() + QStringLiteral(": ") + body.error;
-    if (!body.text.isEmpty()) in.lines = body.text.split(QLatin1Char('\n'));
-    if (request.inputs.size() > 1) {
-        const platform::DecodedPicture picture = platform::readPicture(request.inputs[1]);
-        if (!picture.ok()) return picture.error;
-        in.picture = picture.image;
-        in.showPicture = true;
-        in.pictureJpeg = jpegFileOf(request.inputs[1], picture.image);
-    }
-    // Lines the card cannot hold are said, not lost silently; the page is written.
-    if (const QString fit = message::messageFitWarning(message::checkMessageFit(in));
-        !fit.isEmpty())
-        std::fprintf(stderr, "mirel36: %s\n", qPrintable(fit));
+    message::MessageSideInput in;
+    if (const QString why = readMessageCard(request, request.settingsFile, in); !why.isEmpty())
+        return why;
+    // A JPEG that needed no turning is embedded as its own bytes.
+    if (request.inputs.size() > 1) in.pictureJpeg = jpegFileOf(request.inputs[1], in.picture);
     const message::MessageSidePage page = message::RenderMessageSide(in);
     const auto side = [&](int, platform::pdf::PdfPage& out) {
         out.picture = page.picture;
