@@ -83,7 +83,11 @@ QString AddressCardJob::prepare(const CardJob& job, const QString& settingsFile)
 const render::AddressSideInput& AddressCardJob::card(int index) {
     for (int c = 0; c < book::kColumnCount; ++c)
         card_.record[size_t(c)] = records_.cell(c, 1 + index);
-    book::attachRecordBarcode(card_, dictionary_);
+    if (const QString why = book::attachRecordBarcode(card_, dictionary_);
+        !why.isEmpty() && !card_.envelopeBack)
+        barcodeLines_ << QStringLiteral("宛名 %1（%2）: %3")
+                             .arg(records_.cell(book::ColNumber, 1 + index),
+                                  records_.cell(book::ColName, 1 + index), why);
     return card_;
 }
 

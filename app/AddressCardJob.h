@@ -30,12 +30,14 @@ class AddressCardJob {
     const QStringList& readNotes() const { return readNotes_; }
     // The lines that name the records running off their card; none when all fit.
     QStringList overflowLines() const;
+    // The records drawn so far that got no customer barcode, with the reason.
+    const QStringList& barcodeLines() const { return barcodeLines_; }
 
   private:
     book::BookModel records_;  // the rows kept, numbered as in the whole book
     book::PostalDictionaryFile dictionary_;
     render::AddressSideInput card_;
-    QStringList readNotes_;
+    QStringList readNotes_, barcodeLines_;
     int first_ = 1, last_ = 0;
 };
 

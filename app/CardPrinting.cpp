@@ -36,6 +36,8 @@ QString printAddressSides(platform::PrintTarget& target, const PrintRequest& req
             render::printAddressSide(painter, render::DrawAddressSide(job.card(page)));
         });
     if (!error.isEmpty()) return error;
+    for (const QString& line : job.barcodeLines())
+        std::fprintf(stderr, "mirel36: 注意: %s\n", qPrintable(line));
     // Cards that run off are printed all the same; the user learns which.
     for (const QString& line : job.overflowLines())
         std::fprintf(stderr, "mirel36: 注意: %s\n", qPrintable(line));

@@ -65,6 +65,7 @@ QString exportAddressSides(const PdfExportRequest& request, QStringList* notes) 
     for (const QString& line : unprintable.lines())
         std::fprintf(stderr, "mirel36: %s\n", qPrintable(line));
     if (notes) *notes << job.overflowLines();
+    if (notes) *notes << job.barcodeLines();
     return QString();
 }
 

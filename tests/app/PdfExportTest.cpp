@@ -353,6 +353,16 @@ TEST_F(PdfExport, RecordsThatRunOffAreNamedAndTheCardsWrittenAllTheSame) {
     lines.clear();
     EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName()}), &lines), QString());
     EXPECT_EQ(lines, QStringList());
+
+    // With the barcode on, a record whose address is not in its code's town is named too.
+    ASSERT_TRUE(ini.open(QIODevice::Append));
+    ini.write("[Barcode]\r\nPrint=1\r\n");
+    ini.close();
+    EXPECT_EQ(app::exportPdf(request({"--export-pdf", out, book.fileName()}), &lines), QString());
+    ASSERT_EQ(lines.size(), 1);
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("宛名 1（山田　太郎）: ")) &&
+                lines[0].endsWith(QStringLiteral("バーコードは付きません。")))
+        << lines[0].toStdString();
 }
 
 // Contacts as the web address book exports them print with their addresses;
