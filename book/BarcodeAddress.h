@@ -28,8 +28,9 @@ struct RecordBarcode {
 
 // `postalCell` as the grid holds it; `address` is 住所1 and 住所2 together.
 // No barcode when there is no complete code, the code is not in the
-// dictionary, it is a municipality's catch-all code (xxx-xx00 without a
-// town), or the address does not begin with one of the code's towns.
+// dictionary, it is a municipality's catch-all code (one ending in 00, with
+// no town), or the address does not begin with one of the code's towns. An
+// office's own code needs no address: its seven digits alone.
 RecordBarcode recordBarcode(const PostalDictionary& dictionary, const QString& postalCell,
                             const QString& address);
 
