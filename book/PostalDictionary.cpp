@@ -283,6 +283,19 @@ std::vector<int> PostalDictionary::find(const QString& address) const {
     auto townKeyAt = [this](uint32_t k) { return text(placeWord(word(townIndex_, k, 1, 0), 3)); };
     auto codeAt = [this](uint32_t k) { return int(placeWord(word(townIndex_, k, 1, 0), 0)); };
 
+    // The first of the sorted entries first..last-1 whose key is not below `slice`.
+    const auto firstNotBefore = [](uint32_t first, uint32_t last, const auto& keyAt,
+                                   std::string_view slice) {
+        while (first < last) {
+            const uint32_t mid = first + (last - first) / 2;
+            if (keyAt(mid) < slice)
+                first = mid + 1;
+            else
+                last = mid;
+        }
+        return first;
+    };
+
     // The offices of the municipality whose town begins the rest and whose
     // street begins what follows the town, up to a block number's end.
     auto officeAt = [this](uint32_t k) { return word(officeIndex_, k, 1, 0); };
@@ -292,14 +305,7 @@ std::vector<int> PostalDictionary::find(const QString& address) const {
         if (first == last) return;
         forEachCharacterEnd(key, at, [&](size_t end) {
             const std::string_view slice = key.substr(at, end - at);
-            uint32_t lo = first, hi = last;
-            while (lo < hi) {
-                const uint32_t mid = lo + (hi - lo) / 2;
-                if (officeTownKey(mid) < slice)
-                    lo = mid + 1;
-                else
-                    hi = mid;
-            }
+            const uint32_t lo = firstNotBefore(first, last, officeTownKey, slice);
             if (lo == last || !startsWith(officeTownKey(lo), slice)) return false;
             QByteArray given;
             bool givenMade = false;
@@ -329,14 +335,7 @@ std::vector<int> PostalDictionary::find(const QString& address) const {
         size_t bestLength = at;
         forEachCharacterEnd(key, at, [&](size_t end) {
             const std::string_view slice = key.substr(at, end - at);
-            uint32_t lo = first, hi = last;
-            while (lo < hi) {
-                const uint32_t mid = lo + (hi - lo) / 2;
-                if (townKeyAt(mid) < slice)
-                    lo = mid + 1;
-                else
-                    hi = mid;
-            }
+            const uint32_t lo = firstNotBefore(first, last, townKeyAt, slice);
             if (lo == last || !startsWith(townKeyAt(lo), slice))
                 return false;  // nothing longer can match
             uint32_t e = lo;
