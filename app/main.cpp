@@ -1,3 +1,3 @@
-#include "app/ProgramEntry.h"
+#include "app/ui/ProgramEntry.h"
 
 int main(int argc, char** argv) { return app::runProgram(argc, argv); }

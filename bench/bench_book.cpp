@@ -7,14 +7,14 @@
 #include <QComboBox>
 #include <QTemporaryDir>
 
-#include "app/TMirelForm.h"
+#include "app/ui/MainWindow.h"
 #include "bench/BookGenerator.h"
 #include "bench/QtBenchMain.h"
 #include "book/AddressFile.h"
-#include "platform/AppPaths.h"
-#include "platform/AtomicFile.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrintTarget.h"
+#include "platform/files/AppPaths.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/printer/QtPrintTarget.h"
 
 namespace {
 

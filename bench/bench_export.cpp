@@ -6,11 +6,11 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "app/PdfExport.h"
+#include "cli/PdfExport.h"
 #include "bench/BookGenerator.h"
 #include "bench/QtBenchMain.h"
 #include "book/AddressFile.h"
-#include "platform/AtomicFile.h"
+#include "platform/files/AtomicFile.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 
 #include "bench/QtBenchMain.h"
 #include "message/BodyFile.h"
-#include "message/BodyPage.h"
-#include "message/MessagePreviewBox.h"
+#include "message/ui/BodyPage.h"
+#include "message/ui/MessagePreviewBox.h"
 #include "message/MessageSideOutput.h"
-#include "platform/AppPaths.h"
-#include "platform/QtDialogs.h"
+#include "platform/files/AppPaths.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "bench/BookGenerator.h"
 #include "bench/QtBenchMain.h"
 #include "book/exchange/ImportSource.h"
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/PageContent.h"
 #include "platform/pdf/PdfResources.h"

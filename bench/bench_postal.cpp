@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "bench/QtBenchMain.h"
-#include "book/PostalDictionary.h"
+#include "postal/PostalDictionary.h"
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "app/TMirelForm.h"
+#include "app/ui/MainWindow.h"
 #include "bench/QtBenchMain.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
-#include "book/SenderPage.h"
-#include "platform/AppPaths.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrintTarget.h"
-#include "render/PreviewBox.h"
-#include "render/PreviewPage.h"
+#include "book/ui/SenderPage.h"
+#include "platform/files/AppPaths.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/printer/QtPrintTarget.h"
+#include "render/ui/PreviewBox.h"
+#include "render/ui/PreviewPage.h"
 
 namespace {
 

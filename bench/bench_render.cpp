@@ -11,7 +11,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "platform/PagePlayer.h"
+#include "platform/page/PagePlayer.h"
 #include "render/AddressSideOutput.h"
 #include "render/DrawAddressSide.h"
 

@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
-#include "app/TMirelForm.h"
-#include "platform/AppPaths.h"
-#include "platform/QtDialogs.h"
-#include "platform/QtPrintTarget.h"
+#include "app/ui/MainWindow.h"
+#include "platform/files/AppPaths.h"
+#include "platform/ui/QtDialogs.h"
+#include "platform/printer/QtPrintTarget.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include "book/CommaText.h"
 #include "book/PostalCode.h"
 #include "book/exchange/ImportSource.h"
-#include "platform/BoundedRead.h"
-#include "platform/Sjis.h"
+#include "platform/files/BoundedRead.h"
+#include "platform/text/Sjis.h"
 
 namespace book {
 

@@ -2,9 +2,9 @@
 
 #include "book/AddressRecord.h"
 #include "book/CustomerBarcode.h"
-#include "book/PostalDictionary.h"
-#include "book/PostalDictionaryFile.h"
-#include "book/PostalKey.h"
+#include "postal/PostalDictionary.h"
+#include "postal/PostalDictionaryFile.h"
+#include "postal/PostalKey.h"
 
 namespace book {
 namespace {

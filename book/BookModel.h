@@ -12,7 +12,7 @@
 
 #include "book/AddressFile.h"
 #include "book/Sorting.h"
-#include "platform/CellTable.h"
+#include "platform/table/CellTable.h"
 
 namespace book {
 

@@ -1,6 +1,6 @@
 #include "book/CommaText.h"
 
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 namespace book {
 namespace {

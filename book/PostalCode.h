@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "platform/CellGrid.h"
+#include "platform/table/CellGrid.h"
 
 namespace book {
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "platform/CellGrid.h"
+#include "platform/table/CellGrid.h"
 
 namespace book {
 

@@ -2,7 +2,7 @@
 // The row commands of the address book: numbering, insert, delete, select all.
 // They work on StringGrid1's cells; row 0 is the header.
 
-#include "platform/CellGrid.h"
+#include "platform/table/CellGrid.h"
 
 namespace book {
 

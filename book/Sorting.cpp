@@ -4,7 +4,7 @@
 
 #include "book/AddressRecord.h"
 #include "book/RowOperations.h"
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 namespace book {
 namespace {

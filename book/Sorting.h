@@ -4,7 +4,7 @@
 #include <QByteArray>
 #include <QVector>
 
-#include "platform/CellGrid.h"
+#include "platform/table/CellGrid.h"
 
 namespace book {
 

@@ -1,6 +1,6 @@
 #include "editor/PictureIO.h"
 
-#include "platform/PictureFiles.h"
+#include "platform/pictures/PictureFiles.h"
 
 // The program's own codecs: libjpeg directly, our BMP reader and writer and
 // the metafile player, all writing through a temporary file.

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/PictureResult.h"
+#include "platform/pictures/PictureResult.h"
 
 namespace fuzzsupport {
 

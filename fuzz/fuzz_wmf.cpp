@@ -2,7 +2,7 @@
 // picture or a message, and never touch memory it does not own.
 
 #include "fuzz/FuzzMain.h"
-#include "platform/Metafile.h"
+#include "platform/metafile/Metafile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const platform::DecodedPicture picture =

@@ -1,9 +1,9 @@
 #include "message/BodyFile.h"
 
 #include "book/exchange/TextEncoding.h"
-#include "platform/AtomicFile.h"
-#include "platform/BoundedRead.h"
-#include "platform/Sjis.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/files/BoundedRead.h"
+#include "platform/text/Sjis.h"
 
 namespace message {
 

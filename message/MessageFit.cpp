@@ -1,7 +1,7 @@
 #include "message/MessageFit.h"
 
 #include "message/MessageLineLayout.h"
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "render/ConvertForVertical.h"
 #include "render/VerticalFont.h"
 

@@ -6,7 +6,7 @@
 #include <QPalette>
 #include <cmath>
 
-#include "platform/PagePlayer.h"
+#include "platform/page/PagePlayer.h"
 
 namespace message {
 

@@ -7,7 +7,7 @@
 #include <QPoint>
 
 #include "message/MessageSideInput.h"
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 
 namespace message {
 

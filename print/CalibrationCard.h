@@ -6,7 +6,7 @@
 #include <QPointF>
 #include <vector>
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 
 namespace print {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "platform/PrintTarget.h"
+#include "platform/seams/PrintTarget.h"
 
 namespace print {
 

@@ -1,7 +1,7 @@
 #include "print/ListText.h"
 
 #include "book/AddressRecord.h"
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 namespace print {
 namespace {

@@ -1,6 +1,6 @@
 #include "print/PrintJob.h"
 
-#include "platform/PrintTarget.h"
+#include "platform/seams/PrintTarget.h"
 
 namespace print {
 

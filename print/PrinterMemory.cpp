@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "platform/ProfileFile.h"
+#include "platform/files/ProfileFile.h"
 
 namespace print {
 namespace {

@@ -10,7 +10,7 @@
 #include <QTextLayout>
 #include <QTextOption>
 
-#include "platform/PrintTarget.h"
+#include "platform/seams/PrintTarget.h"
 
 namespace print {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "platform/PagePlayer.h"
+#include "platform/page/PagePlayer.h"
 #include "render/MediaKind.h"
 
 namespace render {

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 
 class QPainter;
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
 #include "render/VerticalFont.h"

@@ -5,7 +5,7 @@
 // 0..5 draws nothing and returns an invalid picture, which the output steps
 // leave alone (the preview box is not touched, a printed page stays blank).
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 #include "render/AddressSideInput.h"
 
 namespace render {

@@ -11,7 +11,7 @@
 #include <QString>
 #include <vector>
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 #include "render/PlacedText.h"
 #include "render/VerticalFont.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"
 

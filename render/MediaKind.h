@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 
 namespace render {
 

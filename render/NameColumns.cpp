@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "render/ColumnFit.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"

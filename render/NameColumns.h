@@ -12,7 +12,7 @@
 #include <QString>
 #include <optional>
 
-#include "platform/FontRecord.h"
+#include "platform/page/FontRecord.h"
 #include "render/PlacedText.h"
 #include "render/Typesetting.h"
 

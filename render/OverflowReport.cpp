@@ -3,7 +3,7 @@
 #include <QRectF>
 #include <algorithm>
 
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "render/AddressFields.h"
 #include "render/DrawingSurface.h"
 #include "render/MediaKind.h"

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/FontRecord.h"
+#include "platform/page/FontRecord.h"
 
 namespace render {
 

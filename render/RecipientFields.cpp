@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "render/ConvertForVertical.h"
 #include "render/DrawingSurface.h"
 #include "render/FieldArithmetic.h"

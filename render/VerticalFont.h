@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "platform/FontRecord.h"
+#include "platform/page/FontRecord.h"
 
 namespace render {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "book/exchange/CsvTable.h"
-#include "platform/ProfileFile.h"
+#include "platform/files/ProfileFile.h"
 
 namespace book {
 namespace {

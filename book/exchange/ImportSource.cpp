@@ -7,8 +7,8 @@
 #include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/exchange/VCard.h"
-#include "platform/BoundedRead.h"
-#include "platform/Sjis.h"
+#include "platform/files/BoundedRead.h"
+#include "platform/text/Sjis.h"
 
 namespace book {
 namespace {

@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 namespace book {
 

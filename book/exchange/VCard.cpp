@@ -5,7 +5,7 @@
 #include "book/AddressRecord.h"
 #include "book/exchange/FieldText.h"
 #include "book/exchange/TextEncoding.h"
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 namespace book {
 namespace {

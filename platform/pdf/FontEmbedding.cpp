@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "platform/FontFaces.h"
+#include "platform/page/FontFaces.h"
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/PdfSyntax.h"
 

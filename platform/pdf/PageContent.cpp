@@ -6,8 +6,8 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "platform/FontFaces.h"
-#include "platform/VerticalText.h"
+#include "platform/page/FontFaces.h"
+#include "platform/page/VerticalText.h"
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/MetBefore.h"
 #include "platform/pdf/PdfSyntax.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 #include "platform/pdf/PdfResources.h"
 
 namespace platform::pdf {

@@ -8,7 +8,7 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/NativeSaveFile.h"
+#include "platform/files/NativeSaveFile.h"
 #include "platform/pdf/Deflate.h"
 #include "platform/pdf/FontEmbedding.h"
 #include "platform/pdf/ImageEmbedding.h"

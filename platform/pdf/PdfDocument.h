@@ -9,7 +9,7 @@
 #include <QString>
 #include <functional>
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 
 namespace platform::pdf {
 

@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/FontRecord.h"
+#include "platform/page/FontRecord.h"
 #include "platform/pdf/MetBefore.h"
 
 namespace platform {

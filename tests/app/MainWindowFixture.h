@@ -14,16 +14,16 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/TMirelForm.h"
-#include "book/EntryPage.h"
-#include "book/SenderPage.h"
-#include "message/BodyPage.h"
-#include "platform/AppPaths.h"
-#include "platform/StringGrid.h"
-#include "print/ListPage.h"
-#include "render/PreviewBox.h"
-#include "render/PreviewPage.h"
-#include "tests/support/RecordingPrintTarget.h"
+#include "app/ui/MainWindow.h"
+#include "book/ui/EntryPage.h"
+#include "book/ui/SenderPage.h"
+#include "message/ui/BodyPage.h"
+#include "platform/files/AppPaths.h"
+#include "platform/ui/StringGrid.h"
+#include "print/ui/ListPage.h"
+#include "render/ui/PreviewBox.h"
+#include "render/ui/PreviewPage.h"
+#include "tests/support/core/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
 
 // The grids a test clicks, selects in or types into: all records, and the

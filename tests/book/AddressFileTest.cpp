@@ -5,7 +5,7 @@
 
 #include "book/AddressFile.h"
 #include "book/AddressRecord.h"
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 using book::AddressRows;
 using book::buildAddressFile;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "book/CommaText.h"
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 using book::joinCommaText;
 using book::splitCommaText;

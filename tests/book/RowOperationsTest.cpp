@@ -2,7 +2,7 @@
 
 #include "book/AddressRecord.h"
 #include "book/RowOperations.h"
-#include "platform/CellGrid.h"
+#include "platform/table/CellGrid.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "book/AddressRecord.h"
 #include "book/Sorting.h"
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "editor/PictureView.h"
-#include "editor/TAboutBox.h"
-#include "editor/TOKBottomDlg.h"
-#include "editor/TPictanForm1.h"
-#include "tests/support/RecordingPrintTarget.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/EditorAboutDialog.h"
+#include "editor/ui/ResizePictureDialog.h"
+#include "editor/ui/PictureEditorWindow.h"
+#include "tests/support/core/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
 
 namespace editortest {

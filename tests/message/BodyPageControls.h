@@ -7,9 +7,9 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-#include "message/BodyPage.h"
-#include "message/MessageFieldsPanel.h"
-#include "message/MessagePreviewBox.h"
+#include "message/ui/BodyPage.h"
+#include "message/ui/MessageFieldsPanel.h"
+#include "message/ui/MessagePreviewBox.h"
 
 inline QPlainTextEdit* bodyEditor(message::BodyPage& p) {
     return p.findChild<QPlainTextEdit*>("RichEdit2");

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "message/BodyPage.h"
-#include "message/MessagePreviewBox.h"
-#include "platform/AppPaths.h"
+#include "message/ui/BodyPage.h"
+#include "message/ui/MessagePreviewBox.h"
+#include "platform/files/AppPaths.h"
 #include "tests/message/BodyPageControls.h"
 #include "tests/message/MessageOps.h"
 #include "tests/support/ScriptedDialogs.h"

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <csignal>
 
-#include "platform/AtomicFile.h"
+#include "platform/files/AtomicFile.h"
 
 // A full disk first cuts a write short, without a reason, and fails the next
 // one. A file-size limit does the same without needing a full disk.

@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QVector>
 
-#include "platform/BmpFile.h"
-#include "platform/DibDecoder.h"
+#include "platform/pictures/BmpFile.h"
+#include "platform/pictures/DibDecoder.h"
 
 using namespace platform;
 

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QImage>
 
-#include "platform/JpegCodec.h"
+#include "platform/pictures/JpegCodec.h"
 
 namespace exiftest {
 

@@ -5,8 +5,8 @@
 
 #include <QImage>
 
-#include "platform/ExifOrientation.h"
-#include "platform/JpegCodec.h"
+#include "platform/pictures/ExifOrientation.h"
+#include "platform/pictures/JpegCodec.h"
 #include "tests/platform/ExifJpeg.h"
 
 using namespace platform;

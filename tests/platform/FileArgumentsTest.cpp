@@ -5,9 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/AtomicFile.h"
-#include "platform/BoundedRead.h"
-#include "platform/FileArguments.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/files/BoundedRead.h"
+#include "platform/files/FileArguments.h"
 
 // "テスト.csv" in CP932: no UTF-8 string names it.
 TEST(FileArguments, AFileNamedInCp932IsReadAndSavedUnderItsOwnName) {

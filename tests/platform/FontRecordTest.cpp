@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "platform/FontRecord.h"
+#include "platform/page/FontRecord.h"
 
 using platform::FontRecord;
 

@@ -9,7 +9,7 @@
 #include <csetjmp>
 #include <cstdlib>
 
-#include "platform/JpegCodec.h"
+#include "platform/pictures/JpegCodec.h"
 
 using namespace platform;
 

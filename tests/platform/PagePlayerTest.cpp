@@ -11,7 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "platform/PagePlayer.h"
+#include "platform/page/PagePlayer.h"
 
 using namespace platform;
 

@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/PictureFiles.h"
+#include "platform/pictures/PictureFiles.h"
 
 using namespace platform;
 

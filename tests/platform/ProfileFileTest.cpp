@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "platform/ProfileFile.h"
-#include "platform/Sjis.h"
+#include "platform/files/ProfileFile.h"
+#include "platform/text/Sjis.h"
 #include "tests/support/FileSizeLimit.h"
 
 using platform::ProfileFile;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/Sjis.h"
+#include "platform/text/Sjis.h"
 
 using platform::Sjis::byteLength;
 using platform::Sjis::compare;

@@ -6,10 +6,10 @@
 #include <QPainterPath>
 #include <cmath>
 
-#include "platform/FontFaces.h"
-#include "platform/FontRecord.h"
-#include "platform/Sjis.h"
-#include "platform/VerticalText.h"
+#include "platform/page/FontFaces.h"
+#include "platform/page/FontRecord.h"
+#include "platform/text/Sjis.h"
+#include "platform/page/VerticalText.h"
 
 using namespace platform;
 

@@ -4,7 +4,7 @@
 
 #include <QImage>
 
-#include "platform/Metafile.h"
+#include "platform/metafile/Metafile.h"
 #include "tests/platform/MetafileBuilders.h"
 
 using namespace platform;

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/PagePlayer.h"
+#include "platform/page/PagePlayer.h"
 #include "print/CalibrationCard.h"
 
 // The crosshairs lie where the dialog says, on every kind, and the rulers

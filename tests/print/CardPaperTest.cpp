@@ -4,7 +4,7 @@
 
 #include "print/CardPaper.h"
 #include "print/PrinterMemory.h"
-#include "tests/support/RecordingPrintTarget.h"
+#include "tests/support/core/RecordingPrintTarget.h"
 
 namespace {
 

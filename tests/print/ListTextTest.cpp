@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "book/AddressRecord.h"
-#include "platform/CellGrid.h"
+#include "platform/table/CellGrid.h"
 #include "print/ListText.h"
 
 using print::ListKind;

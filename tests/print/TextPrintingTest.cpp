@@ -3,9 +3,9 @@
 #include <QImage>
 #include <QVector>
 
-#include "platform/WindowFonts.h"
+#include "platform/page/WindowFonts.h"
 #include "print/TextPrinting.h"
-#include "tests/support/RecordingPrintTarget.h"
+#include "tests/support/core/RecordingPrintTarget.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "platform/VerticalText.h"
+#include "platform/page/VerticalText.h"
 #include "render/ColumnFit.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"

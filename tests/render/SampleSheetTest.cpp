@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/PagePlayer.h"
+#include "platform/page/PagePlayer.h"
 #include "render/AddressSideOutput.h"
 #include "render/ConvertForVertical.h"
 #include "render/DrawAddressSide.h"

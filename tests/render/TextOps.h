@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "platform/PagePicture.h"
+#include "platform/page/PagePicture.h"
 #include "render/DrawAddressSide.h"
 
 namespace testing_text {

@@ -7,7 +7,7 @@
 #include <QMap>
 #include <QVector>
 
-#include "platform/Dialogs.h"
+#include "platform/seams/Dialogs.h"
 
 namespace testsupport {
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QtEndian>
 
-#include "book/PostalFileLayout.h"
+#include "postal/PostalFileLayout.h"
 
 namespace tests {
 

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "book/PostalTable.h"
+#include "postal/PostalTable.h"
 
 namespace postaldata {
 

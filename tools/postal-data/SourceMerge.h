@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "book/PostalTable.h"
+#include "postal/PostalTable.h"
 #include "tools/postal-data/JpostalReader.h"
 
 namespace postaldata {

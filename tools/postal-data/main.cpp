@@ -13,7 +13,7 @@
 #include <QSaveFile>
 #include <cstdio>
 
-#include "book/PostalDictionary.h"
+#include "postal/PostalDictionary.h"
 #include "tools/postal-data/JpostalReader.h"
 #include "tools/postal-data/PackageReader.h"
 #include "tools/postal-data/SourceMerge.h"

@@ -1,0 +1,558 @@
+#include "app/ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include "app/ui/CommandTable.h"
+#include "app/ui/FileDrops.h"
+#include "app/ui/PreviewOverflowNote.h"
+#include "app/ui/PreviewPostalCheck.h"
+#include "app/ui/Settings.h"
+#include "book/ui/AddressGrids.h"
+#include "book/AddressRecord.h"
+#include "book/BarcodeAddress.h"
+#include "book/BookModel.h"
+#include "book/ui/EntryPage.h"
+#include "postal/PostalDictionaryFile.h"
+#include "book/RowOperations.h"
+#include "book/ui/SenderPage.h"
+#include "book/exchange/ImportSource.h"
+#include "editor/ui/PictureEditorWindow.h"
+#include "message/ui/BodyPage.h"
+#include "platform/files/AppPaths.h"
+#include "platform/seams/Dialogs.h"
+#include "platform/ui/Hint.h"
+#include "platform/ui/StringGrid.h"
+#include "platform/page/WindowFonts.h"
+#include "print/ui/ListPage.h"
+#include "render/AddressSideInput.h"
+#include "render/DrawAddressSide.h"
+#include "render/ui/LayoutPanel.h"
+#include "render/MediaKind.h"
+#include "render/ui/PreviewBox.h"
+#include "render/ui/PreviewPage.h"
+
+namespace app {
+
+namespace {
+const QString kMainCaption = QStringLiteral("　Pelcor　　　");
+const QString kNotOpenable = QStringLiteral("このファイル形式は開けません");
+}  // namespace
+
+TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+                       const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), printer_(printer), arguments_(arguments) {
+    setObjectName(QStringLiteral("TMirelForm"));
+    buildWindow();
+    connectCommands();
+    routeFileDrops(this, [this](const QStringList& paths) { WMDropFiles(paths); });
+    FormCreate();
+}
+
+TMirelForm::~TMirelForm() {
+    FormDestroy();
+    // The pages outlive this destructor's body; the dictionary does not.
+    entryPage->setPostalDictionary(nullptr);
+    senderPage->setPostalDictionary(nullptr);
+}
+
+void TMirelForm::setCompanions(editor::TPictanForm1* pictan, QDialog* about) {
+    pictan_ = pictan;
+    about_ = about;
+}
+
+void TMirelForm::buildWindow() {
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    setAcceptDrops(true);
+
+    commands = new CommandTable(this);
+    commands->buildMenuBar(menuBar());
+
+    ToolBar1 = new QToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(29);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    commands->buildToolBar(ToolBar1);
+    addToolBar(Qt::TopToolBarArea, ToolBar1);
+
+    // An empty context menu: right-clicking the pages and fields shows nothing.
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+
+    pages = new QTabWidget(this);
+    pages->setObjectName(QStringLiteral("PageControl1"));
+    previewPage = new render::PreviewPage(pages);
+    senderPage = new book::SenderPage(pages);
+    entryPage = new book::EntryPage(pages);
+    listPage = new print::ListPage(dialogs_, printer_, pages);
+    bodyPage = new message::BodyPage(dialogs_, pages);
+    entryPage->setHost(this);
+    listPage->setHost(this);
+    pages->addTab(previewPage, QStringLiteral("印刷プレビュー"));
+    pages->addTab(senderPage, QStringLiteral("差出人の編集"));
+    pages->addTab(entryPage, QStringLiteral("宛名の編集"));
+    pages->addTab(listPage, QStringLiteral("一覧表"));
+    pages->addTab(bodyPage, QStringLiteral("はがき裏面"));
+    for (QWidget* page : {static_cast<QWidget*>(previewPage), static_cast<QWidget*>(senderPage),
+                          static_cast<QWidget*>(entryPage), static_cast<QWidget*>(listPage),
+                          static_cast<QWidget*>(bodyPage)})
+        page->setContextMenuPolicy(Qt::NoContextMenu);
+    setCentralWidget(pages);
+
+    wholeBook_ = new book::BookModel(this);
+    filteredBook_ = new book::BookModel(this);
+    StringGrid1 = new platform::StringGrid(*wholeBook_, previewPage);
+    StringGrid2 = new platform::StringGrid(*filteredBook_, previewPage);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    GridMenu1 = commands->buildGrid1Menu(this);
+    GridMenu2 = commands->buildGrid2Menu(this);
+    relationFilter = new QComboBox(previewPage);
+    relationFilter->setObjectName(QStringLiteral("ComboBox6"));
+    relationFilter->setEditable(true);
+    relationFilter->setInsertPolicy(QComboBox::NoInsert);
+    relationFilter->addItems({QStringLiteral("全部"), QStringLiteral("知人"),
+                              QStringLiteral("友人"), QStringLiteral("親戚"),
+                              QStringLiteral("仕事")});
+    relationFilter->setFixedWidth(52);
+    previewPage->insertIntoChoiceBar(3, relationFilter);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(19);
+    StatusBar1->setSizeGripEnabled(false);
+    setStatusBar(StatusBar1);
+
+    // The editable choice lists show no editing menu of Qt's own (in
+    // English); their pages have none either. The box hands its own right
+    // clicks to its line edit, so both say no.
+    for (QComboBox* box : findChildren<QComboBox*>()) {
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        if (box->lineEdit()) box->lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    }
+
+    postalDictionary_ =
+        std::make_unique<book::PostalDictionaryFile>(book::PostalDictionaryFile::defaultPath());
+    entryPage->setPostalDictionary(postalDictionary_.get());
+    senderPage->setPostalDictionary(postalDictionary_.get());
+    postalCheck_ = new PreviewPostalCheck(StatusBar1, *postalDictionary_, this);
+    overflowNote_ = new PreviewOverflowNote(StatusBar1, this);
+    barcodeRemark_ = new QLabel(StatusBar1);
+    barcodeRemark_->setObjectName(QStringLiteral("BarcodeRemark"));
+    StatusBar1->addPermanentWidget(barcodeRemark_);
+    barcodeRemark_->hide();
+
+    // The client area is 679 x 505 below the menu bar, and the frame is fixed.
+    const int height = 505 + menuBar()->sizeHint().height();
+    setFixedSize(679, height);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - QPoint(679 / 2, height / 2));
+}
+
+void TMirelForm::connectCommands() {
+    auto on = [this](const char* name, auto handler) {
+        connect(commands->action(name), &QAction::triggered, this, handler);
+    };
+    on("ActIns", [this] { ActInsExecute(); });
+    on("ActDel", [this] { ActDelExecute(); });
+    on("ActReNum", [this] { ActReNumExecute(); });
+    on("ActSelectAllData", [this] { ActSelectAllDataExecute(); });
+    on("ActOpen", [this] { ActOpenExecute(); });
+    on("ActImport", [this] { ActImportExecute(); });
+    on("ActExport", [this] { ActExportExecute(); });
+    on("ActSave", [this] { ActSaveExecute(); });
+    on("ActSaveAs", [this] { ActSaveAsExecute(); });
+    on("ActNew", [this] { ActNewExecute(); });
+    on("ActSort", [this] { ActSortExecute(); });
+    on("ActRSort", [this] { ActRSortExecute(); });
+    on("ActHiphn", [this] { ActHiphnExecute(); });
+    on("ActNonHiphn", [this] { ActNonHiphnExecute(); });
+    connect(relationFilter, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
+    // The body page switches the main window's commands and asks to be shown
+    // through these two, so it needs nothing of the window itself.
+    bodyPage->setCommandSwitch(
+        [this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
+    bodyPage->setPageActivator([this] { pages->setCurrentWidget(bodyPage); });
+    on("ActHNew", [this] { bodyPage->ActHNewExecute(); });
+    on("ActOpen2", [this] { bodyPage->ActOpen2Execute(); });
+    on("ActHSave", [this] { bodyPage->ActHSaveExecute(); });
+    on("ActHSaveAs", [this] { bodyPage->ActHSaveAsExecute(); });
+    on("ActSample", [this] { OpenDocument(message::BodyPage::sampleTextPath()); });
+    on("ActCopy", [this] { bodyPage->ActCopyExecute(); });
+    on("ActCut", [this] { bodyPage->ActCutExecute(); });
+    on("ActPaste", [this] { bodyPage->ActPasteExecute(); });
+    on("ActSelectAll", [this] { bodyPage->ActSelectAllExecute(); });
+    on("ActExit", [this] { ActExitExecute(); });
+    on("ActEditData", [this] { ActEditDataExecute(); });
+    on("ActPrint", [this] { ActPrintExecute(); });
+    on("ActPrinter", [this] { ActPrinterExecute(); });
+    on("ActAbout", [this] { ActAboutExecute(); });
+    on("ActPictan", [this] { ActPictanExecute(); });
+    on("ActCalibrate", [this] { ActCalibrateExecute(); });
+    on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
+    on("ActHelp", [this] { ActHelpExecute(); });
+    connect(previewPage, &render::PreviewPage::choicesChanged, this, &TMirelForm::RefreshPreview);
+    connect(StringGrid1, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
+    connect(StringGrid2, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
+    connect(pages, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
+    connect(StringGrid1, &platform::StringGrid::gridMouseDown, this,
+            &TMirelForm::StringGrid1MouseDown);
+    connect(StringGrid2, &platform::StringGrid::gridMouseDown, this,
+            &TMirelForm::StringGrid2MouseDown);
+}
+
+void TMirelForm::FormCreate() {
+    // 1-3: the body document starts empty, with no names.
+    bodyPage->clearBackPicture();
+    AddressFileName.clear();
+    bodyPage->NewBody();
+    // 4-7: flags, sender fields, choices, entry fields.
+    senderPage->clearFields();
+    relationFilter->setCurrentIndex(0);
+    bodyPage->setChoiceIndexes({});
+    previewPage->setChoiceIndexes({});
+    entryPage->clearForStartup();
+    // 8: both grids at one place; the filtered one hidden.
+    StringGrid1->setGeometry(render::PreviewPage::gridRect());
+    StringGrid2->setGeometry(render::PreviewPage::gridRect());
+    StringGrid2->hide();
+    // 9: the settings file; each key's default is its control's present value.
+    readSettings(*this, platform::AppPaths::settingsFile());
+    // 10-11: grid layout.
+    book::layoutAddressGrid(*StringGrid1, book::GridRole::All);
+    book::layoutAddressGrid(*StringGrid2, book::GridRole::Filtered);
+    ShowingAll = true;
+    // 12-14
+    pages->setCurrentWidget(previewPage);
+    shownPage_ = previewPage;
+    PreviewShow();  // the first preview is drawn here
+    commands->action("ActPrint")->setEnabled(false);
+    setWindowTitle(kMainCaption);
+    // 15-16
+    SaveAsFileName.clear();
+    RenumberRows();
+    CurrentRecord = 1;
+    entryPage->showRecordNumber(1);
+    // 17 is setAcceptDrops in buildWindow. 18: the user's folders.
+    const QDir userFolders(platform::AppPaths::dataFolder());
+    userFolders.mkpath(QStringLiteral("住所録"));
+    userFolders.mkpath(QStringLiteral("本文"));
+}
+
+void TMirelForm::FormShow() {
+    for (const QString& path : arguments_) OpenDocument(path);
+}
+
+void TMirelForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // Open the command line's files once the window is on screen, so that
+    // their dialogs have a parent to sit on.
+    QTimer::singleShot(0, this, &TMirelForm::FormShow);
+}
+
+QString TMirelForm::shownName(const QString& path, const QString& fallback) {
+    const QFileInfo info(path);
+    return info.suffix().isEmpty() ? fallback : info.fileName();
+}
+
+QString TMirelForm::unsavedQuestion(const QString& name) {
+    return QStringLiteral(" 『 ") + name + QStringLiteral(" 』") +
+           QStringLiteral(" が保存されていません。") + QStringLiteral("\n\n") +
+           QStringLiteral("     保存しますか？");
+}
+
+void TMirelForm::FormCloseQuery(bool& canClose) {
+    canClose = true;
+    if (AddressModified) {
+        const auto answer = dialogs_.question(
+            this, unsavedQuestion(shownName(AddressFileName, QStringLiteral("新規データ"))));
+        if (answer == platform::Answer::Cancel) {
+            canClose = false;
+            return;
+        }
+        // A book that could not be written keeps the window open: closing
+        // would lose it.
+        if (answer == platform::Answer::Yes && !ActSaveExecute()) {
+            canClose = false;
+            return;
+        }
+    }
+    AskSaveBody(canClose);
+    // The editor's picture last, hidden or not: once this window closes the
+    // program ends and the picture with it.
+    if (canClose && pictan_ && !pictan_->settleForQuit()) canClose = false;
+}
+
+void TMirelForm::AskSaveBody(bool& canClose) {
+    if (!bodyPage->settleUnsavedText()) canClose = false;
+}
+
+void TMirelForm::closeEvent(QCloseEvent* event) {
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (canClose) {
+        event->accept();
+        emit formClosed();
+    } else
+        event->ignore();
+}
+
+void TMirelForm::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
+    bodyPage->clearBackPicture();
+}
+
+void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TMirelForm::dropEvent(QDropEvent* event) {
+    const QStringList paths = droppedFiles(event->mimeData());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    WMDropFiles(paths);
+}
+
+void TMirelForm::WMDropFiles(const QStringList& paths) {
+    if (paths.isEmpty()) return;
+    raise();
+    activateWindow();
+    OpenDocument(paths.first());  // only the first of several
+}
+
+void TMirelForm::OpenDocument(const QString& path) {
+    const QString ext = QFileInfo(path).suffix().toLower();
+    // A vCard file opens as a book read from another format, as a foreign
+    // CSV does.
+    if (ext == QLatin1String("csv") || book::importKindOf(path) == book::ImportKind::VCard) {
+        OpenAddressFile(path);
+        return;
+    }
+    // Message texts and pictures belong to the message side, which shows
+    // its page first, also for a file it then refuses.
+    pages->setCurrentWidget(bodyPage);
+    if (!message::BodyPage::opensExtension(QLatin1Char('.') + ext)) {
+        dialogs_.notice(this, kNotOpenable);
+        return;
+    }
+    bodyPage->openDocument(path);
+}
+
+bool TMirelForm::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMirelForm::ApplicationEvents1Hint(const QString& hint) {
+    StatusBar1->showMessage(platform::longHint(hint));
+}
+
+QString TMirelForm::statusText() const { return StatusBar1->currentMessage(); }
+
+void TMirelForm::showPage(Page page) { pages->setCurrentIndex(static_cast<int>(page)); }
+
+Page TMirelForm::currentPage() const { return static_cast<Page>(pages->currentIndex()); }
+
+// Picks the relation from the list as a user would, so the change handler
+// runs; a relation the list lacks is typed in.
+void TMirelForm::selectRelation(const QString& relation) {
+    const int item = relationFilter->findText(relation);
+    if (item >= 0) relationFilter->setCurrentIndex(item);
+    relationFilter->setEditText(relation);
+}
+
+QString TMirelForm::shownRelation() const { return relationFilter->currentText(); }
+
+void TMirelForm::PageControl1Change(int) {
+    QWidget* page = pages->currentWidget();
+    if (shownPage_ == senderPage) senderPage->SasidasininnExit();
+    if (shownPage_ == previewPage) PreviewExit();
+    if (shownPage_ == entryPage) entryPage->MirelEditExit();
+    shownPage_ = page;
+    if (page == senderPage) SasidasininnShow();
+    if (page == previewPage) PreviewShow();
+    if (page == entryPage) entryPage->MirelEditShow();
+    if (page == bodyPage) bodyPage->HRimenShow();
+    if (page == listPage) listPage->IchiranShow();
+}
+
+void TMirelForm::ActEditDataExecute() {
+    pages->setCurrentWidget(entryPage);
+    entryPage->focusFirstField();
+}
+
+const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }
+
+int TMirelForm::sourceRowOfFiltered(int filteredRow) const {
+    return filteredBook_->sourceRow(filteredRow);
+}
+
+void TMirelForm::setCommandEnabled(const char* action, bool on) {
+    if (QAction* a = commands->action(action)) a->setEnabled(on);
+}
+
+void TMirelForm::runCommand(const char* action) { commands->action(action)->trigger(); }
+
+bool TMirelForm::isCommandEnabled(const char* action) const {
+    return commands->action(action)->isEnabled();
+}
+
+void TMirelForm::PreviewShow() {
+    // Postal codes reach the renderer without hyphens.
+    ActNonHiphnExecute();
+    if (ShowingAll) {
+        StringGrid1->setRow(CurrentRecord);
+    } else {
+        if (FilteredCurrentRow <= 0) ++FilteredCurrentRow;
+        StringGrid2->setRow(FilteredCurrentRow);
+    }
+    commands->setEnabled(
+        {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
+        ShowingAll);
+    commands->setEnabled(
+        {"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
+        true);
+    commands->setEnabled(
+        {"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"}, false);
+    RefreshPreview();
+}
+
+void TMirelForm::PreviewExit() {
+    postalCheck_->clear();
+    overflowNote_->clear();
+    barcodeRemark_->hide();
+    CurrentRecord = activeGrid()->row();
+    FilteredCurrentRow = CurrentRecord;
+}
+
+void TMirelForm::SasidasininnShow() {
+    commands->setEnabled(
+        {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
+         "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
+         "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+        false);
+    commands->action("ActEditData")->setEnabled(true);
+    senderPage->SasidasininnShow();
+}
+
+render::AddressSideInput TMirelForm::addressSideInput(int row, QString* barcodeRemark) const {
+    render::AddressSideInput in;
+    in.mediaKind = previewPage->mediaKind();
+    in.envelopeBack = previewPage->envelopeBack();
+    in.faceIndex = previewPage->faceIndex();
+    in.honorific = previewPage->honorific();
+    const book::BookModel& records = activeBook();
+    for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
+    in.sender = senderPage->texts();
+    in.layout = previewPage->layoutSettings();
+    in.typeset = previewPage->typesetChoices();
+    in.barcode = previewPage->barcodeInput();
+    const QString remark = book::attachRecordBarcode(in, *postalDictionary_);
+    if (barcodeRemark) *barcodeRemark = remark;
+    return in;
+}
+
+void TMirelForm::RefreshPreview() {
+    QString barcodeRemark;
+    const render::AddressSideInput in = addressSideInput(activeGrid()->row(), &barcodeRemark);
+    previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
+    barcodeRemark_->setText(barcodeRemark);
+    barcodeRemark_->setVisible(shownPage_ == previewPage && !barcodeRemark.isEmpty());
+    if (shownPage_ == previewPage) {
+        postalCheck_->check(in.record[book::ColPostal],
+                            in.record[book::ColAddress1] + in.record[book::ColAddress2]);
+        overflowNote_->check(in);
+    }
+    // The side buttons only mean something for envelopes.
+    const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) &&
+                          in.mediaKind < render::kMediaKindCount;
+    previewPage->setEnvelopeSidesEnabled(envelope);
+}
+
+platform::StringGrid* TMirelForm::activeGrid() const {
+    return ShowingAll ? StringGrid1 : StringGrid2;
+}
+
+void TMirelForm::RenumberRows() { wholeBook_->renumber(); }
+
+void TMirelForm::ActInsExecute() {
+    const platform::GridRect sel = StringGrid1->selection();
+    CurrentRecord = wholeBook_->insertRows(sel);
+    StringGrid1->setGridSelection(sel);
+    AddressModified = true;
+}
+
+void TMirelForm::ActDelExecute() {
+    const platform::GridRect sel = StringGrid1->selection();
+    wholeBook_->deleteRows(sel);
+    StringGrid1->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
+    AddressModified = true;
+}
+
+void TMirelForm::ActReNumExecute() { RenumberRows(); }
+
+void TMirelForm::ActSelectAllDataExecute() {
+    activeGrid()->setGridSelection(book::allRecords(activeBook()));
+}
+
+void TMirelForm::ActExitExecute() { close(); }
+
+void TMirelForm::ActAboutExecute() {
+    if (!about_) return;
+    about_->show();
+    about_->raise();
+}
+
+void TMirelForm::ActPictanExecute() {
+    if (!pictan_) return;
+    pictan_->show();
+    pictan_->raise();
+    pictan_->activateWindow();
+}
+
+void TMirelForm::showGridMenu(QMenu* menu, const QPoint& pos) {
+    // The menu opens at a fixed offset from the press, measured from the
+    // window's top-left corner.
+    const QPoint origin = frameGeometry().topLeft();
+    menu->popup(QPoint(pos.x() + origin.x() + 190, pos.y() + origin.y() + 115));
+}
+
+void TMirelForm::StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos) {
+    if (button == Qt::RightButton) showGridMenu(GridMenu1, pos);
+}
+
+void TMirelForm::StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos) {
+    if (button == Qt::RightButton) showGridMenu(GridMenu2, pos);
+}
+
+}  // namespace app

@@ -1,0 +1,279 @@
+#pragma once
+// The main window: tool bar, five pages, status bar; the address book's
+// state and the program's life cycle.
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QVector>
+#include <memory>
+
+#include "settings/ProgramSettings.h"
+#include "book/ui/EntryHost.h"
+#include "book/exchange/BookImport.h"
+#include "print/ui/ListHost.h"
+
+class QComboBox;
+class QLabel;
+class QDialog;
+class QMenu;
+class QStatusBar;
+class QTabWidget;
+class QToolBar;
+
+namespace platform {
+class Dialogs;
+class PrintTarget;
+class StringGrid;
+}  // namespace platform
+namespace render {
+class PreviewPage;
+struct AddressSideInput;
+}  // namespace render
+namespace book {
+class BookModel;
+class EntryPage;
+class PostalDictionaryFile;
+class SenderPage;
+}  // namespace book
+namespace print {
+class ListPage;
+}
+namespace message {
+class BodyPage;
+}
+namespace editor {
+class TPictanForm1;
+}
+
+namespace app {
+
+class CommandTable;
+class HelpWindow;
+class PreviewOverflowNote;
+class PreviewPostalCheck;
+
+// The window's pages, in the order of their tabs.
+enum class Page { Preview, Sender, Entry, List, Body };
+
+class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
+    Q_OBJECT
+  public:
+    // `arguments` are the files named on the command line, opened when the
+    // window is first shown.
+    TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+               const QStringList& arguments, QWidget* parent = nullptr);
+    ~TMirelForm() override;
+
+    // The windows the commands show; they are created after this one.
+    void setCompanions(editor::TPictanForm1* pictan, QDialog* about);
+
+    // The file the book was last opened from or saved to; empty for a new
+    // book or one read from another program's format.
+    QString bookFileName() const { return AddressFileName; }
+    void setBookFileName(const QString& path) { AddressFileName = path; }
+    bool isBookModified() const { return AddressModified; }
+    void setBookModified(bool modified) { AddressModified = modified; }
+    int filteredCurrentRow() const { return FilteredCurrentRow; }
+    // Shows only the records of `relation`, or all of them for the "all" entry.
+    void selectRelation(const QString& relation);
+    QString shownRelation() const;
+    QString statusText() const;
+    // Turns to `page`, running the left page's exit and the new page's show
+    // handlers as a click on its tab does.
+    void showPage(Page page);
+    Page currentPage() const;
+    // The commands by their action names ("ActOpen"), as the menus run them.
+    void runCommand(const char* action);
+    bool isCommandEnabled(const char* action) const;
+
+    // Controls.
+
+    // The address book, the rows of the chosen relation, and whichever of
+    // the two is shown. StringGrid1 and StringGrid2 are their views.
+    book::BookModel& wholeBook() const { return *wholeBook_; }
+    book::BookModel& filteredBook() const { return *filteredBook_; }
+    book::BookModel& activeBook() const { return ShowingAll ? *wholeBook_ : *filteredBook_; }
+
+    // The sender's texts, the adjustment fields and the choices as the
+    // controls hold them now, and putting them back (Settings.cpp). Numbers
+    // are brought into each field's range; a choice outside its list leaves
+    // nothing selected.
+    ProgramSettings currentSettings() const;
+    void applySettings(const ProgramSettings& settings);
+
+    // Life cycle.
+    void FormShow();
+    void FormCloseQuery(bool& canClose);
+    void AskSaveBody(bool& canClose);
+    void FormDestroy();
+
+    // Files dropped on the window: the first one is opened.
+    void WMDropFiles(const QStringList& paths);
+    // Page changes: the left page's exit handler, then the new page's show
+    // handler, which sets the commands that make sense there.
+    void PageControl1Change(int index);
+    void SasidasininnShow();
+    void PreviewShow();
+    void PreviewExit();
+    void ActEditDataExecute();
+
+    // What the entry page reads and changes.
+    book::BookModel& allRecords() override { return *wholeBook_; }
+    book::BookModel& filteredRecords() override { return *filteredBook_; }
+    bool showingAll() const override { return ShowingAll; }
+    int currentRecord() const override { return CurrentRecord; }
+    void setCurrentRecord(int row) override { CurrentRecord = row; }
+    void setFilteredCurrentRow(int row) override { FilteredCurrentRow = row; }
+    int sourceRowOfFiltered(int filteredRow) const override;
+    void markAddressModified() override { AddressModified = true; }
+    void insertRowsAtSelection() override { ActInsExecute(); }
+    void removePostalHyphens() override { ActNonHiphnExecute(); }
+    void setCommandEnabled(const char* action, bool on) override;
+
+    // What the list page reads and asks for.
+    const platform::CellGrid& activeRecords() override;
+    void addPostalHyphens() override { ActHiphnExecute(); }
+    void refreshAddressPreview() override { RefreshPreview(); }
+
+    // Opens any supported file by its extension.
+    void OpenDocument(const QString& path);
+    // Shows the long part of `hint` in the status bar.
+    void ApplicationEvents1Hint(const QString& hint);
+
+    // Row commands.
+    void RenumberRows();
+    void ActInsExecute();
+    void ActDelExecute();
+    void ActReNumExecute();
+    void ActSelectAllDataExecute();
+
+    // Address book files (AddressBookCommands.cpp). The save commands return
+    // true when the book was written.
+    void ActOpenExecute();
+    bool ActSaveExecute();
+    bool ActSaveAsExecute();
+    void ActNewExecute();
+    bool SaveAddressFile(const QString& path);
+    void OpenAddressFile(const QString& path);
+
+    // Records from other programs, and the book for them (ExchangeCommands.cpp).
+    void ActImportExecute();
+    void ActExportExecute();
+    // Puts imported records into the book as `mode` says, marks it changed
+    // and shows the first of them.
+    void ImportRows(const book::AddressRows& rows, book::ImportMode mode);
+    // Where the book's file dialogs start: the open book's folder, or the
+    // 住所録 folder the program made.
+    QString bookFolder() const;
+
+    // Sorting, relation filter and postal-code hyphens.
+    void ActSortExecute();
+    void ActRSortExecute();
+    void ComboBox6Change();
+    void ActHiphnExecute();
+    void ActNonHiphnExecute();
+    void setBookCaption();
+
+    // Draws the current row of the active grid in the preview box.
+    void RefreshPreview();
+    // What the address side of `row` of the active grid is drawn from: the
+    // record, the sender fields, the choices and the adjustment fields.
+    // `barcodeRemark`, when given, says why the record gets no barcode.
+    render::AddressSideInput addressSideInput(int row, QString* barcodeRemark = nullptr) const;
+
+    // Printing (PrintCommands.cpp).
+    void ActPrintExecute();
+    void ActPrinterExecute();
+    // The kind whose paper the print commands use now, and the print dialog
+    // started and closed on that kind's paper.
+    int printKind();
+    bool choosePrinterFor(int kind);
+
+    void ActExitExecute();
+    void ActAboutExecute();
+    void ActPictanExecute();
+    void ActCalibrateExecute();
+    // Shows the help document named by the application property "helpFile"
+    // in the help window, at its contents.
+    void ActHelpExecute();
+    HelpWindow* helpWindow() const { return help_; }
+    PreviewPostalCheck* postalCheck() const { return postalCheck_; }
+
+    void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
+
+    // " 『 name 』 が保存されていません。..." for the close questions.
+    static QString unsavedQuestion(const QString& name);
+    // The file name part of `path` when it has an extension, else `fallback`.
+    static QString shownName(const QString& path, const QString& fallback);
+
+    // No menu of Qt's own on the menu bar and tool bar: it would offer to
+    // hide the tool bar with no way back.
+    QMenu* createPopupMenu() override { return nullptr; }
+
+  signals:
+    // The close query let the window close.
+    void formClosed();
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void FormCreate();
+    void buildWindow();
+    void connectCommands();
+    void showGridMenu(QMenu* menu, const QPoint& pos);
+    // The grid every reader of the current record reads: StringGrid1 while all
+    // rows are shown, StringGrid2 while a relation is.
+    platform::StringGrid* activeGrid() const;
+
+    // State of the address book and the pages.
+    QString AddressFileName;
+    // A file opened from another format (a spreadsheet's CSV, vCard): the book
+    // keeps no name of its own, so that saving cannot write over that file.
+    QString ForeignFileName;
+    bool AddressModified = false;
+    bool ShowingAll = true;
+    int CurrentRecord = 1;
+    int FilteredCurrentRow = 0;
+    QString SaveAsFileName;  // the name last chosen in a save dialog
+
+    QToolBar* ToolBar1;
+    render::PreviewPage* previewPage;
+    book::SenderPage* senderPage;
+    book::EntryPage* entryPage;
+    print::ListPage* listPage;
+    message::BodyPage* bodyPage;
+    QComboBox* relationFilter;
+    platform::StringGrid* StringGrid1;
+    platform::StringGrid* StringGrid2;
+    CommandTable* commands;
+    QTabWidget* pages;
+    QStatusBar* StatusBar1;
+    QMenu* PopupMenu1;
+    QMenu* GridMenu1;  // the whole book's grid
+    QMenu* GridMenu2;  // the filtered grid
+
+    platform::Dialogs& dialogs_;
+    platform::PrintTarget& printer_;
+    HelpWindow* help_ = nullptr;
+    QStringList arguments_;
+    editor::TPictanForm1* pictan_ = nullptr;
+    QDialog* about_ = nullptr;
+    bool shownOnce_ = false;
+    QWidget* shownPage_ = nullptr;
+    book::BookModel* wholeBook_;
+    book::BookModel* filteredBook_;
+    bool destroyed_ = false;
+    // Read on first use, shared by the entry, sender and preview pages.
+    std::unique_ptr<book::PostalDictionaryFile> postalDictionary_;
+    PreviewPostalCheck* postalCheck_ = nullptr;
+    PreviewOverflowNote* overflowNote_ = nullptr;
+    QLabel* barcodeRemark_ = nullptr;  // why the previewed record has no barcode
+};
+
+}  // namespace app

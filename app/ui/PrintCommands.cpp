@@ -1,0 +1,99 @@
+// The main window's print commands: the address side of the selected
+// records, one page each, or the message side on one page.
+
+#include <QFileInfo>
+#include <QTabWidget>
+
+#include "cli/OverflowLines.h"
+#include "app/ui/MainWindow.h"
+#include "message/ui/BodyPage.h"
+#include "message/MessageSideOutput.h"
+#include "platform/files/AppPaths.h"
+#include "platform/seams/Dialogs.h"
+#include "platform/seams/PrintTarget.h"
+#include "platform/ui/StringGrid.h"
+#include "print/ui/CalibrationDialog.h"
+#include "print/CardPaper.h"
+#include "print/ui/ListPage.h"
+#include "print/PrintJob.h"
+#include "print/PrinterMemory.h"
+#include "render/AddressSideInput.h"
+#include "render/AddressSideOutput.h"
+#include "render/DrawAddressSide.h"
+#include "render/MediaKind.h"
+#include "render/ui/PreviewPage.h"
+
+namespace app {
+
+int TMirelForm::printKind() {
+    if (pages->currentWidget() == listPage) return print::kListSheet;
+    if (pages->currentWidget() == bodyPage)
+        return int(render::MediaKind::PlainPostcard);  // a card back is always a postcard
+    return addressSideInput(activeGrid()->selection().top).mediaKind;
+}
+
+bool TMirelForm::choosePrinterFor(int kind) {
+    // Printing into a file proposes the book's name.
+    const QString book = QFileInfo(bookFileName()).completeBaseName();
+    printer_.setDocumentName(book.isEmpty() ? QStringLiteral("Pelcor") : book);
+    return print::withKindPaper(printer_, platform::AppPaths::settingsFile(), kind,
+                                [this] { return printer_.choosePrinter(this); });
+}
+
+void TMirelForm::ActPrintExecute() {
+    if (pages->currentWidget() == previewPage) {
+        const platform::GridRect rows = activeGrid()->selection();
+        render::AddressSideInput card = addressSideInput(rows.top);
+        card.target = render::OutputTarget::Printer;
+        if (!printDespiteOverflows(dialogs_, this, card, activeBook(), rows.top, rows.bottom))
+            return;
+    }
+    const int kind = printKind();
+    const bool confirmed = choosePrinterFor(kind);
+    RefreshPreview();  // whenever the dialog closes
+    if (!confirmed) return;
+
+    QString error;
+    if (pages->currentWidget() == previewPage) {
+        const platform::GridRect rows = activeGrid()->selection();
+        error =
+            print::runPrintJob(printer_, QStringLiteral("Pelcor"), rows.bottom - rows.top + 1,
+                               [&](QPainter& painter, int page) {
+                                   render::AddressSideInput in = addressSideInput(rows.top + page);
+                                   in.target = render::OutputTarget::Printer;
+                                   render::printAddressSide(painter, render::DrawAddressSide(in));
+                               });
+        RefreshPreview();
+    } else if (pages->currentWidget() == bodyPage) {
+        // One card back, whatever is selected in the grids.
+        error =
+            print::runPrintJob(printer_, QStringLiteral("Pelcor"), 1, [&](QPainter& painter, int) {
+                message::printMessageSide(
+                    painter, message::RenderMessageSide(
+                                 bodyPage->messageSideInput(render::ReferenceDevice::Printer)));
+            });
+        bodyPage->RichEdit2Change();
+    }
+    if (!error.isEmpty()) dialogs_.error(this, error);
+}
+
+void TMirelForm::ActPrinterExecute() {
+    // The setup dialog shows the paper of what would print now, and what
+    // the user picks there is kept for that printer and kind.
+    print::withKindPaper(printer_, platform::AppPaths::settingsFile(), printKind(), [this] {
+        printer_.setupPrinter(this);
+        return true;
+    });
+    RefreshPreview();
+}
+
+void TMirelForm::ActCalibrateExecute() {
+    // The kind of the address side, whichever page is shown.
+    const int kind = addressSideInput(activeGrid()->selection().top).mediaKind;
+    print::CalibrationDialog dialog(printer_, dialogs_, platform::AppPaths::settingsFile(),
+                                    std::max(kind, 0), this);
+    dialog.exec();
+    RefreshPreview();
+}
+
+}  // namespace app

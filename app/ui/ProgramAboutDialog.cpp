@@ -1,0 +1,14 @@
+#include "app/ui/ProgramAboutDialog.h"
+
+#include "platform/ui/AboutDialog.h"
+#include "platform/pictures/ProgramIcon.h"
+
+namespace app {
+
+TAboutBox1::TAboutBox1(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("TAboutBox1"));
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    platform::fillAboutBox(*this, platform::programIcon(), QStringLiteral("Pelcor"));
+}
+
+}  // namespace app

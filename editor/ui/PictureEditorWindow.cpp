@@ -1,0 +1,226 @@
+// The editor window's life cycle, its canvas placement and size display,
+// and the window events: hints, showing, closing and dropped files.
+
+#include "editor/ui/PictureEditorWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusTipEvent>
+#include <QToolButton>
+
+#include "editor/Canvas.h"
+#include "editor/ui/ColourSwatch.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/EditorAboutDialog.h"
+#include "editor/ui/ResizePictureDialog.h"
+#include "editor/ToolCursors.h"
+#include "platform/page/WindowFonts.h"
+
+namespace editor {
+
+const QString kEditorCaptionPrefix = QStringLiteral(" Pictan   Zandor     ");
+const QString kNewPictureName = QStringLiteral("新規画像");
+
+namespace {
+
+void setBackground(QWidget* w, QRgb colour) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, QColor(colour));
+    w->setPalette(pal);
+}
+
+}  // namespace
+
+TPictanForm1::TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+                           QStringList arguments, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), printer_(printer), arguments_(std::move(arguments)) {
+    setObjectName(QStringLiteral("TPictanForm1"));
+    setWindowTitle(QStringLiteral("Pictan"));
+    setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    resize(736, 658);
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+
+    buildActions();
+    buildMenu();
+    auto* central = new QWidget(this);
+    auto* coolBar = new QWidget(central);
+    coolBar->setObjectName(QStringLiteral("CoolBar1"));
+    coolBar->setFixedWidth(124);
+    auto* bands = new QHBoxLayout(coolBar);
+    bands->setContentsMargins(0, 0, 0, 0);
+    bands->setSpacing(0);
+    bands->addWidget(buildToolBar());
+    bands->addWidget(buildSidePanel());
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(coolBar);
+    row->addWidget(buildCanvasArea(), 1);
+    setCentralWidget(central);
+    buildStatusBar();
+
+    const auto on = [this](const char* name, auto handler) {
+        connect(action(name), &QAction::triggered, this, handler);
+    };
+    on("ActOpen", [this] { ActOpenExecute(); });
+    on("ActNew", [this] { ActNewExecute(); });
+    on("ActPrint", [this] { ActPrintExecute(); });
+    on("ActSave", [this] { ActSaveExecute(); });
+    on("ActSaveAs", [this] { ActSaveAsExecute(); });
+    on("ActClose", [this] { ActCloseExecute(); });
+    on("Act90", [this] { TransformPicture(TransformMode::Rotate90); });
+    on("Act180", [this] { TransformPicture(TransformMode::Rotate180); });
+    on("Act270", [this] { TransformPicture(TransformMode::Rotate270); });
+    on("ActHanRL", [this] { TransformPicture(TransformMode::MirrorLeftRight); });
+    on("ActHanTB", [this] { TransformPicture(TransformMode::MirrorTopBottom); });
+    on("ActUndo", [this] { ActUndoExecute(); });
+    on("ActSize", [this] { ActSizeExecute(); });
+    on("ActModeFin", [this] { UpdateToolMode(); });
+    on("ActCanvasSize", [this] { ShowCanvasSize(); });
+    on("ActColorDlg", [this] { ActColorDlgExecute(); });
+    on("ActAbout", [this] { ActAboutExecute(); });
+
+    FormCreate();
+}
+
+TPictanForm1::~TPictanForm1() = default;
+
+void TPictanForm1::FormCreate() {
+    setBackground(Panel1, 0xFF000000u);
+    Label1->clear();
+    LColor->setColour(0xFF000000u);
+    RColor->setColour(0xFFFF0000u);
+    setBackground(canvasArea_, 0xFF008000u);
+    action("ActUndo")->setEnabled(false);
+    editorFileName_.clear();
+    setNewPictureCaption();
+    for (const char* n : {"ActNew", "ActOpen", "ActSave", "ActPrint"}) action(n)->setEnabled(true);
+    for (QToolButton* b : toolButtons_) b->setEnabled(true);
+    toolButtons_[size_t(DrawingTool::Pen)]->setChecked(true);
+    UpdateToolMode();
+    NewPicture(0xFFFFFFFFu);
+    setAcceptDrops(true);
+    undo_.clear();
+}
+
+void TPictanForm1::setCompanions(TAboutBox* about, TOKBottomDlg* resize) {
+    about_ = about;
+    resize_ = resize;
+}
+
+QAction* TPictanForm1::action(const char* name) const {
+    return actions_.value(QLatin1String(name));
+}
+
+const QImage& TPictanForm1::currentPicture() const { return Image1->picture(); }
+
+QSize TPictanForm1::pictureSize() const { return Image1->pictureSize(); }
+
+void TPictanForm1::replacePicture(const QImage& picture, QSize size) {
+    Image1->setPicture(picture, size);
+    editorModified_ = true;
+    CentreCanvas();
+    ShowCanvasSize();
+}
+
+void TPictanForm1::setCaptionFor(const QString& path) {
+    setWindowTitle(kEditorCaptionPrefix + QFileInfo(path).fileName());
+}
+
+void TPictanForm1::setNewPictureCaption() {
+    setWindowTitle(kEditorCaptionPrefix + QStringLiteral("　") + kNewPictureName);
+}
+
+void TPictanForm1::NewPicture(QRgb colour) {
+    saveDialogFileName_.clear();
+    Image1->setPicture(newPicture(colour));
+    CentreCanvas();
+    Image1->setVisible(true);
+    ShowCanvasSize();
+    UpdateToolMode();
+    editorModified_ = false;
+}
+
+// The black frame one pixel around the picture, centred in the area. When
+// the picture is larger than the area the offset is negative; the area then
+// scrolls, starting from that centred view, so every part can be reached.
+void TPictanForm1::CentreCanvas() {
+    const QSize picture = Image1->pictureSize();
+    const QSize frame = picture + QSize(2, 2);
+    Panel1->setFixedSize(frame);
+    Image1->move(1, 1);
+    const QSize box = ScrollBox1->size();
+    const QPoint offset((box.width() - frame.width()) / 2, (box.height() - frame.height()) / 2);
+    const QSize view = ScrollBox1->maximumViewportSize();
+    canvasArea_->resize(qMax(view.width(), frame.width()), qMax(view.height(), frame.height()));
+    Panel1->move(qMax(0, offset.x()), qMax(0, offset.y()));
+    ScrollBox1->horizontalScrollBar()->setValue(qMax(0, -offset.x()));
+    ScrollBox1->verticalScrollBar()->setValue(qMax(0, -offset.y()));
+}
+
+void TPictanForm1::ShowCanvasSize() {
+    const SizeUnit unit = unitPic_->isChecked() ? SizeUnit::Pixels : SizeUnit::Millimetres;
+    Size->setText(canvasSizeText(Image1->pictureSize(), unit));
+}
+
+bool TPictanForm1::event(QEvent* e) {
+    // Status panel 0 shows the long hint of whatever is under the pointer.
+    if (e->type() == QEvent::StatusTip) {
+        statusPanel0_->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+bool TPictanForm1::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == ScrollBox1 && e->type() == QEvent::Resize) {
+        CentreCanvas();
+    } else if (watched == canvasArea_ && e->type() == QEvent::MouseButtonRelease) {
+        const auto* m = static_cast<QMouseEvent*>(e);
+        if (m->button() == Qt::LeftButton && canvasArea_->rect().contains(m->position().toPoint()))
+            ScrollBox1Click();
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+// Every showing offers the program's arguments to the loader; those that
+// are not pictures end at its extension check.
+void TPictanForm1::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (e->spontaneous()) return;
+    for (const QString& argument : arguments_) LoadPictureFile(argument);
+}
+
+void TPictanForm1::closeEvent(QCloseEvent* e) {
+    if (settleUnsavedPicture(true))
+        e->accept();
+    else
+        e->ignore();
+}
+
+void TPictanForm1::dragEnterEvent(QDragEnterEvent* e) {
+    if (e->mimeData()->hasUrls()) e->acceptProposedAction();
+}
+
+void TPictanForm1::dropEvent(QDropEvent* e) {
+    const QList<QUrl> urls = e->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    e->acceptProposedAction();
+    raise();
+    activateWindow();
+    LoadPictureFile(urls.first().toLocalFile());
+}
+
+}  // namespace editor

@@ -1,0 +1,167 @@
+#pragma once
+// The picture editor: one raster picture, drawn on with seven tools, turned,
+// mirrored, resized, loaded, saved and printed. Created hidden at start-up;
+// closing only hides it, so the picture and its state outlive each showing.
+
+#include <QHash>
+#include <QImage>
+#include <QMainWindow>
+#include <QStringList>
+#include <array>
+
+#include "editor/ui/PictureHost.h"
+#include "editor/ToolStroke.h"
+#include "editor/TransformPicture.h"
+#include "editor/UndoRing.h"
+#include "platform/seams/Dialogs.h"
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QToolBar;
+class QToolButton;
+
+namespace platform {
+class PrintTarget;
+class SpinField;
+}  // namespace platform
+
+namespace editor {
+
+class ColourPalette;
+class ColourSwatch;
+class PictureView;
+class TAboutBox;
+class TOKBottomDlg;
+
+// " Pictan   Zandor     ": the caption is this and the file name.
+extern const QString kEditorCaptionPrefix;
+extern const QString kNewPictureName;  // "新規画像"
+
+enum class SaveOutcome { Saved, NotSaved, Failed };
+
+class TPictanForm1 : public QMainWindow, public PictureHost {
+    Q_OBJECT
+  public:
+    // `arguments` are the program's command-line arguments, offered to the
+    // picture loader each time the window is shown.
+    TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& printer, QStringList arguments,
+                 QWidget* parent = nullptr);
+    ~TPictanForm1() override;
+
+    // The about box and the resize dialog, created after this window.
+    void setCompanions(TAboutBox* about, TOKBottomDlg* resize);
+
+    // The document.
+    const QImage& currentPicture() const override;
+    QSize pictureSize() const override;
+    void replacePicture(const QImage& picture, QSize size) override;
+    QString editorFileName() const { return editorFileName_; }
+    bool editorModified() const { return editorModified_; }
+    const UndoRing& undoRing() const { return undo_; }
+    DrawingTool drawingTool() const { return drawingTool_; }
+    QAction* action(const char* name) const;
+
+    // Routines of the window.
+    void NewPicture(QRgb colour);
+    void LoadPictureFile(const QString& path);
+    void CentreCanvas();
+    void ShowCanvasSize();
+    platform::Answer AskToSave();
+    // Asked by the main window before the program ends: true when it may
+    // end (nothing unsaved, saved, or given up with いいえ), false for
+    // キャンセル or a save that did not happen.
+    bool settleForQuit();
+    SaveOutcome ActSaveExecute();
+    SaveOutcome ActSaveAsExecute();
+    bool WriteBitmapFile(const QString& path);
+    bool WriteJpegFile(const QString& path);
+    void TransformPicture(TransformMode mode);
+    void UpdateToolMode();
+
+    // The mouse on the picture.
+    void Image1MouseDown(QPoint pos, const HeldSet& held);
+    void Image1MouseMove(QPoint pos, const HeldSet& held);
+    void Image1MouseUp(QPoint pos, const HeldSet& held);
+
+  protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Building the window (TPictanForm1Layout.cpp).
+    void buildActions();
+    void buildMenu();
+    QWidget* buildToolBar();
+    QWidget* buildSidePanel();
+    QWidget* buildCanvasArea();
+    void buildStatusBar();
+    void FormCreate();
+
+    // Commands (files in PictanFiles.cpp, the rest in PictanDrawing.cpp).
+    void ActOpenExecute();
+    void ActNewExecute();
+    void ActPrintExecute();
+    void ActCloseExecute();
+    void ActUndoExecute();
+    void ActSizeExecute();
+    void ActAboutExecute();
+    void ActColorDlgExecute();
+    void ScrollBox1Click();
+    void LColorClick();
+    void ColorGrid1Mouse(Qt::MouseButton button);
+    void resetToNewPicture();
+    // True when the caller may replace or hide the picture; asks first
+    // when it is unsaved. Closing goes on after a save that did not happen.
+    bool settleUnsavedPicture(bool closing);
+    void showPointer(QPoint pos);
+    void setCaptionFor(const QString& path);
+    void setNewPictureCaption();
+    ToolSettings toolSettings() const;
+    void pictureSaved(const QString& path);
+
+    platform::Dialogs& dialogs_;
+    platform::PrintTarget& printer_;
+    const QStringList arguments_;
+    TAboutBox* about_ = nullptr;
+    TOKBottomDlg* resize_ = nullptr;
+
+    QHash<QString, QAction*> actions_;
+    std::array<QToolButton*, 7> toolButtons_{};  // by DrawingTool
+    QScrollArea* ScrollBox1 = nullptr;
+    QWidget* canvasArea_ = nullptr;  // the scrolled area around the frame
+    QWidget* Panel1 = nullptr;
+    PictureView* Image1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Size = nullptr;
+    QRadioButton* unitCm_ = nullptr;
+    QRadioButton* unitPic_ = nullptr;
+    ColourSwatch* LColor = nullptr;
+    ColourSwatch* RColor = nullptr;
+    platform::SpinField* SpinEdit1 = nullptr;
+    ColourPalette* ColorGrid1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QLabel* statusPanel0_ = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+
+    QString editorFileName_;
+    bool editorModified_ = false;
+    UndoRing undo_;
+    ToolStroke stroke_;
+    DrawingTool drawingTool_ = DrawingTool::Pen;
+
+    // The save dialog's memory: the proposed name, the last filter and the
+    // extension added to a name typed without one.
+    QString saveDialogFileName_;
+    int saveFilterIndex_ = 0;
+    QString saveDefaultExtension_ = QStringLiteral("bmp");
+};
+
+}  // namespace editor

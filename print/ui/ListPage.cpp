@@ -1,0 +1,97 @@
+#include "print/ui/ListPage.h"
+
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/files/AppPaths.h"
+#include "platform/seams/Dialogs.h"
+#include "platform/ui/Hint.h"
+#include "platform/seams/PrintTarget.h"
+#include "platform/page/WindowFonts.h"
+#include "print/CardPaper.h"
+#include "print/ui/ListHost.h"
+#include "print/PrinterMemory.h"
+#include "print/TextPrinting.h"
+
+namespace print {
+
+ListPage::ListPage(platform::Dialogs& dialogs, platform::PrintTarget& printer, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), printer_(printer) {
+    setObjectName(QStringLiteral("Ichiran"));
+
+    ToolBar2 = new QToolBar(this);
+    ToolBar2->setObjectName(QStringLiteral("ToolBar2"));
+    ToolBar2->setMovable(false);
+    ToolBar2->setFloatable(false);
+    JAddres = new QRadioButton(QStringLiteral("住所録"), ToolBar2);
+    JAddres->setObjectName(QStringLiteral("JAddres"));
+    JAddres->setChecked(true);
+    platform::applyHint(JAddres, QStringLiteral("住所録表示|住所録を表示します"));
+    Phone = new QRadioButton(QStringLiteral("電話帳"), ToolBar2);
+    Phone->setObjectName(QStringLiteral("Phone"));
+    platform::applyHint(Phone, QStringLiteral("電話帳表示|電話帳を表示します"));
+    ToolBar2->addWidget(JAddres);
+    ToolBar2->addWidget(Phone);
+
+    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setFont(platform::windowFont(QStringLiteral("ＭＳ ゴシック"), 12));
+    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Reached by clicking only, never by the Tab key.
+    RichEdit1->setFocusPolicy(Qt::ClickFocus);
+    // Half-inch stops: eight half-width characters fill one, which is what
+    // the list's extra tab after a short value is counted against.
+    RichEdit1->setTabStopDistance(kTabStopInch * RichEdit1->logicalDpiX());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ToolBar2);
+    layout->addWidget(RichEdit1);
+
+    connect(JAddres, &QRadioButton::clicked, this, &ListPage::BuildList);
+    connect(Phone, &QRadioButton::clicked, this, &ListPage::BuildList);
+}
+
+ListKind ListPage::kind() const { return Phone->isChecked() ? ListKind::Phone : ListKind::Address; }
+
+void ListPage::BuildList() {
+    if (!host_) return;
+    host_->setCommandEnabled("ActOpen2", false);
+    // Hyphenated codes are 8 bytes long and so get no extra tab.
+    host_->addPostalHyphens();
+    for (const char* name : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
+                             "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns",
+                             "ActDel", "ActSave", "ActSaveAs", "ActReNum"})
+        host_->setCommandEnabled(name, false);
+    for (const char* name : {"ActPrintIchiran", "ActPrinter", "ActEditData"})
+        host_->setCommandEnabled(name, true);
+
+    QString text = buildListText(host_->activeRecords(), kind());
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    RichEdit1->setPlainText(text);
+}
+
+QFont ListPage::printFont() const {
+    QFont font = RichEdit1->font();
+    const int pixels = font.pixelSize();
+    if (pixels > 0) font.setPointSizeF(pixels * 72.0 / RichEdit1->logicalDpiY());
+    return font;
+}
+
+void ListPage::ActPrintIchiranExecute() {
+    // The list keeps its own paper (A4 unless the user chose another).
+    if (withKindPaper(printer_, platform::AppPaths::settingsFile(), kListSheet,
+                      [this] { return printer_.choosePrinter(this); })) {
+        PrintedText content{RichEdit1->toPlainText(), printFont(), kTabStopInch};
+        const QString failure = printText(printer_, QStringLiteral("住所録"), content);
+        if (!failure.isEmpty()) dialogs_.error(this, failure);
+    }
+    if (host_) host_->refreshAddressPreview();
+}
+
+}  // namespace print
