@@ -13,8 +13,8 @@
 #include "book/AddressFile.h"
 #include "platform/files/AppPaths.h"
 #include "platform/files/AtomicFile.h"
-#include "platform/ui/QtDialogs.h"
 #include "platform/printer/QtPrintTarget.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace {
 
@@ -25,14 +25,14 @@ struct Fixture {
     platform::QtDialogs dialogs;
     platform::QtPrintTarget printer;
     QString bookPath;
-    std::unique_ptr<app::TMirelForm> form;
+    std::unique_ptr<app::MainWindow> form;
 
     Fixture() {
         platform::AppPaths::setOverrideFolder(home.path());
         bookPath = home.filePath(QStringLiteral("book.csv"));
         platform::writeFileAtomically(bookPath,
                                       book::buildAddressFile(benchdata::makeRecords(kRecords)));
-        form = std::make_unique<app::TMirelForm>(dialogs, printer, QStringList());
+        form = std::make_unique<app::MainWindow>(dialogs, printer, QStringList());
         form->show();
         QApplication::processEvents();
     }

@@ -6,10 +6,10 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
-#include "cli/PdfExport.h"
 #include "bench/BookGenerator.h"
 #include "bench/QtBenchMain.h"
 #include "book/AddressFile.h"
+#include "cli/PdfExport.h"
 #include "platform/files/AtomicFile.h"
 
 namespace {

@@ -18,8 +18,8 @@
 #include "book/exchange/VCardWriter.h"
 #include "platform/files/AppPaths.h"
 #include "platform/files/AtomicFile.h"
-#include "platform/ui/QtDialogs.h"
 #include "platform/printer/QtPrintTarget.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ struct Fixture {
     QString csvPath, vcardPath;
     // Never deleted: this static outlives the application object, and a
     // window must not be destroyed after it.
-    app::TMirelForm* form;
+    app::MainWindow* form;
 
     Fixture() {
         platform::AppPaths::setOverrideFolder(home.path());
@@ -41,7 +41,7 @@ struct Fixture {
         vcardPath = home.filePath(QStringLiteral("contacts.vcf"));
         platform::writeFileAtomically(csvPath, book::writeUtf8Csv(records));
         platform::writeFileAtomically(vcardPath, book::writeVCards(records));
-        form = new app::TMirelForm(dialogs, printer, QStringList());
+        form = new app::MainWindow(dialogs, printer, QStringList());
         form->show();
         QApplication::processEvents();
     }
@@ -53,7 +53,7 @@ Fixture& fixture() {
 }
 
 // What the import command does once the dialog is confirmed.
-void importInto(app::TMirelForm& form, const QString& path) {
+void importInto(app::MainWindow& form, const QString& path) {
     const book::ImportBytes read = book::readImportBytes(path);
     const book::ImportResult result =
         book::importKindOf(path) == book::ImportKind::VCard

@@ -9,8 +9,8 @@
 
 #include "bench/BookGenerator.h"
 #include "book/AddressRecord.h"
-#include "platform/table/CellGrid.h"
 #include "platform/page/WindowFonts.h"
+#include "platform/table/CellGrid.h"
 #include "print/ListText.h"
 #include "print/TextPrinting.h"
 

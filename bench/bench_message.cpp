@@ -11,9 +11,9 @@
 
 #include "bench/QtBenchMain.h"
 #include "message/BodyFile.h"
+#include "message/MessageSideOutput.h"
 #include "message/ui/BodyPage.h"
 #include "message/ui/MessagePreviewBox.h"
-#include "message/MessageSideOutput.h"
 #include "platform/files/AppPaths.h"
 #include "platform/ui/QtDialogs.h"
 

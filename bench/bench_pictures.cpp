@@ -7,9 +7,9 @@
 
 #include <QImage>
 
+#include "platform/metafile/Metafile.h"
 #include "platform/pictures/BmpFile.h"
 #include "platform/pictures/JpegCodec.h"
-#include "platform/metafile/Metafile.h"
 
 namespace {
 

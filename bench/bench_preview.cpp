@@ -14,8 +14,8 @@
 #include "book/BookModel.h"
 #include "book/ui/SenderPage.h"
 #include "platform/files/AppPaths.h"
-#include "platform/ui/QtDialogs.h"
 #include "platform/printer/QtPrintTarget.h"
+#include "platform/ui/QtDialogs.h"
 #include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"
 
@@ -26,7 +26,7 @@ void BM_RefreshPreview(benchmark::State& state) {
     platform::AppPaths::setOverrideFolder(home.path());
     platform::QtDialogs dialogs;
     platform::QtPrintTarget printer;
-    app::TMirelForm form(dialogs, printer, {});
+    app::MainWindow form(dialogs, printer, {});
     book::BookModel& g = form.wholeBook();
     g.setCell(book::ColName, 1, QStringLiteral("山田太郎"));
     g.setCell(book::ColPostal, 1, QStringLiteral("1000005 "));

@@ -10,15 +10,15 @@
 
 #include "app/ui/MainWindow.h"
 #include "platform/files/AppPaths.h"
-#include "platform/ui/QtDialogs.h"
 #include "platform/printer/QtPrintTarget.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace {
 
 void showMainWindow() {
     platform::QtDialogs dialogs;
     platform::QtPrintTarget printer;
-    app::TMirelForm form(dialogs, printer, {});
+    app::MainWindow form(dialogs, printer, {});
     form.show();
     QApplication::processEvents();
     benchmark::DoNotOptimize(form.grab());

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <optional>
 
-#include "cli/ExportCharacters.h"
-#include "cli/OverflowLines.h"
-#include "settings/SettingsInput.h"
 #include "book/AddressRecord.h"
 #include "book/BarcodeAddress.h"
 #include "book/exchange/ImportSource.h"
+#include "cli/ExportCharacters.h"
+#include "cli/OverflowLines.h"
 #include "render/MediaKind.h"
+#include "settings/SettingsInput.h"
 
 namespace app {
 namespace {

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "cli/CardJobArguments.h"
 #include "book/BookModel.h"
+#include "cli/CardJobArguments.h"
 #include "postal/PostalDictionaryFile.h"
 #include "render/AddressSideInput.h"
 

@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "cli/ExportCharacters.h"
-#include "settings/SettingsInput.h"
 #include "message/BodyFile.h"
 #include "message/MessageFit.h"
 #include "platform/pictures/PictureFiles.h"
+#include "settings/SettingsInput.h"
 
 namespace app {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "book/AddressRecord.h"
-#include "platform/table/CellTable.h"
 #include "platform/seams/Dialogs.h"
+#include "platform/table/CellTable.h"
 #include "render/OverflowReport.h"
 
 namespace app {

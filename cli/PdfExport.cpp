@@ -9,19 +9,19 @@
 #include <cstring>
 #include <future>
 
+#include "book/AddressFile.h"
 #include "cli/AddressCardJob.h"
 #include "cli/ExportCharacters.h"
 #include "cli/MessageCardJob.h"
-#include "book/AddressFile.h"
 #include "message/MessageSideOutput.h"
 #include "message/RenderMessageSide.h"
 #include "platform/files/BoundedRead.h"
-#include "platform/pictures/ExifOrientation.h"
 #include "platform/files/FileArguments.h"
-#include "platform/pictures/PictureFiles.h"
 #include "platform/pdf/ImageEmbedding.h"
 #include "platform/pdf/PageContent.h"
 #include "platform/pdf/PdfDocument.h"
+#include "platform/pictures/ExifOrientation.h"
+#include "platform/pictures/PictureFiles.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
 

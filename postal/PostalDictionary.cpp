@@ -8,9 +8,9 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/files/BoundedRead.h"
 #include "postal/PostalFileLayout.h"
 #include "postal/PostalKey.h"
-#include "platform/files/BoundedRead.h"
 
 namespace book {
 

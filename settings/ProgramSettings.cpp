@@ -1,9 +1,9 @@
 #include "settings/ProgramSettings.h"
 
-#include "settings/SettingKeys.h"
 #include "message/MessageFields.h"
 #include "platform/files/ProfileFile.h"
 #include "render/LayoutFields.h"
+#include "settings/SettingKeys.h"
 
 namespace app {
 namespace {

@@ -1,11 +1,11 @@
 #include "settings/SettingsInput.h"
 
-#include "settings/ProgramSettings.h"
 #include "message/MessageFields.h"
 #include "render/Honorifics.h"
 #include "render/LayoutFields.h"
 #include "render/MediaKind.h"
 #include "render/VerticalFont.h"
+#include "settings/ProgramSettings.h"
 
 namespace app {
 

@@ -12,12 +12,12 @@
 #include "app/ui/MainWindow.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
-#include "book/ui/EntryPage.h"
 #include "book/PostalCode.h"
 #include "book/RelationFilter.h"
-#include "book/ui/SenderPage.h"
 #include "book/Sorting.h"
 #include "book/UnmappableList.h"
+#include "book/ui/EntryPage.h"
+#include "book/ui/SenderPage.h"
 #include "platform/files/AppPaths.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/seams/Dialogs.h"
@@ -42,7 +42,7 @@ void keepingSelection(platform::StringGrid& grid, F change) {
 
 }  // namespace
 
-void TMirelForm::OpenAddressFile(const QString& path) {
+void MainWindow::OpenAddressFile(const QString& path) {
     // The file is read before the book is touched: a file that cannot be
     // read leaves the open book as it was.
     const book::AddressReadResult read = book::readAddressFile(path);
@@ -81,7 +81,7 @@ void TMirelForm::OpenAddressFile(const QString& path) {
     RefreshPreview();
 }
 
-void TMirelForm::setBookCaption() {
+void MainWindow::setBookCaption() {
     const QString name =
         !AddressFileName.isEmpty() || ForeignFileName.isEmpty()
             ? QFileInfo(AddressFileName).fileName()
@@ -90,7 +90,7 @@ void TMirelForm::setBookCaption() {
                                      relationFilter->currentText(), activeBook().rowCount() - 1));
 }
 
-bool TMirelForm::SaveAddressFile(const QString& path) {
+bool MainWindow::SaveAddressFile(const QString& path) {
     if (pages->currentWidget() != previewPage) pages->setCurrentWidget(previewPage);
 
     // Always the whole book, whichever grid is shown.
@@ -126,12 +126,12 @@ bool TMirelForm::SaveAddressFile(const QString& path) {
     return true;
 }
 
-bool TMirelForm::ActSaveExecute() {
+bool MainWindow::ActSaveExecute() {
     if (!QFileInfo(AddressFileName).suffix().isEmpty()) return SaveAddressFile(AddressFileName);
     return ActSaveAsExecute();
 }
 
-bool TMirelForm::ActSaveAsExecute() {
+bool MainWindow::ActSaveAsExecute() {
     platform::FileDialogRequest request;
     request.filters = kSaveFilters;
     request.defaultExtension = QStringLiteral("csv");
@@ -146,12 +146,12 @@ bool TMirelForm::ActSaveAsExecute() {
     return SaveAddressFile(chosen.path);
 }
 
-QString TMirelForm::bookFolder() const {
+QString MainWindow::bookFolder() const {
     return AddressFileName.isEmpty() ? platform::AppPaths::addressBookFolder()
                                      : QFileInfo(AddressFileName).absolutePath();
 }
 
-void TMirelForm::ActOpenExecute() {
+void MainWindow::ActOpenExecute() {
     platform::FileDialogRequest request;
     request.filters = kOpenFilters;
     request.folder = bookFolder();
@@ -159,7 +159,7 @@ void TMirelForm::ActOpenExecute() {
     if (chosen.accepted()) OpenDocument(chosen.path);
 }
 
-void TMirelForm::ActNewExecute() {
+void MainWindow::ActNewExecute() {
     keepingSelection(*StringGrid1, [&] { wholeBook_->clear(); });
     setWindowTitle(QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     CurrentRecord = 1;
@@ -173,17 +173,17 @@ void TMirelForm::ActNewExecute() {
     ShowingAll = true;
 }
 
-void TMirelForm::ActSortExecute() {
+void MainWindow::ActSortExecute() {
     keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Forward); });
     RefreshPreview();
 }
 
-void TMirelForm::ActRSortExecute() {
+void MainWindow::ActRSortExecute() {
     keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Backward); });
     RefreshPreview();
 }
 
-void TMirelForm::ComboBox6Change() {
+void MainWindow::ComboBox6Change() {
     const QString relation = relationFilter->currentText();
     ShowingAll = relation == QString::fromUtf16(book::kFilterAll);
     if (!ShowingAll) {
@@ -201,12 +201,12 @@ void TMirelForm::ComboBox6Change() {
     setBookCaption();
 }
 
-void TMirelForm::ActHiphnExecute() {
+void MainWindow::ActHiphnExecute() {
     keepingSelection(*activeGrid(), [&] { activeBook().addHyphens(); });
     RefreshPreview();
 }
 
-void TMirelForm::ActNonHiphnExecute() {
+void MainWindow::ActNonHiphnExecute() {
     keepingSelection(*activeGrid(), [&] { activeBook().removeHyphens(); });
     RefreshPreview();
 }

@@ -12,12 +12,12 @@
 #include "app/ui/MainWindow.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
-#include "book/ui/ImportDialog.h"
 #include "book/UnmappableList.h"
 #include "book/exchange/BookImport.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/VCard.h"
 #include "book/exchange/VCardWriter.h"
+#include "book/ui/ImportDialog.h"
 #include "platform/files/AppPaths.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/seams/Dialogs.h"
@@ -37,7 +37,7 @@ const QStringList kExportFilters = {QStringLiteral("CSVファイル UTF-8 (*.csv
 
 }  // namespace
 
-void TMirelForm::ActImportExecute() {
+void MainWindow::ActImportExecute() {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("インポート");
     request.filters = kImportFilters;
@@ -80,7 +80,7 @@ void TMirelForm::ActImportExecute() {
     if (dialog.isCsv()) book::rememberMapping(settings, dialog.mappingToRemember());
 }
 
-void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode) {
+void MainWindow::ImportRows(const book::AddressRows& rows, book::ImportMode mode) {
     // Imported rows join the whole book, so it is shown whole.
     if (!ShowingAll) {
         const QSignalBlocker quiet(relationFilter);
@@ -108,7 +108,7 @@ void TMirelForm::ImportRows(const book::AddressRows& rows, book::ImportMode mode
     RefreshPreview();
 }
 
-void TMirelForm::ActExportExecute() {
+void MainWindow::ActExportExecute() {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("エクスポート");
     request.filters = kExportFilters;

@@ -10,7 +10,7 @@
 
 namespace app {
 
-void TMirelForm::ActHelpExecute() {
+void MainWindow::ActHelpExecute() {
     // The program entry names the file; without it, the shipped copy.
     QString path = qApp->property("helpFile").toString();
     if (path.isEmpty()) path = platform::AppPaths::resourcePath(QStringLiteral("help/index.html"));

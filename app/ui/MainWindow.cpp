@@ -26,27 +26,27 @@
 #include "app/ui/PreviewOverflowNote.h"
 #include "app/ui/PreviewPostalCheck.h"
 #include "app/ui/Settings.h"
-#include "book/ui/AddressGrids.h"
 #include "book/AddressRecord.h"
 #include "book/BarcodeAddress.h"
 #include "book/BookModel.h"
-#include "book/ui/EntryPage.h"
-#include "postal/PostalDictionaryFile.h"
 #include "book/RowOperations.h"
-#include "book/ui/SenderPage.h"
 #include "book/exchange/ImportSource.h"
+#include "book/ui/AddressGrids.h"
+#include "book/ui/EntryPage.h"
+#include "book/ui/SenderPage.h"
 #include "editor/ui/PictureEditorWindow.h"
 #include "message/ui/BodyPage.h"
 #include "platform/files/AppPaths.h"
+#include "platform/page/WindowFonts.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/ui/Hint.h"
 #include "platform/ui/StringGrid.h"
-#include "platform/page/WindowFonts.h"
+#include "postal/PostalDictionaryFile.h"
 #include "print/ui/ListPage.h"
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
-#include "render/ui/LayoutPanel.h"
 #include "render/MediaKind.h"
+#include "render/ui/LayoutPanel.h"
 #include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"
 
@@ -57,29 +57,29 @@ const QString kMainCaption = QStringLiteral("　Pelcor　　　");
 const QString kNotOpenable = QStringLiteral("このファイル形式は開けません");
 }  // namespace
 
-TMirelForm::TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+MainWindow::MainWindow(platform::Dialogs& dialogs, platform::PrintTarget& printer,
                        const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printer_(printer), arguments_(arguments) {
-    setObjectName(QStringLiteral("TMirelForm"));
+    setObjectName(QStringLiteral("MainWindow"));
     buildWindow();
     connectCommands();
     routeFileDrops(this, [this](const QStringList& paths) { WMDropFiles(paths); });
     FormCreate();
 }
 
-TMirelForm::~TMirelForm() {
+MainWindow::~MainWindow() {
     FormDestroy();
     // The pages outlive this destructor's body; the dictionary does not.
     entryPage->setPostalDictionary(nullptr);
     senderPage->setPostalDictionary(nullptr);
 }
 
-void TMirelForm::setCompanions(editor::TPictanForm1* pictan, QDialog* about) {
+void MainWindow::setCompanions(editor::PictureEditorWindow* pictan, QDialog* about) {
     pictan_ = pictan;
     about_ = about;
 }
 
-void TMirelForm::buildWindow() {
+void MainWindow::buildWindow() {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
@@ -172,7 +172,7 @@ void TMirelForm::buildWindow() {
         move(screen->availableGeometry().center() - QPoint(679 / 2, height / 2));
 }
 
-void TMirelForm::connectCommands() {
+void MainWindow::connectCommands() {
     auto on = [this](const char* name, auto handler) {
         connect(commands->action(name), &QAction::triggered, this, handler);
     };
@@ -214,17 +214,17 @@ void TMirelForm::connectCommands() {
     on("ActCalibrate", [this] { ActCalibrateExecute(); });
     on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
     on("ActHelp", [this] { ActHelpExecute(); });
-    connect(previewPage, &render::PreviewPage::choicesChanged, this, &TMirelForm::RefreshPreview);
-    connect(StringGrid1, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
-    connect(StringGrid2, &platform::StringGrid::gridClick, this, &TMirelForm::RefreshPreview);
-    connect(pages, &QTabWidget::currentChanged, this, &TMirelForm::PageControl1Change);
+    connect(previewPage, &render::PreviewPage::choicesChanged, this, &MainWindow::RefreshPreview);
+    connect(StringGrid1, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
+    connect(StringGrid2, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
+    connect(pages, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
     connect(StringGrid1, &platform::StringGrid::gridMouseDown, this,
-            &TMirelForm::StringGrid1MouseDown);
+            &MainWindow::StringGrid1MouseDown);
     connect(StringGrid2, &platform::StringGrid::gridMouseDown, this,
-            &TMirelForm::StringGrid2MouseDown);
+            &MainWindow::StringGrid2MouseDown);
 }
 
-void TMirelForm::FormCreate() {
+void MainWindow::FormCreate() {
     // 1-3: the body document starts empty, with no names.
     bodyPage->clearBackPicture();
     AddressFileName.clear();
@@ -262,31 +262,31 @@ void TMirelForm::FormCreate() {
     userFolders.mkpath(QStringLiteral("本文"));
 }
 
-void TMirelForm::FormShow() {
+void MainWindow::FormShow() {
     for (const QString& path : arguments_) OpenDocument(path);
 }
 
-void TMirelForm::showEvent(QShowEvent* event) {
+void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
     // Open the command line's files once the window is on screen, so that
     // their dialogs have a parent to sit on.
-    QTimer::singleShot(0, this, &TMirelForm::FormShow);
+    QTimer::singleShot(0, this, &MainWindow::FormShow);
 }
 
-QString TMirelForm::shownName(const QString& path, const QString& fallback) {
+QString MainWindow::shownName(const QString& path, const QString& fallback) {
     const QFileInfo info(path);
     return info.suffix().isEmpty() ? fallback : info.fileName();
 }
 
-QString TMirelForm::unsavedQuestion(const QString& name) {
+QString MainWindow::unsavedQuestion(const QString& name) {
     return QStringLiteral(" 『 ") + name + QStringLiteral(" 』") +
            QStringLiteral(" が保存されていません。") + QStringLiteral("\n\n") +
            QStringLiteral("     保存しますか？");
 }
 
-void TMirelForm::FormCloseQuery(bool& canClose) {
+void MainWindow::FormCloseQuery(bool& canClose) {
     canClose = true;
     if (AddressModified) {
         const auto answer = dialogs_.question(
@@ -308,11 +308,11 @@ void TMirelForm::FormCloseQuery(bool& canClose) {
     if (canClose && pictan_ && !pictan_->settleForQuit()) canClose = false;
 }
 
-void TMirelForm::AskSaveBody(bool& canClose) {
+void MainWindow::AskSaveBody(bool& canClose) {
     if (!bodyPage->settleUnsavedText()) canClose = false;
 }
 
-void TMirelForm::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = true;
     FormCloseQuery(canClose);
     if (canClose) {
@@ -322,32 +322,32 @@ void TMirelForm::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void TMirelForm::FormDestroy() {
+void MainWindow::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
     bodyPage->clearBackPicture();
 }
 
-void TMirelForm::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
-void TMirelForm::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     const QStringList paths = droppedFiles(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
     WMDropFiles(paths);
 }
 
-void TMirelForm::WMDropFiles(const QStringList& paths) {
+void MainWindow::WMDropFiles(const QStringList& paths) {
     if (paths.isEmpty()) return;
     raise();
     activateWindow();
     OpenDocument(paths.first());  // only the first of several
 }
 
-void TMirelForm::OpenDocument(const QString& path) {
+void MainWindow::OpenDocument(const QString& path) {
     const QString ext = QFileInfo(path).suffix().toLower();
     // A vCard file opens as a book read from another format, as a foreign
     // CSV does.
@@ -365,7 +365,7 @@ void TMirelForm::OpenDocument(const QString& path) {
     bodyPage->openDocument(path);
 }
 
-bool TMirelForm::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
@@ -373,27 +373,27 @@ bool TMirelForm::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-void TMirelForm::ApplicationEvents1Hint(const QString& hint) {
+void MainWindow::ApplicationEvents1Hint(const QString& hint) {
     StatusBar1->showMessage(platform::longHint(hint));
 }
 
-QString TMirelForm::statusText() const { return StatusBar1->currentMessage(); }
+QString MainWindow::statusText() const { return StatusBar1->currentMessage(); }
 
-void TMirelForm::showPage(Page page) { pages->setCurrentIndex(static_cast<int>(page)); }
+void MainWindow::showPage(Page page) { pages->setCurrentIndex(static_cast<int>(page)); }
 
-Page TMirelForm::currentPage() const { return static_cast<Page>(pages->currentIndex()); }
+Page MainWindow::currentPage() const { return static_cast<Page>(pages->currentIndex()); }
 
 // Picks the relation from the list as a user would, so the change handler
 // runs; a relation the list lacks is typed in.
-void TMirelForm::selectRelation(const QString& relation) {
+void MainWindow::selectRelation(const QString& relation) {
     const int item = relationFilter->findText(relation);
     if (item >= 0) relationFilter->setCurrentIndex(item);
     relationFilter->setEditText(relation);
 }
 
-QString TMirelForm::shownRelation() const { return relationFilter->currentText(); }
+QString MainWindow::shownRelation() const { return relationFilter->currentText(); }
 
-void TMirelForm::PageControl1Change(int) {
+void MainWindow::PageControl1Change(int) {
     QWidget* page = pages->currentWidget();
     if (shownPage_ == senderPage) senderPage->SasidasininnExit();
     if (shownPage_ == previewPage) PreviewExit();
@@ -406,28 +406,28 @@ void TMirelForm::PageControl1Change(int) {
     if (page == listPage) listPage->IchiranShow();
 }
 
-void TMirelForm::ActEditDataExecute() {
+void MainWindow::ActEditDataExecute() {
     pages->setCurrentWidget(entryPage);
     entryPage->focusFirstField();
 }
 
-const platform::CellGrid& TMirelForm::activeRecords() { return activeBook(); }
+const platform::CellGrid& MainWindow::activeRecords() { return activeBook(); }
 
-int TMirelForm::sourceRowOfFiltered(int filteredRow) const {
+int MainWindow::sourceRowOfFiltered(int filteredRow) const {
     return filteredBook_->sourceRow(filteredRow);
 }
 
-void TMirelForm::setCommandEnabled(const char* action, bool on) {
+void MainWindow::setCommandEnabled(const char* action, bool on) {
     if (QAction* a = commands->action(action)) a->setEnabled(on);
 }
 
-void TMirelForm::runCommand(const char* action) { commands->action(action)->trigger(); }
+void MainWindow::runCommand(const char* action) { commands->action(action)->trigger(); }
 
-bool TMirelForm::isCommandEnabled(const char* action) const {
+bool MainWindow::isCommandEnabled(const char* action) const {
     return commands->action(action)->isEnabled();
 }
 
-void TMirelForm::PreviewShow() {
+void MainWindow::PreviewShow() {
     // Postal codes reach the renderer without hyphens.
     ActNonHiphnExecute();
     if (ShowingAll) {
@@ -447,7 +447,7 @@ void TMirelForm::PreviewShow() {
     RefreshPreview();
 }
 
-void TMirelForm::PreviewExit() {
+void MainWindow::PreviewExit() {
     postalCheck_->clear();
     overflowNote_->clear();
     barcodeRemark_->hide();
@@ -455,7 +455,7 @@ void TMirelForm::PreviewExit() {
     FilteredCurrentRow = CurrentRecord;
 }
 
-void TMirelForm::SasidasininnShow() {
+void MainWindow::SasidasininnShow() {
     commands->setEnabled(
         {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
          "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
@@ -465,7 +465,7 @@ void TMirelForm::SasidasininnShow() {
     senderPage->SasidasininnShow();
 }
 
-render::AddressSideInput TMirelForm::addressSideInput(int row, QString* barcodeRemark) const {
+render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeRemark) const {
     render::AddressSideInput in;
     in.mediaKind = previewPage->mediaKind();
     in.envelopeBack = previewPage->envelopeBack();
@@ -482,7 +482,7 @@ render::AddressSideInput TMirelForm::addressSideInput(int row, QString* barcodeR
     return in;
 }
 
-void TMirelForm::RefreshPreview() {
+void MainWindow::RefreshPreview() {
     QString barcodeRemark;
     const render::AddressSideInput in = addressSideInput(activeGrid()->row(), &barcodeRemark);
     previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
@@ -499,59 +499,59 @@ void TMirelForm::RefreshPreview() {
     previewPage->setEnvelopeSidesEnabled(envelope);
 }
 
-platform::StringGrid* TMirelForm::activeGrid() const {
+platform::StringGrid* MainWindow::activeGrid() const {
     return ShowingAll ? StringGrid1 : StringGrid2;
 }
 
-void TMirelForm::RenumberRows() { wholeBook_->renumber(); }
+void MainWindow::RenumberRows() { wholeBook_->renumber(); }
 
-void TMirelForm::ActInsExecute() {
+void MainWindow::ActInsExecute() {
     const platform::GridRect sel = StringGrid1->selection();
     CurrentRecord = wholeBook_->insertRows(sel);
     StringGrid1->setGridSelection(sel);
     AddressModified = true;
 }
 
-void TMirelForm::ActDelExecute() {
+void MainWindow::ActDelExecute() {
     const platform::GridRect sel = StringGrid1->selection();
     wholeBook_->deleteRows(sel);
     StringGrid1->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
     AddressModified = true;
 }
 
-void TMirelForm::ActReNumExecute() { RenumberRows(); }
+void MainWindow::ActReNumExecute() { RenumberRows(); }
 
-void TMirelForm::ActSelectAllDataExecute() {
+void MainWindow::ActSelectAllDataExecute() {
     activeGrid()->setGridSelection(book::allRecords(activeBook()));
 }
 
-void TMirelForm::ActExitExecute() { close(); }
+void MainWindow::ActExitExecute() { close(); }
 
-void TMirelForm::ActAboutExecute() {
+void MainWindow::ActAboutExecute() {
     if (!about_) return;
     about_->show();
     about_->raise();
 }
 
-void TMirelForm::ActPictanExecute() {
+void MainWindow::ActPictanExecute() {
     if (!pictan_) return;
     pictan_->show();
     pictan_->raise();
     pictan_->activateWindow();
 }
 
-void TMirelForm::showGridMenu(QMenu* menu, const QPoint& pos) {
+void MainWindow::showGridMenu(QMenu* menu, const QPoint& pos) {
     // The menu opens at a fixed offset from the press, measured from the
     // window's top-left corner.
     const QPoint origin = frameGeometry().topLeft();
     menu->popup(QPoint(pos.x() + origin.x() + 190, pos.y() + origin.y() + 115));
 }
 
-void TMirelForm::StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos) {
+void MainWindow::StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos) {
     if (button == Qt::RightButton) showGridMenu(GridMenu1, pos);
 }
 
-void TMirelForm::StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos) {
+void MainWindow::StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos) {
     if (button == Qt::RightButton) showGridMenu(GridMenu2, pos);
 }
 

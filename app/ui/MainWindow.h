@@ -7,10 +7,10 @@
 #include <QVector>
 #include <memory>
 
-#include "settings/ProgramSettings.h"
-#include "book/ui/EntryHost.h"
 #include "book/exchange/BookImport.h"
+#include "book/ui/EntryHost.h"
 #include "print/ui/ListHost.h"
+#include "settings/ProgramSettings.h"
 
 class QComboBox;
 class QLabel;
@@ -42,7 +42,7 @@ namespace message {
 class BodyPage;
 }
 namespace editor {
-class TPictanForm1;
+class PictureEditorWindow;
 }
 
 namespace app {
@@ -55,17 +55,17 @@ class PreviewPostalCheck;
 // The window's pages, in the order of their tabs.
 enum class Page { Preview, Sender, Entry, List, Body };
 
-class TMirelForm : public QMainWindow, public book::EntryHost, public print::ListHost {
+class MainWindow : public QMainWindow, public book::EntryHost, public print::ListHost {
     Q_OBJECT
   public:
     // `arguments` are the files named on the command line, opened when the
     // window is first shown.
-    TMirelForm(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+    MainWindow(platform::Dialogs& dialogs, platform::PrintTarget& printer,
                const QStringList& arguments, QWidget* parent = nullptr);
-    ~TMirelForm() override;
+    ~MainWindow() override;
 
     // The windows the commands show; they are created after this one.
-    void setCompanions(editor::TPictanForm1* pictan, QDialog* about);
+    void setCompanions(editor::PictureEditorWindow* pictan, QDialog* about);
 
     // The file the book was last opened from or saved to; empty for a new
     // book or one read from another program's format.
@@ -262,7 +262,7 @@ class TMirelForm : public QMainWindow, public book::EntryHost, public print::Lis
     platform::PrintTarget& printer_;
     HelpWindow* help_ = nullptr;
     QStringList arguments_;
-    editor::TPictanForm1* pictan_ = nullptr;
+    editor::PictureEditorWindow* pictan_ = nullptr;
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
     QWidget* shownPage_ = nullptr;

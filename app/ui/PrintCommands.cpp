@@ -4,19 +4,19 @@
 #include <QFileInfo>
 #include <QTabWidget>
 
-#include "cli/OverflowLines.h"
 #include "app/ui/MainWindow.h"
-#include "message/ui/BodyPage.h"
+#include "cli/OverflowLines.h"
 #include "message/MessageSideOutput.h"
+#include "message/ui/BodyPage.h"
 #include "platform/files/AppPaths.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/seams/PrintTarget.h"
 #include "platform/ui/StringGrid.h"
-#include "print/ui/CalibrationDialog.h"
 #include "print/CardPaper.h"
-#include "print/ui/ListPage.h"
 #include "print/PrintJob.h"
 #include "print/PrinterMemory.h"
+#include "print/ui/CalibrationDialog.h"
+#include "print/ui/ListPage.h"
 #include "render/AddressSideInput.h"
 #include "render/AddressSideOutput.h"
 #include "render/DrawAddressSide.h"
@@ -25,14 +25,14 @@
 
 namespace app {
 
-int TMirelForm::printKind() {
+int MainWindow::printKind() {
     if (pages->currentWidget() == listPage) return print::kListSheet;
     if (pages->currentWidget() == bodyPage)
         return int(render::MediaKind::PlainPostcard);  // a card back is always a postcard
     return addressSideInput(activeGrid()->selection().top).mediaKind;
 }
 
-bool TMirelForm::choosePrinterFor(int kind) {
+bool MainWindow::choosePrinterFor(int kind) {
     // Printing into a file proposes the book's name.
     const QString book = QFileInfo(bookFileName()).completeBaseName();
     printer_.setDocumentName(book.isEmpty() ? QStringLiteral("Pelcor") : book);
@@ -40,7 +40,7 @@ bool TMirelForm::choosePrinterFor(int kind) {
                                 [this] { return printer_.choosePrinter(this); });
 }
 
-void TMirelForm::ActPrintExecute() {
+void MainWindow::ActPrintExecute() {
     if (pages->currentWidget() == previewPage) {
         const platform::GridRect rows = activeGrid()->selection();
         render::AddressSideInput card = addressSideInput(rows.top);
@@ -77,7 +77,7 @@ void TMirelForm::ActPrintExecute() {
     if (!error.isEmpty()) dialogs_.error(this, error);
 }
 
-void TMirelForm::ActPrinterExecute() {
+void MainWindow::ActPrinterExecute() {
     // The setup dialog shows the paper of what would print now, and what
     // the user picks there is kept for that printer and kind.
     print::withKindPaper(printer_, platform::AppPaths::settingsFile(), printKind(), [this] {
@@ -87,7 +87,7 @@ void TMirelForm::ActPrinterExecute() {
     RefreshPreview();
 }
 
-void TMirelForm::ActCalibrateExecute() {
+void MainWindow::ActCalibrateExecute() {
     // The kind of the address side, whichever page is shown.
     const int kind = addressSideInput(activeGrid()->selection().top).mediaKind;
     print::CalibrationDialog dialog(printer_, dialogs_, platform::AppPaths::settingsFile(),

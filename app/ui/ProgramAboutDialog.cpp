@@ -1,7 +1,7 @@
 #include "app/ui/ProgramAboutDialog.h"
 
-#include "platform/ui/AboutDialog.h"
 #include "platform/pictures/ProgramIcon.h"
+#include "platform/ui/AboutDialog.h"
 
 namespace app {
 

@@ -9,21 +9,21 @@
 #include <cstring>
 #include <memory>
 
+#include "app/ui/MainWindow.h"
+#include "app/ui/ProgramAboutDialog.h"
 #include "cli/BarcodeCommand.h"
 #include "cli/PdfExport.h"
 #include "cli/PostalCommand.h"
 #include "cli/printer/PrintCommand.h"
-#include "app/ui/ProgramAboutDialog.h"
-#include "app/ui/MainWindow.h"
 #include "editor/ui/EditorAboutDialog.h"
-#include "editor/ui/ResizePictureDialog.h"
 #include "editor/ui/PictureEditorWindow.h"
+#include "editor/ui/ResizePictureDialog.h"
 #include "platform/files/AppPaths.h"
 #include "platform/files/FileArguments.h"
 #include "platform/pictures/ProgramIcon.h"
-#include "platform/ui/QtDialogs.h"
 #include "platform/printer/QtPrintTarget.h"
 #include "platform/text/QtTranslation.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace app {
 namespace {
@@ -153,10 +153,10 @@ int runProgram(int argc, char** argv) {
     platform::QtPrintTarget printer;
     // Created in this order; only the main window is shown. All live until
     // the message loop ends.
-    auto mainWindow = std::make_unique<TMirelForm>(dialogs, printer, files);
-    auto pictan = std::make_unique<editor::TPictanForm1>(dialogs, printer, files);
+    auto mainWindow = std::make_unique<MainWindow>(dialogs, printer, files);
+    auto pictan = std::make_unique<editor::PictureEditorWindow>(dialogs, printer, files);
     auto pictanAbout = std::make_unique<editor::TAboutBox>();
-    auto resize = std::make_unique<editor::TOKBottomDlg>(*pictan, dialogs);
+    auto resize = std::make_unique<editor::ResizePictureDialog>(*pictan, dialogs);
     pictan->setCompanions(pictanAbout.get(), resize.get());
     auto about = std::make_unique<TAboutBox1>(mainWindow.get());
     mainWindow->setCompanions(pictan.get(), about.get());
@@ -167,7 +167,7 @@ int runProgram(int argc, char** argv) {
     // close again and stop at the first that refused, leaving a process
     // with no window.
     QApplication::setQuitOnLastWindowClosed(false);
-    QObject::connect(mainWindow.get(), &TMirelForm::formClosed, &application,
+    QObject::connect(mainWindow.get(), &MainWindow::formClosed, &application,
                      [] { QCoreApplication::exit(0); });
 
     mainWindow->show();

@@ -1,19 +1,19 @@
 #include "app/ui/Settings.h"
 
-#include "settings/SettingsInput.h"
 #include "app/ui/MainWindow.h"
 #include "book/ui/SenderPage.h"
 #include "message/ui/BodyPage.h"
 #include "message/ui/MessageFieldsPanel.h"
-#include "platform/seams/Dialogs.h"
 #include "platform/files/ProfileFile.h"
+#include "platform/seams/Dialogs.h"
 #include "render/ui/LayoutPanel.h"
 #include "render/ui/PreviewPage.h"
 #include "render/ui/TypesetTab.h"
+#include "settings/SettingsInput.h"
 
 namespace app {
 
-ProgramSettings TMirelForm::currentSettings() const {
+ProgramSettings MainWindow::currentSettings() const {
     ProgramSettings s;
     s.sender = senderPage->texts();
     s.addressLayout = previewPage->layoutSettings();
@@ -39,7 +39,7 @@ ProgramSettings TMirelForm::currentSettings() const {
     return s;
 }
 
-void TMirelForm::applySettings(const ProgramSettings& settings) {
+void MainWindow::applySettings(const ProgramSettings& settings) {
     senderPage->setTexts(settings.sender);
     previewPage->setLayoutSettings(settings.addressLayout);
     previewPage->setChoiceIndexes({settings.addressFace, settings.mediaKind, settings.honorific});
@@ -50,11 +50,11 @@ void TMirelForm::applySettings(const ProgramSettings& settings) {
     previewPage->setBarcodeInput(barcodeInputOf(settings));
 }
 
-void readSettings(TMirelForm& window, const QString& path) {
+void readSettings(MainWindow& window, const QString& path) {
     window.applySettings(readSettingsFile(path, window.currentSettings()));
 }
 
-bool writeSettings(TMirelForm& window, const QString& path, platform::Dialogs& dialogs) {
+bool writeSettings(MainWindow& window, const QString& path, platform::Dialogs& dialogs) {
     if (!writeSettingsFile(path, window.currentSettings())) {
         dialogs.error(&window, platform::ProfileFile::cannotWriteMessage(path));
         return false;

@@ -14,15 +14,15 @@ class Dialogs;
 
 namespace app {
 
-class TMirelForm;
+class MainWindow;
 
 // Reads the file into the controls; a missing key or value keeps the
 // control's present value.
-void readSettings(TMirelForm& window, const QString& path);
+void readSettings(MainWindow& window, const QString& path);
 
 // Writes every key from the controls and replaces the file in one step.
 // On failure shows "<path> に書き込めません" and returns false; the old file
 // stays as it was.
-bool writeSettings(TMirelForm& window, const QString& path, platform::Dialogs& dialogs);
+bool writeSettings(MainWindow& window, const QString& path, platform::Dialogs& dialogs);
 
 }  // namespace app

@@ -2,9 +2,9 @@
 
 #include "book/AddressRecord.h"
 #include "book/RowOperations.h"
+#include "platform/page/WindowFonts.h"
 #include "platform/ui/Hint.h"
 #include "platform/ui/StringGrid.h"
-#include "platform/page/WindowFonts.h"
 
 namespace book {
 

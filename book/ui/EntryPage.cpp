@@ -10,13 +10,13 @@
 #include <QPushButton>
 
 #include "book/AddressRecord.h"
+#include "book/PostalCode.h"
 #include "book/ui/EntryHost.h"
 #include "book/ui/FieldStyle.h"
+#include "platform/ui/Hint.h"
 #include "postal/ui/OfficeNameOffer.h"
 #include "postal/ui/PostalAssist.h"
 #include "postal/ui/PostalChoiceList.h"
-#include "book/PostalCode.h"
-#include "platform/ui/Hint.h"
 
 namespace book {
 

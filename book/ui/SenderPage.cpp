@@ -7,9 +7,9 @@
 #include <QPlainTextEdit>
 
 #include "book/ui/FieldStyle.h"
-#include "postal/ui/PostalAssist.h"
-#include "platform/ui/Hint.h"
 #include "platform/text/Sjis.h"
+#include "platform/ui/Hint.h"
+#include "postal/ui/PostalAssist.h"
 
 namespace book {
 

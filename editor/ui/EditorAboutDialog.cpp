@@ -1,8 +1,8 @@
 #include "editor/ui/EditorAboutDialog.h"
 
-#include "platform/ui/AboutDialog.h"
-#include "platform/pictures/ProgramIcon.h"
 #include "platform/page/WindowFonts.h"
+#include "platform/pictures/ProgramIcon.h"
+#include "platform/ui/AboutDialog.h"
 
 namespace editor {
 

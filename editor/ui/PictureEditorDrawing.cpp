@@ -9,20 +9,20 @@
 #include <cstring>
 
 #include "editor/Canvas.h"
+#include "editor/ToolCursors.h"
 #include "editor/ui/ColourPalette.h"
 #include "editor/ui/ColourSwatch.h"
-#include "editor/ui/PictureView.h"
 #include "editor/ui/EditorAboutDialog.h"
-#include "editor/ui/ResizePictureDialog.h"
 #include "editor/ui/PictureEditorWindow.h"
-#include "editor/ToolCursors.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/ResizePictureDialog.h"
 #include "platform/ui/SpinField.h"
 
 namespace editor {
 
 // Looks at the buttons in this order; the last pressed one wins (only one
 // can be pressed, as they form a group).
-void TPictanForm1::UpdateToolMode() {
+void PictureEditorWindow::UpdateToolMode() {
     for (DrawingTool tool :
          {DrawingTool::Pen, DrawingTool::Rect, DrawingTool::RoundRect, DrawingTool::Ellipse,
           DrawingTool::Line, DrawingTool::Fill, DrawingTool::Picker}) {
@@ -32,7 +32,7 @@ void TPictanForm1::UpdateToolMode() {
     }
 }
 
-ToolSettings TPictanForm1::toolSettings() const {
+ToolSettings PictureEditorWindow::toolSettings() const {
     ToolSettings s;
     s.tool = drawingTool_;
     s.leftColour = LColor->colour();
@@ -41,12 +41,12 @@ ToolSettings TPictanForm1::toolSettings() const {
     return s;
 }
 
-void TPictanForm1::showPointer(QPoint pos) {
+void PictureEditorWindow::showPointer(QPoint pos) {
     statusPanel1_->setText(pointerStatusText(pos));
     Label1->setText(pointerLabelText(pos));
 }
 
-void TPictanForm1::Image1MouseDown(QPoint pos, const HeldSet& held) {
+void PictureEditorWindow::Image1MouseDown(QPoint pos, const HeldSet& held) {
     // Every press, whatever its buttons and tool, is one undo level and
     // marks the picture unsaved; the stroke pushes the level itself.
     action("ActUndo")->setEnabled(true);
@@ -57,14 +57,14 @@ void TPictanForm1::Image1MouseDown(QPoint pos, const HeldSet& held) {
     Image1->update();
 }
 
-void TPictanForm1::Image1MouseMove(QPoint pos, const HeldSet& held) {
+void PictureEditorWindow::Image1MouseMove(QPoint pos, const HeldSet& held) {
     showPointer(pos);
     if (exactButton(held) == StrokeButton::None) return;
     stroke_.move(Image1->picture(), pos, held, toolSettings());
     Image1->update();
 }
 
-void TPictanForm1::Image1MouseUp(QPoint pos, const HeldSet& held) {
+void PictureEditorWindow::Image1MouseUp(QPoint pos, const HeldSet& held) {
     if (exactButton(held) == StrokeButton::None) return;
     stroke_.release(Image1->picture(), pos, held, toolSettings());
     Image1->update();
@@ -72,7 +72,7 @@ void TPictanForm1::Image1MouseUp(QPoint pos, const HeldSet& held) {
 
 // Restores the level the walk has reached, with its own size. The size
 // label follows, so it never names a size the picture no longer has.
-void TPictanForm1::ActUndoExecute() {
+void PictureEditorWindow::ActUndoExecute() {
     if (const auto restored = undo_.undo()) {
         Image1->setPicture(*restored);
         ShowCanvasSize();
@@ -82,7 +82,7 @@ void TPictanForm1::ActUndoExecute() {
     CentreCanvas();
 }
 
-void TPictanForm1::TransformPicture(TransformMode mode) {
+void PictureEditorWindow::TransformPicture(TransformMode mode) {
     const QSize before = Image1->pictureSize();
     const bool quarterTurn = mode == TransformMode::Rotate90 || mode == TransformMode::Rotate270;
     const QSize after = quarterTurn ? before.transposed() : before;
@@ -95,17 +95,17 @@ void TPictanForm1::TransformPicture(TransformMode mode) {
     replacePicture(transformed, after);
 }
 
-void TPictanForm1::ColorGrid1Mouse(Qt::MouseButton button) {
+void PictureEditorWindow::ColorGrid1Mouse(Qt::MouseButton button) {
     if (button == Qt::LeftButton) LColor->setColour(ColorGrid1->foregroundColour());
     if (button == Qt::RightButton) RColor->setColour(ColorGrid1->backgroundColour());
 }
 
-void TPictanForm1::ActColorDlgExecute() {
+void PictureEditorWindow::ActColorDlgExecute() {
     const QColor chosen = dialogs_.chooseColour(this, QColor(LColor->colour()));
     if (chosen.isValid()) LColor->setColour(chosen.rgb());
 }
 
-void TPictanForm1::ScrollBox1Click() {
+void PictureEditorWindow::ScrollBox1Click() {
     QWidget* area = ScrollBox1->widget();
     const QColor chosen = dialogs_.chooseColour(this, area->palette().color(QPalette::Window));
     if (!chosen.isValid()) return;
@@ -115,16 +115,16 @@ void TPictanForm1::ScrollBox1Click() {
 }
 
 // The swatches show colour only: no caret is left in them.
-void TPictanForm1::LColorClick() {
+void PictureEditorWindow::LColorClick() {
     for (ColourSwatch* s : {LColor, RColor}) s->clearFocus();
 }
 
-void TPictanForm1::ActSizeExecute() {
+void PictureEditorWindow::ActSizeExecute() {
     if (!resize_ || resize_->isVisible()) return;
     resize_->show();
 }
 
-void TPictanForm1::ActAboutExecute() {
+void PictureEditorWindow::ActAboutExecute() {
     if (!about_) return;
     about_->show();
     about_->raise();

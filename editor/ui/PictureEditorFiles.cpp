@@ -9,8 +9,8 @@
 
 #include "editor/PictureFolder.h"
 #include "editor/PictureIO.h"
-#include "editor/ui/PictureView.h"
 #include "editor/ui/PictureEditorWindow.h"
+#include "editor/ui/PictureView.h"
 #include "platform/seams/PrintTarget.h"
 
 namespace editor {
@@ -34,7 +34,7 @@ QString lowerExtension(const QString& path) { return QFileInfo(path).suffix().to
 
 }  // namespace
 
-platform::Answer TPictanForm1::AskToSave() {
+platform::Answer PictureEditorWindow::AskToSave() {
     const QString name = QFileInfo(editorFileName_).suffix().isEmpty()
                              ? kNewPictureName
                              : QFileInfo(editorFileName_).fileName();
@@ -45,7 +45,7 @@ platform::Answer TPictanForm1::AskToSave() {
     return dialogs_.confirm(this, text);
 }
 
-bool TPictanForm1::settleUnsavedPicture(bool closing) {
+bool PictureEditorWindow::settleUnsavedPicture(bool closing) {
     if (!editorModified_) return true;
     switch (AskToSave()) {
         case platform::Answer::Cancel:
@@ -62,7 +62,7 @@ bool TPictanForm1::settleUnsavedPicture(bool closing) {
     return closing || saved == SaveOutcome::Saved;
 }
 
-bool TPictanForm1::settleForQuit() {
+bool PictureEditorWindow::settleForQuit() {
     if (!editorModified_) return true;
     switch (AskToSave()) {
         case platform::Answer::Cancel:
@@ -77,7 +77,7 @@ bool TPictanForm1::settleForQuit() {
     return ActSaveExecute() == SaveOutcome::Saved;
 }
 
-void TPictanForm1::resetToNewPicture() {
+void PictureEditorWindow::resetToNewPicture() {
     undo_.clear();
     action("ActUndo")->setEnabled(false);
     editorFileName_.clear();
@@ -85,11 +85,11 @@ void TPictanForm1::resetToNewPicture() {
     NewPicture(0xFFFFFFFFu);
 }
 
-void TPictanForm1::ActNewExecute() {
+void PictureEditorWindow::ActNewExecute() {
     if (settleUnsavedPicture(false)) resetToNewPicture();
 }
 
-void TPictanForm1::ActOpenExecute() {
+void PictureEditorWindow::ActOpenExecute() {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("開く");
     request.filters = kOpenFilters;
@@ -98,7 +98,7 @@ void TPictanForm1::ActOpenExecute() {
     if (chosen.accepted()) LoadPictureFile(chosen.path);
 }
 
-void TPictanForm1::LoadPictureFile(const QString& path) {
+void PictureEditorWindow::LoadPictureFile(const QString& path) {
     if (!settleUnsavedPicture(false)) return;
     action("ActUndo")->setEnabled(false);
     if (pictureFileKind(path) == PictureFileKind::Unsupported || !QFileInfo(path).isFile()) {
@@ -121,7 +121,7 @@ void TPictanForm1::LoadPictureFile(const QString& path) {
     ShowCanvasSize();
 }
 
-SaveOutcome TPictanForm1::ActSaveExecute() {
+SaveOutcome PictureEditorWindow::ActSaveExecute() {
     const QString ext = lowerExtension(editorFileName_);
     if (ext == QLatin1String("bmp"))
         return WriteBitmapFile(editorFileName_) ? SaveOutcome::Saved : SaveOutcome::Failed;
@@ -130,12 +130,12 @@ SaveOutcome TPictanForm1::ActSaveExecute() {
     return ActSaveAsExecute();
 }
 
-void TPictanForm1::pictureSaved(const QString& path) {
+void PictureEditorWindow::pictureSaved(const QString& path) {
     setCaptionFor(path);
     editorModified_ = false;
 }
 
-bool TPictanForm1::WriteBitmapFile(const QString& path) {
+bool PictureEditorWindow::WriteBitmapFile(const QString& path) {
     const QString error = writeBitmapPicture(path, Image1->picture());
     if (!error.isEmpty()) {
         dialogs_.error(this, error);
@@ -145,7 +145,7 @@ bool TPictanForm1::WriteBitmapFile(const QString& path) {
     return true;
 }
 
-bool TPictanForm1::WriteJpegFile(const QString& path) {
+bool PictureEditorWindow::WriteJpegFile(const QString& path) {
     const QString error = writeJpegPicture(path, Image1->picture());
     if (!error.isEmpty()) {
         dialogs_.error(this, error);
@@ -159,7 +159,7 @@ bool TPictanForm1::WriteJpegFile(const QString& path) {
 // to "_.bmp" there and preselected. That file is ours only when this command
 // made it: a "_.bmp" the user saved earlier is neither overwritten nor
 // removed, and a picture saved under that name now is kept.
-SaveOutcome TPictanForm1::ActSaveAsExecute() {
+SaveOutcome PictureEditorWindow::ActSaveAsExecute() {
     const QString folder = pictureFolder(desktopFolder());
     if (const QString why = preparePictureFolder(folder); !why.isEmpty()) {
         dialogs_.error(this,
@@ -209,7 +209,7 @@ SaveOutcome TPictanForm1::ActSaveAsExecute() {
 
 // A picture pixel is 1/360 inch, as on the message side, whatever the
 // printer's resolution; at the top left of the printable area.
-void TPictanForm1::ActPrintExecute() {
+void PictureEditorWindow::ActPrintExecute() {
     if (printer_.choosePrinter(this)) {
         QPainter* painter = printer_.beginJob(windowTitle().trimmed());
         if (!painter) {
@@ -229,6 +229,6 @@ void TPictanForm1::ActPrintExecute() {
     Button1->setFocus();
 }
 
-void TPictanForm1::ActCloseExecute() { close(); }
+void PictureEditorWindow::ActCloseExecute() { close(); }
 
 }  // namespace editor

@@ -14,11 +14,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/EditorIcons.h"
 #include "editor/ui/ColourPalette.h"
 #include "editor/ui/ColourSwatch.h"
-#include "editor/EditorIcons.h"
-#include "editor/ui/PictureView.h"
 #include "editor/ui/PictureEditorWindow.h"
+#include "editor/ui/PictureView.h"
 #include "platform/ui/Hint.h"
 #include "platform/ui/SpinField.h"
 
@@ -83,7 +83,7 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent) {
 
 }  // namespace
 
-void TPictanForm1::buildActions() {
+void PictureEditorWindow::buildActions() {
     for (const Command& c : kCommands) {
         auto* a = new QAction(QString::fromUtf16(c.caption), this);
         a->setObjectName(QLatin1String(c.name));
@@ -94,7 +94,7 @@ void TPictanForm1::buildActions() {
     }
 }
 
-void TPictanForm1::buildMenu() {
+void PictureEditorWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
@@ -115,7 +115,7 @@ void TPictanForm1::buildMenu() {
     help->addAction(action("ActAbout"));
 }
 
-QWidget* TPictanForm1::buildToolBar() {
+QWidget* PictureEditorWindow::buildToolBar() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel3"));
     panel->setFixedWidth(28);
@@ -169,7 +169,7 @@ QWidget* TPictanForm1::buildToolBar() {
     return panel;
 }
 
-QWidget* TPictanForm1::buildSidePanel() {
+QWidget* PictureEditorWindow::buildSidePanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel2"));
     auto* col = new QVBoxLayout(panel);
@@ -207,8 +207,8 @@ QWidget* TPictanForm1::buildSidePanel() {
     ColorGrid1 = new ColourPalette(panel);
     platform::applyHint(ColorGrid1,
                         QStringLiteral("色選択|描画色をこのパレットの中から選択できます"));
-    connect(ColorGrid1, &ColourPalette::pressed, this, &TPictanForm1::ColorGrid1Mouse);
-    connect(ColorGrid1, &ColourPalette::released, this, &TPictanForm1::ColorGrid1Mouse);
+    connect(ColorGrid1, &ColourPalette::pressed, this, &PictureEditorWindow::ColorGrid1Mouse);
+    connect(ColorGrid1, &ColourPalette::released, this, &PictureEditorWindow::ColorGrid1Mouse);
     col->addWidget(ColorGrid1, 0, Qt::AlignHCenter);
 
     auto* colourButton = new QPushButton(action("ActColorDlg")->text(), panel);
@@ -244,7 +244,7 @@ QWidget* TPictanForm1::buildSidePanel() {
     return panel;
 }
 
-QWidget* TPictanForm1::buildCanvasArea() {
+QWidget* PictureEditorWindow::buildCanvasArea() {
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -260,13 +260,13 @@ QWidget* TPictanForm1::buildCanvasArea() {
     Panel1->setAutoFillBackground(true);
     Image1 = new PictureView(Panel1);
     Image1->move(1, 1);
-    connect(Image1, &PictureView::pressed, this, &TPictanForm1::Image1MouseDown);
-    connect(Image1, &PictureView::moved, this, &TPictanForm1::Image1MouseMove);
-    connect(Image1, &PictureView::released, this, &TPictanForm1::Image1MouseUp);
+    connect(Image1, &PictureView::pressed, this, &PictureEditorWindow::Image1MouseDown);
+    connect(Image1, &PictureView::moved, this, &PictureEditorWindow::Image1MouseMove);
+    connect(Image1, &PictureView::released, this, &PictureEditorWindow::Image1MouseUp);
     return ScrollBox1;
 }
 
-void TPictanForm1::buildStatusBar() {
+void PictureEditorWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
     statusPanel0_ = label(QStringLiteral("StatusPanel0"), QString(), bar);

@@ -20,11 +20,11 @@
 #include <QToolButton>
 
 #include "editor/Canvas.h"
-#include "editor/ui/ColourSwatch.h"
-#include "editor/ui/PictureView.h"
-#include "editor/ui/EditorAboutDialog.h"
-#include "editor/ui/ResizePictureDialog.h"
 #include "editor/ToolCursors.h"
+#include "editor/ui/ColourSwatch.h"
+#include "editor/ui/EditorAboutDialog.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/ResizePictureDialog.h"
 #include "platform/page/WindowFonts.h"
 
 namespace editor {
@@ -42,10 +42,10 @@ void setBackground(QWidget* w, QRgb colour) {
 
 }  // namespace
 
-TPictanForm1::TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& printer,
-                           QStringList arguments, QWidget* parent)
+PictureEditorWindow::PictureEditorWindow(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+                                         QStringList arguments, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), printer_(printer), arguments_(std::move(arguments)) {
-    setObjectName(QStringLiteral("TPictanForm1"));
+    setObjectName(QStringLiteral("PictureEditorWindow"));
     setWindowTitle(QStringLiteral("Pictan"));
     setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     resize(736, 658);
@@ -95,9 +95,9 @@ TPictanForm1::TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& pr
     FormCreate();
 }
 
-TPictanForm1::~TPictanForm1() = default;
+PictureEditorWindow::~PictureEditorWindow() = default;
 
-void TPictanForm1::FormCreate() {
+void PictureEditorWindow::FormCreate() {
     setBackground(Panel1, 0xFF000000u);
     Label1->clear();
     LColor->setColour(0xFF000000u);
@@ -115,35 +115,35 @@ void TPictanForm1::FormCreate() {
     undo_.clear();
 }
 
-void TPictanForm1::setCompanions(TAboutBox* about, TOKBottomDlg* resize) {
+void PictureEditorWindow::setCompanions(TAboutBox* about, ResizePictureDialog* resize) {
     about_ = about;
     resize_ = resize;
 }
 
-QAction* TPictanForm1::action(const char* name) const {
+QAction* PictureEditorWindow::action(const char* name) const {
     return actions_.value(QLatin1String(name));
 }
 
-const QImage& TPictanForm1::currentPicture() const { return Image1->picture(); }
+const QImage& PictureEditorWindow::currentPicture() const { return Image1->picture(); }
 
-QSize TPictanForm1::pictureSize() const { return Image1->pictureSize(); }
+QSize PictureEditorWindow::pictureSize() const { return Image1->pictureSize(); }
 
-void TPictanForm1::replacePicture(const QImage& picture, QSize size) {
+void PictureEditorWindow::replacePicture(const QImage& picture, QSize size) {
     Image1->setPicture(picture, size);
     editorModified_ = true;
     CentreCanvas();
     ShowCanvasSize();
 }
 
-void TPictanForm1::setCaptionFor(const QString& path) {
+void PictureEditorWindow::setCaptionFor(const QString& path) {
     setWindowTitle(kEditorCaptionPrefix + QFileInfo(path).fileName());
 }
 
-void TPictanForm1::setNewPictureCaption() {
+void PictureEditorWindow::setNewPictureCaption() {
     setWindowTitle(kEditorCaptionPrefix + QStringLiteral("　") + kNewPictureName);
 }
 
-void TPictanForm1::NewPicture(QRgb colour) {
+void PictureEditorWindow::NewPicture(QRgb colour) {
     saveDialogFileName_.clear();
     Image1->setPicture(newPicture(colour));
     CentreCanvas();
@@ -156,7 +156,7 @@ void TPictanForm1::NewPicture(QRgb colour) {
 // The black frame one pixel around the picture, centred in the area. When
 // the picture is larger than the area the offset is negative; the area then
 // scrolls, starting from that centred view, so every part can be reached.
-void TPictanForm1::CentreCanvas() {
+void PictureEditorWindow::CentreCanvas() {
     const QSize picture = Image1->pictureSize();
     const QSize frame = picture + QSize(2, 2);
     Panel1->setFixedSize(frame);
@@ -170,12 +170,12 @@ void TPictanForm1::CentreCanvas() {
     ScrollBox1->verticalScrollBar()->setValue(qMax(0, -offset.y()));
 }
 
-void TPictanForm1::ShowCanvasSize() {
+void PictureEditorWindow::ShowCanvasSize() {
     const SizeUnit unit = unitPic_->isChecked() ? SizeUnit::Pixels : SizeUnit::Millimetres;
     Size->setText(canvasSizeText(Image1->pictureSize(), unit));
 }
 
-bool TPictanForm1::event(QEvent* e) {
+bool PictureEditorWindow::event(QEvent* e) {
     // Status panel 0 shows the long hint of whatever is under the pointer.
     if (e->type() == QEvent::StatusTip) {
         statusPanel0_->setText(static_cast<QStatusTipEvent*>(e)->tip());
@@ -184,7 +184,7 @@ bool TPictanForm1::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
-bool TPictanForm1::eventFilter(QObject* watched, QEvent* e) {
+bool PictureEditorWindow::eventFilter(QObject* watched, QEvent* e) {
     if (watched == ScrollBox1 && e->type() == QEvent::Resize) {
         CentreCanvas();
     } else if (watched == canvasArea_ && e->type() == QEvent::MouseButtonRelease) {
@@ -197,24 +197,24 @@ bool TPictanForm1::eventFilter(QObject* watched, QEvent* e) {
 
 // Every showing offers the program's arguments to the loader; those that
 // are not pictures end at its extension check.
-void TPictanForm1::showEvent(QShowEvent* e) {
+void PictureEditorWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (e->spontaneous()) return;
     for (const QString& argument : arguments_) LoadPictureFile(argument);
 }
 
-void TPictanForm1::closeEvent(QCloseEvent* e) {
+void PictureEditorWindow::closeEvent(QCloseEvent* e) {
     if (settleUnsavedPicture(true))
         e->accept();
     else
         e->ignore();
 }
 
-void TPictanForm1::dragEnterEvent(QDragEnterEvent* e) {
+void PictureEditorWindow::dragEnterEvent(QDragEnterEvent* e) {
     if (e->mimeData()->hasUrls()) e->acceptProposedAction();
 }
 
-void TPictanForm1::dropEvent(QDropEvent* e) {
+void PictureEditorWindow::dropEvent(QDropEvent* e) {
     const QList<QUrl> urls = e->mimeData()->urls();
     if (urls.isEmpty() || !urls.first().isLocalFile()) return;
     e->acceptProposedAction();

@@ -9,10 +9,10 @@
 #include <QStringList>
 #include <array>
 
-#include "editor/ui/PictureHost.h"
 #include "editor/ToolStroke.h"
 #include "editor/TransformPicture.h"
 #include "editor/UndoRing.h"
+#include "editor/ui/PictureHost.h"
 #include "platform/seams/Dialogs.h"
 
 class QAction;
@@ -35,7 +35,7 @@ class ColourPalette;
 class ColourSwatch;
 class PictureView;
 class TAboutBox;
-class TOKBottomDlg;
+class ResizePictureDialog;
 
 // " Pictan   Zandor     ": the caption is this and the file name.
 extern const QString kEditorCaptionPrefix;
@@ -43,17 +43,17 @@ extern const QString kNewPictureName;  // "新規画像"
 
 enum class SaveOutcome { Saved, NotSaved, Failed };
 
-class TPictanForm1 : public QMainWindow, public PictureHost {
+class PictureEditorWindow : public QMainWindow, public PictureHost {
     Q_OBJECT
   public:
     // `arguments` are the program's command-line arguments, offered to the
     // picture loader each time the window is shown.
-    TPictanForm1(platform::Dialogs& dialogs, platform::PrintTarget& printer, QStringList arguments,
-                 QWidget* parent = nullptr);
-    ~TPictanForm1() override;
+    PictureEditorWindow(platform::Dialogs& dialogs, platform::PrintTarget& printer,
+                        QStringList arguments, QWidget* parent = nullptr);
+    ~PictureEditorWindow() override;
 
     // The about box and the resize dialog, created after this window.
-    void setCompanions(TAboutBox* about, TOKBottomDlg* resize);
+    void setCompanions(TAboutBox* about, ResizePictureDialog* resize);
 
     // The document.
     const QImage& currentPicture() const override;
@@ -96,7 +96,7 @@ class TPictanForm1 : public QMainWindow, public PictureHost {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Building the window (TPictanForm1Layout.cpp).
+    // Building the window (PictureEditorLayout.cpp).
     void buildActions();
     void buildMenu();
     QWidget* buildToolBar();
@@ -105,7 +105,7 @@ class TPictanForm1 : public QMainWindow, public PictureHost {
     void buildStatusBar();
     void FormCreate();
 
-    // Commands (files in PictanFiles.cpp, the rest in PictanDrawing.cpp).
+    // Commands (files in PictureEditorFiles.cpp, the rest in PictureEditorDrawing.cpp).
     void ActOpenExecute();
     void ActNewExecute();
     void ActPrintExecute();
@@ -131,7 +131,7 @@ class TPictanForm1 : public QMainWindow, public PictureHost {
     platform::PrintTarget& printer_;
     const QStringList arguments_;
     TAboutBox* about_ = nullptr;
-    TOKBottomDlg* resize_ = nullptr;
+    ResizePictureDialog* resize_ = nullptr;
 
     QHash<QString, QAction*> actions_;
     std::array<QToolButton*, 7> toolButtons_{};  // by DrawingTool

@@ -13,11 +13,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "editor/ui/PictureHost.h"
 #include "editor/StretchPicture.h"
+#include "editor/ui/PictureHost.h"
 #include "editor/ui/UpDownArrows.h"
-#include "platform/seams/Dialogs.h"
 #include "platform/page/WindowFonts.h"
+#include "platform/seams/Dialogs.h"
 
 namespace editor {
 namespace {
@@ -55,9 +55,10 @@ std::optional<qint64> parseWholeNumber(const QString& text) {
 
 }  // namespace
 
-TOKBottomDlg::TOKBottomDlg(PictureHost& editor, platform::Dialogs& dialogs, QWidget* parent)
+ResizePictureDialog::ResizePictureDialog(PictureHost& editor, platform::Dialogs& dialogs,
+                                         QWidget* parent)
     : QDialog(parent), editor_(editor), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("TOKBottomDlg"));
+    setObjectName(QStringLiteral("ResizePictureDialog"));
     setWindowTitle(QStringLiteral("　Pictan　　Zandor　　　拡大・縮小"));
     setFont(platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
     setFixedSize(532, 232);
@@ -69,7 +70,7 @@ TOKBottomDlg::TOKBottomDlg(PictureHost& editor, platform::Dialogs& dialogs, QWid
     FormShow();
 }
 
-void TOKBottomDlg::buildField(ResizeField field, QPoint editAt) {
+void ResizePictureDialog::buildField(ResizeField field, QPoint editAt) {
     static const char* const kNumbers[] = {"1", "2", "3", "4", "5", "6", "7"};
     const char* n = kNumbers[size_t(field)];
     auto* e = new QLineEdit(this);
@@ -94,7 +95,7 @@ void TOKBottomDlg::buildField(ResizeField field, QPoint editAt) {
     connect(u, &UpDownArrows::clicked, this, [this, field] { UpDownClick(field); });
 }
 
-void TOKBottomDlg::buildControls() {
+void ResizePictureDialog::buildControls() {
     bevel(QStringLiteral("Bevel1"), QRect(10, 8, 200, 60), this);
     Label1 =
         label(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"), QPoint(25, 27), this);
@@ -152,15 +153,15 @@ void TOKBottomDlg::buildControls() {
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setGeometry(230, 192, 75, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &TOKBottomDlg::OKBtnClick);
+    connect(ok, &QPushButton::clicked, this, &ResizePictureDialog::OKBtnClick);
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     cancel->setGeometry(350, 192, 75, 25);
     // QDialog's Escape goes to reject(), which only hides: the Cancel path.
-    connect(cancel, &QPushButton::clicked, this, &TOKBottomDlg::CancelBtnClick);
+    connect(cancel, &QPushButton::clicked, this, &ResizePictureDialog::CancelBtnClick);
 }
 
-ResizeFields TOKBottomDlg::fields() const {
+ResizeFields ResizePictureDialog::fields() const {
     ResizeFields f;
     f.mode = ResizeMode(qMax(0, modes_->checkedId()));
     f.unit = ResizeUnit(qMax(0, units_->checkedId()));
@@ -168,7 +169,8 @@ ResizeFields TOKBottomDlg::fields() const {
     return f;
 }
 
-void TOKBottomDlg::showFields(const ResizeFields& values, std::optional<ResizeField> typedIn) {
+void ResizePictureDialog::showFields(const ResizeFields& values,
+                                     std::optional<ResizeField> typedIn) {
     showing_ = true;
     for (ResizeField field : kAllFields) {
         upDowns_[size_t(field)]->setPosition(values[field]);
@@ -181,23 +183,23 @@ void TOKBottomDlg::showFields(const ResizeFields& values, std::optional<ResizeFi
     showing_ = false;
 }
 
-void TOKBottomDlg::checkRadio(QButtonGroup* group, int id) {
+void ResizePictureDialog::checkRadio(QButtonGroup* group, int id) {
     if (QAbstractButton* b = group->button(id)) b->setChecked(true);
 }
 
-void TOKBottomDlg::showEvent(QShowEvent* event) {
+void ResizePictureDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous()) FormShow();
 }
 
-void TOKBottomDlg::FormShow() {
+void ResizePictureDialog::FormShow() {
     ResizeFields f = fields();
     resetForShow(f);
     showFields(f);
     applyModeEnabling(ResizeMode::KeepProportions);
 }
 
-void TOKBottomDlg::applyModeEnabling(ResizeMode mode) {
+void ResizePictureDialog::applyModeEnabling(ResizeMode mode) {
     const bool keep = mode == ResizeMode::KeepProportions;
     const bool separate = mode == ResizeMode::Separate;
     RadioGroup2->setEnabled(separate);
@@ -214,7 +216,7 @@ void TOKBottomDlg::applyModeEnabling(ResizeMode mode) {
     if (separate) applyUnitEnabling(ResizeUnit(qMax(0, units_->checkedId())));
 }
 
-void TOKBottomDlg::applyUnitEnabling(ResizeUnit unit) {
+void ResizePictureDialog::applyUnitEnabling(ResizeUnit unit) {
     const ResizeField live[3][2] = {{ResizeField::P2, ResizeField::P3},
                                     {ResizeField::X4, ResizeField::X5},
                                     {ResizeField::M6, ResizeField::M7}};
@@ -228,14 +230,14 @@ void TOKBottomDlg::applyUnitEnabling(ResizeUnit unit) {
         for (ResizeField field : live[0]) upDowns_[size_t(field)]->setEnabled(true);
 }
 
-void TOKBottomDlg::RadioGroup1Click(ResizeMode mode) {
+void ResizePictureDialog::RadioGroup1Click(ResizeMode mode) {
     ResizeFields f = fields();
     chooseMode(f, mode, editor_.pictureSize());
     showFields(f);
     applyModeEnabling(mode);
 }
 
-void TOKBottomDlg::RadioGroup2Click(ResizeUnit unit) {
+void ResizePictureDialog::RadioGroup2Click(ResizeUnit unit) {
     ResizeFields f = fields();
     if (f.mode != ResizeMode::Separate) return;
     chooseUnit(f, unit);
@@ -243,13 +245,13 @@ void TOKBottomDlg::RadioGroup2Click(ResizeUnit unit) {
     applyUnitEnabling(unit);
 }
 
-void TOKBottomDlg::enterValue(ResizeField field, int value, bool typed) {
+void ResizePictureDialog::enterValue(ResizeField field, int value, bool typed) {
     ResizeFields f = fields();
     if (!enterField(f, field, value, editor_.pictureSize())) return;
     showFields(f, typed ? std::optional(field) : std::nullopt);
 }
 
-void TOKBottomDlg::EditChange(ResizeField field) {
+void ResizePictureDialog::EditChange(ResizeField field) {
     if (showing_) return;
     QLineEdit* e = edits_[size_t(field)];
     const QString typed = e->text();
@@ -265,7 +267,7 @@ void TOKBottomDlg::EditChange(ResizeField field) {
     enterValue(field, int(std::clamp<qint64>(*value, r.min, r.max)), true);
 }
 
-void TOKBottomDlg::UpDownClick(ResizeField field) {
+void ResizePictureDialog::UpDownClick(ResizeField field) {
     const int value = upDowns_[size_t(field)]->position();
     showing_ = true;
     edits_[size_t(field)]->setText(QString::number(value));
@@ -273,7 +275,7 @@ void TOKBottomDlg::UpDownClick(ResizeField field) {
     enterValue(field, value);
 }
 
-void TOKBottomDlg::OKBtnClick() {
+void ResizePictureDialog::OKBtnClick() {
     const QSize target = resizeTarget(fields(), editor_.pictureSize());
     StretchResult stretched = stretchPicture(editor_.currentPicture(), target);
     if (!stretched.ok) {
@@ -285,6 +287,6 @@ void TOKBottomDlg::OKBtnClick() {
     hide();
 }
 
-void TOKBottomDlg::CancelBtnClick() { hide(); }
+void ResizePictureDialog::CancelBtnClick() { hide(); }
 
 }  // namespace editor

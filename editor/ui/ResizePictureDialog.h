@@ -28,10 +28,10 @@ namespace editor {
 class PictureHost;
 class UpDownArrows;
 
-class TOKBottomDlg : public QDialog {
+class ResizePictureDialog : public QDialog {
     Q_OBJECT
   public:
-    TOKBottomDlg(PictureHost& editor, platform::Dialogs& dialogs, QWidget* parent = nullptr);
+    ResizePictureDialog(PictureHost& editor, platform::Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The values the fields hold now.
     ResizeFields fields() const;

@@ -11,10 +11,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "message/ui/MessageFieldsPanel.h"
 #include "message/MessageFit.h"
-#include "message/ui/MessagePreviewBox.h"
 #include "message/RenderMessageSide.h"
+#include "message/ui/MessageFieldsPanel.h"
+#include "message/ui/MessagePreviewBox.h"
 #include "platform/ui/Hint.h"
 #include "platform/ui/SpinField.h"
 

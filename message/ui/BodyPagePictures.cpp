@@ -2,8 +2,8 @@
 // program's own readers, then shown under the text.
 
 #include "message/ui/BodyPage.h"
-#include "platform/seams/Dialogs.h"
 #include "platform/pictures/PictureFiles.h"
+#include "platform/seams/Dialogs.h"
 
 namespace message {
 

@@ -3,11 +3,11 @@
 
 #include <cmath>
 
-#include "platform/pictures/DibDecoder.h"
-#include "platform/pictures/DibHeader.h"
 #include "platform/metafile/GdiCanvas.h"
 #include "platform/metafile/Metafile.h"
 #include "platform/metafile/MetafileRecords.h"
+#include "platform/pictures/DibDecoder.h"
+#include "platform/pictures/DibHeader.h"
 
 namespace platform {
 namespace {

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "platform/metafile/GdiCanvas.h"
-#include "platform/text/Sjis.h"
 #include "platform/page/WindowFonts.h"
+#include "platform/text/Sjis.h"
 
 namespace platform {
 namespace {

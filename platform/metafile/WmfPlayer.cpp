@@ -5,11 +5,11 @@
 #include <QtMath>
 #include <cmath>
 
-#include "platform/pictures/DibDecoder.h"
-#include "platform/pictures/DibHeader.h"
 #include "platform/metafile/GdiCanvas.h"
 #include "platform/metafile/Metafile.h"
 #include "platform/metafile/MetafileRecords.h"
+#include "platform/pictures/DibDecoder.h"
+#include "platform/pictures/DibHeader.h"
 
 namespace platform {
 namespace {

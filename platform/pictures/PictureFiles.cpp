@@ -3,10 +3,10 @@
 #include <QFileInfo>
 
 #include "platform/files/AtomicFile.h"
-#include "platform/pictures/BmpFile.h"
 #include "platform/files/BoundedRead.h"
-#include "platform/pictures/JpegCodec.h"
 #include "platform/metafile/Metafile.h"
+#include "platform/pictures/BmpFile.h"
+#include "platform/pictures/JpegCodec.h"
 
 namespace platform {
 namespace {

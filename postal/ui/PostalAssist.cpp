@@ -7,9 +7,9 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 
-#include "postal/ui/PostalChoiceList.h"
 #include "postal/PostalDictionaryFile.h"
 #include "postal/PostalKey.h"
+#include "postal/ui/PostalChoiceList.h"
 
 namespace book {
 namespace {

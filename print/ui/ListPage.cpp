@@ -6,14 +6,14 @@
 #include <QVBoxLayout>
 
 #include "platform/files/AppPaths.h"
-#include "platform/seams/Dialogs.h"
-#include "platform/ui/Hint.h"
-#include "platform/seams/PrintTarget.h"
 #include "platform/page/WindowFonts.h"
+#include "platform/seams/Dialogs.h"
+#include "platform/seams/PrintTarget.h"
+#include "platform/ui/Hint.h"
 #include "print/CardPaper.h"
-#include "print/ui/ListHost.h"
 #include "print/PrinterMemory.h"
 #include "print/TextPrinting.h"
+#include "print/ui/ListHost.h"
 
 namespace print {
 

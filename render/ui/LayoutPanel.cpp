@@ -5,8 +5,8 @@
 #include <QPushButton>
 
 #include "platform/ui/SpinField.h"
-#include "render/ui/BarcodeTab.h"
 #include "render/LayoutFields.h"
+#include "render/ui/BarcodeTab.h"
 #include "render/ui/TypesetTab.h"
 
 namespace render {

@@ -8,8 +8,8 @@
 #include <QRadioButton>
 
 #include "platform/ui/Hint.h"
-#include "render/ui/BarcodeTab.h"
 #include "render/Honorifics.h"
+#include "render/ui/BarcodeTab.h"
 #include "render/ui/LayoutPanel.h"
 #include "render/ui/PreviewBox.h"
 

@@ -23,49 +23,49 @@
 #include "print/ui/ListPage.h"
 #include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"
-#include "tests/support/core/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/core/RecordingPrintTarget.h"
 
 // The grids a test clicks, selects in or types into: all records, and the
 // records of the chosen relation.
-inline platform::StringGrid* wholeGrid(app::TMirelForm& f) {
+inline platform::StringGrid* wholeGrid(app::MainWindow& f) {
     return f.findChild<platform::StringGrid*>(QStringLiteral("StringGrid1"));
 }
-inline platform::StringGrid* filteredGrid(app::TMirelForm& f) {
+inline platform::StringGrid* filteredGrid(app::MainWindow& f) {
     return f.findChild<platform::StringGrid*>(QStringLiteral("StringGrid2"));
 }
 
 // The pages, found by name as the tab widget holds them.
-inline render::PreviewPage* previewPage(app::TMirelForm& f) {
+inline render::PreviewPage* previewPage(app::MainWindow& f) {
     return f.findChild<render::PreviewPage*>("Preview");
 }
-inline book::SenderPage* senderPage(app::TMirelForm& f) {
+inline book::SenderPage* senderPage(app::MainWindow& f) {
     return f.findChild<book::SenderPage*>("Sasidasininn");
 }
-inline book::EntryPage* entryPage(app::TMirelForm& f) {
+inline book::EntryPage* entryPage(app::MainWindow& f) {
     return f.findChild<book::EntryPage*>("MirelEdit");
 }
-inline print::ListPage* listPage(app::TMirelForm& f) {
+inline print::ListPage* listPage(app::MainWindow& f) {
     return f.findChild<print::ListPage*>("Ichiran");
 }
-inline message::BodyPage* bodyPage(app::TMirelForm& f) {
+inline message::BodyPage* bodyPage(app::MainWindow& f) {
     return f.findChild<message::BodyPage*>("HRimen");
 }
 
 // Controls of the preview page a test looks at or chooses with.
-inline render::PreviewBox* previewBox(app::TMirelForm& f) {
+inline render::PreviewBox* previewBox(app::MainWindow& f) {
     return f.findChild<render::PreviewBox*>("PaintBox1");
 }
-inline QComboBox* kindChoice(app::TMirelForm& f) { return f.findChild<QComboBox*>("ComboBox2"); }
-inline QRadioButton* envelopeSide(app::TMirelForm& f, bool back) {
+inline QComboBox* kindChoice(app::MainWindow& f) { return f.findChild<QComboBox*>("ComboBox2"); }
+inline QRadioButton* envelopeSide(app::MainWindow& f, bool back) {
     return f.findChild<QRadioButton*>(back ? "FuutouR" : "FuutouF");
 }
 
 // The controls of the entry page a test types into, clicks or reads, found
 // by the names they have on the page.
 struct EntryControls {
-    explicit EntryControls(app::TMirelForm& form) : f(form) {}
-    app::TMirelForm& f;
+    explicit EntryControls(app::MainWindow& form) : f(form) {}
+    app::MainWindow& f;
     template <class T>
     T* find(const char* name) const {
         T* control = f.findChild<T*>(QLatin1String(name));
@@ -110,15 +110,15 @@ class MainWindowTest : public ::testing::Test {
         form.reset();
         platform::AppPaths::setOverrideFolder(QString());
     }
-    app::TMirelForm& make(const QStringList& arguments = {}) {
-        form = std::make_unique<app::TMirelForm>(dialogs, printer, arguments);
+    app::MainWindow& make(const QStringList& arguments = {}) {
+        form = std::make_unique<app::MainWindow>(dialogs, printer, arguments);
         return *form;
     }
 
     QTemporaryDir home;
     testsupport::ScriptedDialogs dialogs;
     testsupport::RecordingPrintTarget printer;
-    std::unique_ptr<app::TMirelForm> form;
+    std::unique_ptr<app::MainWindow> form;
 };
 
 // Writes `bytes` to `path` (a file the test then opens) and returns the path.

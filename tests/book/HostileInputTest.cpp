@@ -8,8 +8,8 @@
 #include "book/exchange/ImportSource.h"
 #include "message/BodyFile.h"
 #include "platform/files/BoundedRead.h"
-#include "platform/pictures/PictureFiles.h"
 #include "platform/files/ProfileFile.h"
+#include "platform/pictures/PictureFiles.h"
 
 using platform::readRegularFile;
 

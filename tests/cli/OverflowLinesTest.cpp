@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/OverflowLines.h"
 #include "book/AddressRecord.h"
 #include "book/BookModel.h"
+#include "cli/OverflowLines.h"
 
 namespace {
 

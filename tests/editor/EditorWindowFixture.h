@@ -12,12 +12,12 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "editor/ui/PictureView.h"
 #include "editor/ui/EditorAboutDialog.h"
-#include "editor/ui/ResizePictureDialog.h"
 #include "editor/ui/PictureEditorWindow.h"
-#include "tests/support/core/RecordingPrintTarget.h"
+#include "editor/ui/PictureView.h"
+#include "editor/ui/ResizePictureDialog.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/core/RecordingPrintTarget.h"
 
 namespace editortest {
 
@@ -44,9 +44,9 @@ class EditorWindowTest : public ::testing::Test {
     void makeWindows(const QStringList& arguments) {
         resize.reset();
         about.reset();
-        form = std::make_unique<editor::TPictanForm1>(dialogs, printer, arguments);
+        form = std::make_unique<editor::PictureEditorWindow>(dialogs, printer, arguments);
         about = std::make_unique<editor::TAboutBox>();
-        resize = std::make_unique<editor::TOKBottomDlg>(*form, dialogs);
+        resize = std::make_unique<editor::ResizePictureDialog>(*form, dialogs);
         form->setCompanions(about.get(), resize.get());
     }
 
@@ -85,9 +85,9 @@ class EditorWindowTest : public ::testing::Test {
     QByteArray savedHome, savedConfig;
     testsupport::ScriptedDialogs dialogs;
     testsupport::RecordingPrintTarget printer;
-    std::unique_ptr<editor::TPictanForm1> form;
+    std::unique_ptr<editor::PictureEditorWindow> form;
     std::unique_ptr<editor::TAboutBox> about;
-    std::unique_ptr<editor::TOKBottomDlg> resize;
+    std::unique_ptr<editor::ResizePictureDialog> resize;
 };
 
 }  // namespace editortest

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/metafile/Metafile.h"
 #include "platform/pictures/BmpFile.h"
 #include "platform/pictures/JpegCodec.h"
-#include "platform/metafile/Metafile.h"
 #include "tests/platform/MetafileBuilders.h"
 
 using namespace platform;

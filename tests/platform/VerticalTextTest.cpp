@@ -8,8 +8,8 @@
 
 #include "platform/page/FontFaces.h"
 #include "platform/page/FontRecord.h"
-#include "platform/text/Sjis.h"
 #include "platform/page/VerticalText.h"
+#include "platform/text/Sjis.h"
 
 using namespace platform;
 

@@ -6,10 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "settings/ProgramSettings.h"
-#include "settings/SettingsInput.h"
 #include "book/CustomerBarcode.h"
 #include "render/DrawAddressSide.h"
+#include "settings/ProgramSettings.h"
+#include "settings/SettingsInput.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "settings/ProgramSettings.h"
 #include "platform/text/Sjis.h"
+#include "settings/ProgramSettings.h"
 
 namespace {
 

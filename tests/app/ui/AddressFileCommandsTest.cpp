@@ -28,7 +28,7 @@ const QByteArray kTwoRecords = platform::Sjis::bytes(
 }  // namespace
 
 TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("Family.CSV"), kTwoRecords);
     f.OpenDocument(path);
     ASSERT_EQ(f.wholeBook().rowCount(), 3);
@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
 }
 
 TEST_F(MainWindowTest, AnEmptyFileOpensAsOneEmptyRow) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("empty.csv"), QByteArray()));
     EXPECT_EQ(f.wholeBook().rowCount(), 2);
     EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, AnEmptyFileOpensAsOneEmptyRow) {
 // book would then be saved empty over its own file.
 TEST_F(MainWindowTest, AFailedOpenLeavesTheBookAsItWas) {
     dialogs.expect("error");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.OpenDocument(home.filePath("missing.csv"));
     EXPECT_EQ(dialogs.count("error"), 1);
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, AFailedOpenLeavesTheBookAsItWas) {
 }
 
 TEST_F(MainWindowTest, SavingWritesTheFileLayoutAndKeepsTheGridLayout) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
     f.setBookModified(true);
@@ -84,7 +84,7 @@ TEST_F(MainWindowTest, SavingWritesTheFileLayoutAndKeepsTheGridLayout) {
 }
 
 TEST_F(MainWindowTest, SaveOnAnUnnamedBookAsksForANameAndCancelKeepsItUnsaved) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.ActInsExecute();
     EXPECT_FALSE(f.ActSaveExecute());
     EXPECT_EQ(dialogs.count("save"), 1);
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, SaveOnAnUnnamedBookAsksForANameAndCancelKeepsItUnsaved) {
 
 TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     dialogs.expect("error");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
     f.wholeBook().setCell(book::ColName, 1, QStringLiteral("変更"));
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
 
 TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
     dialogs.expect("error", 2);
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("住所録")));
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("gone/family.csv")));
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
 }
 
 TEST_F(MainWindowTest, TextTheFileCannotHoldIsAskedAboutBeforeWriting) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setCell(book::ColName, 1, QStringLiteral("𠮷田"));
     const QString path = home.filePath("kichi.csv");
     dialogs.answers = {Answer::Cancel};
@@ -144,7 +144,7 @@ TEST_F(MainWindowTest, TextTheFileCannotHoldIsAskedAboutBeforeWriting) {
 }
 
 TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.selectRelation(QStringLiteral("友人"));
     EXPECT_FALSE(f.showingAll());
@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
 }
 
 TEST_F(MainWindowTest, SavingWhileFilteredWritesTheWholeBookHyphenated) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
     f.selectRelation(QStringLiteral("親戚"));
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, SavingWhileFilteredWritesTheWholeBookHyphenated) {
 }
 
 TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
     f.selectRelation(QStringLiteral("親戚"));
@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, OpeningWhileFilteredShowsTheWholeNewBook) {
 }
 
 TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.ActSortExecute();
     EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("すずき"));
@@ -211,7 +211,7 @@ TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
 }
 
 TEST_F(MainWindowTest, OpenCommandUsesTheOpenDialog) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     dialogs.files = {platform::FileDialogResult{path, 1}};
     f.runCommand("ActOpen");
@@ -220,7 +220,7 @@ TEST_F(MainWindowTest, OpenCommandUsesTheOpenDialog) {
 }
 
 TEST_F(MainWindowTest, ClosingAfterYesSavesTheBook) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
     f.ActInsExecute();

@@ -12,7 +12,7 @@
 
 namespace {
 
-size_t barCount(app::TMirelForm& f) {
+size_t barCount(app::MainWindow& f) {
     size_t n = 0;
     for (const platform::PageOp& op : previewBox(f)->picture().ops)
         n += std::holds_alternative<platform::op::FillExactRect>(op);
@@ -22,7 +22,7 @@ size_t barCount(app::TMirelForm& f) {
 }  // namespace
 
 TEST_F(MainWindowTest, ThePreviewShowsTheBarcodeOrWhyThereIsNone) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setRowCount(3);
     f.wholeBook().setCell(book::ColName, 1, QStringLiteral("山田太郎"));
     f.wholeBook().setCell(book::ColPostal, 1, QStringLiteral("1000013"));

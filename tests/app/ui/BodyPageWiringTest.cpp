@@ -25,12 +25,12 @@
 
 namespace {
 
-bool enabled(app::TMirelForm& f, const char* name) { return f.isCommandEnabled(name); }
+bool enabled(app::MainWindow& f, const char* name) { return f.isCommandEnabled(name); }
 
 }  // namespace
 
 TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString text = home.filePath(QStringLiteral("年賀.TXT"));
     ASSERT_TRUE(message::writeBodyFile(text, QStringLiteral("謹賀新年")).ok);
     f.OpenDocument(text);
@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, TextsAndPicturesOpenOnTheBodyPageWhateverTheCase) {
 
 TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
     dialogs.expect("notice");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     bodyEditor(*bodyPage(f))->insertPlainText(QStringLiteral("keep"));
     f.OpenDocument(home.filePath(QStringLiteral("card.gif")));
     EXPECT_EQ(dialogs.texts("notice"),
@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, AnUnknownKindShowsTheBodyPageAndChangesNothing) {
 }
 
 TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     QGuiApplication::clipboard()->setText(QStringLiteral("x"));
     f.showPage(app::Page::Body);
     for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs", "ActPaste"})
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, ShowingTheBodyPageSetsItsCommands) {
 }
 
 TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.runCommand("ActHNew");
     EXPECT_EQ(f.currentPage(), app::Page::Body);
     bodyEditor(*bodyPage(f))->insertPlainText(QStringLiteral("賀正"));
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, BodyCommandsRunThroughTheWindowsActions) {
 }
 
 TEST_F(MainWindowTest, SampleCommandOpensTheShippedGreeting) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.runCommand("ActSample");
     EXPECT_EQ(dialogs.calls.size(), 0);
     EXPECT_EQ(f.currentPage(), app::Page::Body);
@@ -118,7 +118,7 @@ TEST_F(MainWindowTest, MessageFieldsTravelThroughTheSettingsFile) {
     ini.write(platform::Sjis::bytes(
         QStringLiteral("[SE]\r\nint031=15\r\nint057=-40\r\n[Kind]\r\nintCB5=1\r\n")));
     ini.close();
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("NES0"))->value(), 15);
     EXPECT_EQ(f.findChild<platform::SpinField*>(QStringLiteral("PIndL"))->value(), -40);
     EXPECT_EQ(messageKindChoice(*bodyPage(f))->currentIndex(), 1);
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, ThePictureFitIsKeptInTheSettingsFile) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[Picture]\r\nFit=2\r\n");
     ini.close();
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     auto* fit = f.findChild<QComboBox*>(QStringLiteral("PictureFit"));
     ASSERT_NE(fit, nullptr);
     EXPECT_EQ(fit->currentIndex(), 2);
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, TheFileMenuOpensAPictureForTheBack) {
     img.fill(Qt::darkGreen);
     const QString photo = home.filePath(QStringLiteral("写真.jpg"));
     ASSERT_TRUE(platform::writeJpeg(photo, img).isEmpty());
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.showPage(app::Page::Body);
     ASSERT_TRUE(enabled(f, "ActOpen2"));
     dialogs.files = {platform::FileDialogResult{photo, 0}};
@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, TheFileMenuOpensAPictureForTheBack) {
 
 TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {
     printer.dotsPerInch = 300;
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setRowCount(4);
     platform::GridRect rows;
     rows.top = 1;

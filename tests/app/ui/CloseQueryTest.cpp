@@ -13,13 +13,13 @@ using platform::Answer;
 
 namespace {
 
-void typeIntoBody(app::TMirelForm& f, const QString& text) {
+void typeIntoBody(app::MainWindow& f, const QString& text) {
     bodyEditor(*bodyPage(f))->insertPlainText(text);
     ASSERT_TRUE(bodyPage(f)->isModified());
 }
 
 // A line drawn in the editor, which leaves its picture unsaved.
-void drawInEditor(editor::TPictanForm1& e) {
+void drawInEditor(editor::PictureEditorWindow& e) {
     editor::HeldSet held;
     held.left = true;
     e.Image1MouseDown(QPoint(5, 5), held);
@@ -28,7 +28,7 @@ void drawInEditor(editor::TPictanForm1& e) {
     ASSERT_TRUE(e.editorModified());
 }
 
-bool closes(app::TMirelForm& f) {
+bool closes(app::MainWindow& f) {
     bool canClose = true;
     f.FormCloseQuery(canClose);
     return canClose;
@@ -37,13 +37,13 @@ bool closes(app::TMirelForm& f) {
 }  // namespace
 
 TEST_F(MainWindowTest, NothingModifiedClosesWithoutAQuestion) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     EXPECT_TRUE(closes(f));
     EXPECT_EQ(dialogs.count("question"), 0);
 }
 
 TEST_F(MainWindowTest, BookAndBodyModifiedAskTwiceInOrder) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.setBookModified(true);
     typeIntoBody(f, QStringLiteral("謹賀新年"));
     dialogs.answers = {Answer::No, Answer::No};
@@ -57,7 +57,7 @@ TEST_F(MainWindowTest, BookAndBodyModifiedAskTwiceInOrder) {
 }
 
 TEST_F(MainWindowTest, CancelOnTheFirstQuestionAsksNothingMore) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.setBookModified(true);
     typeIntoBody(f, QStringLiteral("x"));
     dialogs.answers = {Answer::Cancel};
@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, CancelOnTheFirstQuestionAsksNothingMore) {
 }
 
 TEST_F(MainWindowTest, QuestionsNameTheFilesWhenTheyHaveAnExtension) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.setBookModified(true);
     f.setBookFileName(QStringLiteral("/home/u/住所録/family.csv"));
     typeIntoBody(f, QStringLiteral("x"));
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, QuestionsNameTheFilesWhenTheyHaveAnExtension) {
 }
 
 TEST_F(MainWindowTest, OnlyTheBodyModifiedAsksOnceAndCancelKeepsTheWindow) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     typeIntoBody(f, QStringLiteral("x"));
     dialogs.answers = {Answer::Cancel};
     EXPECT_FALSE(closes(f));
@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, OnlyTheBodyModifiedAsksOnceAndCancelKeepsTheWindow) {
 }
 
 TEST_F(MainWindowTest, SavingTheBodyOnCloseWritesCp932WithCrLf) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     typeIntoBody(f, QStringLiteral("謹賀新年\n①本年も"));
     const QString path = home.filePath(QStringLiteral("本文/card.txt"));
     dialogs.answers = {Answer::Yes};
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, SavingTheBodyOnCloseWritesCp932WithCrLf) {
 
 // Closing after "Yes" when nothing could be saved would lose the text.
 TEST_F(MainWindowTest, YesWithTheSaveDialogCancelledKeepsTheWindowOpen) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     typeIntoBody(f, QStringLiteral("x"));
     dialogs.answers = {Answer::Yes};
     EXPECT_FALSE(closes(f));
@@ -112,9 +112,9 @@ TEST_F(MainWindowTest, YesWithTheSaveDialogCancelledKeepsTheWindowOpen) {
 }
 
 TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseQuery) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
-    QSignalSpy closed(&f, &app::TMirelForm::formClosed);
+    QSignalSpy closed(&f, &app::MainWindow::formClosed);
     f.ActExitExecute();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(f.isVisible());
@@ -123,8 +123,8 @@ TEST_F(MainWindowTest, ExitCommandClosesThroughTheCloseQuery) {
 // The editor lives on, hidden, after its own window was closed; the program
 // ending with the main window must still ask about its picture.
 TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
-    app::TMirelForm& f = make();
-    editor::TPictanForm1 pictan(dialogs, printer, {});
+    app::MainWindow& f = make();
+    editor::PictureEditorWindow pictan(dialogs, printer, {});
     f.setCompanions(&pictan, nullptr);
     drawInEditor(pictan);
     f.setBookModified(true);
@@ -147,8 +147,8 @@ TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
 
 TEST_F(MainWindowTest, AnEditorPictureThatCouldNotBeSavedKeepsTheWindowOpen) {
     dialogs.expect("error");
-    app::TMirelForm& f = make();
-    editor::TPictanForm1 pictan(dialogs, printer, {});
+    app::MainWindow& f = make();
+    editor::PictureEditorWindow pictan(dialogs, printer, {});
     f.setCompanions(&pictan, nullptr);
     const QString folder = home.filePath(QStringLiteral("pics"));
     ASSERT_TRUE(QDir().mkpath(folder));

@@ -18,7 +18,7 @@
 #include "tests/app/MainWindowFixture.h"
 
 TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setCell(1, 1, QStringLiteral("山田"));
     f.runCommand("ActIns");
     EXPECT_TRUE(f.isBookModified());
@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
 }
 
 TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setRowCount(6);
     for (int r = 1; r <= 5; ++r)
         f.wholeBook().setCell(book::ColRelation, r,
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
 }
 
 TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     EXPECT_EQ(f.findChild<app::CommandTable*>()->actions().size(), 34);  // with 印刷位置の調整
     QAction* open = f.findChild<QAction*>("ActOpen");
     EXPECT_EQ(open->text(), QStringLiteral("開く(&O)"));
@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, CommandTableHoldsEveryActionWithItsHint) {
 }
 
 TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
 }
 
 TEST_F(MainWindowTest, FileMenuEndsWithExit) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     QMenu* file = f.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->title(), QStringLiteral("ファイル(&F)"));
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, FileMenuEndsWithExit) {
 
 TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
     dialogs.expect("notice");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(home.filePath(QStringLiteral("picture.gif")));
     EXPECT_EQ(dialogs.texts("notice"),
               QStringList({QStringLiteral("このファイル形式は開けません")}));
@@ -118,14 +118,14 @@ TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
 
 TEST_F(MainWindowTest, OnlyTheFirstDroppedFileIsOpened) {
     dialogs.expect("notice");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.WMDropFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
     EXPECT_EQ(dialogs.count("notice"), 1);
 }
 
 TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
     dialogs.expect("notice", 2);
-    app::TMirelForm& f = make({home.filePath("one.gif"), home.filePath("two.doc")});
+    app::MainWindow& f = make({home.filePath("one.gif"), home.filePath("two.doc")});
     f.show();
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogs.count("notice"), 2);
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, CommandLineFilesAreOpenedWhenFirstShown) {
 // Qt's own menus would offer to hide the tool bar for good, or English
 // editing commands: right clicks there show nothing.
 TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     for (QWidget* w : {static_cast<QWidget*>(f.menuBar()),
                        static_cast<QWidget*>(f.findChild<QToolBar*>("ToolBar1")),

@@ -52,7 +52,7 @@ int tabOf(Page page) {
 }  // namespace
 
 TEST_F(MainWindowTest, EveryPageSetsItsCommandsAsTheTableSays) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     for (bool clipboardText : {false, true}) {
         if (clipboardText)
             QApplication::clipboard()->setText(QStringLiteral("あいう"));

@@ -17,7 +17,7 @@
 namespace {
 
 // A book of `n` rows named r1..rn with a postal code and a relation.
-void fillBook(app::TMirelForm& f, int n) {
+void fillBook(app::MainWindow& f, int n) {
     platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
@@ -30,9 +30,9 @@ void fillBook(app::TMirelForm& f, int n) {
 }
 
 struct Shown {
-    app::TMirelForm& f;
+    app::MainWindow& f;
     EntryControls p;
-    explicit Shown(app::TMirelForm& form) : f(form), p(form) {
+    explicit Shown(app::MainWindow& form) : f(form), p(form) {
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -45,7 +45,7 @@ struct Shown {
 }  // namespace
 
 TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 3);
     Shown s(f);
     f.showPage(app::Page::Sender);
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
 
 // A malformed code is shown whole and kept; a full-width one keeps every digit.
 TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 3);
     f.wholeBook().setCell(book::ColPostal, 2, QStringLiteral("123-45"));
     f.wholeBook().setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
 
 // A line break in a cell would split its record in the saved file.
 TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 1);
     Shown s(f);
     s.showPage();
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
 
 // With a relation that no record has, there is no row to write to.
 TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 2);
     Shown s(f);
     f.selectRelation(QStringLiteral("仕事"));
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
 }
 
 TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 2);
     Shown s(f);
     s.showPage();
@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
 }
 
 TEST_F(MainWindowTest, EnterWalksTheFieldsAndKanaGoesToTheName) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     Shown s(f);
     s.showPage();
     s.p.Nam1->setText(QStringLiteral("old"));
@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, EnterWalksTheFieldsAndKanaGoesToTheName) {
 }
 
 TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
     f.selectRelation(QStringLiteral("友人"));
@@ -212,7 +212,7 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
 }
 
 TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 6);
     Shown s(f);
     platform::GridRect sel;
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
 // Rows dragged out of numbering keep their numbers; a registration must go
 // back to the row it was loaded from, not to the row its number names.
 TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 5);
     wholeGrid(f)->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
     ASSERT_EQ(f.wholeBook().cell(book::ColNumber, 2), QStringLiteral("4"));
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
 }
 
 TEST_F(MainWindowTest, EntryPageScreenshot) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 2);
     Shown s(f);
     s.showPage();
@@ -266,7 +266,7 @@ TEST_F(MainWindowTest, EntryPageScreenshot) {
 // A row dragged within the filtered grid keeps its link to the whole book:
 // registering it must not overwrite the record that now sits in its old place.
 TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
     f.selectRelation(QStringLiteral("友人"));

@@ -42,7 +42,7 @@ bool dropFile(QWidget* target, const QString& path) {
 TEST_F(MainWindowTest, AFileDroppedOnATextFieldOpensInsteadOfPastingItsAddress) {
     const QString greeting =
         writeFile(home.filePath("挨拶.txt"), platform::Sjis::bytes(QStringLiteral("謹賀新年")));
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     QPlainTextEdit* body = bodyEditor(*bodyPage(f));
     EntryControls entry(f);
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, AFileDroppedOnATextFieldOpensInsteadOfPastingItsAddress) 
 }
 
 TEST_F(MainWindowTest, PlainTextDroppedOnAFieldStillLandsInIt) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     f.showPage(app::Page::Entry);
     EntryControls entry(f);

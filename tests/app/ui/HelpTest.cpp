@@ -27,7 +27,7 @@ QString shippedHelp() {
 
 TEST_F(MainWindowTest, HelpCommandShowsTheShippedDocumentAtItsContents) {
     HelpFile file(shippedHelp());
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.runCommand("ActHelp");
     app::HelpWindow* help = f.helpWindow();
     ASSERT_NE(help, nullptr);
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, MissingHelpFileIsReportedWithItsPath) {
     dialogs.expect("error");
     const QString path = home.filePath(QStringLiteral("nowhere/index.html"));
     HelpFile file(path);
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.runCommand("ActHelp");
     ASSERT_EQ(dialogs.count(QStringLiteral("error")), 1);
     EXPECT_TRUE(dialogs.texts(QStringLiteral("error")).first().contains(path));
@@ -96,7 +96,7 @@ TEST(HelpDocument, GivesTheNewerFeaturesASectionOfTheirOwn) {
 
 TEST_F(MainWindowTest, HelpWindowScreenshot) {
     HelpFile file(shippedHelp());
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.runCommand("ActHelp");
     ASSERT_NE(f.helpWindow(), nullptr);
     QCoreApplication::processEvents();

@@ -48,7 +48,7 @@ const QByteArray kSheet = QStringLiteral(
 }  // namespace
 
 TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
     dialogs.files = {FileDialogResult{writeFile(home.filePath("sheet.csv"), kSheet), 0}};
     whenImportDialogOpens();
@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
 
 TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     dialogs.expect("error");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
     const book::AddressRows before = f.wholeBook().records();
     auto unchanged = [&] {
@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
 }
 
 TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"),
                              kOwnBook + platform::Sjis::bytes(QStringLiteral(
                                             "すずき,\"鈴木, 花子\",,大阪府 北区,\"ビル "
@@ -163,7 +163,7 @@ TEST_F(MainWindowTest, ImportDialogRereadsTheFileWhenTheEncodingChanges) {
 // Saving writes the program's own layout; a spreadsheet's file or a phone's
 // contacts must not be replaced by it, so such a book opens without a name.
 TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
     f.OpenDocument(sheet);
     ASSERT_EQ(f.wholeBook().rowCount(), 3);
@@ -192,7 +192,7 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
 }
 
 TEST_F(MainWindowTest, FileDialogsStartInTheBookFolderAndNameEachPatternOnce) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString books = QDir(home.path()).filePath(QStringLiteral("住所録"));
     for (const char* command : {"ActOpen", "ActImport", "ActExport"}) {
         f.runCommand(command);
@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, FileDialogsStartInTheBookFolderAndNameEachPatternOnce) {
 }
 
 TEST_F(MainWindowTest, AnUnsavedBookCanTakeTheImportedRowsAsWellAsBeReplaced) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
     f.setBookModified(true);
     const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
@@ -267,7 +267,7 @@ TEST_F(MainWindowTest, ImportDialogWarnsOfMissingAddressesAndRefusesHugeTables) 
 
 // A mapping chosen for one layout does not displace the one of another.
 TEST_F(MainWindowTest, EachLayoutOfFileIsOfferedItsOwnMapping) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
     const QString other =
         writeFile(home.filePath("other.csv"), QStringLiteral("名前,メモ\n山田,友人\n").toUtf8());

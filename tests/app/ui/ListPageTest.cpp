@@ -10,15 +10,15 @@
 #include "app/ui/CommandTable.h"
 #include "book/AddressRecord.h"
 #include "platform/ui/StringGrid.h"
-#include "print/ui/ListPage.h"
 #include "print/ListText.h"
+#include "print/ui/ListPage.h"
 #include "render/ui/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
 
 // `n` records named 名前1.., every second one a friend.
-void fillBook(app::TMirelForm& f, int n) {
+void fillBook(app::MainWindow& f, int n) {
     platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
@@ -35,12 +35,12 @@ QString listed(const platform::CellGrid& grid, print::ListKind kind) {
     return print::buildListText(grid, kind).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-bool on(app::TMirelForm& f, const char* action) { return f.isCommandEnabled(action); }
+bool on(app::MainWindow& f, const char* action) { return f.isCommandEnabled(action); }
 
 }  // namespace
 
 TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 3);
     f.showPage(app::Page::List);
     QPlainTextEdit* box = f.findChild<QPlainTextEdit*>("RichEdit1");
@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
 }
 
 TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 2);
     f.show();
     f.showPage(app::Page::List);
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, SwitchingTheKindRebuildsAndLosesTypedText) {
 }
 
 TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 5);
     f.selectRelation(QStringLiteral("友人"));  // rows 1, 3, 5
     ASSERT_FALSE(f.showingAll());
@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
 }
 
 TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 150);  // three lines a record: several pages
     f.showPage(app::Page::List);
     QTest::mouseClick(f.findChild<QRadioButton*>("Phone"), Qt::LeftButton);
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
 }
 
 TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillBook(f, 3);
     f.show();
     f.activateWindow();
@@ -131,7 +131,7 @@ TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
 }
 
 TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     platform::StringGrid& g = *wholeGrid(f);
     const QStringList names = {QStringLiteral("山田太郎"), QStringLiteral("佐藤花"),
                                QStringLiteral("鈴木"), QStringLiteral("長谷川美穂子")};

@@ -15,16 +15,16 @@
 #include <cerrno>
 #include <thread>
 
-#include "cli/PdfExport.h"
-#include "settings/SettingsInput.h"
 #include "book/AddressRecord.h"
+#include "cli/PdfExport.h"
 #include "message/RenderMessageSide.h"
 #include "platform/page/PagePlayer.h"
+#include "platform/pdf/PdfDocument.h"
 #include "platform/pictures/PictureFiles.h"
 #include "platform/text/Sjis.h"
-#include "platform/pdf/PdfDocument.h"
 #include "render/ConvertForVertical.h"
 #include "render/DrawAddressSide.h"
+#include "settings/SettingsInput.h"
 
 namespace {
 

@@ -38,7 +38,7 @@ void fillRecord(platform::StringGrid& g, int row, const QString& name, const QSt
 }  // namespace
 
 TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setRowCount(3);
     fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
     fillRecord(*wholeGrid(f), 2, QStringLiteral("鈴木一郎"), QStringLiteral("仕事"));
@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
 }
 
 TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     envelopeSide(f, true)->setChecked(true);
     kindChoice(f)->setCurrentIndex(0);
     f.RefreshPreview();
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
 }
 
 TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setRowCount(4);
     f.wholeBook().setCell(book::ColPostal, 3, QStringLiteral("123-4567"));
     f.showPage(app::Page::Sender);
@@ -85,7 +85,7 @@ TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
 }
 
 TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
     f.findChild<QLineEdit*>("SSimei")->setText(QStringLiteral("鈴木一郎"));
     f.findChild<QLineEdit*>("SYuubinBangou1")->setText(QStringLiteral("530"));
@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, PreviewScreenshotsOfEveryKind) {
 }
 
 TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.showPage(app::Page::Preview);
     auto* note = f.findChild<QLabel*>("OverflowRemark");
     ASSERT_NE(note, nullptr);

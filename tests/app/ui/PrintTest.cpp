@@ -11,7 +11,7 @@
 
 namespace {
 
-void fillNames(app::TMirelForm& f, const QStringList& names) {
+void fillNames(app::MainWindow& f, const QStringList& names) {
     f.wholeBook().setRowCount(int(names.size()) + 1);
     for (int r = 1; r <= names.size(); ++r) {
         f.wholeBook().setCell(book::ColName, r, names[r - 1]);
@@ -42,7 +42,7 @@ const QStringList kNames = {"青木", "井上一郎", "上田", "江口美咲子
 }  // namespace
 
 TEST_F(MainWindowTest, OneSelectedRowPrintsOnePage) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillNames(f, kNames);
     wholeGrid(f)->setRow(3);
     f.ActPrintExecute();
@@ -52,7 +52,7 @@ TEST_F(MainWindowTest, OneSelectedRowPrintsOnePage) {
 }
 
 TEST_F(MainWindowTest, SelectedRowsPrintInGridOrderOnePageEach) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillNames(f, kNames);
     selectRows(*wholeGrid(f), 2, 5);
     f.ActPrintExecute();
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, SelectedRowsPrintInGridOrderOnePageEach) {
 }
 
 TEST_F(MainWindowTest, PrintedCardsCarryNoPreprintedMarks) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     wholeGrid(f)->setRow(1);  // an empty record: nothing at all to print
     f.ActPrintExecute();
     ASSERT_EQ(printer.pages.size(), 1);
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, PrintedCardsCarryNoPreprintedMarks) {
 }
 
 TEST_F(MainWindowTest, TheFilteredGridsSelectionIsPrinted) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillNames(f, kNames);  // 友人: rows 1, 3, 5
     f.selectRelation(QStringLiteral("友人"));
     selectRows(*filteredGrid(f), 1, 3);
@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, TheFilteredGridsSelectionIsPrinted) {
 }
 
 TEST_F(MainWindowTest, CancellingThePrintDialogPrintsNothing) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     printer.acceptDialog = false;
     f.ActPrintExecute();
     EXPECT_EQ(printer.calls, QStringList({"dialog"}));
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, CancellingThePrintDialogPrintsNothing) {
 
 TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
     dialogs.expect("error");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillNames(f, kNames);
     selectRows(*wholeGrid(f), 1, 4);
     printer.failNewPage = true;
@@ -114,13 +114,13 @@ TEST_F(MainWindowTest, APrinterFailureIsReportedAndTheNextJobRuns) {
 }
 
 TEST_F(MainWindowTest, PrinterSetupRunsTheSetupDialog) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.runCommand("ActPrinter");
     EXPECT_EQ(printer.calls, QStringList({"setup"}));
 }
 
 TEST_F(MainWindowTest, CardsThatRunOffAreAskedAboutOnceBeforePrinting) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     fillNames(f, kNames);
     const QString longLine =
         QStringLiteral("北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館");

@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "app/ui/Settings.h"
-#include "settings/SettingsInput.h"
 #include "platform/files/ProfileFile.h"
 #include "platform/text/Sjis.h"
 #include "platform/ui/SpinField.h"
+#include "settings/SettingsInput.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
@@ -24,7 +24,7 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-int spin(app::TMirelForm& f, const char* name) {
+int spin(app::MainWindow& f, const char* name) {
     return f.findChild<platform::SpinField*>(QLatin1String(name))->value();
 }
 
@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, ValuesComeBackInTheirControls) {
             "; mine\r\n[Edit]\r\ntext1=  山田　太郎  \r\ntext3=\"123\"\r\n[SE]\r\nint001=12\r\n"
             "int002=0x1F\r\nint003=abc\r\nint005=99\r\nint052=500\r\nint053=$10\r\n"
             "[Kind]\r\nintCB2=7\r\n[Font]\r\nintCB1=2\r\n[Mine]\r\nx=1\r\n"));
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     EXPECT_EQ(f.findChild<QLineEdit*>("SSimei")->text(), QStringLiteral("山田　太郎"));
     EXPECT_EQ(f.findChild<QLineEdit*>("SYuubinBangou1")->text(), QStringLiteral("123"));
     EXPECT_EQ(spin(f, "UXPos"), 12);
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, ValuesComeBackInTheirControls) {
 // What the user types is kept as the file can hold it: 〜 as its CP932
 // code, and a choice typed to no item as no choice rather than a new item.
 TEST_F(MainWindowTest, TypedSenderTextAndChoicesAreWrittenAsTyped) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     f.findChild<QLineEdit*>("SSimei")->setText(QStringLiteral("1〜3"));
     for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3"}) {
@@ -130,14 +130,14 @@ TEST_F(MainWindowTest, TypedSenderTextAndChoicesAreWrittenAsTyped) {
 
 TEST_F(MainWindowTest, RangesAreAppliedWhenValuesReachTheirControls) {
     writeIni(home.filePath("mirel36.ini"), QStringLiteral("[SE]\r\nint001=99\r\nint006=-999\r\n"));
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     EXPECT_EQ(spin(f, "UXPos"), 50);
     EXPECT_EQ(spin(f, "J1YPos"), -300);
 }
 
 TEST_F(MainWindowTest, AnUnwritableSettingsFileIsReported) {
     dialogs.expect("error");
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     Q_UNUSED(f);
     // A folder where the file should be: nothing can replace it.
     ASSERT_TRUE(QDir(home.path()).mkdir("mirel36.ini"));
@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, TypesettingChoicesRoundTripAndOldFilesStayClassic) {
     EXPECT_EQ(old.blockDash, render::BlockDash::AsTyped);
     EXPECT_EQ(old.halfKana, render::HalfKana::AsTyped);
     EXPECT_EQ(old.fitColumns, render::FitColumns::Classic);
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     for (const char* name : {"JointAlign", "BlockDash", "HalfKana", "FitColumns"})
         EXPECT_EQ(f.findChild<QComboBox*>(name)->currentIndex(), 0) << name;
 
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, TypesettingChoicesRoundTripAndOldFilesStayClassic) {
     EXPECT_EQ(read.blockDash, render::BlockDash::No);
     EXPECT_EQ(read.halfKana, render::HalfKana::FullWidth);
     EXPECT_EQ(read.fitColumns, render::FitColumns::Fit);
-    app::TMirelForm& again = make();
+    app::MainWindow& again = make();
     EXPECT_EQ(again.findChild<QComboBox*>("BlockDash")->currentIndex(), 2);
     EXPECT_EQ(again.findChild<QComboBox*>("HalfKana")->currentIndex(), 1);
 }

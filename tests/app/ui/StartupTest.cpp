@@ -20,7 +20,7 @@
 #include "tests/app/MainWindowFixture.h"
 
 TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　"));
     ASSERT_EQ(f.wholeBook().rowCount(), 2);
     EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
@@ -50,7 +50,7 @@ TEST_F(MainWindowTest, ExistingFoldersAreLeftAsTheyAre) {
 }
 
 TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     EXPECT_EQ(f.width(), 679);
     EXPECT_EQ(f.height() - f.menuBar()->sizeHint().height(), 505);
     EXPECT_EQ(f.findChild<QToolBar*>("ToolBar1")->height(), 29);
@@ -86,7 +86,7 @@ TEST_F(MainWindowTest, WindowPagesAndGridsAreLaidOutAsDesigned) {
 }
 
 TEST_F(MainWindowTest, ChoiceListsStartOnTheirFirstItem) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5",
                              "ComboBox6", "ComboBox7"}) {
         auto* box = f.findChild<QComboBox*>(QLatin1String(name));
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, ChoiceListsStartOnTheirFirstItem) {
 }
 
 TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(wholeGrid(f), &enter);
@@ -115,7 +115,7 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint) {
 }
 
 TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     const QImage shot = f.grab().toImage();
     ASSERT_FALSE(shot.isNull());
@@ -132,7 +132,7 @@ TEST_F(MainWindowTest, ScreenshotShowsJapaneseText) {
 // The preview is painted inside the window's backing store at the box's
 // offset; the box must look the same there as on its own.
 TEST_F(MainWindowTest, PreviewBoxPaintsInPlaceInsideTheWindow) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.show();
     QCoreApplication::processEvents();
     auto* box = f.findChild<QWidget*>(QStringLiteral("PaintBox1"));

@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "postal/PostalDictionaryFile.h"
 #include "book/ui/SenderPage.h"
+#include "postal/PostalDictionaryFile.h"
 
 namespace {
 

@@ -17,7 +17,7 @@ using namespace editortest;
 
 namespace {
 
-class PictanDrawing : public EditorWindowTest {
+class PictureEditorDrawing : public EditorWindowTest {
   protected:
     editor::ColourSwatch* swatch(const char* name) const {
         return child<editor::ColourSwatch>(name);
@@ -33,7 +33,7 @@ class PictanDrawing : public EditorWindowTest {
     }
 };
 
-TEST_F(PictanDrawing, PenPressDrawsASquareAndMarksThePicture) {
+TEST_F(PictureEditorDrawing, PenPressDrawsASquareAndMarksThePicture) {
     click(QPoint(10, 20));
     const QImage& p = form->currentPicture();
     EXPECT_EQ(p.pixel(10, 20), kBlack);
@@ -49,14 +49,14 @@ TEST_F(PictanDrawing, PenPressDrawsASquareAndMarksThePicture) {
     EXPECT_EQ(form->currentPicture().pixel(101, 101), kRed);
 }
 
-TEST_F(PictanDrawing, PointerDisplayFollowsMovesWithoutButtons) {
+TEST_F(PictureEditorDrawing, PointerDisplayFollowsMovesWithoutButtons) {
     mouse(QEvent::MouseMove, QPoint(7, 8), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(child<QLabel>("StatusPanel1")->text(), QStringLiteral(" X 7  Y 8"));
     EXPECT_EQ(countColour(form->currentPicture(), kWhite), 341 * 504);
     EXPECT_FALSE(form->editorModified());
 }
 
-TEST_F(PictanDrawing, ModifiersAndDoubleClicksOnlyPushUndo) {
+TEST_F(PictureEditorDrawing, ModifiersAndDoubleClicksOnlyPushUndo) {
     click(QPoint(30, 30), Qt::LeftButton, Qt::ShiftModifier);
     click(QPoint(40, 40), Qt::LeftButton, Qt::ControlModifier);
     EXPECT_EQ(countColour(form->currentPicture(), kWhite), 341 * 504);
@@ -71,7 +71,7 @@ TEST_F(PictanDrawing, ModifiersAndDoubleClicksOnlyPushUndo) {
     EXPECT_EQ(form->undoRing().count(), 4);
 }
 
-TEST_F(PictanDrawing, SixPressesAndSixUndosWalkBackFiveLevels) {
+TEST_F(PictureEditorDrawing, SixPressesAndSixUndosWalkBackFiveLevels) {
     child<platform::SpinField>("SpinEdit1")->setValue(1);
     for (int i = 0; i < 6; ++i) click(QPoint(10 * i, 0));
     EXPECT_EQ(countColour(form->currentPicture(), kBlack), 6);
@@ -86,7 +86,7 @@ TEST_F(PictanDrawing, SixPressesAndSixUndosWalkBackFiveLevels) {
     EXPECT_TRUE(form->editorModified());
 }
 
-TEST_F(PictanDrawing, UndoAfterATurnBringsBackTheSizeOfTheLastPress) {
+TEST_F(PictureEditorDrawing, UndoAfterATurnBringsBackTheSizeOfTheLastPress) {
     click(QPoint(1, 1));
     act("Act90")->trigger();
     EXPECT_EQ(form->pictureSize(), QSize(504, 341));
@@ -96,7 +96,7 @@ TEST_F(PictanDrawing, UndoAfterATurnBringsBackTheSizeOfTheLastPress) {
     EXPECT_EQ(child<QLabel>("Size")->text(), QStringLiteral("ヨコ 100\r\nタテ 148"));
 }
 
-TEST_F(PictanDrawing, DraggedLineEndsOffsetByTheWidth) {
+TEST_F(PictureEditorDrawing, DraggedLineEndsOffsetByTheWidth) {
     chooseTool("Line1");
     drag(QPoint(10, 10), QPoint(50, 20));
     const QImage& p = form->currentPicture();
@@ -106,7 +106,7 @@ TEST_F(PictanDrawing, DraggedLineEndsOffsetByTheWidth) {
     EXPECT_EQ(form->undoRing().count(), 1);
 }
 
-TEST_F(PictanDrawing, RubberBandOverBlackShowsTheInverse) {
+TEST_F(PictureEditorDrawing, RubberBandOverBlackShowsTheInverse) {
     form->NewPicture(kBlack);
     chooseTool("Rect1");
     drag(QPoint(10, 10), QPoint(30, 30));
@@ -115,7 +115,7 @@ TEST_F(PictanDrawing, RubberBandOverBlackShowsTheInverse) {
     EXPECT_EQ(p.pixel(20, 20), kBlack);  // outline only
 }
 
-TEST_F(PictanDrawing, ReleasingOneOfTwoButtonsDrawsInTheOtherColour) {
+TEST_F(PictureEditorDrawing, ReleasingOneOfTwoButtonsDrawsInTheOtherColour) {
     chooseTool("Rect1");
     mouse(QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
     mouse(QEvent::MouseMove, QPoint(20, 20), Qt::NoButton, Qt::LeftButton);
@@ -126,7 +126,7 @@ TEST_F(PictanDrawing, ReleasingOneOfTwoButtonsDrawsInTheOtherColour) {
     EXPECT_EQ(form->currentPicture().pixel(39, 20), kRed);
 }
 
-TEST_F(PictanDrawing, RightDragOutsideThePictureLeavesTheBandWhereItWas) {
+TEST_F(PictureEditorDrawing, RightDragOutsideThePictureLeavesTheBandWhereItWas) {
     chooseTool("Line1");
     mouse(QEvent::MouseButtonPress, QPoint(10, 10), Qt::RightButton, Qt::RightButton);
     mouse(QEvent::MouseMove, QPoint(30, 10), Qt::NoButton, Qt::RightButton);
@@ -142,7 +142,7 @@ TEST_F(PictanDrawing, RightDragOutsideThePictureLeavesTheBandWhereItWas) {
     EXPECT_EQ(form->currentPicture().pixel(340, 200), kBlack);
 }
 
-TEST_F(PictanDrawing, FillAndPickerWorkThroughTheWindow) {
+TEST_F(PictureEditorDrawing, FillAndPickerWorkThroughTheWindow) {
     chooseTool("Paint1");
     click(QPoint(100, 100));
     EXPECT_EQ(countColour(form->currentPicture(), kBlack), 341 * 504);
@@ -156,7 +156,7 @@ TEST_F(PictanDrawing, FillAndPickerWorkThroughTheWindow) {
     EXPECT_EQ(form->undoRing().count(), 3);
 }
 
-TEST_F(PictanDrawing, PaletteTakesTheCellWhereTheButtonIsReleased) {
+TEST_F(PictureEditorDrawing, PaletteTakesTheCellWhereTheButtonIsReleased) {
     paletteMouse(QEvent::MouseButtonPress, 2, Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(palette()->foregroundIndex(), 2);
     paletteMouse(QEvent::MouseMove, 12, Qt::NoButton, Qt::LeftButton);
@@ -174,7 +174,7 @@ TEST_F(PictanDrawing, PaletteTakesTheCellWhereTheButtonIsReleased) {
     EXPECT_EQ(form->currentPicture().pixel(0, 0), 0xFF0000FFu);
 }
 
-TEST_F(PictanDrawing, ColourDialogsChangeTheLeftColourAndTheBackground) {
+TEST_F(PictureEditorDrawing, ColourDialogsChangeTheLeftColourAndTheBackground) {
     dialogs.colours = {QColor(0x12, 0x34, 0x56), QColor()};
     act("ActColorDlg")->trigger();
     EXPECT_EQ(swatch("LColor")->colour(), 0xFF123456u);
@@ -200,7 +200,7 @@ TEST_F(PictanDrawing, ColourDialogsChangeTheLeftColourAndTheBackground) {
 
 namespace {
 
-TEST_F(PictanDrawing, WidthFieldThatIsNoNumberDrawsOnePixel) {
+TEST_F(PictureEditorDrawing, WidthFieldThatIsNoNumberDrawsOnePixel) {
     child<platform::SpinField>("SpinEdit1")->lineEdit()->setText(QStringLiteral("x"));
     click(QPoint(50, 50));
     EXPECT_EQ(countColour(form->currentPicture(), kBlack), 1);
@@ -211,7 +211,7 @@ TEST_F(PictanDrawing, WidthFieldThatIsNoNumberDrawsOnePixel) {
 // Turned, a picture one pixel wide and 2^26 high is wider than any raster
 // may be, so no turned copy can be made: the picture stays, and the user
 // hears why, as from the resize dialog.
-TEST_F(PictanDrawing, ATurnThatCannotBeMadeKeepsThePictureAndSaysWhy) {
+TEST_F(PictureEditorDrawing, ATurnThatCannotBeMadeKeepsThePictureAndSaysWhy) {
     dialogs.expect("error");
     const QImage tall(1, 1 << 26, QImage::Format_RGB32);  // never written: costs no memory
     ASSERT_FALSE(tall.isNull());

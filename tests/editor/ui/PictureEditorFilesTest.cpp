@@ -22,7 +22,7 @@ using platform::Answer;
 
 namespace {
 
-using PictanFiles = EditorWindowTest;
+using PictureEditorFiles = EditorWindowTest;
 
 const QString kQuestionNew =
     QStringLiteral("『 新規画像 』　が保存されていません。\r\n\r\n　保存しますか？");
@@ -53,7 +53,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-TEST_F(PictanFiles, NewAsksOnlyAboutAnUnsavedPicture) {
+TEST_F(PictureEditorFiles, NewAsksOnlyAboutAnUnsavedPicture) {
     act("ActNew")->trigger();
     EXPECT_EQ(dialogs.count("question"), 0);
 
@@ -72,7 +72,7 @@ TEST_F(PictanFiles, NewAsksOnlyAboutAnUnsavedPicture) {
     EXPECT_EQ(form->undoRing().count(), 0);
 }
 
-TEST_F(PictanFiles, NewThenYesThenCancelledSaveAsKeepsThePicture) {
+TEST_F(PictureEditorFiles, NewThenYesThenCancelledSaveAsKeepsThePicture) {
     click(QPoint(5, 5));
     dialogs.answers = {Answer::Yes};
     act("ActNew")->trigger();  // no file name: Save As, and its dialog is cancelled
@@ -83,7 +83,7 @@ TEST_F(PictanFiles, NewThenYesThenCancelledSaveAsKeepsThePicture) {
     EXPECT_FALSE(QFileInfo::exists(tempFile()));
 }
 
-TEST_F(PictanFiles, SaveAsOffersTheTemporaryPictureAndRemembersTheFilter) {
+TEST_F(PictureEditorFiles, SaveAsOffersTheTemporaryPictureAndRemembersTheFilter) {
     form->ActSaveAsExecute();
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     const platform::FileDialogRequest first = dialogs.fileRequests[0];
@@ -101,7 +101,7 @@ TEST_F(PictanFiles, SaveAsOffersTheTemporaryPictureAndRemembersTheFilter) {
     EXPECT_FALSE(QFileInfo::exists(tempFile()));
 }
 
-TEST_F(PictanFiles, TheTypedExtensionDecidesTheFormatOverTheFilter) {
+TEST_F(PictureEditorFiles, TheTypedExtensionDecidesTheFormatOverTheFilter) {
     click(QPoint(3, 3));
     const QString target = path("b.jpg");
     dialogs.files = {chosen(target, 0)};  // the bitmap filter, a JPEG name
@@ -118,7 +118,7 @@ TEST_F(PictanFiles, TheTypedExtensionDecidesTheFormatOverTheFilter) {
     EXPECT_EQ(dialogs.count("save"), 2);
 }
 
-TEST_F(PictanFiles, TurningFlippingAndResizingMarkThePictureUnsaved) {
+TEST_F(PictureEditorFiles, TurningFlippingAndResizingMarkThePictureUnsaved) {
     for (const char* command : {"Act90", "Act180", "Act270", "ActHanRL", "ActHanTB"}) {
         SCOPED_TRACE(command);
         act(command)->trigger();
@@ -132,7 +132,7 @@ TEST_F(PictanFiles, TurningFlippingAndResizingMarkThePictureUnsaved) {
     EXPECT_TRUE(form->editorModified());
 }
 
-TEST_F(PictanFiles, PictureSavedUnderTheTemporaryNameSurvives) {
+TEST_F(PictureEditorFiles, PictureSavedUnderTheTemporaryNameSurvives) {
     click(QPoint(3, 3));
     dialogs.files = {chosen(tempFile(), 0)};
     EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Saved);
@@ -148,7 +148,7 @@ TEST_F(PictanFiles, PictureSavedUnderTheTemporaryNameSurvives) {
     EXPECT_EQ(editor::readPictureFile(tempFile()).image.pixel(101, 101), kWhite);
 }
 
-TEST_F(PictanFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
+TEST_F(PictureEditorFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
     dialogs.expect("error");
     dialogs.files = {chosen(path("missing/folder/c.bmp"), 0)};
     EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Failed);
@@ -161,7 +161,7 @@ TEST_F(PictanFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
     EXPECT_EQ(form->editorFileName(), path("missing/folder/c.bmp"));
 }
 
-TEST_F(PictanFiles, UnmakeablePictureFolderStopsSaveAsBeforeItsDialog) {
+TEST_F(PictureEditorFiles, UnmakeablePictureFolderStopsSaveAsBeforeItsDialog) {
     dialogs.expect("error");
     writeFile(home.filePath(QStringLiteral("Desktop/はがき画像")), "not a folder");
     EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Failed);
@@ -169,7 +169,7 @@ TEST_F(PictanFiles, UnmakeablePictureFolderStopsSaveAsBeforeItsDialog) {
     EXPECT_EQ(dialogs.count("error"), 1);
 }
 
-TEST_F(PictanFiles, FailedSaveFromTheQuestionStopsTheCaller) {
+TEST_F(PictureEditorFiles, FailedSaveFromTheQuestionStopsTheCaller) {
     dialogs.expect("error", 3);
     dialogs.files = {chosen(path("nowhere/x.bmp"), 0)};
     form->ActSaveAsExecute();  // leaves an unwritable name behind
@@ -187,7 +187,7 @@ TEST_F(PictanFiles, FailedSaveFromTheQuestionStopsTheCaller) {
     form->hide();
 }
 
-TEST_F(PictanFiles, QuestionNamesTheFile) {
+TEST_F(PictureEditorFiles, QuestionNamesTheFile) {
     const QString file = path("a.bmp");
     ASSERT_TRUE(editor::writeBitmapPicture(file, quarters()).isEmpty());
     form->LoadPictureFile(file);
@@ -198,7 +198,7 @@ TEST_F(PictanFiles, QuestionNamesTheFile) {
               QStringLiteral("『 a.bmp 』　が保存されていません。\r\n\r\n　保存しますか？"));
 }
 
-TEST_F(PictanFiles, BitmapRoundTripKeepsEveryPixel) {
+TEST_F(PictureEditorFiles, BitmapRoundTripKeepsEveryPixel) {
     const QString file = path("round.bmp");
     form->replacePicture(quarters(), QSize(30, 20));
     ASSERT_TRUE(form->WriteBitmapFile(file));
@@ -213,7 +213,7 @@ TEST_F(PictanFiles, BitmapRoundTripKeepsEveryPixel) {
               QStringLiteral("ヨコ 8\r\nタテ 5"));
 }
 
-TEST_F(PictanFiles, JpegRoundTripKeepsColoursClose) {
+TEST_F(PictureEditorFiles, JpegRoundTripKeepsColoursClose) {
     const QString file = path("round.jpg");
     form->replacePicture(quarters(), QSize(30, 20));
     ASSERT_TRUE(form->WriteJpegFile(file));
@@ -229,7 +229,7 @@ TEST_F(PictanFiles, JpegRoundTripKeepsColoursClose) {
     EXPECT_LT(c.blue(), 60);
 }
 
-TEST_F(PictanFiles, OtherExtensionsAndMissingFilesAreIgnoredSilently) {
+TEST_F(PictureEditorFiles, OtherExtensionsAndMissingFilesAreIgnoredSilently) {
     writeFile(path("x.gif"), "GIF89a");
     writeFile(path("x.ico"), "");
     click(QPoint(2, 2));
@@ -244,7 +244,7 @@ TEST_F(PictanFiles, OtherExtensionsAndMissingFilesAreIgnoredSilently) {
     EXPECT_FALSE(act("ActUndo")->isEnabled());
 }
 
-TEST_F(PictanFiles, UndecodableFileReportsAndKeepsEverything) {
+TEST_F(PictureEditorFiles, UndecodableFileReportsAndKeepsEverything) {
     dialogs.expect("error");
     writeFile(path("bad.bmp"), "BM this is no bitmap");
     form->LoadPictureFile(path("bad.bmp"));
@@ -254,7 +254,7 @@ TEST_F(PictanFiles, UndecodableFileReportsAndKeepsEverything) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pictan   Zandor     　新規画像"));
 }
 
-TEST_F(PictanFiles, DroppingFilesLoadsTheFirstOnly) {
+TEST_F(PictureEditorFiles, DroppingFilesLoadsTheFirstOnly) {
     ASSERT_TRUE(editor::writeBitmapPicture(path("one.bmp"), filled(7, 5, kRed)).isEmpty());
     ASSERT_TRUE(editor::writeBitmapPicture(path("two.bmp"), filled(9, 9, kBlue)).isEmpty());
     QMimeData data;
@@ -269,7 +269,7 @@ TEST_F(PictanFiles, DroppingFilesLoadsTheFirstOnly) {
     EXPECT_EQ(form->pictureSize(), QSize(7, 5));
 }
 
-TEST_F(PictanFiles, EveryShowingReplaysTheArguments) {
+TEST_F(PictureEditorFiles, EveryShowingReplaysTheArguments) {
     ASSERT_TRUE(editor::writeBitmapPicture(path("arg.bmp"), filled(6, 4, kRed)).isEmpty());
     makeWindows({path("book.csv"), path("arg.bmp")});
     form->show();
@@ -287,7 +287,7 @@ TEST_F(PictanFiles, EveryShowingReplaysTheArguments) {
     form->hide();
 }
 
-TEST_F(PictanFiles, UnsavedPictureSurvivesANonPictureArgument) {
+TEST_F(PictureEditorFiles, UnsavedPictureSurvivesANonPictureArgument) {
     makeWindows({path("book.csv")});
     click(QPoint(1, 1));
     dialogs.answers = {Answer::No};
@@ -298,7 +298,7 @@ TEST_F(PictanFiles, UnsavedPictureSurvivesANonPictureArgument) {
     form->hide();
 }
 
-TEST_F(PictanFiles, CloseQueryHidesUnlessCancelled) {
+TEST_F(PictureEditorFiles, CloseQueryHidesUnlessCancelled) {
     form->show();
     click(QPoint(1, 1));
     dialogs.answers = {Answer::Cancel};
@@ -320,7 +320,7 @@ TEST_F(PictanFiles, CloseQueryHidesUnlessCancelled) {
 
 // A picture pixel is 1/360 inch on paper, as on the message side: at 720
 // dpi each one takes two printer dots each way.
-TEST_F(PictanFiles, PrintSizesPixelsIn360thsOfAnInchAtTheTopLeft) {
+TEST_F(PictureEditorFiles, PrintSizesPixelsIn360thsOfAnInchAtTheTopLeft) {
     dialogs.expect("error");
     printer.dotsPerInch = 720;
     QImage p = filled(40, 30, kWhite);
@@ -350,7 +350,7 @@ TEST_F(PictanFiles, PrintSizesPixelsIn360thsOfAnInchAtTheTopLeft) {
 
 namespace {
 
-TEST_F(PictanFiles, WithoutADesktopTheFolderGoesInHome) {
+TEST_F(PictureEditorFiles, WithoutADesktopTheFolderGoesInHome) {
     QDir(home.filePath(QStringLiteral("Desktop"))).removeRecursively();
     form->ActSaveAsExecute();
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
@@ -361,7 +361,7 @@ TEST_F(PictanFiles, WithoutADesktopTheFolderGoesInHome) {
 
 }  // namespace
 
-TEST_F(PictanFiles, AMetafileLoadsOnWhiteAtItsSizeAndSavesUnderANewName) {
+TEST_F(PictureEditorFiles, AMetafileLoadsOnWhiteAtItsSizeAndSavesUnderANewName) {
     // A placeable metafile of 40 x 30 pixels at 96 per inch, with nothing drawn.
     const QString wmf = path("clip.wmf");
     QFile file(wmf);

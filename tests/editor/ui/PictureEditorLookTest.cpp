@@ -13,9 +13,9 @@ using namespace editortest;
 
 namespace {
 
-using PictanLook = EditorWindowTest;
+using PictureEditorLook = EditorWindowTest;
 
-TEST_F(PictanLook, PictureSitsInItsFrameOnTheArea) {
+TEST_F(PictureEditorLook, PictureSitsInItsFrameOnTheArea) {
     form->show();
     click(QPoint(20, 20));
     child<QWidget>("Line1")->setProperty("checked", true);

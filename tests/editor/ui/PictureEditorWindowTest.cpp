@@ -18,13 +18,13 @@ using namespace editortest;
 
 namespace {
 
-using PictanForm = EditorWindowTest;
+using PictureEditorWindow = EditorWindowTest;
 
-QString sizeText(const editor::TPictanForm1& f) {
+QString sizeText(const editor::PictureEditorWindow& f) {
     return f.findChild<QLabel*>(QStringLiteral("Size"))->text();
 }
 
-TEST_F(PictanForm, StartsWithAWhitePostcardAndNothingToUndo) {
+TEST_F(PictureEditorWindow, StartsWithAWhitePostcardAndNothingToUndo) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pictan   Zandor     　新規画像"));
     EXPECT_EQ(form->pictureSize(), QSize(341, 504));
     EXPECT_EQ(countColour(form->currentPicture(), kWhite), 341 * 504);
@@ -38,7 +38,7 @@ TEST_F(PictanForm, StartsWithAWhitePostcardAndNothingToUndo) {
     EXPECT_EQ(form->size(), QSize(736, 658));
 }
 
-TEST_F(PictanForm, SizeLabelFollowsTheChosenUnit) {
+TEST_F(PictureEditorWindow, SizeLabelFollowsTheChosenUnit) {
     EXPECT_EQ(sizeText(*form), QStringLiteral("ヨコ 100\r\nタテ 148"));
     auto radios = child<QWidget>("RadioGroup1")->findChildren<QRadioButton*>();
     ASSERT_EQ(radios.size(), 2);
@@ -48,7 +48,7 @@ TEST_F(PictanForm, SizeLabelFollowsTheChosenUnit) {
     EXPECT_EQ(sizeText(*form), QStringLiteral("ヨコ 100\r\nタテ 148"));
 }
 
-TEST_F(PictanForm, CommandsCarryCaptionsHintsAndMenuPlaces) {
+TEST_F(PictureEditorWindow, CommandsCarryCaptionsHintsAndMenuPlaces) {
     QAction* undo = act("ActUndo");
     EXPECT_EQ(undo->text(), QStringLiteral("レスキュー"));
     EXPECT_EQ(undo->toolTip(), QStringLiteral("レスキュー"));
@@ -72,7 +72,7 @@ TEST_F(PictanForm, CommandsCarryCaptionsHintsAndMenuPlaces) {
     EXPECT_EQ(menus[2]->menu()->actions().value(0), act("ActAbout"));
 }
 
-TEST_F(PictanForm, ToolBarRunsTopToBottomInItsOrder) {
+TEST_F(PictureEditorWindow, ToolBarRunsTopToBottomInItsOrder) {
     auto* bar = child<QToolBar>("ToolBar1");
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->orientation(), Qt::Vertical);
@@ -86,7 +86,7 @@ TEST_F(PictanForm, ToolBarRunsTopToBottomInItsOrder) {
     EXPECT_EQ(child<QToolButton>("Paint1")->toolTip(), QStringLiteral("塗潰し"));
 }
 
-TEST_F(PictanForm, ToolButtonsChooseTheToolAndItsPointer) {
+TEST_F(PictureEditorWindow, ToolButtonsChooseTheToolAndItsPointer) {
     child<QToolButton>("Rect1")->click();
     EXPECT_EQ(form->drawingTool(), editor::DrawingTool::Rect);
     EXPECT_EQ(image()->cursor().shape(), Qt::CrossCursor);
@@ -97,13 +97,13 @@ TEST_F(PictanForm, ToolButtonsChooseTheToolAndItsPointer) {
     EXPECT_FALSE(image()->cursor().pixmap().isNull());
 }
 
-TEST_F(PictanForm, LongHintGoesToStatusPanelZero) {
+TEST_F(PictureEditorWindow, LongHintGoesToStatusPanelZero) {
     QStatusTipEvent tip(QStringLiteral("画像を印刷します"));
     QApplication::sendEvent(form.get(), &tip);
     EXPECT_EQ(child<QLabel>("StatusPanel0")->text(), QStringLiteral("画像を印刷します"));
 }
 
-TEST_F(PictanForm, FrameIsCentredAndGoesNegativeForLargePictures) {
+TEST_F(PictureEditorWindow, FrameIsCentredAndGoesNegativeForLargePictures) {
     form->show();
     auto* box = child<QScrollArea>("ScrollBox1");
     auto* panel = child<QWidget>("Panel1");
@@ -121,7 +121,7 @@ TEST_F(PictanForm, FrameIsCentredAndGoesNegativeForLargePictures) {
     form->hide();
 }
 
-TEST_F(PictanForm, TransformsTurnThePictureAndMarkItUnsaved) {
+TEST_F(PictureEditorWindow, TransformsTurnThePictureAndMarkItUnsaved) {
     QImage p = filled(2, 1);
     p.setPixel(0, 0, kRed);
     p.setPixel(1, 0, kBlue);
@@ -144,7 +144,7 @@ TEST_F(PictanForm, TransformsTurnThePictureAndMarkItUnsaved) {
     EXPECT_EQ(sizeText(*form), QStringLiteral("ヨコ 148\r\nタテ 100"));
 }
 
-TEST_F(PictanForm, AboutBoxOpensWithoutBlocking) {
+TEST_F(PictureEditorWindow, AboutBoxOpensWithoutBlocking) {
     act("ActAbout")->trigger();
     EXPECT_TRUE(about->isVisible());
     EXPECT_FALSE(about->isModal());
@@ -152,7 +152,7 @@ TEST_F(PictanForm, AboutBoxOpensWithoutBlocking) {
     EXPECT_FALSE(about->isVisible());
 }
 
-TEST_F(PictanForm, SizeCommandShowsTheResizeDialogOnce) {
+TEST_F(PictureEditorWindow, SizeCommandShowsTheResizeDialogOnce) {
     act("ActSize")->trigger();
     EXPECT_TRUE(resize->isVisible());
     EXPECT_FALSE(resize->isModal());

@@ -10,8 +10,8 @@
 #include <QPainterPath>
 
 #include "message/BodyFile.h"
-#include "message/ui/BodyPage.h"
 #include "message/MessageSideOutput.h"
+#include "message/ui/BodyPage.h"
 #include "tests/message/BodyPageControls.h"
 #include "tests/message/BodyPageFixture.h"
 

@@ -12,8 +12,8 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include "platform/ui/QtDialogs.h"
 #include "platform/text/QtTranslation.h"
+#include "platform/ui/QtDialogs.h"
 
 namespace {
 

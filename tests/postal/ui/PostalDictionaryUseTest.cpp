@@ -23,9 +23,9 @@
 #include "app/ui/PreviewPostalCheck.h"
 #include "book/AddressRecord.h"
 #include "book/ui/EntryPage.h"
+#include "platform/ui/StringGrid.h"
 #include "postal/ui/PostalAssist.h"
 #include "postal/ui/PostalChoiceList.h"
-#include "platform/ui/StringGrid.h"
 #include "render/ui/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ZeroBomb.h"
@@ -40,9 +40,9 @@ void type(QLineEdit* field, const QString& text) {
 
 // The entry page on a new, empty record.
 struct NewRecord {
-    app::TMirelForm& f;
+    app::MainWindow& f;
     EntryControls p;
-    explicit NewRecord(app::TMirelForm& form) : f(form), p(form) {
+    explicit NewRecord(app::MainWindow& form) : f(form), p(form) {
         f.wholeBook().setRowCount(2);
         f.show();
         f.activateWindow();
@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
 
 // A user selects the first box of a stored code and types a new one over it.
 TEST_F(MainWindowTest, RetypingACodeLooksUpOnlyOnceAllSevenDigitsAreNew) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     f.wholeBook().setRowCount(2);
     f.wholeBook().setCell(book::ColPostal, 1, QStringLiteral("0600001"));
     f.show();
@@ -216,7 +216,7 @@ TEST_F(MainWindowTest, LeavingTheAddressWithoutACodeOffersTheCode) {
 }
 
 TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
-    app::TMirelForm& f = make();
+    app::MainWindow& f = make();
     platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(4);
     const QString rows[3][2] = {{"1000005 ", "東京都千代田区丸の内1-1"},

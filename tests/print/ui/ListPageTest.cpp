@@ -11,8 +11,8 @@
 #include "platform/table/CellGrid.h"
 #include "print/ui/ListHost.h"
 #include "print/ui/ListPage.h"
-#include "tests/support/core/RecordingPrintTarget.h"
 #include "tests/support/ScriptedDialogs.h"
+#include "tests/support/core/RecordingPrintTarget.h"
 
 namespace {
 
