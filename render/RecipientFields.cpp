@@ -31,7 +31,7 @@ constexpr int kTitleNameDistance = 100;
 constexpr double kTitleShare = 0.4;  // of its band a fitted title may take
 
 // By kind index: postcards share their positions.
-constexpr std::array<RecipientBase, kMediaKindCount> kBases{{
+constexpr std::array<RecipientBase, kMediaKindCount> kRecipientBases{{
     //  P   Wd  Ha   A1x   A2x  A2y  Cx   Cy   Tx   Ty   G    Hn   Nx   Ny   Jx
     {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},     // NewYearPostcard
     {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},     // PlainPostcard
@@ -75,7 +75,7 @@ NameBase nameBasePoint(const AddressSideInput& in, const RecipientBase& b) {
 
 }  // namespace
 
-const RecipientBase& recipientBase(MediaKind kind) { return kBases[size_t(kind)]; }
+const RecipientBase& recipientBase(MediaKind kind) { return kRecipientBases[size_t(kind)]; }
 
 void placeRecipientFields(DrawingSurface& s, const AddressSideInput& in, MediaKind kind) {
     FieldPlacer placer(s, in, kind);

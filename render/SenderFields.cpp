@@ -16,7 +16,7 @@ namespace {
 constexpr int kAddress1X = 300, kAddress2X = 250, kNameX = 180, kJointX = 100;
 constexpr int kAddressHeight = 40, kNameHeight = 60;
 
-constexpr std::array<SenderBase, kMediaKindCount> kBases{{
+constexpr std::array<SenderBase, kMediaKindCount> kSenderBases{{
     //  S1y   S2y   Sny   Spy  U1x U2x  Sh  Sw
     {600, 800, 900, 1253, 61, 196, 35, 36},     // NewYearPostcard
     {800, 1000, 1050, 1403, 61, 196, 35, 36},   // PlainPostcard
@@ -33,7 +33,7 @@ void textOutIfAny(DrawingSurface& s, long long x, long long y, const QString& te
 
 }  // namespace
 
-const SenderBase& senderBase(MediaKind kind) { return kBases[size_t(kind)]; }
+const SenderBase& senderBase(MediaKind kind) { return kSenderBases[size_t(kind)]; }
 
 void placeSenderFields(DrawingSurface& s, const AddressSideInput& in, MediaKind kind) {
     FieldPlacer placer(s, in, kind);

@@ -8,12 +8,12 @@
 namespace book {
 namespace {
 
-const QChar kIdeographicSpace(0x3000);
+const QChar kWideSpace(0x3000);
 
 // "山田　太郎" as family and given name (or reading), split at the first
 // ideographic space; kept whole when the parts would not read back the same.
 QPair<QString, QString> splitName(const QString& name) {
-    const int gap = name.indexOf(kIdeographicSpace);
+    const int gap = name.indexOf(kWideSpace);
     if (gap < 0) return {name, QString()};
     const QString first = name.left(gap), rest = name.mid(gap + 1);
     if (first.isEmpty() || rest.isEmpty() || first != first.trimmed() || rest != rest.trimmed())

@@ -37,7 +37,7 @@ QFrame* bevel(const QString& name, QRect at, QWidget* parent) {
     return f;
 }
 
-QLabel* label(const QString& name, const QString& text, QPoint at, QWidget* parent) {
+QLabel* placedLabel(const QString& name, const QString& text, QPoint at, QWidget* parent) {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
     l->move(at);
@@ -97,8 +97,8 @@ void ResizePictureDialog::buildField(ResizeField field, QPoint editAt) {
 
 void ResizePictureDialog::buildControls() {
     bevel(QStringLiteral("Bevel1"), QRect(10, 8, 200, 60), this);
-    Label1 =
-        label(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"), QPoint(25, 27), this);
+    Label1 = placedLabel(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"),
+                         QPoint(25, 27), this);
     buildField(ResizeField::P1, QPoint(135, 24));
 
     RadioGroup1 = new QGroupBox(QStringLiteral("　モードの選択　"), this);
@@ -137,8 +137,8 @@ void ResizePictureDialog::buildControls() {
 
     QFont bold = font();
     bold.setBold(true);
-    Label2 = label(QStringLiteral("Label2"), QStringLiteral("よ　こ"), QPoint(352, 28), this);
-    Label3 = label(QStringLiteral("Label3"), QStringLiteral("た　て"), QPoint(442, 28), this);
+    Label2 = placedLabel(QStringLiteral("Label2"), QStringLiteral("よ　こ"), QPoint(352, 28), this);
+    Label3 = placedLabel(QStringLiteral("Label3"), QStringLiteral("た　て"), QPoint(442, 28), this);
     for (QLabel* l : {Label2, Label3}) {
         l->setFont(bold);
         l->adjustSize();

@@ -13,12 +13,12 @@
 namespace platform {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
 
 QByteArray trimmed(const QByteArray& bytes) {
     qsizetype a = 0, b = bytes.size();
-    while (a < b && isBlank(bytes[a])) ++a;
-    while (b > a && isBlank(bytes[b - 1])) --b;
+    while (a < b && isSpaceOrTab(bytes[a])) ++a;
+    while (b > a && isSpaceOrTab(bytes[b - 1])) --b;
     return bytes.mid(a, b - a);
 }
 

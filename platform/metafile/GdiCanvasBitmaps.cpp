@@ -5,7 +5,7 @@
 namespace platform {
 namespace {
 
-bool axisAligned(const QTransform& t) { return t.m12() == 0 && t.m21() == 0; }
+bool keepsAxes(const QTransform& t) { return t.m12() == 0 && t.m21() == 0; }
 
 QPainter::CompositionMode sourceMode(uint32_t rop, bool* skip) {
     *skip = false;
@@ -82,7 +82,7 @@ void GdiCanvas::patternBlit(const QRectF& dest, uint32_t rop) {
     if (!spendOnPixels(t.mapRect(dest))) return;
     applyClip();
     QPainterPath path;
-    if (axisAligned(t)) {
+    if (keepsAxes(t)) {
         path.addRect(t.mapRect(dest.normalized()));
     } else {
         QPainterPath logical;

@@ -20,11 +20,11 @@ constexpr double kPointsPerTenth = 72.0 / 254.0;
 constexpr double kDevicePixel = 254.0 / kDeviceDpi;
 
 template <class... F>
-struct Overloaded : F... {
+struct ContentVisitor : F... {
     using F::operator()...;
 };
 template <class... F>
-Overloaded(F...) -> Overloaded<F...>;
+ContentVisitor(F...) -> ContentVisitor<F...>;
 
 struct Box {
     double x = 0, y = 0, w = 0, h = 0;  // page units, y up, (x, y) the lower-left corner
@@ -127,7 +127,7 @@ class ContentBuilder {
         forms_ = &forms;
         for (const PageOp& op : ops) {
             std::visit(
-                Overloaded{
+                ContentVisitor{
                     [&](const op::BrushColour& o) { brush_.colour = o.colour; },
                     [&](const op::SetBrushStyle& o) { brush_.style = o.style; },
                     [&](const op::BrushPattern& o) {

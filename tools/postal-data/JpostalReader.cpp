@@ -7,14 +7,9 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "tools/postal-data/PackageReader.h"
+
 namespace postaldata {
-namespace {
-
-QString fullWidth(const QString& reading) {
-    return reading.normalized(QString::NormalizationForm_KC);
-}
-
-}  // namespace
 
 bool parseJpostalFile(const QByteArray& text, JpostalList& list, QString& error) {
     // The array sits between the call's parentheses.
@@ -55,9 +50,9 @@ bool parseJpostalFile(const QByteArray& text, JpostalList& list, QString& error)
         row.town = v.at(3).toString();
         row.street = v.at(4).toString();
         row.office = v.at(5).toString();
-        row.prefectureReading = fullWidth(v.at(6).toString());
-        row.municipalityReading = fullWidth(v.at(7).toString());
-        row.townReading = fullWidth(v.at(8).toString());
+        row.prefectureReading = fullWidthReading(v.at(6).toString());
+        row.municipalityReading = fullWidthReading(v.at(7).toString());
+        row.townReading = fullWidthReading(v.at(8).toString());
         list.rows.push_back(row);
     }
     return true;

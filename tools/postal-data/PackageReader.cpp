@@ -30,12 +30,11 @@ bool readMaster(const QString& folder, const QString& name, QJsonObject& table, 
     return true;
 }
 
-// Readings come in half-width katakana; the book writes them full-width.
-QString fullWidth(const QString& reading) {
+}  // namespace
+
+QString fullWidthReading(const QString& reading) {
     return reading.normalized(QString::NormalizationForm_KC);
 }
-
-}  // namespace
 
 bool readPackage(const QString& folder, book::PostalTable& table, QString& error) {
     QJsonObject prefs, cities, zip5, zip7;
@@ -50,7 +49,7 @@ bool readPackage(const QString& folder, book::PostalTable& table, QString& error
     for (auto it = prefs.begin(); it != prefs.end(); ++it) {
         const QJsonArray v = it.value().toArray();
         prefectureIndex.insert(it.key().toInt(), int(table.prefectures.size()));
-        table.prefectures.push_back({v.at(0).toString(), fullWidth(v.at(1).toString())});
+        table.prefectures.push_back({v.at(0).toString(), fullWidthReading(v.at(1).toString())});
     }
     // city: {"13101": ["千代田区", "ﾁﾖﾀﾞｸ"]}; the first two digits are the prefecture.
     QHash<int, int> municipalityIndex;
@@ -63,7 +62,7 @@ bool readPackage(const QString& folder, book::PostalTable& table, QString& error
         }
         municipalityIndex.insert(code, int(table.municipalities.size()));
         table.municipalities.push_back({code, prefectureIndex.value(code / 1000),
-                                        v.at(0).toString(), fullWidth(v.at(1).toString())});
+                                        v.at(0).toString(), fullWidthReading(v.at(1).toString())});
     }
     auto municipality = [&](int code, const QString& where, int& index) {
         index = municipalityIndex.value(code, -1);

@@ -12,4 +12,7 @@ namespace postaldata {
 // failure returns false with `error` saying which file and what was wrong.
 bool readPackage(const QString& folder, book::PostalTable& table, QString& error);
 
+// Readings come in half-width katakana; the book writes them full-width.
+QString fullWidthReading(const QString& reading);
+
 }  // namespace postaldata
