@@ -15,7 +15,10 @@ enum class OutputTarget { Screen, Printer };
 
 // The sender page's six fields.
 struct SenderTexts {
-    QString SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2;
+    QString name, jointName;
+    QString postalCodeUpper;  // the first three digits
+    QString postalCodeLower;  // the last four
+    QString address1, address2;
 };
 
 struct AddressSideInput {

@@ -52,7 +52,7 @@ void placeSenderFields(FieldPlacer& placer, const AddressSideInput& in, MediaKin
     const auto address = [&](const QString& line) {
         return ConvertForVertical(typesetAddress(line, in.typeset));
     };
-    const QString address1 = address(t.SJuusho1), address2 = address(t.SJuusho2);
+    const QString address1 = address(t.address1), address2 = address(t.address2);
     if (!address1.isEmpty())
         placer.column(AddressField::SenderAddress1, W(L.SJ1XPos) + kAddress1X,
                       W(L.SJ1YPos) - b.address1Below, address1);
@@ -66,8 +66,8 @@ void placeSenderFields(FieldPlacer& placer, const AddressSideInput& in, MediaKin
     names.nameX = W(L.SNXPos) + kNameX;
     names.jointX = W(L.SNXPos) + kJointX - L.SNGyokan;
     names.y = W(L.SNYPos) - b.nameBelow;
-    names.name = typesetText(t.SSimei, in.typeset);
-    names.joint = typesetText(t.SRenmei, in.typeset);
+    names.name = typesetText(t.name, in.typeset);
+    names.joint = typesetText(t.jointName, in.typeset);
     names.nameField = AddressField::SenderName;
     names.jointField = AddressField::SenderJoint;
     placeNameColumns(placer, names, in.typeset.jointAlign);
@@ -76,8 +76,8 @@ void placeSenderFields(FieldPlacer& placer, const AddressSideInput& in, MediaKin
     s.setField(AddressField::SenderPostal);
     MakeVerticalFont(s, face, clampedSum(W(L.SUHeight) + b.postalHeight),
                      clampedSum(W(L.SUWidth) + b.postalWidth));
-    textOutIfAny(s, W(L.SUXPos1) + b.postal1X, W(L.SUYPos1) - b.postalBelow, t.SYuubinBangou1);
-    textOutIfAny(s, W(L.SUXPos2) + b.postal2X, W(L.SUYPos2) - b.postalBelow, t.SYuubinBangou2);
+    textOutIfAny(s, W(L.SUXPos1) + b.postal1X, W(L.SUYPos1) - b.postalBelow, t.postalCodeUpper);
+    textOutIfAny(s, W(L.SUXPos2) + b.postal2X, W(L.SUYPos2) - b.postalBelow, t.postalCodeLower);
 }
 
 }  // namespace render

@@ -21,9 +21,9 @@ AddressSideInput everything(int kind, bool back, OutputTarget target = OutputTar
     in.record[1] = QStringLiteral("山田太郎");
     in.record[2] = QStringLiteral("1000005");
     in.record[3] = QStringLiteral("東京都港区");
-    in.sender.SSimei = QStringLiteral("鈴木一郎");
-    in.sender.SJuusho1 = QStringLiteral("大阪府");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
+    in.sender.name = QStringLiteral("鈴木一郎");
+    in.sender.address1 = QStringLiteral("大阪府");
+    in.sender.postalCodeUpper = QStringLiteral("530");
     return in;
 }
 

@@ -101,7 +101,7 @@ platform::PagePicture draw(int kind, bool back, OutputTarget target = OutputTarg
     input.envelopeBack = back;
     input.target = target;
     input.record[1] = QStringLiteral("山田太郎");
-    input.sender.SSimei = QStringLiteral("鈴木一郎");
+    input.sender.name = QStringLiteral("鈴木一郎");
     return DrawAddressSide(input);
 }
 

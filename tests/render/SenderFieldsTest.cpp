@@ -31,12 +31,12 @@ AddressSideInput sender(int kind) {
     in.mediaKind = kind;
     in.envelopeBack = true;
     in.target = OutputTarget::Printer;
-    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
-    in.sender.SJuusho2 = QStringLiteral("umeda heights 201");
-    in.sender.SSimei = QStringLiteral("鈴木一郎 2");
-    in.sender.SRenmei = QStringLiteral("美咲 ab");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
-    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.address2 = QStringLiteral("umeda heights 201");
+    in.sender.name = QStringLiteral("鈴木一郎 2");
+    in.sender.jointName = QStringLiteral("美咲 ab");
+    in.sender.postalCodeUpper = QStringLiteral("530");
+    in.sender.postalCodeLower = QStringLiteral("0001");
     return in;
 }
 
@@ -92,8 +92,8 @@ TEST(SenderFields, EmptyFieldsDrawNothing) {
         in.sender = SenderTexts{};
         EXPECT_TRUE(drawn(in).empty()) << "kind " << k;
 
-        in.sender.SRenmei = QStringLiteral("美咲");
-        in.sender.SYuubinBangou2 = QStringLiteral("0001");
+        in.sender.jointName = QStringLiteral("美咲");
+        in.sender.postalCodeLower = QStringLiteral("0001");
         EXPECT_EQ(drawn(in),
                   (std::vector<TextOp>{column(100, -b.Sny, QStringLiteral("美咲"), 60),
                                        digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw)}))

@@ -29,12 +29,12 @@ TEST(ProgramSettings, ReadsEachKeyIntoItsFieldAndKeepsDefaultsForTheRest) {
     f.close();
 
     app::ProgramSettings defaults;
-    defaults.sender.SSimei = QStringLiteral("山田");
+    defaults.sender.name = QStringLiteral("山田");
     defaults.addressLayout.UYPos = 5;
     defaults.honorific = 2;
     const app::ProgramSettings s = app::readSettingsFile(path, defaults);
-    EXPECT_EQ(s.sender.SSimei, QStringLiteral("山田"));
-    EXPECT_EQ(s.sender.SRenmei, QStringLiteral("花子"));
+    EXPECT_EQ(s.sender.name, QStringLiteral("山田"));
+    EXPECT_EQ(s.sender.jointName, QStringLiteral("花子"));
     EXPECT_EQ(s.addressLayout.UXPos, -7);  // ranges are the controls' business
     EXPECT_EQ(s.addressLayout.UYPos, 5);
     EXPECT_EQ(s.messageLayout.NES0, 16);
@@ -48,7 +48,7 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mirel36.ini"));
     app::ProgramSettings s;
-    s.sender.SJuusho2 = QStringLiteral("１－２");
+    s.sender.address2 = QStringLiteral("１－２");
     s.addressLayout.YakushokuSize = 12;
     s.messageLayout.FHY0 = -3;
     s.mediaKind = -1;
@@ -60,7 +60,7 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
 
     const app::ProgramSettings back = app::readSettingsFile(path, app::ProgramSettings());
-    EXPECT_EQ(back.sender.SJuusho2, s.sender.SJuusho2);
+    EXPECT_EQ(back.sender.address2, s.sender.address2);
     EXPECT_EQ(back.addressLayout.YakushokuSize, 12);
     EXPECT_EQ(back.messageLayout.FHY0, -3);
     EXPECT_EQ(back.mediaKind, -1);

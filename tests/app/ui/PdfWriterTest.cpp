@@ -65,10 +65,10 @@ class PdfWriter : public ::testing::Test {
         in.record[book::ColAddress2] = QStringLiteral("コーポ・ハーモニー五〇九");
         in.record[book::ColCompany] = QStringLiteral("山田商店");
         in.record[book::ColTitle] = QStringLiteral("店主");
-        in.sender.SSimei = QStringLiteral("鈴木　一郎");
-        in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田");
-        in.sender.SYuubinBangou1 = QStringLiteral("530");
-        in.sender.SYuubinBangou2 = QStringLiteral("0001");
+        in.sender.name = QStringLiteral("鈴木　一郎");
+        in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田");
+        in.sender.postalCodeUpper = QStringLiteral("530");
+        in.sender.postalCodeLower = QStringLiteral("0001");
         return in;
     }
 
@@ -196,17 +196,17 @@ TEST_F(PdfWriter, TextExtractionGivesBackEveryField) {
         withoutBlanks(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out);
     QStringList columns = {in.record[book::ColAddress1], in.record[book::ColAddress2],
                            in.record[book::ColCompany], in.record[book::ColTitle],
-                           in.sender.SJuusho1};
+                           in.sender.address1};
     // Names are drawn as family and given name apart.
     columns += in.record[book::ColName].split(QChar(u'\u3000'));
-    columns += in.sender.SSimei.split(QChar(u'\u3000'));
+    columns += in.sender.name.split(QChar(u'\u3000'));
     for (const QString& field : columns)
         EXPECT_TRUE(text.contains(render::ConvertForVertical(field)))
             << field.toStdString() << " in\n"
             << text.toStdString();
     // Postal codes are drawn digit by digit in their boxes, as digits.
     EXPECT_TRUE(text.contains(in.record[book::ColPostal])) << text.toStdString();
-    EXPECT_TRUE(text.contains(in.sender.SYuubinBangou1 + in.sender.SYuubinBangou2))
+    EXPECT_TRUE(text.contains(in.sender.postalCodeUpper + in.sender.postalCodeLower))
         << text.toStdString();
     // The long-vowel mark in its vertical form still reads as itself.
     EXPECT_TRUE(text.contains(QStringLiteral("コーポ・ハーモニー")));
