@@ -26,7 +26,7 @@ QString* textOf(ProgramSettings& s, const char* control) {
 int* numberOf(ProgramSettings& s, const char* control) {
     for (const render::AdjustmentTab& tab : render::layoutTabs())
         for (const render::AdjustmentField& f : tab.fields)
-            if (qstrcmp(f.name, control) == 0) return &(s.addressLayout.*f.member);
+            if (qstrcmp(f.name, control) == 0) return &f.valueIn(s.addressLayout);
     for (const message::MessageAdjustmentPage& page : message::messageFieldPages())
         for (const message::MessageAdjustmentGroup& group : page.groups)
             for (const message::MessageAdjustmentField& f : group.fields)

@@ -30,13 +30,13 @@ TEST(ProgramSettings, ReadsEachKeyIntoItsFieldAndKeepsDefaultsForTheRest) {
 
     app::ProgramSettings defaults;
     defaults.sender.name = QStringLiteral("山田");
-    defaults.addressLayout.UYPos = 5;
+    defaults.addressLayout.recipientPostalCode.y = 5;
     defaults.honorific = 2;
     const app::ProgramSettings s = app::readSettingsFile(path, defaults);
     EXPECT_EQ(s.sender.name, QStringLiteral("山田"));
     EXPECT_EQ(s.sender.jointName, QStringLiteral("花子"));
-    EXPECT_EQ(s.addressLayout.UXPos, -7);  // ranges are the controls' business
-    EXPECT_EQ(s.addressLayout.UYPos, 5);
+    EXPECT_EQ(s.addressLayout.recipientPostalCode.x, -7);  // ranges are the controls' business
+    EXPECT_EQ(s.addressLayout.recipientPostalCode.y, 5);
     EXPECT_EQ(s.messageLayout.NES0, 16);
     EXPECT_EQ(s.messageLayout.PIndT, 3);
     EXPECT_EQ(s.messageKind, 1);
@@ -49,7 +49,7 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     const QString path = dir.filePath(QStringLiteral("mirel36.ini"));
     app::ProgramSettings s;
     s.sender.address2 = QStringLiteral("１－２");
-    s.addressLayout.YakushokuSize = 12;
+    s.addressLayout.title.height = 12;
     s.messageLayout.FHY0 = -3;
     s.mediaKind = -1;
     s.blockDash = 2;
@@ -61,7 +61,7 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
 
     const app::ProgramSettings back = app::readSettingsFile(path, app::ProgramSettings());
     EXPECT_EQ(back.sender.address2, s.sender.address2);
-    EXPECT_EQ(back.addressLayout.YakushokuSize, 12);
+    EXPECT_EQ(back.addressLayout.title.height, 12);
     EXPECT_EQ(back.messageLayout.FHY0, -3);
     EXPECT_EQ(back.mediaKind, -1);
     EXPECT_EQ(back.blockDash, 2);
