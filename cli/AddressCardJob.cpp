@@ -63,7 +63,7 @@ QString AddressCardJob::prepare(const CardJob& job, const QString& settingsFile)
             "--back は封筒（--kind 2 から "
             "5）のためのオプションです。はがきの宛名面は一つだけです。");
     card_.envelopeBack = job.envelopeBack;
-    card_.target = job.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
+    card_.target = job.marks ? platform::OutputTarget::Screen : platform::OutputTarget::Printer;
 
     last_ = job.lastRow > 0 ? std::min(job.lastRow, read.total) : read.total;
     if (first_ > last_)

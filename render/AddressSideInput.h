@@ -5,13 +5,12 @@
 #include <QString>
 #include <array>
 
+#include "platform/page/OutputTarget.h"
 #include "render/CustomerBarcodeDrawing.h"
 #include "render/LayoutSettings.h"
 #include "render/Typesetting.h"
 
 namespace render {
-
-enum class OutputTarget { Screen, Printer };
 
 // The sender page's six fields.
 struct SenderTexts {
@@ -31,7 +30,7 @@ struct AddressSideInput {
     LayoutSettings layout;
     TypesetChoices typeset;
     CustomerBarcodeInput barcode;  // drawn on a postcard or an envelope's front
-    OutputTarget target = OutputTarget::Screen;
+    platform::OutputTarget target = platform::OutputTarget::Screen;
 };
 
 }  // namespace render

@@ -26,7 +26,7 @@ TEST(OverflowLines, NameOnlyTheRecordsThatRunOff) {
     book::BookModel b;
     fillThree(b);
     render::AddressSideInput card;
-    card.target = render::OutputTarget::Printer;
+    card.target = platform::OutputTarget::Printer;
     const std::vector<app::RecordOverflow> found = app::findRecordOverflows(card, b, 1, 3);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].row, 2);

@@ -13,7 +13,8 @@ using namespace testing_text;
 
 namespace {
 
-AddressSideInput everything(int kind, bool back, OutputTarget target = OutputTarget::Printer) {
+AddressSideInput everything(int kind, bool back,
+                            platform::OutputTarget target = platform::OutputTarget::Printer) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = back;
@@ -57,7 +58,7 @@ TEST(AddressFieldSides, TextsFollowTheMarksOnScreen) {
     for (int kind = 0; kind < kMediaKindCount; ++kind) {
         for (bool back : {false, true}) {
             const platform::PagePicture page =
-                DrawAddressSide(everything(kind, back, OutputTarget::Screen));
+                DrawAddressSide(everything(kind, back, platform::OutputTarget::Screen));
             bool textSeen = false;
             int texts = 0;
             for (const platform::PageOp& o : page.ops) {

@@ -24,7 +24,7 @@ enum Col { Name = 1, Postal = 2, Address1 = 3, Address2 = 4, Joint = 5, Company 
 AddressSideInput longRecord(int kind, int which) {
     AddressSideInput in;
     in.mediaKind = kind;
-    in.target = OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     in.record[Name] = QStringLiteral("山田　太郎");
     in.record[Postal] = QStringLiteral("0600002");
     if (which == 0) {
@@ -50,7 +50,7 @@ AddressSideInput longRecord(int kind, int which) {
 AddressSideInput ordinaryRecord(int kind) {
     AddressSideInput in;
     in.mediaKind = kind;
-    in.target = OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     in.record[Name] = QStringLiteral("山田　太郎");
     in.record[Postal] = QStringLiteral("1000005");
     in.record[Address1] = QStringLiteral("東京都千代田区丸の内1-2-3");

@@ -37,7 +37,7 @@ AddressSideInput recipient(int kind) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = false;
-    in.target = OutputTarget::Printer;  // texts only, no marks
+    in.target = platform::OutputTarget::Printer;  // texts only, no marks
     return in;
 }
 

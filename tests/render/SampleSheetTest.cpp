@@ -106,7 +106,7 @@ TEST(SampleSheet, VerticalSamplesInEveryFace) {
         QStringLiteral("髙橋①㈱№〒"),
     };
     for (int face = 0; face < int(VerticalFaceList.size()); ++face) {
-        DrawingSurface surface(10000, 14800, ReferenceDevice::Screen);
+        DrawingSurface surface(10000, 14800, platform::OutputTarget::Screen);
         surface.rectangle(0, 0, 1000, -1480);
         for (int i = 0; i < columns.size(); ++i) {
             MakeVerticalFont(surface, face, 110);

@@ -30,7 +30,7 @@ AddressSideInput sender(int kind) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = true;
-    in.target = OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
     in.sender.address2 = QStringLiteral("umeda heights 201");
     in.sender.name = QStringLiteral("鈴木一郎 2");

@@ -58,7 +58,7 @@ class PdfWriter : public ::testing::Test {
         render::AddressSideInput in = app::addressSideInputFromSettings(dir.filePath("none.ini"));
         in.mediaKind = kind;
         in.faceIndex = face;
-        in.target = render::OutputTarget::Printer;
+        in.target = platform::OutputTarget::Printer;
         in.record[book::ColName] = QStringLiteral("山田　太郎");
         in.record[book::ColPostal] = QStringLiteral("1234567");
         in.record[book::ColAddress1] = QStringLiteral("東京都港区芝公園四丁目");
@@ -81,11 +81,11 @@ class PdfWriter : public ::testing::Test {
                 pages.push_back(render::DrawAddressSide(card(kind, face)));
         for (int kind = 0; kind < kKinds; ++kind) {
             render::AddressSideInput marked = card(kind, 0);
-            marked.target = render::OutputTarget::Screen;
+            marked.target = platform::OutputTarget::Screen;
             pages.push_back(render::DrawAddressSide(marked));
         }
         message::MessageSideInput m = app::messageSideInputFromSettings(dir.filePath("none.ini"));
-        m.target = render::ReferenceDevice::Printer;
+        m.target = platform::OutputTarget::Printer;
         m.lines =
             QStringList{QStringLiteral("謹賀新年"), QStringLiteral("旧年中はお世話になりました")};
         QImage photo(120, 160, QImage::Format_RGB32);

@@ -23,7 +23,7 @@ AddressSideInput card(int kind, bool back = false) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = back;
-    in.target = OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     return in;
 }
 
