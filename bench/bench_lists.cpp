@@ -8,7 +8,7 @@
 #include <QTextDocument>
 
 #include "bench/BookGenerator.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "platform/page/WindowFonts.h"
 #include "platform/table/CellGrid.h"
 #include "print/ListText.h"

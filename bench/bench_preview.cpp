@@ -10,7 +10,7 @@
 
 #include "app/ui/MainWindow.h"
 #include "bench/QtBenchMain.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/BookModel.h"
 #include "book/ui/SenderPage.h"
 #include "platform/files/AppPaths.h"

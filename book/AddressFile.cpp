@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/PostalCode.h"
 #include "book/exchange/ImportSource.h"

@@ -1,6 +1,6 @@
 #include "book/BarcodeAddress.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/CustomerBarcode.h"
 #include "postal/PostalDictionary.h"
 #include "postal/PostalDictionaryFile.h"

@@ -1,6 +1,6 @@
 #include "book/BookModel.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/PostalCode.h"
 #include "book/RelationFilter.h"
 #include "book/RowOperations.h"

@@ -1,6 +1,6 @@
 #include "book/PostalCode.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {

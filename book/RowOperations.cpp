@@ -1,6 +1,6 @@
 #include "book/RowOperations.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/RowOperations.h"
 #include "platform/text/Sjis.h"
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/BarcodeAddress.h"
 #include "book/exchange/ImportSource.h"
 #include "cli/ExportCharacters.h"

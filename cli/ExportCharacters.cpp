@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "platform/page/FontFaces.h"
 #include "platform/page/VerticalText.h"
 

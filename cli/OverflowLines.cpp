@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/table/CellTable.h"
 #include "render/OverflowReport.h"

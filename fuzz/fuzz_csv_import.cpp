@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "FuzzMain.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/CsvTable.h"
 #include "book/exchange/FieldMapping.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "FuzzMain.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/VCard.h"
 #include "book/exchange/VCardWriter.h"

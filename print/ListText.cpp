@@ -1,6 +1,6 @@
 #include "print/ListText.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "platform/text/Sjis.h"
 
 namespace print {

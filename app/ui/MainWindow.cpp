@@ -26,7 +26,7 @@
 #include "app/ui/PreviewOverflowNote.h"
 #include "app/ui/PreviewPostalCheck.h"
 #include "app/ui/Settings.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/BarcodeAddress.h"
 #include "book/BookModel.h"
 #include "book/RowOperations.h"

@@ -1,6 +1,6 @@
 #include "book/exchange/CsvExport.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/CsvTable.h"
 #include "book/exchange/FieldText.h"
 

@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <climits>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/FieldText.h"
 
 namespace book {

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/exchange/VCard.h"
 #include "platform/files/BoundedRead.h"

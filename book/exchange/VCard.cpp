@@ -2,7 +2,7 @@
 
 #include <QStringDecoder>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/FieldText.h"
 #include "book/exchange/TextEncoding.h"
 #include "platform/text/Sjis.h"

@@ -2,7 +2,7 @@
 
 #include <QPair>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/FieldText.h"
 
 namespace book {

@@ -1,6 +1,6 @@
 #include "book/ui/AddressGrids.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/RowOperations.h"
 #include "platform/page/WindowFonts.h"
 #include "platform/ui/Hint.h"

@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/PostalCode.h"
 #include "book/ui/EntryHost.h"
 #include "book/ui/FieldStyle.h"

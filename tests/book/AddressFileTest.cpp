@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "book/AddressFile.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "platform/text/Sjis.h"
 
 using book::AddressRows;

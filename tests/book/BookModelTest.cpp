@@ -6,7 +6,7 @@
 #include <QSignalSpy>
 
 #include "book/AddressFile.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/BookModel.h"
 #include "book/RowOperations.h"
 #include "platform/text/Sjis.h"

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/FieldMapping.h"
 #include "book/exchange/FieldText.h"

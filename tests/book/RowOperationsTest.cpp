@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/RowOperations.h"
 #include "platform/table/CellGrid.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/Sorting.h"
 #include "platform/text/Sjis.h"
 

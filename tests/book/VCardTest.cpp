@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/VCard.h"
 #include "book/exchange/VCardWriter.h"

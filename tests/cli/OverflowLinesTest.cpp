@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/BookModel.h"
 #include "cli/OverflowLines.h"
 

@@ -4,7 +4,7 @@
 #include <QTabWidget>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/ui/EntryPage.h"
 #include "platform/text/Sjis.h"
 #include "platform/ui/StringGrid.h"

@@ -7,7 +7,7 @@
 #include <QDoubleSpinBox>
 
 #include "app/ui/Settings.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {

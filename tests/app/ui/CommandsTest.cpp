@@ -11,7 +11,7 @@
 #include <QUrl>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/RelationFilter.h"
 #include "platform/ui/StringGrid.h"
 #include "render/ui/PreviewPage.h"

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/ui/EntryPage.h"
 #include "platform/ui/StringGrid.h"
 #include "tests/app/MainWindowFixture.h"

@@ -16,7 +16,7 @@
 #include <functional>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/BookModel.h"
 #include "book/ui/ImportDialog.h"
 #include "platform/text/Sjis.h"

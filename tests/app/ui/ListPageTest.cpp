@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "platform/ui/StringGrid.h"
 #include "print/ListText.h"
 #include "print/ui/ListPage.h"

@@ -15,7 +15,7 @@
 #include <cerrno>
 #include <thread>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "cli/PdfExport.h"
 #include "message/RenderMessageSide.h"
 #include "platform/page/PagePlayer.h"

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/ui/SenderPage.h"
 #include "platform/ui/SpinField.h"
 #include "platform/ui/StringGrid.h"

@@ -3,7 +3,7 @@
 #include <QTabWidget>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "platform/ui/StringGrid.h"
 #include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"

@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "app/ui/PreviewPostalCheck.h"
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/ui/EntryPage.h"
 #include "platform/ui/StringGrid.h"
 #include "postal/ui/PostalAssist.h"

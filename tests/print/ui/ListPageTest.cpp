@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QToolBar>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 #include "book/PostalCode.h"
 #include "platform/table/CellGrid.h"
 #include "print/ui/ListHost.h"

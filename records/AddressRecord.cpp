@@ -1,4 +1,4 @@
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
