@@ -1,13 +1,15 @@
 #include "book/BookModel.h"
 
-#include "records/AddressRecord.h"
 #include "book/PostalCode.h"
 #include "book/RelationFilter.h"
 #include "book/RowOperations.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
-BookModel::BookModel(QObject* parent) : platform::CellTable(kColumnCount, parent) { renumber(); }
+BookModel::BookModel(QObject* parent) : platform::CellTable(records::kColumnCount, parent) {
+    renumber();
+}
 
 void BookModel::load(const AddressRows& rows) {
     platform::BulkUpdate bulk(*this);

@@ -5,8 +5,9 @@
 namespace book {
 
 void renumberRows(platform::CellGrid& grid) {
-    for (int r = 1; r < grid.rowCount(); ++r) grid.setCell(ColNumber, r, QString::number(r));
-    grid.setRowCells(0, gridHeaderCells());
+    for (int r = 1; r < grid.rowCount(); ++r)
+        grid.setCell(records::ColNumber, r, QString::number(r));
+    grid.setRowCells(0, records::gridHeaderCells());
 }
 
 int insertRows(platform::CellGrid& grid, const platform::GridRect& selection) {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "records/AddressRecord.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/table/CellTable.h"
+#include "records/AddressRecord.h"
 #include "render/OverflowReport.h"
 
 namespace app {
@@ -20,12 +20,13 @@ std::vector<RecordOverflow> findRecordOverflows(render::AddressSideInput card,
                                                 int last) {
     std::vector<RecordOverflow> out;
     for (int row = std::max(first, 0); row <= last && row < records.rowCount(); ++row) {
-        for (int c = 0; c < book::kColumnCount; ++c) card.record[size_t(c)] = records.cell(c, row);
+        for (int c = 0; c < records::kColumnCount; ++c)
+            card.record[size_t(c)] = records.cell(c, row);
         QStringList messages = render::overflowMessages(card);
         if (messages.isEmpty()) continue;
-        QString number = records.cell(book::ColNumber, row).trimmed();
+        QString number = records.cell(records::ColNumber, row).trimmed();
         if (number.isEmpty()) number = QString::number(row);
-        out.push_back({row, number, records.cell(book::ColName, row), std::move(messages)});
+        out.push_back({row, number, records.cell(records::ColName, row), std::move(messages)});
     }
     return out;
 }

@@ -10,12 +10,12 @@
 #include <cstdint>
 
 #include "FuzzMain.h"
-#include "records/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/CsvTable.h"
 #include "book/exchange/FieldMapping.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/TextEncoding.h"
+#include "records/AddressRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzsupport::bytes(data, size);
@@ -50,6 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             __builtin_trap();
     }
     for (const QStringList& row : book::parseAnyAddressFile(bytes))
-        if (row.size() != book::kColumnCount) __builtin_trap();
+        if (row.size() != records::kColumnCount) __builtin_trap();
     return 0;
 }

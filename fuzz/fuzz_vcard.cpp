@@ -7,10 +7,10 @@
 #include <cstdint>
 
 #include "FuzzMain.h"
-#include "records/AddressRecord.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/VCard.h"
 #include "book/exchange/VCardWriter.h"
+#include "records/AddressRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzsupport::bytes(data, size);
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (result.ok() && book::importVCard(bytes, 2, 3).rows != result.rows.mid(1, 2))
         __builtin_trap();
     for (const QStringList& row : result.rows)
-        if (row.size() != book::kColumnCount) __builtin_trap();
+        if (row.size() != records::kColumnCount) __builtin_trap();
     if (result.ok() && book::parseVCards(book::writeVCards(result.rows)).rows != result.rows)
         __builtin_trap();
     return 0;

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace book {
+namespace records {
 
 enum Column : int {
     ColNumber = 0,     // "No.": shown only, never stored in the file
@@ -30,4 +30,4 @@ extern const char16_t kGridHeader[];
 // The header row's 13 cells.
 QStringList gridHeaderCells();
 
-}  // namespace book
+}  // namespace records

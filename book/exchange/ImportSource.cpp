@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "records/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/exchange/VCard.h"
 #include "platform/files/BoundedRead.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -20,7 +20,7 @@ const QString kNotText = QStringLiteral(
 // The program writes 13 fields with the seventh empty; a first line of that
 // shape is a record, whatever its words.
 bool hasOwnShape(const QStringList& row) {
-    return row.size() == kColumnCount && row[ColKana].isEmpty();
+    return row.size() == records::kColumnCount && row[records::ColKana].isEmpty();
 }
 
 QString unclosedQuoteError(int line) {

@@ -212,13 +212,13 @@ void ImportDialog::rebuildCsvPreview() {
 }
 
 void ImportDialog::showCards() {
-    const QStringList names = gridHeaderCells();
-    table_->setColumnCount(kColumnCount - 1);
+    const QStringList names = records::gridHeaderCells();
+    table_->setColumnCount(records::kColumnCount - 1);
     table_->setHorizontalHeaderLabels(names.mid(1));
     const int shown = int(std::min<qsizetype>(result_.rows.size(), kPreviewRows));
     table_->setRowCount(shown);
     for (int r = 0; r < shown; ++r)
-        for (int c = 1; c < kColumnCount; ++c)
+        for (int c = 1; c < records::kColumnCount; ++c)
             table_->setItem(r, c - 1, new QTableWidgetItem(result_.rows[r][c]));
     table_->resizeColumnsToContents();
     refreshResult();

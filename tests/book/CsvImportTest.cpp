@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "records/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/FieldMapping.h"
 #include "book/exchange/FieldText.h"
 #include "book/exchange/ImportMemory.h"
 #include "book/exchange/ImportSource.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 using namespace book;
 
@@ -73,10 +73,10 @@ TEST(FieldMapping, JoinsPartsAndTurnsReadingsIntoHiragana) {
              u"〒１０５－０００１"})};
     const AddressRows rows = rowsFromTable(t, 1, mapHeader(t[0]));
     ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows[0][ColName], QStringLiteral("山田　太郎"));
-    EXPECT_EQ(rows[0][ColKana], QStringLiteral("やまだ　たろう"));
-    EXPECT_EQ(rows[0][ColAddress1], QStringLiteral("東京都港区芝公園1-2"));
-    EXPECT_EQ(rows[0][ColPostal], QStringLiteral("1050001 "));
+    EXPECT_EQ(rows[0][records::ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(rows[0][records::ColKana], QStringLiteral("やまだ　たろう"));
+    EXPECT_EQ(rows[0][records::ColAddress1], QStringLiteral("東京都港区芝公園1-2"));
+    EXPECT_EQ(rows[0][records::ColPostal], QStringLiteral("1050001 "));
     // Whatever a postal cell holds, exporting and importing it again keeps it.
     for (const char* odd :
          {"123-45L", "12-3-456", "CELL:167", " 1234567", "\xE3\x80\x92\xE3\x80\x92"}) {
@@ -107,15 +107,15 @@ TEST(CsvImport, OwnFilesOpenAsBeforeAndForeignOnesByEncodingAndHeader) {
         const AddressRows rows = parseAnyAddressFile(bytes, &otherFormat);
         EXPECT_TRUE(otherFormat);
         ASSERT_EQ(rows.size(), 1);
-        EXPECT_EQ(rows[0][ColName], QStringLiteral("山田 太郎"));
-        EXPECT_EQ(rows[0][ColKana], QStringLiteral("やまだ"));
-        EXPECT_EQ(rows[0][ColAddress1], QStringLiteral("東京都 港区"));
+        EXPECT_EQ(rows[0][records::ColName], QStringLiteral("山田 太郎"));
+        EXPECT_EQ(rows[0][records::ColKana], QStringLiteral("やまだ"));
+        EXPECT_EQ(rows[0][records::ColAddress1], QStringLiteral("東京都 港区"));
     }
     // UTF-8 in the program's own column order, no header.
     const AddressRows utf8 =
         parseAnyAddressFile(QStringLiteral("やまだ,山田　太郎,1234567,東京都\n").toUtf8());
     ASSERT_EQ(utf8.size(), 1);
-    EXPECT_EQ(utf8[0][ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(utf8[0][records::ColName], QStringLiteral("山田　太郎"));
 }
 
 TEST(CsvImport, ExportReadsBackAsTheSameRecords) {
@@ -239,16 +239,16 @@ TEST(FieldMapping, ContactsOfTheWebAndMailProgramsKeepTheirAddresses) {
     const AddressRows rows = rowsFromTable(web, 1, mapHeader(web[0]));
     ASSERT_EQ(rows.size(), 2);
     const QStringList& a = rows[0];
-    EXPECT_EQ(a[ColName], QStringLiteral("山田　太郎"));
-    EXPECT_EQ(a[ColKana], QStringLiteral("やまだ　たろう"));
-    EXPECT_EQ(a[ColPostal], QStringLiteral("1050011 "));
-    EXPECT_EQ(a[ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
-    EXPECT_EQ(a[ColAddress2], QStringLiteral("コーポ 101"));
-    EXPECT_EQ(a[ColPhone], QStringLiteral("03-1"));  // home before work
-    EXPECT_EQ(a[ColMobile], QStringLiteral("090-1"));
-    EXPECT_EQ(a[ColCompany], QStringLiteral("ABC商事"));
-    EXPECT_EQ(a[ColTitle], QStringLiteral("課長"));
-    EXPECT_EQ(rows[1][ColFax], QStringLiteral("06-9"));
+    EXPECT_EQ(a[records::ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(a[records::ColKana], QStringLiteral("やまだ　たろう"));
+    EXPECT_EQ(a[records::ColPostal], QStringLiteral("1050011 "));
+    EXPECT_EQ(a[records::ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
+    EXPECT_EQ(a[records::ColAddress2], QStringLiteral("コーポ 101"));
+    EXPECT_EQ(a[records::ColPhone], QStringLiteral("03-1"));  // home before work
+    EXPECT_EQ(a[records::ColMobile], QStringLiteral("090-1"));
+    EXPECT_EQ(a[records::ColCompany], QStringLiteral("ABC商事"));
+    EXPECT_EQ(a[records::ColTitle], QStringLiteral("課長"));
+    EXPECT_EQ(rows[1][records::ColFax], QStringLiteral("06-9"));
 
     const CsvTable mail = {
         row({u"Company", u"Job Title", u"Business Street", u"Business Postal Code", u"Home Street",
@@ -257,13 +257,13 @@ TEST(FieldMapping, ContactsOfTheWebAndMailProgramsKeepTheirAddresses) {
         row({u"ABC", u"部長", u"丸の内1-1", u"100-0005", u"芝公園2-3", u"港区", u"東京都",
              u"105-0011", u"03-2", u"03-1", u"090", u"03-9"})};
     const QStringList m = rowsFromTable(mail, 1, mapHeader(mail[0])).value(0);
-    EXPECT_EQ(m[ColPostal], QStringLiteral("1050011 "));
-    EXPECT_EQ(m[ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
-    EXPECT_EQ(m[ColPhone], QStringLiteral("03-1"));
-    EXPECT_EQ(m[ColMobile], QStringLiteral("090"));
-    EXPECT_EQ(m[ColFax], QStringLiteral("03-9"));
-    EXPECT_EQ(m[ColCompany], QStringLiteral("ABC"));
-    EXPECT_EQ(m[ColTitle], QStringLiteral("部長"));
+    EXPECT_EQ(m[records::ColPostal], QStringLiteral("1050011 "));
+    EXPECT_EQ(m[records::ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
+    EXPECT_EQ(m[records::ColPhone], QStringLiteral("03-1"));
+    EXPECT_EQ(m[records::ColMobile], QStringLiteral("090"));
+    EXPECT_EQ(m[records::ColFax], QStringLiteral("03-9"));
+    EXPECT_EQ(m[records::ColCompany], QStringLiteral("ABC"));
+    EXPECT_EQ(m[records::ColTitle], QStringLiteral("部長"));
 
     EXPECT_EQ(mapHeader(row({u"氏名", u"勤務先郵便番号", u"自宅郵便番号", u"自宅都道府県",
                              u"自宅市区町村", u"自宅番地", u"自宅電話", u"勤務先電話", u"勤務先"})),
