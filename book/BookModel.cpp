@@ -72,4 +72,10 @@ void BookModel::moveRow(int from, int to) {
     if (from <= sourceRows_.size() && to <= sourceRows_.size()) sourceRows_.move(from - 1, to - 1);
 }
 
+records::AddressRecord recordAt(const platform::CellGrid& grid, int row) {
+    records::AddressRecord record;
+    for (int c = 0; c < records::kColumnCount; ++c) record[size_t(c)] = grid.cell(c, row);
+    return record;
+}
+
 }  // namespace book

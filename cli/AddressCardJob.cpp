@@ -81,8 +81,7 @@ QString AddressCardJob::prepare(const CardJob& job, const QString& settingsFile)
 }
 
 const render::AddressSideInput& AddressCardJob::card(int index) {
-    for (int c = 0; c < records::kColumnCount; ++c)
-        card_.record[size_t(c)] = records_.cell(c, 1 + index);
+    card_.record = book::recordAt(records_, 1 + index);
     if (const QString why = book::attachRecordBarcode(card_, dictionary_);
         !why.isEmpty() && !card_.envelopeBack)
         barcodeLines_ << QStringLiteral("宛名 %1（%2）: %3")

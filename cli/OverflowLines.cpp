@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "book/BookModel.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/table/CellTable.h"
 #include "records/AddressRecord.h"
@@ -16,17 +17,16 @@ constexpr int kNumbersShown = 30;
 }  // namespace
 
 std::vector<RecordOverflow> findRecordOverflows(render::AddressSideInput card,
-                                                const platform::CellTable& records, int first,
+                                                const platform::CellTable& grid, int first,
                                                 int last) {
     std::vector<RecordOverflow> out;
-    for (int row = std::max(first, 0); row <= last && row < records.rowCount(); ++row) {
-        for (int c = 0; c < records::kColumnCount; ++c)
-            card.record[size_t(c)] = records.cell(c, row);
+    for (int row = std::max(first, 0); row <= last && row < grid.rowCount(); ++row) {
+        card.record = book::recordAt(grid, row);
         QStringList messages = render::overflowMessages(card);
         if (messages.isEmpty()) continue;
-        QString number = records.cell(records::ColNumber, row).trimmed();
+        QString number = grid.cell(records::ColNumber, row).trimmed();
         if (number.isEmpty()) number = QString::number(row);
-        out.push_back({row, number, records.cell(records::ColName, row), std::move(messages)});
+        out.push_back({row, number, grid.cell(records::ColName, row), std::move(messages)});
     }
     return out;
 }

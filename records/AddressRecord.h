@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace records {
 
@@ -23,6 +24,9 @@ enum Column : int {
 };
 
 constexpr int kColumnCount = 13;
+
+// One record, its cells by column: what the renderers draw from.
+using AddressRecord = std::array<QString, kColumnCount>;
 
 // The grid's header row as one comma-separated text.
 extern const char16_t kGridHeader[];

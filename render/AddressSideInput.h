@@ -3,9 +3,9 @@
 // controls and the active grid at the moment of drawing.
 
 #include <QString>
-#include <array>
 
 #include "platform/page/OutputTarget.h"
+#include "records/AddressRecord.h"
 #include "render/CustomerBarcodeDrawing.h"
 #include "render/LayoutSettings.h"
 #include "render/Typesetting.h"
@@ -25,7 +25,7 @@ struct AddressSideInput {
     bool envelopeBack = false;  // the back of an envelope is chosen (front otherwise)
     int faceIndex = 0;          // item index of the face chooser
     QString honorific = QStringLiteral("様");
-    std::array<QString, 13> record;  // one grid row, by column
+    records::AddressRecord record;  // the grid row being drawn
     SenderTexts sender;
     LayoutSettings layout;
     TypesetChoices typeset;
