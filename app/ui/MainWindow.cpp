@@ -471,8 +471,7 @@ render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeR
     in.envelopeBack = previewPage->envelopeBack();
     in.faceIndex = previewPage->faceIndex();
     in.honorific = previewPage->honorific();
-    const book::BookModel& records = activeBook();
-    for (int c = 0; c < records::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
+    in.record = book::recordAt(activeBook(), row);
     in.sender = senderPage->texts();
     in.layout = previewPage->layoutSettings();
     in.typeset = previewPage->typesetChoices();
