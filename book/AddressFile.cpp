@@ -109,7 +109,7 @@ AddressReadResult readAddressFile(const QString& path) {
         r.error = file.error;
         return r;
     }
-    r.rows = parseAnyAddressFile(file.bytes, &r.foreign, &r.error);
+    r.rows = parseAnyAddressFile(DecodedFile(file.bytes), &r.foreign, &r.error);
     r.ok = r.error.isEmpty();
     return r;
 }

@@ -315,17 +315,17 @@ bool cardIsUtf8(const QVector<Property>& properties) {
 
 }  // namespace
 
-VCardReadResult parseVCards(const QByteArray& input, int keepFrom, int keepTo) {
+VCardReadResult parseVCards(const DecodedFile& file, int keepFrom, int keepTo) {
     VCardReadResult result;
     // UTF-16 files are read as UTF-8 bytes; any other file keeps its bytes,
     // and each card's values without a CHARSET are read as that card is
     // written.
     QByteArray bytes;
-    const TextEncoding encoding = detectTextEncoding(input);
+    const TextEncoding encoding = file.encoding();
     if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
-        bytes = decodeText(input, encoding).toUtf8();
+        bytes = file.text().toUtf8();
     else
-        bytes = input.mid(byteOrderMarkLength(input, encoding));
+        bytes = file.bytes().mid(byteOrderMarkLength(file.bytes(), encoding));
 
     LineReader lines(bytes);
     QByteArray line;

@@ -90,12 +90,13 @@ TEST(CsvImport, OwnFilesOpenAsBeforeAndForeignOnesByEncodingAndHeader) {
         QStringLiteral("やまだ,山田　太郎,123-4567,東京都,\"a "
                        "b\",,,03,,,,,友人\r\n,,,,,,,,,,,,\r\nなまえ,電話,,,,,,,,,,,\r\n"));
     bool otherFormat = true;
-    EXPECT_EQ(parseAnyAddressFile(own, &otherFormat), parseAddressFile(own));
+    EXPECT_EQ(parseAnyAddressFile(DecodedFile(own), &otherFormat), parseAddressFile(own));
     EXPECT_FALSE(otherFormat);
     // Saving writes 13 CP932 columns: a file of another shape must not be
     // taken for one of ours, or its extra columns would be lost.
-    parseAnyAddressFile(platform::Sjis::bytes(QStringLiteral("やまだ,山田,,,,,,,,,,,友人,x\r\n")),
-                        &otherFormat);
+    parseAnyAddressFile(
+        DecodedFile(platform::Sjis::bytes(QStringLiteral("やまだ,山田,,,,,,,,,,,友人,x\r\n"))),
+        &otherFormat);
     EXPECT_TRUE(otherFormat);
 
     const QString foreign =
@@ -104,7 +105,7 @@ TEST(CsvImport, OwnFilesOpenAsBeforeAndForeignOnesByEncodingAndHeader) {
          {foreign.toUtf8(), platform::Sjis::bytes(foreign),
           QByteArray("\xFF\xFE") +
               QByteArray(reinterpret_cast<const char*>(foreign.utf16()), foreign.size() * 2)}) {
-        const AddressRows rows = parseAnyAddressFile(bytes, &otherFormat);
+        const AddressRows rows = parseAnyAddressFile(DecodedFile(bytes), &otherFormat);
         EXPECT_TRUE(otherFormat);
         ASSERT_EQ(rows.size(), 1);
         EXPECT_EQ(rows[0][records::ColName], QStringLiteral("山田 太郎"));
@@ -112,8 +113,8 @@ TEST(CsvImport, OwnFilesOpenAsBeforeAndForeignOnesByEncodingAndHeader) {
         EXPECT_EQ(rows[0][records::ColAddress1], QStringLiteral("東京都 港区"));
     }
     // UTF-8 in the program's own column order, no header.
-    const AddressRows utf8 =
-        parseAnyAddressFile(QStringLiteral("やまだ,山田　太郎,1234567,東京都\n").toUtf8());
+    const AddressRows utf8 = parseAnyAddressFile(
+        DecodedFile(QStringLiteral("やまだ,山田　太郎,1234567,東京都\n").toUtf8()));
     ASSERT_EQ(utf8.size(), 1);
     EXPECT_EQ(utf8[0][records::ColName], QStringLiteral("山田　太郎"));
 }
@@ -125,25 +126,30 @@ TEST(CsvImport, ExportReadsBackAsTheSameRecords) {
                  u"友人"})
          << row({u"", u"Smith", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"仕事;取引"});
     const QByteArray bytes = writeUtf8Csv(book);
-    const ImportResult back = importCsv(bytes, guessCsvChoices(bytes));
+    const DecodedFile file(bytes);
+    const ImportResult back = importCsv(file, guessCsvChoices(file));
     ASSERT_TRUE(back.ok()) << back.error.toStdString();
     EXPECT_EQ(back.rows, book);
-    EXPECT_EQ(parseAnyAddressFile(bytes), book);
+    EXPECT_EQ(parseAnyAddressFile(file), book);
 }
 
 TEST(CsvImport, RefusesWhatIsNotATableOfText) {
     const FieldMapping two = {ImportField::Name, ImportField::Phone};
-    EXPECT_FALSE(importCsv(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), utf8Header(two)).ok());
+    EXPECT_FALSE(
+        importCsv(DecodedFile(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), utf8Header(two))
+            .ok());
     QString ragged = QStringLiteral("名前,電話\n");
     for (int i = 0; i < 10; ++i)
         ragged += i % 3 ? QStringLiteral("a,b\n") : QStringLiteral("a,b,c,d,e,f,g,h,i\n");
-    const ImportResult r = importCsv(ragged.toUtf8(), utf8Header(two));
+    const ImportResult r = importCsv(DecodedFile(ragged.toUtf8()), utf8Header(two));
     EXPECT_TRUE(r.rows.isEmpty());
     EXPECT_TRUE(r.error.contains(QStringLiteral("2 行目"))) << r.error.toStdString();
     // One short row is a hand-made file, not a broken one.
-    EXPECT_TRUE(importCsv(QStringLiteral("名前,電話,〒\na,b,c\nd,e,f\ng,h,i\nj\nk,l,m\n").toUtf8(),
-                          utf8Header(two))
-                    .ok());
+    EXPECT_TRUE(
+        importCsv(
+            DecodedFile(QStringLiteral("名前,電話,〒\na,b,c\nd,e,f\ng,h,i\nj\nk,l,m\n").toUtf8()),
+            utf8Header(two))
+            .ok());
 
     QTemporaryDir dir;
     QFile big(dir.filePath(QStringLiteral("big.csv")));
@@ -177,12 +183,12 @@ TEST(CsvImport, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
     for (int i = 1; i <= 50; ++i)
         text += i == 10 ? QStringLiteral("\"山田,03\n") : QStringLiteral("名%1,03\n").arg(i);
     const ImportResult r =
-        importCsv(text.toUtf8(), utf8Header({ImportField::Name, ImportField::Phone}));
+        importCsv(DecodedFile(text.toUtf8()), utf8Header({ImportField::Name, ImportField::Phone}));
     EXPECT_TRUE(r.rows.isEmpty());
     EXPECT_TRUE(r.error.contains(QStringLiteral("11 行目"))) << r.error.toStdString();
     // Opening the file (and the command line's export) refuses it too.
     QString error;
-    EXPECT_TRUE(parseAnyAddressFile(text.toUtf8(), nullptr, &error).isEmpty());
+    EXPECT_TRUE(parseAnyAddressFile(DecodedFile(text.toUtf8()), nullptr, &error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("11 行目"))) << error.toStdString();
     // A quoted line break counts as a line; a closed quote is no fault.
     int unclosed = -1;

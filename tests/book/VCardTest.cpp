@@ -22,7 +22,7 @@ TEST(VCard, ReadsThreeVersionsWithFoldingAndPhoneticNames) {
             "TEL;VALUE=uri;TYPE=\"cell,voice\":tel:+81-90-2\nEND:VCARD\n"
             "BEGIN:VCARD\nVERSION:3.0\nFN:Only A Name\nSORT-STRING:おんりー\nEND:VCARD\n")
             .toUtf8();
-    const VCardReadResult r = parseVCards(file);
+    const VCardReadResult r = parseVCards(DecodedFile(file));
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     ASSERT_EQ(r.rows.size(), 3);
     const QStringList& a = r.rows[0];
@@ -55,7 +55,7 @@ TEST(VCard, Version21QuotedPrintableCharsetsAndShiftJisFiles) {
     file += platform::Sjis::bytes(
         QStringLiteral("ﾔﾏﾀﾞ;ﾀﾛｳ;;;\r\nADR;HOME;CHARSET=SHIFT_JIS:;;港区芝;;;;\r\n"));
     file += "TEL;CELL:090\r\nTEL;VOICE:03\r\nEND:VCARD\r\n";
-    const VCardReadResult r = parseVCards(file);
+    const VCardReadResult r = parseVCards(DecodedFile(file));
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
     ASSERT_EQ(r.rows.size(), 1);
     EXPECT_EQ(r.rows[0][records::ColName], QStringLiteral("山田　太郎"));
@@ -64,8 +64,8 @@ TEST(VCard, Version21QuotedPrintableCharsetsAndShiftJisFiles) {
     EXPECT_EQ(r.rows[0][records::ColMobile], QStringLiteral("090"));
     EXPECT_EQ(r.rows[0][records::ColPhone], QStringLiteral("03"));
     // A whole file in Shift_JIS without any CHARSET.
-    const VCardReadResult sjis =
-        parseVCards(platform::Sjis::bytes(QStringLiteral("BEGIN:VCARD\nFN:髙橋\nEND:VCARD\n")));
+    const VCardReadResult sjis = parseVCards(
+        DecodedFile(platform::Sjis::bytes(QStringLiteral("BEGIN:VCARD\nFN:髙橋\nEND:VCARD\n"))));
     ASSERT_EQ(sjis.rows.size(), 1);
     EXPECT_EQ(sjis.rows[0][records::ColName], QStringLiteral("髙橋"));
 }
@@ -91,35 +91,35 @@ TEST(VCard, ExportReadsBackAsTheSameRecords) {
     book << full << bare;
     const QByteArray bytes = writeVCards(book);
     for (const QByteArray& line : bytes.split('\n')) EXPECT_LE(line.size(), 76);
-    const VCardReadResult back = parseVCards(bytes);
+    const VCardReadResult back = parseVCards(DecodedFile(bytes));
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.rows, book);
 }
 
 TEST(VCard, BrokenFilesAreRefusedWhole) {
     const QByteArray cut = "BEGIN:VCARD\nFN:A\nEND:VCARD\nBEGIN:VCARD\nFN:B\n";
-    const ImportResult r = importVCard(cut);
+    const ImportResult r = importVCard(DecodedFile(cut));
     EXPECT_TRUE(r.rows.isEmpty());
     EXPECT_TRUE(r.error.contains(QStringLiteral("4 行目")) &&
                 r.error.contains(QStringLiteral("END:VCARD")))
         << r.error.toStdString();
-    EXPECT_FALSE(importVCard("just some text\n").ok());
-    EXPECT_FALSE(importVCard(QByteArray("BEGIN:VCARD\nFN:\0x\nEND:VCARD\n", 27)).ok());
+    EXPECT_FALSE(importVCard(DecodedFile("just some text\n")).ok());
+    EXPECT_FALSE(importVCard(DecodedFile(QByteArray("BEGIN:VCARD\nFN:\0x\nEND:VCARD\n", 27))).ok());
 }
 
 TEST(VCard, LineEndsSoftBreaksAndCharsetsStayWithTheirCard) {
     // Old Macs end lines with CR alone.
-    const VCardReadResult mac = parseVCards(
-        "BEGIN:VCARD\rFN:A\rEND:VCARD\rBEGIN:VCARD\rFN:B\r"
-        " C\rEND:VCARD\r");
+    const VCardReadResult mac =
+        parseVCards(DecodedFile("BEGIN:VCARD\rFN:A\rEND:VCARD\rBEGIN:VCARD\rFN:B\r"
+                                " C\rEND:VCARD\r"));
     ASSERT_TRUE(mac.ok()) << mac.error.toStdString();
     ASSERT_EQ(mac.rows.size(), 2);
     EXPECT_EQ(mac.rows[1][records::ColName], QStringLiteral("BC"));
     // A soft line break left before the card's end does not swallow it.
     const VCardReadResult qp = parseVCards(
-        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:A\r\n"
-        "TITLE;ENCODING=QUOTED-PRINTABLE:=E8=AA=B2=E9=95=B7=\r\nEND:VCARD\r\n"
-        "BEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n");
+        DecodedFile("BEGIN:VCARD\r\nVERSION:2.1\r\nFN:A\r\n"
+                    "TITLE;ENCODING=QUOTED-PRINTABLE:=E8=AA=B2=E9=95=B7=\r\nEND:VCARD\r\n"
+                    "BEGIN:VCARD\r\nFN:B\r\nEND:VCARD\r\n"));
     ASSERT_TRUE(qp.ok()) << qp.error.toStdString();
     ASSERT_EQ(qp.rows.size(), 2);
     EXPECT_EQ(qp.rows[0][records::ColTitle], QStringLiteral("課長"));
@@ -128,13 +128,13 @@ TEST(VCard, LineEndsSoftBreaksAndCharsetsStayWithTheirCard) {
         QStringLiteral("BEGIN:VCARD\nFN:山田\nEND:VCARD\n").toUtf8() +
         platform::Sjis::bytes(QStringLiteral("BEGIN:VCARD\nFN:髙橋\nEND:VCARD\n")) +
         QStringLiteral("BEGIN:VCARD\nFN:鈴木\nEND:VCARD\n").toUtf8();
-    const VCardReadResult r = parseVCards(mixed);
+    const VCardReadResult r = parseVCards(DecodedFile(mixed));
     ASSERT_EQ(r.rows.size(), 3);
     EXPECT_EQ(r.rows[0][records::ColName], QStringLiteral("山田"));
     EXPECT_EQ(r.rows[1][records::ColName], QStringLiteral("髙橋"));
     EXPECT_EQ(r.rows[2][records::ColName], QStringLiteral("鈴木"));
     // Only the cards asked for are kept; all are counted.
-    const VCardReadResult some = parseVCards(mixed, 2, 2);
+    const VCardReadResult some = parseVCards(DecodedFile(mixed), 2, 2);
     EXPECT_EQ(some.count, 3);
     ASSERT_EQ(some.rows.size(), 1);
     EXPECT_EQ(some.rows[0][records::ColName], QStringLiteral("髙橋"));
