@@ -54,11 +54,10 @@ Fixture& fixture() {
 
 // What the import command does once the dialog is confirmed.
 void importInto(app::MainWindow& form, const QString& path) {
-    const book::ImportBytes read = book::readImportBytes(path);
-    const book::ImportResult result =
-        book::importKindOf(path) == book::ImportKind::VCard
-            ? book::importVCard(read.bytes)
-            : book::importCsv(read.bytes, book::guessCsvChoices(read.bytes));
+    const book::DecodedFile file(book::readImportBytes(path).bytes);
+    const book::ImportResult result = book::importKindOf(path) == book::ImportKind::VCard
+                                          ? book::importVCard(file)
+                                          : book::importCsv(file, book::guessCsvChoices(file));
     if (result.rows.size() != kRecords) std::abort();
     form.ImportRows(result.rows, book::ImportMode::Replace);
     QApplication::processEvents();
@@ -79,14 +78,16 @@ BENCHMARK(BM_ImportVCards)->Unit(benchmark::kMillisecond);
 // The readers alone, without the window.
 void BM_ParseUtf8Csv(benchmark::State& state) {
     const QByteArray bytes = book::writeUtf8Csv(benchdata::makeRecords(kRecords));
-    for (auto _ : state)
-        benchmark::DoNotOptimize(book::importCsv(bytes, book::guessCsvChoices(bytes)));
+    for (auto _ : state) {
+        const book::DecodedFile file(bytes);
+        benchmark::DoNotOptimize(book::importCsv(file, book::guessCsvChoices(file)));
+    }
 }
 BENCHMARK(BM_ParseUtf8Csv)->Unit(benchmark::kMillisecond);
 
 void BM_ParseVCards(benchmark::State& state) {
     const QByteArray bytes = book::writeVCards(benchdata::makeRecords(kRecords));
-    for (auto _ : state) benchmark::DoNotOptimize(book::parseVCards(bytes));
+    for (auto _ : state) benchmark::DoNotOptimize(book::parseVCards(book::DecodedFile(bytes)));
 }
 BENCHMARK(BM_ParseVCards)->Unit(benchmark::kMillisecond);
 
@@ -98,7 +99,7 @@ void BM_ParseFoldedVCard(benchmark::State& state) {
     const QByteArray fold = QByteArray(72, 'p') + "=\r\n ";
     while (bytes.size() < 7 * 1024 * 1024) bytes += fold;
     bytes += ":x\r\nEND:VCARD\r\n";
-    for (auto _ : state) benchmark::DoNotOptimize(book::parseVCards(bytes));
+    for (auto _ : state) benchmark::DoNotOptimize(book::parseVCards(book::DecodedFile(bytes)));
 }
 BENCHMARK(BM_ParseFoldedVCard)->Unit(benchmark::kMillisecond);
 

@@ -8,21 +8,21 @@
 #include <QTextDocument>
 
 #include "bench/BookGenerator.h"
-#include "book/AddressRecord.h"
 #include "platform/page/WindowFonts.h"
 #include "platform/table/CellGrid.h"
 #include "print/ListText.h"
 #include "print/TextPrinting.h"
+#include "records/AddressRecord.h"
 
 namespace {
 
 platform::MemoryGrid bookGrid(int records) {
     const QVector<QStringList> rows = benchdata::makeRecords(records);
-    platform::MemoryGrid grid(book::kColumnCount, records + 1);
-    grid.setRowCells(0, book::gridHeaderCells());
+    platform::MemoryGrid grid(records::kColumnCount, records + 1);
+    grid.setRowCells(0, records::gridHeaderCells());
     for (int r = 0; r < records; ++r) {
         grid.setRowCells(r + 1, rows[r]);
-        grid.setCell(book::ColNumber, r + 1, QString::number(r + 1));
+        grid.setCell(records::ColNumber, r + 1, QString::number(r + 1));
     }
     return grid;
 }

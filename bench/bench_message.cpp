@@ -72,7 +72,7 @@ void BM_PrintedCard(benchmark::State& state) {
     in.lines = sample().split(QLatin1Char('\n'));
     in.picture = photo();
     in.showPicture = true;
-    in.target = render::ReferenceDevice::Printer;
+    in.target = platform::OutputTarget::Printer;
     QImage paper(1417, 2098, QImage::Format_RGB32);
     paper.setDotsPerMeterX(qRound(360 / 0.0254));
     paper.setDotsPerMeterY(qRound(360 / 0.0254));

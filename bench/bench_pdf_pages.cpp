@@ -24,10 +24,10 @@ render::AddressSideInput card(const QStringList& row) {
     render::AddressSideInput in;
     in.mediaKind = 0;
     for (int c = 0; c < row.size() && c < int(in.record.size()); ++c) in.record[size_t(c)] = row[c];
-    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
-    in.sender.SSimei = QStringLiteral("鈴木一郎");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
-    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.name = QStringLiteral("鈴木一郎");
+    in.sender.postalCodeUpper = QStringLiteral("530");
+    in.sender.postalCodeLower = QStringLiteral("0001");
     return in;
 }
 

@@ -10,12 +10,12 @@
 
 #include "app/ui/MainWindow.h"
 #include "bench/QtBenchMain.h"
-#include "book/AddressRecord.h"
 #include "book/BookModel.h"
 #include "book/ui/SenderPage.h"
 #include "platform/files/AppPaths.h"
 #include "platform/printer/QtPrintTarget.h"
 #include "platform/ui/QtDialogs.h"
+#include "records/AddressRecord.h"
 #include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"
 
@@ -28,13 +28,13 @@ void BM_RefreshPreview(benchmark::State& state) {
     platform::QtPrintTarget printer;
     app::MainWindow form(dialogs, printer, {});
     book::BookModel& g = form.wholeBook();
-    g.setCell(book::ColName, 1, QStringLiteral("山田太郎"));
-    g.setCell(book::ColPostal, 1, QStringLiteral("1000005 "));
-    g.setCell(book::ColAddress1, 1, QStringLiteral("東京都千代田区丸の内一丁目２番３号"));
-    g.setCell(book::ColAddress2, 1, QStringLiteral("丸の内ビル１２階"));
-    g.setCell(book::ColJointName, 1, QStringLiteral("花子"));
-    g.setCell(book::ColCompany, 1, QStringLiteral("株式会社ABC商事"));
-    g.setCell(book::ColTitle, 1, QStringLiteral("営業部長"));
+    g.setCell(records::ColName, 1, QStringLiteral("山田太郎"));
+    g.setCell(records::ColPostal, 1, QStringLiteral("1000005 "));
+    g.setCell(records::ColAddress1, 1, QStringLiteral("東京都千代田区丸の内一丁目２番３号"));
+    g.setCell(records::ColAddress2, 1, QStringLiteral("丸の内ビル１２階"));
+    g.setCell(records::ColJointName, 1, QStringLiteral("花子"));
+    g.setCell(records::ColCompany, 1, QStringLiteral("株式会社ABC商事"));
+    g.setCell(records::ColTitle, 1, QStringLiteral("営業部長"));
     form.findChild<QLineEdit*>("SSimei")->setText(QStringLiteral("鈴木一郎"));
     form.findChild<QLineEdit*>("SJuusho1")
         ->setText(QStringLiteral("大阪府大阪市北区梅田三丁目１－１"));

@@ -31,12 +31,12 @@ AddressSideInput fullRecord() {
     in.record[5] = QStringLiteral("花子");
     in.record[10] = QStringLiteral("株式会社abc商事");
     in.record[11] = QStringLiteral("営業部長");
-    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
-    in.sender.SJuusho2 = QStringLiteral("梅田ハイツ201");
-    in.sender.SSimei = QStringLiteral("鈴木一郎");
-    in.sender.SRenmei = QStringLiteral("美咲");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
-    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.address2 = QStringLiteral("梅田ハイツ201");
+    in.sender.name = QStringLiteral("鈴木一郎");
+    in.sender.jointName = QStringLiteral("美咲");
+    in.sender.postalCodeUpper = QStringLiteral("530");
+    in.sender.postalCodeLower = QStringLiteral("0001");
     return in;
 }
 
@@ -57,7 +57,7 @@ void BM_RecordFullPostcard(benchmark::State& state) {
 void BM_RecordFullPostcardTypeset(benchmark::State& state) {
     AddressSideInput input = fullRecord();
     input.record[1] = QStringLiteral("山田　太郎");
-    input.sender.SSimei = QStringLiteral("鈴木　一郎");
+    input.sender.name = QStringLiteral("鈴木　一郎");
     input.typeset = {JointAlign::GivenName, BlockDash::Bar, HalfKana::FullWidth};
     for (auto _ : state) benchmark::DoNotOptimize(DrawAddressSide(input));
 }
@@ -76,7 +76,7 @@ void BM_RecordLongPostcardFitted(benchmark::State& state) {
     input.record[4] = QStringLiteral("札幌中央ビルディング北館１２階");
     input.record[10] = QStringLiteral("株式会社北海道ほっかいどう総合企画開発研究所");
     input.record[11] = QStringLiteral("代表取締役社長");
-    input.sender.SJuusho1 = QStringLiteral("東京都千代田区丸の内一丁目一番一号丸の内ビル");
+    input.sender.address1 = QStringLiteral("東京都千代田区丸の内一丁目一番一号丸の内ビル");
     input.typeset.fitColumns = FitColumns::Fit;
     for (auto _ : state) benchmark::DoNotOptimize(DrawAddressSide(input));
 }

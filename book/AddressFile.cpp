@@ -2,12 +2,12 @@
 
 #include <cstring>
 
-#include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/PostalCode.h"
 #include "book/exchange/ImportSource.h"
 #include "platform/files/BoundedRead.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
@@ -82,12 +82,12 @@ AddressRows parseAddressFile(const QByteArray& bytes, bool* otherShape) {
         const char* textEnd = ends.textEnd;
 
         const QList<QByteArray> fields = splitCommaText(p, textEnd);
-        if (otherShape && fields.size() != kColumnCount && textEnd > p) *otherShape = true;
+        if (otherShape && fields.size() != records::kColumnCount && textEnd > p) *otherShape = true;
         QStringList row;
-        row.reserve(kColumnCount);
-        for (int c = 0; c < kColumnCount; ++c)
+        row.reserve(records::kColumnCount);
+        for (int c = 0; c < records::kColumnCount; ++c)
             row.append(c < fields.size() ? platform::Sjis::decode(fields[c]) : QString());
-        row[ColKana] = row[0];  // the file's first field is the reading
+        row[records::ColKana] = row[0];  // the file's first field is the reading
         rows.append(row);
         p = lf ? lf + 1 : end;
     }
@@ -109,7 +109,7 @@ AddressReadResult readAddressFile(const QString& path) {
         r.error = file.error;
         return r;
     }
-    r.rows = parseAnyAddressFile(file.bytes, &r.foreign, &r.error);
+    r.rows = parseAnyAddressFile(DecodedFile(file.bytes), &r.foreign, &r.error);
     r.ok = r.error.isEmpty();
     return r;
 }
@@ -122,10 +122,12 @@ QByteArray buildAddressFile(const AddressRows& rows, QVector<UnmappableText>* un
         const QStringList& row = rows[r];
         QString missing;
         fields.clear();
-        for (int c = 0; c < kColumnCount; ++c) {
+        for (int c = 0; c < records::kColumnCount; ++c) {
             // File layout: the reading first, the seventh field empty.
-            QString text = c == 0 ? row.value(ColKana) : c == ColKana ? QString() : row.value(c);
-            if (c == ColPostal) text = withHyphen(text);
+            QString text = c == 0                  ? row.value(records::ColKana)
+                           : c == records::ColKana ? QString()
+                                                   : row.value(c);
+            if (c == records::ColPostal) text = withHyphen(text);
             const platform::SjisEncoded e = platform::Sjis::encode(text);
             for (const QString& m : e.unmappable) missing += m;
             fields.append(e.bytes);

@@ -1,10 +1,10 @@
 #include "book/BarcodeAddress.h"
 
-#include "book/AddressRecord.h"
 #include "book/CustomerBarcode.h"
 #include "postal/PostalDictionary.h"
 #include "postal/PostalDictionaryFile.h"
 #include "postal/PostalKey.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -88,7 +88,8 @@ QString attachRecordBarcode(render::AddressSideInput& input, PostalDictionaryFil
     }
     // A blank between the lines: "1-3-2" and "503" are two numbers, not "1-3-2503".
     const RecordBarcode r = recordBarcode(
-        *d, input.record[ColPostal], input.record[ColAddress1] + u' ' + input.record[ColAddress2]);
+        *d, input.record[records::ColPostal],
+        input.record[records::ColAddress1] + u' ' + input.record[records::ColAddress2]);
     input.barcode.symbols = r.symbols;
     return r.failure;
 }

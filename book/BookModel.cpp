@@ -1,13 +1,15 @@
 #include "book/BookModel.h"
 
-#include "book/AddressRecord.h"
 #include "book/PostalCode.h"
 #include "book/RelationFilter.h"
 #include "book/RowOperations.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
-BookModel::BookModel(QObject* parent) : platform::CellTable(kColumnCount, parent) { renumber(); }
+BookModel::BookModel(QObject* parent) : platform::CellTable(records::kColumnCount, parent) {
+    renumber();
+}
 
 void BookModel::load(const AddressRows& rows) {
     platform::BulkUpdate bulk(*this);
@@ -68,6 +70,12 @@ void BookModel::moveRow(int from, int to) {
     if (from == to || from < 1 || to < 1 || from >= rowCount() || to >= rowCount()) return;
     platform::CellTable::moveRow(from, to);
     if (from <= sourceRows_.size() && to <= sourceRows_.size()) sourceRows_.move(from - 1, to - 1);
+}
+
+records::AddressRecord recordAt(const platform::CellGrid& grid, int row) {
+    records::AddressRecord record;
+    for (int c = 0; c < records::kColumnCount; ++c) record[size_t(c)] = grid.cell(c, row);
+    return record;
 }
 
 }  // namespace book

@@ -13,6 +13,7 @@
 #include "book/AddressFile.h"
 #include "book/Sorting.h"
 #include "platform/table/CellTable.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
@@ -56,5 +57,8 @@ class BookModel : public platform::CellTable {
   private:
     QVector<int> sourceRows_;
 };
+
+// Row `row` of a grid in the book's layout as one record.
+records::AddressRecord recordAt(const platform::CellGrid& grid, int row);
 
 }  // namespace book

@@ -1,6 +1,6 @@
 #include "book/PostalCode.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -55,17 +55,17 @@ QString withoutHyphen(const QString& cell) {
 
 void addHyphens(platform::CellGrid& grid) {
     for (int r = 1; r < grid.rowCount(); ++r) {
-        const QString cell = grid.cell(ColPostal, r);
+        const QString cell = grid.cell(records::ColPostal, r);
         const QString next = withHyphen(cell);
-        if (next != cell) grid.setCell(ColPostal, r, next);
+        if (next != cell) grid.setCell(records::ColPostal, r, next);
     }
 }
 
 void removeHyphens(platform::CellGrid& grid) {
     for (int r = 1; r < grid.rowCount(); ++r) {
-        const QString cell = grid.cell(ColPostal, r);
+        const QString cell = grid.cell(records::ColPostal, r);
         const QString next = withoutHyphen(cell);
-        if (next != cell) grid.setCell(ColPostal, r, next);
+        if (next != cell) grid.setCell(records::ColPostal, r, next);
     }
 }
 

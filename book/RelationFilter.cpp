@@ -1,6 +1,6 @@
 #include "book/RelationFilter.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
@@ -14,7 +14,7 @@ int filterByRelation(const platform::CellGrid& all, const QString& relation,
     filtered.setRowCells(1, QStringList());
     int k = 0;
     for (int r = 1; r < all.rowCount(); ++r) {
-        if (all.cell(ColRelation, r) != relation) continue;
+        if (all.cell(records::ColRelation, r) != relation) continue;
         ++k;
         if (k + 1 > filtered.rowCount()) filtered.setRowCount(k + 1);
         filtered.setRowCells(k, all.rowCells(r));

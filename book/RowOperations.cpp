@@ -1,12 +1,13 @@
 #include "book/RowOperations.h"
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
 void renumberRows(platform::CellGrid& grid) {
-    for (int r = 1; r < grid.rowCount(); ++r) grid.setCell(ColNumber, r, QString::number(r));
-    grid.setRowCells(0, gridHeaderCells());
+    for (int r = 1; r < grid.rowCount(); ++r)
+        grid.setCell(records::ColNumber, r, QString::number(r));
+    grid.setRowCells(0, records::gridHeaderCells());
 }
 
 int insertRows(platform::CellGrid& grid, const platform::GridRect& selection) {

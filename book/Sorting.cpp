@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "book/AddressRecord.h"
 #include "book/RowOperations.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -64,7 +64,7 @@ void sortByReading(platform::CellGrid& grid, SortOrder order) {
     QVector<QByteArray> keys(n);
     for (int i = 0; i < n; ++i) {
         rows[i] = grid.rowCells(i + 1);
-        keys[i] = platform::Sjis::bytes(rows[i].value(ColKana));
+        keys[i] = platform::Sjis::bytes(rows[i].value(records::ColKana));
     }
     const QVector<int> sorted = quickSortOrder(keys, order);
     for (int i = 0; i < n; ++i) grid.setRowCells(i + 1, rows[sorted[i]]);

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <optional>
 
-#include "book/AddressRecord.h"
 #include "book/BarcodeAddress.h"
 #include "book/exchange/ImportSource.h"
 #include "cli/ExportCharacters.h"
 #include "cli/OverflowLines.h"
+#include "records/AddressRecord.h"
 #include "render/MediaKind.h"
 #include "settings/SettingsInput.h"
 
@@ -20,8 +20,8 @@ QString missingAddressNote(const book::AddressRows& rows, int firstRow) {
     int count = 0;
     for (int i = 0; i < rows.size(); ++i) {
         const QStringList& r = rows[i];
-        if (!r.value(book::ColAddress1).trimmed().isEmpty() ||
-            !r.value(book::ColAddress2).trimmed().isEmpty())
+        if (!r.value(records::ColAddress1).trimmed().isEmpty() ||
+            !r.value(records::ColAddress2).trimmed().isEmpty())
             continue;
         if (++count <= 10) named << QString::number(firstRow + i);
     }
@@ -49,7 +49,7 @@ QString AddressCardJob::prepare(const CardJob& job, const QString& settingsFile)
     records_.load(read.rows);
     records_.removeHyphens();
     for (int r = 1; r < records_.rowCount(); ++r)
-        records_.setCell(book::ColNumber, r, QString::number(first_ + r - 1));
+        records_.setCell(records::ColNumber, r, QString::number(first_ + r - 1));
     if (const QString why = japaneseFontProblem(); !why.isEmpty()) return why;
 
     card_ = addressSideInputFromSettings(settingsFile);
@@ -63,7 +63,7 @@ QString AddressCardJob::prepare(const CardJob& job, const QString& settingsFile)
             "--back は封筒（--kind 2 から "
             "5）のためのオプションです。はがきの宛名面は一つだけです。");
     card_.envelopeBack = job.envelopeBack;
-    card_.target = job.marks ? render::OutputTarget::Screen : render::OutputTarget::Printer;
+    card_.target = job.marks ? platform::OutputTarget::Screen : platform::OutputTarget::Printer;
 
     last_ = job.lastRow > 0 ? std::min(job.lastRow, read.total) : read.total;
     if (first_ > last_)
@@ -81,13 +81,12 @@ QString AddressCardJob::prepare(const CardJob& job, const QString& settingsFile)
 }
 
 const render::AddressSideInput& AddressCardJob::card(int index) {
-    for (int c = 0; c < book::kColumnCount; ++c)
-        card_.record[size_t(c)] = records_.cell(c, 1 + index);
+    card_.record = book::recordAt(records_, 1 + index);
     if (const QString why = book::attachRecordBarcode(card_, dictionary_);
         !why.isEmpty() && !card_.envelopeBack)
         barcodeLines_ << QStringLiteral("宛名 %1（%2）: %3")
-                             .arg(records_.cell(book::ColNumber, 1 + index),
-                                  records_.cell(book::ColName, 1 + index), why);
+                             .arg(records_.cell(records::ColNumber, 1 + index),
+                                  records_.cell(records::ColName, 1 + index), why);
     return card_;
 }
 

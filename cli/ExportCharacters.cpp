@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "book/AddressRecord.h"
 #include "platform/page/FontFaces.h"
 #include "platform/page/VerticalText.h"
+#include "records/AddressRecord.h"
 
 namespace app {
 namespace {
@@ -45,7 +45,7 @@ void UnprintableCharacters::check(int row, const render::AddressSideInput& in,
     if (++records_ <= kListedRecords)
         lines_.append(QStringLiteral("%1行目（%2）: %3は印刷できない文字のため「?」で印刷されます")
                           .arg(row)
-                          .arg(in.record[book::ColName], quoted(own)));
+                          .arg(in.record[records::ColName], quoted(own)));
 }
 
 QStringList UnprintableCharacters::lines() const {

@@ -14,7 +14,7 @@ QString readMessageCard(const CardJob& job, const QString& settingsFile,
                         message::MessageSideInput& in) {
     if (const QString why = japaneseFontProblem(); !why.isEmpty()) return why;
     in = messageSideInputFromSettings(settingsFile);
-    in.target = render::ReferenceDevice::Printer;
+    in.target = platform::OutputTarget::Printer;
     const message::BodyReadResult body = message::readBodyFile(job.inputs.first());
     if (!body.ok) return job.inputs.first() + QStringLiteral(": ") + body.error;
     if (!body.text.isEmpty()) in.lines = body.text.split(QLatin1Char('\n'));

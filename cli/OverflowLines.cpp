@@ -2,9 +2,10 @@
 
 #include <algorithm>
 
-#include "book/AddressRecord.h"
+#include "book/BookModel.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/table/CellTable.h"
+#include "records/AddressRecord.h"
 #include "render/OverflowReport.h"
 
 namespace app {
@@ -16,16 +17,16 @@ constexpr int kNumbersShown = 30;
 }  // namespace
 
 std::vector<RecordOverflow> findRecordOverflows(render::AddressSideInput card,
-                                                const platform::CellTable& records, int first,
+                                                const platform::CellTable& grid, int first,
                                                 int last) {
     std::vector<RecordOverflow> out;
-    for (int row = std::max(first, 0); row <= last && row < records.rowCount(); ++row) {
-        for (int c = 0; c < book::kColumnCount; ++c) card.record[size_t(c)] = records.cell(c, row);
+    for (int row = std::max(first, 0); row <= last && row < grid.rowCount(); ++row) {
+        card.record = book::recordAt(grid, row);
         QStringList messages = render::overflowMessages(card);
         if (messages.isEmpty()) continue;
-        QString number = records.cell(book::ColNumber, row).trimmed();
+        QString number = grid.cell(records::ColNumber, row).trimmed();
         if (number.isEmpty()) number = QString::number(row);
-        out.push_back({row, number, records.cell(book::ColName, row), std::move(messages)});
+        out.push_back({row, number, grid.cell(records::ColName, row), std::move(messages)});
     }
     return out;
 }

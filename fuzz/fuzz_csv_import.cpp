@@ -10,18 +10,19 @@
 #include <cstdint>
 
 #include "FuzzMain.h"
-#include "book/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/CsvTable.h"
 #include "book/exchange/FieldMapping.h"
 #include "book/exchange/ImportSource.h"
 #include "book/exchange/TextEncoding.h"
+#include "records/AddressRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = fuzzsupport::bytes(data, size);
-    const book::CsvChoices choices = book::guessCsvChoices(bytes);
-    book::previewCsv(bytes, choices, 20);
-    const book::ImportResult result = book::importCsv(bytes, choices);
+    const book::DecodedFile file(bytes);
+    const book::CsvChoices choices = book::guessCsvChoices(file);
+    book::previewCsv(file, choices, 20);
+    const book::ImportResult result = book::importCsv(file, choices);
     const QString text = book::decodeText(bytes, choices.encoding);
     int unclosed = 0;
     const book::CsvTable table = book::parseCsv(text, choices.separator, -1, &unclosed);
@@ -46,10 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (result.ok()) {
         const QByteArray exported = book::writeUtf8Csv(result.rows);
-        if (book::importCsv(exported, book::guessCsvChoices(exported)).rows != result.rows)
+        const book::DecodedFile again(exported);
+        if (book::importCsv(again, book::guessCsvChoices(again)).rows != result.rows)
             __builtin_trap();
     }
-    for (const QStringList& row : book::parseAnyAddressFile(bytes))
-        if (row.size() != book::kColumnCount) __builtin_trap();
+    for (const QStringList& row : book::parseAnyAddressFile(file))
+        if (row.size() != records::kColumnCount) __builtin_trap();
     return 0;
 }

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QStringList>
 
-#include "render/DrawingSurface.h"
+#include "platform/page/OutputTarget.h"
 
 namespace message {
 
@@ -43,7 +43,7 @@ struct MessageSideInput {
     bool showPicture = false;  // a picture is current (its file name is set)
     PictureFit pictureFit = PictureFit::Stretch;
     MessageLayout layout;
-    render::ReferenceDevice target = render::ReferenceDevice::Screen;
+    platform::OutputTarget target = platform::OutputTarget::Screen;
 };
 
 // The card is 100 x 148 mm.

@@ -93,7 +93,7 @@ void MakeMessageFont(render::DrawingSurface& surface, int faceIndex, int height)
 }
 
 MessageSidePage RenderMessageSide(const MessageSideInput& in) {
-    const bool printing = in.target == render::ReferenceDevice::Printer;
+    const bool printing = in.target == platform::OutputTarget::Printer;
     render::DrawingSurface s(kCardWidth * 10, kCardHeight * 10, in.target);
     if (printing)
         printBackground(s, in);

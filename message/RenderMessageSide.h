@@ -8,6 +8,7 @@
 
 #include "message/MessageSideInput.h"
 #include "platform/page/PagePicture.h"
+#include "render/DrawingSurface.h"
 
 namespace message {
 

@@ -89,7 +89,7 @@ platform::PagePicture calibrationCard(int kind) {
     render::AddressSideInput marksOnly;
     marksOnly.mediaKind = kind;
     marksOnly.honorific.clear();
-    marksOnly.target = render::OutputTarget::Screen;
+    marksOnly.target = platform::OutputTarget::Screen;
     platform::PagePicture card = render::DrawAddressSide(marksOnly);
     Marks m(card.ops);
     for (const QPointF& c : calibrationMarks(kind)) crosshair(m, c);

@@ -1,7 +1,7 @@
 #include "print/ListText.h"
 
-#include "book/AddressRecord.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 namespace print {
 namespace {
@@ -27,15 +27,15 @@ QString listHeader(ListKind kind) {
 
 QString listRecord(const platform::CellGrid& grid, int row, ListKind kind) {
     auto cell = [&](int col) { return grid.cell(col, row); };
-    QString text = kLead + cell(book::ColNumber) + column(cell(book::ColName));
+    QString text = kLead + cell(records::ColNumber) + column(cell(records::ColName));
     if (kind == ListKind::Address) {
-        text += column(cell(book::ColPostal));
-        text += kLead + cell(book::ColAddress1) + cell(book::ColAddress2) + kRecordEnd;
+        text += column(cell(records::ColPostal));
+        text += kLead + cell(records::ColAddress1) + cell(records::ColAddress2) + kRecordEnd;
         return text;
     }
-    text += column(cell(book::ColPhone));
-    text += column(cell(book::ColMobile));
-    const QString fax = cell(book::ColFax);
+    text += column(cell(records::ColPhone));
+    text += column(cell(records::ColMobile));
+    const QString fax = cell(records::ColFax);
     // The last column: a long fax number is led by the tab alone.
     if (isShortValue(fax))
         text += kLead + fax + kTab + kRecordEnd;

@@ -3,19 +3,21 @@
 // controls and the active grid at the moment of drawing.
 
 #include <QString>
-#include <array>
 
+#include "platform/page/OutputTarget.h"
+#include "records/AddressRecord.h"
 #include "render/CustomerBarcodeDrawing.h"
 #include "render/LayoutSettings.h"
 #include "render/Typesetting.h"
 
 namespace render {
 
-enum class OutputTarget { Screen, Printer };
-
 // The sender page's six fields.
 struct SenderTexts {
-    QString SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2;
+    QString name, jointName;
+    QString postalCodeUpper;  // the first three digits
+    QString postalCodeLower;  // the last four
+    QString address1, address2;
 };
 
 struct AddressSideInput {
@@ -23,12 +25,12 @@ struct AddressSideInput {
     bool envelopeBack = false;  // the back of an envelope is chosen (front otherwise)
     int faceIndex = 0;          // item index of the face chooser
     QString honorific = QStringLiteral("様");
-    std::array<QString, 13> record;  // one grid row, by column
+    records::AddressRecord record;  // the grid row being drawn
     SenderTexts sender;
     LayoutSettings layout;
     TypesetChoices typeset;
     CustomerBarcodeInput barcode;  // drawn on a postcard or an envelope's front
-    OutputTarget target = OutputTarget::Screen;
+    platform::OutputTarget target = platform::OutputTarget::Screen;
 };
 
 }  // namespace render

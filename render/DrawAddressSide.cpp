@@ -51,11 +51,10 @@ platform::PagePicture DrawAddressSide(const AddressSideInput& input) {
     const std::optional<MediaKind> kind = mediaKindFromIndex(input.mediaKind);
     if (!kind) return {};
     const MediaKindInfo& info = mediaKindInfo(*kind);
-    const bool printer = input.target == OutputTarget::Printer;
+    const bool printer = input.target == platform::OutputTarget::Printer;
     // The surface lives on the stack: it is released on every path, a
     // throwing drawing step included.
-    DrawingSurface surface(info.widthHundredths, info.heightHundredths,
-                           printer ? ReferenceDevice::Printer : ReferenceDevice::Screen);
+    DrawingSurface surface(info.widthHundredths, info.heightHundredths, input.target);
     if (!printer) drawPreprintedMarks(surface, info, input.envelopeBack);
     placeAddressFields(surface, input);
     if (!info.isEnvelope() || !input.envelopeBack)

@@ -6,7 +6,8 @@ namespace render {
 
 namespace op = platform::op;
 
-DrawingSurface::DrawingSurface(int widthHundredths, int heightHundredths, ReferenceDevice reference)
+DrawingSurface::DrawingSurface(int widthHundredths, int heightHundredths,
+                               platform::OutputTarget reference)
     : reference_(reference) {
     picture_.widthHundredths = widthHundredths;
     picture_.heightHundredths = heightHundredths;

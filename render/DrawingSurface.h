@@ -11,20 +11,18 @@
 #include <QString>
 #include <vector>
 
+#include "platform/page/OutputTarget.h"
 #include "platform/page/PagePicture.h"
 #include "render/PlacedText.h"
 #include "render/VerticalFont.h"
 
 namespace render {
 
-// The device the page will finally be shown on.
-enum class ReferenceDevice { Screen, Printer };
-
 class DrawingSurface {
   public:
-    DrawingSurface(int widthHundredths, int heightHundredths, ReferenceDevice reference);
+    DrawingSurface(int widthHundredths, int heightHundredths, platform::OutputTarget reference);
 
-    ReferenceDevice reference() const { return reference_; }
+    platform::OutputTarget reference() const { return reference_; }
     bool isFinished() const { return finished_; }
 
     void setBrushColour(const QColor& colour);
@@ -73,7 +71,7 @@ class DrawingSurface {
   private:
     void record(platform::PageOp op);
 
-    ReferenceDevice reference_;
+    platform::OutputTarget reference_;
     bool finished_ = false;
     platform::PagePicture picture_;
     QColor brushColour_ = Qt::white;

@@ -12,9 +12,12 @@ struct AdjustmentField {
     const char* name;  // the control's name
     const char16_t* label;
     int minimum;
-    int maximum;                  // equal ends: no limit
-    const char16_t* group;        // sub-heading the label stands under, or empty
-    int LayoutSettings::*member;  // where the renderer reads it
+    int maximum;                                 // equal ends: no limit
+    const char16_t* group;                       // sub-heading the label stands under, or empty
+    const int& (*place)(const LayoutSettings&);  // where the renderer reads it
+
+    int valueIn(const LayoutSettings& settings) const { return place(settings); }
+    int& valueIn(LayoutSettings& settings) const { return const_cast<int&>(place(settings)); }
 };
 
 struct AdjustmentTab {

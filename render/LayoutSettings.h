@@ -1,26 +1,60 @@
 #pragma once
-// The 35 adjustment values of the address side, in 0.1 mm, named after their
-// controls. X moves right, Y moves up, sizes enlarge; all 0 by default.
+// The 35 adjustment values of the address side, in 0.1 mm, grouped by the
+// field they place. X moves right, Y moves up, width, height and size
+// enlarge, a line gap widens the space between two columns; all 0 by default.
+// The settings file and the controls keep their own names for them (see
+// LayoutFields.cpp).
 
 namespace render {
 
+// One line of text moved.
+struct LinePlacement {
+    int x = 0, y = 0;
+};
+
+// The recipient's postal code: every digit moved and resized alike.
+struct PostalCodePlacement {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+// The sender's postal code in its two upright groups of one digit size.
+struct SenderPostalCodePlacement {
+    LinePlacement upper;  // the first three digits
+    LinePlacement lower;  // the last four
+    int width = 0, height = 0;
+};
+
+// Two address lines in one font size.
+struct AddressPlacement {
+    LinePlacement line1, line2;
+    int height = 0;
+};
+
+// A name and its joint name, moved and sized together; the line gap moves
+// the joint name's column away from the name's.
+struct NamePlacement {
+    int x = 0, y = 0, height = 0, lineGap = 0;
+};
+
+// The company's column.
+struct CompanyPlacement {
+    int x = 0, y = 0, height = 0;
+};
+
+// The title's column; its line gap widens the space down to the name.
+struct TitlePlacement {
+    int x = 0, y = 0, height = 0, lineGap = 0;
+};
+
 struct LayoutSettings {
-    // recipient postal code
-    int UXPos = 0, UYPos = 0, UWidth = 0, UHeight = 0;
-    // recipient address lines
-    int J1XPos = 0, J2XPos = 0, J1YPos = 0, J2YPos = 0, JHeight = 0;
-    // recipient name and joint name
-    int NXPos = 0, NYPos = 0, NHeight = 0, NGyokan = 0;
-    // sender postal code
-    int SUXPos1 = 0, SUXPos2 = 0, SUYPos1 = 0, SUYPos2 = 0, SUWidth = 0, SUHeight = 0;
-    // sender address lines
-    int SJ1XPos = 0, SJ1YPos = 0, SJ2XPos = 0, SJ2YPos = 0, SJHeight = 0;
-    // sender name and joint name
-    int SNXPos = 0, SNYPos = 0, SNHeight = 0, SNGyokan = 0;
-    // company
-    int ShameiXPos = 0, ShameiYPos = 0, ShameiSize = 0;
-    // title
-    int YakushokuXPos = 0, YakushokuYPos = 0, YakushokuSize = 0, YGyoukan = 0;
+    PostalCodePlacement recipientPostalCode;
+    AddressPlacement recipientAddress;
+    NamePlacement recipientName;
+    SenderPostalCodePlacement senderPostalCode;
+    AddressPlacement senderAddress;
+    NamePlacement senderName;
+    CompanyPlacement company;
+    TitlePlacement title;
 };
 
 static_assert(sizeof(LayoutSettings) == 35 * sizeof(int), "35 adjustment values");

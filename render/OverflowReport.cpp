@@ -53,7 +53,7 @@ std::vector<Overflow> findOverflows(const AddressSideInput& input) {
     std::vector<PlacedText> placed;
     {
         DrawingSurface surface(info.widthHundredths, info.heightHundredths,
-                               ReferenceDevice::Printer);
+                               platform::OutputTarget::Printer);
         surface.setPlacementSink(&placed);
         placeAddressFields(surface, input);
     }

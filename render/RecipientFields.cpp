@@ -15,10 +15,6 @@
 namespace render {
 namespace {
 
-// Record columns the recipient's fields come from.
-constexpr size_t kName = 1, kPostal = 2, kAddress1 = 3, kAddress2 = 4, kJointName = 5,
-                 kCompany = 10, kTitle = 11;
-
 constexpr int kPostalPitch = 70;
 constexpr int kPostalBelow = 138;
 constexpr int kPostalHeight = 69;
@@ -64,12 +60,12 @@ struct NameBase {
 
 NameBase nameBasePoint(const AddressSideInput& in, const RecipientBase& b) {
     const LayoutSettings& L = in.layout;
-    long long x = L.NXPos;
-    if (!in.record[kCompany].isEmpty()) x -= kCompanyShift;
-    long long y = L.NYPos;
-    if (!in.record[kTitle].isEmpty())
-        y += L.YakushokuYPos - kTitleSizeShift * (long long)L.YakushokuSize - kTitleNameDistance -
-             ((long long)L.YGyoukan + b.titleGap);
+    long long x = L.recipientName.x;
+    if (!in.record[records::ColCompany].isEmpty()) x -= kCompanyShift;
+    long long y = L.recipientName.y;
+    if (!in.record[records::ColTitle].isEmpty())
+        y += L.title.y - kTitleSizeShift * (long long)L.title.height - kTitleNameDistance -
+             ((long long)L.title.lineGap + b.titleGap);
     return {x, y};
 }
 
@@ -89,56 +85,58 @@ void placeRecipientFields(FieldPlacer& placer, const AddressSideInput& in, Media
     const auto& cell = in.record;
     const int face = in.faceIndex;
     using W = long long;
-    const auto address = [&](size_t column) {
+    const auto address = [&](records::Column column) {
         return ConvertForVertical(typesetAddress(cell[column], in.typeset));
     };
-    const auto text = [&](size_t column) {
+    const auto text = [&](records::Column column) {
         return ConvertForVertical(typesetText(cell[column], in.typeset));
     };
 
     // Postal digits, one box each, drawn as typed: the caller removes hyphens.
     s.setField(AddressField::Postal);
-    MakeVerticalFont(s, face, clampedSum(W(L.UHeight) + kPostalHeight),
-                     clampedSum(W(L.UWidth) + b.postalWidth));
-    const QStringList digits = characters(cell[kPostal]);
+    MakeVerticalFont(s, face, clampedSum(W(L.recipientPostalCode.height) + kPostalHeight),
+                     clampedSum(W(L.recipientPostalCode.width) + b.postalWidth));
+    const QStringList digits = characters(cell[records::ColPostal]);
     for (int i = 0; i < digits.size(); ++i)
-        s.textOut(clampedSum(W(L.UXPos) + b.postalX + W(kPostalPitch) * i),
-                  clampedSum(W(L.UYPos) - kPostalBelow), digits[i]);
+        s.textOut(clampedSum(W(L.recipientPostalCode.x) + b.postalX + W(kPostalPitch) * i),
+                  clampedSum(W(L.recipientPostalCode.y) - kPostalBelow), digits[i]);
 
-    MakeVerticalFont(s, face, clampedSum(W(L.JHeight) + b.addressHeight));
-    if (!cell[kAddress1].isEmpty())
-        placer.column(AddressField::Address1, W(L.J1XPos) + b.address1X,
-                      W(L.J1YPos) - kAddress1Below, address(kAddress1));
-    if (!cell[kAddress2].isEmpty())
-        placer.column(AddressField::Address2, W(L.J2XPos) + b.address2X,
-                      W(L.J2YPos) - b.address2Below, address(kAddress2));
+    MakeVerticalFont(s, face, clampedSum(W(L.recipientAddress.height) + b.addressHeight));
+    if (!cell[records::ColAddress1].isEmpty())
+        placer.column(AddressField::Address1, W(L.recipientAddress.line1.x) + b.address1X,
+                      W(L.recipientAddress.line1.y) - kAddress1Below,
+                      address(records::ColAddress1));
+    if (!cell[records::ColAddress2].isEmpty())
+        placer.column(AddressField::Address2, W(L.recipientAddress.line2.x) + b.address2X,
+                      W(L.recipientAddress.line2.y) - b.address2Below,
+                      address(records::ColAddress2));
 
-    MakeVerticalFont(s, face, clampedSum(W(L.ShameiSize) + kCompanyHeight));
-    if (!cell[kCompany].isEmpty())
-        placer.column(AddressField::Company, W(L.ShameiXPos) + b.companyX,
-                      W(L.ShameiYPos) - b.companyBelow, text(kCompany));
+    MakeVerticalFont(s, face, clampedSum(W(L.company.height) + kCompanyHeight));
+    if (!cell[records::ColCompany].isEmpty())
+        placer.column(AddressField::Company, W(L.company.x) + b.companyX,
+                      W(L.company.y) - b.companyBelow, text(records::ColCompany));
 
-    MakeVerticalFont(s, face, clampedSum(W(L.YakushokuSize) + kTitleHeight));
+    MakeVerticalFont(s, face, clampedSum(W(L.title.height) + kTitleHeight));
     PageBox title;
-    const bool hasTitle = !cell[kTitle].isEmpty();
+    const bool hasTitle = !cell[records::ColTitle].isEmpty();
     if (hasTitle) {
-        const long long x = W(L.YakushokuXPos) + b.titleX, y = W(L.YakushokuYPos) - b.titleBelow;
+        const long long x = W(L.title.x) + b.titleX, y = W(L.title.y) - b.titleBelow;
         const int height = int(platform::VerticalText::emSize(s.font()));
         // A fitted title leaves most of its band to the name below it.
         const double cap = kTitleShare * (y - placer.limit(double(x - height), double(x), y));
-        title = placer.column(AddressField::Title, x, y, text(kTitle), cap);
+        title = placer.column(AddressField::Title, x, y, text(records::ColTitle), cap);
     }
 
     // Name and joint name: the joint name one column to the left, each
     // followed by a half-width space and the honorific.
     const NameBase base = nameBasePoint(in, b);
-    MakeVerticalFont(s, face, clampedSum(W(L.NHeight) + b.nameHeight));
+    MakeVerticalFont(s, face, clampedSum(W(L.recipientName.height) + b.nameHeight));
     NameColumns names;
     names.nameX = base.x + b.nameX;
-    names.jointX = base.x - L.NGyokan + b.jointX;
+    names.jointX = base.x - L.recipientName.lineGap + b.jointX;
     names.y = clampedSum(base.y - b.nameBelow);
-    names.name = text(kName);
-    names.joint = text(kJointName);
+    names.name = text(records::ColName);
+    names.joint = text(records::ColJointName);
     names.honorific = ConvertForVertical(in.honorific);
     names.nameField = AddressField::Name;
     names.jointField = AddressField::Joint;

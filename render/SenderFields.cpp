@@ -48,36 +48,38 @@ void placeSenderFields(FieldPlacer& placer, const AddressSideInput& in, MediaKin
     const int face = in.faceIndex;
     using W = long long;
 
-    MakeVerticalFont(s, face, clampedSum(W(L.SJHeight) + kAddressHeight));
+    MakeVerticalFont(s, face, clampedSum(W(L.senderAddress.height) + kAddressHeight));
     const auto address = [&](const QString& line) {
         return ConvertForVertical(typesetAddress(line, in.typeset));
     };
-    const QString address1 = address(t.SJuusho1), address2 = address(t.SJuusho2);
+    const QString address1 = address(t.address1), address2 = address(t.address2);
     if (!address1.isEmpty())
-        placer.column(AddressField::SenderAddress1, W(L.SJ1XPos) + kAddress1X,
-                      W(L.SJ1YPos) - b.address1Below, address1);
+        placer.column(AddressField::SenderAddress1, W(L.senderAddress.line1.x) + kAddress1X,
+                      W(L.senderAddress.line1.y) - b.address1Below, address1);
     if (!address2.isEmpty())
-        placer.column(AddressField::SenderAddress2, W(L.SJ2XPos) + kAddress2X,
-                      W(L.SJ2YPos) - b.address2Below, address2);
+        placer.column(AddressField::SenderAddress2, W(L.senderAddress.line2.x) + kAddress2X,
+                      W(L.senderAddress.line2.y) - b.address2Below, address2);
 
     // The sender's own name has no honorific and no vertical conversion.
-    MakeVerticalFont(s, face, clampedSum(W(L.SNHeight) + kNameHeight));
+    MakeVerticalFont(s, face, clampedSum(W(L.senderName.height) + kNameHeight));
     NameColumns names;
-    names.nameX = W(L.SNXPos) + kNameX;
-    names.jointX = W(L.SNXPos) + kJointX - L.SNGyokan;
-    names.y = W(L.SNYPos) - b.nameBelow;
-    names.name = typesetText(t.SSimei, in.typeset);
-    names.joint = typesetText(t.SRenmei, in.typeset);
+    names.nameX = W(L.senderName.x) + kNameX;
+    names.jointX = W(L.senderName.x) + kJointX - L.senderName.lineGap;
+    names.y = W(L.senderName.y) - b.nameBelow;
+    names.name = typesetText(t.name, in.typeset);
+    names.joint = typesetText(t.jointName, in.typeset);
     names.nameField = AddressField::SenderName;
     names.jointField = AddressField::SenderJoint;
     placeNameColumns(placer, names, in.typeset.jointAlign);
 
     // Each group is one string; its digits keep the font's own advance.
     s.setField(AddressField::SenderPostal);
-    MakeVerticalFont(s, face, clampedSum(W(L.SUHeight) + b.postalHeight),
-                     clampedSum(W(L.SUWidth) + b.postalWidth));
-    textOutIfAny(s, W(L.SUXPos1) + b.postal1X, W(L.SUYPos1) - b.postalBelow, t.SYuubinBangou1);
-    textOutIfAny(s, W(L.SUXPos2) + b.postal2X, W(L.SUYPos2) - b.postalBelow, t.SYuubinBangou2);
+    MakeVerticalFont(s, face, clampedSum(W(L.senderPostalCode.height) + b.postalHeight),
+                     clampedSum(W(L.senderPostalCode.width) + b.postalWidth));
+    textOutIfAny(s, W(L.senderPostalCode.upper.x) + b.postal1X,
+                 W(L.senderPostalCode.upper.y) - b.postalBelow, t.postalCodeUpper);
+    textOutIfAny(s, W(L.senderPostalCode.lower.x) + b.postal2X,
+                 W(L.senderPostalCode.lower.y) - b.postalBelow, t.postalCodeLower);
 }
 
 }  // namespace render

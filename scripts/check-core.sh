@@ -38,7 +38,7 @@ while IFS= read -r src; do
       failed=1
     fi
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"]*\)".*/\1/p' "$src")
-done < <(git ls-files -- 'platform/*' 'render/*' 'postal/*' 'book/*' 'message/*' 'print/*' 'editor/*' 'cli/*' 'app/*' |
+done < <(git ls-files -- 'platform/*' 'records/*' 'render/*' 'postal/*' 'book/*' 'message/*' 'print/*' 'editor/*' 'cli/*' 'app/*' |
          grep -E '\.(cpp|h)$')
 
 if [ -n "${1:-}" ]; then

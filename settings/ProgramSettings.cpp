@@ -12,12 +12,12 @@ namespace {
 QString* textOf(ProgramSettings& s, const char* control) {
     render::SenderTexts& t = s.sender;
     const QLatin1String name(control);
-    if (name == QLatin1String("SSimei")) return &t.SSimei;
-    if (name == QLatin1String("SRenmei")) return &t.SRenmei;
-    if (name == QLatin1String("SYuubinBangou1")) return &t.SYuubinBangou1;
-    if (name == QLatin1String("SYuubinBangou2")) return &t.SYuubinBangou2;
-    if (name == QLatin1String("SJuusho1")) return &t.SJuusho1;
-    if (name == QLatin1String("SJuusho2")) return &t.SJuusho2;
+    if (name == QLatin1String("SSimei")) return &t.name;
+    if (name == QLatin1String("SRenmei")) return &t.jointName;
+    if (name == QLatin1String("SYuubinBangou1")) return &t.postalCodeUpper;
+    if (name == QLatin1String("SYuubinBangou2")) return &t.postalCodeLower;
+    if (name == QLatin1String("SJuusho1")) return &t.address1;
+    if (name == QLatin1String("SJuusho2")) return &t.address2;
     if (name == QLatin1String("BarcodeSize")) return &s.barcodeSize;
     return nullptr;
 }
@@ -26,7 +26,7 @@ QString* textOf(ProgramSettings& s, const char* control) {
 int* numberOf(ProgramSettings& s, const char* control) {
     for (const render::AdjustmentTab& tab : render::layoutTabs())
         for (const render::AdjustmentField& f : tab.fields)
-            if (qstrcmp(f.name, control) == 0) return &(s.addressLayout.*f.member);
+            if (qstrcmp(f.name, control) == 0) return &f.valueIn(s.addressLayout);
     for (const message::MessageAdjustmentPage& page : message::messageFieldPages())
         for (const message::MessageAdjustmentGroup& group : page.groups)
             for (const message::MessageAdjustmentField& f : group.fields)

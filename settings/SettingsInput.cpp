@@ -27,9 +27,9 @@ render::AddressSideInput addressSideInputFromSettings(const QString& settingsFil
     // Each field brought into its control's range, as the window would.
     for (const render::AdjustmentTab& tab : render::layoutTabs())
         for (const render::AdjustmentField& f : tab.fields) {
-            int v = s.addressLayout.*f.member;
+            int v = f.valueIn(s.addressLayout);
             if (f.minimum != f.maximum) v = std::clamp(v, f.minimum, f.maximum);
-            in.layout.*f.member = v;
+            f.valueIn(in.layout) = v;
         }
     // An index outside the list leaves nothing chosen, as in the window.
     in.faceIndex = s.addressFace >= 0 && s.addressFace < int(render::VerticalFaceList.size())

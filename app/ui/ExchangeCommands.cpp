@@ -10,7 +10,6 @@
 
 #include "app/ui/CommandTable.h"
 #include "app/ui/MainWindow.h"
-#include "book/AddressRecord.h"
 #include "book/BookModel.h"
 #include "book/UnmappableList.h"
 #include "book/exchange/BookImport.h"
@@ -22,6 +21,7 @@
 #include "platform/files/AtomicFile.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/ui/StringGrid.h"
+#include "records/AddressRecord.h"
 #include "render/ui/PreviewPage.h"
 
 namespace app {

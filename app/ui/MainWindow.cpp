@@ -26,7 +26,6 @@
 #include "app/ui/PreviewOverflowNote.h"
 #include "app/ui/PreviewPostalCheck.h"
 #include "app/ui/Settings.h"
-#include "book/AddressRecord.h"
 #include "book/BarcodeAddress.h"
 #include "book/BookModel.h"
 #include "book/RowOperations.h"
@@ -43,6 +42,7 @@
 #include "platform/ui/StringGrid.h"
 #include "postal/PostalDictionaryFile.h"
 #include "print/ui/ListPage.h"
+#include "records/AddressRecord.h"
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
@@ -471,8 +471,7 @@ render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeR
     in.envelopeBack = previewPage->envelopeBack();
     in.faceIndex = previewPage->faceIndex();
     in.honorific = previewPage->honorific();
-    const book::BookModel& records = activeBook();
-    for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
+    in.record = book::recordAt(activeBook(), row);
     in.sender = senderPage->texts();
     in.layout = previewPage->layoutSettings();
     in.typeset = previewPage->typesetChoices();
@@ -489,8 +488,8 @@ void MainWindow::RefreshPreview() {
     barcodeRemark_->setText(barcodeRemark);
     barcodeRemark_->setVisible(shownPage_ == previewPage && !barcodeRemark.isEmpty());
     if (shownPage_ == previewPage) {
-        postalCheck_->check(in.record[book::ColPostal],
-                            in.record[book::ColAddress1] + in.record[book::ColAddress2]);
+        postalCheck_->check(in.record[records::ColPostal],
+                            in.record[records::ColAddress1] + in.record[records::ColAddress2]);
         overflowNote_->check(in);
     }
     // The side buttons only mean something for envelopes.

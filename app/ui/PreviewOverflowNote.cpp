@@ -20,7 +20,7 @@ PreviewOverflowNote::PreviewOverflowNote(QStatusBar* bar, QObject* parent)
 void PreviewOverflowNote::check(const render::AddressSideInput& card) {
     // The printed card is what counts: the screen's marks are not fields.
     render::AddressSideInput printed = card;
-    printed.target = render::OutputTarget::Printer;
+    printed.target = platform::OutputTarget::Printer;
     const QStringList messages = render::overflowMessages(printed);
     note_->setText(messages.join(QString()));
     note_->setToolTip(messages.join(QLatin1Char('\n')));

@@ -44,7 +44,7 @@ void MainWindow::ActPrintExecute() {
     if (pages->currentWidget() == previewPage) {
         const platform::GridRect rows = activeGrid()->selection();
         render::AddressSideInput card = addressSideInput(rows.top);
-        card.target = render::OutputTarget::Printer;
+        card.target = platform::OutputTarget::Printer;
         if (!printDespiteOverflows(dialogs_, this, card, activeBook(), rows.top, rows.bottom))
             return;
     }
@@ -60,7 +60,7 @@ void MainWindow::ActPrintExecute() {
             print::runPrintJob(printer_, QStringLiteral("Pelcor"), rows.bottom - rows.top + 1,
                                [&](QPainter& painter, int page) {
                                    render::AddressSideInput in = addressSideInput(rows.top + page);
-                                   in.target = render::OutputTarget::Printer;
+                                   in.target = platform::OutputTarget::Printer;
                                    render::printAddressSide(painter, render::DrawAddressSide(in));
                                });
         RefreshPreview();
@@ -70,7 +70,7 @@ void MainWindow::ActPrintExecute() {
             print::runPrintJob(printer_, QStringLiteral("Pelcor"), 1, [&](QPainter& painter, int) {
                 message::printMessageSide(
                     painter, message::RenderMessageSide(
-                                 bodyPage->messageSideInput(render::ReferenceDevice::Printer)));
+                                 bodyPage->messageSideInput(platform::OutputTarget::Printer)));
             });
         bodyPage->RichEdit2Change();
     }

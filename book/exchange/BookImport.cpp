@@ -1,7 +1,7 @@
 #include "book/exchange/BookImport.h"
 
-#include "book/AddressRecord.h"
 #include "book/BookModel.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {

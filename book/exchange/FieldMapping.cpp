@@ -4,34 +4,34 @@
 #include <QRegularExpression>
 #include <climits>
 
-#include "book/AddressRecord.h"
 #include "book/exchange/FieldText.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
 const QVector<ImportFieldInfo>& importFields() {
     static const QVector<ImportFieldInfo> table = {
         {ImportField::None, 0, 0, u"（取り込まない）", "none"},
-        {ImportField::Name, ColName, 0, u"名前", "name"},
-        {ImportField::FamilyName, ColName, 0, u"名前（姓）", "family"},
-        {ImportField::GivenName, ColName, 1, u"名前（名）", "given"},
-        {ImportField::Kana, ColKana, 0, u"ふりがな", "kana"},
-        {ImportField::FamilyKana, ColKana, 0, u"ふりがな（姓）", "familykana"},
-        {ImportField::GivenKana, ColKana, 1, u"ふりがな（名）", "givenkana"},
-        {ImportField::Postal, ColPostal, 0, u"〒", "postal"},
-        {ImportField::Address1, ColAddress1, 0, u"住所１", "address1"},
-        {ImportField::Prefecture, ColAddress1, 0, u"住所１（都道府県）", "prefecture"},
-        {ImportField::City, ColAddress1, 1, u"住所１（市区町村）", "city"},
-        {ImportField::Street, ColAddress1, 2, u"住所１（番地）", "street"},
-        {ImportField::Address2, ColAddress2, 0, u"住所２", "address2"},
-        {ImportField::JointName, ColJointName, 0, u"連名", "joint"},
-        {ImportField::Phone, ColPhone, 0, u"電話番号", "phone"},
-        {ImportField::Mobile, ColMobile, 0, u"携帯番号", "mobile"},
-        {ImportField::Fax, ColFax, 0, u"FAX番号", "fax"},
+        {ImportField::Name, records::ColName, 0, u"名前", "name"},
+        {ImportField::FamilyName, records::ColName, 0, u"名前（姓）", "family"},
+        {ImportField::GivenName, records::ColName, 1, u"名前（名）", "given"},
+        {ImportField::Kana, records::ColKana, 0, u"ふりがな", "kana"},
+        {ImportField::FamilyKana, records::ColKana, 0, u"ふりがな（姓）", "familykana"},
+        {ImportField::GivenKana, records::ColKana, 1, u"ふりがな（名）", "givenkana"},
+        {ImportField::Postal, records::ColPostal, 0, u"〒", "postal"},
+        {ImportField::Address1, records::ColAddress1, 0, u"住所１", "address1"},
+        {ImportField::Prefecture, records::ColAddress1, 0, u"住所１（都道府県）", "prefecture"},
+        {ImportField::City, records::ColAddress1, 1, u"住所１（市区町村）", "city"},
+        {ImportField::Street, records::ColAddress1, 2, u"住所１（番地）", "street"},
+        {ImportField::Address2, records::ColAddress2, 0, u"住所２", "address2"},
+        {ImportField::JointName, records::ColJointName, 0, u"連名", "joint"},
+        {ImportField::Phone, records::ColPhone, 0, u"電話番号", "phone"},
+        {ImportField::Mobile, records::ColMobile, 0, u"携帯番号", "mobile"},
+        {ImportField::Fax, records::ColFax, 0, u"FAX番号", "fax"},
         {ImportField::PhoneLabel, 0, 0, u"電話の種類（次の列の）", "phonelabel"},
-        {ImportField::Company, ColCompany, 0, u"会社名", "company"},
-        {ImportField::Title, ColTitle, 0, u"役職", "title"},
-        {ImportField::Relation, ColRelation, 0, u"関係", "relation"},
+        {ImportField::Company, records::ColCompany, 0, u"会社名", "company"},
+        {ImportField::Title, records::ColTitle, 0, u"役職", "title"},
+        {ImportField::Relation, records::ColRelation, 0, u"関係", "relation"},
     };
     return table;
 }
@@ -279,14 +279,14 @@ QString missingAddressNote(const FieldMapping& mapping) {
 }
 
 FieldMapping ownFileMapping(int columns) {
-    static const ImportField order[kColumnCount] = {
+    static const ImportField order[records::kColumnCount] = {
         ImportField::Kana,     ImportField::Name,      ImportField::Postal,  ImportField::Address1,
         ImportField::Address2, ImportField::JointName, ImportField::None,    ImportField::Phone,
         ImportField::Mobile,   ImportField::Fax,       ImportField::Company, ImportField::Title,
         ImportField::Relation};
     FieldMapping mapping;
     for (int c = 0; c < columns; ++c)
-        mapping.append(c < kColumnCount ? order[c] : ImportField::None);
+        mapping.append(c < records::kColumnCount ? order[c] : ImportField::None);
     return mapping;
 }
 
@@ -296,7 +296,7 @@ AddressRows rowsFromTable(const CsvTable& table, int firstRow, const FieldMappin
         int sourceColumn;
         int part;
     };
-    QVector<Source> sources[kColumnCount];
+    QVector<Source> sources[records::kColumnCount];
     QVector<int> labelled;  // phone numbers that go where their label says
     for (int c = 0; c < mapping.size(); ++c) {
         const ImportFieldInfo& info = importFieldInfo(mapping[c]);
@@ -313,9 +313,9 @@ AddressRows rowsFromTable(const CsvTable& table, int firstRow, const FieldMappin
     rows.reserve(std::max<qsizetype>(0, table.size() - firstRow));
     for (int r = std::max(0, firstRow); r < table.size(); ++r) {
         const QStringList& in = table[r];
-        QStringList row(kColumnCount);
-        QString byLabel[kColumnCount];
-        int byLabelRank[kColumnCount] = {};
+        QStringList row(records::kColumnCount);
+        QString byLabel[records::kColumnCount];
+        int byLabelRank[records::kColumnCount] = {};
         for (const int c : labelled) {
             const QString number = in.value(c).trimmed();
             if (number.isEmpty()) continue;
@@ -328,9 +328,10 @@ AddressRows rowsFromTable(const CsvTable& table, int firstRow, const FieldMappin
             }
         }
         bool any = false;
-        for (int col = 1; col < kColumnCount; ++col) {
-            const QString joint =
-                col == ColAddress1 || col == ColAddress2 ? QString() : QStringLiteral("\u3000");
+        for (int col = 1; col < records::kColumnCount; ++col) {
+            const QString joint = col == records::ColAddress1 || col == records::ColAddress2
+                                      ? QString()
+                                      : QStringLiteral("\u3000");
             QString text;
             for (const Source& s : sources[col]) {
                 const QString part = in.value(s.sourceColumn);
@@ -339,8 +340,8 @@ AddressRows rowsFromTable(const CsvTable& table, int firstRow, const FieldMappin
                 text += part;
             }
             if (text.isEmpty()) text = byLabel[col];
-            if (col == ColKana) text = toHiragana(text);
-            if (col == ColPostal) text = importedPostalCode(text);
+            if (col == records::ColKana) text = toHiragana(text);
+            if (col == records::ColPostal) text = importedPostalCode(text);
             text = singleLine(text);
             any = any || !text.isEmpty();
             row[col] = text;

@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <utility>
 
-#include "book/AddressRecord.h"
 #include "book/CommaText.h"
 #include "book/exchange/VCard.h"
 #include "platform/files/BoundedRead.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -20,7 +20,7 @@ const QString kNotText = QStringLiteral(
 // The program writes 13 fields with the seventh empty; a first line of that
 // shape is a record, whatever its words.
 bool hasOwnShape(const QStringList& row) {
-    return row.size() == kColumnCount && row[ColKana].isEmpty();
+    return row.size() == records::kColumnCount && row[records::ColKana].isEmpty();
 }
 
 QString unclosedQuoteError(int line) {
@@ -57,11 +57,11 @@ ImportBytes readImportBytes(const QString& path, qint64 limit) {
     return r;
 }
 
-CsvChoices guessCsvChoices(const QByteArray& bytes) {
+CsvChoices guessCsvChoices(const DecodedFile& file) {
     CsvChoices c;
-    c.encoding = detectTextEncoding(bytes);
+    c.encoding = file.encoding();
     // The first lines are enough to choose by.
-    const QString start = decodeText(bytes.left(64 * 1024), c.encoding);
+    const QString start = file.text().left(64 * 1024);
     c.separator = guessSeparator(start);
     guessColumns(c, parseCsv(start, c.separator, 50));
     return c;
@@ -74,13 +74,18 @@ void guessColumns(CsvChoices& c, const CsvTable& head) {
     while (c.mapping.size() < widestRow(head)) c.mapping.append(ImportField::None);
 }
 
-CsvTable previewCsv(const QByteArray& bytes, const CsvChoices& choices, int rows) {
-    return parseCsv(decodeText(bytes.left(256 * 1024), choices.encoding), choices.separator, rows);
+CsvTable previewCsv(const DecodedFile& file, const CsvChoices& choices, int rows) {
+    // Another encoding than the one found is the user's choice in the
+    // dialog; the start of the file is enough to show.
+    const QString start = choices.encoding == file.encoding()
+                              ? file.text().left(256 * 1024)
+                              : decodeText(file.bytes().left(256 * 1024), choices.encoding);
+    return parseCsv(start, choices.separator, rows);
 }
 
-ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices) {
+ImportResult importCsv(const DecodedFile& file, const CsvChoices& choices) {
     ImportResult r;
-    const QString text = decodeText(bytes, choices.encoding);
+    const QString text = file.textIn(choices.encoding);
     if (!looksLikeText(text)) {
         r.error = kNotText;
         return r;
@@ -106,7 +111,7 @@ ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices) {
         return r;
     }
     r.rows = rowsFromTable(table, choices.header ? 1 : 0, choices.mapping);
-    if (const QString note = strayBytesNote(bytes, choices.encoding, text); !note.isEmpty())
+    if (const QString note = strayBytesNote(file.bytes(), choices.encoding, text); !note.isEmpty())
         r.notes.append(note);
     r.total = int(r.rows.size());
     if (r.rows.isEmpty())
@@ -115,17 +120,17 @@ ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices) {
     return r;
 }
 
-ImportResult importVCard(const QByteArray& bytes, int keepFrom, int keepTo) {
+ImportResult importVCard(const DecodedFile& file, int keepFrom, int keepTo) {
     ImportResult r;
-    const TextEncoding encoding = detectTextEncoding(bytes);
+    const TextEncoding encoding = file.encoding();
     // Only a NUL marks a vCard as binary: its own CHARSETs may be anything.
     if (encoding == TextEncoding::Cp932 || encoding == TextEncoding::Utf8
-            ? bytes.contains('\0')
-            : !looksLikeText(decodeText(bytes, encoding))) {
+            ? file.bytes().contains('\0')
+            : !looksLikeText(file.text())) {
         r.error = kNotText;
         return r;
     }
-    VCardReadResult cards = parseVCards(bytes, keepFrom, keepTo);
+    VCardReadResult cards = parseVCards(file, keepFrom, keepTo);
     r.rows = std::move(cards.rows);
     r.total = cards.count;
     r.error = cards.error;
@@ -139,9 +144,10 @@ ImportResult importFile(const QString& path, int keepFrom, int keepTo) {
         r.error = read.error;
         return r;
     }
-    if (importKindOf(path) == ImportKind::VCard) return importVCard(read.bytes, keepFrom, keepTo);
+    const DecodedFile file(read.bytes);
+    if (importKindOf(path) == ImportKind::VCard) return importVCard(file, keepFrom, keepTo);
     // As opening reads it, so that record numbers match the open book.
-    r.rows = parseAnyAddressFile(read.bytes, nullptr, &r.error, &r.notes);
+    r.rows = parseAnyAddressFile(file, nullptr, &r.error, &r.notes);
     r.total = int(r.rows.size());
     const int first = std::max(1, keepFrom);
     const int last = keepTo > 0 ? std::min(keepTo, r.total) : r.total;
@@ -157,12 +163,13 @@ QString tooManyColumnsError(int columns) {
         .arg(kMaxImportColumns);
 }
 
-AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign, QString* error,
+AddressRows parseAnyAddressFile(const DecodedFile& file, bool* foreign, QString* error,
                                 QStringList* notes) {
     if (foreign) *foreign = false;
     if (error) error->clear();
     if (notes) notes->clear();
-    const TextEncoding encoding = detectTextEncoding(bytes);
+    const QByteArray& bytes = file.bytes();
+    const TextEncoding encoding = file.encoding();
     if (encoding == TextEncoding::Cp932) {
         // Only the first line decides, and only a header changes anything.
         const qsizetype lf = bytes.indexOf('\n');
@@ -173,7 +180,7 @@ AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign, QString*
         if (hasOwnShape(first) || !isHeaderRow(first)) return parseAddressFile(bytes, foreign);
     }
     if (foreign) *foreign = true;
-    QString text = decodeText(bytes, encoding);
+    QString text = file.text();
     if (const qsizetype eof = text.indexOf(QChar(0x1A)); eof >= 0) text.truncate(eof);
     int unclosed = 0;
     const CsvTable table = parseCsv(text, QLatin1Char(','), -1, &unclosed);

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "book/AddressFile.h"
+#include "book/exchange/DecodedFile.h"
 #include "book/exchange/FieldMapping.h"
 #include "book/exchange/TextEncoding.h"
 
@@ -42,10 +43,10 @@ struct CsvChoices {
     FieldMapping mapping;  // one per column of the widest row
 };
 
-// What the bytes suggest: the detected encoding, the separator used most, a
+// What the file suggests: the encoding found in it, the separator used most, a
 // header row when its names are recognised (mapped by them), else the
 // program's own column order.
-CsvChoices guessCsvChoices(const QByteArray& bytes);
+CsvChoices guessCsvChoices(const DecodedFile& file);
 
 // Header and columns guessed from the first rows as read with `choices`
 // encoding and separator: a recognised header row maps by its names,
@@ -53,7 +54,7 @@ CsvChoices guessCsvChoices(const QByteArray& bytes);
 void guessColumns(CsvChoices& choices, const CsvTable& firstRows);
 
 // The decoded rows for the dialog's preview.
-CsvTable previewCsv(const QByteArray& bytes, const CsvChoices& choices, int rows);
+CsvTable previewCsv(const DecodedFile& file, const CsvChoices& choices, int rows);
 
 struct ImportResult {
     AddressRows rows;
@@ -66,10 +67,10 @@ struct ImportResult {
 // Records as `choices` read them; refuses what is not text, a table whose
 // rows have wildly different lengths, a quote that never closes, a table of
 // more than kMaxImportColumns columns, and a file without any record.
-ImportResult importCsv(const QByteArray& bytes, const CsvChoices& choices);
+ImportResult importCsv(const DecodedFile& file, const CsvChoices& choices);
 // Keeps records keepFrom to keepTo (1-based; keepTo 0: to the end) of all
 // the file's, which are still read and counted.
-ImportResult importVCard(const QByteArray& bytes, int keepFrom = 1, int keepTo = 0);
+ImportResult importVCard(const DecodedFile& file, int keepFrom = 1, int keepTo = 0);
 
 // A whole file by its kind, as opening reads a ".csv" (the command line's
 // way), keeping records keepFrom to keepTo.
@@ -82,7 +83,7 @@ ImportResult importFile(const QString& path, int keepFrom = 1, int keepTo = 0);
 // saving would not write back as it was. A table that cannot be read
 // whole gives no rows and the reason in `error` (if given); `notes` receives
 // what was read but deserves a word.
-AddressRows parseAnyAddressFile(const QByteArray& bytes, bool* foreign = nullptr,
+AddressRows parseAnyAddressFile(const DecodedFile& file, bool* foreign = nullptr,
                                 QString* error = nullptr, QStringList* notes = nullptr);
 
 }  // namespace book

@@ -2,10 +2,10 @@
 
 #include <QStringDecoder>
 
-#include "book/AddressRecord.h"
 #include "book/exchange/FieldText.h"
 #include "book/exchange/TextEncoding.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -188,30 +188,30 @@ struct Card {
     }
 
     QStringList record() const {
-        QStringList row(kColumnCount);
+        QStringList row(records::kColumnCount);
         auto join = [](const QString& a, const QString& b) {
             return a.isEmpty() ? b : b.isEmpty() ? a : a + kIdeographicSpace + b;
         };
-        row[ColName] = join(family, given);
-        if (row[ColName].isEmpty()) row[ColName] = fullName;
+        row[records::ColName] = join(family, given);
+        if (row[records::ColName].isEmpty()) row[records::ColName] = fullName;
         QString reading = join(phoneticLast, phoneticFirst);
         for (const QString& other : {sortString, soundReading, sortAs})
             if (reading.isEmpty()) reading = other;
-        row[ColKana] = toHiragana(reading);
+        row[records::ColKana] = toHiragana(reading);
         auto part = [this](int i) { return address.value(i).trimmed(); };
-        row[ColPostal] = importedPostalCode(part(5));
-        row[ColAddress1] = part(4) + part(3) + part(2);
-        row[ColAddress2] = part(1);
-        row[ColJointName] = joint;
-        row[ColPhone] = phone;
-        row[ColMobile] = mobile;
-        row[ColFax] = fax;
-        row[ColCompany] = company;
-        row[ColTitle] = title;
-        row[ColRelation] = relation;
+        row[records::ColPostal] = importedPostalCode(part(5));
+        row[records::ColAddress1] = part(4) + part(3) + part(2);
+        row[records::ColAddress2] = part(1);
+        row[records::ColJointName] = joint;
+        row[records::ColPhone] = phone;
+        row[records::ColMobile] = mobile;
+        row[records::ColFax] = fax;
+        row[records::ColCompany] = company;
+        row[records::ColTitle] = title;
+        row[records::ColRelation] = relation;
         // One line each, and no blanks left at the ends by a broken line.
-        for (int c = 0; c < kColumnCount; ++c)
-            if (c != ColPostal) row[c] = singleLine(row[c]).trimmed();
+        for (int c = 0; c < records::kColumnCount; ++c)
+            if (c != records::ColPostal) row[c] = singleLine(row[c]).trimmed();
         return row;
     }
 };
@@ -315,17 +315,17 @@ bool cardIsUtf8(const QVector<Property>& properties) {
 
 }  // namespace
 
-VCardReadResult parseVCards(const QByteArray& input, int keepFrom, int keepTo) {
+VCardReadResult parseVCards(const DecodedFile& file, int keepFrom, int keepTo) {
     VCardReadResult result;
     // UTF-16 files are read as UTF-8 bytes; any other file keeps its bytes,
     // and each card's values without a CHARSET are read as that card is
     // written.
     QByteArray bytes;
-    const TextEncoding encoding = detectTextEncoding(input);
+    const TextEncoding encoding = file.encoding();
     if (encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE)
-        bytes = decodeText(input, encoding).toUtf8();
+        bytes = file.text().toUtf8();
     else
-        bytes = input.mid(byteOrderMarkLength(input, encoding));
+        bytes = file.bytes().mid(byteOrderMarkLength(file.bytes(), encoding));
 
     LineReader lines(bytes);
     QByteArray line;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "book/AddressFile.h"
+#include "book/exchange/DecodedFile.h"
 
 namespace book {
 
@@ -22,6 +23,6 @@ struct VCardReadResult {
 // 2.1 value may name its own CHARSET and be quoted-printable. Line ends may
 // be CR LF, LF or CR. A card without END:VCARD, or a file without any card,
 // is an error and gives no rows.
-VCardReadResult parseVCards(const QByteArray& bytes, int keepFrom = 1, int keepTo = 0);
+VCardReadResult parseVCards(const DecodedFile& file, int keepFrom = 1, int keepTo = 0);
 
 }  // namespace book

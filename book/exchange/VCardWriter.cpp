@@ -2,8 +2,8 @@
 
 #include <QPair>
 
-#include "book/AddressRecord.h"
 #include "book/exchange/FieldText.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -66,28 +66,30 @@ QByteArray writeVCards(const AddressRows& rows) {
         };
         appendLine(out, QStringLiteral("BEGIN:VCARD"));
         appendLine(out, QStringLiteral("VERSION:3.0"));
-        const QString name = cell(ColName);
+        const QString name = cell(records::ColName);
         const auto [family, given] = splitName(name);
         appendLine(out, QStringLiteral("N:") + escapeValue(family) + QLatin1Char(';') +
                             escapeValue(given) + QStringLiteral(";;;"));
         appendLine(out, QStringLiteral("FN:") + escapeValue(name));
-        const QString reading = cell(ColKana);
+        const QString reading = cell(records::ColKana);
         add(QStringLiteral("SORT-STRING"), escapeValue(reading));
         const auto [readingFamily, readingGiven] = splitName(reading);
         add(QStringLiteral("X-PHONETIC-LAST-NAME"), escapeValue(readingFamily));
         add(QStringLiteral("X-PHONETIC-FIRST-NAME"), escapeValue(readingGiven));
-        const QString postal = exportedPostalCode(cell(ColPostal));
-        if (!postal.isEmpty() || !cell(ColAddress1).isEmpty() || !cell(ColAddress2).isEmpty())
-            appendLine(out, QStringLiteral("ADR;TYPE=HOME:;") + escapeValue(cell(ColAddress2)) +
-                                QLatin1Char(';') + escapeValue(cell(ColAddress1)) +
-                                QStringLiteral(";;;") + escapeValue(postal) + QLatin1Char(';'));
-        add(QStringLiteral("TEL;TYPE=HOME,VOICE"), escapeValue(cell(ColPhone)));
-        add(QStringLiteral("TEL;TYPE=CELL"), escapeValue(cell(ColMobile)));
-        add(QStringLiteral("TEL;TYPE=HOME,FAX"), escapeValue(cell(ColFax)));
-        add(QStringLiteral("ORG"), escapeValue(cell(ColCompany)));
-        add(QStringLiteral("TITLE"), escapeValue(cell(ColTitle)));
-        add(QStringLiteral("CATEGORIES"), escapeValue(cell(ColRelation)));
-        add(QStringLiteral("X-PELCOR-JOINT-NAME"), escapeValue(cell(ColJointName)));
+        const QString postal = exportedPostalCode(cell(records::ColPostal));
+        if (!postal.isEmpty() || !cell(records::ColAddress1).isEmpty() ||
+            !cell(records::ColAddress2).isEmpty())
+            appendLine(out, QStringLiteral("ADR;TYPE=HOME:;") +
+                                escapeValue(cell(records::ColAddress2)) + QLatin1Char(';') +
+                                escapeValue(cell(records::ColAddress1)) + QStringLiteral(";;;") +
+                                escapeValue(postal) + QLatin1Char(';'));
+        add(QStringLiteral("TEL;TYPE=HOME,VOICE"), escapeValue(cell(records::ColPhone)));
+        add(QStringLiteral("TEL;TYPE=CELL"), escapeValue(cell(records::ColMobile)));
+        add(QStringLiteral("TEL;TYPE=HOME,FAX"), escapeValue(cell(records::ColFax)));
+        add(QStringLiteral("ORG"), escapeValue(cell(records::ColCompany)));
+        add(QStringLiteral("TITLE"), escapeValue(cell(records::ColTitle)));
+        add(QStringLiteral("CATEGORIES"), escapeValue(cell(records::ColRelation)));
+        add(QStringLiteral("X-PELCOR-JOINT-NAME"), escapeValue(cell(records::ColJointName)));
         appendLine(out, QStringLiteral("END:VCARD"));
     }
     return out;

@@ -1,10 +1,10 @@
 #include "book/ui/AddressGrids.h"
 
-#include "book/AddressRecord.h"
 #include "book/RowOperations.h"
 #include "platform/page/WindowFonts.h"
 #include "platform/ui/Hint.h"
 #include "platform/ui/StringGrid.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
@@ -15,11 +15,11 @@ void layoutAddressGrid(platform::StringGrid& grid, GridRole role) {
     grid.setObjectName(all ? QStringLiteral("StringGrid1") : QStringLiteral("StringGrid2"));
     grid.setGeometry(270, 32, 390, 161);
     grid.setDefaultRowHeight(20);
-    for (int c = 0; c < kColumnCount; ++c) grid.setColWidth(c, kColumnWidths[c]);
+    for (int c = 0; c < records::kColumnCount; ++c) grid.setColWidth(c, kColumnWidths[c]);
     grid.setFont(platform::windowFont(
         all ? QStringLiteral("ＭＳ ゴシック") : QStringLiteral("ＭＳ Ｐゴシック"), 12));
     grid.setSelectedColour(all ? QColor(0, 255, 0) : QColor(0, 255, 255));
-    grid.setRowCells(0, gridHeaderCells());
+    grid.setRowCells(0, records::gridHeaderCells());
     platform::applyHint(
         &grid,
         all ? QStringLiteral("宛名データ|クリックされたデータをプレビュー表示します。")

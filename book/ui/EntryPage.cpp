@@ -9,7 +9,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "book/AddressRecord.h"
 #include "book/PostalCode.h"
 #include "book/ui/EntryHost.h"
 #include "book/ui/FieldStyle.h"
@@ -17,6 +16,7 @@
 #include "postal/ui/OfficeNameOffer.h"
 #include "postal/ui/PostalAssist.h"
 #include "postal/ui/PostalChoiceList.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 
@@ -279,18 +279,18 @@ void EntryPage::MirelEditShow() {
 void EntryPage::MirelEditExit() { EntryPageActive = false; }
 
 void EntryPage::setFields(const QStringList& cells) {
-    Num1->setText(cells.value(ColNumber));
-    Nam1->setText(cells.value(ColName));
-    Ju1->setText(cells.value(ColAddress1));
-    Ju2->setText(cells.value(ColAddress2));
-    Nam2->setText(cells.value(ColJointName));
-    Kana1->setText(cells.value(ColKana));
-    Phone1->setText(cells.value(ColPhone));
-    Keitai1->setText(cells.value(ColMobile));
-    Fax1->setText(cells.value(ColFax));
-    Shamei->setText(cells.value(ColCompany));
-    Yakushoku->setText(cells.value(ColTitle));
-    relationChoice->setEditText(cells.value(ColRelation));
+    Num1->setText(cells.value(records::ColNumber));
+    Nam1->setText(cells.value(records::ColName));
+    Ju1->setText(cells.value(records::ColAddress1));
+    Ju2->setText(cells.value(records::ColAddress2));
+    Nam2->setText(cells.value(records::ColJointName));
+    Kana1->setText(cells.value(records::ColKana));
+    Phone1->setText(cells.value(records::ColPhone));
+    Keitai1->setText(cells.value(records::ColMobile));
+    Fax1->setText(cells.value(records::ColFax));
+    Shamei->setText(cells.value(records::ColCompany));
+    Yakushoku->setText(cells.value(records::ColTitle));
+    relationChoice->setEditText(cells.value(records::ColRelation));
 }
 
 void EntryPage::ShowCurrentRecord() {
@@ -303,7 +303,7 @@ void EntryPage::ShowCurrentRecord() {
     setFields(g.rowCells(row));
     // A code that is not 3 + 4 characters stays in the cell as it is and
     // shows whole in the first field, which is widened for it.
-    const PostalFields postal = postalFieldsOf(g.cell(ColPostal, row));
+    const PostalFields postal = postalFieldsOf(g.cell(records::ColPostal, row));
     Ub1->setMaxLength(std::max<int>(3, int(postal.first.size())));
     Ub1->setText(postal.first);
     Ub2->setText(postal.second);
@@ -338,20 +338,20 @@ void EntryPage::ClearEntryFields() {
 
 QStringList EntryPage::fieldRecord() const {
     QStringList r;
-    for (int c = 0; c < kColumnCount; ++c) r << QString();
-    r[ColNumber] = Num1->text();
-    r[ColName] = Nam1->text();
-    r[ColPostal] = Ub1->text() + Ub2->text();
-    r[ColAddress1] = Ju1->text();
-    r[ColAddress2] = Ju2->text();
-    r[ColJointName] = Nam2->text();
-    r[ColKana] = Kana1->text();
-    r[ColPhone] = Phone1->text();
-    r[ColMobile] = Keitai1->text();
-    r[ColFax] = Fax1->text();
-    r[ColCompany] = Shamei->text();
-    r[ColTitle] = Yakushoku->text();
-    r[ColRelation] = relationChoice->currentText();
+    for (int c = 0; c < records::kColumnCount; ++c) r << QString();
+    r[records::ColNumber] = Num1->text();
+    r[records::ColName] = Nam1->text();
+    r[records::ColPostal] = Ub1->text() + Ub2->text();
+    r[records::ColAddress1] = Ju1->text();
+    r[records::ColAddress2] = Ju2->text();
+    r[records::ColJointName] = Nam2->text();
+    r[records::ColKana] = Kana1->text();
+    r[records::ColPhone] = Phone1->text();
+    r[records::ColMobile] = Keitai1->text();
+    r[records::ColFax] = Fax1->text();
+    r[records::ColCompany] = Shamei->text();
+    r[records::ColTitle] = Yakushoku->text();
+    r[records::ColRelation] = relationChoice->currentText();
     return r;
 }
 

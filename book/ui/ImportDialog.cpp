@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
 namespace book {
 namespace {
@@ -31,7 +31,7 @@ int encodingIndex(TextEncoding e) {
 
 ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes,
                            const RememberedMappings& remembered, QWidget* parent)
-    : QDialog(parent), bytes_(bytes), kind_(importKindOf(path)) {
+    : QDialog(parent), file_(bytes), kind_(importKindOf(path)) {
     setObjectName(QStringLiteral("ImportDialog"));
     setWindowTitle(QStringLiteral("インポート"));
     resize(720, 480);
@@ -91,12 +91,12 @@ ImportDialog::ImportDialog(const QString& path, const QByteArray& bytes,
 
     if (kind_ == ImportKind::VCard) {
         csvOptions_->hide();
-        result_ = importVCard(bytes_);
+        result_ = importVCard(file_);
         showCards();
         return;
     }
-    choices_ = guessCsvChoices(bytes_);
-    preview_ = previewCsv(bytes_, choices_, kPreviewRows + 1);
+    choices_ = guessCsvChoices(file_);
+    preview_ = previewCsv(file_, choices_, kPreviewRows + 1);
     const QStringList header = choices_.header ? preview_.value(0) : QStringList();
     if (const RememberedMapping known =
             findRemembered(remembered, header, int(choices_.mapping.size()));
@@ -129,12 +129,12 @@ RememberedMapping ImportDialog::mappingToRemember() const {
 void ImportDialog::readEncodingAndSeparator() {
     TextEncoding encoding = kEncodings[std::max(0, encodingBox_->currentIndex())];
     // UTF-16 without a mark is taken as little-endian, as Windows writes it.
-    if (encoding == TextEncoding::Utf16LE && detectTextEncoding(bytes_) == TextEncoding::Utf16BE)
+    if (encoding == TextEncoding::Utf16LE && file_.encoding() == TextEncoding::Utf16BE)
         encoding = TextEncoding::Utf16BE;
     choices_.encoding = encoding;
     choices_.separator = kSeparators[std::max(0, separatorBox_->currentIndex())];
     // Other text means other header names: guess the columns again.
-    guessColumns(choices_, previewCsv(bytes_, choices_, kPreviewRows + 1));
+    guessColumns(choices_, previewCsv(file_, choices_, kPreviewRows + 1));
     const QSignalBlocker quiet(headerCheck_);
     headerCheck_->setChecked(choices_.header);
     rebuildCsvPreview();
@@ -163,7 +163,7 @@ void ImportDialog::setColumnField(int column, ImportField field) {
 }
 
 void ImportDialog::rebuildCsvPreview() {
-    preview_ = previewCsv(bytes_, choices_, kPreviewRows + 1);
+    preview_ = previewCsv(file_, choices_, kPreviewRows + 1);
     int columns = int(choices_.mapping.size());
     for (const QStringList& row : preview_) columns = std::max(columns, int(row.size()));
     choices_.mapping.resize(columns);
@@ -212,13 +212,13 @@ void ImportDialog::rebuildCsvPreview() {
 }
 
 void ImportDialog::showCards() {
-    const QStringList names = gridHeaderCells();
-    table_->setColumnCount(kColumnCount - 1);
+    const QStringList names = records::gridHeaderCells();
+    table_->setColumnCount(records::kColumnCount - 1);
     table_->setHorizontalHeaderLabels(names.mid(1));
     const int shown = int(std::min<qsizetype>(result_.rows.size(), kPreviewRows));
     table_->setRowCount(shown);
     for (int r = 0; r < shown; ++r)
-        for (int c = 1; c < kColumnCount; ++c)
+        for (int c = 1; c < records::kColumnCount; ++c)
             table_->setItem(r, c - 1, new QTableWidgetItem(result_.rows[r][c]));
     table_->resizeColumnsToContents();
     refreshResult();
@@ -233,7 +233,7 @@ void ImportDialog::showRefusal(QString why) {  // a copy: it may be result_.erro
 }
 
 void ImportDialog::refreshResult() {
-    if (kind_ == ImportKind::Csv) result_ = importCsv(bytes_, choices_);
+    if (kind_ == ImportKind::Csv) result_ = importCsv(file_, choices_);
     if (!result_.ok()) {
         showRefusal(result_.error);
         return;

@@ -56,7 +56,7 @@ class ImportDialog : public QDialog {
     void refreshResult();
     void showRefusal(QString why);
 
-    QByteArray bytes_;
+    DecodedFile file_;
     ImportKind kind_;
     CsvChoices choices_;
     CsvTable preview_;

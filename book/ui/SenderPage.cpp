@@ -114,12 +114,12 @@ render::SenderTexts SenderPage::texts() const {
 }
 
 void SenderPage::setTexts(const render::SenderTexts& t) {
-    SSimei->setText(t.SSimei);
-    SRenmei->setText(t.SRenmei);
-    SYuubinBangou1->setText(t.SYuubinBangou1);
-    SYuubinBangou2->setText(t.SYuubinBangou2);
-    SJuusho1->setText(t.SJuusho1);
-    SJuusho2->setText(t.SJuusho2);
+    SSimei->setText(t.name);
+    SRenmei->setText(t.jointName);
+    SYuubinBangou1->setText(t.postalCodeUpper);
+    SYuubinBangou2->setText(t.postalCodeLower);
+    SJuusho1->setText(t.address1);
+    SJuusho2->setText(t.address2);
 }
 
 void SenderPage::SasidasininnShow() {

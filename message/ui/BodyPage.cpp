@@ -187,7 +187,7 @@ QPushButton* BodyPage::resetButton(MessageFieldPage page) const {
     return PageControl3->resetButton(page);
 }
 
-MessageSideInput BodyPage::messageSideInput(render::ReferenceDevice target) const {
+MessageSideInput BodyPage::messageSideInput(platform::OutputTarget target) const {
     MessageSideInput in;
     in.cardKind = messageKindChoice->currentIndex();
     in.faceIndex = messageFaceChoice->currentIndex();
@@ -204,7 +204,7 @@ MessageSideInput BodyPage::messageSideInput(render::ReferenceDevice target) cons
 }
 
 void BodyPage::renderPreview() {
-    const MessageSideInput in = messageSideInput(render::ReferenceDevice::Screen);
+    const MessageSideInput in = messageSideInput(platform::OutputTarget::Screen);
     PaintBox2->showPicture(RenderMessageSide(in).picture);
     fitWarning_ = messageFitWarning(checkMessageFit(in));
     showStatusLine();

@@ -71,7 +71,7 @@ class BodyPage : public QWidget {
     QPushButton* resetButton(MessageFieldPage page) const;
 
     // What the message side is drawn from, read from the controls now.
-    MessageSideInput messageSideInput(render::ReferenceDevice target) const;
+    MessageSideInput messageSideInput(platform::OutputTarget target) const;
     // Draws the message side into PaintBox2.
     void renderPreview();
 

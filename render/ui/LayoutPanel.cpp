@@ -94,14 +94,14 @@ int LayoutPanel::value(const char* name) const {
 LayoutSettings LayoutPanel::settings() const {
     LayoutSettings s;
     for (const AdjustmentTab& tab : layoutTabs())
-        for (const AdjustmentField& f : tab.fields) s.*f.member = value(f.name);
+        for (const AdjustmentField& f : tab.fields) f.valueIn(s) = value(f.name);
     return s;
 }
 
 void LayoutPanel::setSettings(const LayoutSettings& settings) {
     for (const AdjustmentTab& tab : layoutTabs())
         for (const AdjustmentField& f : tab.fields)
-            if (platform::SpinField* spin = field(f.name)) spin->setValue(settings.*f.member);
+            if (platform::SpinField* spin = field(f.name)) spin->setValue(f.valueIn(settings));
 }
 
 TypesetChoices LayoutPanel::typesetChoices() const { return typeset_->choices(); }

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "book/AddressFile.h"
-#include "book/AddressRecord.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 using book::AddressRows;
 using book::buildAddressFile;
@@ -24,9 +24,9 @@ AddressRows awkwardBook(int n) {
     AddressRows rows;
     for (int r = 0; r < n; ++r) {
         QStringList row;
-        for (int c = 0; c < book::kColumnCount; ++c)
-            row << (c == book::ColNumber ? QString() : pieces[(r * 7 + c * 3) % pieces.size()]);
-        row[book::ColPostal] = r % 3 ? QStringLiteral("1234567 ") : QStringLiteral("123");
+        for (int c = 0; c < records::kColumnCount; ++c)
+            row << (c == records::ColNumber ? QString() : pieces[(r * 7 + c * 3) % pieces.size()]);
+        row[records::ColPostal] = r % 3 ? QStringLiteral("1234567 ") : QStringLiteral("123");
         rows << row;
     }
     return rows;
@@ -39,17 +39,17 @@ TEST(AddressFile, ReadsTheThirteenFieldsWithTheReadingFirst) {
         sjis(QStringLiteral("やまだ,山田　太郎,123-4567,東京都,１－２,,,03-1234-5678,,,,,\r\n"));
     const AddressRows rows = parseAddressFile(line);
     ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows[0][book::ColName], QStringLiteral("山田　太郎"));
-    EXPECT_EQ(rows[0][book::ColPostal], QStringLiteral("123-4567"));  // hyphens go when shown
-    EXPECT_EQ(rows[0][book::ColKana], QStringLiteral("やまだ"));
-    EXPECT_EQ(rows[0][book::ColPhone], QStringLiteral("03-1234-5678"));
-    EXPECT_EQ(rows[0][book::ColRelation], QString());
+    EXPECT_EQ(rows[0][records::ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(rows[0][records::ColPostal], QStringLiteral("123-4567"));  // hyphens go when shown
+    EXPECT_EQ(rows[0][records::ColKana], QStringLiteral("やまだ"));
+    EXPECT_EQ(rows[0][records::ColPhone], QStringLiteral("03-1234-5678"));
+    EXPECT_EQ(rows[0][records::ColRelation], QString());
     EXPECT_EQ(rows[0].size(), 13);
 
     // Written back: the same 13 fields, the postal code hyphenated, CR LF.
     AddressRows shown = rows;
-    shown[0][book::ColPostal] = QStringLiteral("1234567 ");
-    shown[0][book::ColNumber] = QStringLiteral("1");
+    shown[0][records::ColPostal] = QStringLiteral("1234567 ");
+    shown[0][records::ColNumber] = QStringLiteral("1");
     EXPECT_EQ(buildAddressFile(shown), line);
 }
 
@@ -62,7 +62,7 @@ TEST(AddressFile, LineEndsEndOfFileAndExtraFields) {
     EXPECT_EQ(rows[1][1], QStringLiteral("d"));
     EXPECT_EQ(rows[2][1], QStringLiteral("f"));
     EXPECT_EQ(rows[3][12], QStringLiteral("13"));
-    EXPECT_EQ(rows[3][book::ColKana],
+    EXPECT_EQ(rows[3][records::ColKana],
               QStringLiteral("1"));  // the seventh field gives way to the reading
     EXPECT_TRUE(parseAddressFile(QByteArray()).isEmpty());
     EXPECT_EQ(parseAddressFile("x").size(), 1);               // no line end on the last line
@@ -102,9 +102,9 @@ TEST(AddressFile, AThousandAwkwardRecordsComeBackByteIdentical) {
     AddressRows read = parseAddressFile(first);
     ASSERT_EQ(read.size(), 1000);
     for (int r = 0; r < 1000; ++r) {
-        for (int c = 1; c < book::kColumnCount; ++c) {
+        for (int c = 1; c < records::kColumnCount; ++c) {
             const QString expected =
-                c == book::ColPostal && rows[r][c] == QStringLiteral("1234567 ")
+                c == records::ColPostal && rows[r][c] == QStringLiteral("1234567 ")
                     ? QStringLiteral("123-4567")
                     : rows[r][c];
             ASSERT_EQ(read[r][c], expected) << r << "," << c;
@@ -115,8 +115,8 @@ TEST(AddressFile, AThousandAwkwardRecordsComeBackByteIdentical) {
 
 TEST(AddressFile, ReportsCharactersTheFileCannotHold) {
     AddressRows rows = awkwardBook(3);
-    rows[1][book::ColName] = QStringLiteral("𠮷野家");
-    rows[2][book::ColAddress1] = QStringLiteral("😀");
+    rows[1][records::ColName] = QStringLiteral("𠮷野家");
+    rows[2][records::ColAddress1] = QStringLiteral("😀");
     QVector<book::UnmappableText> unmappable;
     const QByteArray bytes = buildAddressFile(rows, &unmappable);
     ASSERT_EQ(unmappable.size(), 2);

@@ -3,13 +3,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "book/AddressRecord.h"
 #include "book/exchange/CsvExport.h"
 #include "book/exchange/FieldMapping.h"
 #include "book/exchange/FieldText.h"
 #include "book/exchange/ImportMemory.h"
 #include "book/exchange/ImportSource.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 using namespace book;
 
@@ -73,10 +73,10 @@ TEST(FieldMapping, JoinsPartsAndTurnsReadingsIntoHiragana) {
              u"〒１０５－０００１"})};
     const AddressRows rows = rowsFromTable(t, 1, mapHeader(t[0]));
     ASSERT_EQ(rows.size(), 1);
-    EXPECT_EQ(rows[0][ColName], QStringLiteral("山田　太郎"));
-    EXPECT_EQ(rows[0][ColKana], QStringLiteral("やまだ　たろう"));
-    EXPECT_EQ(rows[0][ColAddress1], QStringLiteral("東京都港区芝公園1-2"));
-    EXPECT_EQ(rows[0][ColPostal], QStringLiteral("1050001 "));
+    EXPECT_EQ(rows[0][records::ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(rows[0][records::ColKana], QStringLiteral("やまだ　たろう"));
+    EXPECT_EQ(rows[0][records::ColAddress1], QStringLiteral("東京都港区芝公園1-2"));
+    EXPECT_EQ(rows[0][records::ColPostal], QStringLiteral("1050001 "));
     // Whatever a postal cell holds, exporting and importing it again keeps it.
     for (const char* odd :
          {"123-45L", "12-3-456", "CELL:167", " 1234567", "\xE3\x80\x92\xE3\x80\x92"}) {
@@ -90,12 +90,13 @@ TEST(CsvImport, OwnFilesOpenAsBeforeAndForeignOnesByEncodingAndHeader) {
         QStringLiteral("やまだ,山田　太郎,123-4567,東京都,\"a "
                        "b\",,,03,,,,,友人\r\n,,,,,,,,,,,,\r\nなまえ,電話,,,,,,,,,,,\r\n"));
     bool otherFormat = true;
-    EXPECT_EQ(parseAnyAddressFile(own, &otherFormat), parseAddressFile(own));
+    EXPECT_EQ(parseAnyAddressFile(DecodedFile(own), &otherFormat), parseAddressFile(own));
     EXPECT_FALSE(otherFormat);
     // Saving writes 13 CP932 columns: a file of another shape must not be
     // taken for one of ours, or its extra columns would be lost.
-    parseAnyAddressFile(platform::Sjis::bytes(QStringLiteral("やまだ,山田,,,,,,,,,,,友人,x\r\n")),
-                        &otherFormat);
+    parseAnyAddressFile(
+        DecodedFile(platform::Sjis::bytes(QStringLiteral("やまだ,山田,,,,,,,,,,,友人,x\r\n"))),
+        &otherFormat);
     EXPECT_TRUE(otherFormat);
 
     const QString foreign =
@@ -104,18 +105,18 @@ TEST(CsvImport, OwnFilesOpenAsBeforeAndForeignOnesByEncodingAndHeader) {
          {foreign.toUtf8(), platform::Sjis::bytes(foreign),
           QByteArray("\xFF\xFE") +
               QByteArray(reinterpret_cast<const char*>(foreign.utf16()), foreign.size() * 2)}) {
-        const AddressRows rows = parseAnyAddressFile(bytes, &otherFormat);
+        const AddressRows rows = parseAnyAddressFile(DecodedFile(bytes), &otherFormat);
         EXPECT_TRUE(otherFormat);
         ASSERT_EQ(rows.size(), 1);
-        EXPECT_EQ(rows[0][ColName], QStringLiteral("山田 太郎"));
-        EXPECT_EQ(rows[0][ColKana], QStringLiteral("やまだ"));
-        EXPECT_EQ(rows[0][ColAddress1], QStringLiteral("東京都 港区"));
+        EXPECT_EQ(rows[0][records::ColName], QStringLiteral("山田 太郎"));
+        EXPECT_EQ(rows[0][records::ColKana], QStringLiteral("やまだ"));
+        EXPECT_EQ(rows[0][records::ColAddress1], QStringLiteral("東京都 港区"));
     }
     // UTF-8 in the program's own column order, no header.
-    const AddressRows utf8 =
-        parseAnyAddressFile(QStringLiteral("やまだ,山田　太郎,1234567,東京都\n").toUtf8());
+    const AddressRows utf8 = parseAnyAddressFile(
+        DecodedFile(QStringLiteral("やまだ,山田　太郎,1234567,東京都\n").toUtf8()));
     ASSERT_EQ(utf8.size(), 1);
-    EXPECT_EQ(utf8[0][ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(utf8[0][records::ColName], QStringLiteral("山田　太郎"));
 }
 
 TEST(CsvImport, ExportReadsBackAsTheSameRecords) {
@@ -125,25 +126,30 @@ TEST(CsvImport, ExportReadsBackAsTheSameRecords) {
                  u"友人"})
          << row({u"", u"Smith", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"", u"仕事;取引"});
     const QByteArray bytes = writeUtf8Csv(book);
-    const ImportResult back = importCsv(bytes, guessCsvChoices(bytes));
+    const DecodedFile file(bytes);
+    const ImportResult back = importCsv(file, guessCsvChoices(file));
     ASSERT_TRUE(back.ok()) << back.error.toStdString();
     EXPECT_EQ(back.rows, book);
-    EXPECT_EQ(parseAnyAddressFile(bytes), book);
+    EXPECT_EQ(parseAnyAddressFile(file), book);
 }
 
 TEST(CsvImport, RefusesWhatIsNotATableOfText) {
     const FieldMapping two = {ImportField::Name, ImportField::Phone};
-    EXPECT_FALSE(importCsv(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), utf8Header(two)).ok());
+    EXPECT_FALSE(
+        importCsv(DecodedFile(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)), utf8Header(two))
+            .ok());
     QString ragged = QStringLiteral("名前,電話\n");
     for (int i = 0; i < 10; ++i)
         ragged += i % 3 ? QStringLiteral("a,b\n") : QStringLiteral("a,b,c,d,e,f,g,h,i\n");
-    const ImportResult r = importCsv(ragged.toUtf8(), utf8Header(two));
+    const ImportResult r = importCsv(DecodedFile(ragged.toUtf8()), utf8Header(two));
     EXPECT_TRUE(r.rows.isEmpty());
     EXPECT_TRUE(r.error.contains(QStringLiteral("2 行目"))) << r.error.toStdString();
     // One short row is a hand-made file, not a broken one.
-    EXPECT_TRUE(importCsv(QStringLiteral("名前,電話,〒\na,b,c\nd,e,f\ng,h,i\nj\nk,l,m\n").toUtf8(),
-                          utf8Header(two))
-                    .ok());
+    EXPECT_TRUE(
+        importCsv(
+            DecodedFile(QStringLiteral("名前,電話,〒\na,b,c\nd,e,f\ng,h,i\nj\nk,l,m\n").toUtf8()),
+            utf8Header(two))
+            .ok());
 
     QTemporaryDir dir;
     QFile big(dir.filePath(QStringLiteral("big.csv")));
@@ -177,12 +183,12 @@ TEST(CsvImport, AQuoteThatNeverClosesIsRefusedNamingItsLine) {
     for (int i = 1; i <= 50; ++i)
         text += i == 10 ? QStringLiteral("\"山田,03\n") : QStringLiteral("名%1,03\n").arg(i);
     const ImportResult r =
-        importCsv(text.toUtf8(), utf8Header({ImportField::Name, ImportField::Phone}));
+        importCsv(DecodedFile(text.toUtf8()), utf8Header({ImportField::Name, ImportField::Phone}));
     EXPECT_TRUE(r.rows.isEmpty());
     EXPECT_TRUE(r.error.contains(QStringLiteral("11 行目"))) << r.error.toStdString();
     // Opening the file (and the command line's export) refuses it too.
     QString error;
-    EXPECT_TRUE(parseAnyAddressFile(text.toUtf8(), nullptr, &error).isEmpty());
+    EXPECT_TRUE(parseAnyAddressFile(DecodedFile(text.toUtf8()), nullptr, &error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("11 行目"))) << error.toStdString();
     // A quoted line break counts as a line; a closed quote is no fault.
     int unclosed = -1;
@@ -239,16 +245,16 @@ TEST(FieldMapping, ContactsOfTheWebAndMailProgramsKeepTheirAddresses) {
     const AddressRows rows = rowsFromTable(web, 1, mapHeader(web[0]));
     ASSERT_EQ(rows.size(), 2);
     const QStringList& a = rows[0];
-    EXPECT_EQ(a[ColName], QStringLiteral("山田　太郎"));
-    EXPECT_EQ(a[ColKana], QStringLiteral("やまだ　たろう"));
-    EXPECT_EQ(a[ColPostal], QStringLiteral("1050011 "));
-    EXPECT_EQ(a[ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
-    EXPECT_EQ(a[ColAddress2], QStringLiteral("コーポ 101"));
-    EXPECT_EQ(a[ColPhone], QStringLiteral("03-1"));  // home before work
-    EXPECT_EQ(a[ColMobile], QStringLiteral("090-1"));
-    EXPECT_EQ(a[ColCompany], QStringLiteral("ABC商事"));
-    EXPECT_EQ(a[ColTitle], QStringLiteral("課長"));
-    EXPECT_EQ(rows[1][ColFax], QStringLiteral("06-9"));
+    EXPECT_EQ(a[records::ColName], QStringLiteral("山田　太郎"));
+    EXPECT_EQ(a[records::ColKana], QStringLiteral("やまだ　たろう"));
+    EXPECT_EQ(a[records::ColPostal], QStringLiteral("1050011 "));
+    EXPECT_EQ(a[records::ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
+    EXPECT_EQ(a[records::ColAddress2], QStringLiteral("コーポ 101"));
+    EXPECT_EQ(a[records::ColPhone], QStringLiteral("03-1"));  // home before work
+    EXPECT_EQ(a[records::ColMobile], QStringLiteral("090-1"));
+    EXPECT_EQ(a[records::ColCompany], QStringLiteral("ABC商事"));
+    EXPECT_EQ(a[records::ColTitle], QStringLiteral("課長"));
+    EXPECT_EQ(rows[1][records::ColFax], QStringLiteral("06-9"));
 
     const CsvTable mail = {
         row({u"Company", u"Job Title", u"Business Street", u"Business Postal Code", u"Home Street",
@@ -257,13 +263,13 @@ TEST(FieldMapping, ContactsOfTheWebAndMailProgramsKeepTheirAddresses) {
         row({u"ABC", u"部長", u"丸の内1-1", u"100-0005", u"芝公園2-3", u"港区", u"東京都",
              u"105-0011", u"03-2", u"03-1", u"090", u"03-9"})};
     const QStringList m = rowsFromTable(mail, 1, mapHeader(mail[0])).value(0);
-    EXPECT_EQ(m[ColPostal], QStringLiteral("1050011 "));
-    EXPECT_EQ(m[ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
-    EXPECT_EQ(m[ColPhone], QStringLiteral("03-1"));
-    EXPECT_EQ(m[ColMobile], QStringLiteral("090"));
-    EXPECT_EQ(m[ColFax], QStringLiteral("03-9"));
-    EXPECT_EQ(m[ColCompany], QStringLiteral("ABC"));
-    EXPECT_EQ(m[ColTitle], QStringLiteral("部長"));
+    EXPECT_EQ(m[records::ColPostal], QStringLiteral("1050011 "));
+    EXPECT_EQ(m[records::ColAddress1], QStringLiteral("東京都港区芝公園2-3"));
+    EXPECT_EQ(m[records::ColPhone], QStringLiteral("03-1"));
+    EXPECT_EQ(m[records::ColMobile], QStringLiteral("090"));
+    EXPECT_EQ(m[records::ColFax], QStringLiteral("03-9"));
+    EXPECT_EQ(m[records::ColCompany], QStringLiteral("ABC"));
+    EXPECT_EQ(m[records::ColTitle], QStringLiteral("部長"));
 
     EXPECT_EQ(mapHeader(row({u"氏名", u"勤務先郵便番号", u"自宅郵便番号", u"自宅都道府県",
                              u"自宅市区町村", u"自宅番地", u"自宅電話", u"勤務先電話", u"勤務先"})),

@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
 #include "book/RelationFilter.h"
 #include "book/RowOperations.h"
+#include "records/AddressRecord.h"
 
 namespace {
 
 platform::MemoryGrid bookWithRelations(const QStringList& relations) {
-    platform::MemoryGrid g(book::kColumnCount, int(relations.size()) + 1);
+    platform::MemoryGrid g(records::kColumnCount, int(relations.size()) + 1);
     for (int i = 0; i < relations.size(); ++i) {
-        g.setCell(book::ColRelation, i + 1, relations[i]);
-        g.setCell(book::ColName, i + 1, QStringLiteral("n%1").arg(i + 1));
+        g.setCell(records::ColRelation, i + 1, relations[i]);
+        g.setCell(records::ColName, i + 1, QStringLiteral("n%1").arg(i + 1));
     }
     book::renumberRows(g);
     return g;
@@ -20,20 +20,20 @@ platform::MemoryGrid bookWithRelations(const QStringList& relations) {
 
 TEST(RelationFilter, CopiesTheMatchingRowsInOrder) {
     const platform::MemoryGrid all = bookWithRelations({"友人", "親戚", "友人", "友人 ", ""});
-    platform::MemoryGrid filtered(book::kColumnCount, 9);
+    platform::MemoryGrid filtered(records::kColumnCount, 9);
     EXPECT_EQ(book::filterByRelation(all, QStringLiteral("友人"), filtered), 2);
     ASSERT_EQ(filtered.rowCount(), 3);
-    EXPECT_EQ(filtered.cell(book::ColName, 1), QStringLiteral("n1"));
-    EXPECT_EQ(filtered.cell(book::ColName, 2), QStringLiteral("n3"));
-    EXPECT_EQ(filtered.cell(book::ColNumber, 2),
+    EXPECT_EQ(filtered.cell(records::ColName, 1), QStringLiteral("n1"));
+    EXPECT_EQ(filtered.cell(records::ColName, 2), QStringLiteral("n3"));
+    EXPECT_EQ(filtered.cell(records::ColNumber, 2),
               QStringLiteral("3"));  // numbers are copied, not renumbered
-    EXPECT_EQ(filtered.rowCells(0), book::gridHeaderCells());
+    EXPECT_EQ(filtered.rowCells(0), records::gridHeaderCells());
 }
 
 TEST(RelationFilter, NoMatchLeavesOneEmptyRow) {
     const platform::MemoryGrid all = bookWithRelations({"親戚"});
-    platform::MemoryGrid filtered(book::kColumnCount, 5);
-    filtered.setCell(book::ColName, 1, QStringLiteral("stale"));
+    platform::MemoryGrid filtered(records::kColumnCount, 5);
+    filtered.setCell(records::ColName, 1, QStringLiteral("stale"));
     EXPECT_EQ(book::filterByRelation(all, QStringLiteral("仕事"), filtered), 0);
     ASSERT_EQ(filtered.rowCount(), 2);
     EXPECT_EQ(filtered.rowCells(1), QStringList(QVector<QString>(13).toList()));

@@ -1,28 +1,28 @@
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
 #include "book/RowOperations.h"
 #include "platform/table/CellGrid.h"
+#include "records/AddressRecord.h"
 
 namespace {
 
 // A book of `n` records whose name cells read "r1".."rn".
 platform::MemoryGrid bookOf(int n) {
-    platform::MemoryGrid g(book::kColumnCount, n + 1);
-    for (int r = 1; r <= n; ++r) g.setCell(book::ColName, r, QStringLiteral("r%1").arg(r));
+    platform::MemoryGrid g(records::kColumnCount, n + 1);
+    for (int r = 1; r <= n; ++r) g.setCell(records::ColName, r, QStringLiteral("r%1").arg(r));
     book::renumberRows(g);
     return g;
 }
 
 QStringList names(const platform::CellGrid& g) {
     QStringList out;
-    for (int r = 1; r < g.rowCount(); ++r) out << g.cell(book::ColName, r);
+    for (int r = 1; r < g.rowCount(); ++r) out << g.cell(records::ColName, r);
     return out;
 }
 
 QStringList numbers(const platform::CellGrid& g) {
     QStringList out;
-    for (int r = 1; r < g.rowCount(); ++r) out << g.cell(book::ColNumber, r);
+    for (int r = 1; r < g.rowCount(); ++r) out << g.cell(records::ColNumber, r);
     return out;
 }
 
@@ -37,26 +37,26 @@ platform::GridRect rows(int top, int bottom) {
 }  // namespace
 
 TEST(RowOperations, RenumberWritesNumbersAndTheHeader) {
-    platform::MemoryGrid g(book::kColumnCount, 4);
+    platform::MemoryGrid g(records::kColumnCount, 4);
     g.setCell(0, 0, QStringLiteral("ふりがな"));  // as a file write leaves it
     book::renumberRows(g);
     EXPECT_EQ(numbers(g), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(g.rowCells(0), book::gridHeaderCells());
+    EXPECT_EQ(g.rowCells(0), records::gridHeaderCells());
     EXPECT_EQ(g.cell(1, 0), QStringLiteral("名　前"));
     EXPECT_EQ(g.cell(9, 0), QStringLiteral("FAX番号"));
-    EXPECT_EQ(book::gridHeaderCells().size(), 13);
+    EXPECT_EQ(records::gridHeaderCells().size(), 13);
 }
 
 TEST(RowOperations, InsertPutsEmptyRowsAtTheTopOfTheSelection) {
     platform::MemoryGrid g = bookOf(10);
-    g.setCell(book::ColRelation, 3, QStringLiteral("友人"));
+    g.setCell(records::ColRelation, 3, QStringLiteral("友人"));
     const int current = book::insertRows(g, rows(3, 5));
     EXPECT_EQ(current, 3);
     ASSERT_EQ(g.rowCount(), 14);
     EXPECT_EQ(names(g), QStringList({"r1", "r2", "", "", "", "r3", "r4", "r5", "r6", "r7", "r8",
                                      "r9", "r10"}));
-    for (int c = 1; c < book::kColumnCount; ++c) EXPECT_TRUE(g.cell(c, 4).isEmpty()) << c;
-    EXPECT_EQ(g.cell(book::ColRelation, 6), QStringLiteral("友人"));  // whole rows move
+    for (int c = 1; c < records::kColumnCount; ++c) EXPECT_TRUE(g.cell(c, 4).isEmpty()) << c;
+    EXPECT_EQ(g.cell(records::ColRelation, 6), QStringLiteral("友人"));  // whole rows move
     EXPECT_EQ(numbers(g).last(), QStringLiteral("13"));
 }
 

@@ -1,17 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
 #include "book/Sorting.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 
 namespace {
 
 platform::MemoryGrid bookWithReadings(const QStringList& readings) {
-    platform::MemoryGrid g(book::kColumnCount, int(readings.size()) + 1);
+    platform::MemoryGrid g(records::kColumnCount, int(readings.size()) + 1);
     for (int i = 0; i < readings.size(); ++i) {
-        g.setCell(book::ColKana, i + 1, readings[i]);
-        g.setCell(book::ColName, i + 1, QStringLiteral("n%1").arg(i + 1));
-        g.setCell(book::ColNumber, i + 1, QString::number(i + 1));
+        g.setCell(records::ColKana, i + 1, readings[i]);
+        g.setCell(records::ColName, i + 1, QStringLiteral("n%1").arg(i + 1));
+        g.setCell(records::ColNumber, i + 1, QString::number(i + 1));
     }
     return g;
 }
@@ -27,11 +27,12 @@ QStringList column(const platform::CellGrid& g, int col) {
 TEST(Sorting, ForwardAndBackwardByTheReading) {
     platform::MemoryGrid g = bookWithReadings({"さとう", "あべ", "", "あべの"});
     book::sortByReading(g, book::SortOrder::Forward);
-    EXPECT_EQ(column(g, book::ColKana), QStringList({"", "あべ", "あべの", "さとう"}));
-    EXPECT_EQ(column(g, book::ColName), QStringList({"n3", "n2", "n4", "n1"}));  // whole rows move
-    EXPECT_EQ(column(g, book::ColNumber), QStringList({"1", "2", "3", "4"}));
+    EXPECT_EQ(column(g, records::ColKana), QStringList({"", "あべ", "あべの", "さとう"}));
+    EXPECT_EQ(column(g, records::ColName),
+              QStringList({"n3", "n2", "n4", "n1"}));  // whole rows move
+    EXPECT_EQ(column(g, records::ColNumber), QStringList({"1", "2", "3", "4"}));
     book::sortByReading(g, book::SortOrder::Backward);
-    EXPECT_EQ(column(g, book::ColKana), QStringList({"さとう", "あべの", "あべ", ""}));
+    EXPECT_EQ(column(g, records::ColKana), QStringList({"さとう", "あべの", "あべ", ""}));
 }
 
 TEST(Sorting, OrdersByCp932BytesNotByUnicode) {
@@ -39,7 +40,7 @@ TEST(Sorting, OrdersByCp932BytesNotByUnicode) {
     // after kanji (0x88..).
     platform::MemoryGrid g = bookWithReadings({"ｱ", "ア", "あ", "亜"});
     book::sortByReading(g, book::SortOrder::Forward);
-    EXPECT_EQ(column(g, book::ColKana), QStringList({"あ", "ア", "亜", "ｱ"}));
+    EXPECT_EQ(column(g, records::ColKana), QStringList({"あ", "ア", "亜", "ｱ"}));
 }
 
 TEST(Sorting, QuickSortMatchesAReferenceOrderOnManyKeys) {

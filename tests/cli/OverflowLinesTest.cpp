@@ -3,19 +3,19 @@
 
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
 #include "book/BookModel.h"
 #include "cli/OverflowLines.h"
+#include "records/AddressRecord.h"
 
 namespace {
 
 void fillThree(book::BookModel& b) {
     b.setRowCount(4);
     for (int r = 1; r <= 3; ++r) {
-        b.setCell(book::ColName, r, QStringLiteral("山田　太郎%1").arg(r));
-        b.setCell(book::ColAddress1, r, QStringLiteral("東京都港区芝公園"));
+        b.setCell(records::ColName, r, QStringLiteral("山田　太郎%1").arg(r));
+        b.setCell(records::ColAddress1, r, QStringLiteral("東京都港区芝公園"));
     }
-    b.setCell(book::ColAddress1, 2,
+    b.setCell(records::ColAddress1, 2,
               QStringLiteral("北海道札幌市中央区北一条西二丁目１番地北海道札幌市中央区"));
     b.renumber();
 }
@@ -26,11 +26,11 @@ TEST(OverflowLines, NameOnlyTheRecordsThatRunOff) {
     book::BookModel b;
     fillThree(b);
     render::AddressSideInput card;
-    card.target = render::OutputTarget::Printer;
+    card.target = platform::OutputTarget::Printer;
     const std::vector<app::RecordOverflow> found = app::findRecordOverflows(card, b, 1, 3);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].row, 2);
-    EXPECT_EQ(found[0].number, b.cell(book::ColNumber, 2));
+    EXPECT_EQ(found[0].number, b.cell(records::ColNumber, 2));
     EXPECT_EQ(app::overflowLines(found),
               QStringList({QStringLiteral("1 枚の宛名がはみ出します。"),
                            QStringLiteral("宛名 %1（山田　太郎2）: "

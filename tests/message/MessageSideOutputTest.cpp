@@ -52,7 +52,7 @@ MessageSideInput printedPicture(QColor colour) {
     MessageSideInput in = body(int(CardKind::Ordinary), {});
     in.picture = solid(colour);
     in.showPicture = true;
-    in.target = render::ReferenceDevice::Printer;
+    in.target = platform::OutputTarget::Printer;
     return in;
 }
 
@@ -119,7 +119,7 @@ TEST(MessageSideOutput, PrintOffsetMovesEverythingAndCutsWhatLeavesTheCard) {
 
 TEST(MessageSideOutput, PrintOffsetMovesTheTextByWholePrinterPixels) {
     MessageSideInput in = body(int(CardKind::Ordinary), {u"年賀状"_qs, u"元旦"_qs});
-    in.target = render::ReferenceDevice::Printer;
+    in.target = platform::OutputTarget::Printer;
     const QRect still = inkBox(printed(in));
     // Left and down: the columns stand near the right edge, where moving
     // right would cut them.

@@ -28,7 +28,7 @@ QImage quarters(int w, int h) {
     return img;
 }
 
-MessageSideInput withPicture(render::ReferenceDevice target) {
+MessageSideInput withPicture(platform::OutputTarget target) {
     MessageSideInput in = body(int(CardKind::NewYear), {u"謹賀新年"_qs});
     in.picture = quarters(400, 600);
     in.showPicture = true;
@@ -98,7 +98,7 @@ TEST(RenderMessageSide, PreviewWithoutPictureIsAWhiteCardWithItsOutline) {
 }
 
 TEST(RenderMessageSide, PreviewTileHoldsThePictureBelowThirtyWhiteRows) {
-    const MessageSidePage page = RenderMessageSide(withPicture(render::ReferenceDevice::Screen));
+    const MessageSidePage page = RenderMessageSide(withPicture(platform::OutputTarget::Screen));
     const auto patterns = opsOf<op::BrushPattern>(page.picture);
     ASSERT_EQ(patterns.size(), 1u);
     const QImage& tile = patterns[0].pattern;
@@ -122,7 +122,7 @@ TEST(RenderMessageSide, PreviewTileHoldsThePictureBelowThirtyWhiteRows) {
 
 // 1420 x 2101 pixels of 1/360 inch: 100.2 x 148.2 mm, once from the corner.
 TEST(RenderMessageSide, PrintedPictureIsSizedInPrinterPixelsAndHasNoOutline) {
-    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    MessageSideInput in = withPicture(platform::OutputTarget::Printer);
     in.layout.PIndL = 100;
     in.layout.PIndT = -7;
     const MessageSidePage page = RenderMessageSide(in);
@@ -145,7 +145,7 @@ TEST(RenderMessageSide, PictureSizeFieldScalesThePrintedPicture) {
 }
 
 TEST(RenderMessageSide, PrintWithoutPictureFillsTheCardWhite) {
-    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    MessageSideInput in = withPicture(platform::OutputTarget::Printer);
     in.showPicture = false;  // the picture was dropped by a new body
     const platform::PagePicture page = RenderMessageSide(in).picture;
     EXPECT_TRUE(opsOf<op::BrushPattern>(page).empty());
@@ -160,7 +160,7 @@ TEST(RenderMessageSide, PrintWithoutPictureFillsTheCardWhite) {
 // A picture smaller than the card repeats from the corner, in the same
 // 1/360-inch units as a full-size one: 720 x 1065 pixels are 50.8 x 75.1 mm.
 TEST(RenderMessageSide, SmallPrintedPictureRepeatsAcrossTheCard) {
-    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    MessageSideInput in = withPicture(platform::OutputTarget::Printer);
     in.layout.PGsize1 = -70;
     const auto bitmaps = opsOf<op::StretchBitmap>(RenderMessageSide(in).picture);
     std::vector<platform::PageRect> rects;
@@ -183,7 +183,7 @@ TEST(RenderMessageSide, FitChoicesKeepThePicturesShapeOrStretchIt) {
 }
 
 TEST(RenderMessageSide, FittedPictureStaysInItsBoxAndKeepsItsJpegOnlyWhenStretched) {
-    MessageSideInput in = withPicture(render::ReferenceDevice::Printer);
+    MessageSideInput in = withPicture(platform::OutputTarget::Printer);
     in.picture = quarters(600, 400);  // landscape on a portrait card
     in.pictureJpeg = QByteArray("jpeg bytes");
     in.pictureFit = PictureFit::Inside;
@@ -208,7 +208,7 @@ TEST(RenderMessageSide, FittedPictureStaysInItsBoxAndKeepsItsJpegOnlyWhenStretch
     EXPECT_EQ(opsOf<op::StretchBitmap>(RenderMessageSide(in).picture)[0].jpeg, in.pictureJpeg);
 
     // The preview follows the same choice inside its picture area.
-    in.target = render::ReferenceDevice::Screen;
+    in.target = platform::OutputTarget::Screen;
     in.pictureFit = PictureFit::Inside;
     const QImage preview = opsOf<op::BrushPattern>(RenderMessageSide(in).picture)[0].pattern;
     EXPECT_EQ(preview.pixelColor(135, 135), QColor(Qt::white));

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "book/AddressRecord.h"
 #include "platform/table/CellGrid.h"
 #include "print/ListText.h"
+#include "records/AddressRecord.h"
 
 using print::ListKind;
 
@@ -13,23 +13,23 @@ struct Row {
 };
 
 platform::MemoryGrid gridOf(const QVector<Row>& rows) {
-    platform::MemoryGrid grid(book::kColumnCount, int(rows.size()) + 1);
-    grid.setRowCells(0, book::gridHeaderCells());
+    platform::MemoryGrid grid(records::kColumnCount, int(rows.size()) + 1);
+    grid.setRowCells(0, records::gridHeaderCells());
     for (int i = 0; i < rows.size(); ++i) {
         const Row& r = rows[i];
         const int row = i + 1;
-        grid.setCell(book::ColNumber, row, r.number);
-        grid.setCell(book::ColName, row, r.name);
-        grid.setCell(book::ColPostal, row, r.postal);
-        grid.setCell(book::ColAddress1, row, r.address1);
-        grid.setCell(book::ColAddress2, row, r.address2);
-        grid.setCell(book::ColPhone, row, r.phone);
-        grid.setCell(book::ColMobile, row, r.mobile);
-        grid.setCell(book::ColFax, row, r.fax);
+        grid.setCell(records::ColNumber, row, r.number);
+        grid.setCell(records::ColName, row, r.name);
+        grid.setCell(records::ColPostal, row, r.postal);
+        grid.setCell(records::ColAddress1, row, r.address1);
+        grid.setCell(records::ColAddress2, row, r.address2);
+        grid.setCell(records::ColPhone, row, r.phone);
+        grid.setCell(records::ColMobile, row, r.mobile);
+        grid.setCell(records::ColFax, row, r.fax);
         // Columns the lists never show, filled so that a wrong column shows up.
-        grid.setCell(book::ColJointName, row, QStringLiteral("連名X"));
-        grid.setCell(book::ColKana, row, QStringLiteral("かなX"));
-        grid.setCell(book::ColCompany, row, QStringLiteral("会社X"));
+        grid.setCell(records::ColJointName, row, QStringLiteral("連名X"));
+        grid.setCell(records::ColKana, row, QStringLiteral("かなX"));
+        grid.setCell(records::ColCompany, row, QStringLiteral("会社X"));
     }
     return grid;
 }
@@ -98,12 +98,12 @@ TEST(ListText, WholeTextIsAnEmptyLineTheHeadsAndEveryRecordRowInOrder) {
 }
 
 TEST(ListText, AnEmptyRowGivesARecordOfEmptyValues) {
-    platform::MemoryGrid grid(book::kColumnCount, 2);
+    platform::MemoryGrid grid(records::kColumnCount, 2);
     EXPECT_EQ(print::listRecords(grid, ListKind::Address),
               QStringLiteral("  \t  \t\t  \t\t  \t\r\n\r\n"));
     EXPECT_EQ(print::listRecords(grid, ListKind::Phone),
               QStringLiteral("  \t  \t\t  \t\t  \t\t  \t\t\r\n\r\n"));
     // A grid of the header row alone lists nothing.
-    platform::MemoryGrid headerOnly(book::kColumnCount, 1);
+    platform::MemoryGrid headerOnly(records::kColumnCount, 1);
     EXPECT_EQ(print::listRecords(headerOnly, ListKind::Phone), QString());
 }

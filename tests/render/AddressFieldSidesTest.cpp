@@ -13,7 +13,8 @@ using namespace testing_text;
 
 namespace {
 
-AddressSideInput everything(int kind, bool back, OutputTarget target = OutputTarget::Printer) {
+AddressSideInput everything(int kind, bool back,
+                            platform::OutputTarget target = platform::OutputTarget::Printer) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = back;
@@ -21,9 +22,9 @@ AddressSideInput everything(int kind, bool back, OutputTarget target = OutputTar
     in.record[1] = QStringLiteral("山田太郎");
     in.record[2] = QStringLiteral("1000005");
     in.record[3] = QStringLiteral("東京都港区");
-    in.sender.SSimei = QStringLiteral("鈴木一郎");
-    in.sender.SJuusho1 = QStringLiteral("大阪府");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
+    in.sender.name = QStringLiteral("鈴木一郎");
+    in.sender.address1 = QStringLiteral("大阪府");
+    in.sender.postalCodeUpper = QStringLiteral("530");
     return in;
 }
 
@@ -57,7 +58,7 @@ TEST(AddressFieldSides, TextsFollowTheMarksOnScreen) {
     for (int kind = 0; kind < kMediaKindCount; ++kind) {
         for (bool back : {false, true}) {
             const platform::PagePicture page =
-                DrawAddressSide(everything(kind, back, OutputTarget::Screen));
+                DrawAddressSide(everything(kind, back, platform::OutputTarget::Screen));
             bool textSeen = false;
             int texts = 0;
             for (const platform::PageOp& o : page.ops) {

@@ -25,7 +25,7 @@ std::vector<op::FillExactRect> bars(const render::AddressSideInput& in) {
 render::AddressSideInput naga3() {
     render::AddressSideInput in;
     in.mediaKind = int(render::MediaKind::Naga3Envelope);
-    in.target = render::OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     in.barcode.print = true;
     in.barcode.symbols = book::barcodeSymbols(1000013, QStringLiteral("1-3-2-503"));
     return in;

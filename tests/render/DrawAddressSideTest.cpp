@@ -95,13 +95,14 @@ std::vector<Mark> operator+(std::vector<Mark> a, const std::vector<Mark>& b) {
     return a;
 }
 
-platform::PagePicture draw(int kind, bool back, OutputTarget target = OutputTarget::Screen) {
+platform::PagePicture draw(int kind, bool back,
+                           platform::OutputTarget target = platform::OutputTarget::Screen) {
     AddressSideInput input;
     input.mediaKind = kind;
     input.envelopeBack = back;
     input.target = target;
     input.record[1] = QStringLiteral("山田太郎");
-    input.sender.SSimei = QStringLiteral("鈴木一郎");
+    input.sender.name = QStringLiteral("鈴木一郎");
     return DrawAddressSide(input);
 }
 
@@ -159,7 +160,7 @@ TEST(DrawAddressSide, RecipientBoxesHaveAUniformPitch) {
 TEST(DrawAddressSide, PrinterNeverGetsTheMarks) {
     for (int kind = 0; kind < kMediaKindCount; ++kind) {
         for (bool back : {false, true}) {
-            const platform::PagePicture page = draw(kind, back, OutputTarget::Printer);
+            const platform::PagePicture page = draw(kind, back, platform::OutputTarget::Printer);
             EXPECT_TRUE(page.isValid());
             EXPECT_EQ(page.widthHundredths, kFrames[kind].widthHundredths);
             EXPECT_TRUE(marksOf(page).empty()) << "kind " << kind;
@@ -173,7 +174,8 @@ TEST(DrawAddressSide, PrinterNeverGetsTheMarks) {
 
 TEST(DrawAddressSide, KindOutsideTheListDrawsNothing) {
     for (int kind : {-1, 6, 100}) {
-        for (OutputTarget target : {OutputTarget::Screen, OutputTarget::Printer}) {
+        for (platform::OutputTarget target :
+             {platform::OutputTarget::Screen, platform::OutputTarget::Printer}) {
             const platform::PagePicture page = draw(kind, false, target);
             EXPECT_FALSE(page.isValid());
             EXPECT_TRUE(page.ops.empty());

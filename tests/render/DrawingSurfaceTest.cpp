@@ -8,18 +8,18 @@ using namespace render;
 namespace op = platform::op;
 
 TEST(DrawingSurface, StartsWithWhiteBrushBlackPenAndDefaultFont) {
-    DrawingSurface s(10000, 14800, ReferenceDevice::Printer);
+    DrawingSurface s(10000, 14800, platform::OutputTarget::Printer);
     EXPECT_EQ(s.brushColour(), QColor(Qt::white));
     EXPECT_EQ(s.brushStyle(), platform::BrushStyle::Solid);
     EXPECT_EQ(s.penColour(), QColor(Qt::black));
     EXPECT_EQ(s.penWidth(), 1);
     EXPECT_EQ(s.penStyle(), platform::PenStyle::Solid);
     EXPECT_EQ(s.font(), VerticalFont{});
-    EXPECT_EQ(s.reference(), ReferenceDevice::Printer);
+    EXPECT_EQ(s.reference(), platform::OutputTarget::Printer);
 }
 
 TEST(DrawingSurface, RecordsOperationsInOrderWithTheCurrentFont) {
-    DrawingSurface s(12000, 23500, ReferenceDevice::Screen);
+    DrawingSurface s(12000, 23500, platform::OutputTarget::Screen);
     s.setPenColour(QColor(0, 0, 255));
     s.setPenWidth(3);
     s.rectangle(70, -130, 270, -370);
@@ -47,7 +47,7 @@ TEST(DrawingSurface, RecordsOperationsInOrderWithTheCurrentFont) {
 }
 
 TEST(DrawingSurface, PatternBrushSwitchesTheBrushStyle) {
-    DrawingSurface s(10000, 14800, ReferenceDevice::Screen);
+    DrawingSurface s(10000, 14800, platform::OutputTarget::Screen);
     QImage tile(2, 2, QImage::Format_RGB32);
     tile.fill(Qt::red);
     s.setBrushPattern(tile);
@@ -62,7 +62,7 @@ TEST(DrawingSurface, PatternBrushSwitchesTheBrushStyle) {
 }
 
 TEST(DrawingSurface, FinishingClosesTheSurface) {
-    DrawingSurface s(10000, 14800, ReferenceDevice::Screen);
+    DrawingSurface s(10000, 14800, platform::OutputTarget::Screen);
     s.rectangle(0, 0, 10, -10);
     const platform::PagePicture page = s.finish();
     EXPECT_TRUE(page.isValid());

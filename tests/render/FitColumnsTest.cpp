@@ -24,7 +24,7 @@ enum Col { Name = 1, Postal = 2, Address1 = 3, Address2 = 4, Joint = 5, Company 
 AddressSideInput longRecord(int kind, int which) {
     AddressSideInput in;
     in.mediaKind = kind;
-    in.target = OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     in.record[Name] = QStringLiteral("山田　太郎");
     in.record[Postal] = QStringLiteral("0600002");
     if (which == 0) {
@@ -38,19 +38,19 @@ AddressSideInput longRecord(int kind, int which) {
         in.record[Address2] = QStringLiteral("横浜ランドマークタワー三十七階");
         in.record[Joint] = QStringLiteral("佐藤　花子");
     }
-    in.sender.SJuusho1 = QStringLiteral("東京都千代田区丸の内一丁目一番一号丸の内ビル");
-    in.sender.SJuusho2 = QStringLiteral("丸の内パークビルディング十二階");
-    in.sender.SSimei = QStringLiteral("鈴木　一郎");
-    in.sender.SRenmei = QStringLiteral("鈴木　美咲");
-    in.sender.SYuubinBangou1 = QStringLiteral("100");
-    in.sender.SYuubinBangou2 = QStringLiteral("0005");
+    in.sender.address1 = QStringLiteral("東京都千代田区丸の内一丁目一番一号丸の内ビル");
+    in.sender.address2 = QStringLiteral("丸の内パークビルディング十二階");
+    in.sender.name = QStringLiteral("鈴木　一郎");
+    in.sender.jointName = QStringLiteral("鈴木　美咲");
+    in.sender.postalCodeUpper = QStringLiteral("100");
+    in.sender.postalCodeLower = QStringLiteral("0005");
     return in;
 }
 
 AddressSideInput ordinaryRecord(int kind) {
     AddressSideInput in;
     in.mediaKind = kind;
-    in.target = OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     in.record[Name] = QStringLiteral("山田　太郎");
     in.record[Postal] = QStringLiteral("1000005");
     in.record[Address1] = QStringLiteral("東京都千代田区丸の内1-2-3");
@@ -58,12 +58,12 @@ AddressSideInput ordinaryRecord(int kind) {
     in.record[Joint] = QStringLiteral("花子");
     in.record[Company] = QStringLiteral("株式会社abc商事");
     in.record[Title] = QStringLiteral("営業部長");
-    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
-    in.sender.SJuusho2 = QStringLiteral("梅田ハイツ201");
-    in.sender.SSimei = QStringLiteral("鈴木一郎");
-    in.sender.SRenmei = QStringLiteral("美咲");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
-    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.address2 = QStringLiteral("梅田ハイツ201");
+    in.sender.name = QStringLiteral("鈴木一郎");
+    in.sender.jointName = QStringLiteral("美咲");
+    in.sender.postalCodeUpper = QStringLiteral("530");
+    in.sender.postalCodeLower = QStringLiteral("0001");
     return in;
 }
 

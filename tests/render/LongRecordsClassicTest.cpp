@@ -50,12 +50,12 @@ AddressSideInput longRecord(int kind, int which) {
         in.record[3] = QStringLiteral("神奈川県横浜市西区みなとみらい二丁目二番一号");
         in.record[4] = QStringLiteral("横浜ランドマークタワー三十七階");
     }
-    in.sender.SJuusho1 = QStringLiteral("東京都千代田区丸の内一丁目一番一号ビル");
-    in.sender.SJuusho2 = QStringLiteral("丸の内パークビルディング十二階");
-    in.sender.SSimei = QStringLiteral("鈴木　一郎");
-    in.sender.SRenmei = QStringLiteral("美咲");
-    in.sender.SYuubinBangou1 = QStringLiteral("100");
-    in.sender.SYuubinBangou2 = QStringLiteral("0005");
+    in.sender.address1 = QStringLiteral("東京都千代田区丸の内一丁目一番一号ビル");
+    in.sender.address2 = QStringLiteral("丸の内パークビルディング十二階");
+    in.sender.name = QStringLiteral("鈴木　一郎");
+    in.sender.jointName = QStringLiteral("美咲");
+    in.sender.postalCodeUpper = QStringLiteral("100");
+    in.sender.postalCodeLower = QStringLiteral("0005");
     return in;
 }
 

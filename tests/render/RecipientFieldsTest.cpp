@@ -37,7 +37,7 @@ AddressSideInput recipient(int kind) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = false;
-    in.target = OutputTarget::Printer;  // texts only, no marks
+    in.target = platform::OutputTarget::Printer;  // texts only, no marks
     return in;
 }
 
@@ -128,10 +128,10 @@ TEST(RecipientFields, TitleAdjustmentsMoveTheNameOnlyWhenATitleIsPresent) {
         const Base& b = kBase[k];
         AddressSideInput in = fullRecipient(k);
         in.record[Company].clear();
-        in.layout.NYPos = -10;
-        in.layout.YakushokuYPos = 20;
-        in.layout.YakushokuSize = 3;
-        in.layout.YGyoukan = 7;
+        in.layout.recipientName.y = -10;
+        in.layout.title.y = 20;
+        in.layout.title.height = 3;
+        in.layout.title.lineGap = 7;
         std::vector<TextOp> cols = columns(in);
         ASSERT_EQ(cols.size(), 5u);
         EXPECT_EQ(cols[2], column(b.Tx, 20 - b.Ty, QStringLiteral("営業部長"), 53));
@@ -153,13 +153,17 @@ TEST(RecipientFields, EveryAdjustmentMovesOrSizesItsOwnField) {
         in.record[Title].clear();
         LayoutSettings& L = in.layout;
         // Distinct values, so a field read from a neighbour's value shows.
-        L.UXPos = 3, L.UYPos = -5, L.UWidth = 7, L.UHeight = -9;
-        L.J1XPos = 11, L.J2XPos = -13, L.J1YPos = 15, L.J2YPos = -17, L.JHeight = 19;
-        L.NXPos = -21, L.NYPos = 23, L.NHeight = -25, L.NGyokan = 27;
-        L.ShameiXPos = 29, L.ShameiYPos = -31, L.ShameiSize = 33;
+        L.recipientPostalCode.x = 3, L.recipientPostalCode.y = -5, L.recipientPostalCode.width = 7,
+        L.recipientPostalCode.height = -9;
+        L.recipientAddress.line1.x = 11, L.recipientAddress.line2.x = -13,
+        L.recipientAddress.line1.y = 15, L.recipientAddress.line2.y = -17,
+        L.recipientAddress.height = 19;
+        L.recipientName.x = -21, L.recipientName.y = 23, L.recipientName.height = -25,
+        L.recipientName.lineGap = 27;
+        L.company.x = 29, L.company.y = -31, L.company.height = 33;
         // Title and sender adjustments have no effect here.
-        L.YakushokuYPos = 41, L.YakushokuSize = 43, L.YGyoukan = 45;
-        L.SNXPos = 47, L.SJHeight = 49;
+        L.title.y = 41, L.title.height = 43, L.title.lineGap = 45;
+        L.senderName.x = 47, L.senderAddress.height = 49;
         std::vector<TextOp> expected = postalDigits(k, QStringLiteral("1000005"), 3, -5, -9, 7);
         for (const TextOp& t : std::vector<TextOp>{
                  column(11 + b.A1x, 15 - 300, QStringLiteral("東京都千代田区丸の内一-二-三"),
@@ -177,14 +181,14 @@ TEST(RecipientFields, EveryAdjustmentMovesOrSizesItsOwnField) {
 
 TEST(RecipientFields, TitleKeepsAnUnlimitedSidewaysAdjustment) {
     AddressSideInput in = fullRecipient(0);
-    in.layout.YakushokuXPos = 500;
+    in.layout.title.x = 500;
     EXPECT_EQ(columns(in)[3].x, 500 + 540);
     // A typed value near the integer limit lands far off the sheet instead
     // of wrapping round to the other side.
-    in.layout.YakushokuXPos = INT_MAX;
+    in.layout.title.x = INT_MAX;
     EXPECT_EQ(columns(in)[3].x, INT_MAX);
-    in.layout.YakushokuXPos = 0;
-    in.layout.YakushokuSize = INT_MIN;
+    in.layout.title.x = 0;
+    in.layout.title.height = INT_MIN;
     const std::vector<TextOp> cols = columns(in);
     EXPECT_EQ(cols[3].height, INT_MIN + 50);
     EXPECT_EQ(cols[4].y, INT_MAX) << "-5 x a huge negative size moves the name up, clamped";

@@ -43,12 +43,12 @@ AddressSideInput sampleRecord(int kind, bool back) {
     in.record[5] = QStringLiteral("花子");
     in.record[10] = QStringLiteral("株式会社abc商事");
     in.record[11] = QStringLiteral("営業部長");
-    in.sender.SSimei = QStringLiteral("鈴木一郎");
-    in.sender.SRenmei = QStringLiteral("美咲");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
-    in.sender.SYuubinBangou2 = QStringLiteral("0001");
-    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
-    in.sender.SJuusho2 = QStringLiteral("梅田ハイツ201号");
+    in.sender.name = QStringLiteral("鈴木一郎");
+    in.sender.jointName = QStringLiteral("美咲");
+    in.sender.postalCodeUpper = QStringLiteral("530");
+    in.sender.postalCodeLower = QStringLiteral("0001");
+    in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.address2 = QStringLiteral("梅田ハイツ201号");
     return in;
 }
 
@@ -106,7 +106,7 @@ TEST(SampleSheet, VerticalSamplesInEveryFace) {
         QStringLiteral("髙橋①㈱№〒"),
     };
     for (int face = 0; face < int(VerticalFaceList.size()); ++face) {
-        DrawingSurface surface(10000, 14800, ReferenceDevice::Screen);
+        DrawingSurface surface(10000, 14800, platform::OutputTarget::Screen);
         surface.rectangle(0, 0, 1000, -1480);
         for (int i = 0; i < columns.size(); ++i) {
             MakeVerticalFont(surface, face, 110);

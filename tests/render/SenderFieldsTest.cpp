@@ -30,13 +30,13 @@ AddressSideInput sender(int kind) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = true;
-    in.target = OutputTarget::Printer;
-    in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
-    in.sender.SJuusho2 = QStringLiteral("umeda heights 201");
-    in.sender.SSimei = QStringLiteral("鈴木一郎 2");
-    in.sender.SRenmei = QStringLiteral("美咲 ab");
-    in.sender.SYuubinBangou1 = QStringLiteral("530");
-    in.sender.SYuubinBangou2 = QStringLiteral("0001");
+    in.target = platform::OutputTarget::Printer;
+    in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田3-1-1");
+    in.sender.address2 = QStringLiteral("umeda heights 201");
+    in.sender.name = QStringLiteral("鈴木一郎 2");
+    in.sender.jointName = QStringLiteral("美咲 ab");
+    in.sender.postalCodeUpper = QStringLiteral("530");
+    in.sender.postalCodeLower = QStringLiteral("0001");
     return in;
 }
 
@@ -65,12 +65,16 @@ TEST(SenderFields, EveryAdjustmentMovesOrSizesItsOwnField) {
         const Base& b = kBase[k];
         AddressSideInput in = sender(k);
         LayoutSettings& L = in.layout;
-        L.SJ1XPos = 3, L.SJ1YPos = -5, L.SJ2XPos = 7, L.SJ2YPos = -9, L.SJHeight = 11;
-        L.SNXPos = -13, L.SNYPos = 15, L.SNHeight = -17, L.SNGyokan = 19;
-        L.SUXPos1 = 21, L.SUXPos2 = -23, L.SUYPos1 = 25, L.SUYPos2 = -27, L.SUWidth = 5,
-        L.SUHeight = -7;
+        L.senderAddress.line1.x = 3, L.senderAddress.line1.y = -5, L.senderAddress.line2.x = 7,
+        L.senderAddress.line2.y = -9, L.senderAddress.height = 11;
+        L.senderName.x = -13, L.senderName.y = 15, L.senderName.height = -17,
+        L.senderName.lineGap = 19;
+        L.senderPostalCode.upper.x = 21, L.senderPostalCode.lower.x = -23,
+        L.senderPostalCode.upper.y = 25, L.senderPostalCode.lower.y = -27,
+        L.senderPostalCode.width = 5, L.senderPostalCode.height = -7;
         // The recipient's adjustments leave the sender alone.
-        L.NXPos = 31, L.NGyokan = 33, L.UHeight = 35, L.JHeight = 37;
+        L.recipientName.x = 31, L.recipientName.lineGap = 33, L.recipientPostalCode.height = 35,
+        L.recipientAddress.height = 37;
         const std::vector<TextOp> expected = {
             column(3 + 300, -5 - b.S1y, QStringLiteral("大阪府大阪市北区梅田三-一-一"), 11 + 40),
             column(7 + 250, -9 - b.S2y, QStringLiteral("ＵＭＥＤＡ ＨＥＩＧＨＴＳ 二〇一"),
@@ -92,8 +96,8 @@ TEST(SenderFields, EmptyFieldsDrawNothing) {
         in.sender = SenderTexts{};
         EXPECT_TRUE(drawn(in).empty()) << "kind " << k;
 
-        in.sender.SRenmei = QStringLiteral("美咲");
-        in.sender.SYuubinBangou2 = QStringLiteral("0001");
+        in.sender.jointName = QStringLiteral("美咲");
+        in.sender.postalCodeLower = QStringLiteral("0001");
         EXPECT_EQ(drawn(in),
                   (std::vector<TextOp>{column(100, -b.Sny, QStringLiteral("美咲"), 60),
                                        digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw)}))

@@ -55,7 +55,7 @@ TEST(VerticalFont, FaceListShowsAndStoresTheExactNames) {
 }
 
 TEST(VerticalFont, UprightModeHoldsForOneCallOnly) {
-    DrawingSurface surface(10000, 14800, ReferenceDevice::Screen);
+    DrawingSurface surface(10000, 14800, platform::OutputTarget::Screen);
     MakeVerticalFont(surface, 1, 69, 38);
     surface.textOut(450, -138, QStringLiteral("1"));
     MakeVerticalFont(surface, 1, 60);

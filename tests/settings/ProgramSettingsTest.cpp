@@ -29,14 +29,14 @@ TEST(ProgramSettings, ReadsEachKeyIntoItsFieldAndKeepsDefaultsForTheRest) {
     f.close();
 
     app::ProgramSettings defaults;
-    defaults.sender.SSimei = QStringLiteral("山田");
-    defaults.addressLayout.UYPos = 5;
+    defaults.sender.name = QStringLiteral("山田");
+    defaults.addressLayout.recipientPostalCode.y = 5;
     defaults.honorific = 2;
     const app::ProgramSettings s = app::readSettingsFile(path, defaults);
-    EXPECT_EQ(s.sender.SSimei, QStringLiteral("山田"));
-    EXPECT_EQ(s.sender.SRenmei, QStringLiteral("花子"));
-    EXPECT_EQ(s.addressLayout.UXPos, -7);  // ranges are the controls' business
-    EXPECT_EQ(s.addressLayout.UYPos, 5);
+    EXPECT_EQ(s.sender.name, QStringLiteral("山田"));
+    EXPECT_EQ(s.sender.jointName, QStringLiteral("花子"));
+    EXPECT_EQ(s.addressLayout.recipientPostalCode.x, -7);  // ranges are the controls' business
+    EXPECT_EQ(s.addressLayout.recipientPostalCode.y, 5);
     EXPECT_EQ(s.messageLayout.NES0, 16);
     EXPECT_EQ(s.messageLayout.PIndT, 3);
     EXPECT_EQ(s.messageKind, 1);
@@ -48,8 +48,8 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mirel36.ini"));
     app::ProgramSettings s;
-    s.sender.SJuusho2 = QStringLiteral("１－２");
-    s.addressLayout.YakushokuSize = 12;
+    s.sender.address2 = QStringLiteral("１－２");
+    s.addressLayout.title.height = 12;
     s.messageLayout.FHY0 = -3;
     s.mediaKind = -1;
     s.blockDash = 2;
@@ -60,8 +60,8 @@ TEST(ProgramSettings, WritesEveryKeyOnceAndReadsItBack) {
     EXPECT_TRUE(text.startsWith(QStringLiteral("[Edit]\r\ntext1=\r\n")));
 
     const app::ProgramSettings back = app::readSettingsFile(path, app::ProgramSettings());
-    EXPECT_EQ(back.sender.SJuusho2, s.sender.SJuusho2);
-    EXPECT_EQ(back.addressLayout.YakushokuSize, 12);
+    EXPECT_EQ(back.sender.address2, s.sender.address2);
+    EXPECT_EQ(back.addressLayout.title.height, 12);
     EXPECT_EQ(back.messageLayout.FHY0, -3);
     EXPECT_EQ(back.mediaKind, -1);
     EXPECT_EQ(back.blockDash, 2);

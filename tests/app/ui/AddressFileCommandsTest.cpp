@@ -4,10 +4,10 @@
 #include <QTabWidget>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
 #include "book/ui/EntryPage.h"
 #include "platform/text/Sjis.h"
 #include "platform/ui/StringGrid.h"
+#include "records/AddressRecord.h"
 #include "render/ui/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/FileSizeLimit.h"
@@ -32,11 +32,11 @@ TEST_F(MainWindowTest, OpeningABookFillsTheGridAndNamesIt) {
     const QString path = writeFile(home.filePath("Family.CSV"), kTwoRecords);
     f.OpenDocument(path);
     ASSERT_EQ(f.wholeBook().rowCount(), 3);
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 1), QStringLiteral("1234567 "));
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("9876543 "));
-    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 2), QStringLiteral("すずき"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColNumber, 2), QStringLiteral("2"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 1), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 2), QStringLiteral("9876543 "));
+    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 2), QStringLiteral("すずき"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColNumber, 2), QStringLiteral("2"));
     EXPECT_EQ(f.windowTitle(),
               QStringLiteral("　Pelcor　　　『　Family.CSV 』     2件中  全部 2件 を表示中"));
     EXPECT_EQ(f.bookFileName(), path);
@@ -77,9 +77,9 @@ TEST_F(MainWindowTest, SavingWritesTheFileLayoutAndKeepsTheGridLayout) {
                                       "すずき,鈴木　花子,987-6543,大阪府,,,,,,,,,親戚\r\n")));
     EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　family.csv　』"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColNumber, 1), QStringLiteral("1"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 1), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColNumber, 1), QStringLiteral("1"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 1), QStringLiteral("1234567 "));
     EXPECT_EQ(f.wholeBook().cell(1, 0), QStringLiteral("名　前"));
 }
 
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     app::MainWindow& f = make();
     const QString path = writeFile(home.filePath("family.csv"), kTwoRecords);
     f.OpenDocument(path);
-    f.wholeBook().setCell(book::ColName, 1, QStringLiteral("変更"));
+    f.wholeBook().setCell(records::ColName, 1, QStringLiteral("変更"));
     f.setBookModified(true);
     bool saved = true;
     {
@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheOldFileAndReportsIt) {
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(readFile(path), kTwoRecords);
     EXPECT_TRUE(f.isBookModified());
-    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 1), QStringLiteral("やまだ"));
 }
 
 TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
@@ -124,13 +124,13 @@ TEST_F(MainWindowTest, SavingOverAFolderOrIntoAMissingOneFailsCleanly) {
     EXPECT_FALSE(f.SaveAddressFile(home.filePath("gone/family.csv")));
     EXPECT_EQ(dialogs.count("error"), 2);
     EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 1), QStringLiteral("やまだ"));
     EXPECT_EQ(f.wholeBook().cell(1, 0), QStringLiteral("名　前"));
 }
 
 TEST_F(MainWindowTest, TextTheFileCannotHoldIsAskedAboutBeforeWriting) {
     app::MainWindow& f = make();
-    f.wholeBook().setCell(book::ColName, 1, QStringLiteral("𠮷田"));
+    f.wholeBook().setCell(records::ColName, 1, QStringLiteral("𠮷田"));
     const QString path = home.filePath("kichi.csv");
     dialogs.answers = {Answer::Cancel};
     EXPECT_FALSE(f.SaveAddressFile(path));
@@ -151,14 +151,14 @@ TEST_F(MainWindowTest, FilterShowsOneRelationAndDisablesRowCommands) {
     EXPECT_TRUE(filteredGrid(f)->isVisibleTo(&f));
     EXPECT_FALSE(wholeGrid(f)->isVisibleTo(&f));
     ASSERT_EQ(f.filteredBook().rowCount(), 2);
-    EXPECT_EQ(f.filteredBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.filteredBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
     for (const char* name : {"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"})
         EXPECT_FALSE(f.isCommandEnabled(name)) << name;
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("2件中  友人 1件 を表示中")));
 
     f.selectRelation(QStringLiteral("仕事"));  // nothing matches
     EXPECT_EQ(f.filteredBook().rowCount(), 2);
-    EXPECT_TRUE(f.filteredBook().cell(book::ColName, 1).isEmpty());
+    EXPECT_TRUE(f.filteredBook().cell(records::ColName, 1).isEmpty());
     EXPECT_TRUE(f.windowTitle().endsWith(QStringLiteral("仕事 1件 を表示中")));
 
     f.selectRelation(QStringLiteral("全部"));
@@ -197,14 +197,14 @@ TEST_F(MainWindowTest, SortKeepsTheModifiedFlagAndNewEmptiesTheBook) {
     app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kTwoRecords));
     f.ActSortExecute();
-    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("すずき"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 1), QStringLiteral("すずき"));
     EXPECT_FALSE(f.isBookModified());
     f.ActRSortExecute();
-    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 1), QStringLiteral("やまだ"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 1), QStringLiteral("やまだ"));
 
     f.ActNewExecute();
     EXPECT_EQ(f.wholeBook().rowCount(), 2);
-    EXPECT_TRUE(f.wholeBook().cell(book::ColName, 1).isEmpty());
+    EXPECT_TRUE(f.wholeBook().cell(records::ColName, 1).isEmpty());
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_EQ(f.currentPage(), app::Page::Entry);

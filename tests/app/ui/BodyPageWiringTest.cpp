@@ -142,7 +142,7 @@ TEST_F(MainWindowTest, ThePictureFitIsKeptInTheSettingsFile) {
     auto* fit = f.findChild<QComboBox*>(QStringLiteral("PictureFit"));
     ASSERT_NE(fit, nullptr);
     EXPECT_EQ(fit->currentIndex(), 2);
-    EXPECT_EQ(bodyPage(f)->messageSideInput(render::ReferenceDevice::Printer).pictureFit,
+    EXPECT_EQ(bodyPage(f)->messageSideInput(platform::OutputTarget::Printer).pictureFit,
               message::PictureFit::Inside);
     fit->setCurrentIndex(1);
     form.reset();

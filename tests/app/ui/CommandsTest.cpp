@@ -11,9 +11,9 @@
 #include <QUrl>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
 #include "book/RelationFilter.h"
 #include "platform/ui/StringGrid.h"
+#include "records/AddressRecord.h"
 #include "render/ui/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -42,7 +42,7 @@ TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
     app::MainWindow& f = make();
     f.wholeBook().setRowCount(6);
     for (int r = 1; r <= 5; ++r)
-        f.wholeBook().setCell(book::ColRelation, r,
+        f.wholeBook().setCell(records::ColRelation, r,
                               r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
     f.selectRelation(QStringLiteral("親戚"));  // rows 2 and 4
     f.ActSelectAllDataExecute();

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
 #include "book/ui/EntryPage.h"
 #include "platform/ui/StringGrid.h"
+#include "records/AddressRecord.h"
 #include "tests/app/MainWindowFixture.h"
 
 namespace {
@@ -21,10 +21,10 @@ void fillBook(app::MainWindow& f, int n) {
     platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
-        g.setCell(book::ColName, r, QStringLiteral("r%1").arg(r));
-        g.setCell(book::ColKana, r, QStringLiteral("かな%1").arg(r));
-        g.setCell(book::ColPostal, r, QStringLiteral("1234567 "));
-        g.setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
+        g.setCell(records::ColName, r, QStringLiteral("r%1").arg(r));
+        g.setCell(records::ColKana, r, QStringLiteral("かな%1").arg(r));
+        g.setCell(records::ColPostal, r, QStringLiteral("1234567 "));
+        g.setCell(records::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
     }
     f.RenumberRows();
 }
@@ -80,15 +80,15 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
 TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     app::MainWindow& f = make();
     fillBook(f, 3);
-    f.wholeBook().setCell(book::ColPostal, 2, QStringLiteral("123-45"));
-    f.wholeBook().setCell(book::ColPostal, 3, QStringLiteral("１２３－４５６７"));
+    f.wholeBook().setCell(records::ColPostal, 2, QStringLiteral("123-45"));
+    f.wholeBook().setCell(records::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123-45"));
     EXPECT_TRUE(s.p.Ub2->text().isEmpty());
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("123-45"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 2), QStringLiteral("123-45"));
     EXPECT_FALSE(f.isBookModified());
 
     s.p.NextButton->click();
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     EXPECT_EQ(s.p.Ub2->text(), QStringLiteral("4567"));
     s.p.Nam1->setText(QStringLiteral("三郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 3), QStringLiteral("1234567"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 3), QStringLiteral("1234567"));
 }
 
 // A line break in a cell would split its record in the saved file.
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
     s.p.Ju1->insert(QStringLiteral("東京都\r\n港区\n芝"));
     EXPECT_EQ(s.p.Ju1->text(), QStringLiteral("東京都 港区 芝"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(book::ColAddress1, 1), QStringLiteral("東京都 港区 芝"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColAddress1, 1), QStringLiteral("東京都 港区 芝"));
 }
 
 // With a relation that no record has, there is no row to write to.
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
     EXPECT_EQ(s.statusColour(), QColor(255, 0, 0));
     EXPECT_FALSE(f.isBookModified());
     EXPECT_EQ(f.wholeBook().rowCount(), 3);
-    EXPECT_EQ(f.filteredBook().cell(book::ColName, 1), QString());
+    EXPECT_EQ(f.filteredBook().cell(records::ColName, 1), QString());
 }
 
 TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
@@ -150,7 +150,7 @@ TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
 
     s.p.Ub2->setText(QStringLiteral("6543"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 1), QStringLiteral("9876543"));  // no hyphen
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 1), QStringLiteral("9876543"));  // no hyphen
     EXPECT_EQ(s.status(), QStringLiteral("　　このデータを登録しました。"));
     EXPECT_EQ(s.statusColour(), QColor(0, 255, 255));
     EXPECT_TRUE(s.p.EditOKButton->isEnabled());
@@ -201,9 +201,9 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r3"));
     s.p.Nam1->setText(QStringLiteral("三郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.filteredBook().cell(book::ColName, 2), QStringLiteral("三郎"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 3), QStringLiteral("三郎"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 2), QStringLiteral("r2"));
+    EXPECT_EQ(f.filteredBook().cell(records::ColName, 2), QStringLiteral("三郎"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 3), QStringLiteral("三郎"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 2), QStringLiteral("r2"));
     EXPECT_EQ(f.filteredCurrentRow(), 2);
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
     s.p.NextButton->click();
@@ -229,9 +229,9 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     EXPECT_FALSE(f.isCommandEnabled("ActSort"));
     s.p.Nam1->setText(QStringLiteral("新人"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 4), QStringLiteral("新人"));
-    EXPECT_TRUE(f.wholeBook().cell(book::ColName, 5).isEmpty());
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 6), QStringLiteral("r4"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 4), QStringLiteral("新人"));
+    EXPECT_TRUE(f.wholeBook().cell(records::ColName, 5).isEmpty());
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 6), QStringLiteral("r4"));
 }
 
 // Rows dragged out of numbering keep their numbers; a registration must go
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     app::MainWindow& f = make();
     fillBook(f, 5);
     wholeGrid(f)->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
-    ASSERT_EQ(f.wholeBook().cell(book::ColNumber, 2), QStringLiteral("4"));
+    ASSERT_EQ(f.wholeBook().cell(records::ColNumber, 2), QStringLiteral("4"));
     Shown s(f);
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(2);
@@ -248,8 +248,8 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r4"));
     s.p.Nam1->setText(QStringLiteral("四郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 2), QStringLiteral("四郎"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 4), QStringLiteral("r3"));  // untouched
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 2), QStringLiteral("四郎"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 4), QStringLiteral("r3"));  // untouched
 }
 
 TEST_F(MainWindowTest, EntryPageScreenshot) {
@@ -277,6 +277,6 @@ TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));
     s.p.Nam1->setText(QStringLiteral("五郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 5), QStringLiteral("五郎"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("r1"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 5), QStringLiteral("五郎"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 1), QStringLiteral("r1"));
 }

@@ -16,11 +16,11 @@
 #include <functional>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
 #include "book/BookModel.h"
 #include "book/ui/ImportDialog.h"
 #include "platform/text/Sjis.h"
 #include "platform/ui/StringGrid.h"
+#include "records/AddressRecord.h"
 #include "tests/app/MainWindowFixture.h"
 
 using platform::Answer;
@@ -54,11 +54,11 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     whenImportDialogOpens();
     f.runCommand("ActImport");
     ASSERT_EQ(f.wholeBook().rowCount(), 4);
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 2), QStringLiteral("鈴木 花子"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColKana, 2), QStringLiteral("すずき はなこ"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColAddress1, 2), QStringLiteral("大阪府 北区"));
-    EXPECT_EQ(f.wholeBook().cell(book::ColNumber, 3), QStringLiteral("3"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 2), QStringLiteral("鈴木 花子"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 2), QStringLiteral("すずき はなこ"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColAddress1, 2), QStringLiteral("大阪府 北区"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColNumber, 3), QStringLiteral("3"));
     EXPECT_EQ(wholeGrid(f)->row(), 2);
     EXPECT_TRUE(f.isBookModified());
     EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
@@ -74,7 +74,7 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     dialogs.answers = {Answer::No};  // 置き換え: replace the unsaved book
     f.runCommand("ActImport");
     ASSERT_EQ(f.wholeBook().rowCount(), 3);
-    EXPECT_EQ(f.wholeBook().cell(book::ColRelation, 1), QStringLiteral("大阪府 北区"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColRelation, 1), QStringLiteral("大阪府 北区"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
     dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
     whenImportDialogOpens([](book::ImportDialog& d) {
@@ -185,7 +185,7 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
                              "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
     EXPECT_EQ(dialogs.count("notice"), 0);
     ASSERT_EQ(f.wholeBook().rowCount(), 2);
-    EXPECT_EQ(f.wholeBook().cell(book::ColMobile, 1), QStringLiteral("090"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColMobile, 1), QStringLiteral("090"));
     EXPECT_TRUE(f.bookFileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf")))
         << f.windowTitle().toStdString();
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, AnUnsavedBookCanTakeTheImportedRowsAsWellAsBeReplaced) {
     EXPECT_EQ(f.wholeBook().rowCount(), 2);
     importReplacing(Answer::Yes);  // 追加
     EXPECT_EQ(f.wholeBook().rowCount(), 4);
-    EXPECT_EQ(f.wholeBook().cell(book::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
     EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
     EXPECT_TRUE(dialogs.texts("question").last().contains(QStringLiteral("追加")));
 }

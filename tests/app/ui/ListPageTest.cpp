@@ -8,10 +8,10 @@
 #include <QTest>
 
 #include "app/ui/CommandTable.h"
-#include "book/AddressRecord.h"
 #include "platform/ui/StringGrid.h"
 #include "print/ListText.h"
 #include "print/ui/ListPage.h"
+#include "records/AddressRecord.h"
 #include "render/ui/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 
@@ -22,11 +22,12 @@ void fillBook(app::MainWindow& f, int n) {
     platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
-        g.setCell(book::ColName, r, QStringLiteral("名前%1").arg(r));
-        g.setCell(book::ColPostal, r, QStringLiteral("1234567 "));
-        g.setCell(book::ColAddress1, r, QStringLiteral("東京都"));
-        g.setCell(book::ColPhone, r, QStringLiteral("03-0000-%1").arg(r, 4, 10, QLatin1Char('0')));
-        g.setCell(book::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
+        g.setCell(records::ColName, r, QStringLiteral("名前%1").arg(r));
+        g.setCell(records::ColPostal, r, QStringLiteral("1234567 "));
+        g.setCell(records::ColAddress1, r, QStringLiteral("東京都"));
+        g.setCell(records::ColPhone, r,
+                  QStringLiteral("03-0000-%1").arg(r, 4, 10, QLatin1Char('0')));
+        g.setCell(records::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
     }
     f.RenumberRows();
 }
@@ -44,7 +45,7 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     fillBook(f, 3);
     f.showPage(app::Page::List);
     QPlainTextEdit* box = f.findChild<QPlainTextEdit*>("RichEdit1");
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("123-4567"));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 2), QStringLiteral("123-4567"));
     EXPECT_EQ(box->toPlainText(), listed(*wholeGrid(f), print::ListKind::Address));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("名前3")));
     EXPECT_TRUE(on(f, "ActPrintIchiran"));
@@ -56,9 +57,9 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     // Changed on another page, the book shows changed here on return, and
     // the preview page takes the hyphens out again.
     f.showPage(app::Page::Preview);
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 2), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 2), QStringLiteral("1234567 "));
     EXPECT_FALSE(on(f, "ActPrintIchiran"));
-    f.wholeBook().setCell(book::ColName, 2, QStringLiteral("新しい名前"));
+    f.wholeBook().setCell(records::ColName, 2, QStringLiteral("新しい名前"));
     f.showPage(app::Page::List);
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("新しい名前")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("名前2")));
@@ -88,7 +89,7 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     EXPECT_TRUE(text.contains(QStringLiteral("名前5")));
     EXPECT_FALSE(text.contains(QStringLiteral("名前4")));
     // The whole book keeps its codes unhyphenated; only the shown grid changed.
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 4), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 4), QStringLiteral("1234567 "));
 }
 
 TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
@@ -137,12 +138,13 @@ TEST_F(MainWindowTest, ListPageScreenshotAndPrintedPage) {
                                QStringLiteral("鈴木"), QStringLiteral("長谷川美穂子")};
     g.setRowCount(names.size() + 1);
     for (int r = 1; r <= names.size(); ++r) {
-        g.setCell(book::ColName, r, names[r - 1]);
-        g.setCell(book::ColPostal, r, r == 3 ? QString() : QStringLiteral("100000%1").arg(r));
-        g.setCell(book::ColAddress1, r, QStringLiteral("東京都千代田区丸の内"));
-        g.setCell(book::ColAddress2, r, QStringLiteral("%1-2-3").arg(r));
-        g.setCell(book::ColPhone, r, QStringLiteral("03-1234-567%1").arg(r));
-        g.setCell(book::ColFax, r, r % 2 ? QStringLiteral("03-1234-9999") : QStringLiteral("123"));
+        g.setCell(records::ColName, r, names[r - 1]);
+        g.setCell(records::ColPostal, r, r == 3 ? QString() : QStringLiteral("100000%1").arg(r));
+        g.setCell(records::ColAddress1, r, QStringLiteral("東京都千代田区丸の内"));
+        g.setCell(records::ColAddress2, r, QStringLiteral("%1-2-3").arg(r));
+        g.setCell(records::ColPhone, r, QStringLiteral("03-1234-567%1").arg(r));
+        g.setCell(records::ColFax, r,
+                  r % 2 ? QStringLiteral("03-1234-9999") : QStringLiteral("123"));
     }
     f.RenumberRows();
     f.show();

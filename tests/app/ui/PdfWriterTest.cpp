@@ -15,13 +15,13 @@
 #include <cerrno>
 #include <thread>
 
-#include "book/AddressRecord.h"
 #include "cli/PdfExport.h"
 #include "message/RenderMessageSide.h"
 #include "platform/page/PagePlayer.h"
 #include "platform/pdf/PdfDocument.h"
 #include "platform/pictures/PictureFiles.h"
 #include "platform/text/Sjis.h"
+#include "records/AddressRecord.h"
 #include "render/ConvertForVertical.h"
 #include "render/DrawAddressSide.h"
 #include "settings/SettingsInput.h"
@@ -58,17 +58,17 @@ class PdfWriter : public ::testing::Test {
         render::AddressSideInput in = app::addressSideInputFromSettings(dir.filePath("none.ini"));
         in.mediaKind = kind;
         in.faceIndex = face;
-        in.target = render::OutputTarget::Printer;
-        in.record[book::ColName] = QStringLiteral("山田　太郎");
-        in.record[book::ColPostal] = QStringLiteral("1234567");
-        in.record[book::ColAddress1] = QStringLiteral("東京都港区芝公園四丁目");
-        in.record[book::ColAddress2] = QStringLiteral("コーポ・ハーモニー五〇九");
-        in.record[book::ColCompany] = QStringLiteral("山田商店");
-        in.record[book::ColTitle] = QStringLiteral("店主");
-        in.sender.SSimei = QStringLiteral("鈴木　一郎");
-        in.sender.SJuusho1 = QStringLiteral("大阪府大阪市北区梅田");
-        in.sender.SYuubinBangou1 = QStringLiteral("530");
-        in.sender.SYuubinBangou2 = QStringLiteral("0001");
+        in.target = platform::OutputTarget::Printer;
+        in.record[records::ColName] = QStringLiteral("山田　太郎");
+        in.record[records::ColPostal] = QStringLiteral("1234567");
+        in.record[records::ColAddress1] = QStringLiteral("東京都港区芝公園四丁目");
+        in.record[records::ColAddress2] = QStringLiteral("コーポ・ハーモニー五〇九");
+        in.record[records::ColCompany] = QStringLiteral("山田商店");
+        in.record[records::ColTitle] = QStringLiteral("店主");
+        in.sender.name = QStringLiteral("鈴木　一郎");
+        in.sender.address1 = QStringLiteral("大阪府大阪市北区梅田");
+        in.sender.postalCodeUpper = QStringLiteral("530");
+        in.sender.postalCodeLower = QStringLiteral("0001");
         return in;
     }
 
@@ -81,11 +81,11 @@ class PdfWriter : public ::testing::Test {
                 pages.push_back(render::DrawAddressSide(card(kind, face)));
         for (int kind = 0; kind < kKinds; ++kind) {
             render::AddressSideInput marked = card(kind, 0);
-            marked.target = render::OutputTarget::Screen;
+            marked.target = platform::OutputTarget::Screen;
             pages.push_back(render::DrawAddressSide(marked));
         }
         message::MessageSideInput m = app::messageSideInputFromSettings(dir.filePath("none.ini"));
-        m.target = render::ReferenceDevice::Printer;
+        m.target = platform::OutputTarget::Printer;
         m.lines =
             QStringList{QStringLiteral("謹賀新年"), QStringLiteral("旧年中はお世話になりました")};
         QImage photo(120, 160, QImage::Format_RGB32);
@@ -194,19 +194,19 @@ TEST_F(PdfWriter, TextExtractionGivesBackEveryField) {
     const QString path = write(QStringLiteral("card.pdf"), {render::DrawAddressSide(in)});
     const QString text =
         withoutBlanks(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out);
-    QStringList columns = {in.record[book::ColAddress1], in.record[book::ColAddress2],
-                           in.record[book::ColCompany], in.record[book::ColTitle],
-                           in.sender.SJuusho1};
+    QStringList columns = {in.record[records::ColAddress1], in.record[records::ColAddress2],
+                           in.record[records::ColCompany], in.record[records::ColTitle],
+                           in.sender.address1};
     // Names are drawn as family and given name apart.
-    columns += in.record[book::ColName].split(QChar(u'\u3000'));
-    columns += in.sender.SSimei.split(QChar(u'\u3000'));
+    columns += in.record[records::ColName].split(QChar(u'\u3000'));
+    columns += in.sender.name.split(QChar(u'\u3000'));
     for (const QString& field : columns)
         EXPECT_TRUE(text.contains(render::ConvertForVertical(field)))
             << field.toStdString() << " in\n"
             << text.toStdString();
     // Postal codes are drawn digit by digit in their boxes, as digits.
-    EXPECT_TRUE(text.contains(in.record[book::ColPostal])) << text.toStdString();
-    EXPECT_TRUE(text.contains(in.sender.SYuubinBangou1 + in.sender.SYuubinBangou2))
+    EXPECT_TRUE(text.contains(in.record[records::ColPostal])) << text.toStdString();
+    EXPECT_TRUE(text.contains(in.sender.postalCodeUpper + in.sender.postalCodeLower))
         << text.toStdString();
     // The long-vowel mark in its vertical form still reads as itself.
     EXPECT_TRUE(text.contains(QStringLiteral("コーポ・ハーモニー")));
@@ -369,8 +369,8 @@ TEST_F(PdfWriter, AJpegPictureIsEmbeddedAsItsOwnBytes) {
 // back from the file as they were written.
 TEST_F(PdfWriter, SoundMarksAndVariantNamesReadBack) {
     render::AddressSideInput in = card(0, 0);
-    in.record[book::ColAddress2] = QStringLiteral("ｶﾞｽﾋﾞﾙ");
-    in.record[book::ColName] = QString::fromUcs4(U"葛\U000E0100西　太郎");
+    in.record[records::ColAddress2] = QStringLiteral("ｶﾞｽﾋﾞﾙ");
+    in.record[records::ColName] = QString::fromUcs4(U"葛\U000E0100西　太郎");
     const QString path = write(QStringLiteral("marks.pdf"), {render::DrawAddressSide(in)});
     const QString text =
         withoutBlanks(run(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}).out);

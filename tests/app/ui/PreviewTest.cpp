@@ -5,10 +5,10 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "book/AddressRecord.h"
 #include "book/ui/SenderPage.h"
 #include "platform/ui/SpinField.h"
 #include "platform/ui/StringGrid.h"
+#include "records/AddressRecord.h"
 #include "render/ui/LayoutPanel.h"
 #include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"
@@ -25,14 +25,14 @@ QStringList texts(const platform::PagePicture& picture) {
 }
 
 void fillRecord(platform::StringGrid& g, int row, const QString& name, const QString& relation) {
-    g.setCell(book::ColName, row, name);
-    g.setCell(book::ColPostal, row, QStringLiteral("1000005"));
-    g.setCell(book::ColAddress1, row, QStringLiteral("東京都千代田区丸の内一丁目２番３号"));
-    g.setCell(book::ColAddress2, row, QStringLiteral("丸の内ビル１２階"));
-    g.setCell(book::ColJointName, row, QStringLiteral("花子"));
-    g.setCell(book::ColCompany, row, QStringLiteral("株式会社ABC商事"));
-    g.setCell(book::ColTitle, row, QStringLiteral("営業部長"));
-    g.setCell(book::ColRelation, row, relation);
+    g.setCell(records::ColName, row, name);
+    g.setCell(records::ColPostal, row, QStringLiteral("1000005"));
+    g.setCell(records::ColAddress1, row, QStringLiteral("東京都千代田区丸の内一丁目２番３号"));
+    g.setCell(records::ColAddress2, row, QStringLiteral("丸の内ビル１２階"));
+    g.setCell(records::ColJointName, row, QStringLiteral("花子"));
+    g.setCell(records::ColCompany, row, QStringLiteral("株式会社ABC商事"));
+    g.setCell(records::ColTitle, row, QStringLiteral("営業部長"));
+    g.setCell(records::ColRelation, row, relation);
 }
 
 }  // namespace
@@ -70,11 +70,11 @@ TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
 TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
     app::MainWindow& f = make();
     f.wholeBook().setRowCount(4);
-    f.wholeBook().setCell(book::ColPostal, 3, QStringLiteral("123-4567"));
+    f.wholeBook().setCell(records::ColPostal, 3, QStringLiteral("123-4567"));
     f.showPage(app::Page::Sender);
     f.setCurrentRecord(3);  // as the entry page leaves it
     f.showPage(app::Page::Preview);
-    EXPECT_EQ(f.wholeBook().cell(book::ColPostal, 3), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 3), QStringLiteral("1234567 "));
     EXPECT_EQ(wholeGrid(f)->row(), 3);
 
     f.selectRelation(QStringLiteral("知人"));
@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
     f.showPage(app::Page::Preview);
     auto* note = f.findChild<QLabel*>("OverflowRemark");
     ASSERT_NE(note, nullptr);
-    f.wholeBook().setCell(book::ColAddress1, 1,
+    f.wholeBook().setCell(records::ColAddress1, 1,
                           QStringLiteral("北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館"));
     wholeGrid(f)->setRow(1);
     f.RefreshPreview();
@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
     ASSERT_NE(typeset, nullptr);
     typeset->resize(420, 200);
     EXPECT_TRUE(typeset->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/typeset-tab.png")));
-    f.wholeBook().setCell(book::ColAddress1, 1, QStringLiteral("東京都港区芝公園"));
+    f.wholeBook().setCell(records::ColAddress1, 1, QStringLiteral("東京都港区芝公園"));
     f.RefreshPreview();
     EXPECT_TRUE(note->isHidden());
 }

@@ -70,7 +70,7 @@ TEST_F(BodyPageTest, PrintFieldsEnableTheirResetWithoutRedrawing) {
     page->field("PGsize1")->setValue(30);
     page->field("PIndT")->setValue(-4);
     page->resetButton(PrintPage)->click();
-    EXPECT_EQ(page->messageSideInput(render::ReferenceDevice::Printer).layout.PIndL, 0);
+    EXPECT_EQ(page->messageSideInput(platform::OutputTarget::Printer).layout.PIndL, 0);
     EXPECT_EQ(page->field("PGsize1")->value(), 0);
     EXPECT_EQ(page->field("PIndT")->value(), 0);
     EXPECT_FALSE(page->resetButton(PrintPage)->isEnabled());

@@ -93,8 +93,7 @@ TEST_F(BodyPageTest, APictureThenNewShowsAndPrintsAWhiteCard) {
     ASSERT_TRUE(showsPicture(messagePreview(*page)->picture()));
     page->ActHNewExecute();
     EXPECT_FALSE(showsPicture(messagePreview(*page)->picture()));
-    const message::MessageSideInput print =
-        page->messageSideInput(render::ReferenceDevice::Printer);
+    const message::MessageSideInput print = page->messageSideInput(platform::OutputTarget::Printer);
     EXPECT_FALSE(print.showPicture);
     EXPECT_FALSE(showsPicture(message::RenderMessageSide(print).picture));
 }

@@ -51,7 +51,7 @@ QStringList sampleLines() {
     return r.text.split(QLatin1Char('\n'));
 }
 
-MessageSideInput card(int kind, render::ReferenceDevice target) {
+MessageSideInput card(int kind, platform::OutputTarget target) {
     MessageSideInput in;
     in.cardKind = kind;
     in.lines = sampleLines();
@@ -82,7 +82,7 @@ TEST(MessageSideSheets, PreviewsOfBothKinds) {
             QPainter p(&box);
             showMessagePreview(
                 p, box.size(),
-                RenderMessageSide(card(kind, render::ReferenceDevice::Screen)).picture);
+                RenderMessageSide(card(kind, platform::OutputTarget::Screen)).picture);
         }
         EXPECT_GT(darkPixels(box), 500) << "the greeting is on the card";
         EXPECT_EQ(box.pixelColor(60, 15), QColor(Qt::white)) << "white band above the photo";
@@ -100,7 +100,7 @@ TEST(MessageSideSheets, PrintedCardsOfBothKinds) {
         paper.fill(Qt::white);
         {
             QPainter p(&paper);
-            printMessageSide(p, RenderMessageSide(card(kind, render::ReferenceDevice::Printer)));
+            printMessageSide(p, RenderMessageSide(card(kind, platform::OutputTarget::Printer)));
         }
         EXPECT_GT(darkPixels(paper), 20000);
         EXPECT_NE(paper.pixelColor(60, 15), QColor(Qt::white)) << "printed photo starts at the top";

@@ -21,11 +21,11 @@
 #include <functional>
 
 #include "app/ui/PreviewPostalCheck.h"
-#include "book/AddressRecord.h"
 #include "book/ui/EntryPage.h"
 #include "platform/ui/StringGrid.h"
 #include "postal/ui/PostalAssist.h"
 #include "postal/ui/PostalChoiceList.h"
+#include "records/AddressRecord.h"
 #include "render/ui/PreviewPage.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/ZeroBomb.h"
@@ -137,7 +137,7 @@ TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
 TEST_F(MainWindowTest, RetypingACodeLooksUpOnlyOnceAllSevenDigitsAreNew) {
     app::MainWindow& f = make();
     f.wholeBook().setRowCount(2);
-    f.wholeBook().setCell(book::ColPostal, 1, QStringLiteral("0600001"));
+    f.wholeBook().setCell(records::ColPostal, 1, QStringLiteral("0600001"));
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -223,8 +223,8 @@ TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
                                 {"1000005 ", "東京都港区芝公園4-2-8"},
                                 {"9999999 ", "東京都港区芝公園4-2-8"}};
     for (int r = 1; r <= 3; ++r) {
-        g.setCell(book::ColPostal, r, rows[r - 1][0]);
-        g.setCell(book::ColAddress1, r, rows[r - 1][1]);
+        g.setCell(records::ColPostal, r, rows[r - 1][0]);
+        g.setCell(records::ColAddress1, r, rows[r - 1][1]);
     }
     f.show();
     QLabel* note = f.postalCheck()->note();
@@ -237,7 +237,7 @@ TEST_F(MainWindowTest, ThePreviewSaysWhenTheCodeDoesNotFitTheAddress) {
     EXPECT_TRUE(noteFor(1).isEmpty());
     EXPECT_TRUE(noteFor(2).contains(QStringLiteral("千代田区")));
     EXPECT_TRUE(noteFor(3).contains(QStringLiteral("ありません")));
-    EXPECT_EQ(g.cell(book::ColPostal, 3), QStringLiteral("9999999 "));  // the book is left alone
+    EXPECT_EQ(g.cell(records::ColPostal, 3), QStringLiteral("9999999 "));  // the book is left alone
     f.showPage(app::Page::Entry);
     EXPECT_FALSE(note->isVisible());
 }

@@ -6,11 +6,11 @@
 #include <QRadioButton>
 #include <QToolBar>
 
-#include "book/AddressRecord.h"
 #include "book/PostalCode.h"
 #include "platform/table/CellGrid.h"
 #include "print/ui/ListHost.h"
 #include "print/ui/ListPage.h"
+#include "records/AddressRecord.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/core/RecordingPrintTarget.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 class FakeHost : public print::ListHost {
   public:
-    platform::MemoryGrid grid{book::kColumnCount, 2};
+    platform::MemoryGrid grid{records::kColumnCount, 2};
     QMap<QString, bool> enabled;
     QStringList events;
 
@@ -47,10 +47,10 @@ struct PageRig {
     print::ListPage page{dialogs, printer};
     PageRig() {
         page.setHost(&host);
-        host.grid.setCell(book::ColNumber, 1, QStringLiteral("1"));
-        host.grid.setCell(book::ColName, 1, QStringLiteral("山田花"));
-        host.grid.setCell(book::ColPostal, 1, QStringLiteral("1234567 "));
-        host.grid.setCell(book::ColPhone, 1, QStringLiteral("03-1111-2222"));
+        host.grid.setCell(records::ColNumber, 1, QStringLiteral("1"));
+        host.grid.setCell(records::ColName, 1, QStringLiteral("山田花"));
+        host.grid.setCell(records::ColPostal, 1, QStringLiteral("1234567 "));
+        host.grid.setCell(records::ColPhone, 1, QStringLiteral("03-1111-2222"));
     }
 };
 
@@ -87,7 +87,7 @@ TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
     rig.page.IchiranShow();
     ASSERT_GE(rig.host.events.size(), 2);
     EXPECT_EQ(rig.host.events.first(), QStringLiteral("hyphens"));
-    EXPECT_EQ(rig.host.grid.cell(book::ColPostal, 1), QStringLiteral("123-4567"));
+    EXPECT_EQ(rig.host.grid.cell(records::ColPostal, 1), QStringLiteral("123-4567"));
     EXPECT_EQ(rig.page.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(),
               shownText(rig.host.grid, print::ListKind::Address));
     // The hyphenated code is 8 bytes: no extra tab after it.

@@ -23,7 +23,7 @@ AddressSideInput card(int kind, bool back = false) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.envelopeBack = back;
-    in.target = OutputTarget::Printer;
+    in.target = platform::OutputTarget::Printer;
     return in;
 }
 
@@ -113,8 +113,8 @@ TEST(Typesetting, JointAlignmentEdgeCasesAndTheSenderBlock) {
     // The sender's joint name aligns too, and carries no honorific.
     AddressSideInput sender = card(0);
     sender.typeset.jointAlign = JointAlign::GivenName;
-    sender.sender.SSimei = QStringLiteral("鈴木　一郎");
-    sender.sender.SRenmei = QStringLiteral("花子");
+    sender.sender.name = QStringLiteral("鈴木　一郎");
+    sender.sender.jointName = QStringLiteral("花子");
     ops = textOps(DrawAddressSide(sender));
     const TextOp* s = find(ops, QStringLiteral("鈴木　一郎"));
     const TextOp* sj = find(ops, QStringLiteral("花子"));
@@ -127,7 +127,7 @@ TEST(Typesetting, HyphensBetweenNumeralsOnlyChangeWhenAsked) {
     AddressSideInput in = card(0);
     in.record[Address1] = QStringLiteral("芝公園4-2-8");
     in.record[Address2] = QStringLiteral("１－２－３ 4‐2 A-B 3ー5 ビール 四-二 -1 2-");
-    in.sender.SJuusho1 = QStringLiteral("梅田1-1");
+    in.sender.address1 = QStringLiteral("梅田1-1");
     const auto addresses = [&](BlockDash dash) {
         in.typeset.blockDash = dash;
         const std::vector<TextOp> ops = textOps(DrawAddressSide(in));

@@ -3,8 +3,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 
-namespace book {
+namespace records {
 
 enum Column : int {
     ColNumber = 0,     // "No.": shown only, never stored in the file
@@ -24,10 +25,13 @@ enum Column : int {
 
 constexpr int kColumnCount = 13;
 
+// One record, its cells by column: what the renderers draw from.
+using AddressRecord = std::array<QString, kColumnCount>;
+
 // The grid's header row as one comma-separated text.
 extern const char16_t kGridHeader[];
 
 // The header row's 13 cells.
 QStringList gridHeaderCells();
 
-}  // namespace book
+}  // namespace records

@@ -1,6 +1,6 @@
-#include "book/AddressRecord.h"
+#include "records/AddressRecord.h"
 
-namespace book {
+namespace records {
 
 const char16_t kGridHeader[] =
     u"No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,FAX番号,会社名,役　職,関　係";
@@ -11,4 +11,4 @@ QStringList gridHeaderCells() {
     return QString::fromUtf16(kGridHeader).split(QLatin1Char(','));
 }
 
-}  // namespace book
+}  // namespace records
