@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "print/PrinterMemory.h"
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
@@ -43,25 +44,31 @@ class Marks {
     platform::FontRecord label_;
 };
 
-QString signedMm(int mm) { return mm > 0 ? QStringLiteral("+%1").arg(mm) : QString::number(mm); }
+QString signedMm(int mm) {
+    return mm > 0   ? QStringLiteral("+%1").arg(mm)
+           : mm < 0 ? QString::number(mm)
+                    : QStringLiteral("0");
+}
 
-// A ruler across the left edge at height `y`: the tick at -d mm lands on the
-// paper's edge when the printer feeds d mm to the right, so each tick is
-// labelled with the shift it reads. `across` turns it to run over the top edge.
-void edgeRuler(Marks& m, double at, bool across) {
-    for (int d = -10; d <= 10; ++d) {
-        const double along = -d;
-        const double length = d % 5 == 0 ? 4 : 2.5;
-        if (across)
+// A ruler read at kRulerZeroMm from the paper's left edge (or, `down`, its
+// top edge): its zero lies there when the printer feeds true, and a card fed
+// d mm right (or down) brings the tick labelled +d to that place, so the
+// numbers run + towards the edge and - away from it. `at` is where the ruler
+// lies across its direction; every tick stays clear of the edge.
+void shiftRuler(Marks& m, double at, bool down) {
+    constexpr int kReach = int(kMaxCalibrationMm);
+    for (int d = -kReach; d <= kReach; ++d) {
+        const double along = kRulerZeroMm - d;
+        const double length = d == 0 ? 5 : d % 5 == 0 ? 3.5 : 2;
+        if (down)
             m.line(at, along, at + length, along);
         else
             m.line(along, at, along, at + length);
-        if (d % 2 == 0) {
-            if (across)
-                m.text(at + 4.5, along - 0.8, signedMm(d));
-            else
-                m.text(along - 0.8, at + 4.5, signedMm(d));
-        }
+        if (d % 5 != 0) continue;
+        if (down)
+            m.text(at + 5.5, along - 0.8, signedMm(d));
+        else
+            m.text(along - (d == 0 ? 0.4 : 1.2), at + 5.5, signedMm(d));
     }
 }
 
@@ -94,9 +101,14 @@ platform::PagePicture calibrationCard(int kind) {
     Marks m(card.ops);
     for (const QPointF& c : calibrationMarks(kind)) crosshair(m, c);
     const double h = card.heightHundredths / 100.0;
-    edgeRuler(m, h / 2 + 12, false);  // over the left edge, below the centre mark
-    edgeRuler(m, 40, true);           // over the top edge, clear of the stamp box
-    m.text(20, h / 2 - 12, QStringLiteral("印刷位置の調整"));
+    shiftRuler(m, h / 2 + 12, false);  // below the centre mark
+    shiftRuler(m, 8, true);            // below the stamp box
+    m.text(22, h / 2 - 17, QStringLiteral("印刷位置の調整"));
+    const QString zero = QString::number(kRulerZeroMm);
+    m.text(22, h / 2 - 14,
+           QStringLiteral("横の目盛り：左端から %1 mm の所の数字が横のずれ").arg(zero));
+    m.text(22, h / 2 - 11.5,
+           QStringLiteral("縦の目盛り：上端から %1 mm の所の数字が縦のずれ").arg(zero));
     return card;
 }
 

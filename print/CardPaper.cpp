@@ -65,9 +65,12 @@ void settlePaper(platform::PrintTarget& target, const QString& settingsFile, int
     const platform::JobPaper now = target.jobPaper();
     const QString printer = target.printerName();
     if (printer != printerBefore) {
-        // Its own default paper is the dialog's doing, not the user's.
-        const bool untouched = !now.size.isValid() || sameSize(now.size, target.defaultPaperSize());
-        if (untouched && now.tray.isEmpty()) {
+        // Its own default paper, or the paper and tray the job had on the
+        // printer before, are the dialog's doing, not the user's.
+        const bool sizeUntouched =
+            !now.size.isValid() || sameSize(now.size, target.defaultPaperSize()) ||
+            (paperBefore.size.isValid() && sameSize(now.size, paperBefore.size));
+        if (sizeUntouched && (now.tray.isEmpty() || now.tray == paperBefore.tray)) {
             preparePaper(target, settingsFile, kind);
             return;
         }

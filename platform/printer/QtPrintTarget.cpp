@@ -8,6 +8,8 @@
 #include <QPrinterInfo>
 #include <QTabWidget>
 
+#include "platform/printer/DialogPaper.h"
+
 namespace platform {
 
 // High resolution: the painter then works in the printer's own dots, which
@@ -52,15 +54,23 @@ void offerOnlyHonouredChoices(QPrintDialog& dialog) {
 
 bool QtPrintTarget::choosePrinter(QWidget* parent) {
     forgetJobChoices(printer_);
+    const JobPaper before = jobPaper();
     QPrintDialog dialog(&printer_, parent);
     offerOnlyHonouredChoices(dialog);
-    return runDialog(dialog) == QDialog::Accepted;
+    const DialogPaperPreset preset(before.size, before.tray);
+    const bool accepted = runDialog(dialog) == QDialog::Accepted;
+    // Qt applies its Properties even when they were never confirmed, and then
+    // with the printer's default paper and tray: the job's stay.
+    if (accepted && !propertiesConfirmed(dialog)) setJobPaper(before);
+    return accepted;
 }
 
 int QtPrintTarget::runDialog(QPrintDialog& dialog) { return dialog.exec(); }
 
 void QtPrintTarget::setupPrinter(QWidget* parent) {
+    const JobPaper before = jobPaper();
     QPageSetupDialog dialog(&printer_, parent);
+    const DialogPaperPreset preset(before.size, before.tray);
     dialog.exec();
 }
 

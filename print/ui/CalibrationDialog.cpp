@@ -51,10 +51,11 @@ CalibrationDialog::CalibrationDialog(platform::PrintTarget& printer, platform::D
         new QLabel(QStringLiteral("プリンタによっては、ハガキや封筒が少しずれて送られます。\n"
                                   "調整用カードを普通紙か書き損じのハガキに印刷し、十字の中心が\n"
                                   "書かれた位置（左端から、上端から mm）からどれだけずれたかを\n"
-                                  "入力してください。右と下へのずれがプラスです。左端と上端を\n"
-                                  "またぐ目盛りは、用紙の端に来た数字がそのままずれの量です。\n"
+                                  "入力してください。右と下へのずれがプラスです。2 本の目盛りは、\n"
+                                  "左端・上端から %1 mm の所の数字がそのままずれの量です。\n"
                                   "調整はプリンタと用紙の種類ごとに覚え、以後の印刷に使います\n"
-                                  "（PDF への書き出しとプレビューは変わりません）。"),
+                                  "（PDF への書き出しとプレビューは変わりません）。")
+                       .arg(kRulerZeroMm),
                    this);
     intro->setObjectName(QStringLiteral("calibrationIntro"));
 

@@ -87,6 +87,22 @@ TEST_F(CardPaperTest, TurningToAnotherPrinterInTheDialogKeepsTheKindsPaper) {
     EXPECT_TRUE(target.paper.fromPaperCorner);
     // Nothing was chosen by the user, so nothing is kept.
     EXPECT_FALSE(print::readPaperChoice(settings, QStringLiteral("laser"), 2));
+
+    // A dialog that keeps the job's paper and tray across the turn: the new
+    // printer still gets its own kept paper, and nothing is kept for it.
+    ASSERT_TRUE(print::writePaperChoice(settings, QStringLiteral("inkjet"), 2,
+                                        {QPageSize(QPageSize::EnvelopeChou3), "CardTray"}));
+    ASSERT_TRUE(print::writePaperChoice(settings, QStringLiteral("laser"), 3,
+                                        {QPageSize(QPageSize::B5), "Bypass"}));
+    target.chosen = QStringLiteral("inkjet");
+    target.inDialog = [&] { target.chosen = QStringLiteral("laser"); };
+    print::withKindPaper(target, settings, 3, [&] { return target.choosePrinter(nullptr); });
+    EXPECT_EQ(target.paper.size.id(), QPageSize::B5);
+    target.chosen = QStringLiteral("inkjet");
+    print::withKindPaper(target, settings, 2, [&] { return target.choosePrinter(nullptr); });
+    EXPECT_NEAR(mm(target.paper.size).height(), 235, 0.5);
+    EXPECT_TRUE(target.paper.tray.isEmpty());
+    EXPECT_FALSE(print::readPaperChoice(settings, QStringLiteral("laser"), 2));
 }
 
 TEST_F(CardPaperTest, TheCalibrationMovesThePrintBackPerPrinterAndKind) {
