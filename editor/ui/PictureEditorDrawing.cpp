@@ -2,6 +2,7 @@
 // colours and palette, undo, and the commands that turn or resize it.
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QScrollArea>
 #include <QToolButton>
@@ -12,7 +13,6 @@
 #include "editor/ToolCursors.h"
 #include "editor/ui/ColourPalette.h"
 #include "editor/ui/ColourSwatch.h"
-#include "editor/ui/EditorAboutDialog.h"
 #include "editor/ui/PictureEditorWindow.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/ResizePictureDialog.h"

@@ -22,10 +22,10 @@
 #include "editor/Canvas.h"
 #include "editor/ToolCursors.h"
 #include "editor/ui/ColourSwatch.h"
-#include "editor/ui/EditorAboutDialog.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/ResizePictureDialog.h"
 #include "platform/page/WindowFonts.h"
+#include "platform/ui/AboutDialog.h"
 
 namespace editor {
 
@@ -115,9 +115,20 @@ void PictureEditorWindow::resetWindow() {
     undo_.clear();
 }
 
-void PictureEditorWindow::setCompanions(TAboutBox* about, ResizePictureDialog* resize) {
+void PictureEditorWindow::setCompanions(QDialog* about, ResizePictureDialog* resize) {
     about_ = about;
     resize_ = resize;
+}
+
+platform::AboutText PictureEditorWindow::aboutText() {
+    platform::AboutText text;
+    text.objectName = QStringLiteral("TAboutBox");
+    text.programName = QStringLiteral("Pictan");
+    text.comment =
+        QStringLiteral("はがき用のシンプルな画像を作成したり既存の画像を編集する事ができます");
+    text.font = platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
+    text.fixedWidth = 300;
+    return text;
 }
 
 QAction* PictureEditorWindow::action(const char* name) const {

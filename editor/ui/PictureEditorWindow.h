@@ -16,6 +16,7 @@
 #include "platform/seams/Dialogs.h"
 
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -25,6 +26,7 @@ class QToolBar;
 class QToolButton;
 
 namespace platform {
+struct AboutText;
 class PrintTarget;
 class SpinField;
 }  // namespace platform
@@ -34,7 +36,6 @@ namespace editor {
 class ColourPalette;
 class ColourSwatch;
 class PictureView;
-class TAboutBox;
 class ResizePictureDialog;
 
 // " Pictan   Zandor     ": the caption is this and the file name.
@@ -53,7 +54,9 @@ class PictureEditorWindow : public QMainWindow, public PictureHost {
     ~PictureEditorWindow() override;
 
     // The about box and the resize dialog, created after this window.
-    void setCompanions(TAboutBox* about, ResizePictureDialog* resize);
+    void setCompanions(QDialog* about, ResizePictureDialog* resize);
+    // What the editor's about box says.
+    static platform::AboutText aboutText();
 
     // The document.
     const QImage& currentPicture() const override;
@@ -130,7 +133,7 @@ class PictureEditorWindow : public QMainWindow, public PictureHost {
     platform::Dialogs& dialogs_;
     platform::PrintTarget& printer_;
     const QStringList arguments_;
-    TAboutBox* about_ = nullptr;
+    QDialog* about_ = nullptr;
     ResizePictureDialog* resize_ = nullptr;
 
     QHash<QString, QAction*> actions_;
