@@ -22,11 +22,13 @@
 namespace editor {
 namespace {
 
-constexpr ResizeField kAllFields[] = {ResizeField::P1, ResizeField::P2, ResizeField::P3,
-                                      ResizeField::X4, ResizeField::X5, ResizeField::M6,
-                                      ResizeField::M7};
-constexpr ResizeField kColumnFields[] = {ResizeField::P2, ResizeField::P3, ResizeField::X4,
-                                         ResizeField::X5, ResizeField::M6, ResizeField::M7};
+constexpr ResizeField kAllFields[] = {ResizeField::Scale,         ResizeField::WidthPercent,
+                                      ResizeField::HeightPercent, ResizeField::WidthPixels,
+                                      ResizeField::HeightPixels,  ResizeField::WidthMm,
+                                      ResizeField::HeightMm};
+constexpr ResizeField kColumnFields[] = {ResizeField::WidthPercent, ResizeField::HeightPercent,
+                                         ResizeField::WidthPixels,  ResizeField::HeightPixels,
+                                         ResizeField::WidthMm,      ResizeField::HeightMm};
 
 QFrame* bevel(const QString& name, QRect at, QWidget* parent) {
     auto* f = new QFrame(parent);
@@ -99,7 +101,7 @@ void ResizePictureDialog::buildControls() {
     bevel(QStringLiteral("Bevel1"), QRect(10, 8, 200, 60), this);
     scaleLabel_ =
         label(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"), QPoint(25, 27), this);
-    buildField(ResizeField::P1, QPoint(135, 24));
+    buildField(ResizeField::Scale, QPoint(135, 24));
 
     modeBox_ = new QGroupBox(QStringLiteral("　モードの選択　"), this);
     modeBox_->setObjectName(QStringLiteral("RadioGroup1"));
@@ -217,9 +219,9 @@ void ResizePictureDialog::applyModeEnabling(ResizeMode mode) {
 }
 
 void ResizePictureDialog::applyUnitEnabling(ResizeUnit unit) {
-    const ResizeField live[3][2] = {{ResizeField::P2, ResizeField::P3},
-                                    {ResizeField::X4, ResizeField::X5},
-                                    {ResizeField::M6, ResizeField::M7}};
+    const ResizeField live[3][2] = {{ResizeField::WidthPercent, ResizeField::HeightPercent},
+                                    {ResizeField::WidthPixels, ResizeField::HeightPixels},
+                                    {ResizeField::WidthMm, ResizeField::HeightMm}};
     for (ResizeField field : kColumnFields) {
         edits_[size_t(field)]->setEnabled(false);
         upDowns_[size_t(field)]->setEnabled(false);
