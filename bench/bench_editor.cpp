@@ -63,7 +63,7 @@ BENCHMARK(BM_FloodFillAll)
 void BM_Resize200Percent(benchmark::State& state) {
     const QImage p = defaultPicture();
     editor::ResizeFields fields;
-    editor::enterField(fields, editor::ResizeField::P1, 200, p.size());
+    editor::enterField(fields, editor::ResizeField::Scale, 200, p.size());
     const QSize target = editor::resizeTarget(fields, p.size());
     for (auto _ : state) benchmark::DoNotOptimize(editor::stretchPicture(p, target));
 }

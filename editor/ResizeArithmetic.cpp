@@ -13,35 +13,37 @@ constexpr int kIconSide = 32;
 struct Column {
     ResizeField percent, pixels, millimetres;
 };
-constexpr Column kWidthColumn{ResizeField::P2, ResizeField::X4, ResizeField::M6};
-constexpr Column kHeightColumn{ResizeField::P3, ResizeField::X5, ResizeField::M7};
+constexpr Column kWidthColumn{ResizeField::WidthPercent, ResizeField::WidthPixels,
+                              ResizeField::WidthMm};
+constexpr Column kHeightColumn{ResizeField::HeightPercent, ResizeField::HeightPixels,
+                               ResizeField::HeightMm};
 
 bool inColumn(const Column& c, ResizeField f) {
     return f == c.percent || f == c.pixels || f == c.millimetres;
 }
 
 void setAllFromPixels(ResizeFields& f, int width, int height) {
-    f.x4 = limitToRange(ResizeField::X4, width);
-    f.x5 = limitToRange(ResizeField::X5, height);
-    f.m6 = limitToRange(ResizeField::M6, pixelsToMillimetres(f.x4));
-    f.m7 = limitToRange(ResizeField::M7, pixelsToMillimetres(f.x5));
-    f.p2 = 100;
-    f.p3 = 100;
+    f.widthPixels = limitToRange(ResizeField::WidthPixels, width);
+    f.heightPixels = limitToRange(ResizeField::HeightPixels, height);
+    f.widthMm = limitToRange(ResizeField::WidthMm, pixelsToMillimetres(f.widthPixels));
+    f.heightMm = limitToRange(ResizeField::HeightMm, pixelsToMillimetres(f.heightPixels));
+    f.widthPercent = 100;
+    f.heightPercent = 100;
 }
 
 }  // namespace
 
 FieldRange fieldRange(ResizeField field) {
     switch (field) {
-        case ResizeField::P1:
-        case ResizeField::P2:
-        case ResizeField::P3:
+        case ResizeField::Scale:
+        case ResizeField::WidthPercent:
+        case ResizeField::HeightPercent:
             return {0, 500};
-        case ResizeField::X4:
-        case ResizeField::X5:
+        case ResizeField::WidthPixels:
+        case ResizeField::HeightPixels:
             return {0, 3000};
-        case ResizeField::M6:
-        case ResizeField::M7:
+        case ResizeField::WidthMm:
+        case ResizeField::HeightMm:
             return {0, 1000};
     }
     return {0, 0};
@@ -54,22 +56,22 @@ int limitToRange(ResizeField field, qint64 value) {
 
 int& ResizeFields::operator[](ResizeField f) {
     switch (f) {
-        case ResizeField::P1:
-            return p1;
-        case ResizeField::P2:
-            return p2;
-        case ResizeField::P3:
-            return p3;
-        case ResizeField::X4:
-            return x4;
-        case ResizeField::X5:
-            return x5;
-        case ResizeField::M6:
-            return m6;
-        case ResizeField::M7:
-            return m7;
+        case ResizeField::Scale:
+            return scale;
+        case ResizeField::WidthPercent:
+            return widthPercent;
+        case ResizeField::HeightPercent:
+            return heightPercent;
+        case ResizeField::WidthPixels:
+            return widthPixels;
+        case ResizeField::HeightPixels:
+            return heightPixels;
+        case ResizeField::WidthMm:
+            return widthMm;
+        case ResizeField::HeightMm:
+            return heightMm;
     }
-    return p1;
+    return scale;
 }
 
 int ResizeFields::operator[](ResizeField f) const { return const_cast<ResizeFields&>(*this)[f]; }
@@ -77,7 +79,7 @@ int ResizeFields::operator[](ResizeField f) const { return const_cast<ResizeFiel
 void resetForShow(ResizeFields& fields) {
     fields.mode = ResizeMode::KeepProportions;
     fields.unit = ResizeUnit::Percent;
-    fields.p1 = 100;
+    fields.scale = 100;
 }
 
 void chooseMode(ResizeFields& fields, ResizeMode mode, QSize picture) {
@@ -103,15 +105,15 @@ void chooseUnit(ResizeFields& fields, ResizeUnit unit) {
 }
 
 bool fieldIsLive(const ResizeFields& fields, ResizeField field) {
-    if (field == ResizeField::P1) return fields.mode == ResizeMode::KeepProportions;
+    if (field == ResizeField::Scale) return fields.mode == ResizeMode::KeepProportions;
     if (fields.mode != ResizeMode::Separate) return false;
     switch (fields.unit) {
         case ResizeUnit::Percent:
-            return field == ResizeField::P2 || field == ResizeField::P3;
+            return field == ResizeField::WidthPercent || field == ResizeField::HeightPercent;
         case ResizeUnit::Pixels:
-            return field == ResizeField::X4 || field == ResizeField::X5;
+            return field == ResizeField::WidthPixels || field == ResizeField::HeightPixels;
         case ResizeUnit::Millimetres:
-            return field == ResizeField::M6 || field == ResizeField::M7;
+            return field == ResizeField::WidthMm || field == ResizeField::HeightMm;
     }
     return false;
 }
@@ -119,7 +121,7 @@ bool fieldIsLive(const ResizeFields& fields, ResizeField field) {
 bool enterField(ResizeFields& f, ResizeField field, int value, QSize picture) {
     if (!fieldIsLive(f, field)) return false;
     f[field] = limitToRange(field, value);
-    if (field == ResizeField::P1) return true;
+    if (field == ResizeField::Scale) return true;
 
     const bool width = inColumn(kWidthColumn, field);
     const Column c = width ? kWidthColumn : kHeightColumn;
@@ -149,9 +151,9 @@ QSize resizeTarget(const ResizeFields& f, QSize picture) {
     const qint64 w = picture.width(), h = picture.height();
     switch (f.mode) {
         case ResizeMode::KeepProportions:
-            return QSize(int(w * f.p1 / 100), int(h * f.p1 / 100));
+            return QSize(int(w * f.scale / 100), int(h * f.scale / 100));
         case ResizeMode::Separate:
-            return QSize(int(w * f.p2 / 100), int(h * f.p3 / 100));
+            return QSize(int(w * f.widthPercent / 100), int(h * f.heightPercent / 100));
         case ResizeMode::Postcard:
             return QSize(kDefaultWidth, kDefaultHeight);
         case ResizeMode::Icon:

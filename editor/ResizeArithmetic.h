@@ -11,9 +11,17 @@ namespace editor {
 enum class ResizeMode { KeepProportions = 0, Separate = 1, Postcard = 2, Icon = 3 };
 enum class ResizeUnit { Percent = 0, Pixels = 1, Millimetres = 2 };
 
-// One value per field: P1 the uniform percentage; P2/P3 width/height in
-// percent, X4/X5 in pixels, M6/M7 in millimetres.
-enum class ResizeField { P1, P2, P3, X4, X5, M6, M7 };
+// One value per field: the uniform percentage, then width and height in
+// percent, in pixels and in millimetres (the dialog's fields P1 to M7).
+enum class ResizeField {
+    Scale,
+    WidthPercent,
+    HeightPercent,
+    WidthPixels,
+    HeightPixels,
+    WidthMm,
+    HeightMm
+};
 
 struct FieldRange {
     int min;
@@ -25,8 +33,8 @@ int limitToRange(ResizeField field, qint64 value);
 struct ResizeFields {
     ResizeMode mode = ResizeMode::KeepProportions;
     ResizeUnit unit = ResizeUnit::Percent;
-    int p1 = 100, p2 = 100, p3 = 100;
-    int x4 = 0, x5 = 0, m6 = 0, m7 = 0;
+    int scale = 100, widthPercent = 100, heightPercent = 100;
+    int widthPixels = 0, heightPixels = 0, widthMm = 0, heightMm = 0;
 
     int& operator[](ResizeField f);
     int operator[](ResizeField f) const;

@@ -10,12 +10,10 @@
 #include <memory>
 
 #include "app/ui/MainWindow.h"
-#include "app/ui/ProgramAboutDialog.h"
 #include "cli/BarcodeCommand.h"
 #include "cli/PdfExport.h"
 #include "cli/PostalCommand.h"
 #include "cli/printer/PrintCommand.h"
-#include "editor/ui/EditorAboutDialog.h"
 #include "editor/ui/PictureEditorWindow.h"
 #include "editor/ui/ResizePictureDialog.h"
 #include "platform/files/AppPaths.h"
@@ -23,6 +21,7 @@
 #include "platform/pictures/ProgramIcon.h"
 #include "platform/printer/QtPrintTarget.h"
 #include "platform/text/QtTranslation.h"
+#include "platform/ui/AboutDialog.h"
 #include "platform/ui/QtDialogs.h"
 
 namespace app {
@@ -155,10 +154,13 @@ int runProgram(int argc, char** argv) {
     // the message loop ends.
     auto mainWindow = std::make_unique<MainWindow>(dialogs, printer, files);
     auto pictan = std::make_unique<editor::PictureEditorWindow>(dialogs, printer, files);
-    auto pictanAbout = std::make_unique<editor::TAboutBox>();
+    auto pictanAbout = std::make_unique<platform::AboutDialog>(
+        editor::PictureEditorWindow::aboutText(), platform::programIcon());
     auto resize = std::make_unique<editor::ResizePictureDialog>(*pictan, dialogs);
     pictan->setCompanions(pictanAbout.get(), resize.get());
-    auto about = std::make_unique<TAboutBox1>(mainWindow.get());
+    auto about = std::make_unique<platform::AboutDialog>(
+        platform::AboutText{QStringLiteral("TAboutBox1"), QStringLiteral("Pelcor"), {}, {}, 0},
+        platform::programIcon(), mainWindow.get());
     mainWindow->setCompanions(pictan.get(), about.get());
 
     // Closing the main window ends the program, whatever else is open: its

@@ -2,6 +2,7 @@
 // colours and palette, undo, and the commands that turn or resize it.
 
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
 #include <QScrollArea>
 #include <QToolButton>
@@ -12,7 +13,6 @@
 #include "editor/ToolCursors.h"
 #include "editor/ui/ColourPalette.h"
 #include "editor/ui/ColourSwatch.h"
-#include "editor/ui/EditorAboutDialog.h"
 #include "editor/ui/PictureEditorWindow.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/ResizePictureDialog.h"
@@ -22,72 +22,74 @@ namespace editor {
 
 // Looks at the buttons in this order; the last pressed one wins (only one
 // can be pressed, as they form a group).
-void PictureEditorWindow::UpdateToolMode() {
+void PictureEditorWindow::updateToolMode() {
     for (DrawingTool tool :
          {DrawingTool::Pen, DrawingTool::Rect, DrawingTool::RoundRect, DrawingTool::Ellipse,
           DrawingTool::Line, DrawingTool::Fill, DrawingTool::Picker}) {
         if (!toolButtons_[size_t(tool)]->isChecked()) continue;
         drawingTool_ = tool;
-        Image1->setCursor(toolCursor(tool));
+        canvas_->setCursor(toolCursor(tool));
     }
 }
 
 ToolSettings PictureEditorWindow::toolSettings() const {
     ToolSettings s;
     s.tool = drawingTool_;
-    s.leftColour = LColor->colour();
-    s.rightColour = RColor->colour();
-    s.penWidth = SpinEdit1->value();
+    s.leftColour = leftSwatch_->colour();
+    s.rightColour = rightSwatch_->colour();
+    s.penWidth = penWidthField_->value();
     return s;
 }
 
 void PictureEditorWindow::showPointer(QPoint pos) {
-    statusPanel1_->setText(pointerStatusText(pos));
-    Label1->setText(pointerLabelText(pos));
+    pointerPanel_->setText(pointerStatusText(pos));
+    pointerLabel_->setText(pointerLabelText(pos));
 }
 
-void PictureEditorWindow::Image1MouseDown(QPoint pos, const HeldSet& held) {
+void PictureEditorWindow::onCanvasPressed(QPoint pos, const HeldSet& held) {
     // Every press, whatever its buttons and tool, is one undo level and
     // marks the picture unsaved; the stroke pushes the level itself.
     action("ActUndo")->setEnabled(true);
     editorModified_ = true;
     showPointer(pos);
-    const auto picked = stroke_.press(Image1->picture(), undo_, pos, held, toolSettings());
-    if (picked) (picked->swatch == StrokeButton::Left ? LColor : RColor)->setColour(picked->colour);
-    Image1->update();
+    const auto picked = stroke_.press(canvas_->picture(), undo_, pos, held, toolSettings());
+    if (picked)
+        (picked->swatch == StrokeButton::Left ? leftSwatch_ : rightSwatch_)
+            ->setColour(picked->colour);
+    canvas_->update();
 }
 
-void PictureEditorWindow::Image1MouseMove(QPoint pos, const HeldSet& held) {
+void PictureEditorWindow::onCanvasMoved(QPoint pos, const HeldSet& held) {
     showPointer(pos);
     if (exactButton(held) == StrokeButton::None) return;
-    stroke_.move(Image1->picture(), pos, held, toolSettings());
-    Image1->update();
+    stroke_.move(canvas_->picture(), pos, held, toolSettings());
+    canvas_->update();
 }
 
-void PictureEditorWindow::Image1MouseUp(QPoint pos, const HeldSet& held) {
+void PictureEditorWindow::onCanvasReleased(QPoint pos, const HeldSet& held) {
     if (exactButton(held) == StrokeButton::None) return;
-    stroke_.release(Image1->picture(), pos, held, toolSettings());
-    Image1->update();
+    stroke_.release(canvas_->picture(), pos, held, toolSettings());
+    canvas_->update();
 }
 
 // Restores the level the walk has reached, with its own size. The size
 // label follows, so it never names a size the picture no longer has.
-void PictureEditorWindow::ActUndoExecute() {
+void PictureEditorWindow::undo() {
     if (const auto restored = undo_.undo()) {
-        Image1->setPicture(*restored);
-        ShowCanvasSize();
+        canvas_->setPicture(*restored);
+        showCanvasSize();
     }
     if (!undo_.canUndo()) action("ActUndo")->setEnabled(false);
     editorModified_ = true;
-    CentreCanvas();
+    centreCanvas();
 }
 
-void PictureEditorWindow::TransformPicture(TransformMode mode) {
-    const QSize before = Image1->pictureSize();
+void PictureEditorWindow::turnOrMirror(TransformMode mode) {
+    const QSize before = canvas_->pictureSize();
     const bool quarterTurn = mode == TransformMode::Rotate90 || mode == TransformMode::Rotate270;
     const QSize after = quarterTurn ? before.transposed() : before;
-    const QImage transformed = transformPicture(Image1->picture(), mode);
-    if (transformed.isNull() && !Image1->picture().isNull()) {
+    const QImage transformed = transformPicture(canvas_->picture(), mode);
+    if (transformed.isNull() && !canvas_->picture().isNull()) {
         // No raster for the copy: the picture stays as it was.
         dialogs_.error(this, QString::fromLocal8Bit(std::strerror(ENOMEM)));
         return;
@@ -95,18 +97,18 @@ void PictureEditorWindow::TransformPicture(TransformMode mode) {
     replacePicture(transformed, after);
 }
 
-void PictureEditorWindow::ColorGrid1Mouse(Qt::MouseButton button) {
-    if (button == Qt::LeftButton) LColor->setColour(ColorGrid1->foregroundColour());
-    if (button == Qt::RightButton) RColor->setColour(ColorGrid1->backgroundColour());
+void PictureEditorWindow::onPaletteClicked(Qt::MouseButton button) {
+    if (button == Qt::LeftButton) leftSwatch_->setColour(colourGrid_->foregroundColour());
+    if (button == Qt::RightButton) rightSwatch_->setColour(colourGrid_->backgroundColour());
 }
 
-void PictureEditorWindow::ActColorDlgExecute() {
-    const QColor chosen = dialogs_.chooseColour(this, QColor(LColor->colour()));
-    if (chosen.isValid()) LColor->setColour(chosen.rgb());
+void PictureEditorWindow::chooseLeftColour() {
+    const QColor chosen = dialogs_.chooseColour(this, QColor(leftSwatch_->colour()));
+    if (chosen.isValid()) leftSwatch_->setColour(chosen.rgb());
 }
 
-void PictureEditorWindow::ScrollBox1Click() {
-    QWidget* area = ScrollBox1->widget();
+void PictureEditorWindow::chooseBackdropColour() {
+    QWidget* area = scrollArea_->widget();
     const QColor chosen = dialogs_.chooseColour(this, area->palette().color(QPalette::Window));
     if (!chosen.isValid()) return;
     QPalette pal = area->palette();
@@ -115,16 +117,16 @@ void PictureEditorWindow::ScrollBox1Click() {
 }
 
 // The swatches show colour only: no caret is left in them.
-void PictureEditorWindow::LColorClick() {
-    for (ColourSwatch* s : {LColor, RColor}) s->clearFocus();
+void PictureEditorWindow::onSwatchClicked() {
+    for (ColourSwatch* s : {leftSwatch_, rightSwatch_}) s->clearFocus();
 }
 
-void PictureEditorWindow::ActSizeExecute() {
+void PictureEditorWindow::showResizeDialog() {
     if (!resize_ || resize_->isVisible()) return;
     resize_->show();
 }
 
-void PictureEditorWindow::ActAboutExecute() {
+void PictureEditorWindow::showAbout() {
     if (!about_) return;
     about_->show();
     about_->raise();

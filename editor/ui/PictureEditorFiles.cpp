@@ -34,7 +34,7 @@ QString lowerExtension(const QString& path) { return QFileInfo(path).suffix().to
 
 }  // namespace
 
-platform::Answer PictureEditorWindow::AskToSave() {
+platform::Answer PictureEditorWindow::askToSave() {
     const QString name = QFileInfo(editorFileName_).suffix().isEmpty()
                              ? kNewPictureName
                              : QFileInfo(editorFileName_).fileName();
@@ -47,7 +47,7 @@ platform::Answer PictureEditorWindow::AskToSave() {
 
 bool PictureEditorWindow::settleUnsavedPicture(bool closing) {
     if (!editorModified_) return true;
-    switch (AskToSave()) {
+    switch (askToSave()) {
         case platform::Answer::Cancel:
             return false;
         case platform::Answer::No:
@@ -55,7 +55,7 @@ bool PictureEditorWindow::settleUnsavedPicture(bool closing) {
         case platform::Answer::Yes:
             break;
     }
-    const SaveOutcome saved = ActSaveExecute();
+    const SaveOutcome saved = savePicture();
     // A failed write keeps everything where it is. Closing only hides the
     // window, so a save the user called off there loses nothing.
     if (saved == SaveOutcome::Failed) return false;
@@ -64,7 +64,7 @@ bool PictureEditorWindow::settleUnsavedPicture(bool closing) {
 
 bool PictureEditorWindow::settleForQuit() {
     if (!editorModified_) return true;
-    switch (AskToSave()) {
+    switch (askToSave()) {
         case platform::Answer::Cancel:
             return false;
         case platform::Answer::No:
@@ -74,7 +74,7 @@ bool PictureEditorWindow::settleForQuit() {
         case platform::Answer::Yes:
             break;
     }
-    return ActSaveExecute() == SaveOutcome::Saved;
+    return savePicture() == SaveOutcome::Saved;
 }
 
 void PictureEditorWindow::resetToNewPicture() {
@@ -82,27 +82,27 @@ void PictureEditorWindow::resetToNewPicture() {
     action("ActUndo")->setEnabled(false);
     editorFileName_.clear();
     setNewPictureCaption();
-    NewPicture(0xFFFFFFFFu);
+    blankCanvas(0xFFFFFFFFu);
 }
 
-void PictureEditorWindow::ActNewExecute() {
+void PictureEditorWindow::newPicture() {
     if (settleUnsavedPicture(false)) resetToNewPicture();
 }
 
-void PictureEditorWindow::ActOpenExecute() {
+void PictureEditorWindow::openPicture() {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("開く");
     request.filters = kOpenFilters;
     if (!editorFileName_.isEmpty()) request.folder = QFileInfo(editorFileName_).absolutePath();
     const platform::FileDialogResult chosen = dialogs_.openFile(this, request);
-    if (chosen.accepted()) LoadPictureFile(chosen.path);
+    if (chosen.accepted()) loadPicture(chosen.path);
 }
 
-void PictureEditorWindow::LoadPictureFile(const QString& path) {
+void PictureEditorWindow::loadPicture(const QString& path) {
     if (!settleUnsavedPicture(false)) return;
     action("ActUndo")->setEnabled(false);
     if (pictureFileKind(path) == PictureFileKind::Unsupported || !QFileInfo(path).isFile()) {
-        ShowCanvasSize();
+        showCanvasSize();
         return;
     }
     const PictureRead read = readPictureFile(path);
@@ -110,24 +110,24 @@ void PictureEditorWindow::LoadPictureFile(const QString& path) {
         dialogs_.error(this, read.error);
         return;
     }
-    Image1->setPicture(read.image);
-    CentreCanvas();
+    canvas_->setPicture(read.image);
+    centreCanvas();
     undo_.clear();
     editorFileName_ = path;
     saveDialogFileName_.clear();
     setCaptionFor(path);
     editorModified_ = false;
-    Button1->setFocus();
-    ShowCanvasSize();
+    closeButton_->setFocus();
+    showCanvasSize();
 }
 
-SaveOutcome PictureEditorWindow::ActSaveExecute() {
+SaveOutcome PictureEditorWindow::savePicture() {
     const QString ext = lowerExtension(editorFileName_);
     if (ext == QLatin1String("bmp"))
-        return WriteBitmapFile(editorFileName_) ? SaveOutcome::Saved : SaveOutcome::Failed;
+        return writeBitmap(editorFileName_) ? SaveOutcome::Saved : SaveOutcome::Failed;
     if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
-        return WriteJpegFile(editorFileName_) ? SaveOutcome::Saved : SaveOutcome::Failed;
-    return ActSaveAsExecute();
+        return writeJpeg(editorFileName_) ? SaveOutcome::Saved : SaveOutcome::Failed;
+    return savePictureAs();
 }
 
 void PictureEditorWindow::pictureSaved(const QString& path) {
@@ -135,8 +135,8 @@ void PictureEditorWindow::pictureSaved(const QString& path) {
     editorModified_ = false;
 }
 
-bool PictureEditorWindow::WriteBitmapFile(const QString& path) {
-    const QString error = writeBitmapPicture(path, Image1->picture());
+bool PictureEditorWindow::writeBitmap(const QString& path) {
+    const QString error = writeBitmapPicture(path, canvas_->picture());
     if (!error.isEmpty()) {
         dialogs_.error(this, error);
         return false;
@@ -145,8 +145,8 @@ bool PictureEditorWindow::WriteBitmapFile(const QString& path) {
     return true;
 }
 
-bool PictureEditorWindow::WriteJpegFile(const QString& path) {
-    const QString error = writeJpegPicture(path, Image1->picture());
+bool PictureEditorWindow::writeJpeg(const QString& path) {
+    const QString error = writeJpegPicture(path, canvas_->picture());
     if (!error.isEmpty()) {
         dialogs_.error(this, error);
         return false;
@@ -159,7 +159,7 @@ bool PictureEditorWindow::WriteJpegFile(const QString& path) {
 // to "_.bmp" there and preselected. That file is ours only when this command
 // made it: a "_.bmp" the user saved earlier is neither overwritten nor
 // removed, and a picture saved under that name now is kept.
-SaveOutcome PictureEditorWindow::ActSaveAsExecute() {
+SaveOutcome PictureEditorWindow::savePictureAs() {
     const QString folder = pictureFolder(desktopFolder());
     if (const QString why = preparePictureFolder(folder); !why.isEmpty()) {
         dialogs_.error(this,
@@ -169,7 +169,7 @@ SaveOutcome PictureEditorWindow::ActSaveAsExecute() {
     const QString tempFile = saveDialogTempFile(folder);
     bool madeTempFile = false;
     if (!QFileInfo::exists(tempFile)) {
-        if (const QString error = writeBitmapPicture(tempFile, Image1->picture());
+        if (const QString error = writeBitmapPicture(tempFile, canvas_->picture());
             !error.isEmpty()) {
             dialogs_.error(this, error);
             return SaveOutcome::Failed;
@@ -199,7 +199,7 @@ SaveOutcome PictureEditorWindow::ActSaveAsExecute() {
                              chosen.filterIndex == kBitmapFilter);
         saveFilterIndex_ = bitmap ? kBitmapFilter : kJpegFilter;
         saveDefaultExtension_ = bitmap ? QStringLiteral("bmp") : QStringLiteral("jpg");
-        const bool ok = bitmap ? WriteBitmapFile(editorFileName_) : WriteJpegFile(editorFileName_);
+        const bool ok = bitmap ? writeBitmap(editorFileName_) : writeJpeg(editorFileName_);
         outcome = ok ? SaveOutcome::Saved : SaveOutcome::Failed;
         savedOverTemp = ok && sameFile(chosen.path, tempFile);
     }
@@ -209,14 +209,14 @@ SaveOutcome PictureEditorWindow::ActSaveAsExecute() {
 
 // A picture pixel is 1/360 inch, as on the message side, whatever the
 // printer's resolution; at the top left of the printable area.
-void PictureEditorWindow::ActPrintExecute() {
+void PictureEditorWindow::printPicture() {
     if (printer_.choosePrinter(this)) {
         QPainter* painter = printer_.beginJob(windowTitle().trimmed());
         if (!painter) {
             dialogs_.error(this, printer_.errorString());
         } else {
             painter->resetTransform();
-            const QImage& picture = Image1->picture();
+            const QImage& picture = canvas_->picture();
             if (!picture.isNull()) {
                 const QPaintDevice* device = painter->device();
                 const QSizeF size(picture.width() * device->logicalDpiX() / 360.0,
@@ -226,9 +226,9 @@ void PictureEditorWindow::ActPrintExecute() {
             if (!printer_.endJob()) dialogs_.error(this, printer_.errorString());
         }
     }
-    Button1->setFocus();
+    closeButton_->setFocus();
 }
 
-void PictureEditorWindow::ActCloseExecute() { close(); }
+void PictureEditorWindow::closeEditor() { close(); }
 
 }  // namespace editor

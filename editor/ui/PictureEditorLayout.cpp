@@ -177,39 +177,39 @@ QWidget* PictureEditorWindow::buildSidePanel() {
     col->setSpacing(4);
 
     col->addWidget(label(QStringLiteral("Label2"), QStringLiteral("カーソル位置"), panel));
-    Label1 = label(QStringLiteral("Label1"), QString(), panel);
-    Label1->setMinimumHeight(28);
-    platform::applyHint(Label1, QStringLiteral("位置表示|カーソル位置を表示します"));
-    col->addWidget(Label1);
+    pointerLabel_ = label(QStringLiteral("Label1"), QString(), panel);
+    pointerLabel_->setMinimumHeight(28);
+    platform::applyHint(pointerLabel_, QStringLiteral("位置表示|カーソル位置を表示します"));
+    col->addWidget(pointerLabel_);
 
     col->addWidget(label(QStringLiteral("Label4"), QStringLiteral("選択色"), panel));
     auto* swatches = new QHBoxLayout;
-    LColor = new ColourSwatch(QStringLiteral("LColor"), 0xFF000000u, panel);
-    RColor = new ColourSwatch(QStringLiteral("RColor"), 0xFFFF0000u, panel);
-    platform::applyHint(LColor, QStringLiteral("左選択色|現在の描画色（左）です"));
-    platform::applyHint(RColor, QStringLiteral("右選択色|現在の描画色（右）です"));
-    for (ColourSwatch* s : {LColor, RColor}) {
+    leftSwatch_ = new ColourSwatch(QStringLiteral("LColor"), 0xFF000000u, panel);
+    rightSwatch_ = new ColourSwatch(QStringLiteral("RColor"), 0xFFFF0000u, panel);
+    platform::applyHint(leftSwatch_, QStringLiteral("左選択色|現在の描画色（左）です"));
+    platform::applyHint(rightSwatch_, QStringLiteral("右選択色|現在の描画色（右）です"));
+    for (ColourSwatch* s : {leftSwatch_, rightSwatch_}) {
         s->setFixedHeight(20);
         swatches->addWidget(s);
-        connect(s, &ColourSwatch::clicked, this, [this] { LColorClick(); });
+        connect(s, &ColourSwatch::clicked, this, [this] { onSwatchClicked(); });
     }
     col->addLayout(swatches);
 
     auto* width = new QHBoxLayout;
     width->addWidget(label(QStringLiteral("Label3"), QStringLiteral("太さ"), panel));
-    SpinEdit1 = new platform::SpinField(1, 9, panel);
-    SpinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
-    SpinEdit1->setValue(3);
-    platform::applyHint(SpinEdit1, QStringLiteral("線の太さ|線の太さを変更できます"));
-    width->addWidget(SpinEdit1);
+    penWidthField_ = new platform::SpinField(1, 9, panel);
+    penWidthField_->setObjectName(QStringLiteral("SpinEdit1"));
+    penWidthField_->setValue(3);
+    platform::applyHint(penWidthField_, QStringLiteral("線の太さ|線の太さを変更できます"));
+    width->addWidget(penWidthField_);
     col->addLayout(width);
 
-    ColorGrid1 = new ColourPalette(panel);
-    platform::applyHint(ColorGrid1,
+    colourGrid_ = new ColourPalette(panel);
+    platform::applyHint(colourGrid_,
                         QStringLiteral("色選択|描画色をこのパレットの中から選択できます"));
-    connect(ColorGrid1, &ColourPalette::pressed, this, &PictureEditorWindow::ColorGrid1Mouse);
-    connect(ColorGrid1, &ColourPalette::released, this, &PictureEditorWindow::ColorGrid1Mouse);
-    col->addWidget(ColorGrid1, 0, Qt::AlignHCenter);
+    connect(colourGrid_, &ColourPalette::pressed, this, &PictureEditorWindow::onPaletteClicked);
+    connect(colourGrid_, &ColourPalette::released, this, &PictureEditorWindow::onPaletteClicked);
+    col->addWidget(colourGrid_, 0, Qt::AlignHCenter);
 
     auto* colourButton = new QPushButton(action("ActColorDlg")->text(), panel);
     colourButton->setObjectName(QStringLiteral("Button2"));
@@ -219,9 +219,9 @@ QWidget* PictureEditorWindow::buildSidePanel() {
 
     auto* sizeBox = new QGroupBox(QStringLiteral("　サイズ　"), panel);
     sizeBox->setObjectName(QStringLiteral("GroupBox1"));
-    Size = label(QStringLiteral("Size"), QString(), sizeBox);
-    Size->setMinimumHeight(30);
-    (new QVBoxLayout(sizeBox))->addWidget(Size);
+    sizeLabel_ = label(QStringLiteral("Size"), QString(), sizeBox);
+    sizeLabel_->setMinimumHeight(30);
+    (new QVBoxLayout(sizeBox))->addWidget(sizeLabel_);
     col->addWidget(sizeBox);
 
     auto* unitBox = new QGroupBox(QStringLiteral("　表示　"), panel);
@@ -233,48 +233,48 @@ QWidget* PictureEditorWindow::buildSidePanel() {
     units->addWidget(unitCm_);
     units->addWidget(unitPic_);
     for (QRadioButton* r : {unitCm_, unitPic_})
-        connect(r, &QRadioButton::clicked, this, [this] { ShowCanvasSize(); });
+        connect(r, &QRadioButton::clicked, this, [this] { showCanvasSize(); });
     col->addWidget(unitBox);
 
-    Button1 = new QPushButton(action("ActClose")->text(), panel);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    connect(Button1, &QPushButton::clicked, action("ActClose"), &QAction::trigger);
-    col->addWidget(Button1);
+    closeButton_ = new QPushButton(action("ActClose")->text(), panel);
+    closeButton_->setObjectName(QStringLiteral("Button1"));
+    connect(closeButton_, &QPushButton::clicked, action("ActClose"), &QAction::trigger);
+    col->addWidget(closeButton_);
     col->addStretch();
     return panel;
 }
 
 QWidget* PictureEditorWindow::buildCanvasArea() {
-    ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setFrameShape(QFrame::NoFrame);
-    ScrollBox1->setWidgetResizable(false);
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("ScrollBox1"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidgetResizable(false);
     canvasArea_ = new QWidget;
     canvasArea_->setObjectName(QStringLiteral("ScrollBox1Area"));
     canvasArea_->setAutoFillBackground(true);
     canvasArea_->installEventFilter(this);
-    ScrollBox1->setWidget(canvasArea_);
-    ScrollBox1->installEventFilter(this);
-    Panel1 = new QWidget(canvasArea_);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    Image1 = new PictureView(Panel1);
-    Image1->move(1, 1);
-    connect(Image1, &PictureView::pressed, this, &PictureEditorWindow::Image1MouseDown);
-    connect(Image1, &PictureView::moved, this, &PictureEditorWindow::Image1MouseMove);
-    connect(Image1, &PictureView::released, this, &PictureEditorWindow::Image1MouseUp);
-    return ScrollBox1;
+    scrollArea_->setWidget(canvasArea_);
+    scrollArea_->installEventFilter(this);
+    frame_ = new QWidget(canvasArea_);
+    frame_->setObjectName(QStringLiteral("Panel1"));
+    frame_->setAutoFillBackground(true);
+    canvas_ = new PictureView(frame_);
+    canvas_->move(1, 1);
+    connect(canvas_, &PictureView::pressed, this, &PictureEditorWindow::onCanvasPressed);
+    connect(canvas_, &PictureView::moved, this, &PictureEditorWindow::onCanvasMoved);
+    connect(canvas_, &PictureView::released, this, &PictureEditorWindow::onCanvasReleased);
+    return scrollArea_;
 }
 
 void PictureEditorWindow::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    statusPanel0_ = label(QStringLiteral("StatusPanel0"), QString(), bar);
-    statusPanel0_->setFixedWidth(600);
-    statusPanel1_ = label(QStringLiteral("StatusPanel1"), QString(), bar);
-    statusPanel1_->setFixedWidth(200);
-    bar->addWidget(statusPanel0_);
-    bar->addWidget(statusPanel1_);
+    hintPanel_ = label(QStringLiteral("StatusPanel0"), QString(), bar);
+    hintPanel_->setFixedWidth(600);
+    pointerPanel_ = label(QStringLiteral("StatusPanel1"), QString(), bar);
+    pointerPanel_->setFixedWidth(200);
+    bar->addWidget(hintPanel_);
+    bar->addWidget(pointerPanel_);
 }
 
 }  // namespace editor

@@ -22,10 +22,10 @@
 #include "editor/Canvas.h"
 #include "editor/ToolCursors.h"
 #include "editor/ui/ColourSwatch.h"
-#include "editor/ui/EditorAboutDialog.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/ResizePictureDialog.h"
 #include "platform/page/WindowFonts.h"
+#include "platform/ui/AboutDialog.h"
 
 namespace editor {
 
@@ -74,34 +74,34 @@ PictureEditorWindow::PictureEditorWindow(platform::Dialogs& dialogs, platform::P
     const auto on = [this](const char* name, auto handler) {
         connect(action(name), &QAction::triggered, this, handler);
     };
-    on("ActOpen", [this] { ActOpenExecute(); });
-    on("ActNew", [this] { ActNewExecute(); });
-    on("ActPrint", [this] { ActPrintExecute(); });
-    on("ActSave", [this] { ActSaveExecute(); });
-    on("ActSaveAs", [this] { ActSaveAsExecute(); });
-    on("ActClose", [this] { ActCloseExecute(); });
-    on("Act90", [this] { TransformPicture(TransformMode::Rotate90); });
-    on("Act180", [this] { TransformPicture(TransformMode::Rotate180); });
-    on("Act270", [this] { TransformPicture(TransformMode::Rotate270); });
-    on("ActHanRL", [this] { TransformPicture(TransformMode::MirrorLeftRight); });
-    on("ActHanTB", [this] { TransformPicture(TransformMode::MirrorTopBottom); });
-    on("ActUndo", [this] { ActUndoExecute(); });
-    on("ActSize", [this] { ActSizeExecute(); });
-    on("ActModeFin", [this] { UpdateToolMode(); });
-    on("ActCanvasSize", [this] { ShowCanvasSize(); });
-    on("ActColorDlg", [this] { ActColorDlgExecute(); });
-    on("ActAbout", [this] { ActAboutExecute(); });
+    on("ActOpen", [this] { openPicture(); });
+    on("ActNew", [this] { newPicture(); });
+    on("ActPrint", [this] { printPicture(); });
+    on("ActSave", [this] { savePicture(); });
+    on("ActSaveAs", [this] { savePictureAs(); });
+    on("ActClose", [this] { closeEditor(); });
+    on("Act90", [this] { turnOrMirror(TransformMode::Rotate90); });
+    on("Act180", [this] { turnOrMirror(TransformMode::Rotate180); });
+    on("Act270", [this] { turnOrMirror(TransformMode::Rotate270); });
+    on("ActHanRL", [this] { turnOrMirror(TransformMode::MirrorLeftRight); });
+    on("ActHanTB", [this] { turnOrMirror(TransformMode::MirrorTopBottom); });
+    on("ActUndo", [this] { undo(); });
+    on("ActSize", [this] { showResizeDialog(); });
+    on("ActModeFin", [this] { updateToolMode(); });
+    on("ActCanvasSize", [this] { showCanvasSize(); });
+    on("ActColorDlg", [this] { chooseLeftColour(); });
+    on("ActAbout", [this] { showAbout(); });
 
-    FormCreate();
+    resetWindow();
 }
 
 PictureEditorWindow::~PictureEditorWindow() = default;
 
-void PictureEditorWindow::FormCreate() {
-    setBackground(Panel1, 0xFF000000u);
-    Label1->clear();
-    LColor->setColour(0xFF000000u);
-    RColor->setColour(0xFFFF0000u);
+void PictureEditorWindow::resetWindow() {
+    setBackground(frame_, 0xFF000000u);
+    pointerLabel_->clear();
+    leftSwatch_->setColour(0xFF000000u);
+    rightSwatch_->setColour(0xFFFF0000u);
     setBackground(canvasArea_, 0xFF008000u);
     action("ActUndo")->setEnabled(false);
     editorFileName_.clear();
@@ -109,30 +109,41 @@ void PictureEditorWindow::FormCreate() {
     for (const char* n : {"ActNew", "ActOpen", "ActSave", "ActPrint"}) action(n)->setEnabled(true);
     for (QToolButton* b : toolButtons_) b->setEnabled(true);
     toolButtons_[size_t(DrawingTool::Pen)]->setChecked(true);
-    UpdateToolMode();
-    NewPicture(0xFFFFFFFFu);
+    updateToolMode();
+    blankCanvas(0xFFFFFFFFu);
     setAcceptDrops(true);
     undo_.clear();
 }
 
-void PictureEditorWindow::setCompanions(TAboutBox* about, ResizePictureDialog* resize) {
+void PictureEditorWindow::setCompanions(QDialog* about, ResizePictureDialog* resize) {
     about_ = about;
     resize_ = resize;
+}
+
+platform::AboutText PictureEditorWindow::aboutText() {
+    platform::AboutText text;
+    text.objectName = QStringLiteral("TAboutBox");
+    text.programName = QStringLiteral("Pictan");
+    text.comment =
+        QStringLiteral("はがき用のシンプルな画像を作成したり既存の画像を編集する事ができます");
+    text.font = platform::windowFont(QStringLiteral("ＭＳ Ｐゴシック"), 12);
+    text.fixedWidth = 300;
+    return text;
 }
 
 QAction* PictureEditorWindow::action(const char* name) const {
     return actions_.value(QLatin1String(name));
 }
 
-const QImage& PictureEditorWindow::currentPicture() const { return Image1->picture(); }
+const QImage& PictureEditorWindow::currentPicture() const { return canvas_->picture(); }
 
-QSize PictureEditorWindow::pictureSize() const { return Image1->pictureSize(); }
+QSize PictureEditorWindow::pictureSize() const { return canvas_->pictureSize(); }
 
 void PictureEditorWindow::replacePicture(const QImage& picture, QSize size) {
-    Image1->setPicture(picture, size);
+    canvas_->setPicture(picture, size);
     editorModified_ = true;
-    CentreCanvas();
-    ShowCanvasSize();
+    centreCanvas();
+    showCanvasSize();
 }
 
 void PictureEditorWindow::setCaptionFor(const QString& path) {
@@ -143,54 +154,54 @@ void PictureEditorWindow::setNewPictureCaption() {
     setWindowTitle(kEditorCaptionPrefix + QStringLiteral("　") + kNewPictureName);
 }
 
-void PictureEditorWindow::NewPicture(QRgb colour) {
+void PictureEditorWindow::blankCanvas(QRgb colour) {
     saveDialogFileName_.clear();
-    Image1->setPicture(newPicture(colour));
-    CentreCanvas();
-    Image1->setVisible(true);
-    ShowCanvasSize();
-    UpdateToolMode();
+    canvas_->setPicture(editor::newPicture(colour));
+    centreCanvas();
+    canvas_->setVisible(true);
+    showCanvasSize();
+    updateToolMode();
     editorModified_ = false;
 }
 
 // The black frame one pixel around the picture, centred in the area. When
 // the picture is larger than the area the offset is negative; the area then
 // scrolls, starting from that centred view, so every part can be reached.
-void PictureEditorWindow::CentreCanvas() {
-    const QSize picture = Image1->pictureSize();
+void PictureEditorWindow::centreCanvas() {
+    const QSize picture = canvas_->pictureSize();
     const QSize frame = picture + QSize(2, 2);
-    Panel1->setFixedSize(frame);
-    Image1->move(1, 1);
-    const QSize box = ScrollBox1->size();
+    frame_->setFixedSize(frame);
+    canvas_->move(1, 1);
+    const QSize box = scrollArea_->size();
     const QPoint offset((box.width() - frame.width()) / 2, (box.height() - frame.height()) / 2);
-    const QSize view = ScrollBox1->maximumViewportSize();
+    const QSize view = scrollArea_->maximumViewportSize();
     canvasArea_->resize(qMax(view.width(), frame.width()), qMax(view.height(), frame.height()));
-    Panel1->move(qMax(0, offset.x()), qMax(0, offset.y()));
-    ScrollBox1->horizontalScrollBar()->setValue(qMax(0, -offset.x()));
-    ScrollBox1->verticalScrollBar()->setValue(qMax(0, -offset.y()));
+    frame_->move(qMax(0, offset.x()), qMax(0, offset.y()));
+    scrollArea_->horizontalScrollBar()->setValue(qMax(0, -offset.x()));
+    scrollArea_->verticalScrollBar()->setValue(qMax(0, -offset.y()));
 }
 
-void PictureEditorWindow::ShowCanvasSize() {
+void PictureEditorWindow::showCanvasSize() {
     const SizeUnit unit = unitPic_->isChecked() ? SizeUnit::Pixels : SizeUnit::Millimetres;
-    Size->setText(canvasSizeText(Image1->pictureSize(), unit));
+    sizeLabel_->setText(canvasSizeText(canvas_->pictureSize(), unit));
 }
 
 bool PictureEditorWindow::event(QEvent* e) {
     // Status panel 0 shows the long hint of whatever is under the pointer.
     if (e->type() == QEvent::StatusTip) {
-        statusPanel0_->setText(static_cast<QStatusTipEvent*>(e)->tip());
+        hintPanel_->setText(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
     }
     return QMainWindow::event(e);
 }
 
 bool PictureEditorWindow::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == ScrollBox1 && e->type() == QEvent::Resize) {
-        CentreCanvas();
+    if (watched == scrollArea_ && e->type() == QEvent::Resize) {
+        centreCanvas();
     } else if (watched == canvasArea_ && e->type() == QEvent::MouseButtonRelease) {
         const auto* m = static_cast<QMouseEvent*>(e);
         if (m->button() == Qt::LeftButton && canvasArea_->rect().contains(m->position().toPoint()))
-            ScrollBox1Click();
+            chooseBackdropColour();
     }
     return QMainWindow::eventFilter(watched, e);
 }
@@ -200,7 +211,7 @@ bool PictureEditorWindow::eventFilter(QObject* watched, QEvent* e) {
 void PictureEditorWindow::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (e->spontaneous()) return;
-    for (const QString& argument : arguments_) LoadPictureFile(argument);
+    for (const QString& argument : arguments_) loadPicture(argument);
 }
 
 void PictureEditorWindow::closeEvent(QCloseEvent* e) {
@@ -220,7 +231,7 @@ void PictureEditorWindow::dropEvent(QDropEvent* e) {
     e->acceptProposedAction();
     raise();
     activateWindow();
-    LoadPictureFile(urls.first().toLocalFile());
+    loadPicture(urls.first().toLocalFile());
 }
 
 }  // namespace editor

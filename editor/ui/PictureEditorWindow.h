@@ -16,6 +16,7 @@
 #include "platform/seams/Dialogs.h"
 
 class QAction;
+class QDialog;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -25,6 +26,7 @@ class QToolBar;
 class QToolButton;
 
 namespace platform {
+struct AboutText;
 class PrintTarget;
 class SpinField;
 }  // namespace platform
@@ -34,7 +36,6 @@ namespace editor {
 class ColourPalette;
 class ColourSwatch;
 class PictureView;
-class TAboutBox;
 class ResizePictureDialog;
 
 // " Pictan   Zandor     ": the caption is this and the file name.
@@ -53,7 +54,9 @@ class PictureEditorWindow : public QMainWindow, public PictureHost {
     ~PictureEditorWindow() override;
 
     // The about box and the resize dialog, created after this window.
-    void setCompanions(TAboutBox* about, ResizePictureDialog* resize);
+    void setCompanions(QDialog* about, ResizePictureDialog* resize);
+    // What the editor's about box says.
+    static platform::AboutText aboutText();
 
     // The document.
     const QImage& currentPicture() const override;
@@ -66,26 +69,26 @@ class PictureEditorWindow : public QMainWindow, public PictureHost {
     QAction* action(const char* name) const;
 
     // Routines of the window.
-    void NewPicture(QRgb colour);
-    void LoadPictureFile(const QString& path);
-    void CentreCanvas();
-    void ShowCanvasSize();
-    platform::Answer AskToSave();
+    void blankCanvas(QRgb colour);
+    void loadPicture(const QString& path);
+    void centreCanvas();
+    void showCanvasSize();
+    platform::Answer askToSave();
     // Asked by the main window before the program ends: true when it may
     // end (nothing unsaved, saved, or given up with いいえ), false for
     // キャンセル or a save that did not happen.
     bool settleForQuit();
-    SaveOutcome ActSaveExecute();
-    SaveOutcome ActSaveAsExecute();
-    bool WriteBitmapFile(const QString& path);
-    bool WriteJpegFile(const QString& path);
-    void TransformPicture(TransformMode mode);
-    void UpdateToolMode();
+    SaveOutcome savePicture();
+    SaveOutcome savePictureAs();
+    bool writeBitmap(const QString& path);
+    bool writeJpeg(const QString& path);
+    void turnOrMirror(TransformMode mode);
+    void updateToolMode();
 
     // The mouse on the picture.
-    void Image1MouseDown(QPoint pos, const HeldSet& held);
-    void Image1MouseMove(QPoint pos, const HeldSet& held);
-    void Image1MouseUp(QPoint pos, const HeldSet& held);
+    void onCanvasPressed(QPoint pos, const HeldSet& held);
+    void onCanvasMoved(QPoint pos, const HeldSet& held);
+    void onCanvasReleased(QPoint pos, const HeldSet& held);
 
   protected:
     bool event(QEvent* event) override;
@@ -103,20 +106,20 @@ class PictureEditorWindow : public QMainWindow, public PictureHost {
     QWidget* buildSidePanel();
     QWidget* buildCanvasArea();
     void buildStatusBar();
-    void FormCreate();
+    void resetWindow();
 
     // Commands (files in PictureEditorFiles.cpp, the rest in PictureEditorDrawing.cpp).
-    void ActOpenExecute();
-    void ActNewExecute();
-    void ActPrintExecute();
-    void ActCloseExecute();
-    void ActUndoExecute();
-    void ActSizeExecute();
-    void ActAboutExecute();
-    void ActColorDlgExecute();
-    void ScrollBox1Click();
-    void LColorClick();
-    void ColorGrid1Mouse(Qt::MouseButton button);
+    void openPicture();
+    void newPicture();
+    void printPicture();
+    void closeEditor();
+    void undo();
+    void showResizeDialog();
+    void showAbout();
+    void chooseLeftColour();
+    void chooseBackdropColour();
+    void onSwatchClicked();
+    void onPaletteClicked(Qt::MouseButton button);
     void resetToNewPicture();
     // True when the caller may replace or hide the picture; asks first
     // when it is unsaved. Closing goes on after a save that did not happen.
@@ -130,26 +133,26 @@ class PictureEditorWindow : public QMainWindow, public PictureHost {
     platform::Dialogs& dialogs_;
     platform::PrintTarget& printer_;
     const QStringList arguments_;
-    TAboutBox* about_ = nullptr;
+    QDialog* about_ = nullptr;
     ResizePictureDialog* resize_ = nullptr;
 
     QHash<QString, QAction*> actions_;
     std::array<QToolButton*, 7> toolButtons_{};  // by DrawingTool
-    QScrollArea* ScrollBox1 = nullptr;
+    QScrollArea* scrollArea_ = nullptr;
     QWidget* canvasArea_ = nullptr;  // the scrolled area around the frame
-    QWidget* Panel1 = nullptr;
-    PictureView* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Size = nullptr;
+    QWidget* frame_ = nullptr;
+    PictureView* canvas_ = nullptr;
+    QLabel* pointerLabel_ = nullptr;
+    QLabel* sizeLabel_ = nullptr;
     QRadioButton* unitCm_ = nullptr;
     QRadioButton* unitPic_ = nullptr;
-    ColourSwatch* LColor = nullptr;
-    ColourSwatch* RColor = nullptr;
-    platform::SpinField* SpinEdit1 = nullptr;
-    ColourPalette* ColorGrid1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QLabel* statusPanel0_ = nullptr;
-    QLabel* statusPanel1_ = nullptr;
+    ColourSwatch* leftSwatch_ = nullptr;
+    ColourSwatch* rightSwatch_ = nullptr;
+    platform::SpinField* penWidthField_ = nullptr;
+    ColourPalette* colourGrid_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+    QLabel* hintPanel_ = nullptr;
+    QLabel* pointerPanel_ = nullptr;
 
     QString editorFileName_;
     bool editorModified_ = false;

@@ -22,11 +22,13 @@
 namespace editor {
 namespace {
 
-constexpr ResizeField kAllFields[] = {ResizeField::P1, ResizeField::P2, ResizeField::P3,
-                                      ResizeField::X4, ResizeField::X5, ResizeField::M6,
-                                      ResizeField::M7};
-constexpr ResizeField kColumnFields[] = {ResizeField::P2, ResizeField::P3, ResizeField::X4,
-                                         ResizeField::X5, ResizeField::M6, ResizeField::M7};
+constexpr ResizeField kAllFields[] = {ResizeField::Scale,         ResizeField::WidthPercent,
+                                      ResizeField::HeightPercent, ResizeField::WidthPixels,
+                                      ResizeField::HeightPixels,  ResizeField::WidthMm,
+                                      ResizeField::HeightMm};
+constexpr ResizeField kColumnFields[] = {ResizeField::WidthPercent, ResizeField::HeightPercent,
+                                         ResizeField::WidthPixels,  ResizeField::HeightPixels,
+                                         ResizeField::WidthMm,      ResizeField::HeightMm};
 
 QFrame* bevel(const QString& name, QRect at, QWidget* parent) {
     auto* f = new QFrame(parent);
@@ -67,7 +69,7 @@ ResizePictureDialog::ResizePictureDialog(PictureHost& editor, platform::Dialogs&
         move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     buildControls();
     // Creation leaves the state every showing starts from.
-    FormShow();
+    startAtFullSize();
 }
 
 void ResizePictureDialog::buildField(ResizeField field, QPoint editAt) {
@@ -91,55 +93,57 @@ void ResizePictureDialog::buildField(ResizeField field, QPoint editAt) {
     u->move(editAt + QPoint(50, 0));
     edits_[size_t(field)] = e;
     upDowns_[size_t(field)] = u;
-    connect(e, &QLineEdit::textChanged, this, [this, field] { EditChange(field); });
-    connect(u, &UpDownArrows::clicked, this, [this, field] { UpDownClick(field); });
+    connect(e, &QLineEdit::textChanged, this, [this, field] { onFieldEdited(field); });
+    connect(u, &UpDownArrows::clicked, this, [this, field] { onArrowClicked(field); });
 }
 
 void ResizePictureDialog::buildControls() {
     bevel(QStringLiteral("Bevel1"), QRect(10, 8, 200, 60), this);
-    Label1 = placedLabel(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"),
-                         QPoint(25, 27), this);
-    buildField(ResizeField::P1, QPoint(135, 24));
+    scaleLabel_ = placedLabel(QStringLiteral("Label1"), QStringLiteral("拡大・縮小 （％）"),
+                              QPoint(25, 27), this);
+    buildField(ResizeField::Scale, QPoint(135, 24));
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("　モードの選択　"), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(10, 80, 200, 100);
+    modeBox_ = new QGroupBox(QStringLiteral("　モードの選択　"), this);
+    modeBox_->setObjectName(QStringLiteral("RadioGroup1"));
+    modeBox_->setGeometry(10, 80, 200, 100);
     modes_ = new QButtonGroup(this);
-    auto* modeColumn = new QVBoxLayout(RadioGroup1);
+    auto* modeColumn = new QVBoxLayout(modeBox_);
     modeColumn->setSpacing(2);
     const QString modeTexts[] = {
         QStringLiteral("縦横比を崩さず設定する"), QStringLiteral("縦と横を個別に設定する"),
         QStringLiteral("【はがき】サイズにする"), QStringLiteral("【アイコン】サイズにする")};
     for (int i = 0; i < 4; ++i) {
-        auto* r = new QRadioButton(modeTexts[i], RadioGroup1);
+        auto* r = new QRadioButton(modeTexts[i], modeBox_);
         modes_->addButton(r, i);
         modeColumn->addWidget(r);
     }
     connect(modes_, &QButtonGroup::idClicked, this,
-            [this](int id) { RadioGroup1Click(ResizeMode(id)); });
+            [this](int id) { onModeChosen(ResizeMode(id)); });
 
-    Bevel2 = bevel(QStringLiteral("Bevel2"), QRect(224, 8, 290, 170), this);
-    RadioGroup2 = new QGroupBox(QStringLiteral(" 単位の選択 "), this);
-    RadioGroup2->setObjectName(QStringLiteral("RadioGroup2"));
-    RadioGroup2->setGeometry(240, 24, 90, 140);
+    bevel_ = bevel(QStringLiteral("Bevel2"), QRect(224, 8, 290, 170), this);
+    unitBox_ = new QGroupBox(QStringLiteral(" 単位の選択 "), this);
+    unitBox_->setObjectName(QStringLiteral("RadioGroup2"));
+    unitBox_->setGeometry(240, 24, 90, 140);
     units_ = new QButtonGroup(this);
-    auto* unitColumn = new QVBoxLayout(RadioGroup2);
+    auto* unitColumn = new QVBoxLayout(unitBox_);
     unitColumn->setContentsMargins(3, 6, 0, 6);  // the group is narrow
     const QString unitTexts[] = {QStringLiteral("パーセント"), QStringLiteral("ピクセル"),
                                  QStringLiteral("ミリメートル")};
     for (int i = 0; i < 3; ++i) {
-        auto* r = new QRadioButton(unitTexts[i], RadioGroup2);
+        auto* r = new QRadioButton(unitTexts[i], unitBox_);
         units_->addButton(r, i);
         unitColumn->addWidget(r);
     }
     connect(units_, &QButtonGroup::idClicked, this,
-            [this](int id) { RadioGroup2Click(ResizeUnit(id)); });
+            [this](int id) { onUnitChosen(ResizeUnit(id)); });
 
     QFont bold = font();
     bold.setBold(true);
-    Label2 = placedLabel(QStringLiteral("Label2"), QStringLiteral("よ　こ"), QPoint(352, 28), this);
-    Label3 = placedLabel(QStringLiteral("Label3"), QStringLiteral("た　て"), QPoint(442, 28), this);
-    for (QLabel* l : {Label2, Label3}) {
+    widthLabel_ =
+        placedLabel(QStringLiteral("Label2"), QStringLiteral("よ　こ"), QPoint(352, 28), this);
+    heightLabel_ =
+        placedLabel(QStringLiteral("Label3"), QStringLiteral("た　て"), QPoint(442, 28), this);
+    for (QLabel* l : {widthLabel_, heightLabel_}) {
         l->setFont(bold);
         l->adjustSize();
     }
@@ -153,12 +157,12 @@ void ResizePictureDialog::buildControls() {
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setGeometry(230, 192, 75, 25);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ResizePictureDialog::OKBtnClick);
+    connect(ok, &QPushButton::clicked, this, &ResizePictureDialog::applyResize);
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     cancel->setGeometry(350, 192, 75, 25);
     // QDialog's Escape goes to reject(), which only hides: the Cancel path.
-    connect(cancel, &QPushButton::clicked, this, &ResizePictureDialog::CancelBtnClick);
+    connect(cancel, &QPushButton::clicked, this, &ResizePictureDialog::cancelResize);
 }
 
 ResizeFields ResizePictureDialog::fields() const {
@@ -189,10 +193,10 @@ void ResizePictureDialog::checkRadio(QButtonGroup* group, int id) {
 
 void ResizePictureDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous()) startAtFullSize();
 }
 
-void ResizePictureDialog::FormShow() {
+void ResizePictureDialog::startAtFullSize() {
     ResizeFields f = fields();
     resetForShow(f);
     showFields(f);
@@ -202,13 +206,13 @@ void ResizePictureDialog::FormShow() {
 void ResizePictureDialog::applyModeEnabling(ResizeMode mode) {
     const bool keep = mode == ResizeMode::KeepProportions;
     const bool separate = mode == ResizeMode::Separate;
-    RadioGroup2->setEnabled(separate);
+    unitBox_->setEnabled(separate);
     for (QWidget* w : {static_cast<QWidget*>(edits_[0]), static_cast<QWidget*>(upDowns_[0]),
-                       static_cast<QWidget*>(Label1)})
+                       static_cast<QWidget*>(scaleLabel_)})
         w->setEnabled(keep);
-    Bevel2->setEnabled(separate);
-    Label2->setEnabled(separate);
-    Label3->setEnabled(separate);
+    bevel_->setEnabled(separate);
+    widthLabel_->setEnabled(separate);
+    heightLabel_->setEnabled(separate);
     for (ResizeField field : kColumnFields) {
         edits_[size_t(field)]->setEnabled(false);
         upDowns_[size_t(field)]->setEnabled(false);
@@ -217,9 +221,9 @@ void ResizePictureDialog::applyModeEnabling(ResizeMode mode) {
 }
 
 void ResizePictureDialog::applyUnitEnabling(ResizeUnit unit) {
-    const ResizeField live[3][2] = {{ResizeField::P2, ResizeField::P3},
-                                    {ResizeField::X4, ResizeField::X5},
-                                    {ResizeField::M6, ResizeField::M7}};
+    const ResizeField live[3][2] = {{ResizeField::WidthPercent, ResizeField::HeightPercent},
+                                    {ResizeField::WidthPixels, ResizeField::HeightPixels},
+                                    {ResizeField::WidthMm, ResizeField::HeightMm}};
     for (ResizeField field : kColumnFields) {
         edits_[size_t(field)]->setEnabled(false);
         upDowns_[size_t(field)]->setEnabled(false);
@@ -230,14 +234,14 @@ void ResizePictureDialog::applyUnitEnabling(ResizeUnit unit) {
         for (ResizeField field : live[0]) upDowns_[size_t(field)]->setEnabled(true);
 }
 
-void ResizePictureDialog::RadioGroup1Click(ResizeMode mode) {
+void ResizePictureDialog::onModeChosen(ResizeMode mode) {
     ResizeFields f = fields();
     chooseMode(f, mode, editor_.pictureSize());
     showFields(f);
     applyModeEnabling(mode);
 }
 
-void ResizePictureDialog::RadioGroup2Click(ResizeUnit unit) {
+void ResizePictureDialog::onUnitChosen(ResizeUnit unit) {
     ResizeFields f = fields();
     if (f.mode != ResizeMode::Separate) return;
     chooseUnit(f, unit);
@@ -251,7 +255,7 @@ void ResizePictureDialog::enterValue(ResizeField field, int value, bool typed) {
     showFields(f, typed ? std::optional(field) : std::nullopt);
 }
 
-void ResizePictureDialog::EditChange(ResizeField field) {
+void ResizePictureDialog::onFieldEdited(ResizeField field) {
     if (showing_) return;
     QLineEdit* e = edits_[size_t(field)];
     const QString typed = e->text();
@@ -267,7 +271,7 @@ void ResizePictureDialog::EditChange(ResizeField field) {
     enterValue(field, int(std::clamp<qint64>(*value, r.min, r.max)), true);
 }
 
-void ResizePictureDialog::UpDownClick(ResizeField field) {
+void ResizePictureDialog::onArrowClicked(ResizeField field) {
     const int value = upDowns_[size_t(field)]->position();
     showing_ = true;
     edits_[size_t(field)]->setText(QString::number(value));
@@ -275,7 +279,7 @@ void ResizePictureDialog::UpDownClick(ResizeField field) {
     enterValue(field, value);
 }
 
-void ResizePictureDialog::OKBtnClick() {
+void ResizePictureDialog::applyResize() {
     const QSize target = resizeTarget(fields(), editor_.pictureSize());
     StretchResult stretched = stretchPicture(editor_.currentPicture(), target);
     if (!stretched.ok) {
@@ -287,6 +291,6 @@ void ResizePictureDialog::OKBtnClick() {
     hide();
 }
 
-void ResizePictureDialog::CancelBtnClick() { hide(); }
+void ResizePictureDialog::cancelResize() { hide(); }
 
 }  // namespace editor

@@ -39,10 +39,10 @@ class ResizePictureDialog : public QDialog {
     QLineEdit* edit(ResizeField field) const { return edits_[size_t(field)]; }
     UpDownArrows* upDown(ResizeField field) const { return upDowns_[size_t(field)]; }
 
-    void RadioGroup1Click(ResizeMode mode);
-    void RadioGroup2Click(ResizeUnit unit);
-    void OKBtnClick();
-    void CancelBtnClick();
+    void onModeChosen(ResizeMode mode);
+    void onUnitChosen(ResizeUnit unit);
+    void applyResize();
+    void cancelResize();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -50,9 +50,9 @@ class ResizePictureDialog : public QDialog {
   private:
     void buildControls();
     void buildField(ResizeField field, QPoint editAt);
-    void FormShow();
-    void EditChange(ResizeField field);
-    void UpDownClick(ResizeField field);
+    void startAtFullSize();
+    void onFieldEdited(ResizeField field);
+    void onArrowClicked(ResizeField field);
     // `typed`: the value comes from the field's own text, which then stays.
     void enterValue(ResizeField field, int value, bool typed = false);
     // Fills every field; `typedIn`, the field the user is typing in, keeps
@@ -68,12 +68,12 @@ class ResizePictureDialog : public QDialog {
     std::array<UpDownArrows*, 7> upDowns_{};
     QButtonGroup* modes_ = nullptr;
     QButtonGroup* units_ = nullptr;
-    QGroupBox* RadioGroup1 = nullptr;
-    QGroupBox* RadioGroup2 = nullptr;
-    QFrame* Bevel2 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
+    QGroupBox* modeBox_ = nullptr;
+    QGroupBox* unitBox_ = nullptr;
+    QFrame* bevel_ = nullptr;
+    QLabel* scaleLabel_ = nullptr;
+    QLabel* widthLabel_ = nullptr;
+    QLabel* heightLabel_ = nullptr;
     bool showing_ = false;  // fields are being filled in, not typed into
 };
 

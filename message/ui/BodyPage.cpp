@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -48,6 +49,8 @@ BodyPage::BodyPage(platform::Dialogs& dialogs, QWidget* parent)
                         QStringLiteral("右余白|大きくすると画像と文字が右へ動きます"
                                        "（文字調整の右余白とは逆向きです）"));
     connectHandlers();
+    connect(&document_, &MessageDocument::textReplaced, this, &BodyPage::showReplacedText);
+    connect(&document_, &MessageDocument::modifiedChanged, this, &BodyPage::followModified);
 }
 
 void BodyPage::buildToolStrip() {
@@ -122,7 +125,13 @@ void BodyPage::buildPictureFitChoice() {
 }
 
 void BodyPage::connectHandlers() {
-    connect(RichEdit2, &QPlainTextEdit::textChanged, this, &BodyPage::RichEdit2Change);
+    connect(RichEdit2, &QPlainTextEdit::textChanged, this, [this] {
+        takeEditorText();
+        RichEdit2Change();
+    });
+    // Undo back to the saved text makes it unmodified again.
+    connect(RichEdit2->document(), &QTextDocument::modificationChanged, &document_,
+            &MessageDocument::setModified);
     // The selection rule also follows caret moves, as the commands depend on
     // whether anything is selected.
     connect(RichEdit2, &QPlainTextEdit::selectionChanged, this,
@@ -154,8 +163,7 @@ bool BodyPage::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void BodyPage::setBackPicture(const QImage& picture, const QString& path) {
-    BackPicture = picture;
-    PictureFileName = path;
+    document_.setPicture(picture, path);
 }
 
 BodyPage::ChoiceIndexes BodyPage::choiceIndexes() const {
@@ -177,7 +185,7 @@ void BodyPage::setMessageLayout(const MessageLayout& layout) {
     PageControl3->setFieldValues(layout);
 }
 
-bool BodyPage::isModified() const { return RichEdit2->document()->isModified(); }
+bool BodyPage::isModified() const { return document_.isModified(); }
 
 BodyStatus BodyPage::status() const { return status_; }
 
@@ -191,10 +199,10 @@ MessageSideInput BodyPage::messageSideInput(platform::OutputTarget target) const
     MessageSideInput in;
     in.cardKind = messageKindChoice->currentIndex();
     in.faceIndex = messageFaceChoice->currentIndex();
-    const QString text = RichEdit2->toPlainText();
+    const QString& text = document_.text();
     if (!text.isEmpty()) in.lines = text.split(QLatin1Char('\n'));
-    in.picture = BackPicture;
-    in.showPicture = !PictureFileName.isEmpty();
+    in.picture = document_.picture();
+    in.showPicture = !document_.pictureFileName().isEmpty();
     const int fit = pictureFitChoice->currentIndex();
     in.pictureFit =
         fit >= 0 && fit <= int(PictureFit::Inside) ? PictureFit(fit) : PictureFit::Stretch;
@@ -242,12 +250,21 @@ void BodyPage::showKindPage() {
 
 void BodyPage::focusEditor() { RichEdit2->setFocus(Qt::OtherFocusReason); }
 
-void BodyPage::replaceText(const QString& text) {
+void BodyPage::showReplacedText(const QString& text) {
     {
         const QSignalBlocker block(RichEdit2);
         RichEdit2->setPlainText(text);
     }
     RichEdit2->document()->setModified(false);
+    // The document keeps the text as the editor gives it back, as every
+    // later edit does.
+    document_.setText(RichEdit2->toPlainText(), false);
 }
+
+void BodyPage::takeEditorText() {
+    document_.setText(RichEdit2->toPlainText(), RichEdit2->document()->isModified());
+}
+
+void BodyPage::followModified(bool modified) { RichEdit2->document()->setModified(modified); }
 
 }  // namespace message

@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "message/BodyStatus.h"
+#include "message/MessageDocument.h"
 #include "message/MessageFields.h"
 #include "message/MessageSideInput.h"
 
@@ -42,15 +43,15 @@ class BodyPage : public QWidget {
     void setPageActivator(std::function<void()> activate) { activate_ = std::move(activate); }
 
     // The names of the open body text and back picture; empty when none.
-    const QString& bodyFileName() const { return BodyFileName; }
-    const QString& pictureFileName() const { return PictureFileName; }
-    const QImage& backPicture() const { return BackPicture; }
+    const QString& bodyFileName() const { return document_.fileName(); }
+    const QString& pictureFileName() const { return document_.pictureFileName(); }
+    const QImage& backPicture() const { return document_.picture(); }
     // Names the body text, as a save will write it.
-    void setBodyFileName(const QString& path) { BodyFileName = path; }
+    void setBodyFileName(const QString& path) { document_.setFileName(path); }
     // Puts a picture on the back as if opened from `path`.
     void setBackPicture(const QImage& picture, const QString& path);
     // Forgets the picture on the back (start-up).
-    void clearBackPicture() { BackPicture = QImage(); }
+    void clearBackPicture() { document_.setPicture(QImage(), pictureFileName()); }
 
     // The kind and face choices as indexes, as the settings keep them.
     struct ChoiceIndexes {
@@ -138,8 +139,14 @@ class BodyPage : public QWidget {
     // page stay with the field being typed into.
     void reRenderForField();
     void markModified(bool moveFocus);
-    // Puts text into the editor without running the change handlers.
-    void replaceText(const QString& text);
+    // Puts the document's new text into the editor without running the
+    // change handlers.
+    void showReplacedText(const QString& text);
+    // The editor's text and modified state into the document.
+    void takeEditorText();
+    // The document saved or reopened: the editor's undo history marks
+    // this as the unmodified state.
+    void followModified(bool modified);
     bool openText(const QString& path);
     bool openPicture(const QString& path);
 
@@ -154,12 +161,7 @@ class BodyPage : public QWidget {
     MessagePreviewBox* PaintBox2;
     MessageFieldsPanel* PageControl3;
 
-    QString BodyFileName;
-    // What the status line calls a text that was opened but has no name to
-    // save under (another encoding's file, the sample); empty otherwise.
-    QString unnamedSource_;
-    QString PictureFileName;
-    QImage BackPicture;
+    MessageDocument document_;
 
     platform::Dialogs& dialogs_;
     CommandSwitch commands_;

@@ -47,6 +47,17 @@ TEST(CsvTable, ReadsWhatSpreadsheetsWrite) {
     EXPECT_EQ(parseCsv(joinCsvLine(awkward), QLatin1Char(','))[0], awkward);
 }
 
+// A quoted field holds its line breaks; the row goes on after it and the
+// next line starts the next row.
+TEST(CsvTable, AQuotedFieldRunsAcrossLineEnds) {
+    const CsvTable t =
+        parseCsv(QStringLiteral("山田,\"東京都港区\r\n芝公園, 2-3\",03\r\n鈴木,\"大阪\",06\r\n"),
+                 QLatin1Char(','));
+    ASSERT_EQ(t.size(), 2);
+    EXPECT_EQ(t[0], QStringList({"山田", "東京都港区\r\n芝公園, 2-3", "03"}));
+    EXPECT_EQ(t[1], QStringList({"鈴木", "大阪", "06"}));
+}
+
 TEST(FieldMapping, RecognisesJapaneseAndEnglishHeaders) {
     EXPECT_EQ(mapHeader(row({u"氏名", u"フリガナ", u"郵便番号", u"住所", u"建物", u"電話番号",
                              u"携帯電話", u"ＦＡＸ", u"勤務先", u"役職", u"グループ", u"連名",

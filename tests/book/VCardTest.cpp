@@ -139,3 +139,25 @@ TEST(VCard, LineEndsSoftBreaksAndCharsetsStayWithTheirCard) {
     ASSERT_EQ(some.rows.size(), 1);
     EXPECT_EQ(some.rows[0][records::ColName], QStringLiteral("髙橋"));
 }
+
+// Base64 padding is not a quoted-printable soft break: a PHOTO ending in '='
+// must not swallow the line after it, END:VCARD least of all.
+TEST(VCard, ABase64PhotoEndingInPaddingKeepsTheLinesAfterIt) {
+    const QByteArray file =
+        QStringLiteral(
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:一;郎;;;\r\n"
+            "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRg==\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nVERSION:2.1\r\nN:二;郎\r\n"
+            "PHOTO;ENCODING=BASE64;TYPE=JPEG:/9j/4AAQSkZJRgA=\r\n"
+            "TEL;HOME:03-2\r\nEND:VCARD\r\n"
+            "BEGIN:VCARD\r\nVERSION:3.0\r\nN:三;郎;;;\r\nTEL:03-3\r\nEND:VCARD\r\n")
+            .toUtf8();
+    const VCardReadResult r = parseVCards(DecodedFile(file));
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    ASSERT_EQ(r.rows.size(), 3);
+    EXPECT_EQ(r.rows[0][records::ColName], QStringLiteral("一　郎"));
+    EXPECT_EQ(r.rows[1][records::ColName], QStringLiteral("二　郎"));
+    EXPECT_EQ(r.rows[1][records::ColPhone], QStringLiteral("03-2"));
+    EXPECT_EQ(r.rows[2][records::ColName], QStringLiteral("三　郎"));
+    EXPECT_EQ(r.rows[2][records::ColPhone], QStringLiteral("03-3"));
+}

@@ -12,10 +12,11 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "editor/ui/EditorAboutDialog.h"
 #include "editor/ui/PictureEditorWindow.h"
 #include "editor/ui/PictureView.h"
 #include "editor/ui/ResizePictureDialog.h"
+#include "platform/pictures/ProgramIcon.h"
+#include "platform/ui/AboutDialog.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/core/RecordingPrintTarget.h"
 
@@ -45,7 +46,8 @@ class EditorWindowTest : public ::testing::Test {
         resize.reset();
         about.reset();
         form = std::make_unique<editor::PictureEditorWindow>(dialogs, printer, arguments);
-        about = std::make_unique<editor::TAboutBox>();
+        about = std::make_unique<platform::AboutDialog>(editor::PictureEditorWindow::aboutText(),
+                                                        platform::programIcon());
         resize = std::make_unique<editor::ResizePictureDialog>(*form, dialogs);
         form->setCompanions(about.get(), resize.get());
     }
@@ -86,7 +88,7 @@ class EditorWindowTest : public ::testing::Test {
     testsupport::ScriptedDialogs dialogs;
     testsupport::RecordingPrintTarget printer;
     std::unique_ptr<editor::PictureEditorWindow> form;
-    std::unique_ptr<editor::TAboutBox> about;
+    std::unique_ptr<platform::AboutDialog> about;
     std::unique_ptr<editor::ResizePictureDialog> resize;
 };
 

@@ -172,6 +172,28 @@ TEST(PostalDictionary, MadeUpListRoundTripsAndDistrictMayBeLeftOut) {
     EXPECT_EQ(d.lookup(460003).at(0).municipalityReading, QStringLiteral("ヨイチグンヨイチチョウ"));
 }
 
+// A code without a place of its own falls back to its building's range of
+// floors; an address without a known town falls back to the municipality's
+// code.
+TEST(PostalDictionary, CodesAndAddressesFallBackToTheirRangeAndMunicipality) {
+    book::PostalTable t = smallTable();
+    t.ranges = {
+        {10062, 1, QStringLiteral("丸の内丸の内ビル"), QStringLiteral("マルノウチマルノウチビル")}};
+    t.places.push_back({1006201, 1, QStringLiteral("丸の内丸の内ビル（１階）"), {}, {}, {}});
+    PostalDictionary d;
+    ASSERT_TRUE(d.loadData(book::encodePostalTable(t)));
+    const std::vector<book::PostalPlace> floor = d.lookup(1006290);
+    ASSERT_EQ(floor.size(), 1u);
+    EXPECT_EQ(floor[0].code, 1006290);
+    EXPECT_EQ(floor[0].address(), QStringLiteral("東京都千代田区丸の内丸の内ビル"));
+    EXPECT_EQ(floor[0].townReading, QStringLiteral("マルノウチマルノウチビル"));
+    // A code of its own wins over the range; another building has none.
+    ASSERT_EQ(d.lookup(1006201).size(), 1u);
+    EXPECT_EQ(d.lookup(1006201)[0].town, QStringLiteral("丸の内丸の内ビル（１階）"));
+    EXPECT_TRUE(d.lookup(1006390).empty());
+    EXPECT_EQ(d.find(QStringLiteral("東京都千代田区大手町1-1")), std::vector<int>{1000000});
+}
+
 TEST(PostalDictionary, OfficesAreFoundByTheirStreetAndOnlyAfterTowns) {
     book::PostalTable t = smallTable();
     t.places.push_back({1008102, 1, QStringLiteral("丸の内"), QStringLiteral("マルノウチ"),

@@ -22,9 +22,9 @@ void typeIntoBody(app::MainWindow& f, const QString& text) {
 void drawInEditor(editor::PictureEditorWindow& e) {
     editor::HeldSet held;
     held.left = true;
-    e.Image1MouseDown(QPoint(5, 5), held);
-    e.Image1MouseMove(QPoint(40, 30), held);
-    e.Image1MouseUp(QPoint(40, 30), editor::HeldSet());
+    e.onCanvasPressed(QPoint(5, 5), held);
+    e.onCanvasMoved(QPoint(40, 30), held);
+    e.onCanvasReleased(QPoint(40, 30), editor::HeldSet());
     ASSERT_TRUE(e.editorModified());
 }
 
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, AnEditorPictureThatCouldNotBeSavedKeepsTheWindowOpen) {
     QImage white(8, 8, QImage::Format_RGB32);
     white.fill(Qt::white);
     ASSERT_TRUE(white.save(folder + QStringLiteral("/a.bmp")));
-    pictan.LoadPictureFile(folder + QStringLiteral("/a.bmp"));
+    pictan.loadPicture(folder + QStringLiteral("/a.bmp"));
     drawInEditor(pictan);
     ASSERT_TRUE(QDir(folder).removeRecursively());  // the save now fails
     dialogs.answers = {Answer::Yes};

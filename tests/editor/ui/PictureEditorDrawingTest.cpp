@@ -107,7 +107,7 @@ TEST_F(PictureEditorDrawing, DraggedLineEndsOffsetByTheWidth) {
 }
 
 TEST_F(PictureEditorDrawing, RubberBandOverBlackShowsTheInverse) {
-    form->NewPicture(kBlack);
+    form->blankCanvas(kBlack);
     chooseTool("Rect1");
     drag(QPoint(10, 10), QPoint(30, 30));
     const QImage& p = form->currentPicture();

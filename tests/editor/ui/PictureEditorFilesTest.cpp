@@ -84,7 +84,7 @@ TEST_F(PictureEditorFiles, NewThenYesThenCancelledSaveAsKeepsThePicture) {
 }
 
 TEST_F(PictureEditorFiles, SaveAsOffersTheTemporaryPictureAndRemembersTheFilter) {
-    form->ActSaveAsExecute();
+    form->savePictureAs();
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     const platform::FileDialogRequest first = dialogs.fileRequests[0];
     EXPECT_TRUE(editor::sameFile(first.folder, pictureFolder()));
@@ -93,8 +93,8 @@ TEST_F(PictureEditorFiles, SaveAsOffersTheTemporaryPictureAndRemembersTheFilter)
     EXPECT_EQ(first.defaultExtension, QStringLiteral("bmp"));
 
     dialogs.files = {chosen(path("a.jpg"), 1)};
-    form->ActSaveAsExecute();
-    form->ActSaveAsExecute();
+    form->savePictureAs();
+    form->savePictureAs();
     ASSERT_EQ(dialogs.fileRequests.size(), 3);
     EXPECT_EQ(dialogs.fileRequests[2].filterIndex, 1);
     EXPECT_EQ(dialogs.fileRequests[2].defaultExtension, QStringLiteral("jpg"));
@@ -105,7 +105,7 @@ TEST_F(PictureEditorFiles, TheTypedExtensionDecidesTheFormatOverTheFilter) {
     click(QPoint(3, 3));
     const QString target = path("b.jpg");
     dialogs.files = {chosen(target, 0)};  // the bitmap filter, a JPEG name
-    EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Saved);
+    EXPECT_EQ(form->savePictureAs(), editor::SaveOutcome::Saved);
     EXPECT_EQ(head(target, 2), QByteArray("\xFF\xD8"));
     EXPECT_EQ(form->editorFileName(), target);
     EXPECT_EQ(form->windowTitle(), QStringLiteral(" Pictan   Zandor     b.jpg"));
@@ -113,7 +113,7 @@ TEST_F(PictureEditorFiles, TheTypedExtensionDecidesTheFormatOverTheFilter) {
     EXPECT_TRUE(platform::readPicture(target).ok()) << "the program opens its own file";
 
     dialogs.files = {chosen(path("c.bmp"), 1)};  // the JPEG filter, a bitmap name
-    EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Saved);
+    EXPECT_EQ(form->savePictureAs(), editor::SaveOutcome::Saved);
     EXPECT_EQ(head(path("c.bmp"), 2), QByteArray("BM"));
     EXPECT_EQ(dialogs.count("save"), 2);
 }
@@ -135,7 +135,7 @@ TEST_F(PictureEditorFiles, TurningFlippingAndResizingMarkThePictureUnsaved) {
 TEST_F(PictureEditorFiles, PictureSavedUnderTheTemporaryNameSurvives) {
     click(QPoint(3, 3));
     dialogs.files = {chosen(tempFile(), 0)};
-    EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Saved);
+    EXPECT_EQ(form->savePictureAs(), editor::SaveOutcome::Saved);
     ASSERT_TRUE(QFileInfo::exists(tempFile()));
     const editor::PictureRead back = editor::readPictureFile(tempFile());
     ASSERT_TRUE(back.error.isEmpty());
@@ -143,7 +143,7 @@ TEST_F(PictureEditorFiles, PictureSavedUnderTheTemporaryNameSurvives) {
 
     // A later Save As neither overwrites nor removes the user's "_.bmp".
     click(QPoint(100, 100));
-    form->ActSaveAsExecute();  // cancelled
+    form->savePictureAs();  // cancelled
     ASSERT_TRUE(QFileInfo::exists(tempFile()));
     EXPECT_EQ(editor::readPictureFile(tempFile()).image.pixel(101, 101), kWhite);
 }
@@ -151,7 +151,7 @@ TEST_F(PictureEditorFiles, PictureSavedUnderTheTemporaryNameSurvives) {
 TEST_F(PictureEditorFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
     dialogs.expect("error");
     dialogs.files = {chosen(path("missing/folder/c.bmp"), 0)};
-    EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Failed);
+    EXPECT_EQ(form->savePictureAs(), editor::SaveOutcome::Failed);
     ASSERT_EQ(dialogs.count("error"), 1);
     EXPECT_TRUE(dialogs.texts("error")[0].startsWith(
         QStringLiteral("ファイル \"") + path("missing/folder/c.bmp") + QStringLiteral("\". ")));
@@ -164,7 +164,7 @@ TEST_F(PictureEditorFiles, TemporaryFileIsRemovedWhenTheSaveFails) {
 TEST_F(PictureEditorFiles, UnmakeablePictureFolderStopsSaveAsBeforeItsDialog) {
     dialogs.expect("error");
     writeFile(home.filePath(QStringLiteral("Desktop/はがき画像")), "not a folder");
-    EXPECT_EQ(form->ActSaveAsExecute(), editor::SaveOutcome::Failed);
+    EXPECT_EQ(form->savePictureAs(), editor::SaveOutcome::Failed);
     EXPECT_EQ(dialogs.count("save"), 0);
     EXPECT_EQ(dialogs.count("error"), 1);
 }
@@ -172,7 +172,7 @@ TEST_F(PictureEditorFiles, UnmakeablePictureFolderStopsSaveAsBeforeItsDialog) {
 TEST_F(PictureEditorFiles, FailedSaveFromTheQuestionStopsTheCaller) {
     dialogs.expect("error", 3);
     dialogs.files = {chosen(path("nowhere/x.bmp"), 0)};
-    form->ActSaveAsExecute();  // leaves an unwritable name behind
+    form->savePictureAs();  // leaves an unwritable name behind
     dialogs.calls.clear();
     click(QPoint(5, 5));
     dialogs.answers = {Answer::Yes};
@@ -190,7 +190,7 @@ TEST_F(PictureEditorFiles, FailedSaveFromTheQuestionStopsTheCaller) {
 TEST_F(PictureEditorFiles, QuestionNamesTheFile) {
     const QString file = path("a.bmp");
     ASSERT_TRUE(editor::writeBitmapPicture(file, quarters()).isEmpty());
-    form->LoadPictureFile(file);
+    form->loadPicture(file);
     click(QPoint(1, 1));
     dialogs.answers = {Answer::Cancel};
     act("ActNew")->trigger();
@@ -201,10 +201,10 @@ TEST_F(PictureEditorFiles, QuestionNamesTheFile) {
 TEST_F(PictureEditorFiles, BitmapRoundTripKeepsEveryPixel) {
     const QString file = path("round.bmp");
     form->replacePicture(quarters(), QSize(30, 20));
-    ASSERT_TRUE(form->WriteBitmapFile(file));
+    ASSERT_TRUE(form->writeBitmap(file));
     EXPECT_EQ(head(file, 30).at(28), 24);  // true colour
-    form->NewPicture(kWhite);
-    form->LoadPictureFile(file);
+    form->blankCanvas(kWhite);
+    form->loadPicture(file);
     ASSERT_EQ(form->pictureSize(), QSize(30, 20));
     EXPECT_EQ(form->currentPicture(), quarters());
     EXPECT_EQ(form->editorFileName(), file);
@@ -216,12 +216,12 @@ TEST_F(PictureEditorFiles, BitmapRoundTripKeepsEveryPixel) {
 TEST_F(PictureEditorFiles, JpegRoundTripKeepsColoursClose) {
     const QString file = path("round.jpg");
     form->replacePicture(quarters(), QSize(30, 20));
-    ASSERT_TRUE(form->WriteJpegFile(file));
+    ASSERT_TRUE(form->writeJpeg(file));
     EXPECT_EQ(head(file, 2), QByteArray("\xFF\xD8"));
-    form->LoadPictureFile(path("ROUND.JPG"));  // no such file: ignored
+    form->loadPicture(path("ROUND.JPG"));  // no such file: ignored
     EXPECT_EQ(form->editorFileName(), QString());
     QFile::rename(file, path("ROUND.JPEG"));
-    form->LoadPictureFile(path("ROUND.JPEG"));
+    form->loadPicture(path("ROUND.JPEG"));
     ASSERT_EQ(form->pictureSize(), QSize(30, 20));
     const QColor c(form->currentPicture().pixel(3, 3));
     EXPECT_GT(c.red(), 200);
@@ -234,9 +234,9 @@ TEST_F(PictureEditorFiles, OtherExtensionsAndMissingFilesAreIgnoredSilently) {
     writeFile(path("x.ico"), "");
     click(QPoint(2, 2));
     dialogs.answers = {Answer::No, Answer::No, Answer::No};
-    form->LoadPictureFile(path("x.gif"));
-    form->LoadPictureFile(path("x.ico"));
-    form->LoadPictureFile(path("gone.bmp"));
+    form->loadPicture(path("x.gif"));
+    form->loadPicture(path("x.ico"));
+    form->loadPicture(path("gone.bmp"));
     EXPECT_EQ(dialogs.count("question"), 3);
     EXPECT_EQ(dialogs.calls.size(), 3);  // no notice, no error
     EXPECT_EQ(form->currentPicture().pixel(2, 2), kBlack);
@@ -247,7 +247,7 @@ TEST_F(PictureEditorFiles, OtherExtensionsAndMissingFilesAreIgnoredSilently) {
 TEST_F(PictureEditorFiles, UndecodableFileReportsAndKeepsEverything) {
     dialogs.expect("error");
     writeFile(path("bad.bmp"), "BM this is no bitmap");
-    form->LoadPictureFile(path("bad.bmp"));
+    form->loadPicture(path("bad.bmp"));
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(form->pictureSize(), QSize(341, 504));
     EXPECT_TRUE(form->editorFileName().isEmpty());
@@ -352,7 +352,7 @@ namespace {
 
 TEST_F(PictureEditorFiles, WithoutADesktopTheFolderGoesInHome) {
     QDir(home.filePath(QStringLiteral("Desktop"))).removeRecursively();
-    form->ActSaveAsExecute();
+    form->savePictureAs();
     ASSERT_EQ(dialogs.fileRequests.size(), 1);
     EXPECT_TRUE(editor::sameFile(dialogs.fileRequests[0].folder,
                                  home.filePath(QStringLiteral("はがき画像"))));
@@ -368,7 +368,7 @@ TEST_F(PictureEditorFiles, AMetafileLoadsOnWhiteAtItsSizeAndSavesUnderANewName) 
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(testpictures::Wmf().bytes(0, 0, 40, 30, 96));
     file.close();
-    form->LoadPictureFile(wmf);
+    form->loadPicture(wmf);
     EXPECT_EQ(dialogs.count("error"), 0);
     EXPECT_EQ(form->currentPicture().size(), QSize(40, 30));
     EXPECT_EQ(form->currentPicture().pixel(20, 15), qRgb(255, 255, 255));

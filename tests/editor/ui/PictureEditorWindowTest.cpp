@@ -108,7 +108,7 @@ TEST_F(PictureEditorWindow, FrameIsCentredAndGoesNegativeForLargePictures) {
     auto* box = child<QScrollArea>("ScrollBox1");
     auto* panel = child<QWidget>("Panel1");
     box->resize(400, 300);  // smaller than the picture
-    form->CentreCanvas();
+    form->centreCanvas();
     const QPoint offset = panel->mapTo(box, QPoint(0, 0));
     EXPECT_EQ(panel->size(), QSize(343, 506));
     EXPECT_EQ(image()->pos(), QPoint(1, 1));
@@ -139,7 +139,7 @@ TEST_F(PictureEditorWindow, TransformsTurnThePictureAndMarkItUnsaved) {
     EXPECT_TRUE(form->editorModified());
     EXPECT_EQ(form->undoRing().count(), 0);
 
-    form->NewPicture(kWhite);
+    form->blankCanvas(kWhite);
     act("Act90")->trigger();
     EXPECT_EQ(sizeText(*form), QStringLiteral("ヨコ 148\r\nタテ 100"));
 }

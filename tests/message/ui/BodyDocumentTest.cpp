@@ -137,15 +137,6 @@ TEST_F(BodyPageTest, AFailedWriteIsReportedAndTheBodyStaysUnsaved) {
     EXPECT_EQ(page->bodyFileName(), target);
 }
 
-TEST_F(BodyPageTest, CharactersWithoutCp932FormAreSavedWithoutLoss) {
-    type(QStringLiteral("よいお年を🎍"));
-    const QString target = path(QStringLiteral("emoji.txt"));
-    EXPECT_TRUE(page->SaveBody(target));
-    EXPECT_EQ(dialogs.calls.size(), 0);
-    EXPECT_EQ(message::readBodyFile(target).text, QStringLiteral("よいお年を🎍"));
-    EXPECT_FALSE(page->isModified());
-}
-
 TEST_F(BodyPageTest, ModifiedTextIsAskedAboutBeforeAnOpenReplacesIt) {
     ASSERT_TRUE(message::writeBodyFile(path(QStringLiteral("b.txt")), QStringLiteral("別")).ok);
     type(QStringLiteral("書きかけ"));

@@ -30,14 +30,6 @@ bool showsPicture(const platform::PagePicture& page) {
 
 }  // namespace
 
-TEST_F(BodyPageTest, OpensThePictureKindsItKnowsWhateverTheCase) {
-    for (const char* ext :
-         {".txt", ".jpg", ".JPG", ".jpeg", ".bmp", ".Bmp", ".wmf", ".emf", ".EMF"})
-        EXPECT_TRUE(message::BodyPage::opensExtension(QLatin1String(ext))) << ext;
-    for (const char* ext : {".gif", ".png", ".csv", "", ".jpgx"})
-        EXPECT_FALSE(message::BodyPage::opensExtension(QLatin1String(ext))) << ext;
-}
-
 TEST_F(BodyPageTest, APictureGoesUnderTheTextAndKeepsIt) {
     const QString file = path(QStringLiteral("PHOTO.JPG"));
     ASSERT_TRUE(platform::writeJpeg(file, photo()).isEmpty());
