@@ -52,8 +52,8 @@ void MainWindow::OpenAddressFile(const QString& path) {
                                  : path + QStringLiteral("\n") + read.error);
         return;
     }
-    keepingSelection(*StringGrid1, [&] { wholeBook_->load(read.rows); });
-    StringGrid1->setRow(1);
+    keepingSelection(*wholeGrid, [&] { wholeBook_->load(read.rows); });
+    wholeGrid->setRow(1);
 
     // A new book is shown whole: the relation filter goes back to "全部".
     ShowingAll = true;
@@ -62,8 +62,8 @@ void MainWindow::OpenAddressFile(const QString& path) {
         relationFilter->setCurrentIndex(0);
         relationFilter->setEditText(relationFilter->itemText(0));
     }
-    StringGrid2->hide();
-    StringGrid1->show();
+    relationGrid->hide();
+    wholeGrid->show();
     commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
 
     AddressModified = false;
@@ -111,7 +111,7 @@ bool MainWindow::SaveAddressFile(const QString& path) {
     }
 
     // The grid shows what was written: postal codes in their plain form.
-    keepingSelection(*StringGrid1, [&] {
+    keepingSelection(*wholeGrid, [&] {
         const platform::BulkUpdate once(*wholeBook_);
         wholeBook_->addHyphens();
         wholeBook_->removeHyphens();
@@ -160,7 +160,7 @@ void MainWindow::ActOpenExecute() {
 }
 
 void MainWindow::ActNewExecute() {
-    keepingSelection(*StringGrid1, [&] { wholeBook_->clear(); });
+    keepingSelection(*wholeGrid, [&] { wholeBook_->clear(); });
     setWindowTitle(QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
     CurrentRecord = 1;
     // Hidden and shown again, so that the page's show handling runs.
@@ -174,26 +174,26 @@ void MainWindow::ActNewExecute() {
 }
 
 void MainWindow::ActSortExecute() {
-    keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Forward); });
+    keepingSelection(*wholeGrid, [&] { wholeBook_->sort(book::SortOrder::Forward); });
     RefreshPreview();
 }
 
 void MainWindow::ActRSortExecute() {
-    keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Backward); });
+    keepingSelection(*wholeGrid, [&] { wholeBook_->sort(book::SortOrder::Backward); });
     RefreshPreview();
 }
 
-void MainWindow::ComboBox6Change() {
+void MainWindow::onRelationFilterChanged() {
     const QString relation = relationFilter->currentText();
     ShowingAll = relation == QString::fromUtf16(book::kFilterAll);
     if (!ShowingAll) {
         filteredBook_->selectRelation(*wholeBook_, relation);
-        StringGrid2->setRow(1);
-        StringGrid1->hide();
-        StringGrid2->show();
+        relationGrid->setRow(1);
+        wholeGrid->hide();
+        relationGrid->show();
     } else {
-        StringGrid2->hide();
-        StringGrid1->show();
+        relationGrid->hide();
+        wholeGrid->show();
     }
     commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"},
                          ShowingAll);

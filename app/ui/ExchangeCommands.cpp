@@ -87,8 +87,8 @@ void MainWindow::ImportRows(const book::AddressRows& rows, book::ImportMode mode
         relationFilter->setCurrentIndex(0);
         relationFilter->setEditText(relationFilter->itemText(0));
         ShowingAll = true;
-        StringGrid2->hide();
-        StringGrid1->show();
+        relationGrid->hide();
+        wholeGrid->show();
         commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"},
                              true);
     }
@@ -101,7 +101,7 @@ void MainWindow::ImportRows(const book::AddressRows& rows, book::ImportMode mode
     }
     AddressModified = true;
     commands->action("ActPrint")->setEnabled(true);
-    StringGrid1->setRow(first);
+    wholeGrid->setRow(first);
     CurrentRecord = first;
     pages->setCurrentWidget(previewPage);
     setBookCaption();

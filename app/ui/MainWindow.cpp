@@ -124,10 +124,10 @@ void MainWindow::buildWindow() {
 
     wholeBook_ = new book::BookModel(this);
     filteredBook_ = new book::BookModel(this);
-    StringGrid1 = new platform::StringGrid(*wholeBook_, previewPage);
-    StringGrid2 = new platform::StringGrid(*filteredBook_, previewPage);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    wholeGrid = new platform::StringGrid(*wholeBook_, previewPage);
+    relationGrid = new platform::StringGrid(*filteredBook_, previewPage);
+    wholeGrid->setObjectName(QStringLiteral("StringGrid1"));
+    relationGrid->setObjectName(QStringLiteral("StringGrid2"));
     GridMenu1 = commands->buildGrid1Menu(this);
     GridMenu2 = commands->buildGrid2Menu(this);
     relationFilter = new QComboBox(previewPage);
@@ -190,7 +190,8 @@ void MainWindow::connectCommands() {
     on("ActRSort", [this] { ActRSortExecute(); });
     on("ActHiphn", [this] { ActHiphnExecute(); });
     on("ActNonHiphn", [this] { ActNonHiphnExecute(); });
-    connect(relationFilter, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
+    connect(relationFilter, &QComboBox::currentTextChanged, this,
+            [this] { onRelationFilterChanged(); });
     // The body page switches the main window's commands and asks to be shown
     // through these two, so it needs nothing of the window itself.
     bodyPage->setCommandSwitch(
@@ -215,13 +216,12 @@ void MainWindow::connectCommands() {
     on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
     on("ActHelp", [this] { ActHelpExecute(); });
     connect(previewPage, &render::PreviewPage::choicesChanged, this, &MainWindow::RefreshPreview);
-    connect(StringGrid1, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
-    connect(StringGrid2, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
-    connect(pages, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
-    connect(StringGrid1, &platform::StringGrid::gridMouseDown, this,
-            &MainWindow::StringGrid1MouseDown);
-    connect(StringGrid2, &platform::StringGrid::gridMouseDown, this,
-            &MainWindow::StringGrid2MouseDown);
+    connect(wholeGrid, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
+    connect(relationGrid, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
+    connect(pages, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
+    connect(wholeGrid, &platform::StringGrid::gridMouseDown, this, &MainWindow::wholeGridMouseDown);
+    connect(relationGrid, &platform::StringGrid::gridMouseDown, this,
+            &MainWindow::relationGridMouseDown);
 }
 
 void MainWindow::FormCreate() {
@@ -236,19 +236,19 @@ void MainWindow::FormCreate() {
     previewPage->setChoiceIndexes({});
     entryPage->clearForStartup();
     // 8: both grids at one place; the filtered one hidden.
-    StringGrid1->setGeometry(render::PreviewPage::gridRect());
-    StringGrid2->setGeometry(render::PreviewPage::gridRect());
-    StringGrid2->hide();
+    wholeGrid->setGeometry(render::PreviewPage::gridRect());
+    relationGrid->setGeometry(render::PreviewPage::gridRect());
+    relationGrid->hide();
     // 9: the settings file; each key's default is its control's present value.
     readSettings(*this, platform::AppPaths::settingsFile());
     // 10-11: grid layout.
-    book::layoutAddressGrid(*StringGrid1, book::GridRole::All);
-    book::layoutAddressGrid(*StringGrid2, book::GridRole::Filtered);
+    book::layoutAddressGrid(*wholeGrid, book::GridRole::All);
+    book::layoutAddressGrid(*relationGrid, book::GridRole::Filtered);
     ShowingAll = true;
     // 12-14
     pages->setCurrentWidget(previewPage);
     shownPage_ = previewPage;
-    PreviewShow();  // the first preview is drawn here
+    enterPreview();  // the first preview is drawn here
     commands->action("ActPrint")->setEnabled(false);
     setWindowTitle(kMainCaption);
     // 15-16
@@ -393,17 +393,17 @@ void MainWindow::selectRelation(const QString& relation) {
 
 QString MainWindow::shownRelation() const { return relationFilter->currentText(); }
 
-void MainWindow::PageControl1Change(int) {
+void MainWindow::onPageChanged(int) {
     QWidget* page = pages->currentWidget();
-    if (shownPage_ == senderPage) senderPage->SasidasininnExit();
-    if (shownPage_ == previewPage) PreviewExit();
-    if (shownPage_ == entryPage) entryPage->MirelEditExit();
+    if (shownPage_ == senderPage) senderPage->leave();
+    if (shownPage_ == previewPage) leavePreview();
+    if (shownPage_ == entryPage) entryPage->leave();
     shownPage_ = page;
-    if (page == senderPage) SasidasininnShow();
-    if (page == previewPage) PreviewShow();
-    if (page == entryPage) entryPage->MirelEditShow();
-    if (page == bodyPage) bodyPage->HRimenShow();
-    if (page == listPage) listPage->IchiranShow();
+    if (page == senderPage) enterSenderPage();
+    if (page == previewPage) enterPreview();
+    if (page == entryPage) entryPage->enter();
+    if (page == bodyPage) bodyPage->enter();
+    if (page == listPage) listPage->enter();
 }
 
 void MainWindow::ActEditDataExecute() {
@@ -427,14 +427,14 @@ bool MainWindow::isCommandEnabled(const char* action) const {
     return commands->action(action)->isEnabled();
 }
 
-void MainWindow::PreviewShow() {
+void MainWindow::enterPreview() {
     // Postal codes reach the renderer without hyphens.
     ActNonHiphnExecute();
     if (ShowingAll) {
-        StringGrid1->setRow(CurrentRecord);
+        wholeGrid->setRow(CurrentRecord);
     } else {
         if (FilteredCurrentRow <= 0) ++FilteredCurrentRow;
-        StringGrid2->setRow(FilteredCurrentRow);
+        relationGrid->setRow(FilteredCurrentRow);
     }
     commands->setEnabled(
         {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
@@ -447,7 +447,7 @@ void MainWindow::PreviewShow() {
     RefreshPreview();
 }
 
-void MainWindow::PreviewExit() {
+void MainWindow::leavePreview() {
     postalCheck_->clear();
     overflowNote_->clear();
     barcodeRemark_->hide();
@@ -455,14 +455,14 @@ void MainWindow::PreviewExit() {
     FilteredCurrentRow = CurrentRecord;
 }
 
-void MainWindow::SasidasininnShow() {
+void MainWindow::enterSenderPage() {
     commands->setEnabled(
         {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
          "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
          "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
         false);
     commands->action("ActEditData")->setEnabled(true);
-    senderPage->SasidasininnShow();
+    senderPage->enter();
 }
 
 render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeRemark) const {
@@ -500,22 +500,22 @@ void MainWindow::RefreshPreview() {
 }
 
 platform::StringGrid* MainWindow::activeGrid() const {
-    return ShowingAll ? StringGrid1 : StringGrid2;
+    return ShowingAll ? wholeGrid : relationGrid;
 }
 
 void MainWindow::RenumberRows() { wholeBook_->renumber(); }
 
 void MainWindow::ActInsExecute() {
-    const platform::GridRect sel = StringGrid1->selection();
+    const platform::GridRect sel = wholeGrid->selection();
     CurrentRecord = wholeBook_->insertRows(sel);
-    StringGrid1->setGridSelection(sel);
+    wholeGrid->setGridSelection(sel);
     AddressModified = true;
 }
 
 void MainWindow::ActDelExecute() {
-    const platform::GridRect sel = StringGrid1->selection();
+    const platform::GridRect sel = wholeGrid->selection();
     wholeBook_->deleteRows(sel);
-    StringGrid1->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
+    wholeGrid->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
     AddressModified = true;
 }
 
@@ -547,11 +547,11 @@ void MainWindow::showGridMenu(QMenu* menu, const QPoint& pos) {
     menu->popup(QPoint(pos.x() + origin.x() + 190, pos.y() + origin.y() + 115));
 }
 
-void MainWindow::StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos) {
+void MainWindow::wholeGridMouseDown(Qt::MouseButton button, const QPoint& pos) {
     if (button == Qt::RightButton) showGridMenu(GridMenu1, pos);
 }
 
-void MainWindow::StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos) {
+void MainWindow::relationGridMouseDown(Qt::MouseButton button, const QPoint& pos) {
     if (button == Qt::RightButton) showGridMenu(GridMenu2, pos);
 }
 

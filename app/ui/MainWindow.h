@@ -89,7 +89,7 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     // Controls.
 
     // The address book, the rows of the chosen relation, and whichever of
-    // the two is shown. StringGrid1 and StringGrid2 are their views.
+    // the two is shown. wholeGrid and relationGrid are their views.
     book::BookModel& wholeBook() const { return *wholeBook_; }
     book::BookModel& filteredBook() const { return *filteredBook_; }
     book::BookModel& activeBook() const { return ShowingAll ? *wholeBook_ : *filteredBook_; }
@@ -111,10 +111,10 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     void WMDropFiles(const QStringList& paths);
     // Page changes: the left page's exit handler, then the new page's show
     // handler, which sets the commands that make sense there.
-    void PageControl1Change(int index);
-    void SasidasininnShow();
-    void PreviewShow();
-    void PreviewExit();
+    void onPageChanged(int index);
+    void enterSenderPage();
+    void enterPreview();
+    void leavePreview();
     void ActEditDataExecute();
 
     // What the entry page reads and changes.
@@ -169,7 +169,7 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     // Sorting, relation filter and postal-code hyphens.
     void ActSortExecute();
     void ActRSortExecute();
-    void ComboBox6Change();
+    void onRelationFilterChanged();
     void ActHiphnExecute();
     void ActNonHiphnExecute();
     void setBookCaption();
@@ -199,8 +199,8 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     HelpWindow* helpWindow() const { return help_; }
     PreviewPostalCheck* postalCheck() const { return postalCheck_; }
 
-    void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
-    void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void wholeGridMouseDown(Qt::MouseButton button, const QPoint& pos);
+    void relationGridMouseDown(Qt::MouseButton button, const QPoint& pos);
 
     // " 『 name 』 が保存されていません。..." for the close questions.
     static QString unsavedQuestion(const QString& name);
@@ -227,8 +227,8 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     void buildWindow();
     void connectCommands();
     void showGridMenu(QMenu* menu, const QPoint& pos);
-    // The grid every reader of the current record reads: StringGrid1 while all
-    // rows are shown, StringGrid2 while a relation is.
+    // The grid every reader of the current record reads: wholeGrid while all
+    // rows are shown, relationGrid while a relation is.
     platform::StringGrid* activeGrid() const;
 
     // State of the address book and the pages.
@@ -249,8 +249,8 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     print::ListPage* listPage;
     message::BodyPage* bodyPage;
     QComboBox* relationFilter;
-    platform::StringGrid* StringGrid1;
-    platform::StringGrid* StringGrid2;
+    platform::StringGrid* wholeGrid;
+    platform::StringGrid* relationGrid;
     CommandTable* commands;
     QTabWidget* pages;
     QStatusBar* StatusBar1;

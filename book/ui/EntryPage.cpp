@@ -210,12 +210,12 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     connect(Kana1, &QLineEdit::textChanged, this, &EntryPage::Kana1Change);
     connect(Ub1, &QLineEdit::textChanged, this, [this] { postalChange(Ub1, 3); });
     connect(Ub2, &QLineEdit::textChanged, this, [this] { postalChange(Ub2, 4); });
-    connect(EditOKButton, &QPushButton::clicked, this, &EntryPage::EditOKButtonClick);
-    connect(NewDataButton, &QPushButton::clicked, this, &EntryPage::NewDataButtonClick);
-    connect(ToStaButton, &QPushButton::clicked, this, &EntryPage::ToStaButtonClick);
-    connect(BeforButton, &QPushButton::clicked, this, &EntryPage::BeforButtonClick);
-    connect(NextButton, &QPushButton::clicked, this, &EntryPage::NextButtonClick);
-    connect(ToEndButton, &QPushButton::clicked, this, &EntryPage::ToEndButtonClick);
+    connect(EditOKButton, &QPushButton::clicked, this, &EntryPage::registerRecord);
+    connect(NewDataButton, &QPushButton::clicked, this, &EntryPage::addRecord);
+    connect(ToStaButton, &QPushButton::clicked, this, &EntryPage::goFirst);
+    connect(BeforButton, &QPushButton::clicked, this, &EntryPage::goPrevious);
+    connect(NextButton, &QPushButton::clicked, this, &EntryPage::goNext);
+    connect(ToEndButton, &QPushButton::clicked, this, &EntryPage::goLast);
     postalAssist = new PostalAssist(
         {Ub1, Ub2, Ju1, Ju2},
         [this](const QString& text, bool error) {
@@ -258,7 +258,7 @@ void EntryPage::setStatus(const QString& text, const QColor& colour) {
     EntryStatusLine->setCursorPosition(0);
 }
 
-void EntryPage::MirelEditShow() {
+void EntryPage::enter() {
     host_->removePostalHyphens();
     EntryPageActive = true;
     ClearEntryFields();
@@ -276,7 +276,7 @@ void EntryPage::MirelEditShow() {
     NewDataButton->setEnabled(host_->showingAll());
 }
 
-void EntryPage::MirelEditExit() { EntryPageActive = false; }
+void EntryPage::leave() { EntryPageActive = false; }
 
 void EntryPage::setFields(const QStringList& cells) {
     Num1->setText(cells.value(ColNumber));
@@ -355,7 +355,7 @@ QStringList EntryPage::fieldRecord() const {
     return r;
 }
 
-void EntryPage::EditOKButtonClick() {
+void EntryPage::registerRecord() {
     const QStringList record = fieldRecord();
     const bool all = host_->showingAll();
     platform::CellGrid& main = host_->allRecords();
@@ -387,7 +387,7 @@ void EntryPage::EditOKButtonClick() {
     host_->markAddressModified();
 }
 
-void EntryPage::NewDataButtonClick() {
+void EntryPage::addRecord() {
     host_->insertRowsAtSelection();
     ClearEntryFields();
     Label6->hide();
@@ -399,24 +399,24 @@ void EntryPage::navigate(int row) {
     Label6->hide();
 }
 
-void EntryPage::ToStaButtonClick() {
+void EntryPage::goFirst() {
     host_->setFilteredCurrentRow(1);
     navigate(1);
 }
 
-void EntryPage::BeforButtonClick() {
+void EntryPage::goPrevious() {
     const int row = host_->currentRecord() - 1;
     host_->setFilteredCurrentRow(row);
     navigate(row);
 }
 
-void EntryPage::NextButtonClick() {
+void EntryPage::goNext() {
     const int row = host_->currentRecord() + 1;
     host_->setFilteredCurrentRow(row);
     navigate(row);
 }
 
-void EntryPage::ToEndButtonClick() {
+void EntryPage::goLast() {
     const platform::CellGrid& g =
         host_->showingAll() ? host_->allRecords() : host_->filteredRecords();
     const int row = g.rowCount() - 1;

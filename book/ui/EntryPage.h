@@ -34,19 +34,19 @@ class EntryPage : public QWidget {
     // The list of towns the postal code offers now, if one is open.
     PostalChoiceList* postalChoices() const;
 
-    void MirelEditShow();
-    void MirelEditExit();
+    void enter();
+    void leave();
     void ShowCurrentRecord();
     void ClearEntryFields();
 
-    void EditOKButtonClick();
-    void NewDataButtonClick();
-    void ToStaButtonClick();
-    void BeforButtonClick();
-    void NextButtonClick();
-    void ToEndButtonClick();
+    void registerRecord();
+    void addRecord();
+    void goFirst();
+    void goPrevious();
+    void goNext();
+    void goLast();
 
-    // The StringGrid1 row a registration writes: the row the shown record
+    // The wholeGrid row a registration writes: the row the shown record
     // was loaded from (or added as), never another.
     int registrationRow() const { return registrationRow_; }
 

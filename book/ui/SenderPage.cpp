@@ -122,14 +122,14 @@ void SenderPage::setTexts(const render::SenderTexts& t) {
     SJuusho2->setText(t.SJuusho2);
 }
 
-void SenderPage::SasidasininnShow() {
+void SenderPage::enter() {
     SenderPageActive = true;
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
     SenderStatusLine->clear();
     SSimei->setFocus();
 }
 
-void SenderPage::SasidasininnExit() { SenderPageActive = false; }
+void SenderPage::leave() { SenderPageActive = false; }
 
 void SenderPage::SSimeiChange() { showHelp(SenderHelpPanel, kChangeHelp, QColor(0, 255, 0)); }
 

@@ -36,8 +36,8 @@ class SenderPage : public QWidget {
 
     // The page's own part of being shown and left; the main window sets the
     // commands.
-    void SasidasininnShow();
-    void SasidasininnExit();
+    void enter();
+    void leave();
 
     static const char16_t kShowHelp[];
     static const char16_t kChangeHelp[];

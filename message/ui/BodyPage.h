@@ -76,7 +76,7 @@ class BodyPage : public QWidget {
     void renderPreview();
 
     // Page shown, text and selection changes, presses and choices.
-    void HRimenShow();
+    void enter();
     void RichEdit2Change();
     void RichEdit2SelectionChange();
     void RichEdit2MouseDown();

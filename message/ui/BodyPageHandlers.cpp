@@ -92,7 +92,7 @@ void BodyPage::SPrintDefaultClick() {
     resetButton(PrintPage)->setEnabled(false);
 }
 
-void BodyPage::HRimenShow() {
+void BodyPage::enter() {
     setCommand("ActPaste", clipboardHoldsText());
     for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs"}) setCommand(on, true);
     for (const char* off :

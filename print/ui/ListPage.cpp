@@ -53,13 +53,13 @@ ListPage::ListPage(platform::Dialogs& dialogs, platform::PrintTarget& printer, Q
     layout->addWidget(ToolBar2);
     layout->addWidget(RichEdit1);
 
-    connect(JAddres, &QRadioButton::clicked, this, &ListPage::BuildList);
-    connect(Phone, &QRadioButton::clicked, this, &ListPage::BuildList);
+    connect(JAddres, &QRadioButton::clicked, this, &ListPage::buildList);
+    connect(Phone, &QRadioButton::clicked, this, &ListPage::buildList);
 }
 
 ListKind ListPage::kind() const { return Phone->isChecked() ? ListKind::Phone : ListKind::Address; }
 
-void ListPage::BuildList() {
+void ListPage::buildList() {
     if (!host_) return;
     host_->setCommandEnabled("ActOpen2", false);
     // Hyphenated codes are 8 bytes long and so get no extra tab.

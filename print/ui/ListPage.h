@@ -28,8 +28,8 @@ class ListPage : public QWidget {
 
     // The page's show handler and both radio buttons' click handler: the
     // list is built anew from the active grid, whatever was typed into it.
-    void IchiranShow() { BuildList(); }
-    void BuildList();
+    void enter() { buildList(); }
+    void buildList();
     // Prints the text box's content, then redraws the address preview.
     void ActPrintIchiranExecute();
 

@@ -84,7 +84,7 @@ TEST(ListPage, ControlsAreSetUpAsTheListNeedsThem) {
 TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
     PageRig rig;
     rig.host.enabled[QStringLiteral("ActPrintIchiran")] = false;
-    rig.page.IchiranShow();
+    rig.page.enter();
     ASSERT_GE(rig.host.events.size(), 2);
     EXPECT_EQ(rig.host.events.first(), QStringLiteral("hyphens"));
     EXPECT_EQ(rig.host.grid.cell(book::ColPostal, 1), QStringLiteral("123-4567"));
@@ -106,7 +106,7 @@ TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
 
 TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
     PageRig rig;
-    rig.page.IchiranShow();
+    rig.page.enter();
     rig.host.events.clear();
 
     rig.printer.acceptDialog = false;
@@ -139,7 +139,7 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
 TEST(ListPage, APrinterThatCannotStartIsReportedAndThePreviewStillRedrawn) {
     PageRig rig;
     rig.dialogs.expect("error");
-    rig.page.IchiranShow();
+    rig.page.enter();
     rig.host.events.clear();
     rig.printer.failBegin = true;
     rig.page.ActPrintIchiranExecute();
