@@ -7,13 +7,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -28,7 +26,6 @@
 #include "app/ui/Settings.h"
 #include "book/AddressRecord.h"
 #include "book/BarcodeAddress.h"
-#include "book/BookModel.h"
 #include "book/RowOperations.h"
 #include "book/exchange/ImportSource.h"
 #include "book/ui/AddressGrids.h"
@@ -46,14 +43,11 @@
 #include "render/AddressSideInput.h"
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
-#include "render/ui/LayoutPanel.h"
-#include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"
 
 namespace app {
 
 namespace {
-const QString kMainCaption = QStringLiteral("　Pelcor　　　");
 const QString kNotOpenable = QStringLiteral("このファイル形式は開けません");
 }  // namespace
 
@@ -109,8 +103,6 @@ void MainWindow::buildWindow() {
     entryPage = new book::EntryPage(pages);
     listPage = new print::ListPage(dialogs_, printer_, pages);
     bodyPage = new message::BodyPage(dialogs_, pages);
-    entryPage->setHost(this);
-    listPage->setHost(this);
     pages->addTab(previewPage, QStringLiteral("印刷プレビュー"));
     pages->addTab(senderPage, QStringLiteral("差出人の編集"));
     pages->addTab(entryPage, QStringLiteral("宛名の編集"));
@@ -122,10 +114,11 @@ void MainWindow::buildWindow() {
         page->setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(pages);
 
-    wholeBook_ = new book::BookModel(this);
-    filteredBook_ = new book::BookModel(this);
-    wholeGrid = new platform::StringGrid(*wholeBook_, previewPage);
-    relationGrid = new platform::StringGrid(*filteredBook_, previewPage);
+    book_ = new book::AddressBookDocument(this);
+    entryPage->setBook(book_);
+    listPage->setBook(book_);
+    wholeGrid = new platform::StringGrid(book_->wholeBook(), previewPage);
+    relationGrid = new platform::StringGrid(book_->filteredBook(), previewPage);
     wholeGrid->setObjectName(QStringLiteral("StringGrid1"));
     relationGrid->setObjectName(QStringLiteral("StringGrid2"));
     GridMenu1 = commands->buildGrid1Menu(this);
@@ -188,15 +181,25 @@ void MainWindow::connectCommands() {
     on("ActNew", [this] { ActNewExecute(); });
     on("ActSort", [this] { ActSortExecute(); });
     on("ActRSort", [this] { ActRSortExecute(); });
-    on("ActHiphn", [this] { ActHiphnExecute(); });
-    on("ActNonHiphn", [this] { ActNonHiphnExecute(); });
+    on("ActHiphn", [this] { addPostalHyphens(); });
+    on("ActNonHiphn", [this] { removePostalHyphens(); });
     connect(relationFilter, &QComboBox::currentTextChanged, this,
             [this] { onRelationFilterChanged(); });
-    // The body page switches the main window's commands and asks to be shown
-    // through these two, so it needs nothing of the window itself.
-    bodyPage->setCommandSwitch(
-        [this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
-    bodyPage->setPageActivator([this] { pages->setCurrentWidget(bodyPage); });
+    // Every page switches the window's commands through the same table and
+    // asks the window for anything else by a signal.
+    entryPage->setCommands(commands);
+    listPage->setCommands(commands);
+    bodyPage->setCommands(commands);
+    connect(entryPage, &book::EntryPage::newRowsWanted, this, &MainWindow::ActInsExecute);
+    connect(entryPage, &book::EntryPage::plainPostalCodesWanted, this,
+            &MainWindow::removePostalHyphens);
+    connect(listPage, &print::ListPage::hyphenatedPostalCodesWanted, this,
+            &MainWindow::addPostalHyphens);
+    connect(listPage, &print::ListPage::printed, this, &MainWindow::RefreshPreview);
+    connect(bodyPage, &message::BodyPage::showWanted, this,
+            [this] { pages->setCurrentWidget(bodyPage); });
+    connect(book_, &book::AddressBookDocument::captionChanged, this, &QWidget::setWindowTitle);
+    connect(book_, &book::AddressBookDocument::filterChanged, this, &MainWindow::showFilter);
     on("ActHNew", [this] { bodyPage->ActHNewExecute(); });
     on("ActOpen2", [this] { bodyPage->ActOpen2Execute(); });
     on("ActHSave", [this] { bodyPage->ActHSaveExecute(); });
@@ -227,7 +230,6 @@ void MainWindow::connectCommands() {
 void MainWindow::FormCreate() {
     // 1-3: the body document starts empty, with no names.
     bodyPage->clearBackPicture();
-    AddressFileName.clear();
     bodyPage->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
     senderPage->clearFields();
@@ -244,17 +246,15 @@ void MainWindow::FormCreate() {
     // 10-11: grid layout.
     book::layoutAddressGrid(*wholeGrid, book::GridRole::All);
     book::layoutAddressGrid(*relationGrid, book::GridRole::Filtered);
-    ShowingAll = true;
     // 12-14
     pages->setCurrentWidget(previewPage);
     shownPage_ = previewPage;
     enterPreview();  // the first preview is drawn here
     commands->action("ActPrint")->setEnabled(false);
-    setWindowTitle(kMainCaption);
+    setWindowTitle(book_->caption());
     // 15-16
-    SaveAsFileName.clear();
     RenumberRows();
-    CurrentRecord = 1;
+    book_->setCurrentRecord(1);
     entryPage->showRecordNumber(1);
     // 17 is setAcceptDrops in buildWindow. 18: the user's folders.
     const QDir userFolders(platform::AppPaths::dataFolder());
@@ -288,9 +288,9 @@ QString MainWindow::unsavedQuestion(const QString& name) {
 
 void MainWindow::FormCloseQuery(bool& canClose) {
     canClose = true;
-    if (AddressModified) {
+    if (book_->isModified()) {
         const auto answer = dialogs_.question(
-            this, unsavedQuestion(shownName(AddressFileName, QStringLiteral("新規データ"))));
+            this, unsavedQuestion(shownName(book_->fileName(), QStringLiteral("新規データ"))));
         if (answer == platform::Answer::Cancel) {
             canClose = false;
             return;
@@ -411,34 +411,50 @@ void MainWindow::ActEditDataExecute() {
     entryPage->focusFirstField();
 }
 
-const platform::CellGrid& MainWindow::activeRecords() { return activeBook(); }
-
-int MainWindow::sourceRowOfFiltered(int filteredRow) const {
-    return filteredBook_->sourceRow(filteredRow);
-}
-
-void MainWindow::setCommandEnabled(const char* action, bool on) {
-    if (QAction* a = commands->action(action)) a->setEnabled(on);
-}
-
 void MainWindow::runCommand(const char* action) { commands->action(action)->trigger(); }
 
 bool MainWindow::isCommandEnabled(const char* action) const {
     return commands->action(action)->isEnabled();
 }
 
+void MainWindow::enterSenderPage() {
+    commands->setEnabled(
+        {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
+         "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
+         "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+        false);
+    commands->setEnabled({"ActEditData"}, true);
+    senderPage->enter();
+}
+
+void MainWindow::ActExitExecute() { close(); }
+
+void MainWindow::ActAboutExecute() {
+    if (!about_) return;
+    about_->show();
+    about_->raise();
+}
+
+void MainWindow::ActPictanExecute() {
+    if (!pictan_) return;
+    pictan_->show();
+    pictan_->raise();
+    pictan_->activateWindow();
+}
+
 void MainWindow::enterPreview() {
     // Postal codes reach the renderer without hyphens.
-    ActNonHiphnExecute();
-    if (ShowingAll) {
-        wholeGrid->setRow(CurrentRecord);
+    removePostalHyphens();
+    if (book_->showingAll()) {
+        wholeGrid->setRow(book_->currentRecord());
     } else {
-        if (FilteredCurrentRow <= 0) ++FilteredCurrentRow;
-        relationGrid->setRow(FilteredCurrentRow);
+        if (book_->filteredCurrentRow() <= 0)
+            book_->setFilteredCurrentRow(book_->filteredCurrentRow() + 1);
+        relationGrid->setRow(book_->filteredCurrentRow());
     }
     commands->setEnabled(
         {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
-        ShowingAll);
+        book_->showingAll());
     commands->setEnabled(
         {"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
         true);
@@ -451,18 +467,8 @@ void MainWindow::leavePreview() {
     postalCheck_->clear();
     overflowNote_->clear();
     barcodeRemark_->hide();
-    CurrentRecord = activeGrid()->row();
-    FilteredCurrentRow = CurrentRecord;
-}
-
-void MainWindow::enterSenderPage() {
-    commands->setEnabled(
-        {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
-         "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
-         "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
-        false);
-    commands->action("ActEditData")->setEnabled(true);
-    senderPage->enter();
+    book_->setCurrentRecord(activeGrid()->row());
+    book_->setFilteredCurrentRow(book_->currentRecord());
 }
 
 render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeRemark) const {
@@ -471,7 +477,7 @@ render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeR
     in.envelopeBack = previewPage->envelopeBack();
     in.faceIndex = previewPage->faceIndex();
     in.honorific = previewPage->honorific();
-    const book::BookModel& records = activeBook();
+    const book::BookModel& records = book_->activeBook();
     for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
     in.sender = senderPage->texts();
     in.layout = previewPage->layoutSettings();
@@ -500,44 +506,7 @@ void MainWindow::RefreshPreview() {
 }
 
 platform::StringGrid* MainWindow::activeGrid() const {
-    return ShowingAll ? wholeGrid : relationGrid;
-}
-
-void MainWindow::RenumberRows() { wholeBook_->renumber(); }
-
-void MainWindow::ActInsExecute() {
-    const platform::GridRect sel = wholeGrid->selection();
-    CurrentRecord = wholeBook_->insertRows(sel);
-    wholeGrid->setGridSelection(sel);
-    AddressModified = true;
-}
-
-void MainWindow::ActDelExecute() {
-    const platform::GridRect sel = wholeGrid->selection();
-    wholeBook_->deleteRows(sel);
-    wholeGrid->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
-    AddressModified = true;
-}
-
-void MainWindow::ActReNumExecute() { RenumberRows(); }
-
-void MainWindow::ActSelectAllDataExecute() {
-    activeGrid()->setGridSelection(book::allRecords(activeBook()));
-}
-
-void MainWindow::ActExitExecute() { close(); }
-
-void MainWindow::ActAboutExecute() {
-    if (!about_) return;
-    about_->show();
-    about_->raise();
-}
-
-void MainWindow::ActPictanExecute() {
-    if (!pictan_) return;
-    pictan_->show();
-    pictan_->raise();
-    pictan_->activateWindow();
+    return book_->showingAll() ? wholeGrid : relationGrid;
 }
 
 void MainWindow::showGridMenu(QMenu* menu, const QPoint& pos) {
@@ -553,6 +522,26 @@ void MainWindow::wholeGridMouseDown(Qt::MouseButton button, const QPoint& pos) {
 
 void MainWindow::relationGridMouseDown(Qt::MouseButton button, const QPoint& pos) {
     if (button == Qt::RightButton) showGridMenu(GridMenu2, pos);
+}
+
+void MainWindow::RenumberRows() { book_->wholeBook().renumber(); }
+
+void MainWindow::ActInsExecute() {
+    const platform::GridRect sel = wholeGrid->selection();
+    book_->setCurrentRecord(book_->insertRows(sel));
+    wholeGrid->setGridSelection(sel);
+}
+
+void MainWindow::ActDelExecute() {
+    const platform::GridRect sel = wholeGrid->selection();
+    book_->deleteRows(sel);
+    wholeGrid->setRow(std::min(sel.top, book_->wholeBook().rowCount() - 1));
+}
+
+void MainWindow::ActReNumExecute() { RenumberRows(); }
+
+void MainWindow::ActSelectAllDataExecute() {
+    activeGrid()->setGridSelection(book::allRecords(book_->activeBook()));
 }
 
 }  // namespace app

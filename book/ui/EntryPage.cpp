@@ -9,10 +9,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "book/AddressBookDocument.h"
 #include "book/AddressRecord.h"
 #include "book/PostalCode.h"
-#include "book/ui/EntryHost.h"
 #include "book/ui/FieldStyle.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Hint.h"
 #include "postal/ui/OfficeNameOffer.h"
 #include "postal/ui/PostalAssist.h"
@@ -259,21 +260,21 @@ void EntryPage::setStatus(const QString& text, const QColor& colour) {
 }
 
 void EntryPage::enter() {
-    host_->removePostalHyphens();
+    emit plainPostalCodesWanted();
     EntryPageActive = true;
     ClearEntryFields();
     ShowCurrentRecord();
     Label6->hide();
     Label11->hide();
     Kana1->setFocus();
-    for (const char* a : {"ActPrintIchiran", "ActOpen2", "ActRSort", "ActSort", "ActEditData",
-                          "ActIns", "ActDel", "ActSelectAllData", "ActCopy", "ActCut", "ActPaste",
-                          "ActSelectAll", "ActReNum", "ActPrint", "ActPrinter"})
-        host_->setCommandEnabled(a, false);
-    host_->setCommandEnabled("ActSave", true);
+    commands_->setEnabled({"ActPrintIchiran", "ActOpen2", "ActRSort", "ActSort", "ActEditData",
+                           "ActIns", "ActDel", "ActSelectAllData", "ActCopy", "ActCut", "ActPaste",
+                           "ActSelectAll", "ActReNum", "ActPrint", "ActPrinter"},
+                          false);
+    commands_->setEnabled({"ActSave"}, true);
     EditOKButton->setEnabled(false);
     setStatus(QString(), Qt::white);
-    NewDataButton->setEnabled(host_->showingAll());
+    NewDataButton->setEnabled(book_->showingAll());
 }
 
 void EntryPage::leave() { EntryPageActive = false; }
@@ -294,12 +295,12 @@ void EntryPage::setFields(const QStringList& cells) {
 }
 
 void EntryPage::ShowCurrentRecord() {
-    platform::CellGrid& g = host_->showingAll() ? host_->allRecords() : host_->filteredRecords();
+    platform::CellGrid& g = book_->showingAll() ? book_->wholeBook() : book_->filteredBook();
     loading_ = true;
     Ub1->clear();
     Ub2->clear();
-    const int row = std::clamp(host_->currentRecord(), 1, g.rowCount() - 1);
-    host_->setCurrentRecord(row);
+    const int row = std::clamp(book_->currentRecord(), 1, g.rowCount() - 1);
+    book_->setCurrentRecord(row);
     setFields(g.rowCells(row));
     // A code that is not 3 + 4 characters stays in the cell as it is and
     // shows whole in the first field, which is widened for it.
@@ -308,8 +309,8 @@ void EntryPage::ShowCurrentRecord() {
     Ub1->setText(postal.first);
     Ub2->setText(postal.second);
     loading_ = false;
-    registrationRow_ = host_->showingAll() ? row : host_->sourceRowOfFiltered(row);
-    NewDataButton->setEnabled(host_->showingAll());
+    registrationRow_ = book_->showingAll() ? row : book_->filteredBook().sourceRow(row);
+    NewDataButton->setEnabled(book_->showingAll());
     EditOKButton->setEnabled(false);
     setStatus(QString(), Qt::white);
     showHelp(EntryHelpPanel, kShowHelp, Qt::white);
@@ -318,7 +319,7 @@ void EntryPage::ShowCurrentRecord() {
 
 void EntryPage::ClearEntryFields() {
     loading_ = true;
-    Num1->setText(QString::number(host_->currentRecord()));
+    Num1->setText(QString::number(book_->currentRecord()));
     for (QLineEdit* e :
          {Kana1, Nam1, Nam2, Shamei, Yakushoku, Ub1, Ub2, Ju1, Ju2, Phone1, Keitai1, Fax1})
         e->clear();
@@ -326,13 +327,14 @@ void EntryPage::ClearEntryFields() {
     relationChoice->setCurrentIndex(0);
     relationChoice->setEditText(relationChoice->itemText(0));
     loading_ = false;
-    registrationRow_ = host_->showingAll() ? host_->currentRecord()
-                                           : host_->sourceRowOfFiltered(host_->currentRecord());
+    registrationRow_ = book_->showingAll()
+                           ? book_->currentRecord()
+                           : book_->filteredBook().sourceRow(book_->currentRecord());
     EditOKButton->setEnabled(false);
     setStatus(QStringLiteral("　　データ を入力 して下さい。"), kYellow);
     Kana1->setFocus();
     NewDataButton->setEnabled(false);
-    host_->setCommandEnabled("ActSort", false);
+    commands_->setEnabled({"ActSort"}, false);
     EntryPageActive = true;
 }
 
@@ -357,8 +359,8 @@ QStringList EntryPage::fieldRecord() const {
 
 void EntryPage::registerRecord() {
     const QStringList record = fieldRecord();
-    const bool all = host_->showingAll();
-    platform::CellGrid& main = host_->allRecords();
+    const bool all = book_->showingAll();
+    platform::CellGrid& main = book_->wholeBook();
     if (registrationRow_ < 1 || registrationRow_ >= main.rowCount()) {
         // The relation filter shows no record to write to: adding is done
         // with the whole book shown.
@@ -366,16 +368,16 @@ void EntryPage::registerRecord() {
         return;
     }
     if (!all) {
-        platform::CellGrid& filtered = host_->filteredRecords();
-        const int row = host_->currentRecord();
+        platform::CellGrid& filtered = book_->filteredBook();
+        const int row = book_->currentRecord();
         if (row >= 1 && row < filtered.rowCount()) filtered.setRowCells(row, record);
-        host_->setFilteredCurrentRow(row);
+        book_->setFilteredCurrentRow(row);
     }
     // The record goes back to the row it was loaded from, whatever number
     // that row shows: rows dragged out of numbering never receive another
     // record's text.
     main.setRowCells(registrationRow_, record);
-    if (all) host_->setCurrentRecord(registrationRow_);
+    if (all) book_->setCurrentRecord(registrationRow_);
     setStatus(QStringLiteral("　　このデータを登録しました。"), kCyan);
     if (all) {
         NewDataButton->setEnabled(true);
@@ -384,43 +386,42 @@ void EntryPage::registerRecord() {
         NewDataButton->setEnabled(false);
         Kana1->setFocus();
     }
-    host_->markAddressModified();
+    book_->setModified(true);
 }
 
 void EntryPage::addRecord() {
-    host_->insertRowsAtSelection();
+    emit newRowsWanted();
     ClearEntryFields();
     Label6->hide();
 }
 
 void EntryPage::navigate(int row) {
-    host_->setCurrentRecord(row);
+    book_->setCurrentRecord(row);
     ShowCurrentRecord();
     Label6->hide();
 }
 
 void EntryPage::goFirst() {
-    host_->setFilteredCurrentRow(1);
+    book_->setFilteredCurrentRow(1);
     navigate(1);
 }
 
 void EntryPage::goPrevious() {
-    const int row = host_->currentRecord() - 1;
-    host_->setFilteredCurrentRow(row);
+    const int row = book_->currentRecord() - 1;
+    book_->setFilteredCurrentRow(row);
     navigate(row);
 }
 
 void EntryPage::goNext() {
-    const int row = host_->currentRecord() + 1;
-    host_->setFilteredCurrentRow(row);
+    const int row = book_->currentRecord() + 1;
+    book_->setFilteredCurrentRow(row);
     navigate(row);
 }
 
 void EntryPage::goLast() {
-    const platform::CellGrid& g =
-        host_->showingAll() ? host_->allRecords() : host_->filteredRecords();
+    const platform::CellGrid& g = book_->showingAll() ? book_->wholeBook() : book_->filteredBook();
     const int row = g.rowCount() - 1;
-    host_->setFilteredCurrentRow(row);
+    book_->setFilteredCurrentRow(row);
     navigate(row);
 }
 

@@ -26,14 +26,14 @@ void BodyPage::NewBody() {
 }
 
 void BodyPage::ActHNewExecute() {
-    if (activate_) activate_();
+    emit showWanted();
     PictureFileName.clear();
     NewBody();
     focusEditor();
 }
 
 void BodyPage::ActOpen2Execute() {
-    if (activate_) activate_();
+    emit showWanted();
     platform::FileDialogRequest req;
     req.title = QStringLiteral("画像を開く");
     req.filters = {QStringLiteral("画像ファイル (*.jpg *.jpeg *.bmp *.wmf *.emf)"),
@@ -70,7 +70,7 @@ bool BodyPage::SaveBody(const QString& path) {
         dialogs_.error(this, path + QStringLiteral("\n") + written.error);
         return false;
     }
-    if (activate_) activate_();
+    emit showWanted();
     reRender();
     RichEdit2->document()->setModified(false);
     BodyFileName = path;

@@ -40,6 +40,8 @@ void BodyPage::reRenderForField() {
 
 void BodyPage::RichEdit2Change() { reRender(); }
 
+void BodyPage::redraw() { reRender(); }
+
 void BodyPage::RichEdit2SelectionChange() {
     setCommand("ActPaste", clipboardHoldsText());
     setCommand("ActSelectAll", !RichEdit2->document()->isEmpty());

@@ -5,15 +5,16 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "book/AddressBookDocument.h"
 #include "platform/files/AppPaths.h"
 #include "platform/page/WindowFonts.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/seams/PrintTarget.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Hint.h"
 #include "print/CardPaper.h"
 #include "print/PrinterMemory.h"
 #include "print/TextPrinting.h"
-#include "print/ui/ListHost.h"
 
 namespace print {
 
@@ -60,18 +61,17 @@ ListPage::ListPage(platform::Dialogs& dialogs, platform::PrintTarget& printer, Q
 ListKind ListPage::kind() const { return Phone->isChecked() ? ListKind::Phone : ListKind::Address; }
 
 void ListPage::buildList() {
-    if (!host_) return;
-    host_->setCommandEnabled("ActOpen2", false);
+    if (!book_) return;
+    commands_->setEnabled({"ActOpen2"}, false);
     // Hyphenated codes are 8 bytes long and so get no extra tab.
-    host_->addPostalHyphens();
-    for (const char* name : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
-                             "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns",
-                             "ActDel", "ActSave", "ActSaveAs", "ActReNum"})
-        host_->setCommandEnabled(name, false);
-    for (const char* name : {"ActPrintIchiran", "ActPrinter", "ActEditData"})
-        host_->setCommandEnabled(name, true);
+    emit hyphenatedPostalCodesWanted();
+    commands_->setEnabled({"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
+                           "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns",
+                           "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+                          false);
+    commands_->setEnabled({"ActPrintIchiran", "ActPrinter", "ActEditData"}, true);
 
-    QString text = buildListText(host_->activeRecords(), kind());
+    QString text = buildListText(book_->activeBook(), kind());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     RichEdit1->setPlainText(text);
 }
@@ -91,7 +91,7 @@ void ListPage::ActPrintIchiranExecute() {
         const QString failure = printText(printer_, QStringLiteral("住所録"), content);
         if (!failure.isEmpty()) dialogs_.error(this, failure);
     }
-    if (host_) host_->refreshAddressPreview();
+    emit printed();
 }
 
 }  // namespace print

@@ -43,7 +43,7 @@ struct NewRecord {
     app::MainWindow& f;
     EntryControls p;
     explicit NewRecord(app::MainWindow& form) : f(form), p(form) {
-        f.wholeBook().setRowCount(2);
+        f.addressBook().wholeBook().setRowCount(2);
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
@@ -136,12 +136,12 @@ TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
 // A user selects the first box of a stored code and types a new one over it.
 TEST_F(MainWindowTest, RetypingACodeLooksUpOnlyOnceAllSevenDigitsAreNew) {
     app::MainWindow& f = make();
-    f.wholeBook().setRowCount(2);
-    f.wholeBook().setCell(book::ColPostal, 1, QStringLiteral("0600001"));
+    f.addressBook().wholeBook().setRowCount(2);
+    f.addressBook().wholeBook().setCell(book::ColPostal, 1, QStringLiteral("0600001"));
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.setCurrentRecord(1);
+    f.addressBook().setCurrentRecord(1);
     f.showPage(app::Page::Entry);
     EntryControls p(f);
     ASSERT_EQ(p.Ub2->text(), QStringLiteral("0001"));
