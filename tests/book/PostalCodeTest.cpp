@@ -32,3 +32,18 @@ TEST(PostalCode, CellsOutsideTheRuleStayExactlyAsTheyAre) {
     // Half-width kana are single bytes: such a cell is inside the rule.
     EXPECT_EQ(withHyphen(QStringLiteral("ｱｲｳｴｵｶｷ")), QStringLiteral("ｱｲｳ-ｴｵｶｷ"));
 }
+
+// Each dash an input method may give for "-" and full-width digits split a
+// code into its 3 + 4 entry fields like the ASCII forms.
+TEST(PostalCode, TheEntryFieldsReadEveryDashFormAndFullWidthDigits) {
+    for (const QString& dash : {QStringLiteral("ー"), QStringLiteral("－"), QStringLiteral("−"),
+                                QStringLiteral("‐"), QStringLiteral("―"), QStringLiteral("-")}) {
+        const book::PostalFields fields =
+            book::postalFieldsOf(QStringLiteral("１２３") + dash + QStringLiteral("４５６７"));
+        EXPECT_EQ(fields.first, QStringLiteral("123")) << dash.toStdString();
+        EXPECT_EQ(fields.second, QStringLiteral("4567")) << dash.toStdString();
+    }
+    const book::PostalFields plain = book::postalFieldsOf(QStringLiteral("１２３４５６７"));
+    EXPECT_EQ(plain.first, QStringLiteral("123"));
+    EXPECT_EQ(plain.second, QStringLiteral("4567"));
+}
