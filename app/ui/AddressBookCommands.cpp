@@ -1,5 +1,5 @@
-// The main window's address book commands: files, sorting, the relation
-// filter and the postal-code passes. The document does the work; these ask
+// The main window's address book commands: files, rows, sorting, the
+// relation filter and the postal-code passes. The document does the work; these ask
 // the questions and keep the grids and pages in step.
 
 #include <QAction>
@@ -12,6 +12,7 @@
 #include "app/ui/MainWindow.h"
 #include "book/AddressBookDocument.h"
 #include "book/RelationFilter.h"
+#include "book/RowOperations.h"
 #include "book/ui/EntryPage.h"
 #include "book/ui/SenderPage.h"
 #include "platform/seams/Dialogs.h"
@@ -145,6 +146,26 @@ void MainWindow::addPostalHyphens() {
 void MainWindow::removePostalHyphens() {
     keepingSelection(*activeGrid(), [&] { book_->activeBook().removeHyphens(); });
     RefreshPreview();
+}
+
+void MainWindow::RenumberRows() { book_->wholeBook().renumber(); }
+
+void MainWindow::ActInsExecute() {
+    const platform::GridRect sel = wholeGrid->selection();
+    book_->setCurrentRecord(book_->insertRows(sel));
+    wholeGrid->setGridSelection(sel);
+}
+
+void MainWindow::ActDelExecute() {
+    const platform::GridRect sel = wholeGrid->selection();
+    book_->deleteRows(sel);
+    wholeGrid->setRow(std::min(sel.top, book_->wholeBook().rowCount() - 1));
+}
+
+void MainWindow::ActReNumExecute() { RenumberRows(); }
+
+void MainWindow::ActSelectAllDataExecute() {
+    activeGrid()->setGridSelection(book::allRecords(book_->activeBook()));
 }
 
 }  // namespace app

@@ -24,9 +24,6 @@
 #include "app/ui/PreviewOverflowNote.h"
 #include "app/ui/PreviewPostalCheck.h"
 #include "app/ui/Settings.h"
-#include "book/AddressRecord.h"
-#include "book/BarcodeAddress.h"
-#include "book/RowOperations.h"
 #include "book/exchange/ImportSource.h"
 #include "book/ui/AddressGrids.h"
 #include "book/ui/EntryPage.h"
@@ -40,9 +37,6 @@
 #include "platform/ui/StringGrid.h"
 #include "postal/PostalDictionaryFile.h"
 #include "print/ui/ListPage.h"
-#include "render/AddressSideInput.h"
-#include "render/DrawAddressSide.h"
-#include "render/MediaKind.h"
 #include "render/ui/PreviewPage.h"
 
 namespace app {
@@ -440,108 +434,6 @@ void MainWindow::ActPictanExecute() {
     pictan_->show();
     pictan_->raise();
     pictan_->activateWindow();
-}
-
-void MainWindow::enterPreview() {
-    // Postal codes reach the renderer without hyphens.
-    removePostalHyphens();
-    if (book_->showingAll()) {
-        wholeGrid->setRow(book_->currentRecord());
-    } else {
-        if (book_->filteredCurrentRow() <= 0)
-            book_->setFilteredCurrentRow(book_->filteredCurrentRow() + 1);
-        relationGrid->setRow(book_->filteredCurrentRow());
-    }
-    commands->setEnabled(
-        {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
-        book_->showingAll());
-    commands->setEnabled(
-        {"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
-        true);
-    commands->setEnabled(
-        {"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"}, false);
-    RefreshPreview();
-}
-
-void MainWindow::leavePreview() {
-    postalCheck_->clear();
-    overflowNote_->clear();
-    barcodeRemark_->hide();
-    book_->setCurrentRecord(activeGrid()->row());
-    book_->setFilteredCurrentRow(book_->currentRecord());
-}
-
-render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeRemark) const {
-    render::AddressSideInput in;
-    in.mediaKind = previewPage->mediaKind();
-    in.envelopeBack = previewPage->envelopeBack();
-    in.faceIndex = previewPage->faceIndex();
-    in.honorific = previewPage->honorific();
-    const book::BookModel& records = book_->activeBook();
-    for (int c = 0; c < book::kColumnCount; ++c) in.record[size_t(c)] = records.cell(c, row);
-    in.sender = senderPage->texts();
-    in.layout = previewPage->layoutSettings();
-    in.typeset = previewPage->typesetChoices();
-    in.barcode = previewPage->barcodeInput();
-    const QString remark = book::attachRecordBarcode(in, *postalDictionary_);
-    if (barcodeRemark) *barcodeRemark = remark;
-    return in;
-}
-
-void MainWindow::RefreshPreview() {
-    QString barcodeRemark;
-    const render::AddressSideInput in = addressSideInput(activeGrid()->row(), &barcodeRemark);
-    previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
-    barcodeRemark_->setText(barcodeRemark);
-    barcodeRemark_->setVisible(shownPage_ == previewPage && !barcodeRemark.isEmpty());
-    if (shownPage_ == previewPage) {
-        postalCheck_->check(in.record[book::ColPostal],
-                            in.record[book::ColAddress1] + in.record[book::ColAddress2]);
-        overflowNote_->check(in);
-    }
-    // The side buttons only mean something for envelopes.
-    const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) &&
-                          in.mediaKind < render::kMediaKindCount;
-    previewPage->setEnvelopeSidesEnabled(envelope);
-}
-
-platform::StringGrid* MainWindow::activeGrid() const {
-    return book_->showingAll() ? wholeGrid : relationGrid;
-}
-
-void MainWindow::showGridMenu(QMenu* menu, const QPoint& pos) {
-    // The menu opens at a fixed offset from the press, measured from the
-    // window's top-left corner.
-    const QPoint origin = frameGeometry().topLeft();
-    menu->popup(QPoint(pos.x() + origin.x() + 190, pos.y() + origin.y() + 115));
-}
-
-void MainWindow::wholeGridMouseDown(Qt::MouseButton button, const QPoint& pos) {
-    if (button == Qt::RightButton) showGridMenu(GridMenu1, pos);
-}
-
-void MainWindow::relationGridMouseDown(Qt::MouseButton button, const QPoint& pos) {
-    if (button == Qt::RightButton) showGridMenu(GridMenu2, pos);
-}
-
-void MainWindow::RenumberRows() { book_->wholeBook().renumber(); }
-
-void MainWindow::ActInsExecute() {
-    const platform::GridRect sel = wholeGrid->selection();
-    book_->setCurrentRecord(book_->insertRows(sel));
-    wholeGrid->setGridSelection(sel);
-}
-
-void MainWindow::ActDelExecute() {
-    const platform::GridRect sel = wholeGrid->selection();
-    book_->deleteRows(sel);
-    wholeGrid->setRow(std::min(sel.top, book_->wholeBook().rowCount() - 1));
-}
-
-void MainWindow::ActReNumExecute() { RenumberRows(); }
-
-void MainWindow::ActSelectAllDataExecute() {
-    activeGrid()->setGridSelection(book::allRecords(book_->activeBook()));
 }
 
 }  // namespace app
