@@ -118,7 +118,7 @@ void MainWindow::ActNewExecute() {
     // Hidden and shown again, so that the page's show handling runs.
     pages->setCurrentWidget(previewPage);
     pages->setCurrentWidget(entryPage);
-    entryPage->ClearEntryFields();
+    entryPage->clearFields();
     entryPage->focusFirstField();
 }
 

@@ -51,12 +51,12 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, platform::PrintTarget& printe
     setObjectName(QStringLiteral("MainWindow"));
     buildWindow();
     connectCommands();
-    routeFileDrops(this, [this](const QStringList& paths) { WMDropFiles(paths); });
-    FormCreate();
+    routeFileDrops(this, [this](const QStringList& paths) { openDroppedFiles(paths); });
+    startUp();
 }
 
 MainWindow::~MainWindow() {
-    FormDestroy();
+    shutDown();
     // The pages outlive this destructor's body; the dictionary does not.
     entryPage->setPostalDictionary(nullptr);
     senderPage->setPostalDictionary(nullptr);
@@ -210,7 +210,7 @@ void MainWindow::connectCommands() {
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
     on("ActCalibrate", [this] { ActCalibrateExecute(); });
-    on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
+    on("ActPrintIchiran", [this] { listPage->printList(); });
     on("ActHelp", [this] { ActHelpExecute(); });
     connect(previewPage, &render::PreviewPage::choicesChanged, this, &MainWindow::RefreshPreview);
     connect(wholeGrid, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
@@ -221,7 +221,7 @@ void MainWindow::connectCommands() {
             &MainWindow::relationGridMouseDown);
 }
 
-void MainWindow::FormCreate() {
+void MainWindow::startUp() {
     // 1-3: the body document starts empty, with no names.
     bodyPage->clearBackPicture();
     bodyPage->NewBody();
@@ -256,7 +256,7 @@ void MainWindow::FormCreate() {
     userFolders.mkpath(QStringLiteral("本文"));
 }
 
-void MainWindow::FormShow() {
+void MainWindow::openArgumentFiles() {
     for (const QString& path : arguments_) OpenDocument(path);
 }
 
@@ -266,7 +266,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     // Open the command line's files once the window is on screen, so that
     // their dialogs have a parent to sit on.
-    QTimer::singleShot(0, this, &MainWindow::FormShow);
+    QTimer::singleShot(0, this, &MainWindow::openArgumentFiles);
 }
 
 QString MainWindow::shownName(const QString& path, const QString& fallback) {
@@ -280,7 +280,7 @@ QString MainWindow::unsavedQuestion(const QString& name) {
            QStringLiteral("     保存しますか？");
 }
 
-void MainWindow::FormCloseQuery(bool& canClose) {
+void MainWindow::askToClose(bool& canClose) {
     canClose = true;
     if (book_->isModified()) {
         const auto answer = dialogs_.question(
@@ -296,19 +296,19 @@ void MainWindow::FormCloseQuery(bool& canClose) {
             return;
         }
     }
-    AskSaveBody(canClose);
+    askToCloseBody(canClose);
     // The editor's picture last, hidden or not: once this window closes the
     // program ends and the picture with it.
     if (canClose && pictan_ && !pictan_->settleForQuit()) canClose = false;
 }
 
-void MainWindow::AskSaveBody(bool& canClose) {
+void MainWindow::askToCloseBody(bool& canClose) {
     if (!bodyPage->settleUnsavedText()) canClose = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = true;
-    FormCloseQuery(canClose);
+    askToClose(canClose);
     if (canClose) {
         event->accept();
         emit formClosed();
@@ -316,7 +316,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void MainWindow::FormDestroy() {
+void MainWindow::shutDown() {
     if (destroyed_) return;
     destroyed_ = true;
     writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
@@ -331,10 +331,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QStringList paths = droppedFiles(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
-    WMDropFiles(paths);
+    openDroppedFiles(paths);
 }
 
-void MainWindow::WMDropFiles(const QStringList& paths) {
+void MainWindow::openDroppedFiles(const QStringList& paths) {
     if (paths.isEmpty()) return;
     raise();
     activateWindow();
@@ -361,13 +361,13 @@ void MainWindow::OpenDocument(const QString& path) {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(event)->tip());
+        showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
 }
 
-void MainWindow::ApplicationEvents1Hint(const QString& hint) {
+void MainWindow::showHint(const QString& hint) {
     StatusBar1->showMessage(platform::longHint(hint));
 }
 

@@ -88,13 +88,13 @@ class MainWindow : public QMainWindow {
     void applySettings(const ProgramSettings& settings);
 
     // Life cycle.
-    void FormShow();
-    void FormCloseQuery(bool& canClose);
-    void AskSaveBody(bool& canClose);
-    void FormDestroy();
+    void openArgumentFiles();
+    void askToClose(bool& canClose);
+    void askToCloseBody(bool& canClose);
+    void shutDown();
 
     // Files dropped on the window: the first one is opened.
-    void WMDropFiles(const QStringList& paths);
+    void openDroppedFiles(const QStringList& paths);
     // Page changes: the left page's exit handler, then the new page's show
     // handler, which sets the commands that make sense there.
     void onPageChanged(int index);
@@ -106,7 +106,7 @@ class MainWindow : public QMainWindow {
     // Opens any supported file by its extension.
     void OpenDocument(const QString& path);
     // Shows the long part of `hint` in the status bar.
-    void ApplicationEvents1Hint(const QString& hint);
+    void showHint(const QString& hint);
 
     // Row commands.
     void RenumberRows();
@@ -184,7 +184,7 @@ class MainWindow : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void FormCreate();
+    void startUp();
     void buildWindow();
     void connectCommands();
     void showGridMenu(QMenu* menu, const QPoint& pos);

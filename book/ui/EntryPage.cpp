@@ -206,9 +206,9 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     for (QLineEdit* e : {Nam1, Nam2, Shamei, Yakushoku, Ju1, Ju2, Phone1, Keitai1, Fax1})
-        connect(e, &QLineEdit::textChanged, this, &EntryPage::Nam1Change);
-    connect(relationChoice, &QComboBox::currentTextChanged, this, &EntryPage::Nam1Change);
-    connect(Kana1, &QLineEdit::textChanged, this, &EntryPage::Kana1Change);
+        connect(e, &QLineEdit::textChanged, this, &EntryPage::markUnregistered);
+    connect(relationChoice, &QComboBox::currentTextChanged, this, &EntryPage::markUnregistered);
+    connect(Kana1, &QLineEdit::textChanged, this, &EntryPage::onReadingEdited);
     connect(Ub1, &QLineEdit::textChanged, this, [this] { postalChange(Ub1, 3); });
     connect(Ub2, &QLineEdit::textChanged, this, [this] { postalChange(Ub2, 4); });
     connect(EditOKButton, &QPushButton::clicked, this, &EntryPage::registerRecord);
@@ -226,7 +226,7 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
             else
                 setStatus(text, error ? kRed : kYellow);
         },
-        [this] { Nam1Change(); }, this);
+        [this] { markUnregistered(); }, this);
     // An office's own code also offers the office's name for 会社名.
     postalAssist->setFilledHook([this](const std::vector<PostalPlace>& places) {
         const QString said = offerOfficeName(Shamei, places);
@@ -262,8 +262,8 @@ void EntryPage::setStatus(const QString& text, const QColor& colour) {
 void EntryPage::enter() {
     emit plainPostalCodesWanted();
     EntryPageActive = true;
-    ClearEntryFields();
-    ShowCurrentRecord();
+    clearFields();
+    showCurrentRecord();
     Label6->hide();
     Label11->hide();
     Kana1->setFocus();
@@ -294,7 +294,7 @@ void EntryPage::setFields(const QStringList& cells) {
     relationChoice->setEditText(cells.value(ColRelation));
 }
 
-void EntryPage::ShowCurrentRecord() {
+void EntryPage::showCurrentRecord() {
     platform::CellGrid& g = book_->showingAll() ? book_->wholeBook() : book_->filteredBook();
     loading_ = true;
     Ub1->clear();
@@ -317,7 +317,7 @@ void EntryPage::ShowCurrentRecord() {
     Kana1->setFocus();
 }
 
-void EntryPage::ClearEntryFields() {
+void EntryPage::clearFields() {
     loading_ = true;
     Num1->setText(QString::number(book_->currentRecord()));
     for (QLineEdit* e :
@@ -391,13 +391,13 @@ void EntryPage::registerRecord() {
 
 void EntryPage::addRecord() {
     emit newRowsWanted();
-    ClearEntryFields();
+    clearFields();
     Label6->hide();
 }
 
 void EntryPage::navigate(int row) {
     book_->setCurrentRecord(row);
-    ShowCurrentRecord();
+    showCurrentRecord();
     Label6->hide();
 }
 
@@ -425,7 +425,7 @@ void EntryPage::goLast() {
     navigate(row);
 }
 
-void EntryPage::Nam1Change() {
+void EntryPage::markUnregistered() {
     if (loading_) return;
     Label11->hide();
     EditOKButton->setEnabled(true);
@@ -434,16 +434,16 @@ void EntryPage::Nam1Change() {
     showHelp(EntryHelpPanel, kChangeHelp, kGreen);
 }
 
-void EntryPage::Kana1Change() {
+void EntryPage::onReadingEdited() {
     if (loading_) return;
-    Nam1Change();
+    markUnregistered();
     Label6->show();
 }
 
 void EntryPage::postalChange(QLineEdit* field, int complete) {
     if (loading_ || !EntryPageActive || field->text().size() < complete) return;
     focusNextChild();
-    Nam1Change();
+    markUnregistered();
 }
 
 bool EntryPage::eventFilter(QObject* watched, QEvent* event) {

@@ -43,8 +43,8 @@ class EntryPage : public QWidget {
 
     void enter();
     void leave();
-    void ShowCurrentRecord();
-    void ClearEntryFields();
+    void showCurrentRecord();
+    void clearFields();
 
     void registerRecord();
     void addRecord();
@@ -71,8 +71,8 @@ class EntryPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Nam1Change();
-    void Kana1Change();
+    void markUnregistered();
+    void onReadingEdited();
     void postalChange(QLineEdit* field, int complete);
     void setStatus(const QString& text, const QColor& colour);
     void setFields(const QStringList& cells);

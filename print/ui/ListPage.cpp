@@ -83,7 +83,7 @@ QFont ListPage::printFont() const {
     return font;
 }
 
-void ListPage::ActPrintIchiranExecute() {
+void ListPage::printList() {
     // The list keeps its own paper (A4 unless the user chose another).
     if (withKindPaper(printer_, platform::AppPaths::settingsFile(), kListSheet,
                       [this] { return printer_.choosePrinter(this); })) {

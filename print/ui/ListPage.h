@@ -36,7 +36,7 @@ class ListPage : public QWidget {
     void enter() { buildList(); }
     void buildList();
     // Prints the text box's content, then says it has printed.
-    void ActPrintIchiranExecute();
+    void printList();
 
     ListKind kind() const;
     // The text box's font in points, for paper.

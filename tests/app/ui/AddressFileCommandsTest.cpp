@@ -194,7 +194,7 @@ TEST_F(MainWindowTest, ClosingAfterYesSavesTheBook) {
     f.ActInsExecute();
     dialogs.answers = {Answer::Yes};
     bool canClose = false;
-    f.FormCloseQuery(canClose);
+    f.askToClose(canClose);
     EXPECT_TRUE(canClose);
     EXPECT_TRUE(readFile(path).startsWith(",,,,,,,,,,,,\r\n"));
 }

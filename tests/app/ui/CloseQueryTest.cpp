@@ -30,7 +30,7 @@ void drawInEditor(editor::PictureEditorWindow& e) {
 
 bool closes(app::MainWindow& f) {
     bool canClose = true;
-    f.FormCloseQuery(canClose);
+    f.askToClose(canClose);
     return canClose;
 }
 

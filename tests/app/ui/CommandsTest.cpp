@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
 TEST_F(MainWindowTest, OnlyTheFirstDroppedFileIsOpened) {
     dialogs.expect("notice");
     app::MainWindow& f = make();
-    f.WMDropFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
+    f.openDroppedFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
     EXPECT_EQ(dialogs.count("notice"), 1);
 }
 

@@ -182,9 +182,9 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     EXPECT_EQ(kept.readAll(), kSheet);
 
     // A dropped vCard file opens the same way.
-    f.WMDropFiles({writeFile(home.filePath("phone.vcf"),
-                             "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
-                             "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
+    f.openDroppedFiles({writeFile(home.filePath("phone.vcf"),
+                                  "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
+                                  "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
     EXPECT_EQ(dialogs.count("notice"), 0);
     ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 2);
     EXPECT_EQ(f.addressBook().wholeBook().cell(book::ColMobile, 1), QStringLiteral("090"));

@@ -108,9 +108,9 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint) {
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(wholeGrid(f), &enter);
     EXPECT_EQ(f.statusText(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
-    f.ApplicationEvents1Hint(QStringLiteral("バーのないヒント"));
+    f.showHint(QStringLiteral("バーのないヒント"));
     EXPECT_EQ(f.statusText(), QStringLiteral("バーのないヒント"));
-    f.ApplicationEvents1Hint(QStringLiteral("開く|ファイルを開きます。"));
+    f.showHint(QStringLiteral("開く|ファイルを開きます。"));
     EXPECT_EQ(f.statusText(), QStringLiteral("ファイルを開きます。"));
 }
 

@@ -106,7 +106,7 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
     rig.host.events.clear();
 
     rig.printer.acceptDialog = false;
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.printer.calls, QStringList{QStringLiteral("dialog")});
     EXPECT_TRUE(rig.printer.pages.isEmpty());
     EXPECT_EQ(rig.host.events, QStringList{QStringLiteral("preview")});
@@ -118,7 +118,7 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
     rig.printer.acceptDialog = true;
     rig.printer.calls.clear();
     rig.host.events.clear();
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.printer.calls,
               (QStringList{QStringLiteral("dialog"), QStringLiteral("begin 住所録"),
                            QStringLiteral("end")}));
@@ -138,13 +138,13 @@ TEST(ListPage, APrinterThatCannotStartIsReportedAndThePreviewStillRedrawn) {
     rig.page.enter();
     rig.host.events.clear();
     rig.printer.failBegin = true;
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.dialogs.texts(QStringLiteral("error")),
               QStringList{QStringLiteral("no printer")});
     EXPECT_EQ(rig.host.events, QStringList{QStringLiteral("preview")});
 
     rig.printer.failBegin = false;
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.printer.pages.size(), 1);
     EXPECT_EQ(rig.dialogs.count(QStringLiteral("error")), 1);
 }
