@@ -182,6 +182,7 @@ void MainWindow::connectCommands() {
     // Every page switches the window's commands through the same table and
     // asks the window for anything else by a signal.
     entryPage->setCommands(commands);
+    senderPage->setCommands(commands);
     listPage->setCommands(commands);
     bodyPage->setCommands(commands);
     connect(entryPage, &book::EntryPage::newRowsWanted, this, &MainWindow::ActInsExecute);
@@ -373,10 +374,6 @@ void MainWindow::showHint(const QString& hint) {
 
 QString MainWindow::statusText() const { return StatusBar1->currentMessage(); }
 
-void MainWindow::showPage(Page page) { pages->setCurrentIndex(static_cast<int>(page)); }
-
-Page MainWindow::currentPage() const { return static_cast<Page>(pages->currentIndex()); }
-
 // Picks the relation from the list as a user would, so the change handler
 // runs; a relation the list lacks is typed in.
 void MainWindow::selectRelation(const QString& relation) {
@@ -387,38 +384,10 @@ void MainWindow::selectRelation(const QString& relation) {
 
 QString MainWindow::shownRelation() const { return relationFilter->currentText(); }
 
-void MainWindow::onPageChanged(int) {
-    QWidget* page = pages->currentWidget();
-    if (shownPage_ == senderPage) senderPage->leave();
-    if (shownPage_ == previewPage) leavePreview();
-    if (shownPage_ == entryPage) entryPage->leave();
-    shownPage_ = page;
-    if (page == senderPage) enterSenderPage();
-    if (page == previewPage) enterPreview();
-    if (page == entryPage) entryPage->enter();
-    if (page == bodyPage) bodyPage->enter();
-    if (page == listPage) listPage->enter();
-}
-
-void MainWindow::ActEditDataExecute() {
-    pages->setCurrentWidget(entryPage);
-    entryPage->focusFirstField();
-}
-
 void MainWindow::runCommand(const char* action) { commands->action(action)->trigger(); }
 
 bool MainWindow::isCommandEnabled(const char* action) const {
     return commands->action(action)->isEnabled();
-}
-
-void MainWindow::enterSenderPage() {
-    commands->setEnabled(
-        {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
-         "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
-         "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
-        false);
-    commands->setEnabled({"ActEditData"}, true);
-    senderPage->enter();
 }
 
 void MainWindow::ActExitExecute() { close(); }

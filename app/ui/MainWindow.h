@@ -95,10 +95,9 @@ class MainWindow : public QMainWindow {
 
     // Files dropped on the window: the first one is opened.
     void openDroppedFiles(const QStringList& paths);
-    // Page changes: the left page's exit handler, then the new page's show
-    // handler, which sets the commands that make sense there.
+    // Page changes (PageTurns.cpp): the left page's leave(), then the new
+    // page's enter(), which sets the commands that make sense there.
     void onPageChanged(int index);
-    void enterSenderPage();
     void enterPreview();
     void leavePreview();
     void ActEditDataExecute();
@@ -135,7 +134,8 @@ class MainWindow : public QMainWindow {
     void addPostalHyphens();
     void removePostalHyphens();
 
-    // Draws the current row of the active grid in the preview box.
+    // Draws the current row of the active grid in the preview box
+    // (AddressPreview.cpp).
     void RefreshPreview();
     // What the address side of `row` of the active grid is drawn from: the
     // record, the sender fields, the choices and the adjustment fields.

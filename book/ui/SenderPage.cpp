@@ -8,6 +8,7 @@
 
 #include "book/ui/FieldStyle.h"
 #include "platform/text/Sjis.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Hint.h"
 #include "postal/ui/PostalAssist.h"
 
@@ -123,6 +124,14 @@ void SenderPage::setTexts(const render::SenderTexts& t) {
 }
 
 void SenderPage::enter() {
+    if (commands_) {
+        commands_->setEnabled(
+            {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
+             "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
+             "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+            false);
+        commands_->setEnabled({"ActEditData"}, true);
+    }
     SenderPageActive = true;
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
     SenderStatusLine->clear();
