@@ -59,7 +59,7 @@ void importInto(app::MainWindow& form, const QString& path) {
                                           ? book::importVCard(file)
                                           : book::importCsv(file, book::guessCsvChoices(file));
     if (result.rows.size() != kRecords) std::abort();
-    form.ImportRows(result.rows, book::ImportMode::Replace);
+    form.addressBook().importRows(result.rows, book::ImportMode::Replace);
     QApplication::processEvents();
 }
 

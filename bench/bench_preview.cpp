@@ -27,7 +27,7 @@ void BM_RefreshPreview(benchmark::State& state) {
     platform::QtDialogs dialogs;
     platform::QtPrintTarget printer;
     app::MainWindow form(dialogs, printer, {});
-    book::BookModel& g = form.wholeBook();
+    book::BookModel& g = form.addressBook().wholeBook();
     g.setCell(records::ColName, 1, QStringLiteral("山田太郎"));
     g.setCell(records::ColPostal, 1, QStringLiteral("1000005 "));
     g.setCell(records::ColAddress1, 1, QStringLiteral("東京都千代田区丸の内一丁目２番３号"));

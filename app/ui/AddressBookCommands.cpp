@@ -1,27 +1,22 @@
-// The main window's address book commands: files, sorting, the relation
-// filter and the postal-code passes.
+// The main window's address book commands: files, rows, sorting, the
+// relation filter and the postal-code passes. The document does the work; these ask
+// the questions and keep the grids and pages in step.
 
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QStatusBar>
 #include <QTabWidget>
 
 #include "app/ui/CommandTable.h"
 #include "app/ui/MainWindow.h"
-#include "book/BookModel.h"
-#include "book/PostalCode.h"
+#include "book/AddressBookDocument.h"
 #include "book/RelationFilter.h"
-#include "book/Sorting.h"
-#include "book/UnmappableList.h"
+#include "book/RowOperations.h"
 #include "book/ui/EntryPage.h"
 #include "book/ui/SenderPage.h"
-#include "platform/files/AppPaths.h"
-#include "platform/files/AtomicFile.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/ui/StringGrid.h"
-#include "records/AddressRecord.h"
 #include "render/ui/PreviewPage.h"
 
 namespace app {
@@ -43,101 +38,65 @@ void keepingSelection(platform::StringGrid& grid, F change) {
 }  // namespace
 
 void MainWindow::OpenAddressFile(const QString& path) {
-    // The file is read before the book is touched: a file that cannot be
-    // read leaves the open book as it was.
-    const book::AddressReadResult read = book::readAddressFile(path);
-    if (!read.ok) {
-        dialogs_.error(this, read.error.startsWith(path)
-                                 ? read.error
-                                 : path + QStringLiteral("\n") + read.error);
+    QString error;
+    keepingSelection(*wholeGrid, [&] { error = book_->open(path); });
+    if (!error.isEmpty()) {
+        dialogs_.error(this, error);
         return;
     }
-    keepingSelection(*StringGrid1, [&] { wholeBook_->load(read.rows); });
-    StringGrid1->setRow(1);
-
-    // A new book is shown whole: the relation filter goes back to "全部".
-    ShowingAll = true;
-    {
-        const QSignalBlocker quiet(relationFilter);
-        relationFilter->setCurrentIndex(0);
-        relationFilter->setEditText(relationFilter->itemText(0));
-    }
-    StringGrid2->hide();
-    StringGrid1->show();
-    commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"}, true);
-
-    AddressModified = false;
-    commands->action("ActPrint")->setEnabled(true);
+    wholeGrid->setRow(1);
+    commands->setEnabled({"ActPrint"}, true);
     pages->setCurrentWidget(senderPage);
     pages->setCurrentWidget(previewPage);
-    ActNonHiphnExecute();
-    AddressFileName = read.foreign ? QString() : path;
-    ForeignFileName = read.foreign ? path : QString();
-    setBookCaption();
-    if (read.foreign)
+    removePostalHyphens();
+    if (!book_->foreignFileName().isEmpty())
         StatusBar1->showMessage(
             QStringLiteral("「%1」は別の形式のファイルです。保存するときは名前を付けてください。")
                 .arg(QFileInfo(path).fileName()));
     RefreshPreview();
 }
 
-void MainWindow::setBookCaption() {
-    const QString name =
-        !AddressFileName.isEmpty() || ForeignFileName.isEmpty()
-            ? QFileInfo(AddressFileName).fileName()
-            : QFileInfo(ForeignFileName).fileName() + QStringLiteral("（別の形式から読み込み）");
-    setWindowTitle(book::bookCaption(name, wholeBook_->rowCount() - 1,
-                                     relationFilter->currentText(), activeBook().rowCount() - 1));
+void MainWindow::showFilter(bool showingAll) {
+    if (showingAll && relationFilter->currentText() != QString::fromUtf16(book::kFilterAll)) {
+        const QSignalBlocker quiet(relationFilter);
+        relationFilter->setCurrentIndex(0);
+        relationFilter->setEditText(relationFilter->itemText(0));
+    }
+    relationGrid->setVisible(!showingAll);
+    wholeGrid->setVisible(showingAll);
+    commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"},
+                         showingAll);
 }
 
 bool MainWindow::SaveAddressFile(const QString& path) {
     if (pages->currentWidget() != previewPage) pages->setCurrentWidget(previewPage);
-
-    // Always the whole book, whichever grid is shown.
-    const book::AddressRows rows = wholeBook_->records();
-    QVector<book::UnmappableText> unmappable;
-    const QByteArray bytes = book::buildAddressFile(rows, &unmappable);
-    if (!unmappable.isEmpty()) {
+    const QString unsaveable = book_->unsaveableRecords();
+    if (!unsaveable.isEmpty()) {
         const QString text =
             QStringLiteral("次のデータには、ファイルに保存できない文字が含まれています。\n") +
-            book::describeUnmappable(unmappable, rows) +
-            QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
+            unsaveable + QStringLiteral("\n\nこれらの文字を「?」に置き換えて保存しますか？");
         if (dialogs_.question(this, text) != platform::Answer::Yes) return false;
     }
-    const QString error = platform::writeFileAtomically(path, bytes);
+    QString error;
+    keepingSelection(*wholeGrid, [&] { error = book_->save(path); });
     if (!error.isEmpty()) {
-        dialogs_.error(this, path + QStringLiteral("\n") + error);
+        dialogs_.error(this, error);
         return false;
     }
-
-    // The grid shows what was written: postal codes in their plain form.
-    keepingSelection(*StringGrid1, [&] {
-        const platform::BulkUpdate once(*wholeBook_);
-        wholeBook_->addHyphens();
-        wholeBook_->removeHyphens();
-        RenumberRows();
-    });
-    AddressFileName = path;
-    ForeignFileName.clear();
-    setWindowTitle(QStringLiteral("　Pelcor　　　　『　") + QFileInfo(path).fileName() +
-                   QStringLiteral("　』"));
     RefreshPreview();
-    AddressModified = false;
     return true;
 }
 
 bool MainWindow::ActSaveExecute() {
-    if (!QFileInfo(AddressFileName).suffix().isEmpty()) return SaveAddressFile(AddressFileName);
-    return ActSaveAsExecute();
+    const QString path = book_->savePath();
+    return path.isEmpty() ? ActSaveAsExecute() : SaveAddressFile(path);
 }
 
 bool MainWindow::ActSaveAsExecute() {
     platform::FileDialogRequest request;
     request.filters = kSaveFilters;
     request.defaultExtension = QStringLiteral("csv");
-    request.folder = AddressFileName.isEmpty() && !ForeignFileName.isEmpty()
-                         ? QFileInfo(ForeignFileName).absolutePath()
-                         : bookFolder();
+    request.folder = book_->saveFolder();
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) {
         RefreshPreview();
@@ -146,69 +105,67 @@ bool MainWindow::ActSaveAsExecute() {
     return SaveAddressFile(chosen.path);
 }
 
-QString MainWindow::bookFolder() const {
-    return AddressFileName.isEmpty() ? platform::AppPaths::addressBookFolder()
-                                     : QFileInfo(AddressFileName).absolutePath();
-}
-
 void MainWindow::ActOpenExecute() {
     platform::FileDialogRequest request;
     request.filters = kOpenFilters;
-    request.folder = bookFolder();
+    request.folder = book_->folder();
     const platform::FileDialogResult chosen = dialogs_.openFile(this, request);
     if (chosen.accepted()) OpenDocument(chosen.path);
 }
 
 void MainWindow::ActNewExecute() {
-    keepingSelection(*StringGrid1, [&] { wholeBook_->clear(); });
-    setWindowTitle(QStringLiteral("　Pelcor　　　　『　新規データ　』　"));
-    CurrentRecord = 1;
+    keepingSelection(*wholeGrid, [&] { book_->newBook(); });
     // Hidden and shown again, so that the page's show handling runs.
     pages->setCurrentWidget(previewPage);
     pages->setCurrentWidget(entryPage);
-    entryPage->ClearEntryFields();
+    entryPage->clearFields();
     entryPage->focusFirstField();
-    AddressFileName.clear();
-    ForeignFileName.clear();
-    ShowingAll = true;
 }
 
 void MainWindow::ActSortExecute() {
-    keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Forward); });
+    keepingSelection(*wholeGrid, [&] { book_->wholeBook().sort(book::SortOrder::Forward); });
     RefreshPreview();
 }
 
 void MainWindow::ActRSortExecute() {
-    keepingSelection(*StringGrid1, [&] { wholeBook_->sort(book::SortOrder::Backward); });
+    keepingSelection(*wholeGrid, [&] { book_->wholeBook().sort(book::SortOrder::Backward); });
     RefreshPreview();
 }
 
-void MainWindow::ComboBox6Change() {
-    const QString relation = relationFilter->currentText();
-    ShowingAll = relation == QString::fromUtf16(book::kFilterAll);
-    if (!ShowingAll) {
-        filteredBook_->selectRelation(*wholeBook_, relation);
-        StringGrid2->setRow(1);
-        StringGrid1->hide();
-        StringGrid2->show();
-    } else {
-        StringGrid2->hide();
-        StringGrid1->show();
-    }
-    commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"},
-                         ShowingAll);
-    RefreshPreview();
-    setBookCaption();
-}
-
-void MainWindow::ActHiphnExecute() {
-    keepingSelection(*activeGrid(), [&] { activeBook().addHyphens(); });
+void MainWindow::onRelationFilterChanged() {
+    book_->selectRelation(relationFilter->currentText());
+    if (!book_->showingAll()) relationGrid->setRow(1);
     RefreshPreview();
 }
 
-void MainWindow::ActNonHiphnExecute() {
-    keepingSelection(*activeGrid(), [&] { activeBook().removeHyphens(); });
+void MainWindow::addPostalHyphens() {
+    keepingSelection(*activeGrid(), [&] { book_->activeBook().addHyphens(); });
     RefreshPreview();
+}
+
+void MainWindow::removePostalHyphens() {
+    keepingSelection(*activeGrid(), [&] { book_->activeBook().removeHyphens(); });
+    RefreshPreview();
+}
+
+void MainWindow::RenumberRows() { book_->wholeBook().renumber(); }
+
+void MainWindow::ActInsExecute() {
+    const platform::GridRect sel = wholeGrid->selection();
+    book_->setCurrentRecord(book_->insertRows(sel));
+    wholeGrid->setGridSelection(sel);
+}
+
+void MainWindow::ActDelExecute() {
+    const platform::GridRect sel = wholeGrid->selection();
+    book_->deleteRows(sel);
+    wholeGrid->setRow(std::min(sel.top, book_->wholeBook().rowCount() - 1));
+}
+
+void MainWindow::ActReNumExecute() { RenumberRows(); }
+
+void MainWindow::ActSelectAllDataExecute() {
+    activeGrid()->setGridSelection(book::allRecords(book_->activeBook()));
 }
 
 }  // namespace app

@@ -98,12 +98,13 @@ CommandTable::CommandTable(QMainWindow* window) : QObject(window), window_(windo
 }
 
 QAction* CommandTable::action(const char* name) const {
-    return byName_.value(QLatin1String(name), nullptr);
+    QAction* found = byName_.value(QLatin1String(name), nullptr);
+    if (!found) qFatal("コマンド「%s」はありません。名前が違います。", name);
+    return found;
 }
 
 void CommandTable::setEnabled(std::initializer_list<const char*> names, bool on) {
-    for (const char* n : names)
-        if (QAction* a = action(n)) a->setEnabled(on);
+    for (const char* n : names) action(n)->setEnabled(on);
 }
 
 void CommandTable::claimShortcut(QAction* a) {

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVector>
 
+#include "platform/ui/Commands.h"
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -32,12 +34,14 @@ struct CommandDefinition {
 // Every command of the main window, in the order of the action list.
 const QVector<CommandDefinition>& commandDefinitions();
 
-class CommandTable : public QObject {
+class CommandTable : public QObject, public platform::Commands {
     Q_OBJECT
   public:
     // Creates the actions as children of `window` (named as in the table).
     explicit CommandTable(QMainWindow* window);
 
+    // The action named `name`. A name the table lacks is a programming
+    // error: the program stops, saying which name it was.
     QAction* action(const char* name) const;
     QAction* operator[](const char* name) const { return action(name); }
     const QVector<QAction*>& actions() const { return ordered_; }
@@ -52,7 +56,7 @@ class CommandTable : public QObject {
     QMenu* buildGrid2Menu(QWidget* parent);
 
     // Sets several commands on or off at once.
-    void setEnabled(std::initializer_list<const char*> names, bool on);
+    void setEnabled(std::initializer_list<const char*> names, bool on) override;
 
   private:
     void claimShortcut(QAction* action);

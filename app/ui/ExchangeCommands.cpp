@@ -5,23 +5,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QSignalBlocker>
 #include <QTabWidget>
 
 #include "app/ui/CommandTable.h"
 #include "app/ui/MainWindow.h"
-#include "book/BookModel.h"
-#include "book/UnmappableList.h"
+#include "book/AddressBookDocument.h"
 #include "book/exchange/BookImport.h"
-#include "book/exchange/CsvExport.h"
-#include "book/exchange/VCard.h"
-#include "book/exchange/VCardWriter.h"
 #include "book/ui/ImportDialog.h"
 #include "platform/files/AppPaths.h"
-#include "platform/files/AtomicFile.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/ui/StringGrid.h"
-#include "records/AddressRecord.h"
 #include "render/ui/PreviewPage.h"
 
 namespace app {
@@ -41,7 +34,7 @@ void MainWindow::ActImportExecute() {
     platform::FileDialogRequest request;
     request.title = QStringLiteral("インポート");
     request.filters = kImportFilters;
-    request.folder = bookFolder();
+    request.folder = book_->folder();
     const platform::FileDialogResult chosen = dialogs_.openFile(this, request);
     if (!chosen.accepted()) return;
     const book::ImportBytes read = book::readImportBytes(chosen.path);
@@ -55,19 +48,18 @@ void MainWindow::ActImportExecute() {
     if (dialog.exec() != QDialog::Accepted || !dialog.result().ok()) return;
     const book::AddressRows& rows = dialog.result().rows;
 
-    QVector<book::UnmappableText> unmappable;
-    book::buildAddressFile(rows, &unmappable);
-    if (!unmappable.isEmpty()) {
+    const QString unsaveable = book::AddressBookDocument::unsaveableRecords(rows);
+    if (!unsaveable.isEmpty()) {
         const QString text =
             QStringLiteral(
                 "取り込むデータの次の行には、住所録ファイルに保存できない文字が含まれています。"
                 "\n") +
-            book::describeUnmappable(unmappable, rows) +
+            unsaveable +
             QStringLiteral("\n\nこのまま取り込みますか？（保存するときに「?」に置き換わります）");
         if (dialogs_.question(this, text) != platform::Answer::Yes) return;
     }
     book::ImportMode mode = dialog.mode();
-    if (mode == book::ImportMode::Replace && AddressModified) {
+    if (mode == book::ImportMode::Replace && book_->isModified()) {
         const QString text = QStringLiteral(
             "今の宛名データは保存されていません。\n\n"
             "取り込んだデータを今の宛名データに追加しますか、それとも置き換えますか？");
@@ -76,35 +68,10 @@ void MainWindow::ActImportExecute() {
         if (answer < 0) return;
         if (answer == 0) mode = book::ImportMode::Append;
     }
-    ImportRows(rows, mode);
+    wholeGrid->setRow(book_->importRows(rows, mode));
     if (dialog.isCsv()) book::rememberMapping(settings, dialog.mappingToRemember());
-}
-
-void MainWindow::ImportRows(const book::AddressRows& rows, book::ImportMode mode) {
-    // Imported rows join the whole book, so it is shown whole.
-    if (!ShowingAll) {
-        const QSignalBlocker quiet(relationFilter);
-        relationFilter->setCurrentIndex(0);
-        relationFilter->setEditText(relationFilter->itemText(0));
-        ShowingAll = true;
-        StringGrid2->hide();
-        StringGrid1->show();
-        commands->setEnabled({"ActIns", "ActDel", "ActReNum", "ActSort", "ActRSort", "ActNew"},
-                             true);
-    }
-    const int first = book::putImportedRows(*wholeBook_, rows, mode);
-    // A replaced book is a new one: saving must not silently write over the
-    // file it came from.
-    if (mode == book::ImportMode::Replace) {
-        AddressFileName.clear();
-        ForeignFileName.clear();
-    }
-    AddressModified = true;
-    commands->action("ActPrint")->setEnabled(true);
-    StringGrid1->setRow(first);
-    CurrentRecord = first;
+    commands->setEnabled({"ActPrint"}, true);
     pages->setCurrentWidget(previewPage);
-    setBookCaption();
     RefreshPreview();
 }
 
@@ -113,17 +80,15 @@ void MainWindow::ActExportExecute() {
     request.title = QStringLiteral("エクスポート");
     request.filters = kExportFilters;
     request.defaultExtension = QStringLiteral("csv");
-    request.folder = bookFolder();
-    request.fileName = QFileInfo(AddressFileName).completeBaseName();
+    request.folder = book_->folder();
+    request.fileName = QFileInfo(book_->fileName()).completeBaseName();
     const platform::FileDialogResult chosen = dialogs_.saveFile(this, request);
     if (!chosen.accepted()) return;
-    // Always the whole book, whichever grid is shown; empty rows are left out.
-    const book::AddressRows rows = book::filledRows(wholeBook_->records());
+    // Always the whole book, whichever grid is shown.
     const bool vcard = QFileInfo(chosen.path).suffix().toLower() == QLatin1String("vcf") ||
                        (chosen.filterIndex == 1 && QFileInfo(chosen.path).suffix().isEmpty());
-    const QByteArray bytes = vcard ? book::writeVCards(rows) : book::writeUtf8Csv(rows);
-    const QString error = platform::writeFileAtomically(chosen.path, bytes);
-    if (!error.isEmpty()) dialogs_.error(this, chosen.path + QStringLiteral("\n") + error);
+    const QString error = book_->exportTo(chosen.path, vcard);
+    if (!error.isEmpty()) dialogs_.error(this, error);
 }
 
 }  // namespace app

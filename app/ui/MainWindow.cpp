@@ -7,13 +7,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
@@ -26,9 +24,6 @@
 #include "app/ui/PreviewOverflowNote.h"
 #include "app/ui/PreviewPostalCheck.h"
 #include "app/ui/Settings.h"
-#include "book/BarcodeAddress.h"
-#include "book/BookModel.h"
-#include "book/RowOperations.h"
 #include "book/exchange/ImportSource.h"
 #include "book/ui/AddressGrids.h"
 #include "book/ui/EntryPage.h"
@@ -42,18 +37,11 @@
 #include "platform/ui/StringGrid.h"
 #include "postal/PostalDictionaryFile.h"
 #include "print/ui/ListPage.h"
-#include "records/AddressRecord.h"
-#include "render/AddressSideInput.h"
-#include "render/DrawAddressSide.h"
-#include "render/MediaKind.h"
-#include "render/ui/LayoutPanel.h"
-#include "render/ui/PreviewBox.h"
 #include "render/ui/PreviewPage.h"
 
 namespace app {
 
 namespace {
-const QString kMainCaption = QStringLiteral("　Pelcor　　　");
 const QString kNotOpenable = QStringLiteral("このファイル形式は開けません");
 }  // namespace
 
@@ -63,12 +51,12 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, platform::PrintTarget& printe
     setObjectName(QStringLiteral("MainWindow"));
     buildWindow();
     connectCommands();
-    routeFileDrops(this, [this](const QStringList& paths) { WMDropFiles(paths); });
-    FormCreate();
+    routeFileDrops(this, [this](const QStringList& paths) { openDroppedFiles(paths); });
+    startUp();
 }
 
 MainWindow::~MainWindow() {
-    FormDestroy();
+    shutDown();
     // The pages outlive this destructor's body; the dictionary does not.
     entryPage->setPostalDictionary(nullptr);
     senderPage->setPostalDictionary(nullptr);
@@ -109,8 +97,6 @@ void MainWindow::buildWindow() {
     entryPage = new book::EntryPage(pages);
     listPage = new print::ListPage(dialogs_, printer_, pages);
     bodyPage = new message::BodyPage(dialogs_, pages);
-    entryPage->setHost(this);
-    listPage->setHost(this);
     pages->addTab(previewPage, QStringLiteral("印刷プレビュー"));
     pages->addTab(senderPage, QStringLiteral("差出人の編集"));
     pages->addTab(entryPage, QStringLiteral("宛名の編集"));
@@ -122,12 +108,13 @@ void MainWindow::buildWindow() {
         page->setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(pages);
 
-    wholeBook_ = new book::BookModel(this);
-    filteredBook_ = new book::BookModel(this);
-    StringGrid1 = new platform::StringGrid(*wholeBook_, previewPage);
-    StringGrid2 = new platform::StringGrid(*filteredBook_, previewPage);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid2->setObjectName(QStringLiteral("StringGrid2"));
+    book_ = new book::AddressBookDocument(this);
+    entryPage->setBook(book_);
+    listPage->setBook(book_);
+    wholeGrid = new platform::StringGrid(book_->wholeBook(), previewPage);
+    relationGrid = new platform::StringGrid(book_->filteredBook(), previewPage);
+    wholeGrid->setObjectName(QStringLiteral("StringGrid1"));
+    relationGrid->setObjectName(QStringLiteral("StringGrid2"));
     GridMenu1 = commands->buildGrid1Menu(this);
     GridMenu2 = commands->buildGrid2Menu(this);
     relationFilter = new QComboBox(previewPage);
@@ -188,14 +175,26 @@ void MainWindow::connectCommands() {
     on("ActNew", [this] { ActNewExecute(); });
     on("ActSort", [this] { ActSortExecute(); });
     on("ActRSort", [this] { ActRSortExecute(); });
-    on("ActHiphn", [this] { ActHiphnExecute(); });
-    on("ActNonHiphn", [this] { ActNonHiphnExecute(); });
-    connect(relationFilter, &QComboBox::currentTextChanged, this, [this] { ComboBox6Change(); });
-    // The body page switches the main window's commands and asks to be shown
-    // through these two, so it needs nothing of the window itself.
-    bodyPage->setCommandSwitch(
-        [this](const char* name, bool enabled) { setCommandEnabled(name, enabled); });
-    bodyPage->setPageActivator([this] { pages->setCurrentWidget(bodyPage); });
+    on("ActHiphn", [this] { addPostalHyphens(); });
+    on("ActNonHiphn", [this] { removePostalHyphens(); });
+    connect(relationFilter, &QComboBox::currentTextChanged, this,
+            [this] { onRelationFilterChanged(); });
+    // Every page switches the window's commands through the same table and
+    // asks the window for anything else by a signal.
+    entryPage->setCommands(commands);
+    senderPage->setCommands(commands);
+    listPage->setCommands(commands);
+    bodyPage->setCommands(commands);
+    connect(entryPage, &book::EntryPage::newRowsWanted, this, &MainWindow::ActInsExecute);
+    connect(entryPage, &book::EntryPage::plainPostalCodesWanted, this,
+            &MainWindow::removePostalHyphens);
+    connect(listPage, &print::ListPage::hyphenatedPostalCodesWanted, this,
+            &MainWindow::addPostalHyphens);
+    connect(listPage, &print::ListPage::printed, this, &MainWindow::RefreshPreview);
+    connect(bodyPage, &message::BodyPage::showWanted, this,
+            [this] { pages->setCurrentWidget(bodyPage); });
+    connect(book_, &book::AddressBookDocument::captionChanged, this, &QWidget::setWindowTitle);
+    connect(book_, &book::AddressBookDocument::filterChanged, this, &MainWindow::showFilter);
     on("ActHNew", [this] { bodyPage->ActHNewExecute(); });
     on("ActOpen2", [this] { bodyPage->ActOpen2Execute(); });
     on("ActHSave", [this] { bodyPage->ActHSaveExecute(); });
@@ -212,22 +211,20 @@ void MainWindow::connectCommands() {
     on("ActAbout", [this] { ActAboutExecute(); });
     on("ActPictan", [this] { ActPictanExecute(); });
     on("ActCalibrate", [this] { ActCalibrateExecute(); });
-    on("ActPrintIchiran", [this] { listPage->ActPrintIchiranExecute(); });
+    on("ActPrintIchiran", [this] { listPage->printList(); });
     on("ActHelp", [this] { ActHelpExecute(); });
     connect(previewPage, &render::PreviewPage::choicesChanged, this, &MainWindow::RefreshPreview);
-    connect(StringGrid1, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
-    connect(StringGrid2, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
-    connect(pages, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
-    connect(StringGrid1, &platform::StringGrid::gridMouseDown, this,
-            &MainWindow::StringGrid1MouseDown);
-    connect(StringGrid2, &platform::StringGrid::gridMouseDown, this,
-            &MainWindow::StringGrid2MouseDown);
+    connect(wholeGrid, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
+    connect(relationGrid, &platform::StringGrid::gridClick, this, &MainWindow::RefreshPreview);
+    connect(pages, &QTabWidget::currentChanged, this, &MainWindow::onPageChanged);
+    connect(wholeGrid, &platform::StringGrid::gridMouseDown, this, &MainWindow::wholeGridMouseDown);
+    connect(relationGrid, &platform::StringGrid::gridMouseDown, this,
+            &MainWindow::relationGridMouseDown);
 }
 
-void MainWindow::FormCreate() {
+void MainWindow::startUp() {
     // 1-3: the body document starts empty, with no names.
     bodyPage->clearBackPicture();
-    AddressFileName.clear();
     bodyPage->NewBody();
     // 4-7: flags, sender fields, choices, entry fields.
     senderPage->clearFields();
@@ -236,25 +233,23 @@ void MainWindow::FormCreate() {
     previewPage->setChoiceIndexes({});
     entryPage->clearForStartup();
     // 8: both grids at one place; the filtered one hidden.
-    StringGrid1->setGeometry(render::PreviewPage::gridRect());
-    StringGrid2->setGeometry(render::PreviewPage::gridRect());
-    StringGrid2->hide();
+    wholeGrid->setGeometry(render::PreviewPage::gridRect());
+    relationGrid->setGeometry(render::PreviewPage::gridRect());
+    relationGrid->hide();
     // 9: the settings file; each key's default is its control's present value.
     readSettings(*this, platform::AppPaths::settingsFile());
     // 10-11: grid layout.
-    book::layoutAddressGrid(*StringGrid1, book::GridRole::All);
-    book::layoutAddressGrid(*StringGrid2, book::GridRole::Filtered);
-    ShowingAll = true;
+    book::layoutAddressGrid(*wholeGrid, book::GridRole::All);
+    book::layoutAddressGrid(*relationGrid, book::GridRole::Filtered);
     // 12-14
     pages->setCurrentWidget(previewPage);
     shownPage_ = previewPage;
-    PreviewShow();  // the first preview is drawn here
+    enterPreview();  // the first preview is drawn here
     commands->action("ActPrint")->setEnabled(false);
-    setWindowTitle(kMainCaption);
+    setWindowTitle(book_->caption());
     // 15-16
-    SaveAsFileName.clear();
     RenumberRows();
-    CurrentRecord = 1;
+    book_->setCurrentRecord(1);
     entryPage->showRecordNumber(1);
     // 17 is setAcceptDrops in buildWindow. 18: the user's folders.
     const QDir userFolders(platform::AppPaths::dataFolder());
@@ -262,7 +257,7 @@ void MainWindow::FormCreate() {
     userFolders.mkpath(QStringLiteral("本文"));
 }
 
-void MainWindow::FormShow() {
+void MainWindow::openArgumentFiles() {
     for (const QString& path : arguments_) OpenDocument(path);
 }
 
@@ -272,7 +267,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     shownOnce_ = true;
     // Open the command line's files once the window is on screen, so that
     // their dialogs have a parent to sit on.
-    QTimer::singleShot(0, this, &MainWindow::FormShow);
+    QTimer::singleShot(0, this, &MainWindow::openArgumentFiles);
 }
 
 QString MainWindow::shownName(const QString& path, const QString& fallback) {
@@ -286,11 +281,11 @@ QString MainWindow::unsavedQuestion(const QString& name) {
            QStringLiteral("     保存しますか？");
 }
 
-void MainWindow::FormCloseQuery(bool& canClose) {
+void MainWindow::askToClose(bool& canClose) {
     canClose = true;
-    if (AddressModified) {
+    if (book_->isModified()) {
         const auto answer = dialogs_.question(
-            this, unsavedQuestion(shownName(AddressFileName, QStringLiteral("新規データ"))));
+            this, unsavedQuestion(shownName(book_->fileName(), QStringLiteral("新規データ"))));
         if (answer == platform::Answer::Cancel) {
             canClose = false;
             return;
@@ -302,19 +297,19 @@ void MainWindow::FormCloseQuery(bool& canClose) {
             return;
         }
     }
-    AskSaveBody(canClose);
+    askToCloseBody(canClose);
     // The editor's picture last, hidden or not: once this window closes the
     // program ends and the picture with it.
     if (canClose && pictan_ && !pictan_->settleForQuit()) canClose = false;
 }
 
-void MainWindow::AskSaveBody(bool& canClose) {
+void MainWindow::askToCloseBody(bool& canClose) {
     if (!bodyPage->settleUnsavedText()) canClose = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool canClose = true;
-    FormCloseQuery(canClose);
+    askToClose(canClose);
     if (canClose) {
         event->accept();
         emit formClosed();
@@ -322,7 +317,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
 }
 
-void MainWindow::FormDestroy() {
+void MainWindow::shutDown() {
     if (destroyed_) return;
     destroyed_ = true;
     writeSettings(*this, platform::AppPaths::settingsFile(), dialogs_);
@@ -337,10 +332,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
     const QStringList paths = droppedFiles(event->mimeData());
     if (paths.isEmpty()) return;
     event->acceptProposedAction();
-    WMDropFiles(paths);
+    openDroppedFiles(paths);
 }
 
-void MainWindow::WMDropFiles(const QStringList& paths) {
+void MainWindow::openDroppedFiles(const QStringList& paths) {
     if (paths.isEmpty()) return;
     raise();
     activateWindow();
@@ -367,21 +362,17 @@ void MainWindow::OpenDocument(const QString& path) {
 
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(event)->tip());
+        showHint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);
 }
 
-void MainWindow::ApplicationEvents1Hint(const QString& hint) {
+void MainWindow::showHint(const QString& hint) {
     StatusBar1->showMessage(platform::longHint(hint));
 }
 
 QString MainWindow::statusText() const { return StatusBar1->currentMessage(); }
-
-void MainWindow::showPage(Page page) { pages->setCurrentIndex(static_cast<int>(page)); }
-
-Page MainWindow::currentPage() const { return static_cast<Page>(pages->currentIndex()); }
 
 // Picks the relation from the list as a user would, so the change handler
 // runs; a relation the list lacks is typed in.
@@ -393,135 +384,10 @@ void MainWindow::selectRelation(const QString& relation) {
 
 QString MainWindow::shownRelation() const { return relationFilter->currentText(); }
 
-void MainWindow::PageControl1Change(int) {
-    QWidget* page = pages->currentWidget();
-    if (shownPage_ == senderPage) senderPage->SasidasininnExit();
-    if (shownPage_ == previewPage) PreviewExit();
-    if (shownPage_ == entryPage) entryPage->MirelEditExit();
-    shownPage_ = page;
-    if (page == senderPage) SasidasininnShow();
-    if (page == previewPage) PreviewShow();
-    if (page == entryPage) entryPage->MirelEditShow();
-    if (page == bodyPage) bodyPage->HRimenShow();
-    if (page == listPage) listPage->IchiranShow();
-}
-
-void MainWindow::ActEditDataExecute() {
-    pages->setCurrentWidget(entryPage);
-    entryPage->focusFirstField();
-}
-
-const platform::CellGrid& MainWindow::activeRecords() { return activeBook(); }
-
-int MainWindow::sourceRowOfFiltered(int filteredRow) const {
-    return filteredBook_->sourceRow(filteredRow);
-}
-
-void MainWindow::setCommandEnabled(const char* action, bool on) {
-    if (QAction* a = commands->action(action)) a->setEnabled(on);
-}
-
 void MainWindow::runCommand(const char* action) { commands->action(action)->trigger(); }
 
 bool MainWindow::isCommandEnabled(const char* action) const {
     return commands->action(action)->isEnabled();
-}
-
-void MainWindow::PreviewShow() {
-    // Postal codes reach the renderer without hyphens.
-    ActNonHiphnExecute();
-    if (ShowingAll) {
-        StringGrid1->setRow(CurrentRecord);
-    } else {
-        if (FilteredCurrentRow <= 0) ++FilteredCurrentRow;
-        StringGrid2->setRow(FilteredCurrentRow);
-    }
-    commands->setEnabled(
-        {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActIns", "ActDel", "ActReNum"},
-        ShowingAll);
-    commands->setEnabled(
-        {"ActSelectAllData", "ActPrint", "ActPrinter", "ActSave", "ActSaveAs", "ActEditData"},
-        true);
-    commands->setEnabled(
-        {"ActPrintIchiran", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActOpen2"}, false);
-    RefreshPreview();
-}
-
-void MainWindow::PreviewExit() {
-    postalCheck_->clear();
-    overflowNote_->clear();
-    barcodeRemark_->hide();
-    CurrentRecord = activeGrid()->row();
-    FilteredCurrentRow = CurrentRecord;
-}
-
-void MainWindow::SasidasininnShow() {
-    commands->setEnabled(
-        {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
-         "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
-         "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
-        false);
-    commands->action("ActEditData")->setEnabled(true);
-    senderPage->SasidasininnShow();
-}
-
-render::AddressSideInput MainWindow::addressSideInput(int row, QString* barcodeRemark) const {
-    render::AddressSideInput in;
-    in.mediaKind = previewPage->mediaKind();
-    in.envelopeBack = previewPage->envelopeBack();
-    in.faceIndex = previewPage->faceIndex();
-    in.honorific = previewPage->honorific();
-    in.record = book::recordAt(activeBook(), row);
-    in.sender = senderPage->texts();
-    in.layout = previewPage->layoutSettings();
-    in.typeset = previewPage->typesetChoices();
-    in.barcode = previewPage->barcodeInput();
-    const QString remark = book::attachRecordBarcode(in, *postalDictionary_);
-    if (barcodeRemark) *barcodeRemark = remark;
-    return in;
-}
-
-void MainWindow::RefreshPreview() {
-    QString barcodeRemark;
-    const render::AddressSideInput in = addressSideInput(activeGrid()->row(), &barcodeRemark);
-    previewPage->showAddressSide(in.mediaKind, render::DrawAddressSide(in));
-    barcodeRemark_->setText(barcodeRemark);
-    barcodeRemark_->setVisible(shownPage_ == previewPage && !barcodeRemark.isEmpty());
-    if (shownPage_ == previewPage) {
-        postalCheck_->check(in.record[records::ColPostal],
-                            in.record[records::ColAddress1] + in.record[records::ColAddress2]);
-        overflowNote_->check(in);
-    }
-    // The side buttons only mean something for envelopes.
-    const bool envelope = in.mediaKind >= int(render::MediaKind::Naga3Envelope) &&
-                          in.mediaKind < render::kMediaKindCount;
-    previewPage->setEnvelopeSidesEnabled(envelope);
-}
-
-platform::StringGrid* MainWindow::activeGrid() const {
-    return ShowingAll ? StringGrid1 : StringGrid2;
-}
-
-void MainWindow::RenumberRows() { wholeBook_->renumber(); }
-
-void MainWindow::ActInsExecute() {
-    const platform::GridRect sel = StringGrid1->selection();
-    CurrentRecord = wholeBook_->insertRows(sel);
-    StringGrid1->setGridSelection(sel);
-    AddressModified = true;
-}
-
-void MainWindow::ActDelExecute() {
-    const platform::GridRect sel = StringGrid1->selection();
-    wholeBook_->deleteRows(sel);
-    StringGrid1->setRow(std::min(sel.top, wholeBook_->rowCount() - 1));
-    AddressModified = true;
-}
-
-void MainWindow::ActReNumExecute() { RenumberRows(); }
-
-void MainWindow::ActSelectAllDataExecute() {
-    activeGrid()->setGridSelection(book::allRecords(activeBook()));
 }
 
 void MainWindow::ActExitExecute() { close(); }
@@ -537,21 +403,6 @@ void MainWindow::ActPictanExecute() {
     pictan_->show();
     pictan_->raise();
     pictan_->activateWindow();
-}
-
-void MainWindow::showGridMenu(QMenu* menu, const QPoint& pos) {
-    // The menu opens at a fixed offset from the press, measured from the
-    // window's top-left corner.
-    const QPoint origin = frameGeometry().topLeft();
-    menu->popup(QPoint(pos.x() + origin.x() + 190, pos.y() + origin.y() + 115));
-}
-
-void MainWindow::StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos) {
-    if (button == Qt::RightButton) showGridMenu(GridMenu1, pos);
-}
-
-void MainWindow::StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos) {
-    if (button == Qt::RightButton) showGridMenu(GridMenu2, pos);
 }
 
 }  // namespace app

@@ -1,15 +1,14 @@
 #pragma once
-// The main window: tool bar, five pages, status bar; the address book's
-// state and the program's life cycle.
+// The main window: tool bar, five pages, status bar and the program's life
+// cycle. It builds the pages, wires them to the address book document and
+// the commands, asks the close questions and opens dropped files.
 
 #include <QMainWindow>
 #include <QStringList>
 #include <QVector>
 #include <memory>
 
-#include "book/exchange/BookImport.h"
-#include "book/ui/EntryHost.h"
-#include "print/ui/ListHost.h"
+#include "book/AddressBookDocument.h"
 #include "settings/ProgramSettings.h"
 
 class QComboBox;
@@ -55,7 +54,7 @@ class PreviewPostalCheck;
 // The window's pages, in the order of their tabs.
 enum class Page { Preview, Sender, Entry, List, Body };
 
-class MainWindow : public QMainWindow, public book::EntryHost, public print::ListHost {
+class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     // `arguments` are the files named on the command line, opened when the
@@ -67,13 +66,8 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     // The windows the commands show; they are created after this one.
     void setCompanions(editor::PictureEditorWindow* pictan, QDialog* about);
 
-    // The file the book was last opened from or saved to; empty for a new
-    // book or one read from another program's format.
-    QString bookFileName() const { return AddressFileName; }
-    void setBookFileName(const QString& path) { AddressFileName = path; }
-    bool isBookModified() const { return AddressModified; }
-    void setBookModified(bool modified) { AddressModified = modified; }
-    int filteredCurrentRow() const { return FilteredCurrentRow; }
+    // The address book the pages show.
+    book::AddressBookDocument& addressBook() const { return *book_; }
     // Shows only the records of `relation`, or all of them for the "all" entry.
     void selectRelation(const QString& relation);
     QString shownRelation() const;
@@ -86,14 +80,6 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     void runCommand(const char* action);
     bool isCommandEnabled(const char* action) const;
 
-    // Controls.
-
-    // The address book, the rows of the chosen relation, and whichever of
-    // the two is shown. StringGrid1 and StringGrid2 are their views.
-    book::BookModel& wholeBook() const { return *wholeBook_; }
-    book::BookModel& filteredBook() const { return *filteredBook_; }
-    book::BookModel& activeBook() const { return ShowingAll ? *wholeBook_ : *filteredBook_; }
-
     // The sender's texts, the adjustment fields and the choices as the
     // controls hold them now, and putting them back (Settings.cpp). Numbers
     // are brought into each field's range; a choice outside its list leaves
@@ -102,43 +88,24 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     void applySettings(const ProgramSettings& settings);
 
     // Life cycle.
-    void FormShow();
-    void FormCloseQuery(bool& canClose);
-    void AskSaveBody(bool& canClose);
-    void FormDestroy();
+    void openArgumentFiles();
+    void askToClose(bool& canClose);
+    void askToCloseBody(bool& canClose);
+    void shutDown();
 
     // Files dropped on the window: the first one is opened.
-    void WMDropFiles(const QStringList& paths);
-    // Page changes: the left page's exit handler, then the new page's show
-    // handler, which sets the commands that make sense there.
-    void PageControl1Change(int index);
-    void SasidasininnShow();
-    void PreviewShow();
-    void PreviewExit();
+    void openDroppedFiles(const QStringList& paths);
+    // Page changes (PageTurns.cpp): the left page's leave(), then the new
+    // page's enter(), which sets the commands that make sense there.
+    void onPageChanged(int index);
+    void enterPreview();
+    void leavePreview();
     void ActEditDataExecute();
-
-    // What the entry page reads and changes.
-    book::BookModel& allRecords() override { return *wholeBook_; }
-    book::BookModel& filteredRecords() override { return *filteredBook_; }
-    bool showingAll() const override { return ShowingAll; }
-    int currentRecord() const override { return CurrentRecord; }
-    void setCurrentRecord(int row) override { CurrentRecord = row; }
-    void setFilteredCurrentRow(int row) override { FilteredCurrentRow = row; }
-    int sourceRowOfFiltered(int filteredRow) const override;
-    void markAddressModified() override { AddressModified = true; }
-    void insertRowsAtSelection() override { ActInsExecute(); }
-    void removePostalHyphens() override { ActNonHiphnExecute(); }
-    void setCommandEnabled(const char* action, bool on) override;
-
-    // What the list page reads and asks for.
-    const platform::CellGrid& activeRecords() override;
-    void addPostalHyphens() override { ActHiphnExecute(); }
-    void refreshAddressPreview() override { RefreshPreview(); }
 
     // Opens any supported file by its extension.
     void OpenDocument(const QString& path);
     // Shows the long part of `hint` in the status bar.
-    void ApplicationEvents1Hint(const QString& hint);
+    void showHint(const QString& hint);
 
     // Row commands.
     void RenumberRows();
@@ -159,22 +126,16 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     // Records from other programs, and the book for them (ExchangeCommands.cpp).
     void ActImportExecute();
     void ActExportExecute();
-    // Puts imported records into the book as `mode` says, marks it changed
-    // and shows the first of them.
-    void ImportRows(const book::AddressRows& rows, book::ImportMode mode);
-    // Where the book's file dialogs start: the open book's folder, or the
-    // 住所録 folder the program made.
-    QString bookFolder() const;
 
     // Sorting, relation filter and postal-code hyphens.
     void ActSortExecute();
     void ActRSortExecute();
-    void ComboBox6Change();
-    void ActHiphnExecute();
-    void ActNonHiphnExecute();
-    void setBookCaption();
+    void onRelationFilterChanged();
+    void addPostalHyphens();
+    void removePostalHyphens();
 
-    // Draws the current row of the active grid in the preview box.
+    // Draws the current row of the active grid in the preview box
+    // (AddressPreview.cpp).
     void RefreshPreview();
     // What the address side of `row` of the active grid is drawn from: the
     // record, the sender fields, the choices and the adjustment fields.
@@ -199,8 +160,8 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     HelpWindow* helpWindow() const { return help_; }
     PreviewPostalCheck* postalCheck() const { return postalCheck_; }
 
-    void StringGrid1MouseDown(Qt::MouseButton button, const QPoint& pos);
-    void StringGrid2MouseDown(Qt::MouseButton button, const QPoint& pos);
+    void wholeGridMouseDown(Qt::MouseButton button, const QPoint& pos);
+    void relationGridMouseDown(Qt::MouseButton button, const QPoint& pos);
 
     // " 『 name 』 が保存されていません。..." for the close questions.
     static QString unsavedQuestion(const QString& name);
@@ -223,24 +184,17 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void FormCreate();
+    void startUp();
     void buildWindow();
     void connectCommands();
     void showGridMenu(QMenu* menu, const QPoint& pos);
-    // The grid every reader of the current record reads: StringGrid1 while all
-    // rows are shown, StringGrid2 while a relation is.
+    // The grid every reader of the current record reads: wholeGrid while all
+    // rows are shown, relationGrid while a relation is.
     platform::StringGrid* activeGrid() const;
 
-    // State of the address book and the pages.
-    QString AddressFileName;
-    // A file opened from another format (a spreadsheet's CSV, vCard): the book
-    // keeps no name of its own, so that saving cannot write over that file.
-    QString ForeignFileName;
-    bool AddressModified = false;
-    bool ShowingAll = true;
-    int CurrentRecord = 1;
-    int FilteredCurrentRow = 0;
-    QString SaveAsFileName;  // the name last chosen in a save dialog
+    // Shows the relation the book shows: its grid, the filter's text and
+    // the row commands that only work on the whole book.
+    void showFilter(bool showingAll);
 
     QToolBar* ToolBar1;
     render::PreviewPage* previewPage;
@@ -249,8 +203,8 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     print::ListPage* listPage;
     message::BodyPage* bodyPage;
     QComboBox* relationFilter;
-    platform::StringGrid* StringGrid1;
-    platform::StringGrid* StringGrid2;
+    platform::StringGrid* wholeGrid;
+    platform::StringGrid* relationGrid;
     CommandTable* commands;
     QTabWidget* pages;
     QStatusBar* StatusBar1;
@@ -266,8 +220,7 @@ class MainWindow : public QMainWindow, public book::EntryHost, public print::Lis
     QDialog* about_ = nullptr;
     bool shownOnce_ = false;
     QWidget* shownPage_ = nullptr;
-    book::BookModel* wholeBook_;
-    book::BookModel* filteredBook_;
+    book::AddressBookDocument* book_;
     bool destroyed_ = false;
     // Read on first use, shared by the entry, sender and preview pages.
     std::unique_ptr<book::PostalDictionaryFile> postalDictionary_;

@@ -34,7 +34,7 @@ int MainWindow::printKind() {
 
 bool MainWindow::choosePrinterFor(int kind) {
     // Printing into a file proposes the book's name.
-    const QString book = QFileInfo(bookFileName()).completeBaseName();
+    const QString book = QFileInfo(book_->fileName()).completeBaseName();
     printer_.setDocumentName(book.isEmpty() ? QStringLiteral("Pelcor") : book);
     return print::withKindPaper(printer_, platform::AppPaths::settingsFile(), kind,
                                 [this] { return printer_.choosePrinter(this); });
@@ -45,7 +45,8 @@ void MainWindow::ActPrintExecute() {
         const platform::GridRect rows = activeGrid()->selection();
         render::AddressSideInput card = addressSideInput(rows.top);
         card.target = platform::OutputTarget::Printer;
-        if (!printDespiteOverflows(dialogs_, this, card, activeBook(), rows.top, rows.bottom))
+        if (!printDespiteOverflows(dialogs_, this, card, book_->activeBook(), rows.top,
+                                   rows.bottom))
             return;
     }
     const int kind = printKind();
@@ -72,7 +73,7 @@ void MainWindow::ActPrintExecute() {
                     painter, message::RenderMessageSide(
                                  bodyPage->messageSideInput(platform::OutputTarget::Printer)));
             });
-        bodyPage->RichEdit2Change();
+        bodyPage->redraw();
     }
     if (!error.isEmpty()) dialogs_.error(this, error);
 }

@@ -9,9 +9,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "book/AddressBookDocument.h"
 #include "book/PostalCode.h"
-#include "book/ui/EntryHost.h"
 #include "book/ui/FieldStyle.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Hint.h"
 #include "postal/ui/OfficeNameOffer.h"
 #include "postal/ui/PostalAssist.h"
@@ -205,17 +206,17 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
     for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
     for (QLineEdit* e : {Nam1, Nam2, Shamei, Yakushoku, Ju1, Ju2, Phone1, Keitai1, Fax1})
-        connect(e, &QLineEdit::textChanged, this, &EntryPage::Nam1Change);
-    connect(relationChoice, &QComboBox::currentTextChanged, this, &EntryPage::Nam1Change);
-    connect(Kana1, &QLineEdit::textChanged, this, &EntryPage::Kana1Change);
+        connect(e, &QLineEdit::textChanged, this, &EntryPage::markUnregistered);
+    connect(relationChoice, &QComboBox::currentTextChanged, this, &EntryPage::markUnregistered);
+    connect(Kana1, &QLineEdit::textChanged, this, &EntryPage::onReadingEdited);
     connect(Ub1, &QLineEdit::textChanged, this, [this] { postalChange(Ub1, 3); });
     connect(Ub2, &QLineEdit::textChanged, this, [this] { postalChange(Ub2, 4); });
-    connect(EditOKButton, &QPushButton::clicked, this, &EntryPage::EditOKButtonClick);
-    connect(NewDataButton, &QPushButton::clicked, this, &EntryPage::NewDataButtonClick);
-    connect(ToStaButton, &QPushButton::clicked, this, &EntryPage::ToStaButtonClick);
-    connect(BeforButton, &QPushButton::clicked, this, &EntryPage::BeforButtonClick);
-    connect(NextButton, &QPushButton::clicked, this, &EntryPage::NextButtonClick);
-    connect(ToEndButton, &QPushButton::clicked, this, &EntryPage::ToEndButtonClick);
+    connect(EditOKButton, &QPushButton::clicked, this, &EntryPage::registerRecord);
+    connect(NewDataButton, &QPushButton::clicked, this, &EntryPage::addRecord);
+    connect(ToStaButton, &QPushButton::clicked, this, &EntryPage::goFirst);
+    connect(BeforButton, &QPushButton::clicked, this, &EntryPage::goPrevious);
+    connect(NextButton, &QPushButton::clicked, this, &EntryPage::goNext);
+    connect(ToEndButton, &QPushButton::clicked, this, &EntryPage::goLast);
     postalAssist = new PostalAssist(
         {Ub1, Ub2, Ju1, Ju2},
         [this](const QString& text, bool error) {
@@ -225,7 +226,7 @@ EntryPage::EntryPage(QWidget* parent) : QWidget(parent) {
             else
                 setStatus(text, error ? kRed : kYellow);
         },
-        [this] { Nam1Change(); }, this);
+        [this] { markUnregistered(); }, this);
     // An office's own code also offers the office's name for 会社名.
     postalAssist->setFilledHook([this](const std::vector<PostalPlace>& places) {
         const QString said = offerOfficeName(Shamei, places);
@@ -258,25 +259,25 @@ void EntryPage::setStatus(const QString& text, const QColor& colour) {
     EntryStatusLine->setCursorPosition(0);
 }
 
-void EntryPage::MirelEditShow() {
-    host_->removePostalHyphens();
+void EntryPage::enter() {
+    emit plainPostalCodesWanted();
     EntryPageActive = true;
-    ClearEntryFields();
-    ShowCurrentRecord();
+    clearFields();
+    showCurrentRecord();
     Label6->hide();
     Label11->hide();
     Kana1->setFocus();
-    for (const char* a : {"ActPrintIchiran", "ActOpen2", "ActRSort", "ActSort", "ActEditData",
-                          "ActIns", "ActDel", "ActSelectAllData", "ActCopy", "ActCut", "ActPaste",
-                          "ActSelectAll", "ActReNum", "ActPrint", "ActPrinter"})
-        host_->setCommandEnabled(a, false);
-    host_->setCommandEnabled("ActSave", true);
+    commands_->setEnabled({"ActPrintIchiran", "ActOpen2", "ActRSort", "ActSort", "ActEditData",
+                           "ActIns", "ActDel", "ActSelectAllData", "ActCopy", "ActCut", "ActPaste",
+                           "ActSelectAll", "ActReNum", "ActPrint", "ActPrinter"},
+                          false);
+    commands_->setEnabled({"ActSave"}, true);
     EditOKButton->setEnabled(false);
     setStatus(QString(), Qt::white);
-    NewDataButton->setEnabled(host_->showingAll());
+    NewDataButton->setEnabled(book_->showingAll());
 }
 
-void EntryPage::MirelEditExit() { EntryPageActive = false; }
+void EntryPage::leave() { EntryPageActive = false; }
 
 void EntryPage::setFields(const QStringList& cells) {
     Num1->setText(cells.value(records::ColNumber));
@@ -293,13 +294,13 @@ void EntryPage::setFields(const QStringList& cells) {
     relationChoice->setEditText(cells.value(records::ColRelation));
 }
 
-void EntryPage::ShowCurrentRecord() {
-    platform::CellGrid& g = host_->showingAll() ? host_->allRecords() : host_->filteredRecords();
+void EntryPage::showCurrentRecord() {
+    platform::CellGrid& g = book_->showingAll() ? book_->wholeBook() : book_->filteredBook();
     loading_ = true;
     Ub1->clear();
     Ub2->clear();
-    const int row = std::clamp(host_->currentRecord(), 1, g.rowCount() - 1);
-    host_->setCurrentRecord(row);
+    const int row = std::clamp(book_->currentRecord(), 1, g.rowCount() - 1);
+    book_->setCurrentRecord(row);
     setFields(g.rowCells(row));
     // A code that is not 3 + 4 characters stays in the cell as it is and
     // shows whole in the first field, which is widened for it.
@@ -308,17 +309,17 @@ void EntryPage::ShowCurrentRecord() {
     Ub1->setText(postal.first);
     Ub2->setText(postal.second);
     loading_ = false;
-    registrationRow_ = host_->showingAll() ? row : host_->sourceRowOfFiltered(row);
-    NewDataButton->setEnabled(host_->showingAll());
+    registrationRow_ = book_->showingAll() ? row : book_->filteredBook().sourceRow(row);
+    NewDataButton->setEnabled(book_->showingAll());
     EditOKButton->setEnabled(false);
     setStatus(QString(), Qt::white);
     showHelp(EntryHelpPanel, kShowHelp, Qt::white);
     Kana1->setFocus();
 }
 
-void EntryPage::ClearEntryFields() {
+void EntryPage::clearFields() {
     loading_ = true;
-    Num1->setText(QString::number(host_->currentRecord()));
+    Num1->setText(QString::number(book_->currentRecord()));
     for (QLineEdit* e :
          {Kana1, Nam1, Nam2, Shamei, Yakushoku, Ub1, Ub2, Ju1, Ju2, Phone1, Keitai1, Fax1})
         e->clear();
@@ -326,13 +327,14 @@ void EntryPage::ClearEntryFields() {
     relationChoice->setCurrentIndex(0);
     relationChoice->setEditText(relationChoice->itemText(0));
     loading_ = false;
-    registrationRow_ = host_->showingAll() ? host_->currentRecord()
-                                           : host_->sourceRowOfFiltered(host_->currentRecord());
+    registrationRow_ = book_->showingAll()
+                           ? book_->currentRecord()
+                           : book_->filteredBook().sourceRow(book_->currentRecord());
     EditOKButton->setEnabled(false);
     setStatus(QStringLiteral("　　データ を入力 して下さい。"), kYellow);
     Kana1->setFocus();
     NewDataButton->setEnabled(false);
-    host_->setCommandEnabled("ActSort", false);
+    commands_->setEnabled({"ActSort"}, false);
     EntryPageActive = true;
 }
 
@@ -355,10 +357,10 @@ QStringList EntryPage::fieldRecord() const {
     return r;
 }
 
-void EntryPage::EditOKButtonClick() {
+void EntryPage::registerRecord() {
     const QStringList record = fieldRecord();
-    const bool all = host_->showingAll();
-    platform::CellGrid& main = host_->allRecords();
+    const bool all = book_->showingAll();
+    platform::CellGrid& main = book_->wholeBook();
     if (registrationRow_ < 1 || registrationRow_ >= main.rowCount()) {
         // The relation filter shows no record to write to: adding is done
         // with the whole book shown.
@@ -366,16 +368,16 @@ void EntryPage::EditOKButtonClick() {
         return;
     }
     if (!all) {
-        platform::CellGrid& filtered = host_->filteredRecords();
-        const int row = host_->currentRecord();
+        platform::CellGrid& filtered = book_->filteredBook();
+        const int row = book_->currentRecord();
         if (row >= 1 && row < filtered.rowCount()) filtered.setRowCells(row, record);
-        host_->setFilteredCurrentRow(row);
+        book_->setFilteredCurrentRow(row);
     }
     // The record goes back to the row it was loaded from, whatever number
     // that row shows: rows dragged out of numbering never receive another
     // record's text.
     main.setRowCells(registrationRow_, record);
-    if (all) host_->setCurrentRecord(registrationRow_);
+    if (all) book_->setCurrentRecord(registrationRow_);
     setStatus(QStringLiteral("　　このデータを登録しました。"), kCyan);
     if (all) {
         NewDataButton->setEnabled(true);
@@ -384,47 +386,46 @@ void EntryPage::EditOKButtonClick() {
         NewDataButton->setEnabled(false);
         Kana1->setFocus();
     }
-    host_->markAddressModified();
+    book_->setModified(true);
 }
 
-void EntryPage::NewDataButtonClick() {
-    host_->insertRowsAtSelection();
-    ClearEntryFields();
+void EntryPage::addRecord() {
+    emit newRowsWanted();
+    clearFields();
     Label6->hide();
 }
 
 void EntryPage::navigate(int row) {
-    host_->setCurrentRecord(row);
-    ShowCurrentRecord();
+    book_->setCurrentRecord(row);
+    showCurrentRecord();
     Label6->hide();
 }
 
-void EntryPage::ToStaButtonClick() {
-    host_->setFilteredCurrentRow(1);
+void EntryPage::goFirst() {
+    book_->setFilteredCurrentRow(1);
     navigate(1);
 }
 
-void EntryPage::BeforButtonClick() {
-    const int row = host_->currentRecord() - 1;
-    host_->setFilteredCurrentRow(row);
+void EntryPage::goPrevious() {
+    const int row = book_->currentRecord() - 1;
+    book_->setFilteredCurrentRow(row);
     navigate(row);
 }
 
-void EntryPage::NextButtonClick() {
-    const int row = host_->currentRecord() + 1;
-    host_->setFilteredCurrentRow(row);
+void EntryPage::goNext() {
+    const int row = book_->currentRecord() + 1;
+    book_->setFilteredCurrentRow(row);
     navigate(row);
 }
 
-void EntryPage::ToEndButtonClick() {
-    const platform::CellGrid& g =
-        host_->showingAll() ? host_->allRecords() : host_->filteredRecords();
+void EntryPage::goLast() {
+    const platform::CellGrid& g = book_->showingAll() ? book_->wholeBook() : book_->filteredBook();
     const int row = g.rowCount() - 1;
-    host_->setFilteredCurrentRow(row);
+    book_->setFilteredCurrentRow(row);
     navigate(row);
 }
 
-void EntryPage::Nam1Change() {
+void EntryPage::markUnregistered() {
     if (loading_) return;
     Label11->hide();
     EditOKButton->setEnabled(true);
@@ -433,16 +434,16 @@ void EntryPage::Nam1Change() {
     showHelp(EntryHelpPanel, kChangeHelp, kGreen);
 }
 
-void EntryPage::Kana1Change() {
+void EntryPage::onReadingEdited() {
     if (loading_) return;
-    Nam1Change();
+    markUnregistered();
     Label6->show();
 }
 
 void EntryPage::postalChange(QLineEdit* field, int complete) {
     if (loading_ || !EntryPageActive || field->text().size() < complete) return;
     focusNextChild();
-    Nam1Change();
+    markUnregistered();
 }
 
 bool EntryPage::eventFilter(QObject* watched, QEvent* event) {

@@ -10,9 +10,13 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
+namespace platform {
+class Commands;
+}
+
 namespace book {
 
-class EntryHost;
+class AddressBookDocument;
 class PostalAssist;
 class PostalChoiceList;
 class PostalDictionaryFile;
@@ -21,7 +25,10 @@ class EntryPage : public QWidget {
     Q_OBJECT
   public:
     explicit EntryPage(QWidget* parent = nullptr);
-    void setHost(EntryHost* host) { host_ = host; }
+    // The book the page shows and writes, and the window's commands it
+    // switches.
+    void setBook(AddressBookDocument* book) { book_ = book; }
+    void setCommands(platform::Commands* commands) { commands_ = commands; }
     // The dictionary that fills the address from the postal code and back.
     void setPostalDictionary(PostalDictionaryFile* file);
 
@@ -34,31 +41,38 @@ class EntryPage : public QWidget {
     // The list of towns the postal code offers now, if one is open.
     PostalChoiceList* postalChoices() const;
 
-    void MirelEditShow();
-    void MirelEditExit();
-    void ShowCurrentRecord();
-    void ClearEntryFields();
+    void enter();
+    void leave();
+    void showCurrentRecord();
+    void clearFields();
 
-    void EditOKButtonClick();
-    void NewDataButtonClick();
-    void ToStaButtonClick();
-    void BeforButtonClick();
-    void NextButtonClick();
-    void ToEndButtonClick();
+    void registerRecord();
+    void addRecord();
+    void goFirst();
+    void goPrevious();
+    void goNext();
+    void goLast();
 
-    // The StringGrid1 row a registration writes: the row the shown record
+    // The wholeGrid row a registration writes: the row the shown record
     // was loaded from (or added as), never another.
     int registrationRow() const { return registrationRow_; }
 
     static const char16_t kShowHelp[];
     static const char16_t kChangeHelp[];
 
+  signals:
+    // A new record wants empty rows at the selection of the whole book's
+    // grid; the current record becomes the first of them.
+    void newRowsWanted();
+    // The fields show postal codes without hyphens.
+    void plainPostalCodesWanted();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Nam1Change();
-    void Kana1Change();
+    void markUnregistered();
+    void onReadingEdited();
     void postalChange(QLineEdit* field, int complete);
     void setStatus(const QString& text, const QColor& colour);
     void setFields(const QStringList& cells);
@@ -96,7 +110,8 @@ class EntryPage : public QWidget {
 
     bool EntryPageActive = false;
 
-    EntryHost* host_ = nullptr;
+    AddressBookDocument* book_ = nullptr;
+    platform::Commands* commands_ = nullptr;
     bool loading_ = false;  // fields are being filled, not edited
     int registrationRow_ = 0;
 };

@@ -8,6 +8,7 @@
 
 #include "book/ui/FieldStyle.h"
 #include "platform/text/Sjis.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Hint.h"
 #include "postal/ui/PostalAssist.h"
 
@@ -122,14 +123,22 @@ void SenderPage::setTexts(const render::SenderTexts& t) {
     SJuusho2->setText(t.address2);
 }
 
-void SenderPage::SasidasininnShow() {
+void SenderPage::enter() {
+    if (commands_) {
+        commands_->setEnabled(
+            {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActPrintIchiran",
+             "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint",
+             "ActPrinter", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+            false);
+        commands_->setEnabled({"ActEditData"}, true);
+    }
     SenderPageActive = true;
     showHelp(SenderHelpPanel, kShowHelp, Qt::white);
     SenderStatusLine->clear();
     SSimei->setFocus();
 }
 
-void SenderPage::SasidasininnExit() { SenderPageActive = false; }
+void SenderPage::leave() { SenderPageActive = false; }
 
 void SenderPage::SSimeiChange() { showHelp(SenderHelpPanel, kChangeHelp, QColor(0, 255, 0)); }
 

@@ -10,6 +10,10 @@
 class QLineEdit;
 class QPlainTextEdit;
 
+namespace platform {
+class Commands;
+}
+
 namespace book {
 
 class PostalAssist;
@@ -34,10 +38,10 @@ class SenderPage : public QWidget {
     // Empties the six fields and leaves the page inactive (start-up).
     void clearFields();
 
-    // The page's own part of being shown and left; the main window sets the
-    // commands.
-    void SasidasininnShow();
-    void SasidasininnExit();
+    // The window's commands the page switches when it is shown.
+    void setCommands(platform::Commands* commands) { commands_ = commands; }
+    void enter();
+    void leave();
 
     static const char16_t kShowHelp[];
     static const char16_t kChangeHelp[];
@@ -57,6 +61,7 @@ class SenderPage : public QWidget {
     PostalAssist* postalAssist;
 
     bool SenderPageActive = false;
+    platform::Commands* commands_ = nullptr;
 
     void SSimeiChange();
     // The settings file is CP932: a field left holding characters it cannot

@@ -16,6 +16,7 @@
 #include "message/RenderMessageSide.h"
 #include "message/ui/MessageFieldsPanel.h"
 #include "message/ui/MessagePreviewBox.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Hint.h"
 #include "platform/ui/SpinField.h"
 
@@ -219,7 +220,7 @@ void BodyPage::renderPreview() {
 }
 
 void BodyPage::setCommand(const char* name, bool on) {
-    if (commands_) commands_(name, on);
+    if (commands_) commands_->setEnabled({name}, on);
     // The save button stands for the save command.
     if (qstrcmp(name, "ActHSave") == 0) SpeedButton2->setEnabled(on);
 }

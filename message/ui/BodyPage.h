@@ -1,13 +1,12 @@
 #pragma once
 // The message side page "はがき裏面": the body text of the card, its file,
 // the picture for the back, the card kind and face, the adjustment fields
-// and the preview of the card. The page reaches the main window's commands
-// only through the switch it is given.
+// and the preview of the card. The page reaches the main window through the
+// commands it is given and its signals.
 
 #include <QImage>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 #include "message/BodyStatus.h"
 #include "message/MessageDocument.h"
@@ -21,6 +20,7 @@ class QPushButton;
 class QToolButton;
 
 namespace platform {
+class Commands;
 class Dialogs;
 class SpinField;
 }  // namespace platform
@@ -33,14 +33,10 @@ class MessagePreviewBox;
 class BodyPage : public QWidget {
     Q_OBJECT
   public:
-    // Turns a main window command (by its action name) on or off.
-    using CommandSwitch = std::function<void(const char* command, bool on)>;
-
     explicit BodyPage(platform::Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void setCommandSwitch(CommandSwitch commands) { commands_ = std::move(commands); }
-    // Makes this page the active page of the main window (its show handler runs).
-    void setPageActivator(std::function<void()> activate) { activate_ = std::move(activate); }
+    // The window's commands the page switches.
+    void setCommands(platform::Commands* commands) { commands_ = commands; }
 
     // The names of the open body text and back picture; empty when none.
     const QString& bodyFileName() const { return document_.fileName(); }
@@ -76,8 +72,12 @@ class BodyPage : public QWidget {
     // Draws the message side into PaintBox2.
     void renderPreview();
 
+    // Draws the card again and shows its state, as after an edit; printing
+    // calls it when its dialog has closed.
+    void redraw();
+
     // Page shown, text and selection changes, presses and choices.
-    void HRimenShow();
+    void enter();
     void RichEdit2Change();
     void RichEdit2SelectionChange();
     void RichEdit2MouseDown();
@@ -118,6 +118,10 @@ class BodyPage : public QWidget {
     void openDocument(const QString& path);
     // Where the sample body text is installed.
     static QString sampleTextPath();
+
+  signals:
+    // The page wants to be the window's active page (its enter() runs).
+    void showWanted();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -164,8 +168,7 @@ class BodyPage : public QWidget {
     MessageDocument document_;
 
     platform::Dialogs& dialogs_;
-    CommandSwitch commands_;
-    std::function<void()> activate_;
+    platform::Commands* commands_ = nullptr;
     BodyStatus status_;
     QString fitWarning_;  // lines the card cannot hold, or empty
 };

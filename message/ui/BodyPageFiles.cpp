@@ -23,13 +23,13 @@ void BodyPage::NewBody() {
 }
 
 void BodyPage::ActHNewExecute() {
-    if (activate_) activate_();
+    emit showWanted();
     NewBody();
     focusEditor();
 }
 
 void BodyPage::ActOpen2Execute() {
-    if (activate_) activate_();
+    emit showWanted();
     platform::FileDialogRequest req;
     req.title = QStringLiteral("画像を開く");
     req.filters = {QStringLiteral("画像ファイル (*.jpg *.jpeg *.bmp *.wmf *.emf)"),
@@ -67,7 +67,7 @@ bool BodyPage::SaveBody(const QString& path) {
         dialogs_.error(this, path + QStringLiteral("\n") + error);
         return false;
     }
-    if (activate_) activate_();
+    emit showWanted();
     reRender();
     showStatus(savedBodyStatus(path));
     focusEditor();

@@ -40,6 +40,8 @@ void BodyPage::reRenderForField() {
 
 void BodyPage::RichEdit2Change() { reRender(); }
 
+void BodyPage::redraw() { reRender(); }
+
 void BodyPage::RichEdit2SelectionChange() {
     setCommand("ActPaste", clipboardHoldsText());
     setCommand("ActSelectAll", !RichEdit2->document()->isEmpty());
@@ -92,7 +94,7 @@ void BodyPage::SPrintDefaultClick() {
     resetButton(PrintPage)->setEnabled(false);
 }
 
-void BodyPage::HRimenShow() {
+void BodyPage::enter() {
     setCommand("ActPaste", clipboardHoldsText());
     for (const char* on : {"ActOpen2", "ActPrint", "ActSaveAs"}) setCommand(on, true);
     for (const char* off :

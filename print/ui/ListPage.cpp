@@ -5,15 +5,16 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "book/AddressBookDocument.h"
 #include "platform/files/AppPaths.h"
 #include "platform/page/WindowFonts.h"
 #include "platform/seams/Dialogs.h"
 #include "platform/seams/PrintTarget.h"
+#include "platform/ui/Commands.h"
 #include "platform/ui/Hint.h"
 #include "print/CardPaper.h"
 #include "print/PrinterMemory.h"
 #include "print/TextPrinting.h"
-#include "print/ui/ListHost.h"
 
 namespace print {
 
@@ -53,25 +54,24 @@ ListPage::ListPage(platform::Dialogs& dialogs, platform::PrintTarget& printer, Q
     layout->addWidget(ToolBar2);
     layout->addWidget(RichEdit1);
 
-    connect(JAddres, &QRadioButton::clicked, this, &ListPage::BuildList);
-    connect(Phone, &QRadioButton::clicked, this, &ListPage::BuildList);
+    connect(JAddres, &QRadioButton::clicked, this, &ListPage::buildList);
+    connect(Phone, &QRadioButton::clicked, this, &ListPage::buildList);
 }
 
 ListKind ListPage::kind() const { return Phone->isChecked() ? ListKind::Phone : ListKind::Address; }
 
-void ListPage::BuildList() {
-    if (!host_) return;
-    host_->setCommandEnabled("ActOpen2", false);
+void ListPage::buildList() {
+    if (!book_) return;
+    commands_->setEnabled({"ActOpen2"}, false);
     // Hyphenated codes are 8 bytes long and so get no extra tab.
-    host_->addPostalHyphens();
-    for (const char* name : {"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
-                             "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns",
-                             "ActDel", "ActSave", "ActSaveAs", "ActReNum"})
-        host_->setCommandEnabled(name, false);
-    for (const char* name : {"ActPrintIchiran", "ActPrinter", "ActEditData"})
-        host_->setCommandEnabled(name, true);
+    emit hyphenatedPostalCodesWanted();
+    commands_->setEnabled({"ActHiphn", "ActNonHiphn", "ActSort", "ActRSort", "ActSelectAllData",
+                           "ActCopy", "ActCut", "ActPaste", "ActSelectAll", "ActPrint", "ActIns",
+                           "ActDel", "ActSave", "ActSaveAs", "ActReNum"},
+                          false);
+    commands_->setEnabled({"ActPrintIchiran", "ActPrinter", "ActEditData"}, true);
 
-    QString text = buildListText(host_->activeRecords(), kind());
+    QString text = buildListText(book_->activeBook(), kind());
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     RichEdit1->setPlainText(text);
 }
@@ -83,7 +83,7 @@ QFont ListPage::printFont() const {
     return font;
 }
 
-void ListPage::ActPrintIchiranExecute() {
+void ListPage::printList() {
     // The list keeps its own paper (A4 unless the user chose another).
     if (withKindPaper(printer_, platform::AppPaths::settingsFile(), kListSheet,
                       [this] { return printer_.choosePrinter(this); })) {
@@ -91,7 +91,7 @@ void ListPage::ActPrintIchiranExecute() {
         const QString failure = printText(printer_, QStringLiteral("住所録"), content);
         if (!failure.isEmpty()) dialogs_.error(this, failure);
     }
-    if (host_) host_->refreshAddressPreview();
+    emit printed();
 }
 
 }  // namespace print

@@ -11,33 +11,44 @@ class QRadioButton;
 class QToolBar;
 
 namespace platform {
+class Commands;
 class Dialogs;
 class PrintTarget;
 }  // namespace platform
+namespace book {
+class AddressBookDocument;
+}
 
 namespace print {
-
-class ListHost;
 
 class ListPage : public QWidget {
     Q_OBJECT
   public:
     ListPage(platform::Dialogs& dialogs, platform::PrintTarget& printer, QWidget* parent = nullptr);
 
-    void setHost(ListHost* host) { host_ = host; }
+    // The book whose shown rows the list is made of, and the window's
+    // commands the page switches.
+    void setBook(const book::AddressBookDocument* book) { book_ = book; }
+    void setCommands(platform::Commands* commands) { commands_ = commands; }
 
     // The page's show handler and both radio buttons' click handler: the
     // list is built anew from the active grid, whatever was typed into it.
-    void IchiranShow() { BuildList(); }
-    void BuildList();
-    // Prints the text box's content, then redraws the address preview.
-    void ActPrintIchiranExecute();
+    void enter() { buildList(); }
+    void buildList();
+    // Prints the text box's content, then says it has printed.
+    void printList();
 
     ListKind kind() const;
     // The text box's font in points, for paper.
     QFont printFont() const;
 
     static constexpr qreal kTabStopInch = 0.5;
+
+  signals:
+    // The list wants the shown rows' postal codes with hyphens.
+    void hyphenatedPostalCodesWanted();
+    // The print dialog closed, printed or not.
+    void printed();
 
   private:
     QToolBar* ToolBar2;
@@ -47,7 +58,8 @@ class ListPage : public QWidget {
 
     platform::Dialogs& dialogs_;
     platform::PrintTarget& printer_;
-    ListHost* host_ = nullptr;
+    const book::AddressBookDocument* book_ = nullptr;
+    platform::Commands* commands_ = nullptr;
 };
 
 }  // namespace print

@@ -14,6 +14,7 @@
 #include "platform/files/AppPaths.h"
 #include "tests/message/BodyPageControls.h"
 #include "tests/message/MessageOps.h"
+#include "tests/support/RecordingCommands.h"
 #include "tests/support/ScriptedDialogs.h"
 
 class BodyPageTest : public ::testing::Test {
@@ -23,9 +24,8 @@ class BodyPageTest : public ::testing::Test {
         platform::AppPaths::setOverrideFolder(home.path());
         page = std::make_unique<message::BodyPage>(dialogs);
         page->resize(679, 430);
-        page->setCommandSwitch(
-            [this](const char* name, bool on) { commands[QLatin1String(name)] = on; });
-        page->setPageActivator([this] { ++activations; });
+        page->setCommands(&commands);
+        QObject::connect(page.get(), &message::BodyPage::showWanted, [this] { ++activations; });
         page->NewBody();
     }
     void TearDown() override {
@@ -33,8 +33,8 @@ class BodyPageTest : public ::testing::Test {
         platform::AppPaths::setOverrideFolder(QString());
     }
 
-    bool on(const char* name) const { return commands.value(QLatin1String(name), false); }
-    bool known(const char* name) const { return commands.contains(QLatin1String(name)); }
+    bool on(const char* name) const { return commands.enabled.value(QLatin1String(name), false); }
+    bool known(const char* name) const { return commands.enabled.contains(QLatin1String(name)); }
     void type(const QString& text) { bodyEditor(*page)->insertPlainText(text); }
     QString path(const QString& name) const { return home.filePath(name); }
     // The text columns the preview shows now.
@@ -45,6 +45,6 @@ class BodyPageTest : public ::testing::Test {
     QTemporaryDir home;
     testsupport::ScriptedDialogs dialogs;
     std::unique_ptr<message::BodyPage> page;
-    QHash<QString, bool> commands;
+    testsupport::RecordingCommands commands;
     int activations = 0;
 };

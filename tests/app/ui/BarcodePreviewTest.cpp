@@ -23,14 +23,14 @@ size_t barCount(app::MainWindow& f) {
 
 TEST_F(MainWindowTest, ThePreviewShowsTheBarcodeOrWhyThereIsNone) {
     app::MainWindow& f = make();
-    f.wholeBook().setRowCount(3);
-    f.wholeBook().setCell(records::ColName, 1, QStringLiteral("山田太郎"));
-    f.wholeBook().setCell(records::ColPostal, 1, QStringLiteral("1000013"));
-    f.wholeBook().setCell(records::ColAddress1, 1,
-                          QStringLiteral("東京都千代田区霞が関1丁目3番2号"));
-    f.wholeBook().setCell(records::ColPostal, 2, QStringLiteral("9999999"));
-    f.wholeBook().setCell(records::ColAddress1, 2,
-                          QStringLiteral("東京都千代田区霞が関1丁目3番2号"));
+    f.addressBook().wholeBook().setRowCount(3);
+    f.addressBook().wholeBook().setCell(records::ColName, 1, QStringLiteral("山田太郎"));
+    f.addressBook().wholeBook().setCell(records::ColPostal, 1, QStringLiteral("1000013"));
+    f.addressBook().wholeBook().setCell(records::ColAddress1, 1,
+                                        QStringLiteral("東京都千代田区霞が関1丁目3番2号"));
+    f.addressBook().wholeBook().setCell(records::ColPostal, 2, QStringLiteral("9999999"));
+    f.addressBook().wholeBook().setCell(records::ColAddress1, 2,
+                                        QStringLiteral("東京都千代田区霞が関1丁目3番2号"));
     f.show();
     f.showPage(app::Page::Preview);
     wholeGrid(f)->setRow(1);

@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, TheFileMenuOpensAPictureForTheBack) {
 TEST_F(MainWindowTest, OnTheBodyPagePrintingMakesOneCardBack) {
     printer.dotsPerInch = 300;
     app::MainWindow& f = make();
-    f.wholeBook().setRowCount(4);
+    f.addressBook().wholeBook().setRowCount(4);
     platform::GridRect rows;
     rows.top = 1;
     rows.bottom = 3;

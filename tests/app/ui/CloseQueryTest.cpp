@@ -30,7 +30,7 @@ void drawInEditor(editor::PictureEditorWindow& e) {
 
 bool closes(app::MainWindow& f) {
     bool canClose = true;
-    f.FormCloseQuery(canClose);
+    f.askToClose(canClose);
     return canClose;
 }
 
@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, NothingModifiedClosesWithoutAQuestion) {
 
 TEST_F(MainWindowTest, BookAndBodyModifiedAskTwiceInOrder) {
     app::MainWindow& f = make();
-    f.setBookModified(true);
+    f.addressBook().setModified(true);
     typeIntoBody(f, QStringLiteral("謹賀新年"));
     dialogs.answers = {Answer::No, Answer::No};
     EXPECT_TRUE(closes(f));
@@ -58,7 +58,7 @@ TEST_F(MainWindowTest, BookAndBodyModifiedAskTwiceInOrder) {
 
 TEST_F(MainWindowTest, CancelOnTheFirstQuestionAsksNothingMore) {
     app::MainWindow& f = make();
-    f.setBookModified(true);
+    f.addressBook().setModified(true);
     typeIntoBody(f, QStringLiteral("x"));
     dialogs.answers = {Answer::Cancel};
     EXPECT_FALSE(closes(f));
@@ -67,8 +67,8 @@ TEST_F(MainWindowTest, CancelOnTheFirstQuestionAsksNothingMore) {
 
 TEST_F(MainWindowTest, QuestionsNameTheFilesWhenTheyHaveAnExtension) {
     app::MainWindow& f = make();
-    f.setBookModified(true);
-    f.setBookFileName(QStringLiteral("/home/u/住所録/family.csv"));
+    f.addressBook().setModified(true);
+    f.addressBook().setFileName(QStringLiteral("/home/u/住所録/family.csv"));
     typeIntoBody(f, QStringLiteral("x"));
     bodyPage(f)->setBodyFileName(QStringLiteral("/home/u/本文/noext"));
     dialogs.answers = {Answer::No, Answer::No};
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, AnUnsavedEditorPictureIsAskedAboutLastAndCancelKeepsIt) {
     editor::PictureEditorWindow pictan(dialogs, printer, {});
     f.setCompanions(&pictan, nullptr);
     drawInEditor(pictan);
-    f.setBookModified(true);
+    f.addressBook().setModified(true);
     typeIntoBody(f, QStringLiteral("x"));
     dialogs.answers = {Answer::No, Answer::No, Answer::Cancel};
     EXPECT_FALSE(closes(f));

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalSpy>
@@ -19,31 +20,31 @@
 
 TEST_F(MainWindowTest, InsertAndDeleteGoThroughTheActions) {
     app::MainWindow& f = make();
-    f.wholeBook().setCell(1, 1, QStringLiteral("山田"));
+    f.addressBook().wholeBook().setCell(1, 1, QStringLiteral("山田"));
     f.runCommand("ActIns");
-    EXPECT_TRUE(f.isBookModified());
-    ASSERT_EQ(f.wholeBook().rowCount(), 3);
-    EXPECT_EQ(f.wholeBook().cell(1, 1), QString());
-    EXPECT_EQ(f.wholeBook().cell(1, 2), QStringLiteral("山田"));
-    EXPECT_EQ(f.wholeBook().cell(0, 2), QStringLiteral("2"));
+    EXPECT_TRUE(f.addressBook().isModified());
+    ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 3);
+    EXPECT_EQ(f.addressBook().wholeBook().cell(1, 1), QString());
+    EXPECT_EQ(f.addressBook().wholeBook().cell(1, 2), QStringLiteral("山田"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(0, 2), QStringLiteral("2"));
 
-    f.setBookModified(false);
+    f.addressBook().setModified(false);
     platform::GridRect both;
     both.top = 1;
     both.bottom = 2;
     wholeGrid(f)->setGridSelection(both);
     f.runCommand("ActDel");
-    EXPECT_TRUE(f.isBookModified());
-    ASSERT_EQ(f.wholeBook().rowCount(), 2);
-    EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
+    EXPECT_TRUE(f.addressBook().isModified());
+    ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.addressBook().wholeBook().cell(0, 1), QStringLiteral("1"));
 }
 
 TEST_F(MainWindowTest, SelectAllSelectsOnlyTheActiveGrid) {
     app::MainWindow& f = make();
-    f.wholeBook().setRowCount(6);
+    f.addressBook().wholeBook().setRowCount(6);
     for (int r = 1; r <= 5; ++r)
-        f.wholeBook().setCell(records::ColRelation, r,
-                              r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
+        f.addressBook().wholeBook().setCell(
+            records::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("親戚"));
     f.selectRelation(QStringLiteral("親戚"));  // rows 2 and 4
     f.ActSelectAllDataExecute();
     EXPECT_EQ(filteredGrid(f)->selection().top, 1);
@@ -82,18 +83,18 @@ TEST_F(MainWindowTest, SharedShortcutsBelongToTheFirstMenuItem) {
     EXPECT_EQ(renumber.count(), 0);
 
     // A disabled owner swallows its key.
-    f.setCommandEnabled("ActNew", false);
-    f.setCommandEnabled("ActPrintIchiran", false);
-    const int rows = f.wholeBook().rowCount();
+    f.findChild<QAction*>(QLatin1String("ActNew"))->setEnabled(false);
+    f.findChild<QAction*>(QLatin1String("ActPrintIchiran"))->setEnabled(false);
+    const int rows = f.addressBook().wholeBook().rowCount();
     QTest::keyClick(wholeGrid(f), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(wholeGrid(f), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(newBook.count(), 1);
     EXPECT_EQ(renumber.count(), 0);
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(insert.count(), 0);
-    EXPECT_EQ(f.wholeBook().rowCount(), rows);
+    EXPECT_EQ(f.addressBook().wholeBook().rowCount(), rows);
 
-    f.setCommandEnabled("ActPrintIchiran", true);
+    f.findChild<QAction*>(QLatin1String("ActPrintIchiran"))->setEnabled(true);
     QTest::keyClick(wholeGrid(f), Qt::Key_I, Qt::ControlModifier);
     EXPECT_EQ(list.count(), 1);
     EXPECT_EQ(insert.count(), 0);
@@ -119,7 +120,7 @@ TEST_F(MainWindowTest, UnsupportedFilesAreRefusedWithANotice) {
 TEST_F(MainWindowTest, OnlyTheFirstDroppedFileIsOpened) {
     dialogs.expect("notice");
     app::MainWindow& f = make();
-    f.WMDropFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
+    f.openDroppedFiles({home.filePath("a.gif"), home.filePath("b.gif"), home.filePath("c.gif")});
     EXPECT_EQ(dialogs.count("notice"), 1);
 }
 
@@ -151,4 +152,15 @@ TEST_F(MainWindowTest, NoContextMenuOnTheBarsOrTheChoiceLists) {
         EXPECT_EQ(popup, nullptr) << w->metaObject()->className();
         if (popup) popup->close();
     }
+}
+
+// A page that switches a command by a misspelt name must not go unnoticed:
+// the switch would silently do nothing and the command stay in the wrong state.
+TEST(CommandTableDeathTest, AMisspeltCommandNameStopsTheProgramNamingIt) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    QMainWindow window;
+    app::CommandTable table(&window);
+    table.setEnabled({"ActPrint"}, true);
+    EXPECT_TRUE(table.action("ActPrint")->isEnabled());
+    EXPECT_DEATH(table.setEnabled({"ActPrnt"}, true), "ActPrnt");
 }

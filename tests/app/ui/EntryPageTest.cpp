@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     fillBook(f, 3);
     Shown s(f);
     f.showPage(app::Page::Sender);
-    f.setCurrentRecord(0);
+    f.addressBook().setCurrentRecord(0);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r1"));
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123"));
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     s.p.NextButton->click();
     s.p.NextButton->click();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r3"));  // stays on the last row
-    EXPECT_EQ(f.currentRecord(), 3);
+    EXPECT_EQ(f.addressBook().currentRecord(), 3);
     s.p.ToStaButton->click();
     s.p.BeforButton->click();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r1"));
@@ -80,23 +80,23 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
 TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     app::MainWindow& f = make();
     fillBook(f, 3);
-    f.wholeBook().setCell(records::ColPostal, 2, QStringLiteral("123-45"));
-    f.wholeBook().setCell(records::ColPostal, 3, QStringLiteral("１２３－４５６７"));
+    f.addressBook().wholeBook().setCell(records::ColPostal, 2, QStringLiteral("123-45"));
+    f.addressBook().wholeBook().setCell(records::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
     f.showPage(app::Page::Sender);
-    f.setCurrentRecord(2);
+    f.addressBook().setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123-45"));
     EXPECT_TRUE(s.p.Ub2->text().isEmpty());
-    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 2), QStringLiteral("123-45"));
-    EXPECT_FALSE(f.isBookModified());
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColPostal, 2), QStringLiteral("123-45"));
+    EXPECT_FALSE(f.addressBook().isModified());
 
     s.p.NextButton->click();
     EXPECT_EQ(s.p.Ub1->text(), QStringLiteral("123"));
     EXPECT_EQ(s.p.Ub2->text(), QStringLiteral("4567"));
     s.p.Nam1->setText(QStringLiteral("三郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 3), QStringLiteral("1234567"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColPostal, 3), QStringLiteral("1234567"));
 }
 
 // A line break in a cell would split its record in the saved file.
@@ -109,7 +109,8 @@ TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
     s.p.Ju1->insert(QStringLiteral("東京都\r\n港区\n芝"));
     EXPECT_EQ(s.p.Ju1->text(), QStringLiteral("東京都 港区 芝"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(records::ColAddress1, 1), QStringLiteral("東京都 港区 芝"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColAddress1, 1),
+              QStringLiteral("東京都 港区 芝"));
 }
 
 // With a relation that no record has, there is no row to write to.
@@ -119,15 +120,15 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
     Shown s(f);
     f.selectRelation(QStringLiteral("仕事"));
     f.showPage(app::Page::Sender);
-    f.setCurrentRecord(1);
+    f.addressBook().setCurrentRecord(1);
     s.showPage();
     s.p.Nam1->setText(QStringLiteral("新人"));
     s.p.EditOKButton->click();
     EXPECT_NE(s.status(), QStringLiteral("　　このデータを登録しました。"));
     EXPECT_EQ(s.statusColour(), QColor(255, 0, 0));
-    EXPECT_FALSE(f.isBookModified());
-    EXPECT_EQ(f.wholeBook().rowCount(), 3);
-    EXPECT_EQ(f.filteredBook().cell(records::ColName, 1), QString());
+    EXPECT_FALSE(f.addressBook().isModified());
+    EXPECT_EQ(f.addressBook().wholeBook().rowCount(), 3);
+    EXPECT_EQ(f.addressBook().filteredBook().cell(records::ColName, 1), QString());
 }
 
 TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
@@ -150,13 +151,14 @@ TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
 
     s.p.Ub2->setText(QStringLiteral("6543"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 1), QStringLiteral("9876543"));  // no hyphen
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColPostal, 1),
+              QStringLiteral("9876543"));  // no hyphen
     EXPECT_EQ(s.status(), QStringLiteral("　　このデータを登録しました。"));
     EXPECT_EQ(s.statusColour(), QColor(0, 255, 255));
     EXPECT_TRUE(s.p.EditOKButton->isEnabled());
     EXPECT_TRUE(s.p.NewDataButton->isEnabled());
     EXPECT_TRUE(s.p.NewDataButton->hasFocus());
-    EXPECT_TRUE(f.isBookModified());
+    EXPECT_TRUE(f.addressBook().isModified());
 }
 
 TEST_F(MainWindowTest, EnterWalksTheFieldsAndKanaGoesToTheName) {
@@ -195,16 +197,16 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     Shown s(f);
     f.selectRelation(QStringLiteral("友人"));
     f.showPage(app::Page::Sender);
-    f.setCurrentRecord(2);
+    f.addressBook().setCurrentRecord(2);
     s.showPage();
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r3"));
     s.p.Nam1->setText(QStringLiteral("三郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.filteredBook().cell(records::ColName, 2), QStringLiteral("三郎"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 3), QStringLiteral("三郎"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 2), QStringLiteral("r2"));
-    EXPECT_EQ(f.filteredCurrentRow(), 2);
+    EXPECT_EQ(f.addressBook().filteredBook().cell(records::ColName, 2), QStringLiteral("三郎"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 3), QStringLiteral("三郎"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 2), QStringLiteral("r2"));
+    EXPECT_EQ(f.addressBook().filteredCurrentRow(), 2);
     EXPECT_FALSE(s.p.NewDataButton->isEnabled());
     s.p.NextButton->click();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));
@@ -221,7 +223,7 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     wholeGrid(f)->setGridSelection(sel);
     s.showPage();
     s.p.NewDataButton->click();
-    EXPECT_EQ(f.wholeBook().rowCount(), 9);
+    EXPECT_EQ(f.addressBook().wholeBook().rowCount(), 9);
     EXPECT_EQ(s.p.Num1->text(), QStringLiteral("4"));
     EXPECT_EQ(s.status(), QStringLiteral("　　データ を入力 して下さい。"));
     EXPECT_EQ(s.statusColour(), QColor(255, 255, 0));
@@ -229,9 +231,9 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     EXPECT_FALSE(f.isCommandEnabled("ActSort"));
     s.p.Nam1->setText(QStringLiteral("新人"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 4), QStringLiteral("新人"));
-    EXPECT_TRUE(f.wholeBook().cell(records::ColName, 5).isEmpty());
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 6), QStringLiteral("r4"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 4), QStringLiteral("新人"));
+    EXPECT_TRUE(f.addressBook().wholeBook().cell(records::ColName, 5).isEmpty());
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 6), QStringLiteral("r4"));
 }
 
 // Rows dragged out of numbering keep their numbers; a registration must go
@@ -240,16 +242,17 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     app::MainWindow& f = make();
     fillBook(f, 5);
     wholeGrid(f)->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
-    ASSERT_EQ(f.wholeBook().cell(records::ColNumber, 2), QStringLiteral("4"));
+    ASSERT_EQ(f.addressBook().wholeBook().cell(records::ColNumber, 2), QStringLiteral("4"));
     Shown s(f);
     f.showPage(app::Page::Sender);
-    f.setCurrentRecord(2);
+    f.addressBook().setCurrentRecord(2);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r4"));
     s.p.Nam1->setText(QStringLiteral("四郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 2), QStringLiteral("四郎"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 4), QStringLiteral("r3"));  // untouched
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 2), QStringLiteral("四郎"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 4),
+              QStringLiteral("r3"));  // untouched
 }
 
 TEST_F(MainWindowTest, EntryPageScreenshot) {
@@ -272,11 +275,11 @@ TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord
     f.selectRelation(QStringLiteral("友人"));
     filteredGrid(f)->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
     f.showPage(app::Page::Sender);
-    f.setCurrentRecord(1);
+    f.addressBook().setCurrentRecord(1);
     s.showPage();
     EXPECT_EQ(s.p.Nam1->text(), QStringLiteral("r5"));
     s.p.Nam1->setText(QStringLiteral("五郎"));
     s.p.EditOKButton->click();
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 5), QStringLiteral("五郎"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 1), QStringLiteral("r1"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 5), QStringLiteral("五郎"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 1), QStringLiteral("r1"));
 }

@@ -53,15 +53,17 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     dialogs.files = {FileDialogResult{writeFile(home.filePath("sheet.csv"), kSheet), 0}};
     whenImportDialogOpens();
     f.runCommand("ActImport");
-    ASSERT_EQ(f.wholeBook().rowCount(), 4);
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 2), QStringLiteral("鈴木 花子"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColKana, 2), QStringLiteral("すずき はなこ"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColAddress1, 2), QStringLiteral("大阪府 北区"));
-    EXPECT_EQ(f.wholeBook().cell(records::ColNumber, 3), QStringLiteral("3"));
+    ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 4);
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 2), QStringLiteral("鈴木 花子"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColKana, 2),
+              QStringLiteral("すずき はなこ"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColAddress1, 2),
+              QStringLiteral("大阪府 北区"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColNumber, 3), QStringLiteral("3"));
     EXPECT_EQ(wholeGrid(f)->row(), 2);
-    EXPECT_TRUE(f.isBookModified());
-    EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
+    EXPECT_TRUE(f.addressBook().isModified());
+    EXPECT_EQ(f.addressBook().fileName(), home.filePath("family.csv"));
 
     // The choices made are offered again for the next file of this layout.
     dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
@@ -73,9 +75,10 @@ TEST_F(MainWindowTest, ImportedRowsAreAppendedNumberedAndShown) {
     });
     dialogs.answers = {Answer::No};  // 置き換え: replace the unsaved book
     f.runCommand("ActImport");
-    ASSERT_EQ(f.wholeBook().rowCount(), 3);
-    EXPECT_EQ(f.wholeBook().cell(records::ColRelation, 1), QStringLiteral("大阪府 北区"));
-    EXPECT_TRUE(f.bookFileName().isEmpty());
+    ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 3);
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColRelation, 1),
+              QStringLiteral("大阪府 北区"));
+    EXPECT_TRUE(f.addressBook().fileName().isEmpty());
     dialogs.files = {FileDialogResult{home.filePath("sheet.csv"), 0}};
     whenImportDialogOpens([](book::ImportDialog& d) {
         ASSERT_NE(d.columnBox(3), nullptr);
@@ -89,10 +92,10 @@ TEST_F(MainWindowTest, BrokenFilesAndRefusedQuestionsLeaveTheBookAsItWas) {
     dialogs.expect("error");
     app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
-    const book::AddressRows before = f.wholeBook().records();
+    const book::AddressRows before = f.addressBook().wholeBook().records();
     auto unchanged = [&] {
-        EXPECT_EQ(f.wholeBook().records(), before);
-        EXPECT_FALSE(f.isBookModified());
+        EXPECT_EQ(f.addressBook().wholeBook().records(), before);
+        EXPECT_FALSE(f.addressBook().isModified());
     };
 
     dialogs.files = {
@@ -131,15 +134,15 @@ TEST_F(MainWindowTest, ExportedFilesImportAsTheSameRecords) {
                              kOwnBook + platform::Sjis::bytes(QStringLiteral(
                                             "すずき,\"鈴木, 花子\",,大阪府 北区,\"ビル "
                                             "3F\",一郎,,03,090,06,ABC,課長,親戚\r\n"))));
-    const book::AddressRows book = f.wholeBook().records();
+    const book::AddressRows book = f.addressBook().wholeBook().records();
     for (const char* name : {"out.csv", "out.vcf"}) {
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
         f.runCommand("ActExport");
         dialogs.files = {FileDialogResult{home.filePath(name), 0}};
         whenImportDialogOpens([](book::ImportDialog& d) { d.replaceButton()->setChecked(true); });
         f.runCommand("ActImport");
-        EXPECT_EQ(f.wholeBook().records(), book) << name;
-        f.setBookModified(false);
+        EXPECT_EQ(f.addressBook().wholeBook().records(), book) << name;
+        f.addressBook().setModified(false);
     }
 }
 
@@ -166,8 +169,8 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     app::MainWindow& f = make();
     const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
     f.OpenDocument(sheet);
-    ASSERT_EQ(f.wholeBook().rowCount(), 3);
-    EXPECT_TRUE(f.bookFileName().isEmpty());
+    ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 3);
+    EXPECT_TRUE(f.addressBook().fileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("sheet.csv（別の形式から読み込み）")))
         << f.windowTitle().toStdString();
     EXPECT_FALSE(f.statusText().isEmpty());
@@ -180,13 +183,13 @@ TEST_F(MainWindowTest, AForeignFileOpensUnnamedSoSavingAsksForAName) {
     EXPECT_EQ(kept.readAll(), kSheet);
 
     // A dropped vCard file opens the same way.
-    f.WMDropFiles({writeFile(home.filePath("phone.vcf"),
-                             "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
-                             "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
+    f.openDroppedFiles({writeFile(home.filePath("phone.vcf"),
+                                  "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Yamada;Taro;;;\r\n"
+                                  "TEL;TYPE=CELL:090\r\nEND:VCARD\r\n")});
     EXPECT_EQ(dialogs.count("notice"), 0);
-    ASSERT_EQ(f.wholeBook().rowCount(), 2);
-    EXPECT_EQ(f.wholeBook().cell(records::ColMobile, 1), QStringLiteral("090"));
-    EXPECT_TRUE(f.bookFileName().isEmpty());
+    ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColMobile, 1), QStringLiteral("090"));
+    EXPECT_TRUE(f.addressBook().fileName().isEmpty());
     EXPECT_TRUE(f.windowTitle().contains(QStringLiteral("phone.vcf")))
         << f.windowTitle().toStdString();
 }
@@ -225,7 +228,7 @@ TEST_F(MainWindowTest, FileDialogsStartInTheBookFolderAndNameEachPatternOnce) {
 TEST_F(MainWindowTest, AnUnsavedBookCanTakeTheImportedRowsAsWellAsBeReplaced) {
     app::MainWindow& f = make();
     f.OpenDocument(writeFile(home.filePath("family.csv"), kOwnBook));
-    f.setBookModified(true);
+    f.addressBook().setModified(true);
     const QString sheet = writeFile(home.filePath("sheet.csv"), kSheet);
     auto importReplacing = [&](Answer answer) {
         dialogs.files = {FileDialogResult{sheet, 0}};
@@ -234,11 +237,11 @@ TEST_F(MainWindowTest, AnUnsavedBookCanTakeTheImportedRowsAsWellAsBeReplaced) {
         f.runCommand("ActImport");
     };
     importReplacing(Answer::Cancel);
-    EXPECT_EQ(f.wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.addressBook().wholeBook().rowCount(), 2);
     importReplacing(Answer::Yes);  // 追加
-    EXPECT_EQ(f.wholeBook().rowCount(), 4);
-    EXPECT_EQ(f.wholeBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
-    EXPECT_EQ(f.bookFileName(), home.filePath("family.csv"));
+    EXPECT_EQ(f.addressBook().wholeBook().rowCount(), 4);
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColName, 1), QStringLiteral("山田　太郎"));
+    EXPECT_EQ(f.addressBook().fileName(), home.filePath("family.csv"));
     EXPECT_TRUE(dialogs.texts("question").last().contains(QStringLiteral("追加")));
 }
 

@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     fillBook(f, 3);
     f.showPage(app::Page::List);
     QPlainTextEdit* box = f.findChild<QPlainTextEdit*>("RichEdit1");
-    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 2), QStringLiteral("123-4567"));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColPostal, 2), QStringLiteral("123-4567"));
     EXPECT_EQ(box->toPlainText(), listed(*wholeGrid(f), print::ListKind::Address));
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("名前3")));
     EXPECT_TRUE(on(f, "ActPrintIchiran"));
@@ -57,9 +57,9 @@ TEST_F(MainWindowTest, ListPageIsBuiltFromTheGridEachTimeItIsShown) {
     // Changed on another page, the book shows changed here on return, and
     // the preview page takes the hyphens out again.
     f.showPage(app::Page::Preview);
-    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 2), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColPostal, 2), QStringLiteral("1234567 "));
     EXPECT_FALSE(on(f, "ActPrintIchiran"));
-    f.wholeBook().setCell(records::ColName, 2, QStringLiteral("新しい名前"));
+    f.addressBook().wholeBook().setCell(records::ColName, 2, QStringLiteral("新しい名前"));
     f.showPage(app::Page::List);
     EXPECT_TRUE(box->toPlainText().contains(QStringLiteral("新しい名前")));
     EXPECT_FALSE(box->toPlainText().contains(QStringLiteral("名前2")));
@@ -82,14 +82,14 @@ TEST_F(MainWindowTest, FilteredListShowsOnlyTheFilteredRows) {
     app::MainWindow& f = make();
     fillBook(f, 5);
     f.selectRelation(QStringLiteral("友人"));  // rows 1, 3, 5
-    ASSERT_FALSE(f.showingAll());
+    ASSERT_FALSE(f.addressBook().showingAll());
     f.showPage(app::Page::List);
     const QString text = f.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText();
     EXPECT_EQ(text, listed(*filteredGrid(f), print::ListKind::Address));
     EXPECT_TRUE(text.contains(QStringLiteral("名前5")));
     EXPECT_FALSE(text.contains(QStringLiteral("名前4")));
     // The whole book keeps its codes unhyphenated; only the shown grid changed.
-    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 4), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColPostal, 4), QStringLiteral("1234567 "));
 }
 
 TEST_F(MainWindowTest, ListPrintingGoesThroughThePrinterUnderOneTitle) {
@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, CtrlIPrintsTheListOnlyOnTheListPage) {
     printer.acceptDialog = false;
     QTest::keyClick(&f, Qt::Key_I, Qt::ControlModifier);
     EXPECT_TRUE(printer.calls.isEmpty());
-    EXPECT_EQ(f.wholeBook().rowCount(), 4);  // no row inserted either
+    EXPECT_EQ(f.addressBook().wholeBook().rowCount(), 4);  // no row inserted either
 
     f.showPage(app::Page::List);
     QTest::keyClick(&f, Qt::Key_I, Qt::ControlModifier);

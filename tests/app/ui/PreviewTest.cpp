@@ -39,7 +39,7 @@ void fillRecord(platform::StringGrid& g, int row, const QString& name, const QSt
 
 TEST_F(MainWindowTest, PreviewDrawsTheActiveGridsRecord) {
     app::MainWindow& f = make();
-    f.wholeBook().setRowCount(3);
+    f.addressBook().wholeBook().setRowCount(3);
     fillRecord(*wholeGrid(f), 1, QStringLiteral("山田太郎"), QStringLiteral("友人"));
     fillRecord(*wholeGrid(f), 2, QStringLiteral("鈴木一郎"), QStringLiteral("仕事"));
     wholeGrid(f)->setRow(2);
@@ -69,17 +69,17 @@ TEST_F(MainWindowTest, EnvelopeSideButtonsFollowTheKind) {
 
 TEST_F(MainWindowTest, ShowingThePreviewRemovesHyphensAndReselects) {
     app::MainWindow& f = make();
-    f.wholeBook().setRowCount(4);
-    f.wholeBook().setCell(records::ColPostal, 3, QStringLiteral("123-4567"));
+    f.addressBook().wholeBook().setRowCount(4);
+    f.addressBook().wholeBook().setCell(records::ColPostal, 3, QStringLiteral("123-4567"));
     f.showPage(app::Page::Sender);
-    f.setCurrentRecord(3);  // as the entry page leaves it
+    f.addressBook().setCurrentRecord(3);  // as the entry page leaves it
     f.showPage(app::Page::Preview);
-    EXPECT_EQ(f.wholeBook().cell(records::ColPostal, 3), QStringLiteral("1234567 "));
+    EXPECT_EQ(f.addressBook().wholeBook().cell(records::ColPostal, 3), QStringLiteral("1234567 "));
     EXPECT_EQ(wholeGrid(f)->row(), 3);
 
     f.selectRelation(QStringLiteral("知人"));
     f.showPage(app::Page::Sender);
-    f.setFilteredCurrentRow(0);
+    f.addressBook().setFilteredCurrentRow(0);
     f.showPage(app::Page::Preview);
     EXPECT_EQ(filteredGrid(f)->row(), 1);
 }
@@ -109,8 +109,9 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
     f.showPage(app::Page::Preview);
     auto* note = f.findChild<QLabel*>("OverflowRemark");
     ASSERT_NE(note, nullptr);
-    f.wholeBook().setCell(records::ColAddress1, 1,
-                          QStringLiteral("北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館"));
+    f.addressBook().wholeBook().setCell(
+        records::ColAddress1, 1,
+        QStringLiteral("北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館"));
     wholeGrid(f)->setRow(1);
     f.RefreshPreview();
     EXPECT_FALSE(note->isHidden());
@@ -120,7 +121,8 @@ TEST_F(MainWindowTest, TheStatusBarSaysWhichFieldRunsOffTheShownCard) {
     ASSERT_NE(typeset, nullptr);
     typeset->resize(420, 200);
     EXPECT_TRUE(typeset->grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/typeset-tab.png")));
-    f.wholeBook().setCell(records::ColAddress1, 1, QStringLiteral("東京都港区芝公園"));
+    f.addressBook().wholeBook().setCell(records::ColAddress1, 1,
+                                        QStringLiteral("東京都港区芝公園"));
     f.RefreshPreview();
     EXPECT_TRUE(note->isHidden());
 }

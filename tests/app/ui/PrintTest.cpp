@@ -12,13 +12,13 @@
 namespace {
 
 void fillNames(app::MainWindow& f, const QStringList& names) {
-    f.wholeBook().setRowCount(int(names.size()) + 1);
+    f.addressBook().wholeBook().setRowCount(int(names.size()) + 1);
     for (int r = 1; r <= names.size(); ++r) {
-        f.wholeBook().setCell(records::ColName, r, names[r - 1]);
-        f.wholeBook().setCell(records::ColAddress1, r,
-                              QStringLiteral("東京都港区芝公園%1丁目").arg(r));
-        f.wholeBook().setCell(records::ColRelation, r,
-                              r % 2 ? QStringLiteral("友人") : QStringLiteral("仕事"));
+        f.addressBook().wholeBook().setCell(records::ColName, r, names[r - 1]);
+        f.addressBook().wholeBook().setCell(records::ColAddress1, r,
+                                            QStringLiteral("東京都港区芝公園%1丁目").arg(r));
+        f.addressBook().wholeBook().setCell(
+            records::ColRelation, r, r % 2 ? QStringLiteral("友人") : QStringLiteral("仕事"));
     }
     f.RenumberRows();
 }
@@ -124,8 +124,8 @@ TEST_F(MainWindowTest, CardsThatRunOffAreAskedAboutOnceBeforePrinting) {
     fillNames(f, kNames);
     const QString longLine =
         QStringLiteral("北海道札幌市中央区北一条西二丁目１番地札幌中央ビル北館");
-    f.wholeBook().setCell(records::ColAddress1, 2, longLine);
-    f.wholeBook().setCell(records::ColAddress1, 4, longLine);
+    f.addressBook().wholeBook().setCell(records::ColAddress1, 2, longLine);
+    f.addressBook().wholeBook().setCell(records::ColAddress1, 4, longLine);
     selectRows(*wholeGrid(f), 1, 5);
     dialogs.answers = {platform::Answer::No};
     f.ActPrintExecute();

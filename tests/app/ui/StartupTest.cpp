@@ -22,17 +22,17 @@
 TEST_F(MainWindowTest, StartsWithOneEmptyNumberedRowOnThePreviewPage) {
     app::MainWindow& f = make();
     EXPECT_EQ(f.windowTitle(), QStringLiteral("　Pelcor　　　"));
-    ASSERT_EQ(f.wholeBook().rowCount(), 2);
-    EXPECT_EQ(f.wholeBook().cell(0, 1), QStringLiteral("1"));
-    for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.wholeBook().cell(c, 1).isEmpty());
-    EXPECT_EQ(f.wholeBook().rowCells(0).join(QLatin1Char(',')),
+    ASSERT_EQ(f.addressBook().wholeBook().rowCount(), 2);
+    EXPECT_EQ(f.addressBook().wholeBook().cell(0, 1), QStringLiteral("1"));
+    for (int c = 1; c < 13; ++c) EXPECT_TRUE(f.addressBook().wholeBook().cell(c, 1).isEmpty());
+    EXPECT_EQ(f.addressBook().wholeBook().rowCells(0).join(QLatin1Char(',')),
               QStringLiteral("No.,名　前,〒,住所１,住所２,連　名,ふりがな,電話番号,携帯番号,"
                              "FAX番号,会社名,役　職,関　係"));
     EXPECT_EQ(f.currentPage(), app::Page::Preview);
     EXPECT_FALSE(f.isCommandEnabled("ActPrint"));
-    EXPECT_TRUE(f.showingAll());
-    EXPECT_FALSE(f.isBookModified());
-    EXPECT_EQ(f.currentRecord(), 1);
+    EXPECT_TRUE(f.addressBook().showingAll());
+    EXPECT_FALSE(f.addressBook().isModified());
+    EXPECT_EQ(f.addressBook().currentRecord(), 1);
     EXPECT_EQ(EntryControls(f).Num1->text(), QStringLiteral("1"));
     EXPECT_FALSE(EntryControls(f).EditOKButton->isEnabled());
     EXPECT_TRUE(QDir(home.filePath(QStringLiteral("住所録"))).exists());
@@ -108,9 +108,9 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint) {
     QEvent enter(QEvent::Enter);
     QCoreApplication::sendEvent(wholeGrid(f), &enter);
     EXPECT_EQ(f.statusText(), QStringLiteral("クリックされたデータをプレビュー表示します。"));
-    f.ApplicationEvents1Hint(QStringLiteral("バーのないヒント"));
+    f.showHint(QStringLiteral("バーのないヒント"));
     EXPECT_EQ(f.statusText(), QStringLiteral("バーのないヒント"));
-    f.ApplicationEvents1Hint(QStringLiteral("開く|ファイルを開きます。"));
+    f.showHint(QStringLiteral("開く|ファイルを開きます。"));
     EXPECT_EQ(f.statusText(), QStringLiteral("ファイルを開きます。"));
 }
 

@@ -29,7 +29,7 @@ struct ShownPage {
 
 TEST(SenderPage, ShowingThePageExplainsItAndFocusesTheName) {
     ShownPage s;
-    s.page->SasidasininnShow();
+    s.page->enter();
     EXPECT_TRUE(s.page->isActive());
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SSimei")->hasFocus());
     EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->toPlainText(),
@@ -44,13 +44,13 @@ TEST(SenderPage, ShowingThePageExplainsItAndFocusesTheName) {
               QString::fromUtf16(book::SenderPage::kChangeHelp));
     EXPECT_EQ(s.page->findChild<QPlainTextEdit*>("Memo2")->palette().color(QPalette::Text),
               QColor(0, 255, 0));
-    s.page->SasidasininnExit();
+    s.page->leave();
     EXPECT_FALSE(s.page->isActive());
 }
 
 TEST(SenderPage, PostalPartsMoveOnWhenFullButOnlyWhileShown) {
     ShownPage s;
-    s.page->SasidasininnShow();
+    s.page->enter();
     s.page->findChild<QLineEdit*>("SYuubinBangou1")->setFocus();
     QTest::keyClicks(s.page->findChild<QLineEdit*>("SYuubinBangou1"), QStringLiteral("12"));
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SYuubinBangou1")->hasFocus());
@@ -62,7 +62,7 @@ TEST(SenderPage, PostalPartsMoveOnWhenFullButOnlyWhileShown) {
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SJuusho1")->hasFocus());
 
     // Loading the settings fills the fields while the page is not shown.
-    s.page->SasidasininnExit();
+    s.page->leave();
     s.page->findChild<QLineEdit*>("SSimei")->setFocus();
     s.page->findChild<QLineEdit*>("SYuubinBangou1")->setText(QStringLiteral("987"));
     EXPECT_TRUE(s.page->findChild<QLineEdit*>("SSimei")->hasFocus());
@@ -70,7 +70,7 @@ TEST(SenderPage, PostalPartsMoveOnWhenFullButOnlyWhileShown) {
 
 TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
     ShownPage s;
-    s.page->SasidasininnShow();
+    s.page->enter();
     QLineEdit* order[] = {s.page->findChild<QLineEdit*>("SSimei"),
                           s.page->findChild<QLineEdit*>("SRenmei"),
                           s.page->findChild<QLineEdit*>("SYuubinBangou1"),
@@ -94,7 +94,7 @@ TEST(SenderPage, EnterWalksTheFieldsAndLeavesAfterTheLast) {
 // field, in red; 〜 and − have CP932 forms and are not named.
 TEST(SenderPage, LeavingAFieldNamesTheCharactersTheSettingsFileCannotKeep) {
     ShownPage s;
-    s.page->SasidasininnShow();
+    s.page->enter();
     s.page->findChild<QLineEdit*>("SJuusho1")->setFocus();
     s.page->findChild<QLineEdit*>("SJuusho1")->insert(QStringLiteral("𠮷野町1〜3−5 𠮷😀"));
     s.after->setFocus();
@@ -110,7 +110,7 @@ TEST(SenderPage, TheCodeFillsTheAddressAndAMissingDictionaryIsSaidOnce) {
     book::PostalDictionaryFile missing(QStringLiteral(PELCOR_SOURCE_RESOURCES "/no-such-file.bin"));
     ShownPage s;
     s.page->setPostalDictionary(&shipped);
-    s.page->SasidasininnShow();
+    s.page->enter();
     auto typeCode = [&s](const char* code) {
         s.page->findChild<QLineEdit*>("SYuubinBangou1")->clear();
         s.page->findChild<QLineEdit*>("SYuubinBangou2")->clear();
@@ -150,7 +150,7 @@ TEST(SenderPage, AnOfferGoesWhenTheCodeChangesAndRetypingLooksUpTheNewCode) {
                       QStringLiteral("0001"),
                       QStringLiteral("港区芝公園"),
                       {}});
-    s.page->SasidasininnShow();
+    s.page->enter();
 
     // Typed over the first box: nothing is looked up before the seventh new digit.
     field("SYuubinBangou1")->setFocus();

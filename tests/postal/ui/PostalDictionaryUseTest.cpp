@@ -43,12 +43,12 @@ struct NewRecord {
     app::MainWindow& f;
     EntryControls p;
     explicit NewRecord(app::MainWindow& form) : f(form), p(form) {
-        f.wholeBook().setRowCount(2);
+        f.addressBook().wholeBook().setRowCount(2);
         f.show();
         f.activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
         f.showPage(app::Page::Entry);
-        entryPage(f)->NewDataButtonClick();
+        entryPage(f)->addRecord();
     }
     // Types a code the way a user does; the page moves the focus on.
     void typeCode(const char* code) {
@@ -96,7 +96,7 @@ TEST_F(MainWindowTest, AnOfficeCodeFillsTheAddressAndOffersTheNameForTheCompany)
     EXPECT_TRUE(r.f.grab().save(QStringLiteral(PELCOR_TEST_OUTPUT "/entry-office-code.png")));
 
     // A company already typed stays; the name is only said.
-    entryPage(r.f)->NewDataButtonClick();
+    entryPage(r.f)->addRecord();
     r.p.Shamei->setFocus();
     type(r.p.Shamei, QStringLiteral("国税庁"));
     r.typeCode("1008102");
@@ -114,7 +114,7 @@ TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
     QTest::keyClick(list->searchLine(), Qt::Key_Return);
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市千本"));
 
-    entryPage(r.f)->NewDataButtonClick();
+    entryPage(r.f)->addRecord();
     r.typeCode("4100867");
     list = entryPage(r.f)->postalChoices();
     ASSERT_NE(list, nullptr);
@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
     EXPECT_EQ(r.p.Ju1->text(), QStringLiteral("静岡県沼津市出口町"));
 
     // A code of many towns scrolls within the window; typing narrows it.
-    entryPage(r.f)->NewDataButtonClick();
+    entryPage(r.f)->addRecord();
     r.typeCode("4520961");
     list = entryPage(r.f)->postalChoices();
     ASSERT_NE(list, nullptr);
@@ -136,12 +136,12 @@ TEST_F(MainWindowTest, SeveralTownsOpenAListForKeysMouseAndSearch) {
 // A user selects the first box of a stored code and types a new one over it.
 TEST_F(MainWindowTest, RetypingACodeLooksUpOnlyOnceAllSevenDigitsAreNew) {
     app::MainWindow& f = make();
-    f.wholeBook().setRowCount(2);
-    f.wholeBook().setCell(records::ColPostal, 1, QStringLiteral("0600001"));
+    f.addressBook().wholeBook().setRowCount(2);
+    f.addressBook().wholeBook().setCell(records::ColPostal, 1, QStringLiteral("0600001"));
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
-    f.setCurrentRecord(1);
+    f.addressBook().setCurrentRecord(1);
     f.showPage(app::Page::Entry);
     EntryControls p(f);
     ASSERT_EQ(p.Ub2->text(), QStringLiteral("0001"));

@@ -6,34 +6,22 @@
 #include <QRadioButton>
 #include <QToolBar>
 
+#include "book/AddressBookDocument.h"
 #include "book/PostalCode.h"
 #include "platform/table/CellGrid.h"
-#include "print/ui/ListHost.h"
 #include "print/ui/ListPage.h"
 #include "records/AddressRecord.h"
+#include "tests/support/RecordingCommands.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/core/RecordingPrintTarget.h"
 
 namespace {
 
-class FakeHost : public print::ListHost {
-  public:
-    platform::MemoryGrid grid{records::kColumnCount, 2};
-    QMap<QString, bool> enabled;
+// The book the page lists, and what the page asked of the window, in order.
+struct FakeWindow {
+    book::AddressBookDocument book;
+    testsupport::RecordingCommands commands;
     QStringList events;
-
-    platform::CellGrid& activeRecords() override {
-        events.append(QStringLiteral("read"));
-        return grid;
-    }
-    void addPostalHyphens() override {
-        events.append(QStringLiteral("hyphens"));
-        book::addHyphens(grid);
-    }
-    void setCommandEnabled(const char* action, bool on) override {
-        enabled[QLatin1String(action)] = on;
-    }
-    void refreshAddressPreview() override { events.append(QStringLiteral("preview")); }
 };
 
 QString shownText(const platform::CellGrid& grid, print::ListKind kind) {
@@ -43,14 +31,22 @@ QString shownText(const platform::CellGrid& grid, print::ListKind kind) {
 struct PageRig {
     testsupport::ScriptedDialogs dialogs;
     testsupport::RecordingPrintTarget printer;
-    FakeHost host;
+    FakeWindow host;
+    book::BookModel& grid = host.book.wholeBook();
     print::ListPage page{dialogs, printer};
     PageRig() {
-        page.setHost(&host);
-        host.grid.setCell(records::ColNumber, 1, QStringLiteral("1"));
-        host.grid.setCell(records::ColName, 1, QStringLiteral("山田花"));
-        host.grid.setCell(records::ColPostal, 1, QStringLiteral("1234567 "));
-        host.grid.setCell(records::ColPhone, 1, QStringLiteral("03-1111-2222"));
+        page.setBook(&host.book);
+        page.setCommands(&host.commands);
+        QObject::connect(&page, &print::ListPage::hyphenatedPostalCodesWanted, [this] {
+            host.events.append(QStringLiteral("hyphens"));
+            grid.addHyphens();
+        });
+        QObject::connect(&page, &print::ListPage::printed,
+                         [this] { host.events.append(QStringLiteral("preview")); });
+        grid.setCell(records::ColNumber, 1, QStringLiteral("1"));
+        grid.setCell(records::ColName, 1, QStringLiteral("山田花"));
+        grid.setCell(records::ColPostal, 1, QStringLiteral("1234567 "));
+        grid.setCell(records::ColPhone, 1, QStringLiteral("03-1111-2222"));
     }
 };
 
@@ -83,13 +79,13 @@ TEST(ListPage, ControlsAreSetUpAsTheListNeedsThem) {
 
 TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
     PageRig rig;
-    rig.host.enabled[QStringLiteral("ActPrintIchiran")] = false;
-    rig.page.IchiranShow();
-    ASSERT_GE(rig.host.events.size(), 2);
-    EXPECT_EQ(rig.host.events.first(), QStringLiteral("hyphens"));
-    EXPECT_EQ(rig.host.grid.cell(records::ColPostal, 1), QStringLiteral("123-4567"));
+    rig.host.commands.enabled[QStringLiteral("ActPrintIchiran")] = false;
+    rig.page.enter();
+    // The list shows the hyphenated codes, so the hyphens came first.
+    EXPECT_EQ(rig.host.events, QStringList{QStringLiteral("hyphens")});
+    EXPECT_EQ(rig.grid.cell(records::ColPostal, 1), QStringLiteral("123-4567"));
     EXPECT_EQ(rig.page.findChild<QPlainTextEdit*>("RichEdit1")->toPlainText(),
-              shownText(rig.host.grid, print::ListKind::Address));
+              shownText(rig.grid, print::ListKind::Address));
     // The hyphenated code is 8 bytes: no extra tab after it.
     EXPECT_TRUE(rig.page.findChild<QPlainTextEdit*>("RichEdit1")
                     ->toPlainText()
@@ -98,19 +94,19 @@ TEST(ListPage, BuildListHyphenatesFirstThenSetsTheCommandsAndShowsTheList) {
     for (const char* off : {"ActOpen2", "ActHiphn", "ActNonHiphn", "ActSort", "ActRSort",
                             "ActSelectAllData", "ActCopy", "ActCut", "ActPaste", "ActSelectAll",
                             "ActPrint", "ActIns", "ActDel", "ActSave", "ActSaveAs", "ActReNum"})
-        EXPECT_EQ(rig.host.enabled.value(QLatin1String(off), true), false) << off;
+        EXPECT_EQ(rig.host.commands.enabled.value(QLatin1String(off), true), false) << off;
     for (const char* on : {"ActPrintIchiran", "ActPrinter", "ActEditData"})
-        EXPECT_EQ(rig.host.enabled.value(QLatin1String(on), false), true) << on;
-    EXPECT_EQ(rig.host.enabled.size(), 19);
+        EXPECT_EQ(rig.host.commands.enabled.value(QLatin1String(on), false), true) << on;
+    EXPECT_EQ(rig.host.commands.enabled.size(), 19);
 }
 
 TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
     PageRig rig;
-    rig.page.IchiranShow();
+    rig.page.enter();
     rig.host.events.clear();
 
     rig.printer.acceptDialog = false;
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.printer.calls, QStringList{QStringLiteral("dialog")});
     EXPECT_TRUE(rig.printer.pages.isEmpty());
     EXPECT_EQ(rig.host.events, QStringList{QStringLiteral("preview")});
@@ -122,7 +118,7 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
     rig.printer.acceptDialog = true;
     rig.printer.calls.clear();
     rig.host.events.clear();
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.printer.calls,
               (QStringList{QStringLiteral("dialog"), QStringLiteral("begin 住所録"),
                            QStringLiteral("end")}));
@@ -139,16 +135,16 @@ TEST(ListPage, PrintsWhatTheBoxHoldsAndRedrawsThePreviewEitherWay) {
 TEST(ListPage, APrinterThatCannotStartIsReportedAndThePreviewStillRedrawn) {
     PageRig rig;
     rig.dialogs.expect("error");
-    rig.page.IchiranShow();
+    rig.page.enter();
     rig.host.events.clear();
     rig.printer.failBegin = true;
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.dialogs.texts(QStringLiteral("error")),
               QStringList{QStringLiteral("no printer")});
     EXPECT_EQ(rig.host.events, QStringList{QStringLiteral("preview")});
 
     rig.printer.failBegin = false;
-    rig.page.ActPrintIchiranExecute();
+    rig.page.printList();
     EXPECT_EQ(rig.printer.pages.size(), 1);
     EXPECT_EQ(rig.dialogs.count(QStringLiteral("error")), 1);
 }
