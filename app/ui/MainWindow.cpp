@@ -195,15 +195,15 @@ void MainWindow::connectCommands() {
             [this] { pages->setCurrentWidget(bodyPage); });
     connect(book_, &book::AddressBookDocument::captionChanged, this, &QWidget::setWindowTitle);
     connect(book_, &book::AddressBookDocument::filterChanged, this, &MainWindow::showFilter);
-    on("ActHNew", [this] { bodyPage->ActHNewExecute(); });
-    on("ActOpen2", [this] { bodyPage->ActOpen2Execute(); });
-    on("ActHSave", [this] { bodyPage->ActHSaveExecute(); });
-    on("ActHSaveAs", [this] { bodyPage->ActHSaveAsExecute(); });
+    on("ActHNew", [this] { bodyPage->newBody(); });
+    on("ActOpen2", [this] { bodyPage->choosePicture(); });
+    on("ActHSave", [this] { bodyPage->save(); });
+    on("ActHSaveAs", [this] { bodyPage->saveAs(); });
     on("ActSample", [this] { OpenDocument(message::BodyPage::sampleTextPath()); });
-    on("ActCopy", [this] { bodyPage->ActCopyExecute(); });
-    on("ActCut", [this] { bodyPage->ActCutExecute(); });
-    on("ActPaste", [this] { bodyPage->ActPasteExecute(); });
-    on("ActSelectAll", [this] { bodyPage->ActSelectAllExecute(); });
+    on("ActCopy", [this] { bodyPage->copy(); });
+    on("ActCut", [this] { bodyPage->cut(); });
+    on("ActPaste", [this] { bodyPage->paste(); });
+    on("ActSelectAll", [this] { bodyPage->selectAll(); });
     on("ActExit", [this] { ActExitExecute(); });
     on("ActEditData", [this] { ActEditDataExecute(); });
     on("ActPrint", [this] { ActPrintExecute(); });
@@ -225,7 +225,7 @@ void MainWindow::connectCommands() {
 void MainWindow::startUp() {
     // 1-3: the body document starts empty, with no names.
     bodyPage->clearBackPicture();
-    bodyPage->NewBody();
+    bodyPage->clearBody();
     // 4-7: flags, sender fields, choices, entry fields.
     senderPage->clearFields();
     relationFilter->setCurrentIndex(0);

@@ -26,21 +26,22 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
     auto make = [this](const char* name, const char16_t* hint, InputKind kind) {
         return makeField(this, name, hint, kind);
     };
-    SSimei = make("SSimei", u"氏名|差出人の氏名を入力して下さい。", InputKind::Japanese);
-    SRenmei = make("SRenmei", u"連名|差出人の連名を入力して下さい。", InputKind::Free);
-    SYuubinBangou1 =
+    nameEdit_ = make("SSimei", u"氏名|差出人の氏名を入力して下さい。", InputKind::Japanese);
+    jointNameEdit_ = make("SRenmei", u"連名|差出人の連名を入力して下さい。", InputKind::Free);
+    postalCodeUpperEdit_ =
         make("SYuubinBangou1", u"郵便番号|郵便番号の上３桁を入力してください。", InputKind::Digits);
-    SYuubinBangou2 =
+    postalCodeLowerEdit_ =
         make("SYuubinBangou2", u"郵便番号|郵便番号の下４桁を入力して下さい。", InputKind::Digits);
-    SJuusho1 = make("SJuusho1", u"住所１|住所を入力してください。", InputKind::Japanese);
-    SJuusho2 = make("SJuusho2", u"住所２|住所１の続きを入力してください。", InputKind::Japanese);
-    SYuubinBangou1->setMaxLength(3);
-    SYuubinBangou2->setMaxLength(4);
-    SYuubinBangou1->setFixedWidth(44);
-    SYuubinBangou2->setFixedWidth(56);
+    address1Edit_ = make("SJuusho1", u"住所１|住所を入力してください。", InputKind::Japanese);
+    address2Edit_ =
+        make("SJuusho2", u"住所２|住所１の続きを入力してください。", InputKind::Japanese);
+    postalCodeUpperEdit_->setMaxLength(3);
+    postalCodeLowerEdit_->setMaxLength(4);
+    postalCodeUpperEdit_->setFixedWidth(44);
+    postalCodeLowerEdit_->setFixedWidth(56);
 
-    SenderHelpPanel = makeHelpPanel(this, "Memo2");
-    SenderHelpPanel->setFixedWidth(262);
+    helpPanel_ = makeHelpPanel(this, "Memo2");
+    helpPanel_->setFixedWidth(262);
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(24, 24, 24, 24);
@@ -51,76 +52,82 @@ SenderPage::SenderPage(QWidget* parent) : QWidget(parent) {
         return l;
     };
     grid->addWidget(label(u"氏　名"), 0, 0);
-    grid->addWidget(SSimei, 0, 1, 1, 3);
+    grid->addWidget(nameEdit_, 0, 1, 1, 3);
     grid->addWidget(label(u"連　名"), 1, 0);
-    grid->addWidget(SRenmei, 1, 1, 1, 3);
+    grid->addWidget(jointNameEdit_, 1, 1, 1, 3);
     grid->addWidget(label(u"　　〒"), 2, 0);
-    grid->addWidget(SYuubinBangou1, 2, 1);
+    grid->addWidget(postalCodeUpperEdit_, 2, 1);
     grid->addWidget(label(u"-", true), 2, 2, Qt::AlignCenter);
-    grid->addWidget(SYuubinBangou2, 2, 3, Qt::AlignLeft);
+    grid->addWidget(postalCodeLowerEdit_, 2, 3, Qt::AlignLeft);
     grid->addWidget(label(u"住所１"), 3, 0);
-    grid->addWidget(SJuusho1, 3, 1, 1, 3);
+    grid->addWidget(address1Edit_, 3, 1, 1, 3);
     grid->addWidget(label(u"住所２"), 4, 0);
-    grid->addWidget(SJuusho2, 4, 1, 1, 3);
-    grid->addWidget(SenderHelpPanel, 0, 4, 6, 1);
-    SenderStatusLine = new QLineEdit(this);
-    SenderStatusLine->setObjectName(QStringLiteral("SenderStatusLine"));
-    SenderStatusLine->setReadOnly(true);
-    SenderStatusLine->setFocusPolicy(Qt::NoFocus);
-    setBlackDisplay(SenderStatusLine, Qt::white);
+    grid->addWidget(address2Edit_, 4, 1, 1, 3);
+    grid->addWidget(helpPanel_, 0, 4, 6, 1);
+    statusLine_ = new QLineEdit(this);
+    statusLine_->setObjectName(QStringLiteral("SenderStatusLine"));
+    statusLine_->setReadOnly(true);
+    statusLine_->setFocusPolicy(Qt::NoFocus);
+    setBlackDisplay(statusLine_, Qt::white);
     // Across the page, so that a long address or file name is read whole.
-    grid->addWidget(SenderStatusLine, 6, 0, 1, 5);
+    grid->addWidget(statusLine_, 6, 0, 1, 5);
     grid->setColumnStretch(3, 1);
     grid->setRowStretch(5, 1);
 
-    setTabOrder(SSimei, SRenmei);
-    setTabOrder(SRenmei, SYuubinBangou1);
-    setTabOrder(SYuubinBangou1, SYuubinBangou2);
-    setTabOrder(SYuubinBangou2, SJuusho1);
-    setTabOrder(SJuusho1, SJuusho2);
+    setTabOrder(nameEdit_, jointNameEdit_);
+    setTabOrder(jointNameEdit_, postalCodeUpperEdit_);
+    setTabOrder(postalCodeUpperEdit_, postalCodeLowerEdit_);
+    setTabOrder(postalCodeLowerEdit_, address1Edit_);
+    setTabOrder(address1Edit_, address2Edit_);
 
-    for (QLineEdit* e : {SSimei, SRenmei, SJuusho1, SJuusho2})
-        connect(e, &QLineEdit::textChanged, this, &SenderPage::SSimeiChange);
-    for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2})
+    for (QLineEdit* e : {nameEdit_, jointNameEdit_, address1Edit_, address2Edit_})
+        connect(e, &QLineEdit::textChanged, this, &SenderPage::showChangeHelp);
+    for (QLineEdit* e : {nameEdit_, jointNameEdit_, postalCodeUpperEdit_, postalCodeLowerEdit_,
+                         address1Edit_, address2Edit_})
         connect(e, &QLineEdit::editingFinished, this, [this, e] { warnUnsaveable(e); });
-    connect(SYuubinBangou1, &QLineEdit::textChanged, this,
-            [this] { postalChange(SYuubinBangou1, 3); });
-    connect(SYuubinBangou2, &QLineEdit::textChanged, this,
-            [this] { postalChange(SYuubinBangou2, 4); });
-    showHelp(SenderHelpPanel, kShowHelp, Qt::white);
-    postalAssist = new PostalAssist(
-        {SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2},
+    connect(postalCodeUpperEdit_, &QLineEdit::textChanged, this,
+            [this] { postalChange(postalCodeUpperEdit_, 3); });
+    connect(postalCodeLowerEdit_, &QLineEdit::textChanged, this,
+            [this] { postalChange(postalCodeLowerEdit_, 4); });
+    showHelp(helpPanel_, kShowHelp, Qt::white);
+    postalAssist_ = new PostalAssist(
+        {postalCodeUpperEdit_, postalCodeLowerEdit_, address1Edit_, address2Edit_},
         [this](const QString& text, bool error) {
-            setBlackDisplay(SenderStatusLine, error ? QColor(255, 0, 0) : QColor(255, 255, 0));
-            SenderStatusLine->setText(text);
-            SenderStatusLine->setCursorPosition(0);
-            SenderStatusLine->setToolTip(text);  // a file name may be longer than the page
+            setBlackDisplay(statusLine_, error ? QColor(255, 0, 0) : QColor(255, 255, 0));
+            statusLine_->setText(text);
+            statusLine_->setCursorPosition(0);
+            statusLine_->setToolTip(text);  // a file name may be longer than the page
         },
-        [this] { SSimeiChange(); }, this);
+        [this] { showChangeHelp(); }, this);
 }
 
 void SenderPage::setPostalDictionary(PostalDictionaryFile* file) {
-    postalAssist->setDictionary(file);
+    postalAssist_->setDictionary(file);
 }
 
 void SenderPage::clearFields() {
-    SenderPageActive = false;
-    for (QLineEdit* e : {SSimei, SRenmei, SYuubinBangou1, SYuubinBangou2, SJuusho1, SJuusho2})
+    active_ = false;
+    for (QLineEdit* e : {nameEdit_, jointNameEdit_, postalCodeUpperEdit_, postalCodeLowerEdit_,
+                         address1Edit_, address2Edit_})
         e->clear();
 }
 
 render::SenderTexts SenderPage::texts() const {
-    return {SSimei->text(),         SRenmei->text(),  SYuubinBangou1->text(),
-            SYuubinBangou2->text(), SJuusho1->text(), SJuusho2->text()};
+    return {nameEdit_->text(),
+            jointNameEdit_->text(),
+            postalCodeUpperEdit_->text(),
+            postalCodeLowerEdit_->text(),
+            address1Edit_->text(),
+            address2Edit_->text()};
 }
 
 void SenderPage::setTexts(const render::SenderTexts& t) {
-    SSimei->setText(t.name);
-    SRenmei->setText(t.jointName);
-    SYuubinBangou1->setText(t.postalCodeUpper);
-    SYuubinBangou2->setText(t.postalCodeLower);
-    SJuusho1->setText(t.address1);
-    SJuusho2->setText(t.address2);
+    nameEdit_->setText(t.name);
+    jointNameEdit_->setText(t.jointName);
+    postalCodeUpperEdit_->setText(t.postalCodeUpper);
+    postalCodeLowerEdit_->setText(t.postalCodeLower);
+    address1Edit_->setText(t.address1);
+    address2Edit_->setText(t.address2);
 }
 
 void SenderPage::enter() {
@@ -132,15 +139,15 @@ void SenderPage::enter() {
             false);
         commands_->setEnabled({"ActEditData"}, true);
     }
-    SenderPageActive = true;
-    showHelp(SenderHelpPanel, kShowHelp, Qt::white);
-    SenderStatusLine->clear();
-    SSimei->setFocus();
+    active_ = true;
+    showHelp(helpPanel_, kShowHelp, Qt::white);
+    statusLine_->clear();
+    nameEdit_->setFocus();
 }
 
-void SenderPage::leave() { SenderPageActive = false; }
+void SenderPage::leave() { active_ = false; }
 
-void SenderPage::SSimeiChange() { showHelp(SenderHelpPanel, kChangeHelp, QColor(0, 255, 0)); }
+void SenderPage::showChangeHelp() { showHelp(helpPanel_, kChangeHelp, QColor(0, 255, 0)); }
 
 void SenderPage::warnUnsaveable(const QLineEdit* field) {
     const platform::SjisEncoded encoded = platform::Sjis::encode(field->text());
@@ -148,16 +155,16 @@ void SenderPage::warnUnsaveable(const QLineEdit* field) {
     QStringList named;
     for (const QString& c : encoded.unmappable)
         if (!named.contains(c)) named << c;
-    setBlackDisplay(SenderStatusLine, QColor(255, 0, 0));
-    SenderStatusLine->setText(
+    setBlackDisplay(statusLine_, QColor(255, 0, 0));
+    statusLine_->setText(
         QStringLiteral("保存できない文字 %1 は「?」になります").arg(named.join(QLatin1Char(' '))));
-    SenderStatusLine->setCursorPosition(0);
+    statusLine_->setCursorPosition(0);
 }
 
 void SenderPage::postalChange(QLineEdit* field, int complete) {
-    if (!SenderPageActive || field->text().size() < complete) return;
+    if (!active_ || field->text().size() < complete) return;
     focusNextChild();
-    SSimeiChange();
+    showChangeHelp();
 }
 
 bool SenderPage::eventFilter(QObject* watched, QEvent* event) {

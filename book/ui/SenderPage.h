@@ -33,7 +33,7 @@ class SenderPage : public QWidget {
 
     // While the page is showing the postal fields move the focus on; loading
     // the settings never does.
-    bool isActive() const { return SenderPageActive; }
+    bool isActive() const { return active_; }
 
     // Empties the six fields and leaves the page inactive (start-up).
     void clearFields();
@@ -50,20 +50,20 @@ class SenderPage : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QLineEdit* SSimei;
-    QLineEdit* SRenmei;
-    QLineEdit* SYuubinBangou1;
-    QLineEdit* SYuubinBangou2;
-    QLineEdit* SJuusho1;
-    QLineEdit* SJuusho2;
-    QPlainTextEdit* SenderHelpPanel;  // Memo2
-    QLineEdit* SenderStatusLine;      // what the postal-code dictionary has to say
-    PostalAssist* postalAssist;
+    QLineEdit* nameEdit_;
+    QLineEdit* jointNameEdit_;
+    QLineEdit* postalCodeUpperEdit_;
+    QLineEdit* postalCodeLowerEdit_;
+    QLineEdit* address1Edit_;
+    QLineEdit* address2Edit_;
+    QPlainTextEdit* helpPanel_;  // Memo2
+    QLineEdit* statusLine_;      // what the postal-code dictionary has to say
+    PostalAssist* postalAssist_;
 
-    bool SenderPageActive = false;
+    bool active_ = false;
     platform::Commands* commands_ = nullptr;
 
-    void SSimeiChange();
+    void showChangeHelp();
     // The settings file is CP932: a field left holding characters it cannot
     // keep names them in the status line, before they become '?' at shutdown.
     void warnUnsaveable(const QLineEdit* field);

@@ -69,7 +69,7 @@ class BodyPage : public QWidget {
 
     // What the message side is drawn from, read from the controls now.
     MessageSideInput messageSideInput(platform::OutputTarget target) const;
-    // Draws the message side into PaintBox2.
+    // Draws the message side into the preview box.
     void renderPreview();
 
     // Draws the card again and shows its state, as after an edit; printing
@@ -78,38 +78,38 @@ class BodyPage : public QWidget {
 
     // Page shown, text and selection changes, presses and choices.
     void enter();
-    void RichEdit2Change();
-    void RichEdit2SelectionChange();
-    void RichEdit2MouseDown();
-    void ComboBox4Click();
-    void ComboBox5Click();
-    void NES0Change(platform::SpinField* changed);
-    void FHS0Change(platform::SpinField* changed);
-    void PGsize1Change();
-    void NEDefaultClick();
-    void FuDefaultClick();
-    void SPrintDefaultClick();
+    void onTextChanged();
+    void onSelectionChanged();
+    void onEditorPressed();
+    void onFaceChosen();
+    void onKindChosen();
+    void onNewYearFieldChanged(platform::SpinField* changed);
+    void onOrdinaryFieldChanged(platform::SpinField* changed);
+    void onPrintFieldChanged();
+    void resetNewYearFields();
+    void resetOrdinaryFields();
+    void resetPrintFields();
 
     // Commands.
-    void ActHNewExecute();
+    void newBody();
     // Asks for a picture for the back and opens it.
-    void ActOpen2Execute();
+    void choosePicture();
     // The save commands return true when the body was written.
-    bool ActHSaveExecute();
-    bool ActHSaveAsExecute();
-    void ActCopyExecute();
-    void ActCutExecute();
-    void ActPasteExecute();
-    void ActSelectAllExecute();
+    bool save();
+    bool saveAs();
+    void copy();
+    void cut();
+    void paste();
+    void selectAll();
 
     // Before modified text is replaced or the program quits: asks whether to
     // save it, as closing does. True when it may go (saved, or let go).
     bool settleUnsavedText();
 
     // Empties the document: no text, no names, not modified.
-    void NewBody();
+    void clearBody();
     // Writes the text to `path` (CP932, CR LF); false when nothing was written.
-    bool SaveBody(const QString& path);
+    bool saveTo(const QString& path);
 
     // Extensions (lower case, with the dot) this page opens.
     static bool opensExtension(const QString& extension);
@@ -155,15 +155,15 @@ class BodyPage : public QWidget {
     bool openPicture(const QString& path);
 
     // Tool strip.
-    QComboBox* messageKindChoice;  // card kind
-    QToolButton* SpeedButton1;     // new body
-    QToolButton* SpeedButton2;     // save body
-    QLineEdit* Mode2;              // the body status line
-    QComboBox* messageFaceChoice;  // face
-    QComboBox* pictureFitChoice;   // how the picture meets the card
-    QPlainTextEdit* RichEdit2;
-    MessagePreviewBox* PaintBox2;
-    MessageFieldsPanel* PageControl3;
+    QComboBox* kindChoice_;  // card kind
+    QToolButton* newButton_;
+    QToolButton* saveButton_;
+    QLineEdit* statusLine_;
+    QComboBox* faceChoice_;
+    QComboBox* pictureFitChoice_;  // how the picture meets the card
+    QPlainTextEdit* textEdit_;     // the body text
+    MessagePreviewBox* preview_;
+    MessageFieldsPanel* fieldsPanel_;
 
     MessageDocument document_;
 

@@ -12,23 +12,23 @@
 
 namespace message {
 
-void BodyPage::NewBody() {
+void BodyPage::clearBody() {
     // The bitmap stays; without a name it is neither shown nor printed.
     document_.clear();
     setCommand("ActHSave", false);
     setCommand("ActOpen2", true);
     showStatus(newBodyStatus());
     renderPreview();
-    RichEdit2SelectionChange();
+    onSelectionChanged();
 }
 
-void BodyPage::ActHNewExecute() {
+void BodyPage::newBody() {
     emit showWanted();
-    NewBody();
+    clearBody();
     focusEditor();
 }
 
-void BodyPage::ActOpen2Execute() {
+void BodyPage::choosePicture() {
     emit showWanted();
     platform::FileDialogRequest req;
     req.title = QStringLiteral("画像を開く");
@@ -40,12 +40,12 @@ void BodyPage::ActOpen2Execute() {
     if (chosen.accepted()) openDocument(chosen.path);
 }
 
-bool BodyPage::ActHSaveExecute() {
-    if (!document_.hasSaveName()) return ActHSaveAsExecute();
-    return SaveBody(document_.fileName());
+bool BodyPage::save() {
+    if (!document_.hasSaveName()) return saveAs();
+    return saveTo(document_.fileName());
 }
 
-bool BodyPage::ActHSaveAsExecute() {
+bool BodyPage::saveAs() {
     platform::FileDialogRequest req;
     req.filters = {QStringLiteral("テキストファイル(*.txt)"),
                    QStringLiteral("全てのファイル(*.*)")};
@@ -58,10 +58,10 @@ bool BodyPage::ActHSaveAsExecute() {
     }
     // The chosen name stays even when the write fails, for the next save.
     document_.setFileName(chosen.path);
-    return SaveBody(chosen.path);
+    return saveTo(chosen.path);
 }
 
-bool BodyPage::SaveBody(const QString& path) {
+bool BodyPage::saveTo(const QString& path) {
     const QString error = document_.save(path);
     if (!error.isEmpty()) {
         dialogs_.error(this, path + QStringLiteral("\n") + error);
@@ -89,7 +89,7 @@ void BodyPage::openDocument(const QString& path) {
         setCommand("ActHSave", false);
         focusEditor();
     }
-    RichEdit2SelectionChange();
+    onSelectionChanged();
 }
 
 bool BodyPage::settleUnsavedText() {
@@ -99,7 +99,7 @@ bool BodyPage::settleUnsavedText() {
                   .arg(document_.questionName()));
     if (answer == platform::Answer::Cancel) return false;
     // Still modified after Yes: the save dialog was cancelled or the write failed.
-    if (answer == platform::Answer::Yes) ActHSaveExecute();
+    if (answer == platform::Answer::Yes) save();
     return !isModified() || answer == platform::Answer::No;
 }
 
@@ -113,7 +113,7 @@ bool BodyPage::openText(const QString& path) {
     if (!settleUnsavedText()) return false;
     document_.adoptText(path, read);
     // The text changed: the change handler draws it.
-    RichEdit2Change();
+    onTextChanged();
     return true;
 }
 

@@ -38,59 +38,59 @@ void BodyPage::reRenderForField() {
     markModified(false);
 }
 
-void BodyPage::RichEdit2Change() { reRender(); }
+void BodyPage::onTextChanged() { reRender(); }
 
 void BodyPage::redraw() { reRender(); }
 
-void BodyPage::RichEdit2SelectionChange() {
+void BodyPage::onSelectionChanged() {
     setCommand("ActPaste", clipboardHoldsText());
-    setCommand("ActSelectAll", !RichEdit2->document()->isEmpty());
-    const bool selected = RichEdit2->textCursor().hasSelection();
+    setCommand("ActSelectAll", !textEdit_->document()->isEmpty());
+    const bool selected = textEdit_->textCursor().hasSelection();
     setCommand("ActCut", selected);
     setCommand("ActCopy", selected);
 }
 
-void BodyPage::RichEdit2MouseDown() { renderPreview(); }
+void BodyPage::onEditorPressed() { renderPreview(); }
 
-void BodyPage::ComboBox4Click() {
+void BodyPage::onFaceChosen() {
     reRender();
     focusEditor();
 }
 
-void BodyPage::ComboBox5Click() {
+void BodyPage::onKindChosen() {
     reRender();
     focusEditor();
 }
 
-void BodyPage::NES0Change(platform::SpinField* changed) {
-    resetButton(NewYearPage)->setEnabled(PageControl3->anyNonZero(NewYearPage));
+void BodyPage::onNewYearFieldChanged(platform::SpinField* changed) {
+    resetButton(NewYearPage)->setEnabled(fieldsPanel_->anyNonZero(NewYearPage));
     if (changed) changed->hideCaret();
     reRenderForField();
 }
 
-void BodyPage::FHS0Change(platform::SpinField* changed) {
-    resetButton(OrdinaryPage)->setEnabled(PageControl3->anyNonZero(OrdinaryPage));
+void BodyPage::onOrdinaryFieldChanged(platform::SpinField* changed) {
+    resetButton(OrdinaryPage)->setEnabled(fieldsPanel_->anyNonZero(OrdinaryPage));
     if (changed) changed->hideCaret();
     reRenderForField();
 }
 
 // The print fields act only on printing: nothing to redraw.
-void BodyPage::PGsize1Change() { resetButton(PrintPage)->setEnabled(true); }
+void BodyPage::onPrintFieldChanged() { resetButton(PrintPage)->setEnabled(true); }
 
-void BodyPage::NEDefaultClick() {
-    PageControl3->zero(NewYearPage);
+void BodyPage::resetNewYearFields() {
+    fieldsPanel_->zero(NewYearPage);
     resetButton(NewYearPage)->setEnabled(false);
     reRender();
 }
 
-void BodyPage::FuDefaultClick() {
-    PageControl3->zero(OrdinaryPage);
+void BodyPage::resetOrdinaryFields() {
+    fieldsPanel_->zero(OrdinaryPage);
     resetButton(OrdinaryPage)->setEnabled(false);
     reRender();
 }
 
-void BodyPage::SPrintDefaultClick() {
-    PageControl3->zero(PrintPage);
+void BodyPage::resetPrintFields() {
+    fieldsPanel_->zero(PrintPage);
     resetButton(PrintPage)->setEnabled(false);
 }
 
@@ -103,21 +103,21 @@ void BodyPage::enter() {
         setCommand(off, false);
     renderPreview();
     focusEditor();
-    RichEdit2SelectionChange();
+    onSelectionChanged();
 }
 
-void BodyPage::ActCopyExecute() {
-    RichEdit2->copy();
-    RichEdit2SelectionChange();
+void BodyPage::copy() {
+    textEdit_->copy();
+    onSelectionChanged();
 }
 
-void BodyPage::ActCutExecute() {
-    RichEdit2->cut();
-    RichEdit2SelectionChange();
+void BodyPage::cut() {
+    textEdit_->cut();
+    onSelectionChanged();
 }
 
-void BodyPage::ActPasteExecute() { RichEdit2->paste(); }
+void BodyPage::paste() { textEdit_->paste(); }
 
-void BodyPage::ActSelectAllExecute() { RichEdit2->selectAll(); }
+void BodyPage::selectAll() { textEdit_->selectAll(); }
 
 }  // namespace message

@@ -1,5 +1,5 @@
 #pragma once
-// PageControl3 under the body editor: the pages NMoji, FMoji and SetPrint of
+// The tabs under the body editor: the pages NMoji, FMoji and SetPrint of
 // spin fields, each with its reset button (disabled at start). The panel only
 // builds and reads the controls; the body page decides what a change does.
 

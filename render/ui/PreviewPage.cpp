@@ -52,63 +52,64 @@ void PreviewSplitter::mouseMoveEvent(QMouseEvent* event) {
 
 PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Preview"));
-    PaintBox1 = new PreviewBox(this);
-    PaintBox1->setGeometry(0, 0, 270, 400);
+    preview_ = new PreviewBox(this);
+    preview_->setGeometry(0, 0, 270, 400);
     platform::applyHint(
-        PaintBox1,
+        preview_,
         QStringLiteral("プレビュー画面|現在選択されているデータをプレビュー表示しています。"),
         /*showToolTip=*/false);
-    Splitter1 = new PreviewSplitter(PaintBox1, this);
-    Splitter1->setGeometry(270, 0, 3, 400);
+    splitter_ = new PreviewSplitter(preview_, this);
+    splitter_->setGeometry(270, 0, 3, 400);
 
-    kindChoice = new QComboBox(this);
-    kindChoice->setObjectName(QStringLiteral("ComboBox2"));
-    kindChoice->setEditable(true);
-    kindChoice->addItems(
+    kindChoice_ = new QComboBox(this);
+    kindChoice_->setObjectName(QStringLiteral("ComboBox2"));
+    kindChoice_->setEditable(true);
+    kindChoice_->addItems(
         {QStringLiteral("年賀ハガキ"), QStringLiteral("普通ハガキ"),
          QStringLiteral("長３封筒（235 x 120）"), QStringLiteral("長４封筒（205 x 90）一般封書用"),
          QStringLiteral("洋封筒１（176 x 120）"), QStringLiteral("洋封筒２（162 x 114）")});
-    faceChoice = new QComboBox(this);
-    faceChoice->setObjectName(QStringLiteral("ComboBox1"));
-    faceChoice->setEditable(true);
-    faceChoice->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
-                          QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
-    honorificChoice = new QComboBox(this);
-    honorificChoice->setObjectName(QStringLiteral("ComboBox3"));
-    honorificChoice->setEditable(true);
-    honorificChoice->addItems(honorificItems());
-    FuutouF = new QRadioButton(QStringLiteral("封筒（表）"), this);
-    FuutouF->setObjectName(QStringLiteral("FuutouF"));
-    FuutouF->setChecked(true);
-    FuutouR = new QRadioButton(QStringLiteral("封筒（裏）"), this);
-    FuutouR->setObjectName(QStringLiteral("FuutouR"));
-    platform::applyHint(kindChoice, QStringLiteral("種類|印刷物の種類を選択できます"));
-    platform::applyHint(faceChoice, QStringLiteral("フォント|フォントを選択できます"));
-    platform::applyHint(honorificChoice, QStringLiteral("敬称|敬称を選択できます"));
+    faceChoice_ = new QComboBox(this);
+    faceChoice_->setObjectName(QStringLiteral("ComboBox1"));
+    faceChoice_->setEditable(true);
+    faceChoice_->addItems({QStringLiteral("ＭＳ　明朝"), QStringLiteral("ＭＳ　ゴシック"),
+                           QStringLiteral("ＨＧ正楷書体-PRO"), QStringLiteral("HG行書体")});
+    honorificChoice_ = new QComboBox(this);
+    honorificChoice_->setObjectName(QStringLiteral("ComboBox3"));
+    honorificChoice_->setEditable(true);
+    honorificChoice_->addItems(honorificItems());
+    envelopeFrontButton_ = new QRadioButton(QStringLiteral("封筒（表）"), this);
+    envelopeFrontButton_->setObjectName(QStringLiteral("FuutouF"));
+    envelopeFrontButton_->setChecked(true);
+    envelopeBackButton_ = new QRadioButton(QStringLiteral("封筒（裏）"), this);
+    envelopeBackButton_->setObjectName(QStringLiteral("FuutouR"));
+    platform::applyHint(kindChoice_, QStringLiteral("種類|印刷物の種類を選択できます"));
+    platform::applyHint(faceChoice_, QStringLiteral("フォント|フォントを選択できます"));
+    platform::applyHint(honorificChoice_, QStringLiteral("敬称|敬称を選択できます"));
 
     // The choice bar runs above the grids.
-    ChoiceBar = new QWidget(this);
-    ChoiceBar->setObjectName(QStringLiteral("ChoiceBar"));
-    ChoiceBar->setGeometry(273, 0, 406, 32);
-    ChoiceBarLayout = new QHBoxLayout(ChoiceBar);
-    ChoiceBarLayout->setContentsMargins(0, 4, 2, 4);
-    ChoiceBarLayout->setSpacing(2);
-    for (QWidget* w : {static_cast<QWidget*>(kindChoice), static_cast<QWidget*>(FuutouF),
-                       static_cast<QWidget*>(FuutouR), static_cast<QWidget*>(honorificChoice),
-                       static_cast<QWidget*>(faceChoice)})
-        ChoiceBarLayout->addWidget(w);
+    choiceBar_ = new QWidget(this);
+    choiceBar_->setObjectName(QStringLiteral("ChoiceBar"));
+    choiceBar_->setGeometry(273, 0, 406, 32);
+    choiceBarLayout_ = new QHBoxLayout(choiceBar_);
+    choiceBarLayout_->setContentsMargins(0, 4, 2, 4);
+    choiceBarLayout_->setSpacing(2);
+    for (QWidget* w :
+         {static_cast<QWidget*>(kindChoice_), static_cast<QWidget*>(envelopeFrontButton_),
+          static_cast<QWidget*>(envelopeBackButton_), static_cast<QWidget*>(honorificChoice_),
+          static_cast<QWidget*>(faceChoice_)})
+        choiceBarLayout_->addWidget(w);
     // Six choices share 406 pixels: the boxes are narrow and show the
     // beginning of their item; their lists open at full width.
-    for (QComboBox* box : {kindChoice, faceChoice, honorificChoice}) {
+    for (QComboBox* box : {kindChoice_, faceChoice_, honorificChoice_}) {
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         box->view()->setMinimumWidth(200);
     }
-    kindChoice->setFixedWidth(84);
-    honorificChoice->setFixedWidth(46);
-    faceChoice->setFixedWidth(64);
+    kindChoice_->setFixedWidth(84);
+    honorificChoice_->setFixedWidth(46);
+    faceChoice_->setFixedWidth(64);
 
     // Long items show their beginning, not wherever the text box scrolled to.
-    for (QComboBox* box : {kindChoice, faceChoice, honorificChoice}) {
+    for (QComboBox* box : {kindChoice_, faceChoice_, honorificChoice_}) {
         chooseOnlyListedItems(box);
         connect(box, &QComboBox::currentIndexChanged, box, [box] {
             if (box->lineEdit()) box->lineEdit()->setCursorPosition(0);
@@ -117,66 +118,66 @@ PreviewPage::PreviewPage(QWidget* parent) : QWidget(parent) {
     }
 
     // The adjustment panel sits below the grids.
-    PageControl2 = new LayoutPanel(this);
-    PageControl2->setGeometry(270, 196, 406, 232);
+    layoutPanel_ = new LayoutPanel(this);
+    layoutPanel_->setGeometry(270, 196, 406, 232);
 
-    PaintBox1->setContextMenuPolicy(Qt::NoContextMenu);
-    connect(PageControl2, &LayoutPanel::refreshRequested, this, &PreviewPage::choicesChanged);
-    for (QComboBox* box : {faceChoice, kindChoice, honorificChoice})
+    preview_->setContextMenuPolicy(Qt::NoContextMenu);
+    connect(layoutPanel_, &LayoutPanel::refreshRequested, this, &PreviewPage::choicesChanged);
+    for (QComboBox* box : {faceChoice_, kindChoice_, honorificChoice_})
         connect(box, &QComboBox::activated, this, &PreviewPage::choicesChanged);
-    for (QRadioButton* side : {FuutouF, FuutouR})
+    for (QRadioButton* side : {envelopeFrontButton_, envelopeBackButton_})
         connect(side, &QRadioButton::clicked, this, &PreviewPage::choicesChanged);
 }
 
-int PreviewPage::mediaKind() const { return kindChoice->currentIndex(); }
-bool PreviewPage::envelopeBack() const { return FuutouR->isChecked(); }
-int PreviewPage::faceIndex() const { return faceChoice->currentIndex(); }
-QString PreviewPage::honorific() const { return honorificChoice->currentText(); }
+int PreviewPage::mediaKind() const { return kindChoice_->currentIndex(); }
+bool PreviewPage::envelopeBack() const { return envelopeBackButton_->isChecked(); }
+int PreviewPage::faceIndex() const { return faceChoice_->currentIndex(); }
+QString PreviewPage::honorific() const { return honorificChoice_->currentText(); }
 
 PreviewPage::ChoiceIndexes PreviewPage::choiceIndexes() const {
-    return {faceChoice->currentIndex(), kindChoice->currentIndex(),
-            honorificChoice->currentIndex()};
+    return {faceChoice_->currentIndex(), kindChoice_->currentIndex(),
+            honorificChoice_->currentIndex()};
 }
 
 void PreviewPage::setChoiceIndexes(const ChoiceIndexes& indexes) {
     const auto choose = [](QComboBox* box, int index) {
         box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
     };
-    choose(faceChoice, indexes.face);
-    choose(kindChoice, indexes.kind);
-    choose(honorificChoice, indexes.honorific);
+    choose(faceChoice_, indexes.face);
+    choose(kindChoice_, indexes.kind);
+    choose(honorificChoice_, indexes.honorific);
 }
 
-LayoutSettings PreviewPage::layoutSettings() const { return PageControl2->settings(); }
+LayoutSettings PreviewPage::layoutSettings() const { return layoutPanel_->settings(); }
 void PreviewPage::setLayoutSettings(const LayoutSettings& settings) {
-    PageControl2->setSettings(settings);
+    layoutPanel_->setSettings(settings);
 }
-TypesetChoices PreviewPage::typesetChoices() const { return PageControl2->typesetChoices(); }
+TypesetChoices PreviewPage::typesetChoices() const { return layoutPanel_->typesetChoices(); }
 TypesetTab::ChoiceIndexes PreviewPage::typesetIndexes() const {
-    return PageControl2->typesetTab()->choiceIndexes();
+    return layoutPanel_->typesetTab()->choiceIndexes();
 }
 void PreviewPage::setTypesetIndexes(const TypesetTab::ChoiceIndexes& indexes) {
-    PageControl2->typesetTab()->setChoiceIndexes(indexes);
+    layoutPanel_->typesetTab()->setChoiceIndexes(indexes);
 }
 
 CustomerBarcodeInput PreviewPage::barcodeInput() const {
-    return PageControl2->barcodeTab()->input();
+    return layoutPanel_->barcodeTab()->input();
 }
 void PreviewPage::setBarcodeInput(const CustomerBarcodeInput& input) {
-    PageControl2->barcodeTab()->setInput(input);
+    layoutPanel_->barcodeTab()->setInput(input);
 }
 
 void PreviewPage::showAddressSide(int mediaKind, const platform::PagePicture& picture) {
-    PaintBox1->showPicture(mediaKind, picture);
+    preview_->showPicture(mediaKind, picture);
 }
 
 void PreviewPage::setEnvelopeSidesEnabled(bool enabled) {
-    FuutouF->setEnabled(enabled);
-    FuutouR->setEnabled(enabled);
+    envelopeFrontButton_->setEnabled(enabled);
+    envelopeBackButton_->setEnabled(enabled);
 }
 
 void PreviewPage::insertIntoChoiceBar(int position, QWidget* widget) {
-    ChoiceBarLayout->insertWidget(position, widget);
+    choiceBarLayout_->insertWidget(position, widget);
 }
 
 }  // namespace render

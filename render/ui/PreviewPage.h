@@ -83,16 +83,16 @@ class PreviewPage : public QWidget {
     void choicesChanged();
 
   private:
-    PreviewBox* PaintBox1;
-    PreviewSplitter* Splitter1;
-    QComboBox* kindChoice;       // MediaKind
-    QComboBox* faceChoice;       // face
-    QComboBox* honorificChoice;  // honorific
-    QRadioButton* FuutouF;
-    QRadioButton* FuutouR;
-    LayoutPanel* PageControl2;
-    QWidget* ChoiceBar;
-    QHBoxLayout* ChoiceBarLayout;
+    PreviewBox* preview_;
+    PreviewSplitter* splitter_;
+    QComboBox* kindChoice_;       // MediaKind
+    QComboBox* faceChoice_;       // face
+    QComboBox* honorificChoice_;  // honorific
+    QRadioButton* envelopeFrontButton_;
+    QRadioButton* envelopeBackButton_;
+    LayoutPanel* layoutPanel_;
+    QWidget* choiceBar_;
+    QHBoxLayout* choiceBarLayout_;
 };
 
 }  // namespace render

@@ -26,7 +26,7 @@ class BodyPageTest : public ::testing::Test {
         page->resize(679, 430);
         page->setCommands(&commands);
         QObject::connect(page.get(), &message::BodyPage::showWanted, [this] { ++activations; });
-        page->NewBody();
+        page->clearBody();
     }
     void TearDown() override {
         page.reset();

@@ -53,7 +53,7 @@ TEST_F(MainWindowTest, AFileDroppedOnATextFieldOpensInsteadOfPastingItsAddress) 
     for (const auto& [page, target] : targets) {
         SCOPED_TRACE(target->objectName().toStdString() + " " +
                      target->parentWidget()->objectName().toStdString());
-        bodyPage(f)->NewBody();
+        bodyPage(f)->clearBody();
         f.showPage(page);
         EXPECT_TRUE(dropFile(target, greeting));
         EXPECT_EQ(body->toPlainText(), QStringLiteral("謹賀新年"));

@@ -52,7 +52,7 @@ TEST_F(BodyPageTest, TypingMarksTheBodyUnsavedAndRedrawsThePreview) {
 
 TEST_F(BodyPageTest, SavingANewBodyAsksForANameAndCancellingKeepsItUnsaved) {
     type(QStringLiteral("x"));
-    EXPECT_FALSE(page->ActHSaveExecute());
+    EXPECT_FALSE(page->save());
     ASSERT_EQ(dialogs.count("save"), 1);
     EXPECT_EQ(dialogs.fileRequests[0].defaultExtension, QStringLiteral("txt"));
     EXPECT_EQ(dialogs.fileRequests[0].filters,
@@ -66,7 +66,7 @@ TEST_F(BodyPageTest, SavingANewBodyAsksForANameAndCancellingKeepsItUnsaved) {
 TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
     type(QStringLiteral("謹賀新年\n元旦"));
     dialogs.files = {FileDialogResult{path(QStringLiteral("賀状.txt")), 0}};
-    ASSERT_TRUE(page->ActHSaveExecute());
+    ASSERT_TRUE(page->save());
     EXPECT_EQ(readAll(path(QStringLiteral("賀状.txt"))),
               QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n\x8c\xb3\x92\x55"));
     EXPECT_EQ(page->status(), (BodyStatus{QStringLiteral("賀状.txt"), kGreen}));
@@ -77,7 +77,7 @@ TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
     // A named body saves without asking.
     type(QStringLiteral("!"));
     EXPECT_EQ(page->status().colour, kRed);
-    ASSERT_TRUE(page->ActHSaveExecute());
+    ASSERT_TRUE(page->save());
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_TRUE(readAll(page->bodyFileName()).endsWith("!"));
 }
@@ -85,7 +85,7 @@ TEST_F(BodyPageTest, SavedUnderANameShowsItInGreenUntilTheNextKey) {
 TEST_F(BodyPageTest, ANameWithoutExtensionMakesSaveAskForOne) {
     page->setBodyFileName(path(QStringLiteral("noext")));
     type(QStringLiteral("x"));
-    page->ActHSaveExecute();
+    page->save();
     EXPECT_EQ(dialogs.count("save"), 1);
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("noext"))));
 }
@@ -107,7 +107,7 @@ TEST_F(BodyPageTest, ReopeningATextShowsItsNameAndKeepsThePicture) {
 
     // Redrawing for a field or a choice does not make the text unsaved.
     page->field("NES0")->setValue(10);
-    page->ComboBox5Click();
+    page->onKindChosen();
     EXPECT_EQ(page->status().colour, kGreen);
     EXPECT_FALSE(on("ActHSave"));
 }
@@ -129,7 +129,7 @@ TEST_F(BodyPageTest, AFailedWriteIsReportedAndTheBodyStaysUnsaved) {
     type(QStringLiteral("x"));
     const QString target = path(QStringLiteral("no/such/folder/a.txt"));
     dialogs.files = {FileDialogResult{target, 0}};
-    EXPECT_FALSE(page->ActHSaveAsExecute());
+    EXPECT_FALSE(page->saveAs());
     EXPECT_EQ(dialogs.count("error"), 1);
     EXPECT_EQ(page->status(), (BodyStatus{kUnsaved, kRed}));
     EXPECT_TRUE(page->isModified());
@@ -183,7 +183,7 @@ TEST_F(BodyPageTest, AUtf8TextOpensAsWrittenAndSavingAsksForAName) {
     type(QStringLiteral("。"));
     dialogs.answers = {};
     dialogs.files = {FileDialogResult{}};  // the save dialog comes up, and is cancelled
-    EXPECT_FALSE(page->ActHSaveExecute());
+    EXPECT_FALSE(page->save());
     EXPECT_EQ(dialogs.count("save"), 1);
 }
 
@@ -192,7 +192,7 @@ TEST_F(BodyPageTest, NewDiscardsTextAndPictureNameWithoutAsking) {
     page->setBodyFileName(path(QStringLiteral("a.txt")));
     page->setBackPicture(QImage(4, 4, QImage::Format_RGB32), path(QStringLiteral("b.bmp")));
     activations = 0;
-    page->ActHNewExecute();
+    page->newBody();
     EXPECT_EQ(activations, 1);
     EXPECT_EQ(dialogs.calls.size(), 0);
     EXPECT_TRUE(bodyEditor(*page)->toPlainText().isEmpty());

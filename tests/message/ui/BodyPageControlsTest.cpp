@@ -80,11 +80,11 @@ TEST_F(BodyPageTest, PrintFieldsEnableTheirResetWithoutRedrawing) {
 TEST_F(BodyPageTest, KindChooserRedrawsAndShowsItsAdjustmentPage) {
     type(QStringLiteral("a\nb"));
     messageKindChoice(*page)->setCurrentIndex(1);
-    page->ComboBox5Click();
+    page->onKindChosen();
     EXPECT_EQ(messageFields(*page)->currentWidget()->objectName(), QStringLiteral("FMoji"));
     EXPECT_EQ(message_ops::xs(messagePreview(*page)->picture()), (std::vector<int>{970, 905}));
     messageKindChoice(*page)->setCurrentIndex(0);
-    page->ComboBox5Click();
+    page->onKindChosen();
     EXPECT_EQ(messageFields(*page)->currentWidget()->objectName(), QStringLiteral("NMoji"));
 }
 
@@ -105,21 +105,21 @@ TEST_F(BodyPageTest, SelectionAndClipboardDecideTheEditCommands) {
     EXPECT_FALSE(on("ActCut"));
     EXPECT_FALSE(on("ActPaste"));
 
-    page->ActSelectAllExecute();
+    page->selectAll();
     EXPECT_TRUE(on("ActCopy"));
     EXPECT_TRUE(on("ActCut"));
-    page->ActCopyExecute();
+    page->copy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("あけまして"));
     EXPECT_TRUE(on("ActPaste"));
 
-    page->ActCutExecute();
+    page->cut();
     EXPECT_TRUE(bodyEditor(*page)->toPlainText().isEmpty());
     EXPECT_FALSE(on("ActSelectAll"));
     EXPECT_FALSE(on("ActCopy"));
     EXPECT_TRUE(page->isModified());
 
-    page->ActPasteExecute();
-    page->ActPasteExecute();
+    page->paste();
+    page->paste();
     EXPECT_EQ(bodyEditor(*page)->toPlainText(), QStringLiteral("あけましてあけまして"));
 }
 

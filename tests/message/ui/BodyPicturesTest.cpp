@@ -83,7 +83,7 @@ TEST_F(BodyPageTest, APictureThenNewShowsAndPrintsAWhiteCard) {
     ASSERT_TRUE(platform::writeJpeg(file, photo()).isEmpty());
     page->openDocument(file);
     ASSERT_TRUE(showsPicture(messagePreview(*page)->picture()));
-    page->ActHNewExecute();
+    page->newBody();
     EXPECT_FALSE(showsPicture(messagePreview(*page)->picture()));
     const message::MessageSideInput print = page->messageSideInput(platform::OutputTarget::Printer);
     EXPECT_FALSE(print.showPicture);
