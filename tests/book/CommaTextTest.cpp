@@ -9,7 +9,7 @@ using book::splitCommaText;
 namespace {
 
 QList<QByteArray> split(const char* text) { return splitCommaText(QByteArray(text)); }
-QList<QByteArray> sjis(std::initializer_list<const char16_t*> fields) {
+QList<QByteArray> sjisCommaText(std::initializer_list<const char16_t*> fields) {
     QList<QByteArray> out;
     for (const char16_t* f : fields) out << platform::Sjis::bytes(QString::fromUtf16(f));
     return out;
@@ -31,7 +31,7 @@ TEST(CommaText, BlanksAroundFieldsAreSkippedAndBlanksInsideAreKept) {
     // and the fields after it stay in their columns.
     EXPECT_EQ(split("x,Tokyo Minato ,y"), QList<QByteArray>({"x", "Tokyo Minato", "y"}));
     const QList<QByteArray> spreadsheet =
-        sjis({u"やまだ", u"山田 太郎", u"東京都 港区 芝公園1-2", u"y"});
+        sjisCommaText({u"やまだ", u"山田 太郎", u"東京都 港区 芝公園1-2", u"y"});
     EXPECT_EQ(splitCommaText(spreadsheet.join(',')), spreadsheet);
     EXPECT_EQ(split("\"Tokyo Minato\""), QList<QByteArray>({"Tokyo Minato"}));
     EXPECT_EQ(split("a\tb"), QList<QByteArray>({"a\tb"}));
@@ -58,7 +58,7 @@ TEST(CommaText, UnterminatedQuoteRunsToTheEndAndNulEndsTheLine) {
 TEST(CommaText, DoubleByteCharactersAreSteppedOverWhole) {
     // 表 is 0x95 0x5C: its trail byte is a backslash, and ソ (0x83 0x5C) too;
     // neither may be split or quoted on its own account.
-    const QList<QByteArray> f = sjis({u"表示", u"ソフト", u"山田　太郎"});
+    const QList<QByteArray> f = sjisCommaText({u"表示", u"ソフト", u"山田　太郎"});
     const QByteArray line = joinCommaText(f);
     EXPECT_EQ(splitCommaText(line), f);
     // The ideographic space is two bytes, not a blank: no quotes needed.

@@ -16,7 +16,7 @@ platform::MemoryGrid bookWithReadings(const QStringList& readings) {
     return g;
 }
 
-QStringList column(const platform::CellGrid& g, int col) {
+QStringList columnSorting(const platform::CellGrid& g, int col) {
     QStringList out;
     for (int r = 1; r < g.rowCount(); ++r) out << g.cell(col, r);
     return out;
@@ -27,12 +27,12 @@ QStringList column(const platform::CellGrid& g, int col) {
 TEST(Sorting, ForwardAndBackwardByTheReading) {
     platform::MemoryGrid g = bookWithReadings({"さとう", "あべ", "", "あべの"});
     book::sortByReading(g, book::SortOrder::Forward);
-    EXPECT_EQ(column(g, records::ColKana), QStringList({"", "あべ", "あべの", "さとう"}));
-    EXPECT_EQ(column(g, records::ColName),
+    EXPECT_EQ(columnSorting(g, records::ColKana), QStringList({"", "あべ", "あべの", "さとう"}));
+    EXPECT_EQ(columnSorting(g, records::ColName),
               QStringList({"n3", "n2", "n4", "n1"}));  // whole rows move
-    EXPECT_EQ(column(g, records::ColNumber), QStringList({"1", "2", "3", "4"}));
+    EXPECT_EQ(columnSorting(g, records::ColNumber), QStringList({"1", "2", "3", "4"}));
     book::sortByReading(g, book::SortOrder::Backward);
-    EXPECT_EQ(column(g, records::ColKana), QStringList({"さとう", "あべの", "あべ", ""}));
+    EXPECT_EQ(columnSorting(g, records::ColKana), QStringList({"さとう", "あべの", "あべ", ""}));
 }
 
 TEST(Sorting, OrdersByCp932BytesNotByUnicode) {
@@ -40,7 +40,7 @@ TEST(Sorting, OrdersByCp932BytesNotByUnicode) {
     // after kanji (0x88..).
     platform::MemoryGrid g = bookWithReadings({"ｱ", "ア", "あ", "亜"});
     book::sortByReading(g, book::SortOrder::Forward);
-    EXPECT_EQ(column(g, records::ColKana), QStringList({"あ", "ア", "亜", "ｱ"}));
+    EXPECT_EQ(columnSorting(g, records::ColKana), QStringList({"あ", "ア", "亜", "ｱ"}));
 }
 
 TEST(Sorting, QuickSortMatchesAReferenceOrderOnManyKeys) {

@@ -12,7 +12,7 @@ using namespace message;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
+QByteArray readAllBodyFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -30,7 +30,7 @@ TEST(BodyFile, RoundTripKeepsTheLinesInCp932WithCrLf) {
     const QString path = dir.filePath(QStringLiteral("年賀.txt"));
     const QString text = QStringLiteral("謹賀新年\n\n①髙橋様 No.5\n　元旦");
     ASSERT_TRUE(writeBodyFile(path, text).ok);
-    const QByteArray bytes = readAll(path);
+    const QByteArray bytes = readAllBodyFile(path);
     EXPECT_EQ(bytes.left(10), QByteArray("\x8b\xde\x89\xea\x90\x56\x94\x4e\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 3);
     EXPECT_FALSE(bytes.endsWith("\r\n"));
@@ -55,7 +55,7 @@ TEST(BodyFile, TextWithCharactersOutsideCp932IsWrittenAsUtf8AndNothingIsLost) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("emoji.txt"));
     ASSERT_TRUE(writeBodyFile(path, text).ok);
-    EXPECT_EQ(readAll(path), QStringLiteral("よいお年を😀\r\n🎍門松😀").toUtf8());
+    EXPECT_EQ(readAllBodyFile(path), QStringLiteral("よいお年を😀\r\n🎍門松😀").toUtf8());
     const BodyReadResult read = readBodyFile(path);
     EXPECT_EQ(read.text, text);
 }

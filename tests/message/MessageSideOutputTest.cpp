@@ -24,7 +24,7 @@ QImage paper(QSize size, int dpi) {
     return img;
 }
 
-QImage solid(QColor colour) {
+QImage solidMessageSideOutput(QColor colour) {
     QImage img(64, 64, QImage::Format_RGB32);
     img.fill(colour);
     return img;
@@ -38,7 +38,7 @@ QImage printed(const MessageSideInput& in, QSize size = QSize(1700, 2300), int d
 }
 
 // The bounding box of pixels darker than mid grey.
-QRect inkBox(const QImage& img) {
+QRect inkBoxMessageSideOutput(const QImage& img) {
     QRect box;
     for (int y = 0; y < img.height(); ++y) {
         const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
@@ -50,7 +50,7 @@ QRect inkBox(const QImage& img) {
 
 MessageSideInput printedPicture(QColor colour) {
     MessageSideInput in = body(int(CardKind::Ordinary), {});
-    in.picture = solid(colour);
+    in.picture = solidMessageSideOutput(colour);
     in.showPicture = true;
     in.target = platform::OutputTarget::Printer;
     return in;
@@ -81,7 +81,7 @@ TEST(MessageSideOutput, PreviewFillsTheBoxThenStretchesTheCardFromTheTop) {
 
 TEST(MessageSideOutput, PreviewShowsThePictureThirtyPixelsDownRepeatedFromTheCorner) {
     MessageSideInput in = body(0, {});
-    in.picture = solid(Qt::red);
+    in.picture = solidMessageSideOutput(Qt::red);
     in.showPicture = true;
     QImage box = paper(QSize(300, 500), 96);
     {
@@ -120,12 +120,12 @@ TEST(MessageSideOutput, PrintOffsetMovesEverythingAndCutsWhatLeavesTheCard) {
 TEST(MessageSideOutput, PrintOffsetMovesTheTextByWholePrinterPixels) {
     MessageSideInput in = body(int(CardKind::Ordinary), {u"年賀状"_qs, u"元旦"_qs});
     in.target = platform::OutputTarget::Printer;
-    const QRect still = inkBox(printed(in));
+    const QRect still = inkBoxMessageSideOutput(printed(in));
     // Left and down: the columns stand near the right edge, where moving
     // right would cut them.
     in.layout.PIndL = -100;
     in.layout.PIndT = 20;
-    const QRect moved = inkBox(printed(in));
+    const QRect moved = inkBoxMessageSideOutput(printed(in));
     ASSERT_FALSE(still.isEmpty());
     EXPECT_EQ(moved.topLeft() - still.topLeft(), QPoint(-100, 20));
     EXPECT_EQ(moved.size(), still.size());
@@ -157,7 +157,7 @@ TEST(MessageSideOutput, AtTwelveHundredDpiThePictureLiesOnceAndMovesInPhysicalUn
 
 TEST(MessageSideOutput, PreviewIgnoresThePrintOffsets) {
     MessageSideInput in = body(int(CardKind::Ordinary), {u"年賀状"_qs});
-    in.picture = solid(Qt::blue);
+    in.picture = solidMessageSideOutput(Qt::blue);
     in.showPicture = true;
     auto preview = [](const MessageSideInput& input) {
         QImage box = paper(QSize(270, 400), 96);

@@ -9,15 +9,14 @@
 
 #include "platform/pictures/BmpFile.h"
 #include "platform/pictures/DibDecoder.h"
+#include "tests/platform/MetafileBuilders.h"
 
 using namespace platform;
 
 namespace {
 
-void put16(QByteArray& b, int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
-void put32(QByteArray& b, qint64 v) {
-    for (int i = 0; i < 4; ++i) b.append(char((v >> (8 * i)) & 0xff));
-}
+using testpictures::put16;
+using testpictures::put32;
 
 // The 40-byte info header.
 QByteArray infoHeader(int w, int h, int bits, int compression = 0, int used = 0) {

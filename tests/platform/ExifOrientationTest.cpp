@@ -14,8 +14,8 @@ using exiftest::exifJpeg;
 
 namespace {
 
-const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255), kGreen = qRgb(0, 160, 0),
-           kWhite = qRgb(255, 255, 255);
+const QRgb kRedExifOrientation = qRgb(255, 0, 0), kBlueExifOrientation = qRgb(0, 0, 255),
+           kGreenExifOrientation = qRgb(0, 160, 0), kWhiteExifOrientation = qRgb(255, 255, 255);
 
 // Stored as 48 x 16: red top left, blue top right, green bottom left, white
 // bottom right.
@@ -23,7 +23,9 @@ QImage corners() {
     QImage image(48, 16, QImage::Format_RGB32);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 48; ++x)
-            image.setPixel(x, y, x < 24 ? (y < 8 ? kRed : kGreen) : (y < 8 ? kBlue : kWhite));
+            image.setPixel(x, y,
+                           x < 24 ? (y < 8 ? kRedExifOrientation : kGreenExifOrientation)
+                                  : (y < 8 ? kBlueExifOrientation : kWhiteExifOrientation));
     return image;
 }
 
@@ -53,8 +55,8 @@ TEST(ExifOrientation, EveryOrientationDecodesUpright) {
         const DecodedPicture d = decodeJpeg(file);
         ASSERT_TRUE(d.ok()) << d.error.toStdString();
         EXPECT_EQ(d.image.size(), o >= 5 ? QSize(16, 48) : QSize(48, 16));
-        EXPECT_TRUE(near(cornerColour(d.image, redAt[o]), kRed));
-        EXPECT_TRUE(near(cornerColour(d.image, blueAt[o]), kBlue));
+        EXPECT_TRUE(near(cornerColour(d.image, redAt[o]), kRedExifOrientation));
+        EXPECT_TRUE(near(cornerColour(d.image, blueAt[o]), kBlueExifOrientation));
     }
 }
 

@@ -28,7 +28,7 @@ QImage fourColours(int w, int h) {
     return image;
 }
 
-bool near(QRgb a, QRgb b, int tolerance = 12) {
+bool nearJpegCodec(QRgb a, QRgb b, int tolerance = 12) {
     return std::abs(qRed(a) - qRed(b)) <= tolerance &&
            std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
            std::abs(qBlue(a) - qBlue(b)) <= tolerance;
@@ -92,10 +92,10 @@ TEST(JpegCodec, EncoderWritesColourBaselineThatDecodesBack) {
     ASSERT_TRUE(back.ok()) << back.error.toStdString();
     EXPECT_EQ(back.image.size(), QSize(64, 48));
     EXPECT_EQ(back.image.format(), QImage::Format_RGB32);
-    EXPECT_TRUE(near(back.image.pixel(8, 8), qRgb(255, 0, 0)));
-    EXPECT_TRUE(near(back.image.pixel(56, 8), qRgb(0, 0, 255)));
-    EXPECT_TRUE(near(back.image.pixel(8, 40), qRgb(0, 160, 0)));
-    EXPECT_TRUE(near(back.image.pixel(56, 40), qRgb(255, 255, 255)));
+    EXPECT_TRUE(nearJpegCodec(back.image.pixel(8, 8), qRgb(255, 0, 0)));
+    EXPECT_TRUE(nearJpegCodec(back.image.pixel(56, 8), qRgb(0, 0, 255)));
+    EXPECT_TRUE(nearJpegCodec(back.image.pixel(8, 40), qRgb(0, 160, 0)));
+    EXPECT_TRUE(nearJpegCodec(back.image.pixel(56, 40), qRgb(255, 255, 255)));
     EXPECT_EQ(qAlpha(back.image.pixel(0, 0)), 255);
 }
 
@@ -119,8 +119,8 @@ TEST(JpegCodec, GreyProgressiveAndCmykFiles) {
                     [](int x, int, unsigned char* o) { o[0] = x < 8 ? 40 : 200; });
     DecodedPicture p = decodeJpeg(grey);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_TRUE(near(p.image.pixel(2, 2), qRgb(40, 40, 40), 4));
-    EXPECT_TRUE(near(p.image.pixel(13, 2), qRgb(200, 200, 200), 4));
+    EXPECT_TRUE(nearJpegCodec(p.image.pixel(2, 2), qRgb(40, 40, 40), 4));
+    EXPECT_TRUE(nearJpegCodec(p.image.pixel(13, 2), qRgb(200, 200, 200), 4));
 
     const QByteArray progressive =
         libjpegFile(40, 24, 3, JCS_RGB, true, [](int x, int, unsigned char* o) {
@@ -129,8 +129,8 @@ TEST(JpegCodec, GreyProgressiveAndCmykFiles) {
     ASSERT_GE(findMarker(progressive, 0xc2), 0);
     p = decodeJpeg(progressive);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_TRUE(near(p.image.pixel(4, 12), qRgb(255, 0, 0)));
-    EXPECT_TRUE(near(p.image.pixel(36, 12), qRgb(0, 0, 255)));
+    EXPECT_TRUE(nearJpegCodec(p.image.pixel(4, 12), qRgb(255, 0, 0)));
+    EXPECT_TRUE(nearJpegCodec(p.image.pixel(36, 12), qRgb(0, 0, 255)));
 
     // libjpeg marks CMYK files with an Adobe marker, so the stored values are
     // read in Adobe's inverted form (255 = no ink): red is C=255, M=0, Y=0,
@@ -146,8 +146,10 @@ TEST(JpegCodec, GreyProgressiveAndCmykFiles) {
     ASSERT_GE(findMarker(cmyk, 0xee), 0);  // APP14 "Adobe"
     p = decodeJpeg(cmyk);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_TRUE(near(p.image.pixel(2, 8), qRgb(255, 0, 0))) << std::hex << p.image.pixel(2, 8);
-    EXPECT_TRUE(near(p.image.pixel(13, 8), qRgb(0, 0, 0))) << std::hex << p.image.pixel(13, 8);
+    EXPECT_TRUE(nearJpegCodec(p.image.pixel(2, 8), qRgb(255, 0, 0)))
+        << std::hex << p.image.pixel(2, 8);
+    EXPECT_TRUE(nearJpegCodec(p.image.pixel(13, 8), qRgb(0, 0, 0)))
+        << std::hex << p.image.pixel(13, 8);
 }
 
 TEST(JpegCodec, TruncatedAndForeignFilesAreRefused) {

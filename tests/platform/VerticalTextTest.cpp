@@ -19,7 +19,7 @@ const QString kMincho = QStringLiteral("@ＭＳ 明朝");
 const QStringList kFaces = {kMincho, QStringLiteral("@ＭＳ ゴシック"),
                             QStringLiteral("@HG正楷書体-PRO"), QStringLiteral("@HG行書体")};
 
-FontRecord column(int height, const QString& face = kMincho) {
+FontRecord columnVerticalText(int height, const QString& face = kMincho) {
     FontRecord f;
     f.height = height;
     f.escapement = f.orientation = 900;
@@ -29,7 +29,7 @@ FontRecord column(int height, const QString& face = kMincho) {
 }
 
 FontRecord upright(int height, int width, const QString& face = kMincho) {
-    FontRecord f = column(height, face);
+    FontRecord f = columnVerticalText(height, face);
     f.escapement = f.orientation = 0;
     f.width = width;
     return f;
@@ -53,7 +53,8 @@ QRectF inkBounds(const TextLayout& layout) {
 
 TEST(VerticalText, NameWithHonorificMakesOneColumnInTheBand) {
     constexpr int h = 120;
-    const TextLayout layout = VerticalText::layout(column(h), QStringLiteral("山田太郎 様"));
+    const TextLayout layout =
+        VerticalText::layout(columnVerticalText(h), QStringLiteral("山田太郎 様"));
     // The space's own advance, read straight from the font.
     const FontFace* face = FontFaces::faceFor(kMincho);
     ASSERT_NE(face, nullptr);
@@ -77,7 +78,7 @@ TEST(VerticalText, PunctuationTakesItsVerticalFormInEveryFace) {
         ASSERT_NE(face, nullptr);
         for (char16_t ch : {u'「', u'ー', u'（', u'、'}) {
             const TextLayout layout =
-                VerticalText::layout(column(100, faceName), QString(QChar(ch)));
+                VerticalText::layout(columnVerticalText(100, faceName), QString(QChar(ch)));
             ASSERT_EQ(layout.pieces.size(), 1u) << faceName.toStdString();
             EXPECT_FALSE(layout.pieces[0].turned);
             EXPECT_NE(layout.pieces[0].glyphs.at(0), face->nominalGlyph(ch))
@@ -88,14 +89,14 @@ TEST(VerticalText, PunctuationTakesItsVerticalFormInEveryFace) {
 
 TEST(VerticalText, CommaSitsInTheTopRightOfItsCell) {
     constexpr int h = 100;
-    const QRectF ink = inkBounds(VerticalText::layout(column(h), QStringLiteral("、")));
+    const QRectF ink = inkBounds(VerticalText::layout(columnVerticalText(h), QStringLiteral("、")));
     EXPECT_GT(ink.center().x(), -h / 2.0);  // right half of the band
     EXPECT_LT(ink.center().y(), h / 2.0);   // upper half of the cell
 }
 
 TEST(VerticalText, SingleByteRunsAreTurnedClockwise) {
     constexpr int h = 100;
-    const TextLayout layout = VerticalText::layout(column(h), QStringLiteral("abc"));
+    const TextLayout layout = VerticalText::layout(columnVerticalText(h), QStringLiteral("abc"));
     ASSERT_EQ(layout.pieces.size(), 1u);
     const GlyphPiece& piece = layout.pieces[0];
     EXPECT_TRUE(piece.turned);
@@ -115,10 +116,11 @@ TEST(VerticalText, SingleByteRunsAreTurnedClockwise) {
 }
 
 TEST(VerticalText, HalfWidthKanaLieTurnedAndFullWidthLettersStandUpright) {
-    const TextLayout kana = VerticalText::layout(column(100), QStringLiteral("ｶﾅ"));
+    const TextLayout kana = VerticalText::layout(columnVerticalText(100), QStringLiteral("ｶﾅ"));
     ASSERT_EQ(kana.pieces.size(), 1u);
     EXPECT_TRUE(kana.pieces[0].turned);
-    const TextLayout letters = VerticalText::layout(column(100), QStringLiteral("ＡＢ"));
+    const TextLayout letters =
+        VerticalText::layout(columnVerticalText(100), QStringLiteral("ＡＢ"));
     ASSERT_EQ(letters.pieces.size(), 1u);
     EXPECT_FALSE(letters.pieces[0].turned);
     EXPECT_NEAR(letters.length, 200, 0.01);
@@ -128,7 +130,8 @@ TEST(VerticalText, DashWithoutVerticalFormIsTurnedInItsCell) {
     // The mincho face has no vertical form for the full-width hyphen-minus.
     const FontFace* face = FontFaces::faceFor(kMincho);
     ASSERT_NE(face, nullptr);
-    const TextLayout layout = VerticalText::layout(column(100), QStringLiteral("一－二"));
+    const TextLayout layout =
+        VerticalText::layout(columnVerticalText(100), QStringLiteral("一－二"));
     int turned = 0;
     for (const GlyphPiece& p : layout.pieces) {
         if (!p.turned) continue;
@@ -138,7 +141,8 @@ TEST(VerticalText, DashWithoutVerticalFormIsTurnedInItsCell) {
     EXPECT_EQ(turned, 1);
     EXPECT_NEAR(layout.length, 300, 0.01);
     // Turned, the stroke runs down the column: taller than wide.
-    const QRectF dash = inkBounds(VerticalText::layout(column(100), QStringLiteral("－")));
+    const QRectF dash =
+        inkBounds(VerticalText::layout(columnVerticalText(100), QStringLiteral("－")));
     EXPECT_GT(dash.height(), 3 * dash.width());
 }
 
@@ -158,7 +162,8 @@ TEST(VerticalText, EmptyBrushGlyphsComeFromTheFallbackFace) {
     if (!hollow) GTEST_SKIP() << "no empty glyph in this version of the brush face";
     const QString text =
         QStringLiteral("山") + QString::fromUcs4(&hollow, 1) + QStringLiteral("川");
-    const TextLayout layout = VerticalText::layout(column(100, QStringLiteral("@HG行書体")), text);
+    const TextLayout layout =
+        VerticalText::layout(columnVerticalText(100, QStringLiteral("@HG行書体")), text);
     int fromFallback = 0;
     for (const GlyphPiece& p : layout.pieces) {
         if (p.face == fallback) {
@@ -171,7 +176,7 @@ TEST(VerticalText, EmptyBrushGlyphsComeFromTheFallbackFace) {
 }
 
 TEST(VerticalText, CharactersWithoutCp932FormAreDrawnAsQuestionMarks) {
-    const FontRecord font = column(100);
+    const FontRecord font = columnVerticalText(100);
     const TextLayout unmappable = VerticalText::layout(font, QString::fromUcs4(U"𠮷野"));
     const TextLayout question = VerticalText::layout(font, QStringLiteral("?野"));
     ASSERT_EQ(unmappable.pieces.size(), question.pieces.size());
@@ -188,7 +193,7 @@ TEST(VerticalText, CharactersWithoutCp932FormAreDrawnAsQuestionMarks) {
 TEST(VerticalText, VariationSelectorsGiveWayToTheirBaseCharacter) {
     const QString plain = QStringLiteral("葛飾辻");
     const QString marked = QString::fromUcs4(U"葛\U000E0100飾\uFE00辻\U000E01EF");
-    for (const FontRecord& font : {column(100), upright(100, 0)}) {
+    for (const FontRecord& font : {columnVerticalText(100), upright(100, 0)}) {
         const TextLayout a = VerticalText::layout(font, plain),
                          b = VerticalText::layout(font, marked);
         ASSERT_EQ(a.pieces.size(), b.pieces.size());
@@ -209,7 +214,7 @@ TEST(VerticalText, EveryGlyphOfAClusterKeepsItsOwnCharacter) {
     const QString text = QStringLiteral("ｶﾞｽﾋﾟﾙ");
     const QList<uint> ucs4 = text.toUcs4();
     const std::vector<char32_t> expected(ucs4.begin(), ucs4.end());
-    for (const FontRecord& font : {column(100), upright(100, 0)}) {
+    for (const FontRecord& font : {columnVerticalText(100), upright(100, 0)}) {
         const TextLayout layout = VerticalText::layout(font, text);
         std::vector<char32_t> chars;
         for (const GlyphPiece& piece : layout.pieces) {
@@ -239,10 +244,11 @@ TEST(VerticalText, UprightDigitsHangBelowAndTakeTheGivenAverageWidth) {
 
 TEST(VerticalText, SizesAtTheEndsOfTheRanges) {
     // Height 0 asks for the default size; a negative height gives -h.
-    EXPECT_DOUBLE_EQ(VerticalText::layout(column(0), QStringLiteral("山")).length,
+    EXPECT_DOUBLE_EQ(VerticalText::layout(columnVerticalText(0), QStringLiteral("山")).length,
                      VerticalText::kDefaultEm);
-    EXPECT_DOUBLE_EQ(VerticalText::layout(column(-50), QStringLiteral("山")).length, 50);
-    const TextLayout empty = VerticalText::layout(column(100), QString());
+    EXPECT_DOUBLE_EQ(VerticalText::layout(columnVerticalText(-50), QStringLiteral("山")).length,
+                     50);
+    const TextLayout empty = VerticalText::layout(columnVerticalText(100), QString());
     EXPECT_TRUE(empty.pieces.empty());
     EXPECT_EQ(empty.length, 0);
 }
@@ -271,7 +277,7 @@ TEST(FontFaces, AMissingFaceFallsBackToAJapaneseFace) {
     EXPECT_TRUE(face->covers(U'様'));
     EXPECT_EQ(FontFaces::faceFor(QString()), FontFaces::fallback());
     // Drawing with it still makes a column.
-    EXPECT_NEAR(VerticalText::layout(column(100, QStringLiteral("@No Such Family 42")),
+    EXPECT_NEAR(VerticalText::layout(columnVerticalText(100, QStringLiteral("@No Such Family 42")),
                                      QStringLiteral("様"))
                     .length,
                 100, 0.01);

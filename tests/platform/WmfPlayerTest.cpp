@@ -12,10 +12,10 @@ using testpictures::Wmf;
 
 namespace {
 
-const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255), kWhite = qRgb(255, 255, 255),
-           kBlack = qRgb(0, 0, 0);
+const QRgb kRedWmfPlayer = qRgb(255, 0, 0), kBlueWmfPlayer = qRgb(0, 0, 255),
+           kWhiteWmfPlayer = qRgb(255, 255, 255), kBlackWmfPlayer = qRgb(0, 0, 0);
 
-QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000; }
+QRgb atWmfPlayer(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000; }
 
 // Pen, brush and their selection, as clip art starts.
 Wmf& solid(Wmf& w, QRgb brush, bool pen) {
@@ -36,19 +36,19 @@ TEST(WmfPlayer, PlaceableHeaderSetsSizeAndWindow) {
     w.record(0x0103, {8});          // anisotropic
     w.record(0x020B, {0, 0});       // window origin
     w.record(0x020C, {960, 1440});  // window extent (y, x)
-    solid(w, kRed, true);
+    solid(w, kRedWmfPlayer, true);
     w.record(0x041B, {480, 720, 0, 0});  // rectangle: bottom, right, top, left
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 1440, 960, 1440));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     ASSERT_EQ(p.image.size(), QSize(96, 64));
     // 720 × 480 twips is 48 × 32 pixels, right and bottom edge excluded.
-    EXPECT_EQ(at(p.image, 0, 10), kBlack);
-    EXPECT_EQ(at(p.image, 47, 10), kBlack);
-    EXPECT_EQ(at(p.image, 48, 10), kWhite);
-    EXPECT_EQ(at(p.image, 20, 31), kBlack);
-    EXPECT_EQ(at(p.image, 20, 32), kWhite);
-    EXPECT_EQ(at(p.image, 20, 20), kRed);
-    EXPECT_EQ(at(p.image, 90, 60), kWhite);
+    EXPECT_EQ(atWmfPlayer(p.image, 0, 10), kBlackWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 47, 10), kBlackWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 48, 10), kWhiteWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 20, 31), kBlackWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 20, 32), kWhiteWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 20, 20), kRedWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 90, 60), kWhiteWmfPlayer);
 }
 
 TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot) {
@@ -73,9 +73,9 @@ TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot) {
     w.record(0x041B, {40, 20, 20, 0});
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 40, 40, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 5, 5), kBlue);
-    EXPECT_EQ(at(p.image, 25, 5), qRgb(0, 255, 0));
-    EXPECT_EQ(at(p.image, 5, 25), qRgb(0, 255, 0));
+    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), kBlueWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 25, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(atWmfPlayer(p.image, 5, 25), qRgb(0, 255, 0));
 }
 
 TEST(WmfPlayer, PolyPolygonFillModesAndSavedStates) {
@@ -83,7 +83,7 @@ TEST(WmfPlayer, PolyPolygonFillModesAndSavedStates) {
     // inner one empty, winding fill does not.
     auto squares = [](bool winding) {
         Wmf w;
-        solid(w, kBlue, false);
+        solid(w, kBlueWmfPlayer, false);
         w.record(0x001E, {});  // save: blue brush
         w.raw(0x02FC, QByteArray::fromHex("0000") + Wmf::colour(255, 0, 0) + QByteArray(2, '\0'));
         w.record(0x012D, {2});
@@ -95,29 +95,30 @@ TEST(WmfPlayer, PolyPolygonFillModesAndSavedStates) {
     };
     DecodedPicture p = squares(false);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 10, 10), kRed);
-    EXPECT_EQ(at(p.image, 30, 30), kWhite);
-    EXPECT_EQ(at(p.image, 80, 10), kBlue);
+    EXPECT_EQ(atWmfPlayer(p.image, 10, 10), kRedWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 30, 30), kWhiteWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 80, 10), kBlueWmfPlayer);
     p = squares(true);
-    EXPECT_EQ(at(p.image, 30, 30), kRed);
+    EXPECT_EQ(atWmfPlayer(p.image, 30, 30), kRedWmfPlayer);
 }
 
 TEST(WmfPlayer, PieRunsCounterClockwiseFromStartToEnd) {
     Wmf w;
-    solid(w, kRed, false);
+    solid(w, kRedWmfPlayer, false);
     // Box 0..100, start ray to the right, end ray upwards: the upper right quarter.
     w.record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0});
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 100, 100, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 70, 25), kRed);
-    EXPECT_EQ(at(p.image, 25, 25), kWhite);
-    EXPECT_EQ(at(p.image, 70, 75), kWhite);
-    EXPECT_EQ(at(p.image, 25, 75), kWhite);
+    EXPECT_EQ(atWmfPlayer(p.image, 70, 25), kRedWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 25, 25), kWhiteWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 70, 75), kWhiteWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 25, 75), kWhiteWmfPlayer);
 }
 
 TEST(WmfPlayer, StretchDibDrawsTheBitmapTheRightWayUp) {
     // A 2 × 2 bitmap (red blue / white black) stretched over 40 × 40.
-    const QByteArray dib = testpictures::packedDib24(2, 2, {kRed, kBlue, kWhite, kBlack});
+    const QByteArray dib = testpictures::packedDib24(
+        2, 2, {kRedWmfPlayer, kBlueWmfPlayer, kWhiteWmfPlayer, kBlackWmfPlayer});
     QByteArray params;
     testpictures::put32(params, 0x00CC0020);
     for (int v : {0, 2, 2, 0, 0, 40, 40, 10, 10})
@@ -126,11 +127,11 @@ TEST(WmfPlayer, StretchDibDrawsTheBitmapTheRightWayUp) {
     w.raw(0x0F43, params + dib);
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 60, 60, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 15, 15), kRed);
-    EXPECT_EQ(at(p.image, 45, 15), kBlue);
-    EXPECT_EQ(at(p.image, 15, 45), kWhite);
-    EXPECT_EQ(at(p.image, 45, 45), kBlack);
-    EXPECT_EQ(at(p.image, 5, 5), kWhite);
+    EXPECT_EQ(atWmfPlayer(p.image, 15, 15), kRedWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 45, 15), kBlueWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 15, 45), kWhiteWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 45, 45), kBlackWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), kWhiteWmfPlayer);
 }
 
 TEST(WmfPlayer, TextInShiftJisLandsAtItsReferencePoint) {
@@ -157,8 +158,8 @@ TEST(WmfPlayer, TextInShiftJisLandsAtItsReferencePoint) {
     int inside = 0, outside = 0;
     for (int y = 0; y < p.image.height(); ++y)
         for (int x = 0; x < p.image.width(); ++x) {
-            const QRgb c = at(p.image, x, y);
-            if (c == kWhite) continue;
+            const QRgb c = atWmfPlayer(p.image, x, y);
+            if (c == kWhiteWmfPlayer) continue;
             EXPECT_GT(qRed(c), qBlue(c));  // red text, nothing else
             (x >= 8 && x < 95 && y >= 8 && y < 55) ? ++inside : ++outside;
         }
@@ -186,7 +187,7 @@ TEST(WmfPlayer, PlainFileTakesItsSizeFromTheWindowExtent) {
 
 TEST(WmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
     Wmf w;
-    solid(w, kRed, true);
+    solid(w, kRedWmfPlayer, true);
     w.record(0x041B, {10, 10, 0, 0});
     const QByteArray whole = w.bytes(0, 0, 20, 20, 96);
     ASSERT_TRUE(decodeWmf(whole).ok());
@@ -211,7 +212,7 @@ TEST(WmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
     lies.record(0x0F43, {0x20, 0xcc, 0, 1, 1, 0, 0, 10, 10, 0, 0});  // bitmap missing
     const DecodedPicture p = decodeWmf(lies.bytes(0, 0, 20, 20, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 5, 5), kWhite);
+    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), kWhiteWmfPlayer);
 }
 
 TEST(WmfPlayer, OversizedPictureIsRefusedBeforeDrawing) {
@@ -225,7 +226,7 @@ TEST(WmfPlayer, OversizedPictureIsRefusedBeforeDrawing) {
 
 TEST(WmfPlayer, ClipRectanglesFollowSavedStates) {
     Wmf w;
-    solid(w, kRed, false);
+    solid(w, kRedWmfPlayer, false);
     w.record(0x001E, {});                // save: no clip
     w.record(0x0416, {50, 50, 10, 10});  // intersect 10..50
     w.record(0x0415, {30, 30, 20, 20});  // exclude 20..30
@@ -234,11 +235,11 @@ TEST(WmfPlayer, ClipRectanglesFollowSavedStates) {
     w.record(0x041B, {100, 100, 80, 0});
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 100, 100, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 5, 15), kWhite);  // left of the clip
-    EXPECT_EQ(at(p.image, 15, 15), kRed);
-    EXPECT_EQ(at(p.image, 25, 25), kWhite);  // the excluded hole
-    EXPECT_EQ(at(p.image, 60, 15), kWhite);  // right of the clip
-    EXPECT_EQ(at(p.image, 90, 90), kRed);    // after the restore
+    EXPECT_EQ(atWmfPlayer(p.image, 5, 15), kWhiteWmfPlayer);  // left of the clip
+    EXPECT_EQ(atWmfPlayer(p.image, 15, 15), kRedWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 25, 25), kWhiteWmfPlayer);  // the excluded hole
+    EXPECT_EQ(atWmfPlayer(p.image, 60, 15), kWhiteWmfPlayer);  // right of the clip
+    EXPECT_EQ(atWmfPlayer(p.image, 90, 90), kRedWmfPlayer);    // after the restore
 }
 
 TEST(WmfPlayer, BitBltCombinesWithTheRasterOperation) {
@@ -258,10 +259,10 @@ TEST(WmfPlayer, BitBltCombinesWithTheRasterOperation) {
     w.raw(0x061D, black);
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 60, 60, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 5, 5), qRgb(0, 255, 255));
-    EXPECT_EQ(at(p.image, 15, 15), qRgb(0, 255, 0));
-    EXPECT_EQ(at(p.image, 52, 52), kBlack);
-    EXPECT_EQ(at(p.image, 45, 45), kWhite);
+    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), qRgb(0, 255, 255));
+    EXPECT_EQ(atWmfPlayer(p.image, 15, 15), qRgb(0, 255, 0));
+    EXPECT_EQ(atWmfPlayer(p.image, 52, 52), kBlackWmfPlayer);
+    EXPECT_EQ(atWmfPlayer(p.image, 45, 45), kWhiteWmfPlayer);
 }
 
 TEST(WmfPlayer, VerticalFacesStandTwoByteCharactersUpright) {

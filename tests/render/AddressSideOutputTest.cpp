@@ -20,7 +20,7 @@ platform::PagePicture screenPage(int kind) {
     return DrawAddressSide(input);
 }
 
-bool isRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
+bool isRedAddressSideOutput(QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; }
 
 }  // namespace
 
@@ -50,7 +50,7 @@ TEST(AddressSideOutput, PreviewFillsTheBoxThenShowsTheStampBox) {
     // The stamp box (70, -70)-(270, -340): left edge near x 19, red.
     const int midY = qRound(200 * 399.0 / 1480);
     bool red = false;
-    for (int x = 17; x <= 21; ++x) red |= isRed(box.pixel(x, midY));
+    for (int x = 17; x <= 21; ++x) red |= isRedAddressSideOutput(box.pixel(x, midY));
     EXPECT_TRUE(red);
     EXPECT_EQ(box.pixel(40, midY), qRgb(255, 255, 255));  // inside the white-filled box
 }
@@ -81,10 +81,10 @@ TEST(AddressSideOutput, PrinterPlacementPutsTheSheetOnThePaperCorner) {
     const int midY = qRound(200 * scale);
     bool leftEdge = false, topEdge = false;
     for (int d = -1; d <= 1; ++d) {
-        leftEdge |= isRed(page.pixel(left + d, midY));
-        topEdge |= isRed(page.pixel(left + 50, top + d));
+        leftEdge |= isRedAddressSideOutput(page.pixel(left + d, midY));
+        topEdge |= isRedAddressSideOutput(page.pixel(left + 50, top + d));
     }
     EXPECT_TRUE(leftEdge);
     EXPECT_TRUE(topEdge);
-    EXPECT_FALSE(isRed(page.pixel(left + 5, midY)));
+    EXPECT_FALSE(isRedAddressSideOutput(page.pixel(left + 5, midY)));
 }

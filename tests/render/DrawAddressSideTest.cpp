@@ -46,8 +46,9 @@ std::vector<Mark> marksOf(const platform::PagePicture& page) {
     return marks;
 }
 
-const QColor kRed(255, 0, 0), kGreen(0, 255, 0), kBlue(0, 0, 255), kBlack(0, 0, 0),
-    kWhite(255, 255, 255);
+const QColor kRedDrawAddressSide(255, 0, 0), kGreenDrawAddressSide(0, 255, 0),
+    kBlueDrawAddressSide(0, 0, 255), kBlackDrawAddressSide(0, 0, 0),
+    kWhiteDrawAddressSide(255, 255, 255);
 
 struct KindFrame {
     int widthHundredths, heightHundredths;
@@ -59,12 +60,54 @@ struct KindFrame {
 };
 
 const KindFrame kFrames[kMediaKindCount] = {
-    {10000, 14800, {0, 0, 1000, -1480}, {70, -70, 270, -340}, kRed, 437, -1240, -1305},
-    {10000, 14800, {0, 0, 1000, -1480}, {70, -70, 270, -340}, kGreen, 437, -1390, -1455},
-    {12000, 23500, {0, 0, 1200, -2350}, {70, -130, 270, -370}, kBlue, 637, -2140, -2205},
-    {9000, 20500, {0, 0, 900, -2050}, {70, -130, 270, -370}, kBlue, 337, -1840, -1905},
-    {12000, 17600, {0, 0, 1200, -1760}, {70, -130, 270, -370}, kBlue, 637, -1550, -1615},
-    {11400, 16200, {0, 0, 1140, -1620}, {70, -130, 270, -370}, kBlue, 577, -1410, -1475},
+    {10000,
+     14800,
+     {0, 0, 1000, -1480},
+     {70, -70, 270, -340},
+     kRedDrawAddressSide,
+     437,
+     -1240,
+     -1305},
+    {10000,
+     14800,
+     {0, 0, 1000, -1480},
+     {70, -70, 270, -340},
+     kGreenDrawAddressSide,
+     437,
+     -1390,
+     -1455},
+    {12000,
+     23500,
+     {0, 0, 1200, -2350},
+     {70, -130, 270, -370},
+     kBlueDrawAddressSide,
+     637,
+     -2140,
+     -2205},
+    {9000,
+     20500,
+     {0, 0, 900, -2050},
+     {70, -130, 270, -370},
+     kBlueDrawAddressSide,
+     337,
+     -1840,
+     -1905},
+    {12000,
+     17600,
+     {0, 0, 1200, -1760},
+     {70, -130, 270, -370},
+     kBlueDrawAddressSide,
+     637,
+     -1550,
+     -1615},
+    {11400,
+     16200,
+     {0, 0, 1140, -1620},
+     {70, -130, 270, -370},
+     kBlueDrawAddressSide,
+     577,
+     -1410,
+     -1475},
 };
 
 std::vector<Mark> recipientBoxes(int L) {
@@ -79,14 +122,15 @@ std::vector<Mark> recipientBoxes(int L) {
         {L + 420, -122, L + 480, -212},
     };
     std::vector<Mark> out;
-    for (const PageRect& r : rects) out.push_back({r, kRed, 1, kWhite});
+    for (const PageRect& r : rects)
+        out.push_back({r, kRedDrawAddressSide, 1, kWhiteDrawAddressSide});
     return out;
 }
 
 std::vector<Mark> senderBoxes(int top, int bottom) {
     std::vector<Mark> out;
     for (int x : {54, 94, 134, 185, 225, 265, 305})
-        out.push_back({{x, top, x + 40, bottom}, kRed, 1, kWhite});
+        out.push_back({{x, top, x + 40, bottom}, kRedDrawAddressSide, 1, kWhiteDrawAddressSide});
     return out;
 }
 
@@ -116,10 +160,10 @@ TEST(DrawAddressSide, PostcardsShowEveryMarkInOrder) {
             const platform::PagePicture page = draw(kind, back);
             EXPECT_EQ(page.widthHundredths, f.widthHundredths);
             EXPECT_EQ(page.heightHundredths, f.heightHundredths);
-            const std::vector<Mark> expected = std::vector<Mark>{{f.outline, kBlack, 1, kWhite},
-                                                                 {f.stamp, f.stampPen, 1, kWhite}} +
-                                               recipientBoxes(f.firstBoxLeft) +
-                                               senderBoxes(f.senderTop, f.senderBottom);
+            const std::vector<Mark> expected =
+                std::vector<Mark>{{f.outline, kBlackDrawAddressSide, 1, kWhiteDrawAddressSide},
+                                  {f.stamp, f.stampPen, 1, kWhiteDrawAddressSide}} +
+                recipientBoxes(f.firstBoxLeft) + senderBoxes(f.senderTop, f.senderBottom);
             EXPECT_EQ(marksOf(page), expected) << "kind " << kind;
         }
     }
@@ -132,7 +176,8 @@ TEST(DrawAddressSide, EnvelopeFrontShowsStampAndRecipientBoxes) {
         EXPECT_EQ(page.widthHundredths, f.widthHundredths);
         EXPECT_EQ(page.heightHundredths, f.heightHundredths);
         const std::vector<Mark> expected =
-            std::vector<Mark>{{f.outline, kBlack, 1, kWhite}, {f.stamp, kBlue, 1, kWhite}} +
+            std::vector<Mark>{{f.outline, kBlackDrawAddressSide, 1, kWhiteDrawAddressSide},
+                              {f.stamp, kBlueDrawAddressSide, 1, kWhiteDrawAddressSide}} +
             recipientBoxes(f.firstBoxLeft);
         EXPECT_EQ(marksOf(page), expected) << "kind " << kind;
     }
@@ -141,8 +186,9 @@ TEST(DrawAddressSide, EnvelopeFrontShowsStampAndRecipientBoxes) {
 TEST(DrawAddressSide, EnvelopeBackShowsSenderBoxesOnly) {
     for (int kind = 2; kind < kMediaKindCount; ++kind) {
         const KindFrame& f = kFrames[kind];
-        const std::vector<Mark> expected = std::vector<Mark>{{f.outline, kBlack, 1, kWhite}} +
-                                           senderBoxes(f.senderTop, f.senderBottom);
+        const std::vector<Mark> expected =
+            std::vector<Mark>{{f.outline, kBlackDrawAddressSide, 1, kWhiteDrawAddressSide}} +
+            senderBoxes(f.senderTop, f.senderBottom);
         EXPECT_EQ(marksOf(draw(kind, true)), expected) << "kind " << kind;
     }
 }

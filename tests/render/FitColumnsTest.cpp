@@ -11,17 +11,16 @@
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
 #include "render/OverflowReport.h"
+#include "tests/render/RecordColumns.h"
 #include "tests/render/TextOps.h"
 
 using namespace render;
 
 namespace {
 
-enum Col { Name = 1, Postal = 2, Address1 = 3, Address2 = 4, Joint = 5, Company = 10, Title = 11 };
-
 // 0: a company with its president; 1: a tower address with a joint name
 // that has a family name of its own.
-AddressSideInput longRecord(int kind, int which) {
+AddressSideInput longRecordFitColumns(int kind, int which) {
     AddressSideInput in;
     in.mediaKind = kind;
     in.target = platform::OutputTarget::Printer;
@@ -105,12 +104,12 @@ TEST(FitColumns, ClassicLongRecordsAreReportedOnEveryKind) {
     for (int k = 0; k < kMediaKindCount; ++k) {
         QStringList all;
         for (int which = 0; which < 2; ++which)
-            for (const AddressSideInput& in : sides(longRecord(k, which)))
+            for (const AddressSideInput& in : sides(longRecordFitColumns(k, which)))
                 all << overflowMessages(in);
         EXPECT_FALSE(all.isEmpty()) << k;
     }
     // The postcard's messages name the fields as the user knows them.
-    const QStringList card = overflowMessages(longRecord(0, 0));
+    const QStringList card = overflowMessages(longRecordFitColumns(0, 0));
     EXPECT_TRUE(card.contains(QStringLiteral("会社名がはがきの下端からはみ出します。")))
         << card.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(card.contains(QStringLiteral("名前が役職に重なります。")))
@@ -123,7 +122,7 @@ TEST(FitColumns, FittedLongRecordsFitWholeOnEveryKind) {
     for (int k = 0; k < kMediaKindCount; ++k)
         for (int which = 0; which < 2; ++which)
             for (JointAlign align : {JointAlign::NameTop, JointAlign::GivenName})
-                for (AddressSideInput in : sides(longRecord(k, which))) {
+                for (AddressSideInput in : sides(longRecordFitColumns(k, which))) {
                     const QString classic = drawnText(DrawAddressSide(in));
                     in.typeset.jointAlign = align;
                     in.typeset.fitColumns = FitColumns::Fit;
@@ -146,7 +145,7 @@ TEST(FitColumns, FittedLongRecordsFitWholeOnEveryKind) {
 }
 
 TEST(FitColumns, JointNameWithItsOwnFamilyNameStartsLevelWithTheName) {
-    AddressSideInput in = longRecord(1, 1);
+    AddressSideInput in = longRecordFitColumns(1, 1);
     in.record[Address1] = QStringLiteral("東京都港区芝公園");
     in.record[Address2].clear();
     in.typeset.jointAlign = JointAlign::GivenName;

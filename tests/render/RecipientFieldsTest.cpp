@@ -10,6 +10,7 @@
 #include "render/DrawAddressSide.h"
 #include "render/MediaKind.h"
 #include "render/VerticalFont.h"
+#include "tests/render/RecordColumns.h"
 #include "tests/render/TextOps.h"
 
 using namespace render;
@@ -18,11 +19,11 @@ using namespace testing_text;
 namespace {
 
 // The kind's base values as the layout tables give them.
-struct Base {
+struct BaseRecipientFields {
     int P, Wd, Ha, A1x, A2x, A2y, Cx, Cy, Tx, Ty, G, Hn, Nx, Ny, Jx;
 };
 
-const Base kBase[kMediaKindCount] = {
+const BaseRecipientFields kBaseRecipientFields[kMediaKindCount] = {
     {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},
     {450, 38, 60, 910, 810, 400, 670, 300, 540, 310, 80, 120, 650, 400, 530},
     {658, 23, 80, 1100, 1000, 500, 820, 400, 690, 410, 120, 135, 800, 500, 630},
@@ -30,8 +31,6 @@ const Base kBase[kMediaKindCount] = {
     {658, 23, 70, 1100, 1000, 500, 820, 300, 690, 310, 0, 110, 800, 500, 680},
     {598, 23, 60, 1040, 950, 500, 770, 300, 640, 310, 0, 110, 750, 500, 630},
 };
-
-enum Col { Name = 1, Postal = 2, Address1 = 3, Address2 = 4, Joint = 5, Company = 10, Title = 11 };
 
 AddressSideInput recipient(int kind) {
     AddressSideInput in;
@@ -54,12 +53,14 @@ AddressSideInput fullRecipient(int kind) {
     return in;
 }
 
-std::vector<TextOp> drawn(const AddressSideInput& in) { return textOps(DrawAddressSide(in)); }
+std::vector<TextOp> drawnRecipientFields(const AddressSideInput& in) {
+    return textOps(DrawAddressSide(in));
+}
 
 // The operations that are not postal digits (those are checked on their own).
 std::vector<TextOp> columns(const AddressSideInput& in) {
     std::vector<TextOp> out;
-    for (const TextOp& t : drawn(in))
+    for (const TextOp& t : drawnRecipientFields(in))
         if (t.vertical) out.push_back(t);
     return out;
 }
@@ -68,8 +69,8 @@ std::vector<TextOp> postalDigits(int kind, const QString& code, int x0 = 0, int 
                                  int dw = 0) {
     std::vector<TextOp> out;
     for (int i = 0; i < code.size(); ++i)
-        out.push_back(digits(x0 + kBase[kind].P + 70 * i, y0 - 138, code.mid(i, 1), 69 + dh,
-                             kBase[kind].Wd + dw));
+        out.push_back(digits(x0 + kBaseRecipientFields[kind].P + 70 * i, y0 - 138, code.mid(i, 1),
+                             69 + dh, kBaseRecipientFields[kind].Wd + dw));
     return out;
 }
 
@@ -77,7 +78,7 @@ std::vector<TextOp> postalDigits(int kind, const QString& code, int x0 = 0, int 
 
 TEST(RecipientFields, FullRecordInOrderWithConvertedTexts) {
     for (int k = 0; k < kMediaKindCount; ++k) {
-        const Base& b = kBase[k];
+        const BaseRecipientFields& b = kBaseRecipientFields[k];
         // The company moves the name 80 left; the title moves it down by
         // 100 plus the kind's gap.
         const int nameY = -100 - b.G - b.Ny;
@@ -91,7 +92,7 @@ TEST(RecipientFields, FullRecordInOrderWithConvertedTexts) {
                  column(b.Jx - 80, nameY, QStringLiteral("花子 様"), b.Hn),
              })
             expected.push_back(t);
-        EXPECT_EQ(drawn(fullRecipient(k)), expected) << "kind " << k;
+        EXPECT_EQ(drawnRecipientFields(fullRecipient(k)), expected) << "kind " << k;
     }
 }
 
@@ -99,7 +100,7 @@ TEST(RecipientFields, CompanyMovesTheNameLeftAndATitleMovesItDown) {
     // Name heights below a title with every adjustment at 0, kind by kind.
     const int belowTitle[kMediaKindCount] = {-580, -580, -720, -690, -600, -600};
     for (int k = 0; k < kMediaKindCount; ++k) {
-        const Base& b = kBase[k];
+        const BaseRecipientFields& b = kBaseRecipientFields[k];
         for (bool company : {false, true}) {
             for (bool title : {false, true}) {
                 AddressSideInput in = fullRecipient(k);
@@ -125,7 +126,7 @@ TEST(RecipientFields, CompanyMovesTheNameLeftAndATitleMovesItDown) {
 
 TEST(RecipientFields, TitleAdjustmentsMoveTheNameOnlyWhenATitleIsPresent) {
     for (int k = 0; k < kMediaKindCount; ++k) {
-        const Base& b = kBase[k];
+        const BaseRecipientFields& b = kBaseRecipientFields[k];
         AddressSideInput in = fullRecipient(k);
         in.record[Company].clear();
         in.layout.recipientName.y = -10;
@@ -148,7 +149,7 @@ TEST(RecipientFields, TitleAdjustmentsMoveTheNameOnlyWhenATitleIsPresent) {
 
 TEST(RecipientFields, EveryAdjustmentMovesOrSizesItsOwnField) {
     for (int k = 0; k < kMediaKindCount; ++k) {
-        const Base& b = kBase[k];
+        const BaseRecipientFields& b = kBaseRecipientFields[k];
         AddressSideInput in = fullRecipient(k);
         in.record[Title].clear();
         LayoutSettings& L = in.layout;
@@ -175,7 +176,7 @@ TEST(RecipientFields, EveryAdjustmentMovesOrSizesItsOwnField) {
                  column(-21 - 80 - 27 + b.Jx, 23 - b.Ny, QStringLiteral("花子 様"), -25 + b.Hn),
              })
             expected.push_back(t);
-        EXPECT_EQ(drawn(in), expected) << "kind " << k;
+        EXPECT_EQ(drawnRecipientFields(in), expected) << "kind " << k;
     }
 }
 
@@ -196,13 +197,13 @@ TEST(RecipientFields, TitleKeepsAnUnlimitedSidewaysAdjustment) {
 
 TEST(RecipientFields, EmptyCellsDrawNothing) {
     for (int k = 0; k < kMediaKindCount; ++k) {
-        const Base& b = kBase[k];
-        EXPECT_TRUE(drawn(recipient(k)).empty())
+        const BaseRecipientFields& b = kBaseRecipientFields[k];
+        EXPECT_TRUE(drawnRecipientFields(recipient(k)).empty())
             << "an empty row leaves the front bare, kind " << k;
 
         AddressSideInput in = recipient(k);
         in.record[Joint] = QStringLiteral("花子");
-        EXPECT_EQ(drawn(in),
+        EXPECT_EQ(drawnRecipientFields(in),
                   std::vector<TextOp>{column(b.Jx, -b.Ny, QStringLiteral("花子 様"), b.Hn)})
             << "a joint name without a name still gets its honorific, kind " << k;
 
@@ -210,7 +211,7 @@ TEST(RecipientFields, EmptyCellsDrawNothing) {
         in.record[Address1].clear();
         in.record[Joint].clear();
         in.record[Postal].clear();
-        const std::vector<TextOp> cols = drawn(in);
+        const std::vector<TextOp> cols = drawnRecipientFields(in);
         ASSERT_EQ(cols.size(), 4u) << "kind " << k;
         EXPECT_EQ(cols[0].text, QStringLiteral("ＡＢＣビル一二Ｆ"));
         EXPECT_EQ(cols[3].text, QStringLiteral("山田太郎 様"));
@@ -245,14 +246,14 @@ TEST(RecipientFields, PostalCodeIsDrawnCharacterByCharacterAsTyped) {
                                     QStringLiteral("123456789"), QStringLiteral("ab1")}) {
             AddressSideInput in = recipient(k);
             in.record[Postal] = code;
-            EXPECT_EQ(drawn(in), postalDigits(k, code))
+            EXPECT_EQ(drawnRecipientFields(in), postalDigits(k, code))
                 << "kind " << k << " " << code.toStdString();
         }
     }
     // A character beyond the basic plane takes one box, not two halves.
     AddressSideInput in = recipient(0);
     in.record[Postal] = QStringLiteral("1𠮷2");
-    const std::vector<TextOp> ops = drawn(in);
+    const std::vector<TextOp> ops = drawnRecipientFields(in);
     ASSERT_EQ(ops.size(), 3u);
     EXPECT_EQ(ops[1].text, QStringLiteral("𠮷"));
     EXPECT_EQ(ops[2].x, 450 + 140);

@@ -40,7 +40,9 @@ AddressSideInput sender(int kind) {
     return in;
 }
 
-std::vector<TextOp> drawn(const AddressSideInput& in) { return textOps(DrawAddressSide(in)); }
+std::vector<TextOp> drawnSenderFields(const AddressSideInput& in) {
+    return textOps(DrawAddressSide(in));
+}
 
 }  // namespace
 
@@ -56,7 +58,7 @@ TEST(SenderFields, FullBlockInOrder) {
             digits(b.U1x, -b.Spy, QStringLiteral("530"), b.Sh, b.Sw),
             digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw),
         };
-        EXPECT_EQ(drawn(sender(k)), expected) << "kind " << k;
+        EXPECT_EQ(drawnSenderFields(sender(k)), expected) << "kind " << k;
     }
 }
 
@@ -85,7 +87,7 @@ TEST(SenderFields, EveryAdjustmentMovesOrSizesItsOwnField) {
             digits(21 + b.U1x, 25 - b.Spy, QStringLiteral("530"), -7 + b.Sh, 5 + b.Sw),
             digits(-23 + b.U2x, -27 - b.Spy, QStringLiteral("0001"), -7 + b.Sh, 5 + b.Sw),
         };
-        EXPECT_EQ(drawn(in), expected) << "kind " << k;
+        EXPECT_EQ(drawnSenderFields(in), expected) << "kind " << k;
     }
 }
 
@@ -94,11 +96,11 @@ TEST(SenderFields, EmptyFieldsDrawNothing) {
         const Base& b = kBase[k];
         AddressSideInput in = sender(k);
         in.sender = SenderTexts{};
-        EXPECT_TRUE(drawn(in).empty()) << "kind " << k;
+        EXPECT_TRUE(drawnSenderFields(in).empty()) << "kind " << k;
 
         in.sender.jointName = QStringLiteral("美咲");
         in.sender.postalCodeLower = QStringLiteral("0001");
-        EXPECT_EQ(drawn(in),
+        EXPECT_EQ(drawnSenderFields(in),
                   (std::vector<TextOp>{column(100, -b.Sny, QStringLiteral("美咲"), 60),
                                        digits(b.U2x, -b.Spy, QStringLiteral("0001"), b.Sh, b.Sw)}))
             << "a joint name stands in its own place even without a name, kind " << k;

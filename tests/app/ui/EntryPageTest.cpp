@@ -17,7 +17,7 @@
 namespace {
 
 // A book of `n` rows named r1..rn with a postal code and a relation.
-void fillBook(app::MainWindow& f, int n) {
+void fillBookEntryPage(app::MainWindow& f, int n) {
     platform::StringGrid& g = *wholeGrid(f);
     g.setRowCount(n + 1);
     for (int r = 1; r <= n; ++r) {
@@ -46,7 +46,7 @@ struct Shown {
 
 TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
     app::MainWindow& f = make();
-    fillBook(f, 3);
+    fillBookEntryPage(f, 3);
     Shown s(f);
     f.showPage(app::Page::Sender);
     f.addressBook().setCurrentRecord(0);
@@ -79,7 +79,7 @@ TEST_F(MainWindowTest, EntryPageLoadsAndClampsTheCurrentRecord) {
 // A malformed code is shown whole and kept; a full-width one keeps every digit.
 TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
     app::MainWindow& f = make();
-    fillBook(f, 3);
+    fillBookEntryPage(f, 3);
     f.addressBook().wholeBook().setCell(records::ColPostal, 2, QStringLiteral("123-45"));
     f.addressBook().wholeBook().setCell(records::ColPostal, 3, QStringLiteral("１２３－４５６７"));
     Shown s(f);
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, PostalCodesAreShownWithoutLosingACharacter) {
 // A line break in a cell would split its record in the saved file.
 TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
     app::MainWindow& f = make();
-    fillBook(f, 1);
+    fillBookEntryPage(f, 1);
     Shown s(f);
     s.showPage();
     s.p.Ju1->clear();
@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, ALineBreakPastedIntoAFieldBecomesABlank) {
 // With a relation that no record has, there is no row to write to.
 TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
     app::MainWindow& f = make();
-    fillBook(f, 2);
+    fillBookEntryPage(f, 2);
     Shown s(f);
     f.selectRelation(QStringLiteral("仕事"));
     f.showPage(app::Page::Sender);
@@ -133,7 +133,7 @@ TEST_F(MainWindowTest, RegisteringWhileTheFilterShowsNoRecordIsRefused) {
 
 TEST_F(MainWindowTest, TypingMovesThroughTheStates) {
     app::MainWindow& f = make();
-    fillBook(f, 2);
+    fillBookEntryPage(f, 2);
     Shown s(f);
     s.showPage();
     s.p.Ub1->clear();  // a postal field with fewer characters changes nothing
@@ -193,7 +193,7 @@ TEST_F(MainWindowTest, EnterWalksTheFieldsAndKanaGoesToTheName) {
 
 TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
     app::MainWindow& f = make();
-    fillBook(f, 6);  // 友人 on rows 1, 3, 5
+    fillBookEntryPage(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
     f.selectRelation(QStringLiteral("友人"));
     f.showPage(app::Page::Sender);
@@ -215,7 +215,7 @@ TEST_F(MainWindowTest, RegisteringInTheFilteredGridWritesBothGrids) {
 
 TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
     app::MainWindow& f = make();
-    fillBook(f, 6);
+    fillBookEntryPage(f, 6);
     Shown s(f);
     platform::GridRect sel;
     sel.top = 4;
@@ -240,7 +240,7 @@ TEST_F(MainWindowTest, AddingWithTwoSelectedRowsInsertsTwoAndFillsTheFirst) {
 // back to the row it was loaded from, not to the row its number names.
 TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
     app::MainWindow& f = make();
-    fillBook(f, 5);
+    fillBookEntryPage(f, 5);
     wholeGrid(f)->moveRow(4, 2);  // numbers now read 1, 4, 2, 3, 5
     ASSERT_EQ(f.addressBook().wholeBook().cell(records::ColNumber, 2), QStringLiteral("4"));
     Shown s(f);
@@ -257,7 +257,7 @@ TEST_F(MainWindowTest, RegistrationAfterRowsWereDraggedWritesTheLoadedRecord) {
 
 TEST_F(MainWindowTest, EntryPageScreenshot) {
     app::MainWindow& f = make();
-    fillBook(f, 2);
+    fillBookEntryPage(f, 2);
     Shown s(f);
     s.showPage();
     s.p.Kana1->insert(QStringLiteral("たなか"));
@@ -270,7 +270,7 @@ TEST_F(MainWindowTest, EntryPageScreenshot) {
 // registering it must not overwrite the record that now sits in its old place.
 TEST_F(MainWindowTest, RegistrationAfterAFilteredRowWasDraggedWritesItsOwnRecord) {
     app::MainWindow& f = make();
-    fillBook(f, 6);  // 友人 on rows 1, 3, 5
+    fillBookEntryPage(f, 6);  // 友人 on rows 1, 3, 5
     Shown s(f);
     f.selectRelation(QStringLiteral("友人"));
     filteredGrid(f)->moveRow(3, 1);  // the filtered rows now show r5, r1, r3
