@@ -10,8 +10,16 @@
 #include "platform/pictures/BmpFile.h"
 #include "platform/pictures/DibDecoder.h"
 #include "tests/platform/MetafileBuilders.h"
+#include "tests/platform/PixelColours.h"
 
 using namespace platform;
+
+using testpictures::kBlack;
+using testpictures::kBlue;
+using testpictures::kGreen;
+using testpictures::kRed;
+using testpictures::kWhite;
+using testpictures::pixelAt;
 
 namespace {
 
@@ -48,11 +56,6 @@ QByteArray quad(int r, int g, int bl) {
     return QByteArray() + char(bl) + char(g) + char(r) + char(0);
 }
 
-QRgb at(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000; }
-
-const QRgb kRed = qRgb(255, 0, 0), kBlue = qRgb(0, 0, 255), kGreen = qRgb(0, 255, 0),
-           kBlack = qRgb(0, 0, 0), kWhite = qRgb(255, 255, 255);
-
 }  // namespace
 
 TEST(BmpFile, OneBitRowsArePaddedAndStoredBottomUp) {
@@ -65,12 +68,12 @@ TEST(BmpFile, OneBitRowsArePaddedAndStoredBottomUp) {
     const DecodedPicture p = decodeBmp(bmpFile(info, pixels));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     ASSERT_EQ(p.image.size(), QSize(3, 2));
-    EXPECT_EQ(at(p.image, 0, 1), kRed);
-    EXPECT_EQ(at(p.image, 1, 1), kBlue);
-    EXPECT_EQ(at(p.image, 2, 1), kRed);
-    EXPECT_EQ(at(p.image, 0, 0), kBlue);
-    EXPECT_EQ(at(p.image, 1, 0), kBlue);
-    EXPECT_EQ(at(p.image, 2, 0), kRed);
+    EXPECT_EQ(pixelAt(p.image, 0, 1), kRed);
+    EXPECT_EQ(pixelAt(p.image, 1, 1), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 2, 1), kRed);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 1, 0), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 2, 0), kRed);
 }
 
 TEST(BmpFile, FourBitTopDownAndEightBitWithShortTable) {
@@ -83,9 +86,9 @@ TEST(BmpFile, FourBitTopDownAndEightBitWithShortTable) {
         "fed00000");
     DecodedPicture p = decodeBmp(bmpFile(four, rows));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), qRgb(16, 0, 0));
-    EXPECT_EQ(at(p.image, 2, 0), qRgb(48, 0, 0));
-    EXPECT_EQ(at(p.image, 1, 1), qRgb(224, 0, 0));
+    EXPECT_EQ(pixelAt(p.image, 0, 0), qRgb(16, 0, 0));
+    EXPECT_EQ(pixelAt(p.image, 2, 0), qRgb(48, 0, 0));
+    EXPECT_EQ(pixelAt(p.image, 1, 1), qRgb(224, 0, 0));
 
     // Two colours declared; an index past the table is black, not a read
     // beyond it.
@@ -93,8 +96,8 @@ TEST(BmpFile, FourBitTopDownAndEightBitWithShortTable) {
     p = decodeBmp(bmpFile(eight, QByteArray::fromHex("0007"
                                                      "0000")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), kGreen);
-    EXPECT_EQ(at(p.image, 1, 0), kBlack);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kGreen);
+    EXPECT_EQ(pixelAt(p.image, 1, 0), kBlack);
 }
 
 TEST(BmpFile, SixteenBitsFiveFiveFiveAndFiveSixFive) {
@@ -102,8 +105,8 @@ TEST(BmpFile, SixteenBitsFiveFiveFiveAndFiveSixFive) {
     DecodedPicture p = decodeBmp(bmpFile(infoHeader(2, 1, 16), QByteArray::fromHex("007c"
                                                                                    "1f00")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), kRed);
-    EXPECT_EQ(at(p.image, 1, 0), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kRed);
+    EXPECT_EQ(pixelAt(p.image, 1, 0), kBlue);
 
     // Bit fields after the 40-byte header: 5-6-5, where 0x07e0 is full green
     // and 0x0400 is green at 32/63.
@@ -114,8 +117,8 @@ TEST(BmpFile, SixteenBitsFiveFiveFiveAndFiveSixFive) {
     p = decodeBmp(bmpFile(info, QByteArray::fromHex("e007"
                                                     "0004")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), kGreen);
-    EXPECT_EQ(at(p.image, 1, 0), qRgb(0, 32 * 255 / 63, 0));
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kGreen);
+    EXPECT_EQ(pixelAt(p.image, 1, 0), qRgb(0, 32 * 255 / 63, 0));
 }
 
 TEST(BmpFile, TwentyFourAndThirtyTwoBits) {
@@ -131,15 +134,15 @@ TEST(BmpFile, TwentyFourAndThirtyTwoBits) {
         "000000");
     DecodedPicture p = decodeBmp(bmpFile(infoHeader(3, 2, 24), rows));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 1), kRed);
-    EXPECT_EQ(at(p.image, 1, 1), kGreen);
-    EXPECT_EQ(at(p.image, 2, 1), kBlue);
-    EXPECT_EQ(at(p.image, 0, 0), kWhite);
-    EXPECT_EQ(at(p.image, 2, 0), qRgb(128, 128, 128));
+    EXPECT_EQ(pixelAt(p.image, 0, 1), kRed);
+    EXPECT_EQ(pixelAt(p.image, 1, 1), kGreen);
+    EXPECT_EQ(pixelAt(p.image, 2, 1), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 2, 0), qRgb(128, 128, 128));
 
     p = decodeBmp(bmpFile(infoHeader(1, 1, 32), QByteArray::fromHex("102030ff")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), qRgb(0x30, 0x20, 0x10));
+    EXPECT_EQ(pixelAt(p.image, 0, 0), qRgb(0x30, 0x20, 0x10));
 }
 
 TEST(BmpFile, VersionFiveHeaderWithMasksInside) {
@@ -159,7 +162,7 @@ TEST(BmpFile, VersionFiveHeaderWithMasksInside) {
     info += QByteArray(124 - info.size(), '\0');
     const DecodedPicture p = decodeBmp(bmpFile(info, QByteArray::fromHex("11223300")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), qRgb(0x11, 0x22, 0x33));
+    EXPECT_EQ(pixelAt(p.image, 0, 0), qRgb(0x11, 0x22, 0x33));
 }
 
 TEST(BmpFile, CoreHeaderWithThreeByteTable) {
@@ -175,8 +178,8 @@ TEST(BmpFile, CoreHeaderWithThreeByteTable) {
     info += QByteArray(254 * 3, '\0');
     const DecodedPicture p = decodeBmp(bmpFile(info, QByteArray::fromHex("01000000")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), kBlue);
-    EXPECT_EQ(at(p.image, 1, 0), kRed);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 1, 0), kRed);
 }
 
 TEST(BmpFile, RunLengthEightAndFour) {
@@ -193,12 +196,12 @@ TEST(BmpFile, RunLengthEightAndFour) {
         "0001");
     DecodedPicture p = decodeBmp(bmpFile(infoHeader(4, 3, 8, 1) + table, rle8));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(at(p.image, x, 2), kRed) << x;    // bottom row
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(at(p.image, x, 1), kWhite) << x;  // skipped
-    EXPECT_EQ(at(p.image, 0, 0), kBlue);
-    EXPECT_EQ(at(p.image, 1, 0), kRed);
-    EXPECT_EQ(at(p.image, 2, 0), kBlue);
-    EXPECT_EQ(at(p.image, 3, 0), kWhite);
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(pixelAt(p.image, x, 2), kRed) << x;    // bottom row
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(pixelAt(p.image, x, 1), kWhite) << x;  // skipped
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 1, 0), kRed);
+    EXPECT_EQ(pixelAt(p.image, 2, 0), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 3, 0), kWhite);
 
     // RLE4: a run alternates the two nibbles of its value.
     QByteArray table4 = quad(0, 0, 0) + quad(255, 0, 0) + quad(0, 0, 255);
@@ -206,9 +209,9 @@ TEST(BmpFile, RunLengthEightAndFour) {
     p = decodeBmp(bmpFile(infoHeader(5, 1, 4, 2) + table4, QByteArray::fromHex("0512"
                                                                                "0001")));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), kRed);
-    EXPECT_EQ(at(p.image, 1, 0), kBlue);
-    EXPECT_EQ(at(p.image, 4, 0), kRed);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kRed);
+    EXPECT_EQ(pixelAt(p.image, 1, 0), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 4, 0), kRed);
 }
 
 TEST(BmpFile, WriterMakesBottomUpTwentyFourBitRowsPaddedToFour) {
@@ -287,5 +290,5 @@ TEST(BmpFile, PackedBitmapFindsItsPixelsAfterTheTable) {
     EXPECT_EQ(packedDibPixelOffset(view), 48u);
     const DecodedPicture p = decodePackedDib(view, {});
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(at(p.image, 0, 0), kGreen);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kGreen);
 }

@@ -6,20 +6,23 @@
 
 #include "platform/metafile/Metafile.h"
 #include "tests/platform/MetafileBuilders.h"
+#include "tests/platform/PixelColours.h"
 
 using namespace platform;
 using testpictures::Emf;
 using testpictures::put16;
 using testpictures::put32;
 
+using testpictures::kBlack;
+using testpictures::kBlue;
+using testpictures::kGreen;
+using testpictures::kRed;
+using testpictures::kWhite;
+using testpictures::pixelAt;
+
 namespace {
 
-const QRgb kRedEmfPlayer = qRgb(255, 0, 0), kGreenEmfPlayer = qRgb(0, 255, 0),
-           kBlueEmfPlayer = qRgb(0, 0, 255), kWhiteEmfPlayer = qRgb(255, 255, 255),
-           kBlackEmfPlayer = qRgb(0, 0, 0);
 constexpr qint64 kNullPen = 0x80000008, kBlackBrush = 0x80000004;
-
-QRgb atEmfPlayer(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000; }
 
 // CreateBrushIndirect into `slot` and select it; the null stock pen.
 Emf& brush(Emf& e, int slot, QRgb c) {
@@ -34,15 +37,15 @@ Emf& brush(Emf& e, int slot, QRgb c) {
 TEST(EmfPlayer, FrameGivesTheSizeAndRectanglesLeaveOutTheirFarEdges) {
     // 25.4 × 12.7 mm at 96 dpi: 96 × 48 pixels.
     Emf e;
-    brush(e, 1, kGreenEmfPlayer);
+    brush(e, 1, kGreen);
     e.ints(43, {0, 0, 48, 48});
     const DecodedPicture p = decodeEmf(e.bytes(2540, 1270));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     ASSERT_EQ(p.image.size(), QSize(96, 48));
-    EXPECT_EQ(atEmfPlayer(p.image, 0, 0), kGreenEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 46, 46), kGreenEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 48, 10), kWhiteEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 80, 10), kWhiteEmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 0, 0), kGreen);
+    EXPECT_EQ(pixelAt(p.image, 46, 46), kGreen);
+    EXPECT_EQ(pixelAt(p.image, 48, 10), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 80, 10), kWhite);
 }
 
 TEST(EmfPlayer, BoundsGiveTheSizeWhenTheFrameIsEmpty) {
@@ -55,32 +58,32 @@ TEST(EmfPlayer, BoundsGiveTheSizeWhenTheFrameIsEmpty) {
 TEST(EmfPlayer, MetricMappingCountsUpwardsAndWorldTransformScales) {
     // Low metric: 0.1 mm per unit, y up. A 10 mm square below the origin.
     Emf e;
-    brush(e, 1, kRedEmfPlayer);
+    brush(e, 1, kRed);
     e.ints(17, {2});
     e.ints(43, {0, 0, 100, -100});
     const DecodedPicture p = decodeEmf(e.bytes(2540, 2540));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atEmfPlayer(p.image, 5, 5), kRedEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 35, 35), kRedEmfPlayer);  // 10 mm is 37.8 pixels
-    EXPECT_EQ(atEmfPlayer(p.image, 40, 40), kWhiteEmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 5, 5), kRed);
+    EXPECT_EQ(pixelAt(p.image, 35, 35), kRed);  // 10 mm is 37.8 pixels
+    EXPECT_EQ(pixelAt(p.image, 40, 40), kWhite);
 
     // World transform doubling x: a 10-pixel square becomes 20 wide.
     Emf w;
-    brush(w, 1, kBlueEmfPlayer);
+    brush(w, 1, kBlue);
     QByteArray xform;
     for (float f : {2.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f}) testpictures::putFloat(xform, f);
     w.record(35, xform);
     w.ints(43, {0, 0, 10, 10});
     const DecodedPicture q = decodeEmf(w.bytes(2540, 1270));
     ASSERT_TRUE(q.ok()) << q.error.toStdString();
-    EXPECT_EQ(atEmfPlayer(q.image, 17, 5), kBlueEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(q.image, 5, 12), kWhiteEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(q.image, 22, 5), kWhiteEmfPlayer);
+    EXPECT_EQ(pixelAt(q.image, 17, 5), kBlue);
+    EXPECT_EQ(pixelAt(q.image, 5, 12), kWhite);
+    EXPECT_EQ(pixelAt(q.image, 22, 5), kWhite);
 }
 
 TEST(EmfPlayer, PathIsCollectedThenFilled) {
     Emf e;
-    brush(e, 1, kRedEmfPlayer);
+    brush(e, 1, kRed);
     e.ints(59, {});        // begin path
     e.ints(27, {10, 10});  // move
     e.ints(54, {80, 10});  // line
@@ -91,14 +94,14 @@ TEST(EmfPlayer, PathIsCollectedThenFilled) {
     e.ints(62, {0, 0, 0, 0});  // fill path
     const DecodedPicture p = decodeEmf(e.bytes(2540, 1270));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atEmfPlayer(p.image, 70, 15), kRedEmfPlayer);    // inside the triangle
-    EXPECT_EQ(atEmfPlayer(p.image, 20, 35), kWhiteEmfPlayer);  // outside it
-    EXPECT_EQ(atEmfPlayer(p.image, 2, 2), kRedEmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 70, 15), kRed);    // inside the triangle
+    EXPECT_EQ(pixelAt(p.image, 20, 35), kWhite);  // outside it
+    EXPECT_EQ(pixelAt(p.image, 2, 2), kRed);
 }
 
 TEST(EmfPlayer, SixteenBitPolygonsAndPolyPolygon) {
     Emf e;
-    brush(e, 1, kBlueEmfPlayer);
+    brush(e, 1, kBlue);
     QByteArray poly;
     put32(poly, 0), put32(poly, 0), put32(poly, 0), put32(poly, 0);  // bounds
     put32(poly, 3);
@@ -111,14 +114,14 @@ TEST(EmfPlayer, SixteenBitPolygonsAndPolyPolygon) {
     e.record(91, pp);  // PolyPolygon16, alternate fill
     const DecodedPicture p = decodeEmf(e.bytes(2540, 1270));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atEmfPlayer(p.image, 5, 5), kBlueEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 35, 35), kWhiteEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 55, 5), kBlueEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 70, 20), kWhiteEmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 5, 5), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 35, 35), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 55, 5), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 70, 20), kWhite);
 }
 
 TEST(EmfPlayer, StretchDibitsAndStockBrush) {
-    const QByteArray dib = testpictures::packedDib24(2, 1, {kRedEmfPlayer, kBlueEmfPlayer});
+    const QByteArray dib = testpictures::packedDib24(2, 1, {kRed, kBlue});
     // StretchDIBits: bounds, dest x y, src x y w h, offsets, usage, rop, dest w h.
     QByteArray body;
     for (int i = 0; i < 4; ++i) put32(body, 0);
@@ -134,10 +137,10 @@ TEST(EmfPlayer, StretchDibitsAndStockBrush) {
     e.ints(43, {0, 40, 10, 48});
     const DecodedPicture p = decodeEmf(e.bytes(2540, 1270));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atEmfPlayer(p.image, 15, 20), kRedEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 45, 20), kBlueEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 55, 20), kWhiteEmfPlayer);
-    EXPECT_EQ(atEmfPlayer(p.image, 3, 43), kBlackEmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 15, 20), kRed);
+    EXPECT_EQ(pixelAt(p.image, 45, 20), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 55, 20), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 3, 43), kBlack);
 }
 
 TEST(EmfPlayer, WideTextIsDrawnInTheTextColour) {
@@ -170,8 +173,8 @@ TEST(EmfPlayer, WideTextIsDrawnInTheTextColour) {
         int n = 0;
         for (int y = 0; y < p.image.height(); ++y)
             for (int x = x0; x < x1; ++x) {
-                const QRgb c = atEmfPlayer(p.image, x, y);
-                if (c == kWhiteEmfPlayer) continue;
+                const QRgb c = pixelAt(p.image, x, y);
+                if (c == kWhite) continue;
                 EXPECT_GT(qBlue(c), qRed(c));
                 ++n;
             }
@@ -180,13 +183,12 @@ TEST(EmfPlayer, WideTextIsDrawnInTheTextColour) {
     EXPECT_EQ(inked(0, 18), 0);
     EXPECT_GT(inked(18, 58), 20);
     EXPECT_GT(inked(60, 96), 50);
-    for (int x = 0; x < p.image.width(); ++x)
-        EXPECT_EQ(atEmfPlayer(p.image, x, 5), kWhiteEmfPlayer) << x;
+    for (int x = 0; x < p.image.width(); ++x) EXPECT_EQ(pixelAt(p.image, x, 5), kWhite) << x;
 }
 
 TEST(EmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
     Emf e;
-    brush(e, 1, kGreenEmfPlayer);
+    brush(e, 1, kGreen);
     e.ints(43, {0, 0, 48, 48});
     const QByteArray whole = e.bytes(2540, 1270);
     ASSERT_TRUE(decodeEmf(whole).ok());
@@ -215,7 +217,7 @@ TEST(EmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
     lies.ints(9999, {1, 2, 3});
     const DecodedPicture p = decodeEmf(lies.bytes(2540, 1270));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atEmfPlayer(p.image, 5, 5), kWhiteEmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 5, 5), kWhite);
 }
 
 TEST(EmfPlayer, OversizedFrameIsRefusedBeforeDrawing) {

@@ -8,14 +8,18 @@
 #include "platform/pictures/ExifOrientation.h"
 #include "platform/pictures/JpegCodec.h"
 #include "tests/platform/ExifJpeg.h"
+#include "tests/platform/PixelColours.h"
 
 using namespace platform;
 using exiftest::exifJpeg;
 
+using testpictures::kBlue;
+using testpictures::kRed;
+using testpictures::kWhite;
+
 namespace {
 
-const QRgb kRedExifOrientation = qRgb(255, 0, 0), kBlueExifOrientation = qRgb(0, 0, 255),
-           kGreenExifOrientation = qRgb(0, 160, 0), kWhiteExifOrientation = qRgb(255, 255, 255);
+const QRgb kDarkGreen = qRgb(0, 160, 0);
 
 // Stored as 48 x 16: red top left, blue top right, green bottom left, white
 // bottom right.
@@ -23,9 +27,7 @@ QImage corners() {
     QImage image(48, 16, QImage::Format_RGB32);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 48; ++x)
-            image.setPixel(x, y,
-                           x < 24 ? (y < 8 ? kRedExifOrientation : kGreenExifOrientation)
-                                  : (y < 8 ? kBlueExifOrientation : kWhiteExifOrientation));
+            image.setPixel(x, y, x < 24 ? (y < 8 ? kRed : kDarkGreen) : (y < 8 ? kBlue : kWhite));
     return image;
 }
 
@@ -55,8 +57,8 @@ TEST(ExifOrientation, EveryOrientationDecodesUpright) {
         const DecodedPicture d = decodeJpeg(file);
         ASSERT_TRUE(d.ok()) << d.error.toStdString();
         EXPECT_EQ(d.image.size(), o >= 5 ? QSize(16, 48) : QSize(48, 16));
-        EXPECT_TRUE(near(cornerColour(d.image, redAt[o]), kRedExifOrientation));
-        EXPECT_TRUE(near(cornerColour(d.image, blueAt[o]), kBlueExifOrientation));
+        EXPECT_TRUE(near(cornerColour(d.image, redAt[o]), kRed));
+        EXPECT_TRUE(near(cornerColour(d.image, blueAt[o]), kBlue));
     }
 }
 

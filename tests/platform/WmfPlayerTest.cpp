@@ -6,16 +6,19 @@
 
 #include "platform/metafile/Metafile.h"
 #include "tests/platform/MetafileBuilders.h"
+#include "tests/platform/PixelColours.h"
 
 using namespace platform;
 using testpictures::Wmf;
 
+using testpictures::kBlack;
+using testpictures::kBlue;
+using testpictures::kGreen;
+using testpictures::kRed;
+using testpictures::kWhite;
+using testpictures::pixelAt;
+
 namespace {
-
-const QRgb kRedWmfPlayer = qRgb(255, 0, 0), kBlueWmfPlayer = qRgb(0, 0, 255),
-           kWhiteWmfPlayer = qRgb(255, 255, 255), kBlackWmfPlayer = qRgb(0, 0, 0);
-
-QRgb atWmfPlayer(const QImage& image, int x, int y) { return image.pixel(x, y) | 0xff000000; }
 
 // Pen, brush and their selection, as clip art starts.
 Wmf& solid(Wmf& w, QRgb brush, bool pen) {
@@ -36,19 +39,19 @@ TEST(WmfPlayer, PlaceableHeaderSetsSizeAndWindow) {
     w.record(0x0103, {8});          // anisotropic
     w.record(0x020B, {0, 0});       // window origin
     w.record(0x020C, {960, 1440});  // window extent (y, x)
-    solid(w, kRedWmfPlayer, true);
+    solid(w, kRed, true);
     w.record(0x041B, {480, 720, 0, 0});  // rectangle: bottom, right, top, left
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 1440, 960, 1440));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
     ASSERT_EQ(p.image.size(), QSize(96, 64));
     // 720 × 480 twips is 48 × 32 pixels, right and bottom edge excluded.
-    EXPECT_EQ(atWmfPlayer(p.image, 0, 10), kBlackWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 47, 10), kBlackWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 48, 10), kWhiteWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 20, 31), kBlackWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 20, 32), kWhiteWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 20, 20), kRedWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 90, 60), kWhiteWmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 0, 10), kBlack);
+    EXPECT_EQ(pixelAt(p.image, 47, 10), kBlack);
+    EXPECT_EQ(pixelAt(p.image, 48, 10), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 20, 31), kBlack);
+    EXPECT_EQ(pixelAt(p.image, 20, 32), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 20, 20), kRed);
+    EXPECT_EQ(pixelAt(p.image, 90, 60), kWhite);
 }
 
 TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot) {
@@ -73,9 +76,9 @@ TEST(WmfPlayer, ObjectsTakeTheLowestFreeSlot) {
     w.record(0x041B, {40, 20, 20, 0});
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 40, 40, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), kBlueWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 25, 5), qRgb(0, 255, 0));
-    EXPECT_EQ(atWmfPlayer(p.image, 5, 25), qRgb(0, 255, 0));
+    EXPECT_EQ(pixelAt(p.image, 5, 5), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 25, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(pixelAt(p.image, 5, 25), qRgb(0, 255, 0));
 }
 
 TEST(WmfPlayer, PolyPolygonFillModesAndSavedStates) {
@@ -83,7 +86,7 @@ TEST(WmfPlayer, PolyPolygonFillModesAndSavedStates) {
     // inner one empty, winding fill does not.
     auto squares = [](bool winding) {
         Wmf w;
-        solid(w, kBlueWmfPlayer, false);
+        solid(w, kBlue, false);
         w.record(0x001E, {});  // save: blue brush
         w.raw(0x02FC, QByteArray::fromHex("0000") + Wmf::colour(255, 0, 0) + QByteArray(2, '\0'));
         w.record(0x012D, {2});
@@ -95,30 +98,29 @@ TEST(WmfPlayer, PolyPolygonFillModesAndSavedStates) {
     };
     DecodedPicture p = squares(false);
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atWmfPlayer(p.image, 10, 10), kRedWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 30, 30), kWhiteWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 80, 10), kBlueWmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 10, 10), kRed);
+    EXPECT_EQ(pixelAt(p.image, 30, 30), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 80, 10), kBlue);
     p = squares(true);
-    EXPECT_EQ(atWmfPlayer(p.image, 30, 30), kRedWmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 30, 30), kRed);
 }
 
 TEST(WmfPlayer, PieRunsCounterClockwiseFromStartToEnd) {
     Wmf w;
-    solid(w, kRedWmfPlayer, false);
+    solid(w, kRed, false);
     // Box 0..100, start ray to the right, end ray upwards: the upper right quarter.
     w.record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0});
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 100, 100, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atWmfPlayer(p.image, 70, 25), kRedWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 25, 25), kWhiteWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 70, 75), kWhiteWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 25, 75), kWhiteWmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 70, 25), kRed);
+    EXPECT_EQ(pixelAt(p.image, 25, 25), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 70, 75), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 25, 75), kWhite);
 }
 
 TEST(WmfPlayer, StretchDibDrawsTheBitmapTheRightWayUp) {
     // A 2 × 2 bitmap (red blue / white black) stretched over 40 × 40.
-    const QByteArray dib = testpictures::packedDib24(
-        2, 2, {kRedWmfPlayer, kBlueWmfPlayer, kWhiteWmfPlayer, kBlackWmfPlayer});
+    const QByteArray dib = testpictures::packedDib24(2, 2, {kRed, kBlue, kWhite, kBlack});
     QByteArray params;
     testpictures::put32(params, 0x00CC0020);
     for (int v : {0, 2, 2, 0, 0, 40, 40, 10, 10})
@@ -127,11 +129,11 @@ TEST(WmfPlayer, StretchDibDrawsTheBitmapTheRightWayUp) {
     w.raw(0x0F43, params + dib);
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 60, 60, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atWmfPlayer(p.image, 15, 15), kRedWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 45, 15), kBlueWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 15, 45), kWhiteWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 45, 45), kBlackWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), kWhiteWmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 15, 15), kRed);
+    EXPECT_EQ(pixelAt(p.image, 45, 15), kBlue);
+    EXPECT_EQ(pixelAt(p.image, 15, 45), kWhite);
+    EXPECT_EQ(pixelAt(p.image, 45, 45), kBlack);
+    EXPECT_EQ(pixelAt(p.image, 5, 5), kWhite);
 }
 
 TEST(WmfPlayer, TextInShiftJisLandsAtItsReferencePoint) {
@@ -158,8 +160,8 @@ TEST(WmfPlayer, TextInShiftJisLandsAtItsReferencePoint) {
     int inside = 0, outside = 0;
     for (int y = 0; y < p.image.height(); ++y)
         for (int x = 0; x < p.image.width(); ++x) {
-            const QRgb c = atWmfPlayer(p.image, x, y);
-            if (c == kWhiteWmfPlayer) continue;
+            const QRgb c = pixelAt(p.image, x, y);
+            if (c == kWhite) continue;
             EXPECT_GT(qRed(c), qBlue(c));  // red text, nothing else
             (x >= 8 && x < 95 && y >= 8 && y < 55) ? ++inside : ++outside;
         }
@@ -187,7 +189,7 @@ TEST(WmfPlayer, PlainFileTakesItsSizeFromTheWindowExtent) {
 
 TEST(WmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
     Wmf w;
-    solid(w, kRedWmfPlayer, true);
+    solid(w, kRed, true);
     w.record(0x041B, {10, 10, 0, 0});
     const QByteArray whole = w.bytes(0, 0, 20, 20, 96);
     ASSERT_TRUE(decodeWmf(whole).ok());
@@ -212,7 +214,7 @@ TEST(WmfPlayer, DamagedFilesAreRefusedAndHostileCountsIgnored) {
     lies.record(0x0F43, {0x20, 0xcc, 0, 1, 1, 0, 0, 10, 10, 0, 0});  // bitmap missing
     const DecodedPicture p = decodeWmf(lies.bytes(0, 0, 20, 20, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), kWhiteWmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 5, 5), kWhite);
 }
 
 TEST(WmfPlayer, OversizedPictureIsRefusedBeforeDrawing) {
@@ -226,7 +228,7 @@ TEST(WmfPlayer, OversizedPictureIsRefusedBeforeDrawing) {
 
 TEST(WmfPlayer, ClipRectanglesFollowSavedStates) {
     Wmf w;
-    solid(w, kRedWmfPlayer, false);
+    solid(w, kRed, false);
     w.record(0x001E, {});                // save: no clip
     w.record(0x0416, {50, 50, 10, 10});  // intersect 10..50
     w.record(0x0415, {30, 30, 20, 20});  // exclude 20..30
@@ -235,11 +237,11 @@ TEST(WmfPlayer, ClipRectanglesFollowSavedStates) {
     w.record(0x041B, {100, 100, 80, 0});
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 100, 100, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atWmfPlayer(p.image, 5, 15), kWhiteWmfPlayer);  // left of the clip
-    EXPECT_EQ(atWmfPlayer(p.image, 15, 15), kRedWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 25, 25), kWhiteWmfPlayer);  // the excluded hole
-    EXPECT_EQ(atWmfPlayer(p.image, 60, 15), kWhiteWmfPlayer);  // right of the clip
-    EXPECT_EQ(atWmfPlayer(p.image, 90, 90), kRedWmfPlayer);    // after the restore
+    EXPECT_EQ(pixelAt(p.image, 5, 15), kWhite);  // left of the clip
+    EXPECT_EQ(pixelAt(p.image, 15, 15), kRed);
+    EXPECT_EQ(pixelAt(p.image, 25, 25), kWhite);  // the excluded hole
+    EXPECT_EQ(pixelAt(p.image, 60, 15), kWhite);  // right of the clip
+    EXPECT_EQ(pixelAt(p.image, 90, 90), kRed);    // after the restore
 }
 
 TEST(WmfPlayer, BitBltCombinesWithTheRasterOperation) {
@@ -259,10 +261,10 @@ TEST(WmfPlayer, BitBltCombinesWithTheRasterOperation) {
     w.raw(0x061D, black);
     const DecodedPicture p = decodeWmf(w.bytes(0, 0, 60, 60, 96));
     ASSERT_TRUE(p.ok()) << p.error.toStdString();
-    EXPECT_EQ(atWmfPlayer(p.image, 5, 5), qRgb(0, 255, 255));
-    EXPECT_EQ(atWmfPlayer(p.image, 15, 15), qRgb(0, 255, 0));
-    EXPECT_EQ(atWmfPlayer(p.image, 52, 52), kBlackWmfPlayer);
-    EXPECT_EQ(atWmfPlayer(p.image, 45, 45), kWhiteWmfPlayer);
+    EXPECT_EQ(pixelAt(p.image, 5, 5), qRgb(0, 255, 255));
+    EXPECT_EQ(pixelAt(p.image, 15, 15), qRgb(0, 255, 0));
+    EXPECT_EQ(pixelAt(p.image, 52, 52), kBlack);
+    EXPECT_EQ(pixelAt(p.image, 45, 45), kWhite);
 }
 
 TEST(WmfPlayer, VerticalFacesStandTwoByteCharactersUpright) {

@@ -46,9 +46,8 @@ std::vector<Mark> marksOf(const platform::PagePicture& page) {
     return marks;
 }
 
-const QColor kRedDrawAddressSide(255, 0, 0), kGreenDrawAddressSide(0, 255, 0),
-    kBlueDrawAddressSide(0, 0, 255), kBlackDrawAddressSide(0, 0, 0),
-    kWhiteDrawAddressSide(255, 255, 255);
+const QColor kRedMark(255, 0, 0), kGreenMark(0, 255, 0), kBlueMark(0, 0, 255), kBlackMark(0, 0, 0),
+    kWhiteMark(255, 255, 255);
 
 struct KindFrame {
     int widthHundredths, heightHundredths;
@@ -60,54 +59,12 @@ struct KindFrame {
 };
 
 const KindFrame kFrames[kMediaKindCount] = {
-    {10000,
-     14800,
-     {0, 0, 1000, -1480},
-     {70, -70, 270, -340},
-     kRedDrawAddressSide,
-     437,
-     -1240,
-     -1305},
-    {10000,
-     14800,
-     {0, 0, 1000, -1480},
-     {70, -70, 270, -340},
-     kGreenDrawAddressSide,
-     437,
-     -1390,
-     -1455},
-    {12000,
-     23500,
-     {0, 0, 1200, -2350},
-     {70, -130, 270, -370},
-     kBlueDrawAddressSide,
-     637,
-     -2140,
-     -2205},
-    {9000,
-     20500,
-     {0, 0, 900, -2050},
-     {70, -130, 270, -370},
-     kBlueDrawAddressSide,
-     337,
-     -1840,
-     -1905},
-    {12000,
-     17600,
-     {0, 0, 1200, -1760},
-     {70, -130, 270, -370},
-     kBlueDrawAddressSide,
-     637,
-     -1550,
-     -1615},
-    {11400,
-     16200,
-     {0, 0, 1140, -1620},
-     {70, -130, 270, -370},
-     kBlueDrawAddressSide,
-     577,
-     -1410,
-     -1475},
+    {10000, 14800, {0, 0, 1000, -1480}, {70, -70, 270, -340}, kRedMark, 437, -1240, -1305},
+    {10000, 14800, {0, 0, 1000, -1480}, {70, -70, 270, -340}, kGreenMark, 437, -1390, -1455},
+    {12000, 23500, {0, 0, 1200, -2350}, {70, -130, 270, -370}, kBlueMark, 637, -2140, -2205},
+    {9000, 20500, {0, 0, 900, -2050}, {70, -130, 270, -370}, kBlueMark, 337, -1840, -1905},
+    {12000, 17600, {0, 0, 1200, -1760}, {70, -130, 270, -370}, kBlueMark, 637, -1550, -1615},
+    {11400, 16200, {0, 0, 1140, -1620}, {70, -130, 270, -370}, kBlueMark, 577, -1410, -1475},
 };
 
 std::vector<Mark> recipientBoxes(int L) {
@@ -122,15 +79,14 @@ std::vector<Mark> recipientBoxes(int L) {
         {L + 420, -122, L + 480, -212},
     };
     std::vector<Mark> out;
-    for (const PageRect& r : rects)
-        out.push_back({r, kRedDrawAddressSide, 1, kWhiteDrawAddressSide});
+    for (const PageRect& r : rects) out.push_back({r, kRedMark, 1, kWhiteMark});
     return out;
 }
 
 std::vector<Mark> senderBoxes(int top, int bottom) {
     std::vector<Mark> out;
     for (int x : {54, 94, 134, 185, 225, 265, 305})
-        out.push_back({{x, top, x + 40, bottom}, kRedDrawAddressSide, 1, kWhiteDrawAddressSide});
+        out.push_back({{x, top, x + 40, bottom}, kRedMark, 1, kWhiteMark});
     return out;
 }
 
@@ -161,8 +117,8 @@ TEST(DrawAddressSide, PostcardsShowEveryMarkInOrder) {
             EXPECT_EQ(page.widthHundredths, f.widthHundredths);
             EXPECT_EQ(page.heightHundredths, f.heightHundredths);
             const std::vector<Mark> expected =
-                std::vector<Mark>{{f.outline, kBlackDrawAddressSide, 1, kWhiteDrawAddressSide},
-                                  {f.stamp, f.stampPen, 1, kWhiteDrawAddressSide}} +
+                std::vector<Mark>{{f.outline, kBlackMark, 1, kWhiteMark},
+                                  {f.stamp, f.stampPen, 1, kWhiteMark}} +
                 recipientBoxes(f.firstBoxLeft) + senderBoxes(f.senderTop, f.senderBottom);
             EXPECT_EQ(marksOf(page), expected) << "kind " << kind;
         }
@@ -175,10 +131,9 @@ TEST(DrawAddressSide, EnvelopeFrontShowsStampAndRecipientBoxes) {
         const platform::PagePicture page = draw(kind, false);
         EXPECT_EQ(page.widthHundredths, f.widthHundredths);
         EXPECT_EQ(page.heightHundredths, f.heightHundredths);
-        const std::vector<Mark> expected =
-            std::vector<Mark>{{f.outline, kBlackDrawAddressSide, 1, kWhiteDrawAddressSide},
-                              {f.stamp, kBlueDrawAddressSide, 1, kWhiteDrawAddressSide}} +
-            recipientBoxes(f.firstBoxLeft);
+        const std::vector<Mark> expected = std::vector<Mark>{{f.outline, kBlackMark, 1, kWhiteMark},
+                                                             {f.stamp, kBlueMark, 1, kWhiteMark}} +
+                                           recipientBoxes(f.firstBoxLeft);
         EXPECT_EQ(marksOf(page), expected) << "kind " << kind;
     }
 }
@@ -187,7 +142,7 @@ TEST(DrawAddressSide, EnvelopeBackShowsSenderBoxesOnly) {
     for (int kind = 2; kind < kMediaKindCount; ++kind) {
         const KindFrame& f = kFrames[kind];
         const std::vector<Mark> expected =
-            std::vector<Mark>{{f.outline, kBlackDrawAddressSide, 1, kWhiteDrawAddressSide}} +
+            std::vector<Mark>{{f.outline, kBlackMark, 1, kWhiteMark}} +
             senderBoxes(f.senderTop, f.senderBottom);
         EXPECT_EQ(marksOf(draw(kind, true)), expected) << "kind " << kind;
     }
